@@ -1,0 +1,21 @@
+#pragma once
+
+// Marks "auto" in KartenBreite: the screen layout then picks the card size.
+constexpr int AutoKartenBreite = -111;
+
+// The game settings, read once from "Paarlix.ini". All zero or false before
+// the file is read.
+struct Spieleinstellungen {
+    int FormatX = 0;
+    int FormatY = 0;
+    int Spalten = 0;
+    int Zeilen = 0;
+    int KartenBreite = 0;
+    int KartenHoehe = 0;
+    int AbstandX = 0;
+    int AbstandY = 0;
+    double HalbeDrehZeit = 0.0; // days
+    bool BilderSchneiden = false;
+    bool SpielerAbfragen = false;
+    bool Testmodus = false;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Meldungen.h"
+
+#include <QString>
+#include <vector>
+
+// Records message boxes instead of showing them, so tests never block.
+class MeldungsRecorder final : public Meldungen {
+public:
+    struct Eintrag {
+        QString art; // "fehler", "warnung", "hinweis", "programmfehler"
+        QString text;
+    };
+
+    void fehler(const QString& text) override { eintraege.push_back({QStringLiteral("fehler"), text}); }
+    void warnung(const QString& text) override { eintraege.push_back({QStringLiteral("warnung"), text}); }
+    void hinweis(const QString& text) override { eintraege.push_back({QStringLiteral("hinweis"), text}); }
+    void programmfehler(const QString& text) override
+    {
+        eintraege.push_back({QStringLiteral("programmfehler"), text});
+    }
+
+    std::vector<Eintrag> eintraege;
+};
