@@ -1,0 +1,33 @@
+#include "platform/Meldungsfenster.h"
+
+#include <QMessageBox>
+
+namespace {
+void zeige(QWidget* eltern, QMessageBox::Icon icon, const QString& titel, const QString& text)
+{
+    QMessageBox box(icon, titel, text, QMessageBox::Ok, eltern);
+    // File names and settings lines are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+} // namespace
+
+void Meldungsfenster::fehler(const QString& text)
+{
+    zeige(eltern_, QMessageBox::Critical, QStringLiteral("Fehler"), text);
+}
+
+void Meldungsfenster::warnung(const QString& text)
+{
+    zeige(eltern_, QMessageBox::Warning, QStringLiteral("Warnung"), text);
+}
+
+void Meldungsfenster::hinweis(const QString& text)
+{
+    zeige(eltern_, QMessageBox::NoIcon, QStringLiteral("Paarlix"), text);
+}
+
+void Meldungsfenster::programmfehler(const QString& text)
+{
+    zeige(eltern_, QMessageBox::Critical, QStringLiteral("Paarlix"), text);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Bildziel.h"
+
+#include <QWidget>
+#include <functional>
+
+// Image control: holds a picture (or none) and shows it stretched to its
+// current size when Stretch is on. The click handler can be rebound at any
+// time; it runs under the top-level error handler.
+class TImage final : public QWidget, public Bildziel {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    int Width() const override { return width(); }
+    int Height() const override { return height(); }
+    const QImage& Picture() const override { return picture_; }
+    void setPicture(const QImage& img) override;
+    QImage& Zeichenbitmap() override;
+    void Gezeichnet() override { update(); }
+    Leinwand& Canvas() override { return canvas_; }
+
+    bool Stretch = false;
+    int Tag = 0;
+    std::function<void(TImage*)> OnClick;
+
+    void setLeft(int left) { move(left, y()); }
+    void setWidth(int w) { resize(qMax(w, 0), height()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    Leinwand canvas_;
+    bool gedrueckt_ = false;
+};

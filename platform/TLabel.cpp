@@ -1,0 +1,52 @@
+#include "platform/TLabel.h"
+
+#include "platform/Systemfarben.h"
+#include "platform/TPanel.h"
+
+#include <QPainter>
+
+TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void TLabel::setHintergrund(Hintergrund h)
+{
+    hintergrund_ = h;
+    update();
+}
+
+void TLabel::setSchrift(const QString& name, int pixelHoehe, bool fett, bool unterstrichen)
+{
+    QFont f(name);
+    f.setPixelSize(pixelHoehe);
+    f.setBold(fett);
+    f.setUnderline(unterstrichen);
+    setFont(f);
+}
+
+void TLabel::setTextfarbe(const QColor& farbe)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Active, QPalette::WindowText, farbe);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, farbe);
+    setPalette(pal);
+}
+
+QColor TLabel::textfarbe() const
+{
+    return palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+void TLabel::paintEvent(QPaintEvent* event)
+{
+    if (hintergrund_ != Hintergrund::Transparent) {
+        QColor farbe = buttonFaceFarbe();
+        if (hintergrund_ == Hintergrund::Elternfarbe)
+            if (const auto* panel = qobject_cast<const TPanel*>(parentWidget()))
+                farbe = panel->sichtbareFarbe();
+        QPainter(this).fillRect(rect(), farbe);
+    }
+    QLabel::paintEvent(event);
+}

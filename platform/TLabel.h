@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+#include <optional>
+
+// Label with the background choices the program uses: transparent, the
+// button-face colour, or the colour of the panel it lies on.
+class TLabel final : public QLabel {
+    Q_OBJECT
+public:
+    enum class Hintergrund { Transparent, ButtonFace, Elternfarbe };
+
+    explicit TLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+    void setHintergrund(Hintergrund h);
+    // Font by name and pixel height (the character height, not the point size).
+    void setSchrift(const QString& name, int pixelHoehe, bool fett = false, bool unterstrichen = false);
+    // Text colour; a disabled label is still drawn greyed.
+    void setTextfarbe(const QColor& farbe);
+    QColor textfarbe() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Hintergrund hintergrund_ = Hintergrund::Transparent;
+};
