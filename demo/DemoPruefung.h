@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// Each check reads a written file back and returns what is wrong with it, as
+// lines of text naming the file; an empty list means the file is right.
+
+// The settings file yields exactly demoEinstellungsWerte() by its comment-block
+// layout, and is valid UTF-8.
+QStringList pruefeEinstellungsdatei(const QString& pfad);
+
+// The overlay is an uncompressed 24-bit BMP of the overlay's size that Qt
+// reads, with pure white (see-through) and coloured pixels.
+QStringList pruefeKartentext(const QString& pfad);
+
+// The picture is a baseline JPEG of 8-bit colour (three components) and of
+// size `groesse`, which Qt's reader decodes.
+QStringList pruefeJpeg(const QString& pfad, QSize groesse);
