@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Texts of the errors that end the caller's operation. A file name is
+// inserted in one pass, so a '%' in it stays as it is.
+QString textNichtOeffnenbar(const QString& dateiname);
+QString textZuGross(const QString& dateiname, long long breite, long long hoehe);
+QString textKeinePixel(const QString& dateiname, long long breite, long long hoehe);

@@ -1,0 +1,216 @@
+#include "pictures/JpegDekodierer.h"
+
+#include "pictures/Arbeitsbitmap.h"
+#include "pictures/Bildfehler.h"
+#include "platform/PaarlixFehler.h"
+
+#include <QFile>
+
+#include <csetjmp>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+// Everything libjpeg touches is plain data, so that a longjmp out of libjpeg
+// never skips a destructor.
+struct JpegKontext {
+    enum Grund { keiner, libjpeg, zuVieleScans };
+
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr fehler;
+    jpeg_progress_mgr fortschritt;
+    std::jmp_buf sprung;
+    Grund grund = keiner;
+    int fehlernummer = 0;
+    std::FILE* datei = nullptr;
+    // Output of the decoding step.
+    JSAMPLE* ausgabe = nullptr;
+    std::size_t ausgabeZeilenlaenge = 0;
+};
+
+namespace {
+
+JpegKontext* kontextVon(j_common_ptr cinfo)
+{
+    return static_cast<JpegKontext*>(cinfo->client_data);
+}
+
+void fehlerAusgang(j_common_ptr cinfo)
+{
+    JpegKontext* k = kontextVon(cinfo);
+    k->grund = JpegKontext::libjpeg;
+    k->fehlernummer = cinfo->err->msg_code;
+    std::longjmp(k->sprung, 1);
+}
+
+// Warnings (a truncated file, say) do not stop the decode and show nothing.
+void meldungStill(j_common_ptr cinfo, int level)
+{
+    if (level < 0)
+        ++cinfo->err->num_warnings;
+}
+
+void fortschrittPruefen(j_common_ptr cinfo)
+{
+    auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > JpegDekodierer::maxScans) {
+        JpegKontext* k = kontextVon(cinfo);
+        k->grund = JpegKontext::zuVieleScans;
+        std::longjmp(k->sprung, 1);
+    }
+}
+
+// The steps below run under setjmp: plain data only, no destructors.
+
+void schrittKopf(JpegKontext* k)
+{
+    jpeg_stdio_src(&k->cinfo, k->datei);
+    jpeg_read_header(&k->cinfo, TRUE);
+    j_decompress_ptr c = &k->cinfo;
+    // CMYK cannot be turned into RGB by libjpeg; we convert it ourselves.
+    if (c->jpeg_color_space == JCS_CMYK || c->jpeg_color_space == JCS_YCCK)
+        c->out_color_space = JCS_CMYK;
+    else
+        c->out_color_space = JCS_EXT_BGRX;
+    c->scale_num = 1;
+    c->scale_denom = 1;
+    c->do_block_smoothing = TRUE;
+    jpeg_calc_output_dimensions(c);
+}
+
+void schrittDekodieren(JpegKontext* k)
+{
+    j_decompress_ptr c = &k->cinfo;
+    jpeg_start_decompress(c);
+    JSAMPROW zeilen[16];
+    while (c->output_scanline < c->output_height) {
+        JDIMENSION anzahl = 0;
+        for (; anzahl < 16 && c->output_scanline + anzahl < c->output_height; ++anzahl)
+            zeilen[anzahl] = k->ausgabe + std::size_t(c->output_scanline + anzahl) * k->ausgabeZeilenlaenge;
+        jpeg_read_scanlines(c, zeilen, anzahl);
+    }
+    jpeg_finish_decompress(c);
+}
+
+bool geschuetzt(JpegKontext* k, void (*schritt)(JpegKontext*))
+{
+    if (setjmp(k->sprung))
+        return false;
+    schritt(k);
+    return true;
+}
+
+// Adobe writes CMYK inverted (0 = full ink); plain CMYK is 0 = no ink.
+void cmykZuBgrx(Arbeitsbitmap& bild, bool invertiert)
+{
+    for (int y = 0; y < bild.Height(); ++y) {
+        auto* p = reinterpret_cast<unsigned char*>(bild.zeile(y));
+        for (int x = 0; x < bild.Width(); ++x, p += 4) {
+            unsigned c = p[0], m = p[1], ye = p[2], kk = p[3];
+            if (!invertiert) {
+                c = 255 - c;
+                m = 255 - m;
+                ye = 255 - ye;
+                kk = 255 - kk;
+            }
+            const unsigned r = (c * kk + 127) / 255;
+            const unsigned g = (m * kk + 127) / 255;
+            const unsigned b = (ye * kk + 127) / 255;
+            p[0] = static_cast<unsigned char>(b);
+            p[1] = static_cast<unsigned char>(g);
+            p[2] = static_cast<unsigned char>(r);
+            p[3] = 0xFF;
+        }
+    }
+}
+
+// Closes the file and returns libjpeg to its idle state however we leave.
+class Aufraeumer {
+public:
+    Aufraeumer(JpegKontext& k, std::FILE* datei) : k_(k), datei_(datei) {}
+    ~Aufraeumer()
+    {
+        jpeg_abort_decompress(&k_.cinfo);
+        std::fclose(datei_);
+    }
+    Aufraeumer(const Aufraeumer&) = delete;
+    Aufraeumer& operator=(const Aufraeumer&) = delete;
+
+private:
+    JpegKontext& k_;
+    std::FILE* datei_;
+};
+
+} // namespace
+
+JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>())
+{
+    JpegKontext& k = *k_;
+    k.cinfo.err = jpeg_std_error(&k.fehler);
+    k.fehler.error_exit = fehlerAusgang;
+    k.fehler.emit_message = meldungStill;
+    k.cinfo.client_data = &k;
+    jpeg_create_decompress(&k.cinfo);
+    k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
+    k.fortschritt.progress_monitor = fortschrittPruefen;
+    k.cinfo.progress = &k.fortschritt;
+}
+
+JpegDekodierer::~JpegDekodierer()
+{
+    jpeg_destroy_decompress(&k_->cinfo);
+}
+
+void JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel)
+{
+    JpegKontext& k = *k_;
+    std::FILE* datei = std::fopen(QFile::encodeName(dateiname).constData(), "rb");
+    if (!datei)
+        throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
+    struct stat info {};
+    if (fstat(fileno(datei), &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::fclose(datei);
+        throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
+    }
+    const Aufraeumer aufraeumer(k, datei);
+
+    k.grund = JpegKontext::keiner;
+    k.fehler.num_warnings = 0;
+    k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
+    k.datei = datei;
+
+    const auto fehlschlag = [&]() {
+        if (k.grund == JpegKontext::zuVieleScans)
+            return EPaarlixFehler(QStringLiteral("Das Bild \"%1\" hat mehr als %2 Durchgänge und wird nicht dargestellt")
+                                      .arg(dateiname, QString::number(maxScans)));
+        return EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(k.fehlernummer));
+    };
+
+    if (!geschuetzt(&k, schrittKopf))
+        throw fehlschlag();
+
+    const long long breite = k.cinfo.output_width;
+    const long long hoehe = k.cinfo.output_height;
+    if (breite <= 0 || hoehe <= 0)
+        throw EPaarlixFehler(textKeinePixel(dateiname, breite, hoehe));
+    if (breite * hoehe * 4 > maxBildBytes)
+        throw EPaarlixFehler(textZuGross(dateiname, breite, hoehe));
+
+    // Both BGRX and CMYK are 4 bytes per pixel: libjpeg writes straight into
+    // the work bitmap's rows.
+    if (k.cinfo.output_components != 4)
+        throw EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_CONVERSION_NOTIMPL)));
+    ziel.belegeNeu(int(breite), int(hoehe));
+    k.ausgabe = reinterpret_cast<JSAMPLE*>(ziel.zeile(0));
+    k.ausgabeZeilenlaenge = std::size_t(ziel.bytesProZeile());
+
+    const bool cmyk = k.cinfo.out_color_space == JCS_CMYK;
+    const bool adobe = k.cinfo.saw_Adobe_marker;
+    if (!geschuetzt(&k, schrittDekodieren))
+        throw fehlschlag();
+
+    if (cmyk)
+        cmykZuBgrx(ziel, adobe);
+}
