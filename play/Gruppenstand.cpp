@@ -1,0 +1,22 @@
+#include "play/Gruppenstand.h"
+
+int Gruppenstand::karteAblegen(int gruppe)
+{
+    return GesammelteKarten[gruppe]++;
+}
+
+int Gruppenstand::paarWerten(int gruppe)
+{
+    Punkte[gruppe] += 2;
+    return Punkte[gruppe];
+}
+
+int Gruppenstand::zugZaehlen()
+{
+    return ++Spielzuege;
+}
+
+bool Gruppenstand::spielZuEnde(int spalten, int zeilen) const
+{
+    return Punkte[0] + Punkte[1] >= spalten * zeilen;
+}

@@ -1,0 +1,13 @@
+#include "play/Gruppentexte.h"
+
+QString punkteText(int punkte)
+{
+    return QString::number(punkte) + QStringLiteral(" Punkte");
+}
+
+QString zuegeText(int spielzuege)
+{
+    if (spielzuege == 1)
+        return QStringLiteral("(1 Spielzug)");
+    return QStringLiteral("(") + QString::number(spielzuege) + QStringLiteral(" Spielzüge)");
+}

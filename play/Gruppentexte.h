@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Text of a PunkteLabel, e.g. "2 Punkte" (there is no singular form).
+QString punkteText(int punkte);
+
+// Text of the single-player move counter: "(1 Spielzug)", "(2 Spielzüge)".
+QString zuegeText(int spielzuege);
