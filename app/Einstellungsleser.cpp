@@ -1,0 +1,381 @@
+#include "app/Einstellungsleser.h"
+
+#include "app/Einstellungstext.h"
+#include "app/Einstellungswerte.h"
+#include "platform/Meldungen.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// Far more than any settings file; guards against reading a device or a
+// huge file by mistake.
+constexpr qint64 GroessteDateigroesse = 64 * 1024 * 1024;
+
+// A quoted line longer than this is cut, so the message box stays readable.
+constexpr qsizetype LaengstesZitat = 200;
+
+const QString ZuWenigEinstellungen =
+    QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rEs sind nicht genügend Einstellungen eingetragen. (");
+
+QString kopfzeile(int einstellung)
+{
+    static const char16_t* const ordnungszahlen[] = {
+        u"ersten", u"zweiten", u"dritten", u"vierten", u"fünften", u"sechsten",
+        u"siebten", u"achten", u"neunten", u"zehnten", u"elften",
+    };
+    return QStringLiteral("Fehler bei der ") + QString::fromUtf16(ordnungszahlen[einstellung - 1])
+        + QStringLiteral(" Einstellung in der Datei \"Paarlix.ini\":\n\r(");
+}
+
+QString zitat(QStringView zeile)
+{
+    if (zeile.size() <= LaengstesZitat)
+        return zeile.toString();
+    qsizetype laenge = LaengstesZitat;
+    if (zeile[laenge - 1].isHighSurrogate())
+        --laenge;
+    return zeile.left(laenge).toString() + QChar(0x2026);
+}
+
+bool istKommentar(QStringView zeile)
+{
+    return zeile.startsWith(u'#');
+}
+
+bool gleichOhneFall(QStringView zeile, QStringView wort)
+{
+    return ohneRandzeichen(zeile).compare(wort, Qt::CaseInsensitive) == 0;
+}
+
+// The two numbers of a value line "left<delimiter>right", split at the first
+// delimiter; the caller has made sure the delimiter is there.
+struct Zahlenpaar {
+    QStringView links;
+    QStringView rechts;
+};
+
+Zahlenpaar teile(QStringView zeile, QChar trenner)
+{
+    const qsizetype stelle = zeile.indexOf(trenner);
+    return {ohneRandzeichen(zeile.left(stelle)), ohneRandzeichen(zeile.mid(stelle + 1))};
+}
+
+class Leser {
+public:
+    Leser(const QByteArray& inhalt, const QLocale& zahlenformat)
+        : zeilen(dekodiereEinstellungstext(inhalt))
+        , zahlenformat(zahlenformat)
+    {
+    }
+
+    Einstellungsergebnis lies()
+    {
+        // && stops at the first setting that reports an error.
+        (void)(fenstergroesse() && seitenverhaeltnis() && kartenanzahl() && kartengroesse() && abstaende()
+               && drehzeit() && bilderSchneiden() && spielerAbfragen() && gruppen() && gruppennamen()
+               && testmodus());
+        return std::move(ergebnis);
+    }
+
+private:
+    Zeilenleser zeilen;
+    const QLocale zahlenformat;
+    Einstellungsergebnis ergebnis;
+    Spieleinstellungen& werte = ergebnis.werte;
+
+    bool fehler(QString text)
+    {
+        ergebnis.einstellungsFehler = true;
+        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::Fehlerbox;
+        ergebnis.meldung = std::move(text);
+        return false;
+    }
+
+    bool fehler(int einstellung, QStringView zeile, const QString& erklaerung)
+    {
+        return fehler(kopfzeile(einstellung) + zitat(zeile) + QStringLiteral(")\n\r") + erklaerung);
+    }
+
+    bool zuWenig(const QString& was) { return fehler(ZuWenigEinstellungen + was + u')'); }
+
+    // Setting 1's value: the first line that is neither a comment nor blank.
+    std::optional<QStringView> ersteWertzeile()
+    {
+        while (!zeilen.amEnde()) {
+            const QStringView zeile = zeilen.naechsteZeile();
+            if (!istKommentar(zeile) && !ohneRandzeichen(zeile).isEmpty())
+                return zeile;
+        }
+        return std::nullopt;
+    }
+
+    // Skips free text after a value line up to and including the next comment line.
+    bool bisZumKommentar()
+    {
+        while (!zeilen.amEnde()) {
+            if (istKommentar(zeilen.naechsteZeile()))
+                return true;
+        }
+        return false;
+    }
+
+    // The next line that is not a comment, blank or not.
+    std::optional<QStringView> naechsteZeileOhneKommentar()
+    {
+        while (!zeilen.amEnde()) {
+            const QStringView zeile = zeilen.naechsteZeile();
+            if (!istKommentar(zeile))
+                return zeile;
+        }
+        return std::nullopt;
+    }
+
+    // The value line that follows the next comment block.
+    std::optional<QStringView> wertzeileNachKommentar()
+    {
+        if (!bisZumKommentar())
+            return std::nullopt;
+        return naechsteZeileOhneKommentar();
+    }
+
+    // Stores the two numbers of a value line as each is converted; false after
+    // reporting a missing delimiter (trennerFehlt) or a piece that is no whole number (unkorrekt).
+    bool zahlenpaar(int einstellung, QStringView zeile, QChar trenner, int& links, int& rechts,
+                    const QString& trennerFehlt, const QString& unkorrekt)
+    {
+        if (!zeile.contains(trenner))
+            return fehler(einstellung, zeile, trennerFehlt);
+        const Zahlenpaar paar = teile(zeile, trenner);
+        const std::optional<int> l = ganzeZahl(paar.links);
+        if (!l)
+            return fehler(einstellung, zeile, unkorrekt);
+        links = *l;
+        const std::optional<int> r = ganzeZahl(paar.rechts);
+        if (!r)
+            return fehler(einstellung, zeile, unkorrekt);
+        rechts = *r;
+        return true;
+    }
+
+    // Value of a setting that is "0" or "1".
+    bool nullOderEins(int einstellung, QStringView zeile, bool& wert, const QString& erklaerung)
+    {
+        const QStringView w = ohneRandzeichen(zeile);
+        if (w != u"0" && w != u"1")
+            return fehler(einstellung, zeile, erklaerung);
+        wert = w == u"1";
+        return true;
+    }
+
+    bool fenstergroesse()
+    {
+        const std::optional<QStringView> zeile = ersteWertzeile();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Fenstergröße"));
+        if (gleichOhneFall(*zeile, u"max")) {
+            ergebnis.fenster = Einstellungsergebnis::Fenster::Maximiert;
+            return true;
+        }
+        if (!zeile->contains(u','))
+            return fehler(1, *zeile, QStringLiteral("Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
+        const Zahlenpaar paar = teile(*zeile, u',');
+        const std::optional<int> breite = ganzeZahl(paar.links);
+        const std::optional<int> hoehe = ganzeZahl(paar.rechts);
+        if (!breite || !hoehe)
+            return fehler(1, *zeile, QStringLiteral("Unkorrekte Pixel-Angaben für die Fenstergröße."));
+        if (*breite <= 0 || *hoehe <= 0)
+            return fehler(1, *zeile, QStringLiteral("Die Fenstergröße muss größer als 0 sein."));
+        ergebnis.fensterBreite = *breite;
+        ergebnis.fensterHoehe = *hoehe;
+        ergebnis.fenster = Einstellungsergebnis::Fenster::Normal;
+        return true;
+    }
+
+    bool seitenverhaeltnis()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Seitenverhältnis"));
+        if (!zahlenpaar(2, *zeile, u':', werte.FormatX, werte.FormatY,
+                        QStringLiteral("Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten."),
+                        QStringLiteral("Unkorrekte Angaben für das Seitenverhältnis.")))
+            return false;
+        if (werte.FormatX <= 0 || werte.FormatY <= 0)
+            return fehler(2, *zeile, QStringLiteral("Die Zahlen für das Seitenverhältnis müssen größer als 0 sein."));
+        return true;
+    }
+
+    bool kartenanzahl()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Anzahl der Karten"));
+        if (!zahlenpaar(3, *zeile, u',', werte.Spalten, werte.Zeilen,
+                        QStringLiteral("Die Einstellung für die Anzahl der Karten muss ein Komma enthalten."),
+                        QStringLiteral("Unkorrekte Angaben für die Anzahl der Karten.")))
+            return false;
+        if (werte.Spalten > 100 || werte.Zeilen > 100)
+            return fehler(3, *zeile, QStringLiteral("Die Zahlen dürfen nicht größer als 100 sein."));
+        if (werte.Spalten <= 0 || werte.Zeilen <= 0)
+            return fehler(3, *zeile, QStringLiteral("Die Anzahl der Spalten und Zeilen muss größer als 0 sein."));
+        if ((werte.Spalten * werte.Zeilen) % 2 != 0)
+            return fehler(3, *zeile, QStringLiteral("Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."));
+        return true;
+    }
+
+    bool kartengroesse()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Größe der Karten"));
+        if (gleichOhneFall(*zeile, u"auto")) {
+            werte.KartenBreite = AutoKartenBreite;
+            return true;
+        }
+        if (!zahlenpaar(4, *zeile, u',', werte.KartenBreite, werte.KartenHoehe,
+                        QStringLiteral("Die Einstellung für die Größe der Karten muss ein Komma enthalten."),
+                        QStringLiteral("Unkorrekte Angaben für die Größe der Karten.")))
+            return false;
+        if (werte.KartenBreite <= 0 || werte.KartenHoehe <= 0)
+            return fehler(4, *zeile, QStringLiteral("Die Größe der Karten muss größer als 0 sein."));
+        return true;
+    }
+
+    bool abstaende()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Abstände der Karten"));
+        if (!zahlenpaar(5, *zeile, u',', werte.AbstandX, werte.AbstandY,
+                        QStringLiteral("Die Einstellung für die Abstände der Karten muss ein Komma enthalten."),
+                        QStringLiteral("Unkorrekte Angaben für die Abstände der Karten.")))
+            return false;
+        if (werte.AbstandX < 0 || werte.AbstandY < 0)
+            return fehler(5, *zeile, QStringLiteral("Die Abstände der Karten dürfen nicht negativ sein."));
+        return true;
+    }
+
+    bool drehzeit()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Zeit zum Umdrehen der Karten"));
+        const std::optional<double> millisekunden = reelleZahl(zeile->toString(), zahlenformat);
+        if (!millisekunden)
+            return fehler(6, *zeile, QStringLiteral("Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."));
+        werte.HalbeDrehZeit = *millisekunden / 24 / 3600 / 1000 / 2;
+        // A positive time so small that it vanishes in days would still divide by zero later.
+        if (!std::isfinite(*millisekunden) || !(*millisekunden > 0) || !(werte.HalbeDrehZeit > 0))
+            return fehler(6, *zeile, QStringLiteral("Die Zeit zum Umdrehen der Karten muss größer als 0 sein."));
+        return true;
+    }
+
+    bool bilderSchneiden()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Bilder schneiden"));
+        return nullOderEins(
+            7, *zeile, werte.BilderSchneiden,
+            QStringLiteral("Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein."));
+    }
+
+    bool spielerAbfragen()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Spielerzahl abfragen"));
+        return nullOderEins(8, *zeile, werte.SpielerAbfragen,
+                            QStringLiteral("Die Einstellung, ob am Anfang die Spielerzahl abgefragt werden soll, "
+                                           "muss eine 0 oder eine 1 sein."));
+    }
+
+    bool gruppen()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Anzahl der Gruppen"));
+        // The player-selection panel decides then; its preset is left alone.
+        if (werte.SpielerAbfragen)
+            return true;
+        const QStringView w = ohneRandzeichen(*zeile);
+        if (w != u"1" && w != u"2")
+            return fehler(9, *zeile, QStringLiteral("Die Anzahl der Gruppen muss 1 oder 2 sein."));
+        ergebnis.gruppen = w == u"1" ? 1 : 2;
+        return true;
+    }
+
+    bool gruppennamen()
+    {
+        if (!bisZumKommentar())
+            return zuWenig(QStringLiteral("Gruppennamen"));
+        const std::optional<QStringView> erster = naechsteZeileOhneKommentar();
+        if (!erster)
+            return zuWenig(QStringLiteral("Gruppenname 1"));
+        const QString name1 = erster->toString();
+        const std::optional<QStringView> zweiter = naechsteZeileOhneKommentar();
+        if (!zweiter)
+            return zuWenig(QStringLiteral("Gruppenname 2"));
+        if (!werte.SpielerAbfragen) {
+            ergebnis.name1 = name1;
+            ergebnis.name2 = zweiter->toString();
+            ergebnis.name1Gesetzt = ergebnis.name2Gesetzt = true;
+        }
+        return true;
+    }
+
+    bool testmodus()
+    {
+        const std::optional<QStringView> zeile = wertzeileNachKommentar();
+        if (!zeile)
+            return zuWenig(QStringLiteral("Testmodus"));
+        return nullOderEins(11, *zeile, werte.Testmodus,
+                            QStringLiteral("Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein."));
+    }
+};
+
+} // namespace
+
+Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt, const QLocale& zahlenformat)
+{
+    return Leser(dateiinhalt, zahlenformat).lies();
+}
+
+Einstellungsergebnis leseEinstellungsdatei(const QString& pfad, const QLocale& zahlenformat)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        Einstellungsergebnis ergebnis;
+        ergebnis.einstellungsFehler = true;
+        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::DateiFehlt;
+        ergebnis.meldung = QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden.");
+        return ergebnis;
+    }
+    const QByteArray inhalt = datei.read(GroessteDateigroesse + 1);
+    if (inhalt.size() > GroessteDateigroesse) {
+        Einstellungsergebnis ergebnis;
+        ergebnis.einstellungsFehler = true;
+        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::Fehlerbox;
+        ergebnis.meldung = QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rDie Datei ist zu groß.");
+        return ergebnis;
+    }
+    return leseEinstellungen(inhalt, zahlenformat);
+}
+
+void meldeEinstellungsfehler(const Einstellungsergebnis& ergebnis, Meldungen& meldungen)
+{
+    switch (ergebnis.meldungsart) {
+    case Einstellungsergebnis::Meldungsart::Keine:
+        break;
+    case Einstellungsergebnis::Meldungsart::Fehlerbox:
+        meldungen.fehler(ergebnis.meldung);
+        break;
+    case Einstellungsergebnis::Meldungsart::DateiFehlt:
+        meldungen.hinweis(ergebnis.meldung);
+        break;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/Einstellungsergebnis.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+class Meldungen;
+
+// Reads the settings from the contents of "Paarlix.ini". Stops at the first
+// error and describes it in the result; never shows anything itself.
+// zahlenformat: the locale whose decimal separator setting 6 uses (the C
+// locale's "." form is accepted as well).
+Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt,
+                                       const QLocale& zahlenformat = QLocale::system());
+
+// Reads the settings file at pfad; a file that cannot be opened gives
+// Meldungsart::DateiFehlt with "Ini-Datei Paarlix.ini nicht gefunden.".
+Einstellungsergebnis leseEinstellungsdatei(const QString& pfad,
+                                           const QLocale& zahlenformat = QLocale::system());
+
+// Shows the result's message, if any, in the box its Meldungsart asks for.
+void meldeEinstellungsfehler(const Einstellungsergebnis& ergebnis, Meldungen& meldungen);
