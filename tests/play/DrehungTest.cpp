@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -28,6 +29,13 @@ TEST(Drehung, widthRoundsHalfwayValuesToEven)
     EXPECT_EQ(drehBreite(0.25, 100, Drehrichtung::Breiter), 25);
     EXPECT_EQ(drehBreite(1.5, 100, Drehrichtung::Schmaler), -50);
     EXPECT_EQ(drehBreite(1.5, 100, Drehrichtung::Breiter), 150);
+}
+
+TEST(Drehung, anAbsurdlyLateReadingClampsTheWidthInsteadOfOverflowing)
+{
+    // A width beyond the int range stays at its limit.
+    EXPECT_EQ(drehBreite(1e12, 100, Drehrichtung::Breiter), std::numeric_limits<int>::max());
+    EXPECT_EQ(drehBreite(1e12, 100, Drehrichtung::Schmaler), std::numeric_limits<int>::min());
 }
 
 TEST(Drehung, leftEdgeKeepsTheCardCentredDividingTowardZero)
