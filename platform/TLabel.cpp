@@ -34,6 +34,13 @@ void TLabel::setTextfarbe(const QColor& farbe)
     setPalette(pal);
 }
 
+void TLabel::setCaption(const QString& text)
+{
+    setText(text);
+    if (AutoSize)
+        adjustSize();
+}
+
 QColor TLabel::textfarbe() const
 {
     return palette().color(QPalette::Active, QPalette::WindowText);

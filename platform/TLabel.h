@@ -19,6 +19,10 @@ public:
     void setTextfarbe(const QColor& farbe);
     QColor textfarbe() const;
 
+    // With AutoSize on, a new caption resizes the label to its text.
+    bool AutoSize = false;
+    void setCaption(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,0 +1,130 @@
+#include "app/Unit1.h"
+
+#include "app/Einstellungsleser.h"
+#include "app/Knopfbild.h"
+#include "pictures/Bildarbeitsobjekte.h"
+#include "platform/BildHalter.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Meldungen.h"
+#include "platform/TImage.h"
+#include "platform/TPanel.h"
+#include "platform/Uhr.h"
+#include "platform/Zufallsquelle.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScreen>
+
+TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zufall)
+    : meldungen_(meldungen), uhr_(uhr), zufall_(std::move(zufall))
+{
+    setWindowTitle(QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));
+    setWindowIcon(QIcon(QPixmap::fromImage(fenstersymbol())));
+    resize(FensterBreite, FensterHoehe);
+    move(727, 128);
+    erzeugeSteuerelemente();
+    for (auto& zeile : PaarNummern)
+        zeile.fill(0);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    EinstellungsFehler = false;
+    const Einstellungsergebnis e = leseEinstellungsdatei(QStringLiteral("Paarlix.ini"));
+    Einstellungen = e.werte;
+    switch (e.fenster) {
+    case Einstellungsergebnis::Fenster::Maximiert:
+        Maximiert = true;
+        break;
+    case Einstellungsergebnis::Fenster::Normal:
+        FensterBreite = e.fensterBreite;
+        FensterHoehe = e.fensterHoehe;
+        resize(FensterBreite, FensterHoehe);
+        Maximiert = false;
+        break;
+    case Einstellungsergebnis::Fenster::NichtGelesen:
+        break;
+    }
+    if (e.gruppen == 1)
+        RadioButton1->setChecked(true);
+    else if (e.gruppen == 2)
+        RadioButton2->setChecked(true);
+    if (e.name1Gesetzt)
+        Edit1->setText(e.name1);
+    if (e.name2Gesetzt)
+        Edit2->setText(e.name2);
+    meldeEinstellungsfehler(e, meldungen_);
+    EinstellungsFehler = e.einstellungsFehler;
+}
+
+void TForm1::zeigen()
+{
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect verfuegbar = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1044, 780);
+    if (Maximiert) {
+        // Without a window manager nobody maximises the window: fill the
+        // available area ourselves, then ask for the maximised state too.
+        setGeometry(verfuegbar);
+        showMaximized();
+    } else {
+        resize(FensterBreite, FensterHoehe);
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(verfuegbar.center());
+        move(r.topLeft());
+        show();
+    }
+    // On a bare X server the activation only comes when asked for.
+    activateWindow();
+    raise();
+}
+
+bool TForm1::event(QEvent* e)
+{
+    const bool ergebnis = Rollfenster::event(e);
+    if (e->type() == QEvent::WindowActivate)
+        Fehlerbehandlung::ausfuehren([this] { FormActivate(); });
+    return ergebnis;
+}
+
+void TForm1::FormActivate()
+{
+    // Returning from a message box or another program activates the window
+    // again; only the first activation builds.
+    if (aktiviert_)
+        return;
+    aktiviert_ = true;
+    if (EinstellungsFehler) {
+        // Queued, so that the program also ends when this runs before the event loop.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    baueSpielAuf();
+}
+
+void TForm1::baueSpielAuf()
+{
+    if (!zufall_)
+        zufall_ = std::make_unique<MersenneZufall>(MersenneZufall::seedAusUhrzeit());
+    Arbeitsobjekte = std::make_unique<Bildarbeitsobjekte>();
+    if (!legeFensterAn())
+        return;
+    maleSpielfeldhintergrund();
+    if (!pruefeSpeicher())
+        return;
+    erzeugeZellen();
+    teileBilderAus();
+    if (Einstellungen.SpielerAbfragen)
+        PAnfangsEinstellungen->show();
+    baueGruppenPanelsAuf();
+    Zug.AufgedeckteKarten = 0;
+    aufgebaut_ = true;
+    if (!Einstellungen.SpielerAbfragen)
+        Button1Click();
+}

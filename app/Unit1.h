@@ -1,0 +1,153 @@
+#pragma once
+
+#include "app/Spieleinstellungen.h"
+#include "play/Gruppenstand.h"
+#include "play/Zugzustand.h"
+#include "platform/Rollfenster.h"
+#include "platform/Zufallsquelle.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class Bildziel;
+class Meldungen;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QWidget;
+class TBildHalter;
+class TBitBtn;
+class TImage;
+class TLabel;
+class TPanel;
+class Uhr;
+struct Bildarbeitsobjekte;
+
+// Cell tables hold one entry more than the largest row and column count.
+constexpr int Tabellengroesse = 101;
+template <typename T>
+using Zellentabelle = std::array<std::array<T, Tabellengroesse>, Tabellengroesse>;
+
+// The main window: its fixed controls, the start-up and the handlers of play.
+class TForm1 final : public Rollfenster {
+    Q_OBJECT
+public:
+    // meldungen and uhr must outlive the window. Without a random source the
+    // window seeds its own from the clock at the first activation.
+    TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zufall = nullptr);
+    ~TForm1() override;
+
+    // Shows the window as the settings ask (maximised or at its size, centred).
+    void zeigen();
+
+    // Creation handler: reads "Paarlix.ini" from the current working folder.
+    void FormCreate();
+    // Activation handler: closes the window after a settings error, otherwise
+    // builds the game on the first activation only.
+    void FormActivate();
+
+    void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus);
+
+    // Fixed controls of the window's layout.
+    TPanel* PBildRechts = nullptr;
+    TImage* Image1 = nullptr;
+    TPanel* PBildLinks = nullptr;
+    TImage* Image2 = nullptr;
+    TPanel* PBekommeneKarten = nullptr;
+    TPanel* PKarten = nullptr;
+    TImage* Image3 = nullptr;
+    TPanel* PAnfangsEinstellungen = nullptr;
+    TPanel* PStatusBar = nullptr;
+    TLabel* Label2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    // The player-selection panel's controls.
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    TLabel* Label6 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    TLabel* Label7 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    TLabel* Label8 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TPanel* Panel18 = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label3 = nullptr;
+
+    // Settings.
+    Spieleinstellungen Einstellungen;
+    bool EinstellungsFehler = false;
+    bool Maximiert = true;
+    int FensterBreite = 1044;
+    int FensterHoehe = 780;
+
+    // Cells: [row][column]. The large pictures are holders that are never shown.
+    Zellentabelle<TImage*> KartenRuecken{};
+    Zellentabelle<TImage*> KartenBilder{};
+    Zellentabelle<TBildHalter*> GrossBilder{};
+    Zellentabelle<int> PaarNummern{};
+
+    // Picture work objects, created at the first activation.
+    std::unique_ptr<Bildarbeitsobjekte> Arbeitsobjekte;
+
+    // Play state and the groups.
+    Zugzustand Zug;
+    Gruppenstand Stand;
+    std::array<TPanel*, 2> GruppenPanels{};
+    std::array<TLabel*, 2> NamensLabel{};
+    std::array<TLabel*, 2> PunkteLabel{};
+    int KartenProReihe = 1;
+    int LinkerRand = 0;
+    TLabel* AnDerReiheLabel = nullptr;
+    TLabel* ZuegeLabel = nullptr;
+
+    // Handlers of play.
+    void IKarteClick(TImage* sender);
+    void IBildClick(TImage* sender);
+    void Image1Click(TImage* sender);
+    void IBildErgebnisClick(TImage* sender);
+    void Zudecken();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void Button1Click();
+
+    // Whether the first activation has built the board (it builds at most once).
+    bool aufgebaut() const { return aufgebaut_; }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void erzeugeSteuerelemente();
+    void erzeugeSpielerauswahl();
+    void baueSpielAuf();
+    // Steps of the first activation; each returns false when the build must stop.
+    bool legeFensterAn();
+    void maleSpielfeldhintergrund();
+    void erzeugeZellen();
+    bool pruefeSpeicher();
+    void zeichneKartenrueckseiteIn(TImage* ruecken);
+    void sofortNeuZeichnen();
+    void teileBilderAus();
+    void baueGruppenPanelsAuf();
+    // Play helpers.
+    void dreheKarteUm(TImage* ruecken, int zeile, int spalte);
+    void zeigeGrossbild(TImage* ziel, int zeile, int spalte);
+    void sammlePaarEin();
+    void faerbeGruppe(int gruppe, bool markiert);
+
+    // One container per board row keeps showing and hiding a card cheap on big boards.
+    std::vector<QWidget*> zeilenContainer_;
+    std::vector<std::unique_ptr<TBildHalter>> grossBildHalter_;
+
+    Meldungen& meldungen_;
+    Uhr& uhr_;
+    std::unique_ptr<Zufallsquelle> zufall_;
+    bool aktiviert_ = false;
+    bool aufgebaut_ = false;
+};

@@ -1,0 +1,152 @@
+// Building the board at the first activation: layout, background, cells,
+// card back and the deal of the pictures.
+#include "app/Unit1.h"
+
+#include "board/Austeiler.h"
+#include "board/Bildschirmaufteilung.h"
+#include "board/Kartenrueckseite.h"
+#include "board/Speicherbedarf.h"
+#include "board/Spielfeldhintergrund.h"
+#include "board/Zellcode.h"
+#include "pictures/BildDarstellung.h"
+#include "pictures/Bildarbeitsobjekte.h"
+#include "pictures/BmpLeser.h"
+#include "platform/BildHalter.h"
+#include "platform/Meldungen.h"
+#include "platform/TImage.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/Zufallsquelle.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QProgressBar>
+
+void TForm1::BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus)
+{
+    ::BildDarstellung(image, dateiname, schnittmodus, *Arbeitsobjekte, meldungen_);
+}
+
+void TForm1::sofortNeuZeichnen()
+{
+    // Carries out the window's pending painting now, without taking any other event.
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+}
+
+bool TForm1::legeFensterAn()
+{
+    const Bildschirmaufteilung a = berechneBildschirmaufteilung(ClientWidth(), ClientHeight(), Einstellungen);
+    if (!a.Passt) {
+        meldungen_.fehler(a.Fehlertext);
+        return false;
+    }
+    Image1->resize(a.BildBreite, a.BildHoehe);
+    Image2->resize(a.BildBreite, a.BildHoehe);
+    Label3->setCaption(a.Label3);
+    Einstellungen.KartenBreite = a.KartenBreite;
+    Einstellungen.KartenHoehe = a.KartenHoehe;
+    PKarten->setGeometry(a.PKarten);
+    PKarten->show();
+    PBildRechts->setGeometry(a.PBildRechts);
+    PBildLinks->setGeometry(a.PBildLinks);
+    Label1->setCaption(a.Label1);
+    Image3->resize(a.Image3);
+    PStatusBar->move(a.PStatusBar);
+    PAnfangsEinstellungen->move(a.PAnfangsEinstellungen);
+    return true;
+}
+
+void TForm1::maleSpielfeldhintergrund()
+{
+    Image3->setPicture(zeichneSpielfeldhintergrund(Image3->size(), Einstellungen));
+}
+
+bool TForm1::pruefeSpeicher()
+{
+    const QString meldung = pruefeArbeitsspeicher(Einstellungen.Spalten * Einstellungen.Zeilen,
+                                                  QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe),
+                                                  Image1->size(), verfuegbarerArbeitsspeicher());
+    if (meldung.isEmpty())
+        return true;
+    meldungen_.fehler(meldung);
+    return false;
+}
+
+void TForm1::zeichneKartenrueckseiteIn(TImage* ruecken)
+{
+    const QImage overlay = leseBmp(QStringLiteral("Kartentext.bmp"));
+    zeichneKartenrueckseite(overlay, Einstellungen.FormatX, Einstellungen.FormatY, Einstellungen.KartenBreite,
+                            Einstellungen.KartenHoehe, Arbeitsobjekte->RueckseitenMuster,
+                            Arbeitsobjekte->KartentextBitmap);
+    {
+        QPainter p(&ruecken->Zeichenbitmap());
+        p.drawImage(0, 0, Arbeitsobjekte->KartentextBitmap);
+    }
+    ruecken->Gezeichnet();
+}
+
+void TForm1::erzeugeZellen()
+{
+    const Spieleinstellungen& e = Einstellungen;
+    for (int zeile = 0; zeile < e.Zeilen; ++zeile) {
+        const QPoint zeilenAnfang = zellPosition(zeile, 0, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY);
+        auto* container = new QWidget(PKarten);
+        container->setGeometry(0, zeilenAnfang.y(), PKarten->width(), e.KartenHoehe);
+        container->show();
+        zeilenContainer_.push_back(container);
+        for (int spalte = 0; spalte < e.Spalten; ++spalte) {
+            const QPoint pos = zellPosition(zeile, spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY);
+            const int code = zellcode(zeile, spalte);
+
+            auto* ruecken = new TImage(container);
+            ruecken->setGeometry(pos.x(), 0, e.KartenBreite, e.KartenHoehe);
+            ruecken->Stretch = true;
+            ruecken->show();
+            KartenRuecken[zeile][spalte] = ruecken;
+            if (zeile == 0 && spalte == 0)
+                zeichneKartenrueckseiteIn(ruecken);
+            else
+                ruecken->setPicture(KartenRuecken[0][0]->Picture());
+            ruecken->Tag = code;
+            ruecken->OnClick = [this](TImage* sender) { IKarteClick(sender); };
+
+            auto* bild = new TImage(container);
+            bild->setGeometry(pos.x(), 0, e.KartenBreite, e.KartenHoehe);
+            bild->Stretch = true;
+            bild->hide();
+            bild->OnClick = [this](TImage* sender) { IBildClick(sender); };
+            bild->Tag = code;
+            KartenBilder[zeile][spalte] = bild;
+
+            grossBildHalter_.push_back(std::make_unique<TBildHalter>(Image1->width(), Image1->height()));
+            GrossBilder[zeile][spalte] = grossBildHalter_.back().get();
+
+            PaarNummern[zeile][spalte] = -1;
+        }
+    }
+}
+
+void TForm1::teileBilderAus()
+{
+    PStatusBar->show();
+    ProgressBar1->setValue(0);
+    sofortNeuZeichnen();
+    const QString modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
+    Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
+    while (!austeiler.fertig()) {
+        const Austeilschritt s = austeiler.naechster();
+        const int zeile = s.Ziel.Zeile;
+        const int spalte = s.Ziel.Spalte;
+        TImage* klein = KartenBilder[zeile][spalte];
+        BildDarstellung(*klein, s.Dateiname, modus);
+        BildDarstellung(*GrossBilder[zeile][spalte], s.Dateiname, modus);
+        if (Einstellungen.Testmodus)
+            KartenRuecken[zeile][spalte]->setPicture(klein->Picture());
+        PaarNummern[zeile][spalte] = s.PaarNummer;
+        klein->Tag = s.BildTag();
+        GrossBilder[zeile][spalte]->Tag = klein->Tag;
+        ProgressBar1->setValue(s.Fortschritt);
+        sofortNeuZeichnen();
+    }
+    PStatusBar->hide();
+}

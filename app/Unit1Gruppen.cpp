@@ -1,0 +1,113 @@
+// The group panels and the player selection.
+#include "app/Unit1.h"
+
+#include "play/Gruppengeometrie.h"
+#include "play/Gruppentexte.h"
+#include "play/KartenProReihe.h"
+#include "platform/Systemfarben.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/Zufallsquelle.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+// Highlight of the group whose turn it is: red 255, green 166, blue 166.
+constexpr unsigned int Markierungsfarbe = 10921727;
+} // namespace
+
+void TForm1::faerbeGruppe(int gruppe, bool markiert)
+{
+    GruppenPanels[gruppe]->setColor(markiert ? std::optional<QColor>(bgrFarbe(Markierungsfarbe)) : std::nullopt);
+}
+
+void TForm1::baueGruppenPanelsAuf()
+{
+    const Gruppengeometrie g = gruppengeometrie(ClientWidth(), ClientHeight(), Einstellungen.Spalten,
+                                                Einstellungen.Zeilen, Einstellungen.KartenBreite,
+                                                Einstellungen.KartenHoehe);
+    PBekommeneKarten->setGeometry(g.BekommeneKarten);
+    KartenProReihe = g.KartenProReihe;
+    for (int i = 0; i < 2; ++i) {
+        Stand.GesammelteKarten[i] = 0;
+        auto* panel = new TPanel(PBekommeneKarten);
+        panel->setGeometry(g.GruppenPanels[i]);
+        panel->BevelOuter = TPanel::Bevel::Gesenkt;
+        GruppenPanels[i] = panel;
+
+        auto* name = new TLabel(QStringLiteral("Gruppe %1").arg(i + 1), panel);
+        name->setGeometry(g.KopfLabel);
+        name->setSchrift(QStringLiteral("Arial"), 24, true);
+        NamensLabel[i] = name;
+
+        auto* punkte = new TLabel(punkteText(0), panel);
+        punkte->setGeometry(g.KopfLabel);
+        punkte->setSchrift(QStringLiteral("Arial"), 24, true);
+        punkte->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        punkte->setTextfarbe(bgrFarbe(0x808080));
+        PunkteLabel[i] = punkte;
+        Stand.Punkte[i] = 0;
+    }
+    LinkerRand = g.LinkerRand;
+    Zug.ErgebnisAnzeige = false;
+
+    Zug.AktiveGruppe = zufall_->naechste(2);
+    faerbeGruppe(Zug.AktiveGruppe, true);
+
+    TPanel* aktiv = GruppenPanels[Zug.AktiveGruppe];
+    AnDerReiheLabel = new TLabel(QStringLiteral("Die so farbig markierte Gruppe ist an der Reihe!"), aktiv);
+    AnDerReiheLabel->setGeometry(anDerReiheLabel(aktiv->height(), GruppenPanels[0]->width()));
+    AnDerReiheLabel->setWordWrap(true);
+    AnDerReiheLabel->setSchrift(QStringLiteral("Arial"), 19, true);
+    AnDerReiheLabel->setTextfarbe(bgrFarbe(0x0000FF));
+    AnDerReiheLabel->setAlignment(Qt::AlignCenter);
+
+    ZuegeLabel = new TLabel(QString(), GruppenPanels[0]);
+    ZuegeLabel->setGeometry(g.ZuegeLabel);
+    ZuegeLabel->setHintergrund(TLabel::Hintergrund::Elternfarbe);
+    ZuegeLabel->setSchrift(QStringLiteral("Arial"), 24, true);
+    ZuegeLabel->setTextfarbe(bgrFarbe(0x000080));
+    ZuegeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ZuegeLabel->hide();
+}
+
+void TForm1::RadioButton1Click()
+{
+    for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
+                       static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2)})
+        w->setEnabled(false);
+}
+
+void TForm1::RadioButton2Click()
+{
+    for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
+                       static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2)})
+        w->setEnabled(true);
+}
+
+void TForm1::Button1Click()
+{
+    if (RadioButton1->isChecked()) {
+        Zug.AnzahlGruppen = 1;
+        Zug.AktiveGruppe = 0;
+        const Einzelspieleraufbau e = einzelspielerAufbau(PBekommeneKarten->height(), GruppenPanels[0]->geometry(),
+                                                          ZuegeLabel->geometry());
+        GruppenPanels[0]->setGeometry(e.Panel0);
+        faerbeGruppe(0, false);
+        GruppenPanels[1]->hide();
+        NamensLabel[0]->setText(QStringLiteral("Einzelspieler"));
+        ZuegeLabel->setGeometry(e.ZuegeLabel);
+        ZuegeLabel->show();
+        AnDerReiheLabel->hide();
+    } else {
+        Zug.AnzahlGruppen = 2;
+        NamensLabel[0]->setText(Edit1->text().isEmpty() ? QStringLiteral("Spieler Nr. 1") : Edit1->text());
+        NamensLabel[1]->setText(Edit2->text().isEmpty() ? QStringLiteral("Spieler Nr. 2") : Edit2->text());
+    }
+    PKarten->setEnabled(true);
+    PBekommeneKarten->show();
+    PAnfangsEinstellungen->hide();
+    Zug.AufgedeckteKarten = 0;
+    Stand.Spielzuege = 0;
+}
