@@ -2,21 +2,19 @@
 
 #include <QStringDecoder>
 
-namespace {
-
-bool beginntMitBom(const QByteArray& bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF");
-}
-
-} // namespace
+#include <optional>
+#include <utility>
 
 QString dekodiereEinstellungstext(const QByteArray& bytes)
 {
+    if (const std::optional<QStringConverter::Encoding> ausBom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*ausBom, QStringConverter::Flag::Stateless);
+        return decoder.decode(bytes);
+    }
     // Stateless, so that a sequence cut off at the end of the file is an error too.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError() || beginntMitBom(bytes))
+    if (!utf8.hasError())
         return text;
     QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
     return windows1252.decode(bytes);

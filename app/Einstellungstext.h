@@ -6,8 +6,8 @@
 
 // The settings file as text: valid UTF-8 (with or without byte order mark) is
 // read as UTF-8, anything else as Windows-1252, the usual code page of such
-// files. A leading byte order mark always means UTF-8; broken sequences after
-// it become U+FFFD.
+// files. A leading byte order mark settles the encoding (UTF-8, or UTF-16/32
+// as Windows editors save "Unicode"); broken sequences after it become U+FFFD.
 QString dekodiereEinstellungstext(const QByteArray& bytes);
 
 // Hands out the lines of a text one by one. A line ends at LF, at CR LF or at

@@ -60,7 +60,7 @@ TEST(Zeilenleser, linesEndAtLfCrLfOrLoneCr)
 
 TEST(Einstellungstext, utf8IsReadAsUtf8AndAnythingElseAsWindows1252)
 {
-    // Valid UTF-8 (BOM dropped) stays UTF-8; other bytes are Windows-1252.
+    // A BOM settles the encoding; else valid UTF-8 stays UTF-8 and other bytes are Windows-1252.
     const struct {
         QByteArray bytes;
         QString text;
@@ -72,6 +72,8 @@ TEST(Einstellungstext, utf8IsReadAsUtf8AndAnythingElseAsWindows1252)
         {bytes("a\xC3"), u"aÃ"_qs},                 // a sequence cut off at the end is not UTF-8
         {bytes("\xEF\xBB\xBF\xF6"), u"\uFFFD"_qs}, // the byte order mark settles it
         {bytes("a\0b"sv), u"a\0b"_qs},
+        {bytes("\xFF\xFEm\0\xE4\0x\0"sv), u"mäx"_qs},  // UTF-16 little endian with BOM
+        {bytes("\xFE\xFF\0m\0\xE4\0x"sv), u"mäx"_qs},  // UTF-16 big endian with BOM
     };
     for (const auto& fall : faelle)
         EXPECT_EQ(dekodiereEinstellungstext(fall.bytes), fall.text) << "bytes: " << fall.bytes.toHex().constData();
