@@ -470,13 +470,26 @@ TEST(Einstellungsdatei, missingFileAndRealFile)
         EXPECT_EQ(e.meldungsart, Meldungsart::DateiFehlt);
         EXPECT_EQ(e.meldung, u"Ini-Datei Paarlix.ini nicht gefunden."_qs);
     }
-    QFile datei_(ordner.filePath(u"Paarlix.ini"_qs));
-    ASSERT_TRUE(datei_.open(QIODevice::WriteOnly));
-    datei_.write(mitWert(2, "3,5"));
-    datei_.close();
-    erwarteFehlerbox(leseEinstellungsdatei(datei_.fileName()),
+    QFile ini(ordner.filePath(u"Paarlix.ini"_qs));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(mitWert(2, "3,5"));
+    ini.close();
+    erwarteFehlerbox(leseEinstellungsdatei(ini.fileName()),
                      einstellungsMeldung(3, u"3,5"_qs, "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."),
                      "file on disk");
+}
+
+TEST(Einstellungsdatei, oversizedFileIsRefused)
+{
+    // A file far larger than any settings file is a settings error instead of being read whole.
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QFile ini(ordner.filePath(u"Paarlix.ini"_qs));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(ini.resize(64 * 1024 * 1024 + 1));
+    ini.close();
+    erwarteFehlerbox(leseEinstellungsdatei(ini.fileName()),
+                     u"Fehler in der Datei \"Paarlix.ini\":\n\rDie Datei ist zu groß."_qs, "65 MB");
 }
 
 TEST(Einstellungsdatei, reportGoesToTheBoxOfItsKind)
