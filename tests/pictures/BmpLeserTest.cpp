@@ -1,0 +1,113 @@
+#include "pictures/BmpLeser.h"
+
+#include "pictures/Testbilder.h"
+#include "platform/PaarlixFehler.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace testbilder;
+
+namespace {
+
+const QString ungueltig = QStringLiteral("Bitmap ist ungültig");
+
+class BmpLeserTest : public testing::Test {
+protected:
+    QString datei(const QString& name, const QByteArray& daten)
+    {
+        const QString pfad = ordner.filePath(name);
+        schreibe(pfad, daten);
+        return pfad;
+    }
+
+    static QString fehlerBeim(const QString& pfad)
+    {
+        try {
+            leseBmp(pfad);
+        } catch (const EPaarlixFehler& e) {
+            return e.text();
+        }
+        return QString();
+    }
+
+    QTemporaryDir ordner;
+};
+
+void setze32(QByteArray& d, int i, quint32 v)
+{
+    for (int b = 0; b < 4; ++b)
+        d[i + b] = char((v >> (8 * b)) & 0xFF);
+}
+
+} // namespace
+
+TEST_F(BmpLeserTest, readsPixelsExactly)
+{
+    // A valid 24-bit file comes back pixel for pixel as an opaque 32-bit image.
+    const QImage soll = muster(7, 5);
+    const QImage bild = leseBmp(datei("gut.bmp", bmp24(soll)));
+    ASSERT_EQ(bild.format(), QImage::Format_RGB32);
+    EXPECT_EQ(bild, soll);
+}
+
+TEST_F(BmpLeserTest, damagedFilesAreInvalidNeverUninitialised)
+{
+    // Pixel data shorter than the header promises, or an offset past the end, is refused.
+    const QByteArray gut = bmp24(muster(7, 5));
+    QByteArray offsetWeit = gut;
+    setze32(offsetWeit, 10, quint32(gut.size() + 1));
+    QByteArray groesser = gut; // the header now promises 8 x 6 pixels
+    setze32(groesser, 18, 8);
+    setze32(groesser, 22, 6);
+    struct Fall {
+        const char* name;
+        QByteArray daten;
+    };
+    const Fall faelle[] = {
+        {"kurz", gut.left(gut.size() - 1)},
+        {"nurKopf", gut.left(54)},
+        {"offset", offsetWeit},
+        {"groesser", groesser},
+        {"keinBmp", jpegBytes(muster(8, 8))},
+        {"leer", QByteArray()},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(fehlerBeim(datei(QString::fromUtf8(f.name) + ".bmp", f.daten)), ungueltig) << f.name;
+}
+
+TEST_F(BmpLeserTest, rleMustSetEveryPixel)
+{
+    // An RLE stream that covers every row reads; one cut short or skipping pixels is refused.
+    const QByteArray zweiZeilen("\x04\x10\x00\x00\x04\x20\x00\x00\x00\x01", 10);
+    const QImage bild = leseBmp(datei("rle.bmp", bmpRle8(4, 2, zweiZeilen)));
+    ASSERT_EQ(bild.size(), QSize(4, 2));
+    EXPECT_EQ(bild.pixel(0, 1), qRgb(0x10, 0x10, 0x10));
+    EXPECT_EQ(bild.pixel(3, 0), qRgb(0x20, 0x20, 0x20));
+
+    const QByteArray abgeschnitten("\x04\x10\x00\x00", 4);
+    const QByteArray fruehesEnde("\x04\x10\x00\x01", 4);
+    const QByteArray sprung("\x00\x02\x01\x01\x02\x10\x00\x00\x04\x20\x00\x01", 12);
+    const QByteArray kurzeZeile("\x02\x10\x00\x00\x04\x20\x00\x01", 8);
+    for (const QByteArray& codes : {abgeschnitten, fruehesEnde, sprung, kurzeZeile})
+        EXPECT_EQ(fehlerBeim(datei("kaputt.bmp", bmpRle8(4, 2, codes))), ungueltig) << codes.toHex().toStdString();
+}
+
+TEST_F(BmpLeserTest, emptyHugeAndMissingFilesSayWhy)
+{
+    // No pixels and too many pixels name the file; a missing file gives the open error.
+    QByteArray null = bmp24(muster(3, 3));
+    setze32(null, 18, 0);
+    const QString nullPfad = datei("null.bmp", null);
+    EXPECT_TRUE(fehlerBeim(nullPfad).contains(nullPfad));
+
+    QByteArray riesig = bmp24(muster(3, 3));
+    setze32(riesig, 18, 60000);
+    setze32(riesig, 22, 60000);
+    const QString riesigPfad = datei("riesig.bmp", riesig);
+    EXPECT_TRUE(fehlerBeim(riesigPfad).contains(QStringLiteral("zu groß")));
+
+    const QString fehlt = ordner.filePath("fehlt.bmp");
+    EXPECT_EQ(fehlerBeim(fehlt), QStringLiteral("Datei ") + fehlt + QStringLiteral(" kann nicht geöffnet werden"));
+}

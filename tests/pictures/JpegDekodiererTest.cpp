@@ -1,0 +1,148 @@
+#include "pictures/JpegDekodierer.h"
+
+#include "pictures/Testbilder.h"
+#include "pictures/Arbeitsbitmap.h"
+#include "platform/PaarlixFehler.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <jerror.h>
+
+using namespace testbilder;
+
+namespace {
+
+class JpegDekodiererTest : public testing::Test {
+protected:
+    QString datei(const QString& name, const QByteArray& daten)
+    {
+        const QString pfad = ordner.filePath(name);
+        schreibe(pfad, daten);
+        return pfad;
+    }
+
+    // The error text of decoding the file, or empty when it decodes.
+    QString fehlerBeim(const QString& pfad)
+    {
+        try {
+            dekodierer.dekodiere(pfad, bild);
+        } catch (const EPaarlixFehler& e) {
+            return e.text();
+        }
+        return QString();
+    }
+
+    static bool nahe(std::uint32_t pixel, QRgb soll, int toleranz = 6)
+    {
+        return std::abs(qRed(pixel) - qRed(soll)) <= toleranz && std::abs(qGreen(pixel) - qGreen(soll)) <= toleranz
+            && std::abs(qBlue(pixel) - qBlue(soll)) <= toleranz && qAlpha(pixel) == 255;
+    }
+
+    QTemporaryDir ordner;
+    JpegDekodierer dekodierer;
+    Arbeitsbitmap bild;
+};
+
+QImage einfarbig(int w, int h, QRgb farbe)
+{
+    QImage b(w, h, QImage::Format_RGB32);
+    b.fill(farbe);
+    return b;
+}
+
+} // namespace
+
+TEST_F(JpegDekodiererTest, decodesBaselineProgressiveAndGreyInTrueColours)
+{
+    // Baseline, progressive and greyscale files all arrive at full size as opaque 32-bit colour.
+    const QRgb orange = qRgb(240, 128, 16);
+    const QString baseline = datei("a.jpg", jpegBytes(einfarbig(37, 21, orange)));
+    const QString progressiv = datei("p.jpg", jpegBytes(einfarbig(37, 21, orange), {95, true, false}));
+    const QString grau = datei("g.jpg", jpegBytes(einfarbig(16, 9, qRgb(100, 100, 100)), {95, false, true}));
+    for (const QString& pfad : {baseline, progressiv}) {
+        ASSERT_EQ(fehlerBeim(pfad), QString());
+        ASSERT_EQ(bild.Width(), 37);
+        ASSERT_EQ(bild.Height(), 21);
+        EXPECT_TRUE(nahe(bild.zeile(10)[20], orange)) << std::hex << bild.zeile(10)[20];
+    }
+    ASSERT_EQ(fehlerBeim(grau), QString());
+    ASSERT_EQ(bild.Width(), 16);
+    EXPECT_TRUE(nahe(bild.zeile(4)[8], qRgb(100, 100, 100)));
+}
+
+TEST_F(JpegDekodiererTest, cmykInBothPolaritiesShowsTheRightColour)
+{
+    // Adobe files store CMYK inverted, plain files do not; both show red for magenta plus yellow ink.
+    const QString adobe = datei("adobe.jpg", cmykJpegBytes(16, 16, 255, 0, 0, 255, true));
+    const QString plain = datei("plain.jpg", cmykJpegBytes(16, 16, 0, 255, 255, 0, false));
+    const QString halb = datei("halb.jpg", cmykJpegBytes(16, 16, 0, 0, 0, 128, false));
+    for (const QString& pfad : {adobe, plain}) {
+        ASSERT_EQ(fehlerBeim(pfad), QString()) << pfad.toStdString();
+        EXPECT_TRUE(nahe(bild.zeile(8)[8], qRgb(255, 0, 0))) << pfad.toStdString() << " " << std::hex
+                                                              << bild.zeile(8)[8];
+    }
+    ASSERT_EQ(fehlerBeim(halb), QString());
+    EXPECT_TRUE(nahe(bild.zeile(8)[8], qRgb(127, 127, 127)));
+}
+
+TEST_F(JpegDekodiererTest, truncatedFileDecodesWithoutError)
+{
+    // A file cut in its picture data is only a warning: the decode completes.
+    const QByteArray voll = jpegBytes(muster(64, 64), {90, false, false});
+    const QString pfad = datei("kurz.jpg", voll.left(voll.size() * 2 / 3));
+    EXPECT_EQ(fehlerBeim(pfad), QString());
+    EXPECT_EQ(bild.Width(), 64);
+    EXPECT_EQ(bild.Height(), 64);
+}
+
+TEST_F(JpegDekodiererTest, libjpegErrorsCarryTheirMessageNumber)
+{
+    // Content that is no JPEG gives libjpeg's own message number, and the decoder stays usable.
+    const QString bmp = datei("bild.jpg", bmp24(muster(4, 4)));
+    EXPECT_EQ(fehlerBeim(bmp), QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_NO_SOI)));
+    const QString leer = datei("leer.jpg", QByteArray());
+    EXPECT_EQ(fehlerBeim(leer), QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_INPUT_EMPTY)));
+    const QByteArray gut = jpegBytes(muster(20, 10));
+    const QString kopf = datei("kopf.jpg", gut.left(100));
+    EXPECT_TRUE(fehlerBeim(kopf).startsWith(QStringLiteral("JPEG-Fehlernr. ")));
+    EXPECT_EQ(fehlerBeim(datei("gut.jpg", gut)), QString());
+    EXPECT_EQ(bild.Width(), 20);
+}
+
+TEST_F(JpegDekodiererTest, missingFileOrFolderCannotBeOpened)
+{
+    // A missing file or a folder gives the open error with the name as passed, '%' included.
+    const QString fehlt = ordner.filePath("100%1 fehlt.jpg");
+    EXPECT_EQ(fehlerBeim(fehlt), QStringLiteral("Datei ") + fehlt + QStringLiteral(" kann nicht geöffnet werden"));
+    EXPECT_EQ(fehlerBeim(ordner.path()),
+              QStringLiteral("Datei ") + ordner.path() + QStringLiteral(" kann nicht geöffnet werden"));
+}
+
+TEST_F(JpegDekodiererTest, hugeEmptyAndManyScanFilesAreRefusedQuickly)
+{
+    // Headers promising gigapixels, no pixels, or thousands of scans are refused before the work starts.
+    QByteArray riesig = jpegBytes(muster(16, 16));
+    setzeSofGroesse(riesig, 65500, 65500);
+    const QString gross = datei("gross.jpg", riesig);
+    const QString text = fehlerBeim(gross);
+    EXPECT_TRUE(text.contains(gross)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("zu groß"))) << text.toStdString();
+    EXPECT_LT(bild.kapazitaet(), std::size_t(65500) * 65500);
+
+    QByteArray ohne = jpegBytes(muster(16, 16));
+    setzeSofGroesse(ohne, 16, 0);
+    EXPECT_FALSE(fehlerBeim(datei("null.jpg", ohne)).isEmpty());
+
+    const QByteArray progressiv = jpegBytes(muster(64, 64), {90, true, false});
+    const QString wenige = datei("wenige.jpg", wiederholeScans(progressiv, 50));
+    EXPECT_EQ(fehlerBeim(wenige), QString());
+    const QString viele = datei("viele.jpg", wiederholeScans(progressiv, 200));
+    const QString vieleText = fehlerBeim(viele);
+    EXPECT_TRUE(vieleText.contains(viele)) << vieleText.toStdString();
+    EXPECT_TRUE(vieleText.contains(QStringLiteral("1000"))) << vieleText.toStdString();
+}

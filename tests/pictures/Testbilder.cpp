@@ -1,0 +1,202 @@
+#include "pictures/Testbilder.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace testbilder {
+namespace {
+
+struct Komprimierer {
+    jpeg_compress_struct c {};
+    jpeg_error_mgr fehler {};
+    unsigned char* puffer = nullptr;
+    unsigned long groesse = 0;
+
+    Komprimierer()
+    {
+        c.err = jpeg_std_error(&fehler);
+        jpeg_create_compress(&c);
+        jpeg_mem_dest(&c, &puffer, &groesse);
+    }
+    ~Komprimierer()
+    {
+        jpeg_destroy_compress(&c);
+        std::free(puffer);
+    }
+    QByteArray ergebnis() const { return QByteArray(reinterpret_cast<const char*>(puffer), qsizetype(groesse)); }
+};
+
+void setze16(QByteArray& d, qsizetype i, int v)
+{
+    d[i] = char((v >> 8) & 0xFF);
+    d[i + 1] = char(v & 0xFF);
+}
+
+void le16(QByteArray& d, int v)
+{
+    d.append(char(v & 0xFF));
+    d.append(char((v >> 8) & 0xFF));
+}
+
+void le32(QByteArray& d, qint64 v)
+{
+    le16(d, int(v & 0xFFFF));
+    le16(d, int((v >> 16) & 0xFFFF));
+}
+
+QByteArray bmpKopf(int breite, int hoehe, int bits, int kompression, int palette, qint64 datenGroesse)
+{
+    QByteArray d;
+    const qint64 beginn = 14 + 40 + 4LL * palette;
+    d.append("BM");
+    le32(d, beginn + datenGroesse);
+    le32(d, 0);
+    le32(d, beginn);
+    le32(d, 40);
+    le32(d, breite);
+    le32(d, hoehe);
+    le16(d, 1);
+    le16(d, bits);
+    le32(d, kompression);
+    le32(d, datenGroesse);
+    le32(d, 2835);
+    le32(d, 2835);
+    le32(d, palette);
+    le32(d, 0);
+    return d;
+}
+
+} // namespace
+
+QByteArray jpegBytes(const QImage& bild, const JpegArt& art)
+{
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB888);
+    Komprimierer k;
+    k.c.image_width = JDIMENSION(rgb.width());
+    k.c.image_height = JDIMENSION(rgb.height());
+    k.c.input_components = 3;
+    k.c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&k.c);
+    jpeg_set_quality(&k.c, art.qualitaet, TRUE);
+    if (art.grau)
+        jpeg_set_colorspace(&k.c, JCS_GRAYSCALE);
+    if (art.progressiv)
+        jpeg_simple_progression(&k.c);
+    jpeg_start_compress(&k.c, TRUE);
+    while (k.c.next_scanline < k.c.image_height) {
+        JSAMPROW zeile = const_cast<JSAMPROW>(rgb.constScanLine(int(k.c.next_scanline)));
+        jpeg_write_scanlines(&k.c, &zeile, 1);
+    }
+    jpeg_finish_compress(&k.c);
+    return k.ergebnis();
+}
+
+QByteArray cmykJpegBytes(int breite, int hoehe, int c, int m, int y, int kk, bool adobe)
+{
+    Komprimierer k;
+    k.c.image_width = JDIMENSION(breite);
+    k.c.image_height = JDIMENSION(hoehe);
+    k.c.input_components = 4;
+    k.c.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&k.c);
+    jpeg_set_quality(&k.c, 95, TRUE);
+    jpeg_set_colorspace(&k.c, JCS_CMYK);
+    k.c.write_Adobe_marker = adobe ? TRUE : FALSE;
+    jpeg_start_compress(&k.c, TRUE);
+    std::vector<JSAMPLE> zeile(std::size_t(breite) * 4);
+    for (int x = 0; x < breite; ++x) {
+        zeile[std::size_t(x) * 4 + 0] = JSAMPLE(c);
+        zeile[std::size_t(x) * 4 + 1] = JSAMPLE(m);
+        zeile[std::size_t(x) * 4 + 2] = JSAMPLE(y);
+        zeile[std::size_t(x) * 4 + 3] = JSAMPLE(kk);
+    }
+    while (k.c.next_scanline < k.c.image_height) {
+        JSAMPROW z = zeile.data();
+        jpeg_write_scanlines(&k.c, &z, 1);
+    }
+    jpeg_finish_compress(&k.c);
+    return k.ergebnis();
+}
+
+void setzeSofGroesse(QByteArray& jpeg, int breite, int hoehe)
+{
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const auto m = quint8(jpeg[i + 1]);
+        if (quint8(jpeg[i]) == 0xFF && (m == 0xC0 || m == 0xC1 || m == 0xC2)) {
+            setze16(jpeg, i + 5, hoehe);
+            setze16(jpeg, i + 7, breite);
+            return;
+        }
+    }
+    std::abort();
+}
+
+QByteArray wiederholeScans(const QByteArray& jpeg, int mal)
+{
+    // Scans begin after the first table that follows the frame header and
+    // end before the closing EOI marker.
+    const qsizetype sof = jpeg.indexOf("\xFF\xC2");
+    const qsizetype anfang = jpeg.indexOf("\xFF\xC4", sof);
+    const qsizetype ende = jpeg.size() - 2;
+    if (sof < 0 || anfang < 0)
+        std::abort();
+    QByteArray ergebnis = jpeg.left(ende);
+    const QByteArray scans = jpeg.mid(anfang, ende - anfang);
+    for (int i = 1; i < mal; ++i)
+        ergebnis.append(scans);
+    ergebnis.append("\xFF\xD9", 2);
+    return ergebnis;
+}
+
+QByteArray bmp24(const QImage& bild)
+{
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB32);
+    const int zeilenlaenge = (rgb.width() * 3 + 3) / 4 * 4;
+    QByteArray d = bmpKopf(rgb.width(), rgb.height(), 24, 0, 0, qint64(zeilenlaenge) * rgb.height());
+    for (int y = rgb.height() - 1; y >= 0; --y) {
+        const auto* z = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            d.append(char(qBlue(z[x])));
+            d.append(char(qGreen(z[x])));
+            d.append(char(qRed(z[x])));
+        }
+        d.append(QByteArray(zeilenlaenge - rgb.width() * 3, '\0'));
+    }
+    return d;
+}
+
+QByteArray bmpRle8(int breite, int hoehe, const QByteArray& codes)
+{
+    QByteArray d = bmpKopf(breite, hoehe, 8, 1, 256, codes.size());
+    for (int i = 0; i < 256; ++i) {
+        d.append(char(i));
+        d.append(char(i));
+        d.append(char(i));
+        d.append('\0');
+    }
+    d.append(codes);
+    return d;
+}
+
+void schreibe(const QString& pfad, const QByteArray& daten)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(daten) != daten.size())
+        std::abort();
+}
+
+QImage muster(int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x)
+            bild.setPixel(x, y, qRgb((x * 7 + y * 3) & 0xFF, (x * 13 + y * 29) & 0xFF, (x + y * 11) & 0xFF));
+    return bild;
+}
+
+} // namespace testbilder

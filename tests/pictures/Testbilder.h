@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <ostream>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+// Test pictures written with libjpeg's compressor or built byte by byte.
+namespace testbilder {
+
+struct JpegArt {
+    int qualitaet = 95;
+    bool progressiv = false;
+    bool grau = false;
+};
+
+QByteArray jpegBytes(const QImage& bild, const JpegArt& art = {});
+// Every pixel stored as (c, m, y, k); adobe writes the Adobe marker, which
+// tells readers the values are inverted.
+QByteArray cmykJpegBytes(int breite, int hoehe, int c, int m, int y, int k, bool adobe);
+
+// Overwrites width and height in the frame header.
+void setzeSofGroesse(QByteArray& jpeg, int breite, int hoehe);
+// Repeats the scans (with their tables) so that the file holds about
+// `mal` times as many scans.
+QByteArray wiederholeScans(const QByteArray& jpeg, int mal);
+
+// A 24-bit uncompressed BMP, bottom-up.
+QByteArray bmp24(const QImage& bild);
+// An 8-bit RLE BMP (grey palette) from raw RLE codes.
+QByteArray bmpRle8(int breite, int hoehe, const QByteArray& codes);
+
+void schreibe(const QString& pfad, const QByteArray& daten);
+
+// A picture whose every pixel differs from its neighbours, so that
+// a shifted or scaled copy is told apart from the original.
+QImage muster(int breite, int hoehe);
+
+} // namespace testbilder
