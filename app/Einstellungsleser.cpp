@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
