@@ -32,6 +32,9 @@ QString kopfzeile(int einstellung)
         + QStringLiteral(" Einstellung in der Datei \"Paarlix.ini\":\n\r(");
 }
 
+// Milliseconds of a whole turn at most.
+constexpr double LaengsteDrehZeit = 60000.0;
+
 QString zitat(QStringView zeile)
 {
     if (zeile.size() <= LaengstesZitat)
@@ -272,6 +275,11 @@ private:
         // A positive time so small that it vanishes in days would still divide by zero later.
         if (!std::isfinite(*millisekunden) || !(*millisekunden > 0) || !(werte.HalbeDrehZeit > 0))
             return fehler(6, *zeile, QStringLiteral("Die Zeit zum Umdrehen der Karten muss größer als 0 sein."));
+        // The turn runs without taking any input: a longer one would freeze the game.
+        if (*millisekunden > LaengsteDrehZeit)
+            return fehler(6, *zeile,
+                          QStringLiteral("Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden "
+                                         "(eine Minute) betragen."));
         return true;
     }
 

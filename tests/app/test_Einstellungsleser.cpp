@@ -210,6 +210,8 @@ TEST(Einstellungsleser, everyMessageHasItsExactText)
         {5, "inf", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
         {5, "nan", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
         {5, "1e-320", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
+        {5, "60000.5", "Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden (eine Minute) betragen."},
+        {5, "1e300", "Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden (eine Minute) betragen."},
         {6, "2", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein."},
         {6, "01", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein."},
         {7, "ja", "Die Einstellung, ob am Anfang die Spielerzahl abgefragt werden soll, muss eine 0 oder eine 1 sein."},
@@ -234,7 +236,7 @@ TEST(Einstellungsleser, acceptedBorderValues)
         QByteArray wert;
     } faelle[] = {
         {0, "1,1"}, {0, "2147483647,2147483647"}, {1, "1:1"}, {2, "100,100"}, {2, "1,2"}, {2, "4,5"},
-        {3, "1,1"}, {4, "0,0"}, {5, "0.001"}, {5, " 400 "}, {5, "4e2"}, {6, " 1 "}, {11, "\t0\x01"},
+        {3, "1,1"}, {4, "0,0"}, {5, "0.001"}, {5, "60000"}, {5, " 400 "}, {5, "4e2"}, {6, " 1 "}, {11, "\t0\x01"},
     };
     for (const auto& fall : faelle) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(fall.index, fall.wert));
