@@ -40,7 +40,7 @@ void Arbeitsbitmap::setzeGroesse(int w, int h)
 
     if (noetig > kapazitaet_) {
         auto neu = std::make_unique_for_overwrite<std::uint32_t[]>(noetig);
-        for (int y = 0; y < behalteneZeilen; ++y)
+        for (int y = 0; behalteneSpalten > 0 && y < behalteneZeilen; ++y)
             std::memcpy(neu.get() + std::size_t(y) * w, puffer_.get() + std::size_t(y) * alteBreite,
                         std::size_t(behalteneSpalten) * 4);
         puffer_ = std::move(neu);

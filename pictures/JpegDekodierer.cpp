@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <csetjmp>
+#include <new>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -94,6 +95,11 @@ void schrittDekodieren(JpegKontext* k)
     jpeg_finish_decompress(c);
 }
 
+void schrittAnlegen(JpegKontext* k)
+{
+    jpeg_create_decompress(&k->cinfo);
+}
+
 bool geschuetzt(JpegKontext* k, void (*schritt)(JpegKontext*))
 {
     if (setjmp(k->sprung))
@@ -152,7 +158,9 @@ JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>())
     k.fehler.error_exit = fehlerAusgang;
     k.fehler.emit_message = meldungStill;
     k.cinfo.client_data = &k;
-    jpeg_create_decompress(&k.cinfo);
+    // Creating can only fail for lack of memory.
+    if (!geschuetzt(&k, schrittAnlegen))
+        throw std::bad_alloc();
     k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
     k.fortschritt.progress_monitor = fortschrittPruefen;
     k.cinfo.progress = &k.fortschritt;
