@@ -1,0 +1,185 @@
+// Building the board: creating a 100 x 100 board's cells with the card back,
+// one card turn's show/hide on it, and the deal of a 6 x 5 board of
+// 12-megapixel photos beside a bare decode of each file.
+
+#include "app/Unit1.h"
+#include "bench/Testfoto.h"
+#include "pictures/Arbeitsbitmap.h"
+#include "pictures/JpegDekodierer.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Meldungen.h"
+#include "platform/TImage.h"
+#include "platform/Uhr.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+class GezaehlteMeldungen final : public Meldungen {
+public:
+    void fehler(const QString& t) override { letzte = t; }
+    void warnung(const QString& t) override { letzte = t; }
+    void hinweis(const QString& t) override { letzte = t; }
+    void programmfehler(const QString& t) override { letzte = t; }
+    QString letzte;
+};
+
+void schreibeIni(const QString& ordner, const QByteArray& fenster, const QByteArray& format,
+                 const QByteArray& karten, const QByteArray& groesse, const QByteArray& abstand)
+{
+    QFile f(ordner + QStringLiteral("/Paarlix.ini"));
+    f.open(QIODevice::WriteOnly);
+    const QList<QByteArray> werte = {fenster, format, karten, groesse, abstand, "400", "0", "1", "1", "A\nB", "0"};
+    for (const QByteArray& w : werte)
+        f.write("# Einstellung\n" + w + "\n");
+}
+
+void schreibeKartentext(const QString& ordner)
+{
+    QImage bild(200, 200, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    for (int y = 60; y < 140; ++y)
+        for (int x = 30; x < 170; ++x)
+            bild.setPixel(x, y, qRgb(200, 30, 30));
+    bild.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
+}
+
+// Kilobytes of a /proc/self/status entry such as "VmHWM:" or "VmRSS:".
+long long statusKb(const char* schluessel)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& zeile : f.readAll().split('\n'))
+        if (zeile.startsWith(schluessel))
+            return zeile.mid(int(qstrlen(schluessel))).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+void grossesBrett()
+{
+    QTemporaryDir dir;
+    // Fixed 5 x 5 cards keep the pictures' memory small; no picture files, so
+    // the deal stops at its first picture and the build is the cells alone.
+    schreibeIni(dir.path(), "400,300", "1:1", "100,100", "5,5", "0,0");
+    schreibeKartentext(dir.path());
+    QDir::setCurrent(dir.path());
+
+    GezaehlteMeldungen meldungen;
+    Fehlerbehandlung::setMeldungen(&meldungen);
+    MonotoneUhr uhr;
+    TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(1));
+    // The offscreen platform activates the window when it is shown: the build
+    // runs inside this show, followed by the first paint.
+    QElapsedTimer t;
+    t.start();
+    form.show();
+    QCoreApplication::processEvents();
+    const double aufbauMs = t.nsecsElapsed() / 1e6;
+    int zellen = 0;
+    for (int r = 0; r < 100; ++r)
+        for (int c = 0; c < 100; ++c)
+            zellen += form.KartenRuecken[r][c] != nullptr;
+    t.restart();
+    form.repaint();
+    const double malenMs = t.nsecsElapsed() / 1e6;
+    std::printf("100 x 100 board: %d cells (%d controls) created with the card back and shown in %.1f ms; "
+                "a full repaint alone %.1f ms\n",
+                zellen, 3 * zellen, aufbauMs, malenMs);
+    std::printf("  (the deal then stopped as expected: %s)\n", qPrintable(meldungen.letzte));
+
+    // One card turn shows a small picture and hides a card back, and back again.
+    constexpr int runden = 2000;
+    t.restart();
+    for (int i = 0; i < runden; ++i) {
+        TImage* ruecken = form.KartenRuecken[50][i % 100];
+        TImage* bild = form.KartenBilder[50][i % 100];
+        ruecken->hide();
+        bild->show();
+        bild->hide();
+        ruecken->show();
+    }
+    const double umschaltenUs = t.nsecsElapsed() / 1e3 / runden;
+    t.restart();
+    for (int i = 0; i < 200; ++i) {
+        TImage* ruecken = form.KartenRuecken[i % 100][50];
+        ruecken->hide();
+        QCoreApplication::sendPostedEvents(&form, QEvent::UpdateRequest);
+        ruecken->show();
+        QCoreApplication::sendPostedEvents(&form, QEvent::UpdateRequest);
+    }
+    const double mitMalenUs = t.nsecsElapsed() / 1e3 / 200;
+    std::printf("one card turn on it: show/hide of picture and back %.1f us; with the immediate repaints %.1f us\n",
+                umschaltenUs, mitMalenUs);
+    Fehlerbehandlung::setMeldungen(nullptr);
+}
+
+void austeilen()
+{
+    QTemporaryDir dir;
+    constexpr int breite = 4000;
+    constexpr int hoehe = 3000;
+    std::printf("\nwriting 30 photo-like %d x %d JPEGs ...\n", breite, hoehe);
+    for (int k = 0; k < 30; ++k) {
+        const QString name = QStringLiteral("%1%2.jpg").arg(k / 2 + 1, 2, 10, QLatin1Char('0')).arg(k % 2 ? 'b' : 'a');
+        schreibeTestfoto(dir.path() + QLatin1Char('/') + name, breite, hoehe, unsigned(k + 1));
+    }
+    schreibeIni(dir.path(), "1016,734", "3:4", "6,5", "auto", "10,10");
+    schreibeKartentext(dir.path());
+    QDir::setCurrent(dir.path());
+
+    QElapsedTimer t;
+    t.start();
+    {
+        JpegDekodierer dekodierer;
+        Arbeitsbitmap bitmap;
+        for (int k = 0; k < 30; ++k)
+            dekodierer.dekodiere(QStringLiteral("%1%2.jpg").arg(k / 2 + 1, 2, 10, QLatin1Char('0')).arg(k % 2 ? 'b' : 'a'),
+                                 bitmap);
+    }
+    const double dekodierenMs = t.nsecsElapsed() / 1e6;
+
+    GezaehlteMeldungen meldungen;
+    Fehlerbehandlung::setMeldungen(&meldungen);
+    MonotoneUhr uhr;
+    const long long rssVorher = statusKb("VmRSS:");
+    TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(2));
+    t.restart();
+    form.show(); // the activation deals the pictures
+    QCoreApplication::processEvents();
+    const double austeilenMs = t.nsecsElapsed() / 1e6;
+    const bool ok = meldungen.letzte.isEmpty() && form.aufgebaut();
+    const long long spitzeKb = statusKb("VmHWM:");
+    const long long rssNachher = statusKb("VmRSS:");
+
+    const double bildBytes = 4.0 * (form.Einstellungen.KartenBreite * form.Einstellungen.KartenHoehe
+                                    + form.Image1->width() * form.Image1->height());
+    std::printf("6 x 5 deal of 30 photos (each decoded twice, card %d x %d, large %d x %d): %.0f ms%s\n",
+                form.Einstellungen.KartenBreite, form.Einstellungen.KartenHoehe, form.Image1->width(),
+                form.Image1->height(), austeilenMs, ok ? "" : " (FAILED)");
+    std::printf("  bare libjpeg decode of the 30 files once: %.0f ms; deal / decode = %.2f (2 decodes per picture)\n",
+                dekodierenMs, austeilenMs / dekodierenMs);
+    std::printf("  memory kept per dealt cell: %.0f KB (RSS growth / 30); its two pictures: %.0f KB; "
+                "peak RSS of the process %.0f MB\n",
+                (rssNachher - rssVorher) / 30.0, bildBytes / 1024.0, spitzeKb / 1024.0);
+    Fehlerbehandlung::setMeldungen(nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    grossesBrett();
+    austeilen();
+    return 0;
+}
