@@ -86,11 +86,3 @@ QString demoEinstellungsText()
     }
     return text;
 }
-
-QStringList demoEinstellungsWerte()
-{
-    QStringList werte;
-    for (const Einstellung& e : einstellungen())
-        werte += e.werte;
-    return werte;
-}

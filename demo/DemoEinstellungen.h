@@ -7,6 +7,3 @@
 // its value line (the group names by their two lines). Lines end in "\n".
 QString demoEinstellungsText();
 
-// The value lines a reader must find in demoEinstellungsText(), in file order;
-// the two group names are two entries, so there are twelve.
-QStringList demoEinstellungsWerte();

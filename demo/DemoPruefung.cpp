@@ -3,7 +3,7 @@
 #include "demo/DemoEinstellungen.h"
 #include "demo/DemoKartentext.h"
 #include "demo/JpegKopf.h"
-#include "demo/Wertzeilen.h"
+#include "app/Einstellungsleser.h"
 
 #include <QFile>
 #include <QImage>
@@ -48,14 +48,16 @@ QStringList pruefeEinstellungsdatei(const QString& pfad)
     if (inhalt.contains('\r'))
         fehler += pfad + QStringLiteral(": enthält Wagenrückläufe");
 
-    QStringList zeilen = text.split('\n');
-    if (!zeilen.isEmpty() && zeilen.last().isEmpty())
-        zeilen.removeLast(); // after the final line break
-    const QStringList gefunden = leseWertzeilen(zeilen);
-    const QStringList erwartet = demoEinstellungsWerte();
-    if (gefunden != erwartet)
-        fehler += pfad + QStringLiteral(": Wertzeilen [") + gefunden.join(" | ")
-                  + QStringLiteral("] statt [") + erwartet.join(" | ") + ']';
+    // The program's own reader must accept the file with the demo's values.
+    const Einstellungsergebnis e = leseEinstellungen(inhalt);
+    const Spieleinstellungen& w = e.werte;
+    const bool richtig = !e.einstellungsFehler && e.fenster == Einstellungsergebnis::Fenster::Maximiert
+                         && w.FormatX == 3 && w.FormatY == 4 && w.Spalten == 6 && w.Zeilen == 5
+                         && w.KartenBreite == AutoKartenBreite && w.AbstandX == 10 && w.AbstandY == 10
+                         && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && !w.BilderSchneiden
+                         && w.SpielerAbfragen && !w.Testmodus;
+    if (!richtig)
+        fehler += pfad + QStringLiteral(": vom Programm nicht wie erwartet gelesen: ") + e.meldung;
     return fehler;
 }
 

@@ -7,8 +7,8 @@
 // Each check reads a written file back and returns what is wrong with it, as
 // lines of text naming the file; an empty list means the file is right.
 
-// The settings file yields exactly demoEinstellungsWerte() by its comment-block
-// layout, and is valid UTF-8.
+// The settings file is valid UTF-8 and the program's reader takes the demo's
+// values from it.
 QStringList pruefeEinstellungsdatei(const QString& pfad);
 
 // The overlay is an uncompressed 24-bit BMP of the overlay's size that Qt
