@@ -1,0 +1,179 @@
+#include "Spieltisch.h"
+
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Systemfarben.h"
+#include "platform/TBitBtn.h"
+#include "platform/TImage.h"
+#include "platform/TPanel.h"
+#include "support/SkriptZufall.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <random>
+#include <set>
+
+QStringList Tischvorgaben::werte() const
+{
+    return {Fenster, QStringLiteral("3:4"), Karten,          Kartengroesse, Abstaende, QStringLiteral("400"),
+            QStringLiteral("0"), Abfragen,  Gruppen, Namen, QStringLiteral("0")};
+}
+
+Spieltisch::Spieltisch(const Tischvorgaben& v)
+{
+    const QStringList karten = v.Karten.split(QLatin1Char(','));
+    const int n = karten.value(0).trimmed().toInt() * karten.value(1).trimmed().toInt();
+    ordner.schreibeIni(v.werte());
+    ordner.schreibeKartentext();
+    ordner.schreibeBilder(n);
+
+    // One draw per card for the deal, then the starting group.
+    std::mt19937 gen(v.Seed);
+    std::deque<int> zahlen;
+    for (int k = 0; k < n; ++k)
+        zahlen.push_back(static_cast<int>(gen() >> 1));
+    zahlen.push_back(v.Startgruppe);
+
+    Fehlerbehandlung::setMeldungen(&meldungen);
+    form = std::make_unique<TForm1>(meldungen, uhr, std::make_unique<SkriptZufall>(zahlen));
+    form->zeigen();
+    form->FormActivate();
+    EXPECT_TRUE(form->aufgebaut());
+}
+
+Spieltisch::~Spieltisch()
+{
+    form.reset();
+    Fehlerbehandlung::setMeldungen(nullptr);
+}
+
+void Spieltisch::klicke(QWidget* w)
+{
+    if (!w->isVisible()) {
+        ADD_FAILURE() << "click on a control that is not shown: " << w->metaObject()->className();
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void Spieltisch::losGehts()
+{
+    klicke(form->BitBtn1);
+}
+
+TImage* Spieltisch::ruecken(Zelle z) const
+{
+    return form->KartenRuecken[z.Zeile][z.Spalte];
+}
+
+TImage* Spieltisch::bild(Zelle z) const
+{
+    return form->KartenBilder[z.Zeile][z.Spalte];
+}
+
+std::vector<Zelle> Spieltisch::zellen() const
+{
+    std::vector<Zelle> alle;
+    for (int zeile = 0; zeile < form->Einstellungen.Zeilen; ++zeile)
+        for (int spalte = 0; spalte < form->Einstellungen.Spalten; ++spalte)
+            alle.push_back({zeile, spalte});
+    return alle;
+}
+
+std::pair<Zelle, Zelle> Spieltisch::paar(int p) const
+{
+    std::vector<Zelle> gefunden;
+    for (const Zelle z : zellen())
+        if (form->PaarNummern[z.Zeile][z.Spalte] == p)
+            gefunden.push_back(z);
+    EXPECT_EQ(gefunden.size(), 2u) << "pair " << p;
+    gefunden.resize(2);
+    return {gefunden[0], gefunden[1]};
+}
+
+std::vector<int> Spieltisch::offenePaare() const
+{
+    std::set<int> nummern;
+    for (const Zelle z : zellen())
+        if (bild(z)->parentWidget() != form->GruppenPanels[0] && bild(z)->parentWidget() != form->GruppenPanels[1])
+            nummern.insert(form->PaarNummern[z.Zeile][z.Spalte]);
+    return {nummern.begin(), nummern.end()};
+}
+
+std::pair<Zelle, Zelle> Spieltisch::keinPaar() const
+{
+    const std::vector<int> offen = offenePaare();
+    EXPECT_GE(offen.size(), 2u);
+    return {paar(offen.at(0)).first, paar(offen.at(1)).second};
+}
+
+void Spieltisch::deckePaarAuf(int p, bool erstesA)
+{
+    auto [a, b] = paar(p);
+    if ((bild(a)->Tag < 0) == erstesA)
+        std::swap(a, b);
+    klicke(ruecken(a));
+    klicke(ruecken(b));
+}
+
+std::pair<Zelle, Zelle> Spieltisch::deckeKeinPaarAuf()
+{
+    const auto karten = keinPaar();
+    klicke(ruecken(karten.first));
+    klicke(ruecken(karten.second));
+    return karten;
+}
+
+QColor Spieltisch::bildfarbeVon(Zelle z) const
+{
+    return Spielordner::bildfarbe(form->PaarNummern[z.Zeile][z.Spalte], bild(z)->Tag < 0);
+}
+
+bool Spieltisch::liegtVerdeckt(Zelle z) const
+{
+    const int kb = form->Einstellungen.KartenBreite;
+    return !ruecken(z)->isHidden() && ruecken(z)->width() == kb && bild(z)->isHidden();
+}
+
+bool Spieltisch::liegtOffen(Zelle z) const
+{
+    const int kb = form->Einstellungen.KartenBreite;
+    return ruecken(z)->isHidden() && !bild(z)->isHidden() && bild(z)->width() == kb
+           && bild(z)->parentWidget() == ruecken(z)->parentWidget();
+}
+
+int Spieltisch::markierteGruppe() const
+{
+    int gruppe = -1;
+    for (int i = 0; i < 2; ++i) {
+        const std::optional<QColor> farbe = form->GruppenPanels[i]->color();
+        if (!farbe)
+            continue;
+        EXPECT_EQ(*farbe, markierungsfarbe()) << "panel " << i << " has a colour that is no highlight";
+        EXPECT_EQ(gruppe, -1) << "both panels are highlighted";
+        gruppe = i;
+    }
+    return gruppe;
+}
+
+QColor mittelfarbe(const TImage* bild)
+{
+    const QImage& p = bild->Picture();
+    if (p.isNull())
+        return {};
+    return p.pixelColor(p.width() / 2, p.height() / 2);
+}
+
+bool aehnlich(const QColor& a, const QColor& b)
+{
+    return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8
+           && std::abs(a.blue() - b.blue()) <= 8;
+}
+
+QColor markierungsfarbe()
+{
+    return QColor(255, 166, 166);
+}

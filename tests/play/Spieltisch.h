@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/Unit1.h"
+#include "board/Zellcode.h"
+#include "support/MeldungsRecorder.h"
+#include "support/Spielordner.h"
+#include "support/TestUhr.h"
+
+#include <QColor>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+// Settings of a small game: value lines for the settings file.
+struct Tischvorgaben {
+    QString Fenster = QStringLiteral("1016,734");
+    QString Karten = QStringLiteral("4,3");
+    QString Kartengroesse = QStringLiteral("auto");
+    QString Abstaende = QStringLiteral("10,10");
+    QString Abfragen = QStringLiteral("1");
+    QString Gruppen = QStringLiteral("1");
+    QString Namen = QStringLiteral("\n");
+    int Startgruppe = 0; // the random draw after the deal
+    unsigned Seed = 7;   // for the deal's draws
+
+    QStringList werte() const;
+};
+
+// A clock that moves on by a fixed step at every reading and lets a test look
+// at the controls at each reading, that is between two steps of an animation.
+class BeobachtendeUhr final : public Uhr {
+public:
+    explicit BeobachtendeUhr(double schritt) : schritte_(schritt) {}
+    double jetzt() override
+    {
+        if (beiLesung)
+            beiLesung();
+        return schritte_.jetzt();
+    }
+    std::function<void()> beiLesung;
+
+private:
+    SchrittUhr schritte_;
+};
+
+// The main window on a generated game folder, activated and ready for clicks.
+class Spieltisch {
+public:
+    // Half a turn of 400 ms takes five clock readings.
+    static constexpr double Uhrschritt = 0.5e-6;
+
+    explicit Spieltisch(const Tischvorgaben& v = {});
+    ~Spieltisch();
+    Spieltisch(const Spieltisch&) = delete;
+    Spieltisch& operator=(const Spieltisch&) = delete;
+
+    Spielordner ordner;
+    MeldungsRecorder meldungen;
+    BeobachtendeUhr uhr{Uhrschritt};
+    std::unique_ptr<TForm1> form;
+
+    // Clicks the control like a player, who can only click what is shown.
+    void klicke(QWidget* w);
+    // Presses "Los  geht's" on the player-selection panel.
+    void losGehts();
+
+    TImage* ruecken(Zelle z) const;
+    TImage* bild(Zelle z) const;
+    // Every cell of the board, row by row.
+    std::vector<Zelle> zellen() const;
+    // The two cells of pair number p.
+    std::pair<Zelle, Zelle> paar(int p) const;
+    // Two cells of different pairs whose cards still lie on the board.
+    std::pair<Zelle, Zelle> keinPaar() const;
+    // Pair numbers whose cards still lie on the board.
+    std::vector<int> offenePaare() const;
+    // Turns both cards of pair p (first card a, then b when erstesA).
+    void deckePaarAuf(int p, bool erstesA = true);
+    // Turns two cards that are no pair.
+    std::pair<Zelle, Zelle> deckeKeinPaarAuf();
+
+    // The colour the cell's picture was made in.
+    QColor bildfarbeVon(Zelle z) const;
+    // A card lies covered on the board: its back shown at full width, its picture hidden.
+    bool liegtVerdeckt(Zelle z) const;
+    // A card lies open on the board: its picture shown at full width, its back hidden.
+    bool liegtOffen(Zelle z) const;
+    // Group whose panel is highlighted, -1 for none; fails the test for two.
+    int markierteGruppe() const;
+};
+
+// The colour in the middle of a control's picture.
+QColor mittelfarbe(const TImage* bild);
+// Two colours that differ only by the noise of JPEG compression.
+bool aehnlich(const QColor& a, const QColor& b);
+// The highlight of the group whose turn it is.
+QColor markierungsfarbe();
