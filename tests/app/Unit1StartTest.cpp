@@ -1,0 +1,187 @@
+#include "Unit1Testfenster.h"
+
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "support/Spielordner.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the close events that reach a window.
+class Schliesszaehler final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Close)
+            ++anzahl;
+        return false;
+    }
+    int anzahl = 0;
+};
+
+QStringList werteMit(int nummer, const QString& wert)
+{
+    QStringList w = standardWerte();
+    w[nummer - 1] = wert;
+    return w;
+}
+
+} // namespace
+
+// A settings error is reported at once as an error box; the window stays open until its first
+// activation, closes there and builds nothing. A missing settings file does the same with a hint.
+TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
+{
+    struct Fall {
+        const char* name;
+        bool ohneIni;
+        QStringList werte;
+        QString art;
+        QString text;
+    };
+    const Fall faelle[] = {
+        {"odd card count", false, werteMit(3, QStringLiteral("3,5")), QStringLiteral("fehler"),
+         QStringLiteral("Fehler bei der dritten Einstellung in der Datei \"Paarlix.ini\":\n\r(3,5)\n\r"
+                        "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein.")},
+        {"window size without comma", false, werteMit(1, QStringLiteral("1024")), QStringLiteral("fehler"),
+         QStringLiteral("Fehler bei der ersten Einstellung in der Datei \"Paarlix.ini\":\n\r(1024)\n\r"
+                        "Die Einstellung für die Fenstergröße muss ein Komma enthalten.")},
+        {"no settings file", true, {}, QStringLiteral("hinweis"), QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden.")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielordner ordner;
+        ordner.schreibeKartentext();
+        ordner.schreibeBilder(30);
+        if (!f.ohneIni)
+            ordner.schreibeIni(f.werte);
+        Testfenster fenster;
+        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.recorder.eintraege[0].art, f.art);
+        EXPECT_EQ(fenster.recorder.eintraege[0].text, f.text);
+        EXPECT_TRUE(fenster.form->EinstellungsFehler);
+
+        Schliesszaehler zaehler;
+        fenster.form->installEventFilter(&zaehler);
+        fenster.form->zeigen();
+        EXPECT_TRUE(fenster.form->isVisible());
+        EXPECT_EQ(zaehler.anzahl, 0);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(zaehler.anzahl, 1);
+        EXPECT_FALSE(fenster.form->isVisible());
+
+        EXPECT_FALSE(fenster.form->aufgebaut());
+        EXPECT_EQ(fenster.brettKinder(), 1); // only the background
+        EXPECT_EQ(fenster.form->KartenRuecken[0][0], nullptr);
+        EXPECT_TRUE(fenster.form->PKarten->isHidden());
+        EXPECT_TRUE(fenster.zufall->bereiche.empty());
+        EXPECT_EQ(fenster.recorder.eintraege.size(), 1u);
+        fenster.form->removeEventFilter(&zaehler);
+    }
+}
+
+// Activating the window again (directly, or after switching away and back) builds nothing new.
+TEST(Unit1Start, ZweiteAktivierungBautNichtsNeu)
+{
+    Spielordner ordner;
+    ordner.schreibeIni(werteMit(8, QStringLiteral("1")));
+    ordner.schreibeKartentext();
+    ordner.schreibeBilder(30);
+    Testfenster fenster;
+    fenster.aktiviere();
+    ASSERT_TRUE(fenster.form->aufgebaut());
+    const int container = fenster.brettKinder();
+    const int widgets = fenster.brettWidgets();
+    const size_t ziehungen = fenster.zufall->bereiche.size();
+    EXPECT_EQ(container, 1 + 5);       // background and one container per row
+    EXPECT_EQ(widgets, 1 + 5 + 2 * 30); // and two image controls per cell
+    EXPECT_EQ(ziehungen, 31u);          // one per picture and one for the starting group
+
+    fenster.form->FormActivate();
+    QEvent deaktiviert(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(fenster.form.get(), &deaktiviert);
+    QEvent aktiviert(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(fenster.form.get(), &aktiviert);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(fenster.brettKinder(), container);
+    EXPECT_EQ(fenster.brettWidgets(), widgets);
+    EXPECT_EQ(fenster.zufall->bereiche.size(), ziehungen);
+    EXPECT_TRUE(fenster.recorder.eintraege.empty());
+    EXPECT_TRUE(fenster.form->isVisible());
+    EXPECT_FALSE(fenster.form->PAnfangsEinstellungen->isHidden());
+}
+
+// Setting 9 and the names go into the player selection only when the players are not asked;
+// otherwise the controls keep their design values (one player, empty names).
+TEST(Unit1Start, GruppenUndNamenAusDenEinstellungen)
+{
+    struct Fall {
+        QString fragen;
+        QString gruppen;
+        bool zweiGruppen;
+        QString name1;
+        QString name2;
+    };
+    const Fall faelle[] = {
+        {QStringLiteral("0"), QStringLiteral("2"), true, QStringLiteral("Anna"), QStringLiteral("Ben")},
+        {QStringLiteral("0"), QStringLiteral("1"), false, QStringLiteral("Anna"), QStringLiteral("Ben")},
+        {QStringLiteral("1"), QStringLiteral("2"), false, QString(), QString()},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(("ask " + f.fragen + " groups " + f.gruppen).toStdString());
+        Spielordner ordner;
+        QStringList w = werteMit(8, f.fragen);
+        w[8] = f.gruppen;
+        ordner.schreibeIni(w);
+        Testfenster fenster;
+        const TForm1& form = *fenster.form;
+        EXPECT_TRUE(fenster.recorder.eintraege.empty());
+        EXPECT_EQ(form.RadioButton2->isChecked(), f.zweiGruppen);
+        EXPECT_EQ(form.RadioButton1->isChecked(), !f.zweiGruppen);
+        EXPECT_EQ(form.Edit1->text(), f.name1);
+        EXPECT_EQ(form.Edit2->text(), f.name2);
+        // The name fields are usable exactly when two groups are chosen.
+        EXPECT_EQ(form.Edit1->testAttribute(Qt::WA_Disabled), !f.zweiGruppen);
+        EXPECT_EQ(form.Label7->testAttribute(Qt::WA_Disabled), !f.zweiGruppen);
+    }
+}
+
+// Without asking, the game starts right after the deal with the groups and names of the settings.
+TEST(Unit1Start, OhneAbfrageStartetDasSpielMitDenEingestelltenNamen)
+{
+    Spielordner ordner;
+    QStringList w = standardWerte();
+    w[7] = QStringLiteral("0");
+    w[8] = QStringLiteral("2");
+    ordner.schreibeIni(w);
+    ordner.schreibeKartentext();
+    ordner.schreibeBilder(30);
+    Testfenster fenster;
+    fenster.aktiviere();
+    const TForm1& form = *fenster.form;
+    ASSERT_TRUE(form.aufgebaut());
+    EXPECT_TRUE(fenster.recorder.eintraege.empty());
+    EXPECT_TRUE(form.PKarten->isEnabled());
+    EXPECT_TRUE(form.PAnfangsEinstellungen->isHidden());
+    EXPECT_FALSE(form.PBekommeneKarten->isHidden());
+    EXPECT_EQ(form.NamensLabel[0]->text(), QStringLiteral("Anna"));
+    EXPECT_EQ(form.NamensLabel[1]->text(), QStringLiteral("Ben"));
+}
+
+// "max" as the window size keeps the design size until shown and then asks for the maximised state.
+TEST(Unit1Start, MaxMaximiertDasFenster)
+{
+    Spielordner ordner;
+    ordner.schreibeIni(werteMit(1, QStringLiteral(" Max ")));
+    Testfenster fenster;
+    EXPECT_TRUE(fenster.form->Maximiert);
+    EXPECT_EQ(fenster.form->size(), QSize(1044, 780));
+    EXPECT_EQ(fenster.form->pos(), QPoint(727, 128));
+    fenster.form->zeigen();
+    EXPECT_TRUE(fenster.form->windowState() & Qt::WindowMaximized);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/Unit1.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/TPanel.h"
+#include "support/MeldungsRecorder.h"
+#include "support/SkriptZufall.h"
+#include "support/TestUhr.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+#include <deque>
+#include <memory>
+
+// The main window with recorded message boxes, a stepping clock and a scripted
+// random source. Build it after the game folder has been written: the window
+// reads "Paarlix.ini" when it is created.
+class Testfenster {
+public:
+    explicit Testfenster(std::deque<int> zahlen = {}, unsigned seed = 1)
+    {
+        Fehlerbehandlung::setMeldungen(&recorder);
+        auto z = std::make_unique<SkriptZufall>(std::move(zahlen), seed);
+        zufall = z.get();
+        form = std::make_unique<TForm1>(recorder, uhr, std::move(z));
+    }
+    ~Testfenster()
+    {
+        form.reset();
+        Fehlerbehandlung::setMeldungen(nullptr);
+    }
+    Testfenster(const Testfenster&) = delete;
+    Testfenster& operator=(const Testfenster&) = delete;
+
+    // Shows the window; the platform activates it, which builds the game.
+    void aktiviere()
+    {
+        form->zeigen();
+        QCoreApplication::processEvents();
+    }
+
+    // Direct children of the board panel: the background and one container per row.
+    int brettKinder() const
+    {
+        return int(form->PKarten->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size());
+    }
+    // Every widget inside the board panel, at any depth.
+    int brettWidgets() const { return int(form->PKarten->findChildren<QWidget*>().size()); }
+
+    MeldungsRecorder recorder;
+    SchrittUhr uhr{1e-9};
+    SkriptZufall* zufall = nullptr;
+    std::unique_ptr<TForm1> form;
+};
