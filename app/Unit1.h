@@ -126,6 +126,7 @@ private:
     void erzeugeSteuerelemente();
     void erzeugeSpielerauswahl();
     void baueSpielAuf();
+    void warteAufSichtbarkeit();
     // Steps of the first activation; each returns false when the build must stop.
     bool legeFensterAn();
     void maleSpielfeldhintergrund();
@@ -133,6 +134,7 @@ private:
     bool pruefeSpeicher();
     void zeichneKartenrueckseiteIn(TImage* ruecken);
     void sofortNeuZeichnen();
+    void zeigeFortschritt();
     void teileBilderAus();
     void baueGruppenPanelsAuf();
     // Play helpers.

@@ -33,6 +33,15 @@ void TForm1::sofortNeuZeichnen()
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
+void TForm1::zeigeFortschritt()
+{
+    // The panel itself is painted in full: on a window system that has not
+    // yet delivered the window's first expose, pending updates alone would
+    // leave parts of it blank.
+    PStatusBar->repaint();
+    sofortNeuZeichnen();
+}
+
 bool TForm1::legeFensterAn()
 {
     const Bildschirmaufteilung a = berechneBildschirmaufteilung(ClientWidth(), ClientHeight(), Einstellungen);
@@ -130,7 +139,7 @@ void TForm1::teileBilderAus()
 {
     PStatusBar->show();
     ProgressBar1->setValue(0);
-    sofortNeuZeichnen();
+    zeigeFortschritt();
     const QString modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
     Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
     while (!austeiler.fertig()) {
@@ -146,7 +155,7 @@ void TForm1::teileBilderAus()
         klein->Tag = s.BildTag();
         GrossBilder[zeile][spalte]->Tag = klein->Tag;
         ProgressBar1->setValue(s.Fortschritt);
-        sofortNeuZeichnen();
+        zeigeFortschritt();
     }
     PStatusBar->hide();
 }
