@@ -66,6 +66,8 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     Spieltisch t;
     TForm1& f = *t.form;
     ASSERT_TRUE(f.PAnfangsEinstellungen->isVisible());
+    // The first group was drawn to begin and is highlighted until the choice is made.
+    ASSERT_EQ(f.GruppenPanels[0]->color(), markierungsfarbe());
     t.losGehts();
 
     EXPECT_FALSE(f.PAnfangsEinstellungen->isVisible());
