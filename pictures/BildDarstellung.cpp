@@ -9,6 +9,8 @@
 
 #include <QPainter>
 
+#include <new>
+
 #include <algorithm>
 #include <cstring>
 
@@ -48,6 +50,9 @@ void strecke(const Arbeitsbitmap& quelle, const QRect& von, Arbeitsbitmap& ziel,
         ? ausschnitt
         : ausschnitt.scaled(nach.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
               .convertToFormat(QImage::Format_RGB32);
+    // Qt reports a failed allocation with a null image.
+    if (skaliert.isNull())
+        throw std::bad_alloc();
     const QRect sichtbar = nach.intersected(QRect(0, 0, ziel.Width(), ziel.Height()));
     for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y) {
         const auto* zeile = reinterpret_cast<const std::uint32_t*>(skaliert.constScanLine(y - nach.top()));
@@ -102,7 +107,10 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
 
     if (W == TW && H == TH) {
         // A deep copy: the work bitmap's buffer is reused by the next call.
-        image.setPicture(quelle.kopie());
+        const QImage kopie = quelle.kopie();
+        if (kopie.isNull() && W > 0 && H > 0)
+            throw std::bad_alloc();
+        image.setPicture(kopie);
         return;
     }
 
@@ -110,6 +118,8 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
     const QColor knopf = buttonFaceFarbe();
 
     QImage& flaeche = image.Zeichenbitmap();
+    if (flaeche.isNull() && TW > 0 && TH > 0)
+        throw std::bad_alloc();
     if (!flaeche.isNull()) {
         QPainter p(&flaeche);
         p.setCompositionMode(QPainter::CompositionMode_Source);

@@ -29,7 +29,7 @@ public:
     void setPicture(const QImage& img) override { bild_ = img; }
     QImage& Zeichenbitmap() override
     {
-        if (bild_.isNull())
+        if (bild_.isNull() && !ohneSpeicher)
             bild_ = neueWeisseBitmap(w_, h_);
         return bild_;
     }
@@ -37,6 +37,8 @@ public:
     Leinwand& Canvas() override { return leinwand_; }
 
     int zeichnungen = 0;
+    // Its drawing surface cannot be allocated, as when memory runs out.
+    bool ohneSpeicher = false;
 
 private:
     int w_, h_;
@@ -278,4 +280,15 @@ TEST_F(BildDarstellungTest, repeatedCallsReuseTheWorkBitmaps)
     }
     EXPECT_EQ(arbeit.QuellBitmap.zeile(0), quelle);
     EXPECT_EQ(arbeit.ZielBitmap.zeile(0), ziel);
+}
+
+TEST_F(BildDarstellungTest, aSurfaceThatCannotBeAllocatedStopsWithAnError)
+{
+    // Running out of memory for the control's bitmap ends the call with an error instead of a blank card.
+    const QString pfad = datei("gross.jpg", jpegBytes(einfarbig(400, 300, rot)));
+    TestZiel ziel(200, 200);
+    ziel.ohneSpeicher = true;
+    EXPECT_THROW(BildDarstellung(ziel, pfad, QString(), arbeit, meldungen), std::bad_alloc);
+    EXPECT_EQ(ziel.zeichnungen, 0);
+    EXPECT_TRUE(ziel.Picture().isNull());
 }
