@@ -11,10 +11,7 @@
 #include "platform/Uhr.h"
 #include "platform/Zufallsquelle.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
-#include <QWindow>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -108,19 +105,7 @@ void TForm1::FormActivate()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    warteAufSichtbarkeit();
     baueSpielAuf();
-}
-
-void TForm1::warteAufSichtbarkeit()
-{
-    // The activation can arrive before the window system has exposed the
-    // window; what the build paints before that would never reach the screen.
-    // Waits briefly for it, taking no user input.
-    QElapsedTimer uhr;
-    uhr.start();
-    while (windowHandle() && !windowHandle()->isExposed() && uhr.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 void TForm1::baueSpielAuf()

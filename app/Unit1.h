@@ -126,7 +126,6 @@ private:
     void erzeugeSteuerelemente();
     void erzeugeSpielerauswahl();
     void baueSpielAuf();
-    void warteAufSichtbarkeit();
     // Steps of the first activation; each returns false when the build must stop.
     bool legeFensterAn();
     void maleSpielfeldhintergrund();
