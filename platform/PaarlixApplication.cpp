@@ -4,8 +4,9 @@
 
 PaarlixApplication::PaarlixApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // The title. No display name: the window system would append it to the
+    // window's caption.
     setApplicationName(QStringLiteral("Paarlix"));
-    setApplicationDisplayName(QStringLiteral("Paarlix"));
 }
 
 bool PaarlixApplication::notify(QObject* receiver, QEvent* event)
