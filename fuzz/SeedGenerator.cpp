@@ -1,0 +1,250 @@
+// Writes small valid files as starting corpora for the fuzz targets:
+//   fuzz_seeds <folder>
+// makes <folder>/einstellungen, bmp, jpeg and bilddarstellung.
+#include "fuzz/Bilddarstellungseingabe.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+void schreibe(const QString& pfad, const QByteArray& daten)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
+        std::exit(1);
+    }
+}
+
+// ---- settings files ----
+
+QByteArray einstellungen(const QList<QByteArray>& werte, const QByteArray& zeilenende)
+{
+    QByteArray text;
+    for (int i = 0; i < werte.size(); ++i) {
+        if (i != 10)
+            text += "# Einstellung " + QByteArray::number(i + 1) + zeilenende + "# Erklaerung" + zeilenende;
+        text += werte[i] + zeilenende;
+    }
+    return text;
+}
+
+// ---- JPEG files, written with libjpeg ----
+
+struct JpegArt {
+    int breite = 16;
+    int hoehe = 12;
+    J_COLOR_SPACE farben = JCS_RGB;
+    bool progressiv = false;
+    int neustartZeilen = 0;
+};
+
+QByteArray jpeg(const JpegArt& art)
+{
+    jpeg_compress_struct c {};
+    jpeg_error_mgr fehler {};
+    c.err = jpeg_std_error(&fehler);
+    jpeg_create_compress(&c);
+    unsigned char* puffer = nullptr;
+    unsigned long laenge = 0;
+    jpeg_mem_dest(&c, &puffer, &laenge);
+    c.image_width = JDIMENSION(art.breite);
+    c.image_height = JDIMENSION(art.hoehe);
+    c.in_color_space = art.farben;
+    c.input_components = art.farben == JCS_GRAYSCALE ? 1 : art.farben == JCS_CMYK ? 4 : 3;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 75, TRUE);
+    if (art.progressiv)
+        jpeg_simple_progression(&c);
+    c.restart_in_rows = art.neustartZeilen;
+    jpeg_start_compress(&c, TRUE);
+    std::vector<JSAMPLE> zeile(std::size_t(art.breite) * std::size_t(c.input_components));
+    while (c.next_scanline < c.image_height) {
+        for (std::size_t i = 0; i < zeile.size(); ++i)
+            zeile[i] = JSAMPLE((i * 37 + c.next_scanline * 11) & 0xFF);
+        JSAMPROW z = zeile.data();
+        jpeg_write_scanlines(&c, &z, 1);
+    }
+    jpeg_finish_compress(&c);
+    const QByteArray daten(reinterpret_cast<const char*>(puffer), qsizetype(laenge));
+    jpeg_destroy_compress(&c);
+    std::free(puffer);
+    return daten;
+}
+
+// ---- BMP files, built byte by byte ----
+
+void u16(QByteArray& d, unsigned v)
+{
+    d += char(v & 0xFF);
+    d += char((v >> 8) & 0xFF);
+}
+
+void u32(QByteArray& d, unsigned v)
+{
+    u16(d, v & 0xFFFF);
+    u16(d, v >> 16);
+}
+
+struct BmpArt {
+    int breite = 5;
+    int hoehe = 3; // negative: top-down
+    int bits = 24;
+    unsigned kompression = 0;
+    bool os2Kopf = false;
+    QByteArray pixel; // empty: a pattern of uncompressed rows
+};
+
+QByteArray bmp(const BmpArt& art)
+{
+    const int farben = art.bits <= 8 ? 1 << art.bits : 0;
+    const int kopf = art.os2Kopf ? 12 : 40;
+    const int maskenBytes = art.kompression == 3 ? 12 : 0;
+    const int eintrag = art.os2Kopf ? 3 : 4;
+    const unsigned beginn = unsigned(14 + kopf + maskenBytes + farben * eintrag);
+
+    QByteArray pixel = art.pixel;
+    if (pixel.isEmpty()) {
+        const int zeilenlaenge = (art.breite * art.bits + 31) / 32 * 4;
+        const int zeilen = art.hoehe < 0 ? -art.hoehe : art.hoehe;
+        for (int y = 0; y < zeilen; ++y)
+            for (int i = 0; i < zeilenlaenge; ++i)
+                pixel += char((y * 29 + i * 7) & 0xFF);
+    }
+
+    QByteArray d = "BM";
+    u32(d, beginn + unsigned(pixel.size()));
+    u32(d, 0);
+    u32(d, beginn);
+    u32(d, unsigned(kopf));
+    if (art.os2Kopf) {
+        u16(d, unsigned(art.breite));
+        u16(d, unsigned(art.hoehe));
+        u16(d, 1);
+        u16(d, unsigned(art.bits));
+    } else {
+        u32(d, unsigned(art.breite));
+        u32(d, unsigned(art.hoehe));
+        u16(d, 1);
+        u16(d, unsigned(art.bits));
+        u32(d, art.kompression);
+        u32(d, unsigned(pixel.size()));
+        u32(d, 2835);
+        u32(d, 2835);
+        u32(d, unsigned(farben));
+        u32(d, 0);
+    }
+    if (art.kompression == 3) {
+        if (art.bits == 16) {
+            u32(d, 0xF800);
+            u32(d, 0x07E0);
+            u32(d, 0x001F);
+        } else {
+            u32(d, 0x00FF0000);
+            u32(d, 0x0000FF00);
+            u32(d, 0x000000FF);
+        }
+    }
+    for (int i = 0; i < farben; ++i) {
+        const int grau = farben > 1 ? i * 255 / (farben - 1) : 0;
+        d += char(grau);
+        d += char(255 - grau);
+        d += char(i * 53 & 0xFF);
+        if (eintrag == 4)
+            d += char(0);
+    }
+    return d + pixel;
+}
+
+QByteArray rle8()
+{
+    // 4 x 2: a run, an absolute run, each row closed, then end of bitmap.
+    return QByteArray::fromHex("0410" "0000"
+                               "0004" "01020304" "0000"
+                               "0001");
+}
+
+QByteArray rle4()
+{
+    return QByteArray::fromHex("0412" "0000" "0312" "0101" "0000" "0001");
+}
+
+QByteArray mitKopf(std::uint8_t art, int breite, int hoehe, const QByteArray& datei)
+{
+    QByteArray d;
+    d += char(art);
+    d += char(breite);
+    d += char(hoehe);
+    return d + datei;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir wurzel(QString::fromLocal8Bit(argv[1]));
+    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung"}) {
+        if (!wurzel.mkpath(QString::fromLatin1(unterordner))) {
+            std::fprintf(stderr, "cannot make %s\n", unterordner);
+            return 1;
+        }
+    }
+    const auto pfad = [&](const char* ordner, const char* name) {
+        return wurzel.filePath(QString::fromLatin1(ordner) + u'/' + QString::fromLatin1(name));
+    };
+
+    const QList<QByteArray> standard = {"max", "4:3", "6,4", "auto", "5,5", "400", "0", "0", "2", "Anna", "Bernd", "0"};
+    schreibe(pfad("einstellungen", "standard.ini"), einstellungen(standard, "\n"));
+    schreibe(pfad("einstellungen", "fenster_crlf.ini"),
+             einstellungen({"800, 600", "16:9", "10,10", "90,120", "0,3", "250,5", "1", "1", "1", "", "", "1"}, "\r\n"));
+    schreibe(pfad("einstellungen", "utf8_bom.ini"),
+             "\xEF\xBB\xBF" + einstellungen({"max", "3:4", "2,1", "auto", "1,1", "1e3", "0", "0", "1",
+                                             "J\xC3\xBCrgen", "\xC3\x84nne", "0"},
+                                            "\r"));
+    schreibe(pfad("einstellungen", "fehler.ini"),
+             einstellungen({"max", "4:3", "7,3", "auto", "5,5", "400", "0", "0", "2", "A", "B", "0"}, "\n"));
+
+    const QByteArray bmp24 = bmp({});
+    schreibe(pfad("bmp", "rgb24.bmp"), bmp24);
+    schreibe(pfad("bmp", "rgb32_oben.bmp"), bmp({7, -4, 32, 0, false, {}}));
+    schreibe(pfad("bmp", "bitfelder16.bmp"), bmp({6, 3, 16, 3, false, {}}));
+    schreibe(pfad("bmp", "palette8.bmp"), bmp({9, 2, 8, 0, false, {}}));
+    schreibe(pfad("bmp", "palette4.bmp"), bmp({7, 3, 4, 0, false, {}}));
+    schreibe(pfad("bmp", "palette1.bmp"), bmp({13, 2, 1, 0, false, {}}));
+    schreibe(pfad("bmp", "rle8.bmp"), bmp({4, 2, 8, 1, false, rle8()}));
+    schreibe(pfad("bmp", "rle4.bmp"), bmp({4, 2, 4, 2, false, rle4()}));
+    schreibe(pfad("bmp", "os2.bmp"), bmp({5, 2, 24, 0, true, {}}));
+
+    const QByteArray jpegFarbe = jpeg({});
+    const QByteArray jpegProgressiv = jpeg({20, 8, JCS_RGB, true, 0});
+    schreibe(pfad("jpeg", "baseline.jpg"), jpegFarbe);
+    schreibe(pfad("jpeg", "progressiv.jpg"), jpegProgressiv);
+    schreibe(pfad("jpeg", "grau.jpg"), jpeg({9, 7, JCS_GRAYSCALE, false, 0}));
+    schreibe(pfad("jpeg", "cmyk.jpg"), jpeg({8, 8, JCS_CMYK, false, 0}));
+    schreibe(pfad("jpeg", "neustart.jpg"), jpeg({24, 24, JCS_RGB, false, 1}));
+
+    namespace e = bilddarstellungseingabe;
+    // Mode index in bits 0-2; targets taller, wider and equal to the pictures.
+    schreibe(pfad("bilddarstellung", "jpeg_n.bin"), mitKopf(0, 30, 30, jpegFarbe));
+    schreibe(pfad("bilddarstellung", "jpeg_m.bin"), mitKopf(1, 8, 20, jpegFarbe));
+    schreibe(pfad("bilddarstellung", "jpeg_l.bin"), mitKopf(4, 20, 5, jpegProgressiv));
+    schreibe(pfad("bilddarstellung", "jpeg_gleich.bin"), mitKopf(6, 16, 12, jpegFarbe));
+    schreibe(pfad("bilddarstellung", "bmp_o.bin"), mitKopf(e::bmpBit | 2, 4, 9, bmp24));
+    schreibe(pfad("bilddarstellung", "bmp_r.bin"), mitKopf(e::bmpBit | 5, 11, 2, bmp24));
+    schreibe(pfad("bilddarstellung", "bmp_passen.bin"), mitKopf(e::bmpBit | 7, 17, 40, bmp24));
+    return 0;
+}
