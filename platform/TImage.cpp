@@ -41,6 +41,14 @@ void TImage::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void TImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is no new click: a child's double
+    // click on a card must not also click the picture that turned up under it.
+    gedrueckt_ = false;
+    event->accept();
+}
+
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
     // A click is a press and release of the left button on the control.

@@ -102,6 +102,25 @@ TEST(TImage, KlickFuehrtOnClickAusUndNeuGebundenerHandlerGiltBeimNaechsten)
     EXPECT_EQ(ablauf, (std::vector<QString>{QStringLiteral("erster"), QStringLiteral("zweiter")}));
 }
 
+// A double click is one click: its second press must not click again.
+TEST(TImage, DoppelklickIstNurEinKlick)
+{
+    Buehne b;
+    int klicks = 0;
+    b.bild->OnClick = [&](TImage*) { ++klicks; };
+    // As the window system delivers it: a click, then a press that comes with a double-click event.
+    const QPoint p(5, 5);
+    QTest::mouseClick(b.bild, Qt::LeftButton, {}, p);
+    QTest::mousePress(b.bild, Qt::LeftButton, {}, p);
+    QMouseEvent doppel(QEvent::MouseButtonDblClick, QPointF(p), QPointF(b.bild->mapToGlobal(p)), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(b.bild, &doppel);
+    QTest::mouseRelease(b.bild, Qt::LeftButton, {}, p);
+    EXPECT_EQ(klicks, 1);
+    QTest::mouseClick(b.bild, Qt::LeftButton, {}, p);
+    EXPECT_EQ(klicks, 2);
+}
+
 // A click on the child of a disabled panel does nothing; after enabling the panel it arrives.
 TEST(TImage, KlickAufKindEinesGesperrtenPanelsBleibtWirkungslos)
 {
