@@ -120,8 +120,9 @@ void pruefeBmpDaten(const QByteArray& d, const QString& dateiname)
 
     const long long zeilen = std::llabs(hoehe);
     // Qt's reader refuses what exceeds its allocation limit; say so clearly.
+    // Both sides below 2^31: the pixel count fits, four bytes each may not.
     const long long grenze = std::min<long long>(1LL << 30, QImageReader::allocationLimit() * 1024LL * 1024LL);
-    if (breite * zeilen * 4 > grenze)
+    if (breite * zeilen > grenze / 4)
         throw EPaarlixFehler(textZuGross(dateiname, breite, zeilen));
 
     switch (kompression) {

@@ -111,3 +111,33 @@ TEST_F(BmpLeserTest, emptyHugeAndMissingFilesSayWhy)
     const QString fehlt = ordner.filePath("fehlt.bmp");
     EXPECT_EQ(fehlerBeim(fehlt), QStringLiteral("Datei ") + fehlt + QStringLiteral(" kann nicht geöffnet werden"));
 }
+
+TEST_F(BmpLeserTest, sizesAtTheEndsOfTheirFieldsAreTooLarge)
+{
+    // Widths and heights up to the 32-bit limits are refused as too large, without overflow in the check.
+    struct Fall {
+        quint32 breite;
+        quint32 hoehe;
+        quint32 bits;
+    };
+    const Fall faelle[] = {
+        {0x7FFFFFFF, 0x7FFFFFFF, 24},
+        {0x7FFFFFFF, 0x80000000, 32}, // top-down, -2^31 rows
+        {0x64AE0004, 0x61D0000A, 4},
+        {0x7FFFFFFF, 1, 1},
+    };
+    for (const Fall& f : faelle) {
+        QByteArray daten = bmp24(muster(3, 3));
+        setze32(daten, 18, f.breite);
+        setze32(daten, 22, f.hoehe);
+        daten[28] = char(f.bits);
+        QString text;
+        try {
+            pruefeBmpDaten(daten, QStringLiteral("gross.bmp"));
+        } catch (const EPaarlixFehler& e) {
+            text = e.text();
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("zu groß"))) << f.breite << " x " << f.hoehe << ": "
+                                                               << text.toStdString();
+    }
+}
