@@ -2,7 +2,9 @@
 
 #include "platform/Fehlerbehandlung.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QPainter>
 
 TImage::TImage(QWidget* parent) : QWidget(parent)
@@ -35,10 +37,39 @@ void TImage::paintEvent(QPaintEvent*)
         p.drawImage(QPoint(0, 0), picture_);
 }
 
+namespace {
+// Time and place of the last press that began a click, on any image control:
+// during a card turn no event is taken, so the second press of a double click
+// may reach the control that has turned up under the pointer in the meantime.
+struct LetzterDruck {
+    bool gueltig = false;
+    quint64 zeit = 0;
+    QPointF ort;
+};
+LetzterDruck letzterDruck;
+
+bool zweiterDruckEinesDoppelklicks(const QMouseEvent& event)
+{
+    if (!letzterDruck.gueltig || event.timestamp() < letzterDruck.zeit)
+        return false;
+    const auto abstand = (event.globalPosition() - letzterDruck.ort).manhattanLength();
+    return event.timestamp() - letzterDruck.zeit < quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval())
+           && abstand <= QGuiApplication::styleHints()->startDragDistance();
+}
+} // namespace
+
 void TImage::mousePressEvent(QMouseEvent* event)
 {
-    gedrueckt_ = event->button() == Qt::LeftButton;
+    gedrueckt_ = false;
     event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (zweiterDruckEinesDoppelklicks(*event)) {
+        letzterDruck.gueltig = false;
+        return;
+    }
+    gedrueckt_ = true;
+    letzterDruck = {true, event->timestamp(), event->globalPosition()};
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* event)

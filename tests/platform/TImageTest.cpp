@@ -5,6 +5,7 @@
 #include "support/MeldungsRecorder.h"
 
 #include <QApplication>
+#include <QStyleHints>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -119,6 +120,42 @@ TEST(TImage, DoppelklickIstNurEinKlick)
     EXPECT_EQ(klicks, 1);
     QTest::mouseClick(b.bild, Qt::LeftButton, {}, p);
     EXPECT_EQ(klicks, 2);
+}
+
+// The second press of a double click does not click the control that turned up under the pointer meanwhile.
+TEST(TImage, DoppelklickKlicktNichtDieDarunterAufgetauchteKarte)
+{
+    Buehne b;
+    auto* darunter = new TImage(&b.panel);
+    darunter->setGeometry(b.bild->geometry());
+    darunter->hide();
+    int klicksOben = 0;
+    int klicksDarunter = 0;
+    b.bild->OnClick = [&](TImage* sender) {
+        ++klicksOben;
+        sender->hide();
+        darunter->show();
+    };
+    darunter->OnClick = [&](TImage*) { ++klicksDarunter; };
+    const QPoint p(5, 5);
+    const auto sende = [&](TImage* ziel, QEvent::Type art, quint64 zeit) {
+        QMouseEvent e(art, QPointF(p), QPointF(ziel->mapToGlobal(p)), Qt::LeftButton,
+                      art == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        e.setTimestamp(zeit);
+        QCoreApplication::sendEvent(ziel, &e);
+    };
+    const quint64 start = 1'000'000;
+    const auto doppelklickZeit = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    sende(b.bild, QEvent::MouseButtonPress, start);
+    sende(b.bild, QEvent::MouseButtonRelease, start + 30);
+    sende(darunter, QEvent::MouseButtonPress, start + 80);
+    sende(darunter, QEvent::MouseButtonRelease, start + 110);
+    EXPECT_EQ(klicksOben, 1);
+    EXPECT_EQ(klicksDarunter, 0);
+    // A later click on it is a click.
+    sende(darunter, QEvent::MouseButtonPress, start + 110 + doppelklickZeit);
+    sende(darunter, QEvent::MouseButtonRelease, start + 140 + doppelklickZeit);
+    EXPECT_EQ(klicksDarunter, 1);
 }
 
 // A click on the child of a disabled panel does nothing; after enabling the panel it arrives.
