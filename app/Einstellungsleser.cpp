@@ -19,6 +19,9 @@ constexpr qint64 GroessteDateigroesse = 64 * 1024 * 1024;
 // A quoted line longer than this is cut, so the message box stays readable.
 constexpr qsizetype LaengstesZitat = 200;
 
+// Milliseconds of a whole turn at most.
+constexpr double LaengsteDrehZeit = 60000.0;
+
 const QString ZuWenigEinstellungen =
     QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rEs sind nicht genügend Einstellungen eingetragen. (");
 
@@ -31,9 +34,6 @@ QString kopfzeile(int einstellung)
     return QStringLiteral("Fehler bei der ") + QString::fromUtf16(ordnungszahlen[einstellung - 1])
         + QStringLiteral(" Einstellung in der Datei \"Paarlix.ini\":\n\r(");
 }
-
-// Milliseconds of a whole turn at most.
-constexpr double LaengsteDrehZeit = 60000.0;
 
 QString zitat(QStringView zeile)
 {
