@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <csetjmp>
 #include <new>
 #include <cstdio>
@@ -56,7 +57,7 @@ void meldungStill(j_common_ptr cinfo, int level)
 void fortschrittPruefen(j_common_ptr cinfo)
 {
     auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (d->input_scan_number > JpegDekodierer::maxScans) {
+    if (d->input_scan_number > JpegDekodierer::erlaubteScans(d->image_width, d->image_height)) {
         JpegKontext* k = kontextVon(cinfo);
         k->grund = JpegKontext::zuVieleScans;
         std::longjmp(k->sprung, 1);
@@ -151,6 +152,11 @@ private:
 
 } // namespace
 
+int JpegDekodierer::erlaubteScans(long long breite, long long hoehe)
+{
+    return int(std::min<long long>(maxScans, maxScanPixel / std::max(1LL, breite * hoehe)));
+}
+
 JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>())
 {
     JpegKontext& k = *k_;
@@ -192,7 +198,8 @@ void JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel)
     const auto fehlschlag = [&]() {
         if (k.grund == JpegKontext::zuVieleScans)
             return EPaarlixFehler(QStringLiteral("Das Bild \"%1\" hat mehr als %2 Durchgänge und wird nicht dargestellt")
-                                      .arg(dateiname, QString::number(maxScans)));
+                                      .arg(dateiname, QString::number(erlaubteScans(k.cinfo.image_width,
+                                                                                    k.cinfo.image_height))));
         return EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(k.fehlernummer));
     };
 

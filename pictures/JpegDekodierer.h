@@ -14,6 +14,11 @@ class JpegDekodierer {
 public:
     // More scans than this in a progressive file are refused.
     static constexpr int maxScans = 1000;
+    // Scans times pixels beyond this are refused too: every scan walks the
+    // whole picture, even one that holds no data at all.
+    static constexpr long long maxScanPixel = 1LL << 34;
+    // The scans a picture of that size may have: maxScans for all but the largest.
+    static int erlaubteScans(long long breite, long long hoehe);
     // Pictures needing more than this at 4 bytes per pixel are refused.
     static constexpr long long maxBildBytes = 1LL << 30;
     // Cap on libjpeg's own working memory.

@@ -146,3 +146,34 @@ TEST_F(JpegDekodiererTest, hugeEmptyAndManyScanFilesAreRefusedQuickly)
     EXPECT_TRUE(vieleText.contains(viele)) << vieleText.toStdString();
     EXPECT_TRUE(vieleText.contains(QStringLiteral("1000"))) << vieleText.toStdString();
 }
+
+TEST_F(JpegDekodiererTest, scansWithoutDataOverALargePictureAreRefused)
+{
+    // A large progressive picture may have fewer scans than a small one: an empty scan still costs a pass over it.
+    const int breite = 8192;
+    const int hoehe = 16384;
+    const int erlaubt = JpegDekodierer::erlaubteScans(breite, hoehe);
+    ASSERT_LT(erlaubt, JpegDekodierer::maxScans);
+    ASSERT_EQ(JpegDekodierer::erlaubteScans(64, 64), JpegDekodierer::maxScans);
+
+    // Grey, one AC table whose only code starts a long run of empty blocks;
+    // the scans carry no data at all, so libjpeg walks every block each time.
+    const auto segment = [](char marker, const QByteArray& inhalt) {
+        const int laenge = int(inhalt.size()) + 2;
+        return QByteArray("\xFF", 1) + marker + char(laenge >> 8) + char(laenge & 0xFF) + inhalt;
+    };
+    QByteArray datei = QByteArray("\xFF\xD8", 2);
+    datei += segment('\xDB', QByteArray(1, '\0') + QByteArray(64, '\x01'));
+    datei += segment('\xC2', QByteArray("\x08", 1) + char(hoehe >> 8) + char(hoehe & 0xFF) + char(breite >> 8)
+                                 + char(breite & 0xFF) + QByteArray("\x01\x01\x11\x00", 4));
+    datei += segment('\xC4', QByteArray("\x10\x01", 2) + QByteArray(15, '\0') + '\xE0');
+    const QByteArray scan = segment('\xDA', QByteArray("\x01\x01\x00\x01\x3F\x00", 6));
+    for (int i = 0; i < erlaubt + 2; ++i)
+        datei += scan;
+    datei += QByteArray("\xFF\xD9", 2);
+
+    const QString pfad = this->datei("leer.jpg", datei);
+    const QString text = fehlerBeim(pfad);
+    EXPECT_TRUE(text.contains(pfad)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("mehr als %1 Durchgänge").arg(erlaubt))) << text.toStdString();
+}
