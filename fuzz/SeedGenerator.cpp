@@ -179,6 +179,28 @@ QByteArray rle4()
     return QByteArray::fromHex("0412" "0000" "0312" "0101" "0000" "0001");
 }
 
+// A grey progressive file whose AC scans hold no data: libjpeg still walks
+// every block once per scan, so the scan limits are exercised.
+QByteArray leereScans(int breite, int hoehe, int scans)
+{
+    const auto segment = [](unsigned char marker, const QByteArray& inhalt) {
+        QByteArray d;
+        d += char(0xFF);
+        d += char(marker);
+        d += char((inhalt.size() + 2) >> 8);
+        d += char((inhalt.size() + 2) & 0xFF);
+        return d + inhalt;
+    };
+    QByteArray d = QByteArray::fromHex("FFD8");
+    d += segment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
+    d += segment(0xC2, QByteArray::fromHex("08") + char(hoehe >> 8) + char(hoehe & 0xFF) + char(breite >> 8)
+                           + char(breite & 0xFF) + QByteArray::fromHex("01011100"));
+    d += segment(0xC4, QByteArray::fromHex("1001") + QByteArray(15, '\0') + QByteArray::fromHex("E0"));
+    for (int i = 0; i < scans; ++i)
+        d += segment(0xDA, QByteArray::fromHex("010100013F00"));
+    return d + QByteArray::fromHex("FFD9");
+}
+
 QByteArray mitKopf(std::uint8_t art, int breite, int hoehe, const QByteArray& datei)
 {
     QByteArray d;
@@ -236,6 +258,7 @@ int main(int argc, char** argv)
     schreibe(pfad("jpeg", "grau.jpg"), jpeg({9, 7, JCS_GRAYSCALE, false, 0}));
     schreibe(pfad("jpeg", "cmyk.jpg"), jpeg({8, 8, JCS_CMYK, false, 0}));
     schreibe(pfad("jpeg", "neustart.jpg"), jpeg({24, 24, JCS_RGB, false, 1}));
+    schreibe(pfad("jpeg", "leere_scans.jpg"), leereScans(64, 48, 20));
 
     namespace e = bilddarstellungseingabe;
     // Mode index in bits 0-2; targets taller, wider and equal to the pictures.
