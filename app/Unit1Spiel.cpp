@@ -14,9 +14,12 @@
 #include "platform/TPanel.h"
 
 namespace {
+// A control cannot be narrower than nothing: the last narrowing step may ask
+// for less, and the card then sits at its cell's centre with width zero.
 void setzeBreiteUndLinks(TImage* bild, int x, int w, int breite)
 {
-    bild->setGeometry(drehLinks(x, w, breite), bild->y(), qMax(breite, 0), bild->height());
+    const int sichtbar = qMax(breite, 0);
+    bild->setGeometry(drehLinks(x, w, sichtbar), bild->y(), sichtbar, bild->height());
 }
 } // namespace
 
