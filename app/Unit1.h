@@ -141,6 +141,7 @@ private:
     void zeigeGrossbild(TImage* ziel, int zeile, int spalte);
     void sammlePaarEin();
     void faerbeGruppe(int gruppe, bool markiert);
+    void setzeNamensfelderAktiv(bool aktiv);
 
     // One container per board row keeps showing and hiding a card cheap on big boards.
     std::vector<QWidget*> zeilenContainer_;

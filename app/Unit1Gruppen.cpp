@@ -74,16 +74,19 @@ void TForm1::baueGruppenPanelsAuf()
 
 void TForm1::RadioButton1Click()
 {
-    for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
-                       static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2)})
-        w->setEnabled(false);
+    setzeNamensfelderAktiv(false);
 }
 
 void TForm1::RadioButton2Click()
 {
-    for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
-                       static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Edit2)})
-        w->setEnabled(true);
+    setzeNamensfelderAktiv(true);
+}
+
+// The names keep their texts when the fields are greyed out.
+void TForm1::setzeNamensfelderAktiv(bool aktiv)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{Label6, Label7, Edit1, Edit2})
+        w->setEnabled(aktiv);
 }
 
 void TForm1::Button1Click()
