@@ -82,7 +82,6 @@ void TForm1::zeigen()
     }
     // On a bare X server the activation only comes when asked for.
     activateWindow();
-    raise();
 }
 
 bool TForm1::event(QEvent* e)
