@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zufall)
     : meldungen_(meldungen), uhr_(uhr), zufall_(std::move(zufall))
@@ -64,20 +65,29 @@ void TForm1::FormCreate()
     EinstellungsFehler = e.einstellungsFehler;
 }
 
-void TForm1::zeigen()
+QRect TForm1::verfuegbareFlaeche() const
 {
     const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect verfuegbar = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1044, 780);
+    return bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1044, 780);
+}
+
+QPoint TForm1::zentriert(QSize aussen) const
+{
+    QRect r(QPoint(0, 0), aussen);
+    r.moveCenter(verfuegbareFlaeche().center());
+    return r.topLeft();
+}
+
+void TForm1::zeigen()
+{
     if (Maximiert) {
         // Without a window manager nobody maximises the window: fill the
         // available area ourselves, then ask for the maximised state too.
-        setGeometry(verfuegbar);
+        setGeometry(verfuegbareFlaeche());
         showMaximized();
     } else {
         resize(FensterBreite, FensterHoehe);
-        QRect r(QPoint(0, 0), size());
-        r.moveCenter(verfuegbar.center());
-        move(r.topLeft());
+        move(zentriert(size()));
         show();
     }
     // On a bare X server the activation only comes when asked for.
@@ -104,8 +114,25 @@ void TForm1::FormActivate()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
+    passeAussengroesseAn();
     baueSpielAuf();
 }
+
+void TForm1::passeAussengroesseAn()
+{
+    // Setting 1 gives the window's outer size, frame included; the frame is
+    // known only once the window is shown. The offscreen platform's frame is
+    // a fiction of its own and does not count.
+    if (Maximiert || !windowHandle() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    const QMargins rahmen = windowHandle()->frameMargins();
+    if (rahmen.isNull())
+        return;
+    resize(qMax(FensterBreite - rahmen.left() - rahmen.right(), 1),
+           qMax(FensterHoehe - rahmen.top() - rahmen.bottom(), 1));
+    move(zentriert(QSize(FensterBreite, FensterHoehe)));
+}
+
 
 void TForm1::baueSpielAuf()
 {

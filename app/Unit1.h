@@ -126,6 +126,10 @@ private:
     void erzeugeSteuerelemente();
     void erzeugeSpielerauswahl();
     void baueSpielAuf();
+    void passeAussengroesseAn();
+    QRect verfuegbareFlaeche() const;
+    // Top-left corner that centres a window of this outer size on the desktop.
+    QPoint zentriert(QSize aussen) const;
     // Steps of the first activation; each returns false when the build must stop.
     bool legeFensterAn();
     void maleSpielfeldhintergrund();
