@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "bench/Testfoto.h"
+#include "board/Bilddateiname.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Fehlerbehandlung.h"
@@ -128,8 +129,8 @@ void austeilen()
     constexpr int hoehe = 3000;
     std::printf("\nwriting 30 photo-like %d x %d JPEGs ...\n", breite, hoehe);
     for (int k = 0; k < 30; ++k) {
-        const QString name = QStringLiteral("%1%2.jpg").arg(k / 2 + 1, 2, 10, QLatin1Char('0')).arg(k % 2 ? 'b' : 'a');
-        schreibeTestfoto(dir.path() + QLatin1Char('/') + name, breite, hoehe, unsigned(k + 1));
+        schreibeTestfoto(dir.path() + QLatin1Char('/') + bilddateiname(k / 2 + 1, k % 2 == 1), breite, hoehe,
+                         unsigned(k + 1));
     }
     schreibeIni(dir.path(), "1016,734", "3:4", "6,5", "auto", "10,10");
     schreibeKartentext(dir.path());
@@ -141,8 +142,7 @@ void austeilen()
         JpegDekodierer dekodierer;
         Arbeitsbitmap bitmap;
         for (int k = 0; k < 30; ++k)
-            dekodierer.dekodiere(QStringLiteral("%1%2.jpg").arg(k / 2 + 1, 2, 10, QLatin1Char('0')).arg(k % 2 ? 'b' : 'a'),
-                                 bitmap);
+            dekodierer.dekodiere(bilddateiname(k / 2 + 1, k % 2 == 1), bitmap);
     }
     const double dekodierenMs = t.nsecsElapsed() / 1e6;
 

@@ -15,12 +15,6 @@ int farbtonFuer(int paar) { return ((paar - 1) * 360 / DemoPaare + 200) % 360; }
 
 } // namespace
 
-QString demoBildName(int paar, char buchstabe)
-{
-    return (paar <= 9 ? QStringLiteral("0") : QString()) + QString::number(paar)
-           + QChar(buchstabe) + QStringLiteral(".jpg");
-}
-
 QImage zeichneDemoBild(int paar, char buchstabe)
 {
     const QSize groesse(DemoBildBreite, DemoBildHoehe);

@@ -10,9 +10,6 @@ inline constexpr int DemoBildHoehe = 800;
 // The demo board is 6 x 5 cards: 15 pairs.
 inline constexpr int DemoPaare = 15;
 
-// File name of a picture: "0" for pairs 1 to 9, the pair number, the letter,
-// ".jpg" ("01a.jpg", ..., "15b.jpg"). paar >= 1; buchstabe is 'a' or 'b'
-QString demoBildName(int paar, char buchstabe);
 
 // Draws picture a or b of a pair. Pairs 1 to 10: a numeral with its word, and
 // as many dots. Pairs 11 to 15: a coloured shape, and its name with the

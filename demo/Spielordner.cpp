@@ -1,5 +1,7 @@
 #include "demo/Spielordner.h"
 
+#include "board/Bilddateiname.h"
+
 #include "demo/DemoBilder.h"
 #include "demo/DemoEinstellungen.h"
 #include "demo/DemoKartentext.h"
@@ -66,7 +68,7 @@ QStringList schreibeSpielordner(const QString& ordner)
     for (int paar = 1; paar <= DemoPaare; ++paar) {
         QString pfade[2];
         for (const char buchstabe : {'a', 'b'}) {
-            const QString pfad = ziel.filePath(demoBildName(paar, buchstabe));
+            const QString pfad = ziel.filePath(bilddateiname(paar, buchstabe == 'b'));
             pfade[buchstabe - 'a'] = pfad;
             fehler += speichere(zeichneDemoBild(paar, buchstabe), pfad, "JPG", JpegQualitaet);
             fehler += pruefeJpeg(pfad, groesse);

@@ -1,5 +1,7 @@
 #include "support/Spielordner.h"
 
+#include "board/Bilddateiname.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -60,8 +62,7 @@ void Spielordner::schreibeBilder(int n, int breite, int hoehe)
         const bool zweites = k % 2 == 1;
         QImage bild(breite, hoehe, QImage::Format_RGB32);
         bild.fill(bildfarbe(paar, zweites));
-        const QString name = QStringLiteral("%1%2.jpg").arg(paar, 2, 10, QLatin1Char('0')).arg(zweites ? 'b' : 'a');
-        bild.save(pfad(name), "JPG", 95);
+        bild.save(pfad(bilddateiname(paar, zweites)), "JPG", 95);
     }
 }
 
