@@ -7,6 +7,7 @@
 #include "platform/TImage.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
+#include "platform/Textstil.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -34,25 +35,6 @@ TLabel* neuesLabel(QWidget* eltern, const QRect& r, const QString& text, int pix
     label->setSchrift(Arial, pixelHoehe, fett);
     label->setTextfarbe(farbe);
     return label;
-}
-
-void setzeTextfarbe(QWidget* w, const QColor& farbe)
-{
-    QPalette pal = w->palette();
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(gruppe, QPalette::WindowText, farbe);
-        pal.setColor(gruppe, QPalette::ButtonText, farbe);
-        pal.setColor(gruppe, QPalette::Text, farbe);
-    }
-    w->setPalette(pal);
-}
-
-QFont schrift(const QString& name, int pixelHoehe, bool fett)
-{
-    QFont f(name);
-    f.setPixelSize(pixelHoehe);
-    f.setBold(fett);
-    return f;
 }
 
 const QColor Schwarz(0, 0, 0);
@@ -115,7 +97,7 @@ void TForm1::erzeugeSpielerauswahl()
     RadioButton1 = new QRadioButton(QStringLiteral(" Ein Spieler"), p);
     RadioButton1->setGeometry(40, 136, 457, 41);
     RadioButton1->setFont(schrift(Arial, 19, true));
-    setzeTextfarbe(RadioButton1, Gruen);
+    setzeTextfarbe(*RadioButton1, Gruen);
     RadioButton1->setChecked(true);
     // Like the click of a radio button, checking it from the settings runs its handler.
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool an) { if (an) RadioButton1Click(); });
@@ -123,7 +105,7 @@ void TForm1::erzeugeSpielerauswahl()
     RadioButton2 = new QRadioButton(QStringLiteral(" Zwei Spieler oder Gruppen"), p);
     RadioButton2->setGeometry(40, 184, 457, 41);
     RadioButton2->setFont(schrift(Arial, 19, true));
-    setzeTextfarbe(RadioButton2, Marineblau);
+    setzeTextfarbe(*RadioButton2, Marineblau);
     connect(RadioButton2, &QRadioButton::toggled, this, [this](bool an) { if (an) RadioButton2Click(); });
 
     Label6 = neuesLabel(p, QRect(64, 232, 75, 22), QStringLiteral("Name 1:"), 19, true, Marineblau);
@@ -131,7 +113,7 @@ void TForm1::erzeugeSpielerauswahl()
     Edit1 = new QLineEdit(p);
     Edit1->setGeometry(64, 264, 401, 32);
     Edit1->setFont(schrift(MsSansSerif, 19, false));
-    setzeTextfarbe(Edit1, Marineblau);
+    setzeTextfarbe(*Edit1, Marineblau);
     Edit1->setEnabled(false);
     Edit1->setAccessibleName(Label6->text());
 
@@ -140,7 +122,7 @@ void TForm1::erzeugeSpielerauswahl()
     Edit2 = new QLineEdit(p);
     Edit2->setGeometry(64, 352, 401, 32);
     Edit2->setFont(schrift(MsSansSerif, 19, false));
-    setzeTextfarbe(Edit2, Marineblau);
+    setzeTextfarbe(*Edit2, Marineblau);
     Edit2->setEnabled(false);
     Edit2->setAccessibleName(Label7->text());
 

@@ -2,6 +2,7 @@
 
 #include "platform/Systemfarben.h"
 #include "platform/TPanel.h"
+#include "platform/Textstil.h"
 
 #include <QPainter>
 
@@ -19,19 +20,12 @@ void TLabel::setHintergrund(Hintergrund h)
 
 void TLabel::setSchrift(const QString& name, int pixelHoehe, bool fett, bool unterstrichen)
 {
-    QFont f(name);
-    f.setPixelSize(pixelHoehe);
-    f.setBold(fett);
-    f.setUnderline(unterstrichen);
-    setFont(f);
+    setFont(schrift(name, pixelHoehe, fett, unterstrichen));
 }
 
 void TLabel::setTextfarbe(const QColor& farbe)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Active, QPalette::WindowText, farbe);
-    pal.setColor(QPalette::Inactive, QPalette::WindowText, farbe);
-    setPalette(pal);
+    setzeTextfarbe(*this, farbe);
 }
 
 void TLabel::setCaption(const QString& text)
