@@ -1,3 +1,4 @@
+#include "app/Programmstart.h"
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Meldungsfenster.h"
@@ -6,7 +7,12 @@
 
 int main(int argc, char** argv)
 {
+    const Befehl befehl = befehlAus(argc, argv);
+    if (const std::optional<int> ende = ohneFenster(befehl, argc, argv))
+        return *ende;
     PaarlixApplication app(argc, argv);
+    if (const std::optional<int> ende = betreteSpielordner(befehl))
+        return *ende;
     Meldungsfenster meldungen;
     Fehlerbehandlung::setMeldungen(&meldungen);
     MonotoneUhr uhr;

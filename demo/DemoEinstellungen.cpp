@@ -71,18 +71,25 @@ const std::vector<Einstellung>& einstellungen()
 
 } // namespace
 
-QString demoEinstellungsText()
+QString demoEinstellungsText() { return einstellungsTextMitBrett(6, 5); }
+
+QString einstellungsTextMitBrett(int spalten, int zeilen)
 {
+    constexpr std::size_t BrettEinstellung = 2;
     QString text;
     bool erster = true;
-    for (const Einstellung& e : einstellungen()) {
+    for (std::size_t i = 0; i < einstellungen().size(); ++i) {
+        const Einstellung& e = einstellungen()[i];
         if (!erster)
             text += '\n'; // a blank line between a value and the next block reads well and is allowed
         erster = false;
         for (const QString& zeile : e.kommentar)
             text += '#' + zeile + '\n';
-        for (const QString& wert : e.werte)
-            text += wert + '\n';
+        if (i == BrettEinstellung)
+            text += QStringLiteral("%1,%2\n").arg(spalten).arg(zeilen);
+        else
+            for (const QString& wert : e.werte)
+                text += wert + '\n';
     }
     return text;
 }

@@ -7,3 +7,7 @@
 // its value line (the group names by their two lines). Lines end in "\n".
 QString demoEinstellungsText();
 
+// The same file with another board of `spalten` x `zeilen` cards.
+// 1 <= spalten, zeilen <= 100; spalten * zeilen even
+QString einstellungsTextMitBrett(int spalten, int zeilen);
+

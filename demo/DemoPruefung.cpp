@@ -35,7 +35,7 @@ QImage leseBild(const QString& pfad, const QByteArray& format, QStringList& fehl
 
 } // namespace
 
-QStringList pruefeEinstellungsdatei(const QString& pfad)
+QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen)
 {
     QStringList fehler;
     const QByteArray inhalt = leseDatei(pfad, fehler);
@@ -52,7 +52,7 @@ QStringList pruefeEinstellungsdatei(const QString& pfad)
     const Einstellungsergebnis e = leseEinstellungen(inhalt);
     const Spieleinstellungen& w = e.werte;
     const bool richtig = !e.einstellungsFehler && e.fenster == Einstellungsergebnis::Fenster::Maximiert
-                         && w.FormatX == 3 && w.FormatY == 4 && w.Spalten == 6 && w.Zeilen == 5
+                         && w.FormatX == 3 && w.FormatY == 4 && w.Spalten == spalten && w.Zeilen == zeilen
                          && w.KartenBreite == AutoKartenBreite && w.AbstandX == 10 && w.AbstandY == 10
                          && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && !w.BilderSchneiden
                          && w.SpielerAbfragen && !w.Testmodus;

@@ -1,0 +1,90 @@
+#include "app/Befehlszeile.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString OrdnerWaehlen = QStringLiteral("ordner-waehlen");
+const QString NeuesSpiel = QStringLiteral("neues-spiel");
+const QString Namen = QStringLiteral("namen");
+const QString Hilfe = QStringLiteral("help");
+const QString Version = QStringLiteral("version");
+
+Befehl befehl(Befehl::Art art, const QString& ordner = {})
+{
+    Befehl b;
+    b.art = art;
+    b.ordner = ordner;
+    return b;
+}
+
+Befehl fehler(const QString& meldung)
+{
+    Befehl b = befehl(Befehl::Art::Fehler);
+    b.meldung = meldung;
+    return b;
+}
+
+} // namespace
+
+Befehl leseBefehlszeile(const QStringList& argumente)
+{
+    QCommandLineParser leser;
+    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}},
+                      {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
+    // Qt's own messages are English; ours are built from what the parser found.
+    if (!leser.parse(argumente)) {
+        const QStringList unbekannt = leser.unknownOptionNames();
+        if (unbekannt.isEmpty())
+            return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));
+        const QString name = unbekannt.first();
+        return fehler(QStringLiteral("Unbekannte Option „%1%2“.").arg(name.size() == 1 ? "-" : "--", name));
+    }
+    if (leser.isSet(Hilfe))
+        return befehl(Befehl::Art::Hilfe);
+    if (leser.isSet(Version))
+        return befehl(Befehl::Art::Version);
+
+    const QStringList rest = leser.positionalArguments();
+    if (leser.isSet(NeuesSpiel)) {
+        if (leser.isSet(OrdnerWaehlen))
+            return fehler(QStringLiteral("--neues-spiel und --ordner-waehlen gehen nicht zusammen."));
+        if (rest.isEmpty())
+            return fehler(QStringLiteral("Bei --neues-spiel fehlen der Zielordner und die Bilder."));
+        Befehl neu = befehl(Befehl::Art::NeuesSpiel, rest.first());
+        neu.bilder = rest.mid(1);
+        neu.mitNamen = leser.isSet(Namen);
+        return neu;
+    }
+    if (leser.isSet(Namen))
+        return fehler(QStringLiteral("--namen gehört zu --neues-spiel."));
+    if (leser.isSet(OrdnerWaehlen)) {
+        if (!rest.isEmpty())
+            return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
+        return befehl(Befehl::Art::OrdnerWaehlen);
+    }
+    if (rest.size() > 1)
+        return fehler(QStringLiteral("Es kann nur ein Spielordner angegeben werden."));
+    return befehl(Befehl::Art::Spielen, rest.value(0));
+}
+
+QString hilfetext(const QString& programm)
+{
+    const QString einzug(programm.size() + 8, QLatin1Char(' '));
+    return QStringLiteral(
+               "Paarlix – das Memory-Spiel mit eigenen Bildern\n"
+               "\n"
+               "Aufruf: %1 [ORDNER]\n"
+               "%2%1 --ordner-waehlen\n"
+               "%2%1 --neues-spiel [--namen] ZIELORDNER BILD…\n"
+               "\n"
+               "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
+               "  --ordner-waehlen  den Spielordner erst in einem Dialog wählen\n"
+               "  --neues-spiel     aus den Bildern ein neues Spiel im ZIELORDNER anlegen;\n"
+               "                    jedes Bild wird ein Paar\n"
+               "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
+               "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  -h, --help        diese Hilfe\n"
+               "  -v, --version     die Versionsnummer\n")
+        .arg(programm, einzug);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/Befehlszeile.h"
+
+#include <optional>
+
+// The command line of `paarlix`, as local 8-bit strings.
+Befehl befehlAus(int argc, char** argv);
+
+// What needs no window: help, version, mistakes on the command line (status
+// 2), entering a given game folder (status 1 when it cannot be entered) and
+// writing a new game (offscreen, so without a display). Returns the exit
+// status when the program ends here; empty when the game is to start.
+std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv);
+
+// With --ordner-waehlen, once the application object exists: asks for the
+// game folder with the folder dialog and enters it. Returns the exit status
+// when the program ends here (0 when the dialog was cancelled, 1 for a
+// folder that cannot be entered); empty when the game is to start.
+std::optional<int> betreteSpielordner(const Befehl& befehl);

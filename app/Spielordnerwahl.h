@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QSettings;
+
+// Makes `ordner` the current folder, as if the program had been started in
+// it. Returns why it cannot (a German message), or empty on success.
+QString betreteOrdner(const QString& ordner);
+
+// Asks `dialog` for a game folder, starting in the folder chosen last time
+// (remembered in `gedaechtnis`; the home folder before that or when it is
+// gone), and remembers the choice. Empty when the dialog was cancelled.
+QString waehleSpielordner(QSettings& gedaechtnis, const std::function<QString(const QString&)>& dialog);

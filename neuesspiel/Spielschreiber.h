@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// What `paarlix --neues-spiel` is asked to do.
+struct NeuesSpiel {
+    QString ziel;
+    QStringList bilder;
+    bool mitNamen = false;
+    QString programm = QStringLiteral("paarlix"); // how the game is started, for the last line
+};
+
+// Writes a complete game folder at auftrag.ziel: "Paarlix.ini" with the
+// demo's values and the chosen board, the demo's "Kartentext.bmp" and one
+// pair per picture. Everything is written into a hidden folder beside the
+// target and renamed at the end, so a refusal or failure leaves nothing.
+// One line per picture goes to `ausgabe`, refusals to `fehler`.
+// Returns the exit status: 0 written, 1 refused.
+int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStream& fehler);

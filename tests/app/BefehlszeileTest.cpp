@@ -1,0 +1,113 @@
+#include "app/Befehlszeile.h"
+#include "app/Spielordnerwahl.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Art = Befehl::Art;
+
+std::string s(const QString& text) { return text.toStdString(); }
+
+// Restores the working folder that a test changes.
+struct Arbeitsordner {
+    QString vorher = QDir::currentPath();
+    ~Arbeitsordner() { QDir::setCurrent(vorher); }
+};
+
+} // namespace
+
+// Each form of the command line gives its command; help and version win over folders and other
+// options, an unknown option over everything, and every mistake gives a German message.
+TEST(Befehlszeile, JedeFormErgibtIhrenBefehl)
+{
+    struct Fall {
+        QStringList argumente;
+        Art art;
+        const char* ordner;
+        QStringList bilder;
+        bool mitNamen;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {{}, Art::Spielen, "", {}, false, ""},
+        {{"Spiele/Oma"}, Art::Spielen, "Spiele/Oma", {}, false, ""},
+        {{"--ordner-waehlen"}, Art::OrdnerWaehlen, "", {}, false, ""},
+        {{"--neues-spiel", "Ziel", "b.jpg", "a.png"}, Art::NeuesSpiel, "Ziel", {"b.jpg", "a.png"}, false, ""},
+        {{"--namen", "--neues-spiel", "Ziel", "a.jpg"}, Art::NeuesSpiel, "Ziel", {"a.jpg"}, true, ""},
+        {{"--neues-spiel", "Ziel", "--", "-x.jpg"}, Art::NeuesSpiel, "Ziel", {"-x.jpg"}, false, ""},
+        {{"--neues-spiel", "Ziel"}, Art::NeuesSpiel, "Ziel", {}, false, ""},
+        {{"--help"}, Art::Hilfe, "", {}, false, ""},
+        {{"-h", "--foo"}, Art::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
+        {{"Ordner", "-v"}, Art::Version, "", {}, false, ""},
+        {{"--version"}, Art::Version, "", {}, false, ""},
+        {{"--foo"}, Art::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
+        {{"-x"}, Art::Fehler, "", {}, false, "Unbekannte Option „-x“."},
+        {{"--neues-spiel"}, Art::Fehler, "", {}, false, "Bei --neues-spiel fehlen der Zielordner und die Bilder."},
+        {{"--neues-spiel", "--ordner-waehlen", "Z", "a.jpg"}, Art::Fehler, "", {}, false,
+         "--neues-spiel und --ordner-waehlen gehen nicht zusammen."},
+        {{"--namen", "Ordner"}, Art::Fehler, "", {}, false, "--namen gehört zu --neues-spiel."},
+        {{"--ordner-waehlen", "Ordner"}, Art::Fehler, "", {}, false, "Bei --ordner-waehlen wird kein Ordner angegeben."},
+        {{"Ordner1", "Ordner2"}, Art::Fehler, "", {}, false, "Es kann nur ein Spielordner angegeben werden."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(s(f.argumente.join(' ')));
+        const Befehl b = leseBefehlszeile(QStringList{"paarlix"} + f.argumente);
+        EXPECT_EQ(b.art, f.art);
+        EXPECT_EQ(s(b.ordner), f.ordner);
+        EXPECT_EQ(b.bilder, f.bilder);
+        EXPECT_EQ(b.mitNamen, f.mitNamen);
+        EXPECT_EQ(s(b.meldung), f.meldung);
+    }
+}
+
+// The help is German and names every option.
+TEST(Befehlszeile, HilfeNenntJedeOption)
+{
+    const QString hilfe = hilfetext(QStringLiteral("paarlix"));
+    EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--help", "--version"})
+        EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
+}
+
+// A game folder that is missing, a file or closed is refused with a message naming it; an
+// existing one becomes the working folder.
+TEST(Spielordnerwahl, OrdnerWirdBetretenOderMitGrundAbgelehnt)
+{
+    const Arbeitsordner zurueck;
+    QTemporaryDir tmp;
+    const QString datei = tmp.filePath("datei.txt");
+    QFile(datei).open(QIODevice::WriteOnly);
+    EXPECT_EQ(s(betreteOrdner(tmp.filePath("fehlt"))), s("Den Spielordner „" + tmp.filePath("fehlt") + "“ gibt es nicht."));
+    EXPECT_EQ(s(betreteOrdner(datei)), s("„" + datei + "“ ist kein Ordner."));
+    EXPECT_EQ(s(betreteOrdner(tmp.path())), "");
+    EXPECT_EQ(QDir::currentPath(), QDir(tmp.path()).canonicalPath());
+}
+
+// The dialog opens in the folder chosen last time (the home folder at first or when that is
+// gone), a choice is remembered and a cancel remembers nothing.
+TEST(Spielordnerwahl, DialogBeginntImZuletztGewaehltenOrdner)
+{
+    QTemporaryDir tmp;
+    QSettings gedaechtnis(tmp.filePath("paarlix.conf"), QSettings::IniFormat);
+    QStringList starts;
+    QString antwort;
+    const auto dialog = [&](const QString& start) {
+        starts += start;
+        return antwort;
+    };
+    const QString a = tmp.filePath("a");
+    QDir().mkdir(a);
+
+    antwort = a;
+    EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), a);
+    antwort.clear();
+    EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), QString());
+    EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), QString());
+    QDir().rmdir(a);
+    EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), QString());
+    EXPECT_EQ(starts, (QStringList{QDir::homePath(), a, a, QDir::homePath()}));
+}

@@ -1,0 +1,60 @@
+#include "neuesspiel/Bildplan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string s(const QString& text) { return text.toStdString(); }
+
+} // namespace
+
+// A name card reads the file name without folder and last extension, trimmed.
+TEST(Bildplan, KartennameIstDerDateinameOhneEndung)
+{
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Oma Erna.jpg", "Oma Erna"},
+        {"/home/anna/Fotos/Opa Heinz.JPEG", "Opa Heinz"},
+        {"fotos/Ben.und.Lea.png", "Ben.und.Lea"},
+        {"  Tante Ute .jpg", "Tante Ute"},
+        {"Ohne Endung", "Ohne Endung"},
+        {".jpg", ".jpg"},
+        {"Jürgen_Groß.webp", "Jürgen_Groß"},
+    };
+    for (const auto& [pfad, name] : faelle)
+        EXPECT_EQ(s(kartenname(QString::fromUtf8(pfad))), name) << pfad;
+}
+
+// Pictures are numbered in the order given; only with names does the "b" card get a text.
+TEST(Bildplan, BilderWerdenInDerGegebenenReihenfolgeNummeriert)
+{
+    QStringList quellen;
+    for (int i = 1; i <= 12; ++i)
+        quellen += QStringLiteral("bild %1.jpg").arg(i);
+    const std::vector<Bildauftrag> mitNamen = planeBilder(quellen, true);
+    ASSERT_EQ(mitNamen.size(), 12u);
+    EXPECT_EQ(s(mitNamen[0].quelle), "bild 1.jpg");
+    EXPECT_EQ(mitNamen[0].paar, 1);
+    EXPECT_EQ(s(mitNamen[0].zielA), "01a.jpg");
+    EXPECT_EQ(s(mitNamen[0].zielB), "01b.jpg");
+    EXPECT_EQ(s(mitNamen[0].name), "bild 1");
+    EXPECT_EQ(s(mitNamen[11].zielA), "12a.jpg");
+    EXPECT_EQ(s(mitNamen[11].name), "bild 12");
+    for (const Bildauftrag& b : planeBilder(quellen, false))
+        EXPECT_TRUE(b.name.isEmpty()) << s(b.quelle);
+}
+
+// Counts outside 2 to 5000 and counts without a board are refused with a message that says why.
+TEST(Bildplan, AnzahlFehlerNenntDenGrund)
+{
+    const std::pair<int, const char*> faelle[] = {
+        {0, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben sind 0."},
+        {1, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
+        {5001, "Es sind höchstens 5000 Bilder möglich (100 × 100 Karten), angegeben sind 5001."},
+        {101, "101 Bilder ergeben 202 Karten, und die lassen sich nicht auf ein Spielfeld von "
+              "höchstens 100 × 100 Karten legen. Mit 100 oder 102 Bildern geht es."},
+        {2, ""},
+        {5000, ""},
+    };
+    for (const auto& [anzahl, meldung] : faelle)
+        EXPECT_EQ(s(anzahlFehler(anzahl)), meldung) << anzahl;
+}

@@ -1,0 +1,68 @@
+#include "neuesspiel/Spielschreiber.h"
+
+#include "Neuspielbilder.h"
+#include "app/Unit1Testfenster.h"
+#include "platform/TImage.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace neuspielbilder;
+
+namespace {
+
+bool aehnlich(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) <= 12 && std::abs(a.green() - b.green()) <= 12
+           && std::abs(a.blue() - b.blue()) <= 12;
+}
+
+} // namespace
+
+// A game written from JPEG photos (one with an orientation tag) and a PNG opens in the real
+// window without any message and deals every picture: each card shows its photo's colour.
+TEST(NeuesSpielFenster, GeschriebenesSpielOeffnetUndTeiltAus)
+{
+    QTemporaryDir tmp;
+    const QColor farben[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    const QStringList bilder = {tmp.filePath("rot.jpg"), tmp.filePath("gruen gedreht.jpg"),
+                                tmp.filePath("blau.png"), tmp.filePath("gelb.jpeg")};
+    schreibe(bilder[0], jpeg(farben[0], 120, 90));
+    schreibe(bilder[1], jpeg(farben[1], 120, 90, 6));
+    schreibe(bilder[2], pngHalbDurchsichtig(farben[2], 120, 90));
+    schreibe(bilder[3], jpeg(farben[3], 90, 120));
+    const QString ziel = tmp.filePath("spiel");
+    QString aus;
+    QTextStream strom(&aus);
+    ASSERT_EQ(schreibeNeuesSpiel({ziel, bilder, false, QStringLiteral("paarlix")}, strom, strom), 0)
+        << aus.toStdString();
+
+    const QString vorher = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(ziel));
+    {
+        Testfenster fenster;
+        fenster.aktiviere();
+        const TForm1& f = *fenster.form;
+        EXPECT_TRUE(fenster.recorder.eintraege.empty()) << fenster.recorder.eintraege[0].text.toStdString();
+        ASSERT_TRUE(f.aufgebaut());
+        EXPECT_EQ(f.Einstellungen.Spalten, 4);
+        EXPECT_EQ(f.Einstellungen.Zeilen, 2);
+        int karten = 0;
+        for (int z = 0; z < 2; ++z)
+            for (int s = 0; s < 4; ++s) {
+                SCOPED_TRACE(testing::Message() << "cell " << z << "," << s);
+                const int paar = f.PaarNummern[z][s];
+                ASSERT_TRUE(paar >= 1 && paar <= 4);
+                const QImage karte = f.KartenBilder[z][s]->Picture();
+                ASSERT_FALSE(karte.isNull());
+                // Three quarters across: inside the PNG's opaque half too.
+                const QColor farbe = karte.pixelColor(karte.width() * 3 / 4, karte.height() / 2);
+                EXPECT_TRUE(aehnlich(farbe, farben[paar - 1])) << farbe.name().toStdString();
+                ++karten;
+            }
+        EXPECT_EQ(karten, 8);
+    }
+    QDir::setCurrent(vorher);
+}

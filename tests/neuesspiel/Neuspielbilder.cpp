@@ -1,0 +1,73 @@
+#include "Neuspielbilder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+namespace neuspielbilder {
+namespace {
+
+QByteArray gespeichert(const QImage& bild, const char* format)
+{
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, format, 95);
+    return daten;
+}
+
+// APP1 "Exif" with a big-endian TIFF header and one IFD entry: Orientation (0x0112), SHORT.
+QByteArray exifSegment(int drehung)
+{
+    QByteArray tiff("MM\0\x2a\0\0\0\x08", 8);
+    tiff += QByteArray("\0\x01", 2);                   // one entry
+    tiff += QByteArray("\x01\x12\0\x03\0\0\0\x01", 8); // tag, type SHORT, count 1
+    tiff += char(0);
+    tiff += char(drehung);
+    tiff += QByteArray(2, '\0');                       // value padding
+    tiff += QByteArray(4, '\0');                       // no next IFD
+    const QByteArray nutzlast = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    const quint16 laenge = quint16(nutzlast.size() + 2);
+    segment += char(laenge >> 8);
+    segment += char(laenge & 0xFF);
+    return segment + nutzlast;
+}
+
+} // namespace
+
+QByteArray jpeg(const QColor& farbe, int breite, int hoehe, int drehung)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(farbe);
+    QByteArray daten = gespeichert(bild, "JPG");
+    if (drehung != 0)
+        daten.insert(2, exifSegment(drehung));
+    return daten;
+}
+
+QByteArray pngHalbDurchsichtig(const QColor& farbe, int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_ARGB32);
+    bild.fill(farbe);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite / 2; ++x)
+            bild.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return gespeichert(bild, "PNG");
+}
+
+void schreibe(const QString& pfad, const QByteArray& daten)
+{
+    QFile datei(pfad);
+    if (datei.open(QIODevice::WriteOnly))
+        datei.write(daten);
+}
+
+QByteArray lies(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+} // namespace neuspielbilder

@@ -1,0 +1,188 @@
+#include "neuesspiel/Spielschreiber.h"
+
+#include "Neuspielbilder.h"
+#include "app/Einstellungsleser.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace neuspielbilder;
+
+namespace {
+
+struct Lauf {
+    int status = -1;
+    QStringList ausgabe;
+    QString fehler;
+};
+
+Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false)
+{
+    QString aus;
+    QString err;
+    QTextStream ausStrom(&aus);
+    QTextStream errStrom(&err);
+    Lauf lauf;
+    lauf.status = schreibeNeuesSpiel({ziel, bilder, mitNamen, QStringLiteral("paarlix")}, ausStrom, errStrom);
+    lauf.ausgabe = aus.split('\n', Qt::SkipEmptyParts);
+    lauf.fehler = err.trimmed();
+    return lauf;
+}
+
+QStringList inhalt(const QString& ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+bool aehnlich(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) <= 10 && std::abs(a.green() - b.green()) <= 10
+           && std::abs(a.blue() - b.blue()) <= 10;
+}
+
+} // namespace
+
+// JPEG files are copied byte for byte, with or without an orientation tag; a PNG becomes a JPEG
+// with its transparent part white; the folder holds the settings for the chosen board, the
+// card-back overlay and the pictures, and nothing is left beside it.
+TEST(Spielschreiber, SchreibtEinVollstaendigesSpielAusJpegUndPng)
+{
+    QTemporaryDir tmp;
+    const QString quellen = tmp.filePath(QStringLiteral("fotos"));
+    QDir().mkpath(quellen);
+    const QByteArray rot = jpeg(Qt::red, 40, 30);
+    const QByteArray gedreht = jpeg(Qt::green, 40, 30, 6);
+    schreibe(quellen + "/Oma Erna.jpg", rot);
+    schreibe(quellen + "/Opa.JPEG", gedreht);
+    schreibe(quellen + "/Katze.png", pngHalbDurchsichtig(Qt::blue, 40, 30));
+    const QString ziel = tmp.filePath(QStringLiteral("spiel"));
+    QDir().mkdir(ziel); // an empty folder may be the target
+
+    const Lauf lauf = schreibe(ziel, {quellen + "/Oma Erna.jpg", quellen + "/Opa.JPEG", quellen + "/Katze.png"});
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.fehler.isEmpty());
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"fotos", "spiel"}));
+    EXPECT_EQ(inhalt(ziel), (QStringList{"01a.jpg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg",
+                                         "Kartentext.bmp", "Paarlix.ini"}));
+    EXPECT_EQ(lies(ziel + "/01a.jpg"), rot);
+    EXPECT_EQ(lies(ziel + "/01b.jpg"), rot);
+    EXPECT_EQ(lies(ziel + "/02a.jpg"), gedreht);
+    EXPECT_EQ(lies(ziel + "/02b.jpg"), gedreht);
+    for (const char* name : {"/03a.jpg", "/03b.jpg"}) {
+        const QByteArray daten = lies(ziel + name);
+        EXPECT_TRUE(daten.startsWith("\xFF\xD8\xFF")) << name;
+        const QImage bild = QImage::fromData(daten, "JPG");
+        ASSERT_EQ(bild.size(), QSize(40, 30)) << name;
+        EXPECT_TRUE(aehnlich(bild.pixelColor(30, 15), Qt::blue)) << name;
+        EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white)) << name;
+    }
+    const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
+    EXPECT_FALSE(e.einstellungsFehler);
+    EXPECT_EQ(e.werte.Spalten, 3);
+    EXPECT_EQ(e.werte.Zeilen, 2);
+    EXPECT_FALSE(QImage(ziel + "/Kartentext.bmp", "BMP").isNull());
+
+    ASSERT_EQ(lauf.ausgabe.size(), 4);
+    EXPECT_EQ(lauf.ausgabe[0], quellen + "/Oma Erna.jpg → 01a.jpg und 01b.jpg");
+    EXPECT_EQ(lauf.ausgabe[2], quellen + "/Katze.png → 03a.jpg und 03b.jpg (in JPEG umgewandelt)");
+    EXPECT_EQ(lauf.ausgabe[3], QStringLiteral("Fertig: 3 Paare auf 3 × 2 Karten in „%1“. Starten mit: paarlix %1")
+                                   .arg(ziel));
+}
+
+// With names, the second picture of a pair is a 3:4 card with the name, not the photo, and a
+// target with a blank in its name is quoted for the shell in the last line.
+TEST(Spielschreiber, MitNamenIstDasZweiteBildEineNamenskarte)
+{
+    QTemporaryDir tmp;
+    const QByteArray foto = jpeg(Qt::red, 40, 30);
+    schreibe(tmp.filePath("Oma Erna.jpg"), foto);
+    schreibe(tmp.filePath("Ben.jpg"), jpeg(Qt::yellow, 40, 30));
+    const QString ziel = tmp.filePath(QStringLiteral("Unser Spiel"));
+
+    const Lauf lauf = schreibe(ziel, {tmp.filePath("Oma Erna.jpg"), tmp.filePath("Ben.jpg")}, true);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_EQ(lies(ziel + "/01a.jpg"), foto);
+    const QImage karte(ziel + "/01b.jpg", "JPG");
+    EXPECT_EQ(karte.size(), QSize(600, 800));
+    EXPECT_NE(karte, QImage(ziel + "/02b.jpg", "JPG"));
+    EXPECT_EQ(lauf.ausgabe.value(0), tmp.filePath("Oma Erna.jpg") + QStringLiteral(" → 01a.jpg, Namenskarte „Oma Erna“ → 01b.jpg"));
+    EXPECT_TRUE(lauf.ausgabe.value(2).endsWith(QStringLiteral("Starten mit: paarlix '%1'").arg(ziel)));
+}
+
+// From 20 pictures on, every line counts how far the writing has come.
+TEST(Spielschreiber, VieleBilderZeigenEinenFortschritt)
+{
+    QTemporaryDir tmp;
+    QStringList bilder;
+    for (int i = 1; i <= 20; ++i) {
+        bilder += tmp.filePath(QStringLiteral("b%1.jpg").arg(i));
+        schreibe(bilder.last(), jpeg(QColor::fromHsv(i * 17, 200, 200), 8, 8));
+    }
+    const Lauf lauf = schreibe(tmp.filePath("spiel"), bilder);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    ASSERT_EQ(lauf.ausgabe.size(), 21);
+    EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
+    EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();
+    EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 8 × 5 Karten"));
+}
+
+// Every refusal names its reason, ends with status 1 and writes nothing: no target folder and
+// no half-written folder beside it.
+TEST(Spielschreiber, AblehnungenSchreibenNichts)
+{
+    QTemporaryDir tmp;
+    const QString gut = tmp.filePath("gut.jpg");
+    const QString gut2 = tmp.filePath("gut2.jpg");
+    schreibe(gut, jpeg(Qt::red, 16, 16));
+    schreibe(gut2, jpeg(Qt::blue, 16, 16));
+    schreibe(tmp.filePath("kaputt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 kein JPEG", 15));
+    schreibe(tmp.filePath("text.png"), "nur Text");
+    QDir().mkdir(tmp.filePath("voll"));
+    schreibe(tmp.filePath("voll/notiz.txt"), "x");
+    ASSERT_EQ(mkfifo(tmp.filePath("rohr.jpg").toLocal8Bit().constData(), 0600), 0);
+    const QString ziel = tmp.filePath("spiel");
+
+    struct Fall {
+        const char* name;
+        QString ziel;
+        QStringList bilder;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        {"one picture", ziel, {gut}, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
+        {"too many pictures", ziel, QStringList(5001, gut),
+         "Es sind höchstens 5000 Bilder möglich (100 × 100 Karten), angegeben sind 5001."},
+        {"target not empty", tmp.filePath("voll"), {gut, gut2},
+         "Der Zielordner „" + tmp.filePath("voll") + "“ ist nicht leer. Bitte einen neuen oder leeren Ordner angeben."},
+        {"target is a file", gut2, {gut, tmp.filePath("kaputt.jpg")}, "„" + gut2 + "“ ist eine Datei und kein Ordner."},
+        {"parent missing", tmp.filePath("fehlt/spiel"), {gut, gut2},
+         "Der Ordner „" + tmp.filePath("fehlt") + "“, in dem das Spiel angelegt werden soll, existiert nicht."},
+        {"missing picture", ziel, {gut, tmp.filePath("weg.jpg")},
+         "Das Bild „" + tmp.filePath("weg.jpg") + "“ gibt es nicht. Es wurde nichts geschrieben."},
+        {"pipe as picture", ziel, {gut, tmp.filePath("rohr.jpg")},
+         "Das Bild „" + tmp.filePath("rohr.jpg") + "“ kann nicht gelesen werden: keine Bilddatei. Es wurde nichts geschrieben."},
+        {"picture given twice", ziel, {gut, gut2, tmp.filePath("./gut.jpg")},
+         "Das Bild „" + tmp.filePath("./gut.jpg") + "“ ist doppelt angegeben. Es wurde nichts geschrieben."},
+        {"broken JPEG", ziel, {gut, tmp.filePath("kaputt.jpg")},
+         "Das Bild „" + tmp.filePath("kaputt.jpg") + "“ kann nicht gelesen werden: JPEG-Fehlernr. "},
+        {"not a picture", ziel, {gut, tmp.filePath("text.png")},
+         "Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes Bildformat. "
+         "Es wurde nichts geschrieben."},
+        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden ("},
+    };
+    const QStringList vorher = inhalt(tmp.path());
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Lauf lauf = schreibe(f.ziel, f.bilder);
+        EXPECT_EQ(lauf.status, 1);
+        EXPECT_TRUE(lauf.fehler.startsWith(f.meldung)) << lauf.fehler.toStdString();
+        EXPECT_TRUE(lauf.ausgabe.isEmpty() || !lauf.ausgabe.last().startsWith("Fertig"));
+        EXPECT_EQ(inhalt(tmp.path()), vorher);
+        EXPECT_EQ(inhalt(tmp.filePath("voll")), QStringList{"notiz.txt"});
+    }
+}

@@ -1,0 +1,32 @@
+# Runs paarlix without a display: help, version, mistakes, a missing game
+# folder and a new game all end with the right status and message.
+# -DPAARLIX=program -DDEMO=demo writer -DORDNER=scratch folder
+
+function(erwarte status text)
+  execute_process(COMMAND ${PAARLIX} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE err)
+  string(FIND "${aus}${err}" "${text}" stelle)
+  if(NOT rc STREQUAL "${status}" OR stelle EQUAL -1)
+    message(SEND_ERROR "paarlix ${ARGN}: status ${rc} (expected ${status}), output:\n${aus}${err}\n"
+                       "expected to contain: ${text}")
+  endif()
+endfunction()
+
+file(REMOVE_RECURSE ${ORDNER})
+file(MAKE_DIRECTORY ${ORDNER})
+execute_process(COMMAND ${DEMO} ${ORDNER}/demo RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "paarlix_demo failed: ${rc}")
+endif()
+
+erwarte(0 "Paarlix 1." --version)
+erwarte(0 "--neues-spiel [--namen] ZIELORDNER BILD…" --help)
+erwarte(2 "Unbekannte Option „--gibtsnicht“." --gibtsnicht)
+erwarte(2 "Es kann nur ein Spielordner angegeben werden." a b)
+erwarte(1 "Den Spielordner „${ORDNER}/fehlt“ gibt es nicht." ${ORDNER}/fehlt)
+erwarte(1 "mindestens 2 Bilder" --neues-spiel ${ORDNER}/spiel ${ORDNER}/demo/01a.jpg)
+erwarte(0 "Fertig: 2 Paare auf 2 × 2 Karten" --neues-spiel --namen ${ORDNER}/spiel
+        ${ORDNER}/demo/01a.jpg ${ORDNER}/demo/02a.jpg)
+if(NOT EXISTS ${ORDNER}/spiel/02b.jpg)
+  message(SEND_ERROR "the new game lacks 02b.jpg")
+endif()
+erwarte(1 "ist nicht leer" --neues-spiel ${ORDNER}/spiel ${ORDNER}/demo/01a.jpg ${ORDNER}/demo/02a.jpg)
