@@ -10,9 +10,14 @@
 #include <QSettings>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
+
+volatile std::sig_atomic_t abbruchSignal = 0;
+
+void merkeAbbruch(int) { abbruchSignal = 1; }
 
 QString programmname(char** argv) { return QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(); }
 
@@ -45,8 +50,11 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         // Pictures are drawn but nothing is shown: no display needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         const QGuiApplication anwendung(argc, argv);
+        // Ctrl+C or a closed terminal stops between pictures, so the hidden draft is removed.
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, merkeAbbruch);
         return schreibeNeuesSpiel({befehl.ordner, befehl.bilder, befehl.mitNamen,
-                                   QString::fromLocal8Bit(argv[0])},
+                                   QString::fromLocal8Bit(argv[0]), [] { return abbruchSignal != 0; }},
                                   ausgabe, fehler);
     }
     case Befehl::Art::Spielen:

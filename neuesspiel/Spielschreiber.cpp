@@ -165,6 +165,8 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
     JpegDekodierer dekodierer;
     Arbeitsbitmap probe;
     for (const Bildauftrag& bild : planeBilder(auftrag.bilder, auftrag.mitNamen)) {
+        if (auftrag.abgebrochen && auftrag.abgebrochen())
+            return ablehnen(QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
         const QString zielA = ordner.filePath(bild.zielA);
         const QString zielB = ordner.filePath(bild.zielB);
         const bool jpeg = istJpeg(bild.quelle);

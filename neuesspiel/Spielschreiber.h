@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QTextStream;
 
 // What `paarlix --neues-spiel` is asked to do.
@@ -11,6 +13,7 @@ struct NeuesSpiel {
     QStringList bilder;
     bool mitNamen = false;
     QString programm = QStringLiteral("paarlix"); // how the game is started, for the last line
+    std::function<bool()> abgebrochen;            // asked before each picture (Ctrl+C); may be empty
 };
 
 // Writes a complete game folder at auftrag.ziel: "Paarlix.ini" with the

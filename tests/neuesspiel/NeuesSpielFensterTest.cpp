@@ -36,7 +36,7 @@ TEST(NeuesSpielFenster, GeschriebenesSpielOeffnetUndTeiltAus)
     const QString ziel = tmp.filePath("spiel");
     QString aus;
     QTextStream strom(&aus);
-    ASSERT_EQ(schreibeNeuesSpiel({ziel, bilder, false, QStringLiteral("paarlix")}, strom, strom), 0)
+    ASSERT_EQ(schreibeNeuesSpiel({ziel, bilder, false, QStringLiteral("paarlix"), {}}, strom, strom), 0)
         << aus.toStdString();
 
     const QString vorher = QDir::currentPath();

@@ -21,14 +21,16 @@ struct Lauf {
     QString fehler;
 };
 
-Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false)
+Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
+             std::function<bool()> abgebrochen = {})
 {
     QString aus;
     QString err;
     QTextStream ausStrom(&aus);
     QTextStream errStrom(&err);
     Lauf lauf;
-    lauf.status = schreibeNeuesSpiel({ziel, bilder, mitNamen, QStringLiteral("paarlix")}, ausStrom, errStrom);
+    lauf.status = schreibeNeuesSpiel({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen},
+                                    ausStrom, errStrom);
     lauf.ausgabe = aus.split('\n', Qt::SkipEmptyParts);
     lauf.fehler = err.trimmed();
     return lauf;
@@ -185,4 +187,19 @@ TEST(Spielschreiber, AblehnungenSchreibenNichts)
         EXPECT_EQ(inhalt(tmp.path()), vorher);
         EXPECT_EQ(inhalt(tmp.filePath("voll")), QStringList{"notiz.txt"});
     }
+}
+
+// An interruption between two pictures stops the writing and removes what was written so far.
+TEST(Spielschreiber, AbbruchLaesstNichtsZurueck)
+{
+    QTemporaryDir tmp;
+    schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
+    schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
+    int gefragt = 0;
+    const Lauf lauf = schreibe(tmp.filePath("spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")}, false,
+                               [&gefragt] { return ++gefragt == 2; });
+    EXPECT_EQ(lauf.status, 1);
+    EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
+    EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg"}));
 }
