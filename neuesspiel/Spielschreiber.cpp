@@ -128,6 +128,35 @@ QStringList schreibeGrunddateien(const QDir& ordner, const Brettmass& brett)
     return fehler + pruefeKartentext(bmp);
 }
 
+// Gives the finished draft its place. An existing empty target keeps its
+// folder (it may be the shell's working folder): the files move into it, and
+// back again if one cannot.
+bool stelleFertig(QTemporaryDir& entwurf, const QString& ziel, bool zielDa)
+{
+    if (!zielDa) {
+        // Folders made by QTemporaryDir are private; a game folder is not.
+        QFile::setPermissions(entwurf.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                  | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                                  | QFile::ExeOther);
+        if (!QDir().rename(entwurf.path(), ziel))
+            return false;
+        entwurf.setAutoRemove(false);
+        return true;
+    }
+    const QDir von(entwurf.path());
+    const QDir nach(ziel);
+    QStringList verschoben;
+    for (const QString& datei : von.entryList(QDir::Files)) {
+        if (!QFile::rename(von.filePath(datei), nach.filePath(datei))) {
+            for (const QString& zurueck : verschoben)
+                QFile::rename(nach.filePath(zurueck), von.filePath(zurueck));
+            return false;
+        }
+        verschoben += datei;
+    }
+    return true;
+}
+
 } // namespace
 
 int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStream& fehler)
@@ -190,20 +219,9 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
                 << bild.zielB << (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)")) << Qt::endl;
     }
 
-    // Folders made by QTemporaryDir are private; a game folder is not.
-    QFile::setPermissions(entwurf.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                              | QFile::ExeOther);
-    const bool leererOrdner = zielInfo.isDir();
-    if (leererOrdner)
-        QDir().rmdir(ziel); // empty, checked above; rename cannot replace it
-    if (!QDir().rename(entwurf.path(), ziel)) {
-        if (leererOrdner)
-            QDir().mkdir(ziel);
+    if (!stelleFertig(entwurf, ziel, zielInfo.isDir()))
         return ablehnen(QStringLiteral("Der Zielordner %1 kann nicht angelegt werden. Es wurde nichts geschrieben.")
                             .arg(inAnfuehrung(ziel)));
-    }
-    entwurf.setAutoRemove(false);
     ausgabe << QStringLiteral("Fertig: %1 Paare auf %2 × %3 Karten in %4. Starten mit: %5 %6")
                    .arg(anzahl).arg(brett.spalten).arg(brett.zeilen)
                    .arg(inAnfuehrung(ziel), auftrag.programm, fuerDieShell(ziel))

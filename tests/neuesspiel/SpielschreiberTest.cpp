@@ -63,12 +63,17 @@ TEST(Spielschreiber, SchreibtEinVollstaendigesSpielAusJpegUndPng)
     schreibe(quellen + "/Opa.JPEG", gedreht);
     schreibe(quellen + "/Katze.png", pngHalbDurchsichtig(Qt::blue, 40, 30));
     const QString ziel = tmp.filePath(QStringLiteral("spiel"));
-    QDir().mkdir(ziel); // an empty folder may be the target
+    QDir().mkdir(ziel); // an empty folder may be the target, and stays the same folder
+    struct stat vorher {};
+    ASSERT_EQ(stat(ziel.toLocal8Bit().constData(), &vorher), 0);
 
     const Lauf lauf = schreibe(ziel, {quellen + "/Oma Erna.jpg", quellen + "/Opa.JPEG", quellen + "/Katze.png"});
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     EXPECT_TRUE(lauf.fehler.isEmpty());
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"fotos", "spiel"}));
+    struct stat nachher {};
+    ASSERT_EQ(stat(ziel.toLocal8Bit().constData(), &nachher), 0);
+    EXPECT_EQ(nachher.st_ino, vorher.st_ino);
     EXPECT_EQ(inhalt(ziel), (QStringList{"01a.jpg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg",
                                          "Kartentext.bmp", "Paarlix.ini"}));
     EXPECT_EQ(lies(ziel + "/01a.jpg"), rot);
