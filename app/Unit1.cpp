@@ -149,7 +149,6 @@ void TForm1::baueSpielAuf()
     if (Einstellungen.SpielerAbfragen)
         PAnfangsEinstellungen->show();
     baueGruppenPanelsAuf();
-    Zug.AufgedeckteKarten = 0;
     aufgebaut_ = true;
     if (!Einstellungen.SpielerAbfragen)
         Button1Click();

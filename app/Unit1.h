@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Spieleinstellungen.h"
-#include "play/Gruppenstand.h"
 #include "play/Zugzustand.h"
 #include "platform/Rollfenster.h"
 #include "platform/Zufallsquelle.h"
@@ -95,9 +94,8 @@ public:
     // Picture work objects, created at the first activation.
     std::unique_ptr<Bildarbeitsobjekte> Arbeitsobjekte;
 
-    // Play state and the groups.
+    // The move rules, whose turn it is and the groups' scores.
     Zugzustand Zug;
-    Gruppenstand Stand;
     std::array<TPanel*, 2> GruppenPanels{};
     std::array<TLabel*, 2> NamensLabel{};
     std::array<TLabel*, 2> PunkteLabel{};
@@ -111,7 +109,6 @@ public:
     void IBildClick(TImage* sender);
     void Image1Click(TImage* sender);
     void IBildErgebnisClick(TImage* sender);
-    void Zudecken();
     void RadioButton1Click();
     void RadioButton2Click();
     void Button1Click();
@@ -140,10 +137,11 @@ private:
     void zeigeFortschritt();
     void teileBilderAus();
     void baueGruppenPanelsAuf();
-    // Play helpers.
-    void dreheKarteUm(TImage* ruecken, int zeile, int spalte);
-    void zeigeGrossbild(TImage* ziel, int zeile, int spalte);
-    void sammlePaarEin();
+    // Play helpers: the steps the move rules answer a click with, carried out.
+    void fuehreAus(const Zugschritte& schritte, TImage* geklickt);
+    void zeigeHaelften(Bildschirmhaelften h);
+    void Zudecken(Zelle erste, Zelle zweite);
+    void lassePanelsWachsen(int gruppe, const std::array<int, 2>& gesammelteKarten);
     void faerbeGruppe(int gruppe, bool markiert);
     void setzeNamensfelderAktiv(bool aktiv);
 

@@ -30,7 +30,6 @@ void TForm1::baueGruppenPanelsAuf()
     PBekommeneKarten->setGeometry(g.BekommeneKarten);
     KartenProReihe = g.KartenProReihe;
     for (int i = 0; i < 2; ++i) {
-        Stand.GesammelteKarten[i] = 0;
         auto* panel = new TPanel(PBekommeneKarten);
         panel->setGeometry(g.GruppenPanels[i]);
         panel->BevelOuter = TPanel::Bevel::Gesenkt;
@@ -47,15 +46,12 @@ void TForm1::baueGruppenPanelsAuf()
         punkte->setAlignment(Qt::AlignRight | Qt::AlignTop);
         punkte->setTextfarbe(bgrFarbe(0x808080));
         PunkteLabel[i] = punkte;
-        Stand.Punkte[i] = 0;
     }
     LinkerRand = g.LinkerRand;
-    Zug.ErgebnisAnzeige = false;
+    Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen);
+    faerbeGruppe(Zug.aktiveGruppe(), true);
 
-    Zug.AktiveGruppe = zufall_->naechste(2);
-    faerbeGruppe(Zug.AktiveGruppe, true);
-
-    TPanel* aktiv = GruppenPanels[Zug.AktiveGruppe];
+    TPanel* aktiv = GruppenPanels[Zug.aktiveGruppe()];
     AnDerReiheLabel = new TLabel(QStringLiteral("Die so farbig markierte Gruppe ist an der Reihe!"), aktiv);
     AnDerReiheLabel->setGeometry(anDerReiheLabel(aktiv->height(), GruppenPanels[0]->width()));
     AnDerReiheLabel->setWordWrap(true);
@@ -91,9 +87,8 @@ void TForm1::setzeNamensfelderAktiv(bool aktiv)
 
 void TForm1::Button1Click()
 {
+    Zug.spielBeginnen(RadioButton1->isChecked() ? 1 : 2);
     if (RadioButton1->isChecked()) {
-        Zug.AnzahlGruppen = 1;
-        Zug.AktiveGruppe = 0;
         const Einzelspieleraufbau e = einzelspielerAufbau(PBekommeneKarten->height(), GruppenPanels[0]->geometry(),
                                                           ZuegeLabel->geometry());
         GruppenPanels[0]->setGeometry(e.Panel0);
@@ -104,13 +99,10 @@ void TForm1::Button1Click()
         ZuegeLabel->show();
         AnDerReiheLabel->hide();
     } else {
-        Zug.AnzahlGruppen = 2;
         NamensLabel[0]->setText(Edit1->text().isEmpty() ? QStringLiteral("Spieler Nr. 1") : Edit1->text());
         NamensLabel[1]->setText(Edit2->text().isEmpty() ? QStringLiteral("Spieler Nr. 2") : Edit2->text());
     }
     PKarten->setEnabled(true);
-    PBekommeneKarten->show();
+    zeigeHaelften(Zug.haelften());
     PAnfangsEinstellungen->hide();
-    Zug.AufgedeckteKarten = 0;
-    Stand.Spielzuege = 0;
 }

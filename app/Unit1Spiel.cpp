@@ -1,4 +1,5 @@
-// The handlers of play: turning cards, pairs, covering, looking at collected cards.
+// The handlers of play: each hands its click to the move rules and carries out
+// the steps they answer with.
 #include "app/Unit1.h"
 
 #include "board/Zellcode.h"
@@ -21,112 +22,120 @@ void setzeBreiteUndLinks(TImage* bild, int x, int w, int breite)
     const int sichtbar = qMax(breite, 0);
     bild->setGeometry(drehLinks(x, w, sichtbar), bild->y(), sichtbar, bild->height());
 }
-} // namespace
 
-void TForm1::zeigeGrossbild(TImage* ziel, int zeile, int spalte)
-{
-    ziel->setPicture(GrossBilder[zeile][spalte]->Picture());
-}
+template <class... F>
+struct Faelle : F... {
+    using F::operator()...;
+};
+} // namespace
 
 void TForm1::IKarteClick(TImage* sender)
 {
-    AnDerReiheLabel->hide();
-    if (Zug.AufgedeckteKarten == 2) {
-        Zudecken();
-        Zug.AufgedeckteKarten = 0;
-        return;
-    }
-    const int w = sender->width();
-    const int x = sender->x();
-    halbeDrehung(uhr_, Einstellungen.HalbeDrehZeit, w, Drehrichtung::Schmaler, [&](int breite) {
-        setzeBreiteUndLinks(sender, x, w, breite);
-        sofortNeuZeichnen();
-    });
-    sender->hide();
-    if (sender->Tag == 0) {
-        meldungen_.hinweis(QStringLiteral("Tag ist Null!"));
-        return;
-    }
-    const Zelle z = zelleAusTag(sender->Tag);
-    Zug.karteMerken(z.Zeile, z.Spalte);
-
-    TImage* bild = KartenBilder[z.Zeile][z.Spalte];
-    bild->show();
-    halbeDrehung(uhr_, Einstellungen.HalbeDrehZeit, w, Drehrichtung::Breiter, [&](int breite) {
-        setzeBreiteUndLinks(bild, x, w, breite);
-        sofortNeuZeichnen();
-    });
-    bild->setGeometry(x, bild->y(), Einstellungen.KartenBreite, bild->height());
-
-    if (Zug.AufgedeckteKarten != 1)
-        zeigeGrossbild(Image1, z.Zeile, z.Spalte);
-    PBekommeneKarten->hide();
-    PBildRechts->show();
-
-    ++Zug.AufgedeckteKarten;
-    if (Zug.AufgedeckteKarten != 2)
-        return;
-    if (Zug.AnzahlGruppen == 1)
-        ZuegeLabel->setText(zuegeText(Stand.zugZaehlen()));
-    const bool paar = Zug.istPaar([this](int zeile, int spalte) { return PaarNummern[zeile][spalte]; });
-    if (!paar) {
-        zeigeGrossbild(Image1, z.Zeile, z.Spalte);
-        return;
-    }
-    zeigeGrossbild(Image2, z.Zeile, z.Spalte);
-    PBildLinks->show();
-    PKarten->hide();
-    Zug.AufgedeckteKarten = 3;
-    sammlePaarEin();
+    const Kartenauskunft karten{[this](Zelle z) { return PaarNummern[z.Zeile][z.Spalte]; },
+                                [this](Zelle z) { return KartenBilder[z.Zeile][z.Spalte]->Tag; }};
+    fuehreAus(Zug.rueckseiteGeklickt(sender->Tag, karten), sender);
 }
 
-void TForm1::sammlePaarEin()
+void TForm1::IBildClick(TImage* sender)
 {
-    const int a = Zug.AktiveGruppe;
-    TPanel* panel = GruppenPanels[a];
-    std::array<TImage*, 2> karten{};
-    for (int i = 0; i < 2; ++i) {
-        karten[i] = KartenBilder[Zug.GewaehlteZeile[i]][Zug.GewaehlteSpalte[i]];
-        karten[i]->setParent(panel);
-        karten[i]->show();
-    }
-    for (TImage* karte : karten)
-        karte->OnClick = [this](TImage* sender) { IBildErgebnisClick(sender); };
-    if (karten[0]->Tag == karten[1]->Tag)
-        meldungen_.hinweis(QStringLiteral("Fehler: Beide Bilder haben gleichen Tag."));
-
-    const Ablageraster raster{KartenProReihe, Einstellungen.KartenBreite, Einstellungen.KartenHoehe, LinkerRand,
-                              KopfHoehe};
-    for (const int eintrag : ablageReihenfolge(karten[0]->Tag))
-        karten[eintrag]->move(kartenPlatz(Stand.karteAblegen(a), raster));
-    PunkteLabel[a]->setText(punkteText(Stand.paarWerten(a)));
-
-    if (Zug.AnzahlGruppen > 1) {
-        Wachstumslage lage;
-        lage.Masse = {GruppenPanels[0]->height(), GruppenPanels[1]->y(), GruppenPanels[1]->height(),
-                      PBekommeneKarten->height()};
-        lage.GesammelteKarten = Stand.GesammelteKarten;
-        lage.KartenProReihe = KartenProReihe;
-        lage.KartenHoehe = Einstellungen.KartenHoehe;
-        lage.KopfHoehe = KopfHoehe;
-        lage.AktiveGruppe = a;
-        const Panelmasse m = panelWachstum(lage);
-        GruppenPanels[0]->resize(GruppenPanels[0]->width(), m.Hoehe0);
-        GruppenPanels[1]->setGeometry(GruppenPanels[1]->x(), m.Oben1, GruppenPanels[1]->width(), m.Hoehe1);
-        PBekommeneKarten->resize(PBekommeneKarten->width(), m.HoeheBekommene);
-    }
-    if (Stand.spielZuEnde(Einstellungen.Spalten, Einstellungen.Zeilen))
-        faerbeGruppe(a, false);
+    fuehreAus(Zug.offeneKarteGeklickt(), sender);
 }
 
-void TForm1::Zudecken()
+void TForm1::Image1Click(TImage* sender)
 {
-    if (Zug.AufgedeckteKarten != 2)
-        meldungen_.hinweis(QStringLiteral("Fehler"));
-    TImage* p0 = KartenBilder[Zug.GewaehlteZeile[0]][Zug.GewaehlteSpalte[0]];
-    TImage* p1 = KartenBilder[Zug.GewaehlteZeile[1]][Zug.GewaehlteSpalte[1]];
-    TImage* c0 = KartenRuecken[Zug.GewaehlteZeile[0]][Zug.GewaehlteSpalte[0]];
-    TImage* c1 = KartenRuecken[Zug.GewaehlteZeile[1]][Zug.GewaehlteSpalte[1]];
+    fuehreAus(Zug.grossbildGeklickt(), sender);
+}
+
+void TForm1::IBildErgebnisClick(TImage* sender)
+{
+    fuehreAus(Zug.gesammelteKarteGeklickt(sender->Tag), sender);
+}
+
+void TForm1::zeigeHaelften(Bildschirmhaelften h)
+{
+    PKarten->setVisible(h.Links == LinkeHaelfte::Karten);
+    PBildLinks->setVisible(h.Links == LinkeHaelfte::BildLinks);
+    PBekommeneKarten->setVisible(h.Rechts == RechteHaelfte::BekommeneKarten);
+    PBildRechts->setVisible(h.Rechts == RechteHaelfte::BildRechts);
+}
+
+void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
+{
+    // The turn's second half widens the picture at the back's place as it was at the click.
+    const int x = geklickt->x();
+    const int w = geklickt->width();
+    for (const Zugschritt& schritt : schritte) {
+        std::visit(
+            Faelle{
+                [&](const Schritt::HinweisVerbergen&) { AnDerReiheLabel->hide(); },
+                [&](const Schritt::RueckseiteDrehen&) {
+                    halbeDrehung(uhr_, Einstellungen.HalbeDrehZeit, w, Drehrichtung::Schmaler, [&](int breite) {
+                        setzeBreiteUndLinks(geklickt, x, w, breite);
+                        sofortNeuZeichnen();
+                    });
+                    geklickt->hide();
+                },
+                [&](const Schritt::BildDrehen& s) {
+                    TImage* bild = KartenBilder[s.zelle.Zeile][s.zelle.Spalte];
+                    bild->show();
+                    halbeDrehung(uhr_, Einstellungen.HalbeDrehZeit, w, Drehrichtung::Breiter, [&](int breite) {
+                        setzeBreiteUndLinks(bild, x, w, breite);
+                        sofortNeuZeichnen();
+                    });
+                    bild->setGeometry(x, bild->y(), Einstellungen.KartenBreite, bild->height());
+                },
+                [&](const Schritt::Grossbild& s) {
+                    TImage* ziel = s.seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
+                    ziel->setPicture(GrossBilder[s.zelle.Zeile][s.zelle.Spalte]->Picture());
+                },
+                [&](const Schritt::Haelften& s) { zeigeHaelften(s.zeigen); },
+                [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.text); },
+                [&](const Schritt::Zudecken& s) { Zudecken(s.erste, s.zweite); },
+                [&](const Schritt::ZuegeZeigen& s) { ZuegeLabel->setText(zuegeText(s.zuege)); },
+                [&](const Schritt::PaarNehmen& s) {
+                    for (const Zelle z : {s.erste, s.zweite}) {
+                        TImage* karte = KartenBilder[z.Zeile][z.Spalte];
+                        karte->setParent(GruppenPanels[s.gruppe]);
+                        karte->show();
+                    }
+                    for (const Zelle z : {s.erste, s.zweite})
+                        KartenBilder[z.Zeile][z.Spalte]->OnClick = [this](TImage* t) { IBildErgebnisClick(t); };
+                },
+                [&](const Schritt::KarteAblegen& s) {
+                    const Ablageraster raster{KartenProReihe, Einstellungen.KartenBreite, Einstellungen.KartenHoehe,
+                                              LinkerRand, KopfHoehe};
+                    KartenBilder[s.zelle.Zeile][s.zelle.Spalte]->move(kartenPlatz(s.nummer, raster));
+                },
+                [&](const Schritt::PunkteZeigen& s) { PunkteLabel[s.gruppe]->setText(punkteText(s.punkte)); },
+                [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.gruppe, s.gesammelteKarten); },
+                [&](const Schritt::Markieren& s) { faerbeGruppe(s.gruppe, s.markiert); },
+            },
+            schritt);
+    }
+}
+
+void TForm1::lassePanelsWachsen(int gruppe, const std::array<int, 2>& gesammelteKarten)
+{
+    Wachstumslage lage;
+    lage.Masse = {GruppenPanels[0]->height(), GruppenPanels[1]->y(), GruppenPanels[1]->height(),
+                  PBekommeneKarten->height()};
+    lage.GesammelteKarten = gesammelteKarten;
+    lage.KartenProReihe = KartenProReihe;
+    lage.KartenHoehe = Einstellungen.KartenHoehe;
+    lage.KopfHoehe = KopfHoehe;
+    lage.AktiveGruppe = gruppe;
+    const Panelmasse m = panelWachstum(lage);
+    GruppenPanels[0]->resize(GruppenPanels[0]->width(), m.Hoehe0);
+    GruppenPanels[1]->setGeometry(GruppenPanels[1]->x(), m.Oben1, GruppenPanels[1]->width(), m.Hoehe1);
+    PBekommeneKarten->resize(PBekommeneKarten->width(), m.HoeheBekommene);
+}
+
+void TForm1::Zudecken(Zelle erste, Zelle zweite)
+{
+    TImage* p0 = KartenBilder[erste.Zeile][erste.Spalte];
+    TImage* p1 = KartenBilder[zweite.Zeile][zweite.Spalte];
+    TImage* c0 = KartenRuecken[erste.Zeile][erste.Spalte];
+    TImage* c1 = KartenRuecken[zweite.Zeile][zweite.Spalte];
     const int x0 = p0->x();
     const int x1 = p1->x();
     const int w = p0->width();
@@ -151,48 +160,4 @@ void TForm1::Zudecken()
     });
     c0->setGeometry(x0, c0->y(), kb, c0->height());
     c1->setGeometry(x1, c1->y(), kb, c1->height());
-
-    PBekommeneKarten->show();
-    PBildRechts->hide();
-    Zug.AufgedeckteKarten = 0;
-    faerbeGruppe(Zug.AktiveGruppe, false);
-    if (Zug.AnzahlGruppen >= 2) {
-        Zug.gruppeWeitergeben();
-        faerbeGruppe(Zug.AktiveGruppe, true);
-    }
-}
-
-void TForm1::IBildClick(TImage*)
-{
-    if (Zug.AufgedeckteKarten == 2)
-        Zudecken();
-    else
-        meldungen_.hinweis(QStringLiteral("Bitte eine weitere Karte auswählen."));
-}
-
-void TForm1::Image1Click(TImage*)
-{
-    PBildLinks->hide();
-    if (Zug.ErgebnisAnzeige) {
-        PKarten->show();
-        Zug.ErgebnisAnzeige = false;
-        return;
-    }
-    if (Zug.AufgedeckteKarten == 3) {
-        PKarten->show();
-        PBekommeneKarten->show();
-        PBildRechts->hide();
-        Zug.AufgedeckteKarten = 0;
-    }
-    if (Zug.AufgedeckteKarten == 2)
-        Zudecken();
-}
-
-void TForm1::IBildErgebnisClick(TImage* sender)
-{
-    PKarten->hide();
-    PBildLinks->show();
-    const Zelle z = zelleAusTag(sender->Tag);
-    zeigeGrossbild(Image2, z.Zeile, z.Spalte);
-    Zug.ErgebnisAnzeige = true;
 }

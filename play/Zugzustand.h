@@ -1,43 +1,61 @@
 #pragma once
 
+#include "board/Zellcode.h"
+#include "play/Bildschirmhaelften.h"
+#include "play/Gruppenstand.h"
+#include "play/Zugschritt.h"
+
 #include <functional>
 
-// What the left half of the screen shows.
-enum class LinkeHaelfte { Karten, BildLinks };     // PKarten or PBildLinks
-// What the right half of the screen shows.
-enum class RechteHaelfte { BekommeneKarten, BildRechts }; // PBekommeneKarten or PBildRechts
-
-struct Bildschirmhaelften {
-    LinkeHaelfte Links = LinkeHaelfte::Karten;
-    RechteHaelfte Rechts = RechteHaelfte::BekommeneKarten;
-
-    bool operator==(const Bildschirmhaelften&) const = default;
+// What the rules need to know of a cell on the board.
+struct Kartenauskunft {
+    std::function<int(Zelle)> PaarNummer; // equal numbers make a pair
+    std::function<int(Zelle)> BildTag;    // Tag of the cell's small picture
 };
 
-// Pair number of the cell (zeile, spalte); -1 while free.
-using PaarNummerVon = std::function<int(int zeile, int spalte)>;
+// The referee of play: the move state, whose turn it is and the groups' scores.
+// Each click answers with the steps the window must carry out, in order. A click
+// on a control in a half of the screen that is not shown changes nothing.
+class Zugzustand {
+public:
+    // The group panels are built: startgruppe (0 or 1) begins, nobody has scored.
+    // spalten, zeilen: the board, whose cards all collected end the game.
+    void gruppenAufbauen(int startgruppe, int spalten, int zeilen);
+    // The players have chosen one or two groups; a single player is group 0.
+    void spielBeginnen(int anzahlGruppen);
 
-// The state of the current move and whose turn it is. The click handlers change
-// the fields step by step; the methods hold the rules they share.
-struct Zugzustand {
+    // A card back on the board with this Tag was clicked.
+    Zugschritte rueckseiteGeklickt(int tag, const Kartenauskunft& karten);
+    // An open card's small picture on the board was clicked.
+    Zugschritte offeneKarteGeklickt();
+    // One of the two large pictures was clicked.
+    Zugschritte grossbildGeklickt();
+    // A collected card with this Tag was clicked in a group panel. tag != 0
+    Zugschritte gesammelteKarteGeklickt(int tag);
+
+    // Which controls the two halves of the screen show in this state.
+    Bildschirmhaelften haelften() const;
+
     // 0: no card open. 1: one open. 2: two open, no pair. 3: pair found and shown.
+    int aufgedeckteKarten() const { return AufgedeckteKarten; }
+    // First (0) and second (1) card of the move.
+    Zelle gewaehlt(int eintrag) const { return {GewaehlteZeile[eintrag], GewaehlteSpalte[eintrag]}; }
+    bool ergebnisAnzeige() const { return ErgebnisAnzeige; }
+    int aktiveGruppe() const { return AktiveGruppe; }
+    int anzahlGruppen() const { return AnzahlGruppen; }
+    const Gruppenstand& stand() const { return Stand; }
+
+private:
+    void zudecken(Zugschritte& s);
+    void paarEinsammeln(Zugschritte& s, const Kartenauskunft& karten);
+
     int AufgedeckteKarten = 0;
-    int GewaehlteSpalte[2] = {0, 0}; // first (0) and second (1) card of the move
+    int GewaehlteSpalte[2] = {0, 0};
     int GewaehlteZeile[2] = {0, 0};
     bool ErgebnisAnzeige = false; // a collected card is shown large in PBildLinks
     int AktiveGruppe = 0;
     int AnzahlGruppen = 2;
-
-    // Records a turned card in the entry given by AufgedeckteKarten; returns false
-    // and records nothing when no entry is free (state 2 or 3).
-    bool karteMerken(int zeile, int spalte);
-
-    // The two recorded cards have equal pair numbers.
-    bool istPaar(const PaarNummerVon& paarNummer) const;
-
-    // Passes the turn to the next group; a single group keeps it.
-    void gruppeWeitergeben();
-
-    // Which controls the two halves of the screen show in this state.
-    Bildschirmhaelften haelften() const;
+    Gruppenstand Stand;
+    int Spalten = 0;
+    int Zeilen = 0;
 };

@@ -95,7 +95,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     EXPECT_TRUE(t.liegtVerdeckt(y));
     EXPECT_EQ(haelften(f), Ruhe);
     EXPECT_EQ(panel->color(), std::nullopt);
-    EXPECT_EQ(f.Zug.AktiveGruppe, 0);
+    EXPECT_EQ(f.Zug.aktiveGruppe(), 0);
 
     const int kb = f.Einstellungen.KartenBreite;
     const int kh = f.Einstellungen.KartenHoehe;
@@ -205,7 +205,7 @@ TEST(Spielzug, anyClickWhileTwoUnmatchedCardsAreOpenCoversThemAndPassesTheTurn)
         EXPECT_EQ(rueckenPlaetze(t), vorher);
         EXPECT_EQ(haelften(f), Ruhe);
         EXPECT_EQ(t.markierteGruppe(), 0);
-        EXPECT_EQ(f.Zug.AufgedeckteKarten, 0);
+        EXPECT_EQ(f.Zug.aufgedeckteKarten(), 0);
         EXPECT_TRUE(t.meldungen.eintraege.empty());
 
         // The next click on a card back turns it as the first card of a new move.
@@ -234,7 +234,7 @@ TEST(Spielzug, clickOnTheOneOpenCardAsksForAnotherAndChangesNothing)
     t.klicke(t.ruecken(b));
     EXPECT_TRUE(t.liegtOffen(b));
     EXPECT_TRUE(aehnlich(mittelfarbe(f.Image1), t.bildfarbeVon(b)));
-    EXPECT_EQ(f.Zug.AufgedeckteKarten, 2);
+    EXPECT_EQ(f.Zug.aufgedeckteKarten(), 2);
 }
 
 TEST(Spielzug, clickOnTheLargePictureWithOneCardOpenChangesNothing)
@@ -253,7 +253,7 @@ TEST(Spielzug, clickOnTheLargePictureWithOneCardOpenChangesNothing)
     EXPECT_TRUE(t.meldungen.eintraege.empty());
 
     t.klicke(t.ruecken(b));
-    EXPECT_EQ(f.Zug.AufgedeckteKarten, 2);
+    EXPECT_EQ(f.Zug.aufgedeckteKarten(), 2);
 }
 
 TEST(Bildschirmhaelften, eachStateShowsItsPanelsAndPictures)
@@ -290,7 +290,7 @@ TEST(Bildschirmhaelften, eachStateShowsItsPanelsAndPictures)
         t.klicke(mitImage2 ? f.Image2 : f.Image1);
         EXPECT_EQ(haelften(f), Ruhe);
         EXPECT_EQ(t.markierteGruppe(), 0) << "the group that found the pair moves again";
-        EXPECT_EQ(f.Zug.AufgedeckteKarten, 0);
+        EXPECT_EQ(f.Zug.aufgedeckteKarten(), 0);
         EXPECT_TRUE(t.meldungen.eintraege.empty());
     }
 }
@@ -309,7 +309,7 @@ TEST(GesammelteKarte, clickShowsItLargeUntilTheLargePictureIsClicked)
     t.klicke(t.bild(a));
     EXPECT_EQ(haelften(f), SammelkarteGross);
     EXPECT_TRUE(aehnlich(mittelfarbe(f.Image2), t.bildfarbeVon(a)));
-    EXPECT_EQ(f.Zug.AufgedeckteKarten, 0);
+    EXPECT_EQ(f.Zug.aufgedeckteKarten(), 0);
 
     t.klicke(t.bild(b));
     EXPECT_EQ(haelften(f), SammelkarteGross);
@@ -317,7 +317,7 @@ TEST(GesammelteKarte, clickShowsItLargeUntilTheLargePictureIsClicked)
 
     t.klicke(f.Image2);
     EXPECT_EQ(haelften(f), Ruhe);
-    EXPECT_EQ(f.Zug.AufgedeckteKarten, 0);
+    EXPECT_EQ(f.Zug.aufgedeckteKarten(), 0);
     EXPECT_EQ(t.markierteGruppe(), 0);
 
     // Play goes on as before.

@@ -2,92 +2,143 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <vector>
 
-TEST(Zugzustand, turnAlternatesBetweenTwoGroups)
+namespace {
+// A board of 2 rows and 3 columns: pair 0 at (0,0) and (1,1), pair 1 at (0,1) and
+// (1,0), pair 2 at (0,2) and (1,2), whose small pictures wrongly carry the same Tag.
+constexpr int Paare[2][3] = {{0, 1, 2}, {1, 0, 2}};
+constexpr int BildTags[2][3] = {{1, 2, 3}, {-101, -102, 3}};
+const Kartenauskunft Karten{[](Zelle z) { return Paare[z.Zeile][z.Spalte]; },
+                            [](Zelle z) { return BildTags[z.Zeile][z.Spalte]; }};
+
+enum class Art { Ruecken, Offen, Gross, Gesammelt };
+struct Klick {
+    Art art;
+    int tag = 0; // of the card back or collected card
+};
+constexpr Klick R(int tag) { return {Art::Ruecken, tag}; }
+constexpr Klick O{Art::Offen};
+constexpr Klick G{Art::Gross};
+constexpr Klick E(int tag) { return {Art::Gesammelt, tag}; }
+
+Zugschritte klicke(Zugzustand& z, Klick k)
 {
-    // With two groups every pass goes to the other group, starting from the one drawn.
-    Zugzustand z;
-    z.AnzahlGruppen = 2;
-    z.AktiveGruppe = 1;
-    std::vector<int> folge;
-    for (int i = 0; i < 3; ++i) {
-        z.gruppeWeitergeben();
-        folge.push_back(z.AktiveGruppe);
+    switch (k.art) {
+    case Art::Ruecken:
+        return z.rueckseiteGeklickt(k.tag, Karten);
+    case Art::Offen:
+        return z.offeneKarteGeklickt();
+    case Art::Gross:
+        return z.grossbildGeklickt();
+    case Art::Gesammelt:
+        return z.gesammelteKarteGeklickt(k.tag);
     }
-    EXPECT_EQ(folge, (std::vector<int>{0, 1, 0}));
+    return {};
 }
 
-TEST(Zugzustand, aSingleGroupKeepsTheTurn)
+QString zelle(Zelle z)
 {
-    // With one group passing the turn changes nothing.
-    Zugzustand z;
-    z.AnzahlGruppen = 1;
-    z.AktiveGruppe = 0;
-    z.gruppeWeitergeben();
-    z.gruppeWeitergeben();
-    EXPECT_EQ(z.AktiveGruppe, 0);
+    return QStringLiteral("%1,%2").arg(z.Zeile).arg(z.Spalte);
 }
 
-TEST(Zugzustand, turnedCardsFillTheEntryNamedByTheOpenCount)
+QString haelften(Bildschirmhaelften h)
 {
-    // The first card of a move goes to entry 0, the second to entry 1; with two open nothing is recorded.
-    Zugzustand z;
-    EXPECT_TRUE(z.karteMerken(3, 7));
-    z.AufgedeckteKarten = 1;
-    EXPECT_TRUE(z.karteMerken(9, 2));
-    EXPECT_EQ(z.GewaehlteZeile[0], 3);
-    EXPECT_EQ(z.GewaehlteSpalte[0], 7);
-    EXPECT_EQ(z.GewaehlteZeile[1], 9);
-    EXPECT_EQ(z.GewaehlteSpalte[1], 2);
+    return QString(h.Links == LinkeHaelfte::Karten ? "board" : "left") + "|"
+           + (h.Rechts == RechteHaelfte::BekommeneKarten ? "groups" : "right");
+}
 
-    for (const int offen : {2, 3}) {
-        z.AufgedeckteKarten = offen;
-        EXPECT_FALSE(z.karteMerken(1, 1)) << offen;
-        EXPECT_EQ(z.GewaehlteZeile[0], 3) << offen;
-        EXPECT_EQ(z.GewaehlteZeile[1], 9) << offen;
+// One short line per step, so that a table row reads like the window's work.
+QString beschreibe(const Zugschritte& schritte)
+{
+    QStringList zeilen;
+    for (const Zugschritt& s : schritte) {
+        using namespace Schritt;
+        if (std::get_if<HinweisVerbergen>(&s))
+            zeilen << "hint off";
+        else if (std::get_if<RueckseiteDrehen>(&s))
+            zeilen << "back";
+        else if (auto* b = std::get_if<BildDrehen>(&s))
+            zeilen << "picture " + zelle(b->zelle);
+        else if (auto* g = std::get_if<Grossbild>(&s))
+            zeilen << (g->seite == Grossbildseite::Rechts ? "right " : "left ") + zelle(g->zelle);
+        else if (auto* h = std::get_if<Haelften>(&s))
+            zeilen << haelften(h->zeigen);
+        else if (auto* m = std::get_if<Meldung>(&s))
+            zeilen << "say " + m->text;
+        else if (auto* d = std::get_if<Zudecken>(&s))
+            zeilen << "cover " + zelle(d->erste) + " " + zelle(d->zweite);
+        else if (auto* n = std::get_if<ZuegeZeigen>(&s))
+            zeilen << QStringLiteral("moves %1").arg(n->zuege);
+        else if (auto* p = std::get_if<PaarNehmen>(&s))
+            zeilen << QStringLiteral("take to %1 ").arg(p->gruppe) + zelle(p->erste) + " " + zelle(p->zweite);
+        else if (auto* a = std::get_if<KarteAblegen>(&s))
+            zeilen << QStringLiteral("lay %1 #%2").arg(zelle(a->zelle)).arg(a->nummer);
+        else if (auto* pu = std::get_if<PunkteZeigen>(&s))
+            zeilen << QStringLiteral("points %1: %2").arg(pu->gruppe).arg(pu->punkte);
+        else if (auto* w = std::get_if<PanelsWachsen>(&s))
+            zeilen << QStringLiteral("grow %1 (%2,%3)").arg(w->gruppe).arg(w->gesammelteKarten[0]).arg(
+                          w->gesammelteKarten[1]);
+        else if (auto* mk = std::get_if<Markieren>(&s))
+            zeilen << QStringLiteral("mark %1 %2").arg(mk->gruppe).arg(mk->markiert ? "on" : "off");
     }
+    return zeilen.join(QStringLiteral("; "));
 }
+} // namespace
 
-TEST(Zugzustand, twoCellsArePairsWhenTheirPairNumbersAreEqual)
+TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
 {
-    // PaarNummern[zeile][spalte] of both recorded cells are compared.
-    int paarNummern[3][4] = {{0, 1, 2, 3}, {3, 2, 1, 0}, {4, 5, 5, 4}};
-    const PaarNummerVon nummer = [&](int zeile, int spalte) { return paarNummern[zeile][spalte]; };
-    Zugzustand z;
-    z.karteMerken(0, 1);
-    z.AufgedeckteKarten = 1;
-    z.karteMerken(1, 2);
-    EXPECT_TRUE(z.istPaar(nummer));
-    z.karteMerken(1, 1); // row 1, column 1 holds 2, not 1
-    EXPECT_FALSE(z.istPaar(nummer));
-    z.AufgedeckteKarten = 0;
-    z.karteMerken(2, 2);
-    z.AufgedeckteKarten = 1;
-    z.karteMerken(2, 1);
-    EXPECT_TRUE(z.istPaar(nummer));
-}
-
-TEST(Zugzustand, theScreenHalvesFollowTheMoveState)
-{
-    // Left: board or PBildLinks; right: group panels or PBildRechts.
-    using L = LinkeHaelfte;
-    using R = RechteHaelfte;
+    // The move: turn two cards, keep a pair and the turn, cover a failed pair and pass the turn.
     const struct {
-        int offen;
+        const char* fall;
+        int gruppen;
+        std::vector<Klick> vorher;
+        Klick klick;
+        const char* schritte;
+        int offen;  // open cards after the click
+        int gruppe; // whose turn it is after the click
         bool ergebnis;
-        Bildschirmhaelften soll;
     } faelle[] = {
-        {0, false, {L::Karten, R::BekommeneKarten}},
-        {0, true, {L::BildLinks, R::BekommeneKarten}},
-        {1, false, {L::Karten, R::BildRechts}},
-        {2, false, {L::Karten, R::BildRechts}},
-        {3, false, {L::BildLinks, R::BildRechts}},
+        {"0: back", 2, {}, R(1), "hint off; back; picture 0,0; right 0,0; board|right", 1, 1, false},
+        {"0: back without cell code", 2, {}, R(0), "hint off; back; say Tag ist Null!", 0, 1, false},
+        {"1: back, no pair", 2, {R(1)}, R(2), "hint off; back; picture 0,1; board|right; right 0,1", 2, 1, false},
+        {"1: back, no pair, one player", 1, {R(1)}, R(2),
+         "hint off; back; picture 0,1; board|right; moves 1; right 0,1", 2, 0, false},
+        {"1: back, pair", 2, {R(1)}, R(102),
+         "hint off; back; picture 1,1; board|right; left 1,1; left|right; take to 1 0,0 1,1; lay 0,0 #0; "
+         "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
+         3, 1, false},
+        {"1: back, pair b first", 2, {R(102)}, R(1),
+         "hint off; back; picture 0,0; board|right; left 0,0; left|right; take to 1 1,1 0,0; lay 0,0 #0; "
+         "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
+         3, 1, false},
+        {"1: back, last pair with equal Tags, one player", 1, {R(1), R(102), G, R(2), R(101), G, R(3)}, R(103),
+         "hint off; back; picture 1,2; board|right; moves 3; left 1,2; left|right; take to 0 0,2 1,2; "
+         "say Fehler: Beide Bilder haben gleichen Tag.; lay 0,2 #4; lay 1,2 #5; points 0: 6; mark 0 off",
+         3, 0, false},
+        {"1: open card", 2, {R(1)}, O, "say Bitte eine weitere Karte auswählen.", 1, 1, false},
+        {"1: large picture", 2, {R(1)}, G, "", 1, 1, false},
+        {"1: collected card", 2, {R(1), R(102), G, R(2)}, E(1), "", 1, 1, false},
+        {"2: back", 2, {R(1), R(2)}, R(3), "hint off; cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false},
+        {"2: open card", 2, {R(1), R(2)}, O, "cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false},
+        {"2: large picture, one player", 1, {R(1), R(2)}, G, "cover 0,0 0,1; board|groups; mark 0 off", 0, 0, false},
+        {"3: large picture", 2, {R(1), R(102)}, G, "board|groups", 0, 1, false},
+        {"3: back", 2, {R(1), R(102)}, R(2), "", 3, 1, false},
+        {"0: collected card", 2, {R(1), R(102), G}, E(-102), "left|groups; left 1,1", 0, 1, true},
+        {"0 with result: collected card", 2, {R(1), R(102), G, E(1)}, E(-102), "left|groups; left 1,1", 0, 1, true},
+        {"0 with result: large picture", 2, {R(1), R(102), G, E(1)}, G, "board|groups", 0, 1, false},
+        {"0 with result: back", 2, {R(1), R(102), G, E(1)}, R(2), "", 0, 1, true},
     };
     for (const auto& f : faelle) {
         Zugzustand z;
-        z.AufgedeckteKarten = f.offen;
-        z.ErgebnisAnzeige = f.ergebnis;
-        EXPECT_EQ(z.haelften(), f.soll) << "state " << f.offen << (f.ergebnis ? " with ErgebnisAnzeige" : "");
+        z.gruppenAufbauen(1, 3, 2);
+        z.spielBeginnen(f.gruppen);
+        for (const Klick k : f.vorher)
+            klicke(z, k);
+        EXPECT_EQ(beschreibe(klicke(z, f.klick)).toStdString(), f.schritte) << f.fall;
+        EXPECT_EQ(z.aufgedeckteKarten(), f.offen) << f.fall;
+        EXPECT_EQ(z.aktiveGruppe(), f.gruppe) << f.fall;
+        EXPECT_EQ(z.ergebnisAnzeige(), f.ergebnis) << f.fall;
     }
 }
