@@ -19,6 +19,10 @@ constexpr qint64 GroessteDateigroesse = 64 * 1024 * 1024;
 // A quoted line longer than this is cut, so the message box stays readable.
 constexpr qsizetype LaengstesZitat = 200;
 
+// Largest window side: a larger window draws nothing and its backing store
+// alone takes gigabytes.
+constexpr int GroessteFensterseite = 16384;
+
 // Milliseconds of a whole turn at most.
 constexpr double LaengsteDrehZeit = 60000.0;
 
@@ -193,6 +197,10 @@ private:
             return fehler(1, *zeile, QStringLiteral("Unkorrekte Pixel-Angaben für die Fenstergröße."));
         if (*breite <= 0 || *hoehe <= 0)
             return fehler(1, *zeile, QStringLiteral("Die Fenstergröße muss größer als 0 sein."));
+        if (*breite > GroessteFensterseite || *hoehe > GroessteFensterseite)
+            return fehler(1, *zeile,
+                          QStringLiteral("Die Fenstergröße darf höchstens %1 x %1 Pixel betragen.")
+                              .arg(GroessteFensterseite));
         ergebnis.fensterBreite = *breite;
         ergebnis.fensterHoehe = *hoehe;
         ergebnis.fenster = Einstellungsergebnis::Fenster::Normal;

@@ -11,7 +11,7 @@ class Meldungen;
 // Reads the settings from the contents of "Paarlix.ini". Stops at the first
 // error and describes it in the result; never shows anything itself.
 // zahlenformat: the locale whose decimal separator setting 6 uses (the C
-// locale's "." form is accepted as well).
+// locale's "." form is accepted as well, unless "." groups thousands there).
 Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt,
                                        const QLocale& zahlenformat = QLocale::system());
 

@@ -40,12 +40,18 @@ std::optional<int> ganzeZahl(QStringView text)
 
 std::optional<double> reelleZahl(const QString& text, const QLocale& zahlenformat)
 {
-    for (QLocale format : {zahlenformat, QLocale::c()}) {
+    // Where "." groups thousands, "1.500" means fifteen hundred: the C form
+    // would read it as one and a half, so it is not tried there.
+    const bool punktGruppiert = zahlenformat.groupSeparator() == QLatin1String(".");
+    const QLocale formate[] = {zahlenformat, QLocale::c()};
+    for (QLocale format : formate) {
         format.setNumberOptions(format.numberOptions() | QLocale::RejectGroupSeparator);
         bool ok = false;
         const double wert = format.toDouble(text, &ok);
         if (ok)
             return wert;
+        if (punktGruppiert)
+            break;
     }
     return std::nullopt;
 }

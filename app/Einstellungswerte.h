@@ -14,7 +14,8 @@ QStringView ohneRandzeichen(QStringView text);
 // the 32-bit signed range.
 std::optional<int> ganzeZahl(QStringView text);
 
-// A real number in zahlenformat's notation or in the C locale's; blanks around
-// it are allowed, group separators are not (in German "1.500" would otherwise
-// be fifteen hundred rather than one and a half).
+// A real number in zahlenformat's notation, or in the C locale's where "." is
+// not zahlenformat's group separator; blanks around it are allowed, group
+// separators are not. So in German "1.500" is refused rather than read as
+// one and a half when fifteen hundred was meant.
 std::optional<double> reelleZahl(const QString& text, const QLocale& zahlenformat);

@@ -179,6 +179,9 @@ TEST(Einstellungsleser, everyMessageHasItsExactText)
         {0, "a,768", "Unkorrekte Pixel-Angaben für die Fenstergröße."},
         {0, "0,768", "Die Fenstergröße muss größer als 0 sein."},
         {0, "1024,-1", "Die Fenstergröße muss größer als 0 sein."},
+        {0, "2147483647,2147483647", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
+        {0, "16385,768", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
+        {0, "1024,16385", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
         {1, "4,3", "Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten."},
         {1, " 4 : drei ", "Unkorrekte Angaben für das Seitenverhältnis."},
         {1, "4:3:2", "Unkorrekte Angaben für das Seitenverhältnis."},
@@ -235,11 +238,11 @@ TEST(Einstellungsleser, acceptedBorderValues)
         int index;
         QByteArray wert;
     } faelle[] = {
-        {0, "1,1"}, {0, "2147483647,2147483647"}, {1, "1:1"}, {2, "100,100"}, {2, "1,2"}, {2, "4,5"},
+        {0, "1,1"}, {0, "10240,7680"}, {0, "16384,16384"}, {1, "1:1"}, {2, "100,100"}, {2, "1,2"}, {2, "4,5"},
         {3, "1,1"}, {4, "0,0"}, {5, "0.001"}, {5, "60000"}, {5, " 400 "}, {5, "4e2"}, {6, " 1 "}, {11, "\t0\x01"},
     };
     for (const auto& fall : faelle) {
-        const Einstellungsergebnis e = leseEinstellungen(mitWert(fall.index, fall.wert));
+        const Einstellungsergebnis e = leseEinstellungen(mitWert(fall.index, fall.wert), QLocale::c());
         EXPECT_FALSE(e.einstellungsFehler) << fall.index << " '" << fall.wert.constData() << "': "
                                            << qPrintable(e.meldung);
     }
@@ -452,13 +455,19 @@ TEST(Einstellungsleser, longLinesAreQuotedShortened)
 
 TEST(Einstellungsleser, secondLocaleAcceptsItsDecimalSeparator)
 {
-    // Setting 6 reads the given locale's decimal comma as well as the point.
+    // Setting 6 reads the given locale's decimal comma; where "." groups thousands a point is
+    // refused, since "1.500" there means fifteen hundred and never one and a half.
     const QLocale deutsch(QLocale::German, QLocale::Germany);
-    for (const QByteArray wert : {"400,5", "400.5", " 400,5 "}) {
+    for (const QByteArray wert : {"400,5", " 400,5 "}) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(5, wert), deutsch);
         EXPECT_FALSE(e.einstellungsFehler) << wert.constData() << ": " << qPrintable(e.meldung);
         EXPECT_EQ(e.werte.HalbeDrehZeit, 400.5 / 24 / 3600 / 1000 / 2) << wert.constData();
     }
+    for (const QByteArray wert : {"1.500", "400.5"})
+        erwarteFehlerbox(leseEinstellungen(mitWert(5, wert), deutsch),
+                         einstellungsMeldung(6, QString::fromUtf8(wert),
+                                             "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."),
+                         wert.toStdString());
 }
 
 TEST(Einstellungsdatei, missingFileAndRealFile)

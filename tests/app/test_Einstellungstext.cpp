@@ -122,12 +122,17 @@ TEST(Einstellungswerte, wholeNumbersAreSignedDecimalsWithin32Bits)
 
 TEST(Einstellungswerte, realNumbersUseTheLocaleOrTheCForm)
 {
-    // The locale's decimal separator or the C locale's point; no group separators.
+    // The locale's decimal separator, or the C locale's point where "." does not group
+    // thousands; no group separators.
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     EXPECT_EQ(reelleZahl(u"400,5"_qs, deutsch), 400.5);
-    EXPECT_EQ(reelleZahl(u"400.5"_qs, deutsch), 400.5);
-    EXPECT_EQ(reelleZahl(u"1.500"_qs, deutsch), 1.5);
+    EXPECT_EQ(reelleZahl(u"400.5"_qs, deutsch), std::nullopt);
+    EXPECT_EQ(reelleZahl(u"1.500"_qs, deutsch), std::nullopt);
     EXPECT_EQ(reelleZahl(u" 400 "_qs, deutsch), 400.0);
+    const QLocale franzoesisch(QLocale::French, QLocale::France);
+    EXPECT_EQ(reelleZahl(u"400,5"_qs, franzoesisch), 400.5);
+    EXPECT_EQ(reelleZahl(u"1.500"_qs, franzoesisch), 1.5);
+    EXPECT_EQ(reelleZahl(u"1.500"_qs, QLocale(QLocale::English, QLocale::UnitedStates)), 1.5);
     EXPECT_EQ(reelleZahl(u"400,5"_qs, QLocale::c()), std::nullopt);
     EXPECT_EQ(reelleZahl(u"1,000"_qs, QLocale::c()), std::nullopt);
     EXPECT_EQ(reelleZahl(u"4 00"_qs, QLocale::c()), std::nullopt);
