@@ -23,14 +23,18 @@
 TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zufall)
     : meldungen_(meldungen), uhr_(uhr), zufall_(std::move(zufall))
 {
-    setWindowTitle(QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));
-    setWindowIcon(QIcon(QPixmap::fromImage(fenstersymbol())));
-    resize(FensterBreite, FensterHoehe);
-    move(727, 128);
-    erzeugeSteuerelemente();
-    for (auto& zeile : PaarNummern)
-        zeile.fill(0);
-    FormCreate();
+    // Nothing escapes the constructor (e.g. no memory while reading the settings):
+    // the error is shown and the window closes at its first activation.
+    StartFehler = !Fehlerbehandlung::ausfuehren([this] {
+        setWindowTitle(QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));
+        setWindowIcon(QIcon(QPixmap::fromImage(fenstersymbol())));
+        resize(FensterBreite, FensterHoehe);
+        move(727, 128);
+        erzeugeSteuerelemente();
+        for (auto& zeile : PaarNummern)
+            zeile.fill(0);
+        FormCreate();
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -109,7 +113,7 @@ void TForm1::FormActivate()
     if (aktiviert_)
         return;
     aktiviert_ = true;
-    if (EinstellungsFehler) {
+    if (mitFehlerBeendet()) {
         // Queued, so that the program also ends when this runs before the event loop.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;

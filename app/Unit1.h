@@ -115,6 +115,12 @@ public:
 
     // Whether the first activation has built the board (it builds at most once).
     bool aufgebaut() const { return aufgebaut_; }
+    // Set when the start failed apart from the settings: an error while the window
+    // was created, or the board refused before the deal. The window then closes
+    // at its first activation like after a settings error.
+    bool StartFehler = false;
+    // The run has failed: the program ends with status 1.
+    bool mitFehlerBeendet() const { return EinstellungsFehler || StartFehler; }
 
 protected:
     bool event(QEvent* event) override;
@@ -132,6 +138,8 @@ private:
     void maleSpielfeldhintergrund();
     void erzeugeZellen();
     bool pruefeSpeicher();
+    // Reports why the board cannot be built and closes the window.
+    void brichAufbauAb(const QString& meldung);
     void zeichneKartenrueckseiteIn(TImage* ruecken);
     void sofortNeuZeichnen();
     void zeigeFortschritt();

@@ -46,7 +46,7 @@ bool TForm1::legeFensterAn()
 {
     const Bildschirmaufteilung a = berechneBildschirmaufteilung(ClientWidth(), ClientHeight(), Einstellungen);
     if (!a.Passt) {
-        meldungen_.fehler(a.Fehlertext);
+        brichAufbauAb(a.Fehlertext);
         return false;
     }
     Image1->resize(a.BildBreite, a.BildHoehe);
@@ -77,8 +77,16 @@ bool TForm1::pruefeSpeicher()
                                                   Image1->size(), verfuegbarerArbeitsspeicher());
     if (meldung.isEmpty())
         return true;
-    meldungen_.fehler(meldung);
+    brichAufbauAb(meldung);
     return false;
+}
+
+void TForm1::brichAufbauAb(const QString& meldung)
+{
+    StartFehler = true;
+    meldungen_.fehler(meldung);
+    // An empty window is of no use: it closes once the message is closed.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TForm1::zeichneKartenrueckseiteIn(TImage* ruecken)

@@ -7,21 +7,28 @@
 
 int main(int argc, char** argv)
 {
-    const Befehl befehl = befehlAus(argc, argv);
-    if (const std::optional<int> ende = ohneFenster(befehl, argc, argv))
-        return *ende;
-    PaarlixApplication app(argc, argv);
-    if (const std::optional<int> ende = betreteSpielordner(befehl))
-        return *ende;
-    Meldungsfenster meldungen;
-    Fehlerbehandlung::setMeldungen(&meldungen);
-    MonotoneUhr uhr;
-
-    TForm1 form(meldungen, uhr);
-    meldungen.setElternfenster(&form);
-    form.zeigen();
-    const int status = app.exec();
-    Fehlerbehandlung::setMeldungen(nullptr);
-    // A settings error ends the program as a failure.
-    return form.EinstellungsFehler ? 1 : status;
+    // Nothing escapes: an error is shown in a box while one can be shown,
+    // otherwise on standard error, and the program ends with status 1.
+    return Fehlerbehandlung::hauptprogramm([&] {
+        const Befehl befehl = befehlAus(argc, argv);
+        if (const std::optional<int> ende = ohneFenster(befehl, argc, argv))
+            return *ende;
+        PaarlixApplication app(argc, argv);
+        if (const std::optional<int> ende = betreteSpielordner(befehl))
+            return *ende;
+        Meldungsfenster meldungen;
+        const Fehlerbehandlung::Meldungsziel ziel(meldungen);
+        MonotoneUhr uhr;
+        int status = 1;
+        Fehlerbehandlung::ausfuehren([&] {
+            TForm1 form(meldungen, uhr);
+            meldungen.setElternfenster(&form);
+            form.zeigen();
+            status = app.exec();
+            // A settings error or a refused board ends the program as a failure.
+            if (form.mitFehlerBeendet())
+                status = 1;
+        });
+        return status;
+    });
 }

@@ -48,6 +48,16 @@ void zeichneOverlay(QImage& muster, const QImage& overlay, QPoint ecke)
     }
 }
 
+// The one wording for lack of memory, with the details after it; the error
+// handler appends the final full stop.
+QString ohneSpeicher(const QString& was, QSize groesse)
+{
+    return QStringLiteral("Nicht genügend Arbeitsspeicher.\n\r%1 mit %2 x %3 Pixeln kann nicht angelegt werden")
+        .arg(was)
+        .arg(groesse.width())
+        .arg(groesse.height());
+}
+
 } // namespace
 
 QSize musterGroesse(int formatX, int formatY)
@@ -78,7 +88,7 @@ void zeichneKartenrueckseite(const QImage& overlay, int formatX, int formatY, in
     const QSize groesse = musterGroesse(formatX, formatY);
     rueckseitenMuster = QImage(groesse, QImage::Format_RGB32);
     if (rueckseitenMuster.isNull())
-        throw EPaarlixFehler(QStringLiteral("Nicht genug Arbeitsspeicher für das Muster der Kartenrückseite"));
+        throw EPaarlixFehler(ohneSpeicher(QStringLiteral("Das Muster der Kartenrückseite"), groesse));
     rueckseitenMuster.fill(Qt::white);
 
     zeichneSchachbrett(rueckseitenMuster);
@@ -87,5 +97,5 @@ void zeichneKartenrueckseite(const QImage& overlay, int formatX, int formatY, in
     kartentextBitmap = rueckseitenMuster.scaled(kartenBreite, kartenHoehe, Qt::IgnoreAspectRatio,
                                                 Qt::SmoothTransformation);
     if (kartentextBitmap.isNull())
-        throw EPaarlixFehler(QStringLiteral("Nicht genug Arbeitsspeicher für die Kartenrückseite"));
+        throw EPaarlixFehler(ohneSpeicher(QStringLiteral("Die Kartenrückseite"), QSize(kartenBreite, kartenHoehe)));
 }

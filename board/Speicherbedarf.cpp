@@ -156,7 +156,7 @@ QString pruefeArbeitsspeicher(int zellen, QSize karte, QSize gross, std::optiona
         static_cast<__int128>(std::max<std::int64_t>(*verfuegbar, 0)) * NutzbarerAnteilProzent / 100);
     if (bedarf <= nutzbar)
         return QString();
-    return QStringLiteral("Nicht genug Arbeitsspeicher: %1 Karten mit Bildern von %2 x %3 und %4 x %5 "
+    return QStringLiteral("Nicht genügend Arbeitsspeicher.\n\r%1 Karten mit Bildern von %2 x %3 und %4 x %5 "
                           "Pixeln brauchen etwa %6, für die Bilder verfügbar sind etwa %7.\n\r"
                           "Bitte weniger Karten oder ein kleineres Fenster in der Datei "
                           "\"Paarlix.ini\" eintragen.")

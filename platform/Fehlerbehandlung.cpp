@@ -4,38 +4,68 @@
 #include "platform/Meldungen.h"
 #include "platform/PaarlixFehler.h"
 
+#include <QByteArray>
 #include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <new>
 
 namespace Fehlerbehandlung {
 namespace {
 Meldungen* aktuelleMeldungen = nullptr;
 
-void zeige(const QString& text)
+QString textVon(const std::exception_ptr& fehler)
 {
-    if (aktuelleMeldungen)
-        aktuelleMeldungen->programmfehler(fehlertextMitPunkt(text));
+    try {
+        std::rethrow_exception(fehler);
+    } catch (const EPaarlixFehler& e) {
+        return e.text();
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Nicht genügend Arbeitsspeicher");
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Unbekannter Fehler");
+    }
 }
+
+// The last resort. A message that cannot even be converted means memory has
+// run out; the fixed text needs no allocation.
+[[noreturn]] void beendeMitText(const QString& text) noexcept
+{
+    bool geschrieben = false;
+    try {
+        if (!text.isEmpty()) {
+            const QByteArray utf8 = fehlertextMitPunkt(text).toUtf8();
+            geschrieben = std::fprintf(stderr, "Paarlix: %s\n", utf8.constData()) > 0;
+        }
+    } catch (...) {
+    }
+    if (!geschrieben)
+        std::fputs("Paarlix: Nicht genügend Arbeitsspeicher.\n", stderr);
+    std::fflush(stderr);
+    // No clean-up: destructors could need the memory or the state that just failed.
+    std::_Exit(1);
+}
+
 } // namespace
 
 void setMeldungen(Meldungen* meldungen) { aktuelleMeldungen = meldungen; }
 Meldungen* meldungen() { return aktuelleMeldungen; }
 
-bool ausfuehren(const std::function<void()>& handler)
+void melde(const std::exception_ptr& fehler) noexcept
 {
+    QString text;
     try {
-        handler();
-        return true;
-    } catch (const EPaarlixFehler& e) {
-        zeige(e.text());
-    } catch (const std::bad_alloc&) {
-        zeige(QStringLiteral("Nicht genügend Arbeitsspeicher"));
-    } catch (const std::exception& e) {
-        zeige(QString::fromLocal8Bit(e.what()));
+        text = textVon(fehler);
+        if (aktuelleMeldungen) {
+            aktuelleMeldungen->programmfehler(fehlertextMitPunkt(text));
+            return;
+        }
     } catch (...) {
-        zeige(QStringLiteral("Unbekannter Fehler"));
     }
-    return false;
+    beendeMitText(text);
 }
 
 } // namespace Fehlerbehandlung

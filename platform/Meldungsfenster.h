@@ -2,7 +2,8 @@
 
 #include "platform/Meldungen.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 // The real message boxes: modal, one "OK" button, text shown as passed.
 class Meldungsfenster final : public Meldungen {
@@ -12,9 +13,10 @@ public:
     void hinweis(const QString& text) override;
     void programmfehler(const QString& text) override;
 
-    // The window the boxes are centred on; may be null.
+    // The window the boxes are centred on; may be null. Forgotten when the
+    // window is destroyed, so an error after it still finds no dangling parent.
     void setElternfenster(QWidget* fenster) { eltern_ = fenster; }
 
 private:
-    QWidget* eltern_ = nullptr;
+    QPointer<QWidget> eltern_;
 };

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <gtest/gtest.h>
+#include <new>
 
 namespace {
 
@@ -20,6 +21,16 @@ public:
         return false;
     }
     int anzahl = 0;
+};
+
+// Records the boxes, but an error box cannot be built, as when memory has run out.
+class ErschoepfteMeldungen final : public Meldungen {
+public:
+    void fehler(const QString&) override { throw std::bad_alloc(); }
+    void warnung(const QString& text) override { recorder.warnung(text); }
+    void hinweis(const QString& text) override { recorder.hinweis(text); }
+    void programmfehler(const QString& text) override { recorder.programmfehler(text); }
+    MeldungsRecorder recorder;
 };
 
 QStringList werteMit(int nummer, const QString& wert)
@@ -80,6 +91,69 @@ TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
         EXPECT_TRUE(fenster.form->PKarten->isHidden());
         EXPECT_TRUE(fenster.zufall->bereiche.empty());
         EXPECT_EQ(fenster.recorder.eintraege.size(), 1u);
+        fenster.form->removeEventFilter(&zaehler);
+    }
+}
+
+// An error while the window is created (here: no memory for the settings error's box) does not
+// escape the constructor: it is shown by the top-level handler, and the window closes at its
+// first activation with the run counted as failed.
+TEST(Unit1Start, FehlerImKonstruktorWirdGemeldetUndBeendetDenLauf)
+{
+    Spielordner ordner;
+    ordner.schreibeIni(werteMit(3, QStringLiteral("3,5")));
+    ErschoepfteMeldungen meldungen;
+    const Fehlerbehandlung::Meldungsziel ziel(meldungen);
+    SchrittUhr uhr{1e-9};
+    std::unique_ptr<TForm1> form;
+    EXPECT_NO_THROW(form = std::make_unique<TForm1>(meldungen, uhr));
+    ASSERT_TRUE(form);
+    ASSERT_EQ(meldungen.recorder.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.recorder.eintraege[0].art, QStringLiteral("programmfehler"));
+    EXPECT_EQ(meldungen.recorder.eintraege[0].text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+    EXPECT_TRUE(form->mitFehlerBeendet());
+    form->zeigen();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->aufgebaut());
+}
+
+// A board refused before the deal (too large for the window, or for the memory) is reported in an
+// error box; the window then closes and the run counts as failed, like after a settings error.
+TEST(Unit1Start, AbgelehntesSpielfeldSchliesstDasFenster)
+{
+    const struct {
+        const char* name;
+        const char* karten;
+        const char* groesse;
+        const char* anfang;
+    } faelle[] = {
+        {"board too large for the window", "100,100", "auto", "Das Spielfeld passt nicht auf diesen Bildschirm: "},
+        {"pictures too large for the memory", "100,100", "2000,2000", "Nicht genügend Arbeitsspeicher.\n\r"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielordner ordner;
+        QStringList w = standardWerte();
+        w[2] = QString::fromUtf8(f.karten);
+        w[3] = QString::fromUtf8(f.groesse);
+        ordner.schreibeIni(w);
+        ordner.schreibeKartentext();
+        Testfenster fenster;
+        Schliesszaehler zaehler;
+        fenster.form->installEventFilter(&zaehler);
+        fenster.aktiviere();
+        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("fehler"));
+        EXPECT_TRUE(fenster.recorder.eintraege[0].text.startsWith(QString::fromUtf8(f.anfang)))
+            << qPrintable(fenster.recorder.eintraege[0].text);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(zaehler.anzahl, 1);
+        EXPECT_FALSE(fenster.form->isVisible());
+        EXPECT_FALSE(fenster.form->aufgebaut());
+        EXPECT_FALSE(fenster.form->EinstellungsFehler);
+        EXPECT_TRUE(fenster.form->mitFehlerBeendet());
         fenster.form->removeEventFilter(&zaehler);
     }
 }

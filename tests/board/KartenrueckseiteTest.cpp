@@ -1,5 +1,6 @@
 #include "board/Kartenrueckseite.h"
 
+#include "platform/PaarlixFehler.h"
 #include "platform/Systemfarben.h"
 
 #include <gtest/gtest.h>
@@ -155,4 +156,30 @@ TEST(Kartenrueckseite, rueckseiteHatKartengroesse)
     for (int y = 0; y < karte.height(); ++y)
         for (int x = 0; x < karte.width(); ++x)
             ASSERT_EQ(qBlue(karte.pixel(x, y)), 255) << "smoothing mixes only pattern colour and white";
+}
+
+// A pattern or card back too large to allocate ends the build with the one wording for lack of
+// memory, the details after it.
+TEST(Kartenrueckseite, zuGrosseBitmapsMeldenFehlendenSpeicher)
+{
+    const struct {
+        int fx;
+        int kartenBreite;
+        const char* text;
+    } faelle[] = {
+        {1'000'000, 66, "Nicht genügend Arbeitsspeicher.\n\rDas Muster der Kartenrückseite mit 200000000 x 200 "
+                        "Pixeln kann nicht angelegt werden"},
+        {1, 100'000'000, "Nicht genügend Arbeitsspeicher.\n\rDie Kartenrückseite mit 100000000 x 88 Pixeln kann "
+                         "nicht angelegt werden"},
+    };
+    for (const auto& fall : faelle) {
+        QImage m;
+        QImage karte;
+        try {
+            zeichneKartenrueckseite(QImage(), fall.fx, 1, fall.kartenBreite, 88, m, karte);
+            ADD_FAILURE() << fall.text;
+        } catch (const EPaarlixFehler& e) {
+            EXPECT_EQ(e.text(), QString::fromUtf8(fall.text));
+        }
+    }
 }

@@ -29,7 +29,7 @@ TEST(Speicherbedarf, passendesBrett)
 TEST(Speicherbedarf, zuGrossesBrett)
 {
     EXPECT_EQ(pruefeArbeitsspeicher(10000, QSize(66, 88), QSize(504, 672), 4'000'000'000),
-              QStringLiteral("Nicht genug Arbeitsspeicher: 10000 Karten mit Bildern von 66 x 88 und "
+              QStringLiteral("Nicht genügend Arbeitsspeicher.\n\r10000 Karten mit Bildern von 66 x 88 und "
                              "504 x 672 Pixeln brauchen etwa 13,8 GB, für die Bilder verfügbar sind "
                              "etwa 3,2 GB.\n\rBitte weniger Karten oder ein kleineres Fenster in der "
                              "Datei \"Paarlix.ini\" eintragen."));

@@ -1,0 +1,53 @@
+#include "platform/Fehlerbehandlung.h"
+#include "platform/PaarlixFehler.h"
+#include "support/MeldungsRecorder.h"
+
+#include <gtest/gtest.h>
+#include <new>
+
+namespace {
+
+// Boxes that cannot be shown, as when building one runs out of memory.
+class UnzeigbareMeldungen final : public Meldungen {
+public:
+    void fehler(const QString&) override { throw std::bad_alloc(); }
+    void warnung(const QString&) override { throw std::bad_alloc(); }
+    void hinweis(const QString&) override { throw std::bad_alloc(); }
+    void programmfehler(const QString&) override { throw std::bad_alloc(); }
+};
+
+void wirf(const QString& text) { throw EPaarlixFehler(text); }
+
+} // namespace
+
+// An error that ends a handler is shown in the error box with its full stop; the handler reports failure.
+TEST(Fehlerbehandlung, FehlerImHandlerWirdGezeigt)
+{
+    MeldungsRecorder recorder;
+    const Fehlerbehandlung::Meldungsziel ziel(recorder);
+    EXPECT_TRUE(Fehlerbehandlung::ausfuehren([] {}));
+    EXPECT_FALSE(Fehlerbehandlung::ausfuehren([] { wirf(QStringLiteral("Bitmap ist ungültig")); }));
+    EXPECT_FALSE(Fehlerbehandlung::ausfuehren([] { throw std::bad_alloc(); }));
+    ASSERT_EQ(recorder.eintraege.size(), 2u);
+    EXPECT_EQ(recorder.eintraege[0].text, QStringLiteral("Bitmap ist ungültig."));
+    EXPECT_EQ(recorder.eintraege[1].text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+    EXPECT_EQ(Fehlerbehandlung::hauptprogramm([] { return 3; }), 3);
+    EXPECT_EQ(Fehlerbehandlung::hauptprogramm([]() -> int { throw std::bad_alloc(); }), 1);
+    EXPECT_EQ(recorder.eintraege.size(), 3u);
+}
+
+// When the box cannot be shown, no exception escapes: the message goes to standard error and the
+// program ends with status 1.
+TEST(FehlerbehandlungDeathTest, OhneMeldungsfensterAufStandardfehlerUndStatusEins)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            UnzeigbareMeldungen meldungen;
+            const Fehlerbehandlung::Meldungsziel ziel(meldungen);
+            Fehlerbehandlung::ausfuehren([] { wirf(QStringLiteral("Datei 07b.jpg kann nicht geöffnet werden")); });
+        },
+        ::testing::ExitedWithCode(1), "Paarlix: Datei 07b.jpg kann nicht geöffnet werden\\.");
+    EXPECT_EXIT(Fehlerbehandlung::hauptprogramm([]() -> int { throw std::bad_alloc(); }),
+                ::testing::ExitedWithCode(1), "Paarlix: Nicht genügend Arbeitsspeicher\\.");
+}
