@@ -99,6 +99,8 @@ public:
     std::array<TPanel*, 2> GruppenPanels{};
     std::array<TLabel*, 2> NamensLabel{};
     std::array<TLabel*, 2> PunkteLabel{};
+    // The groups' whole names; NamensLabel may show them cut short.
+    std::array<QString, 2> Gruppennamen;
     int KartenProReihe = 1;
     int LinkerRand = 0;
     TLabel* AnDerReiheLabel = nullptr;
@@ -151,6 +153,9 @@ private:
     void Zudecken(Zelle erste, Zelle zweite);
     void lassePanelsWachsen(int gruppe, const std::array<int, 2>& gesammelteKarten);
     void faerbeGruppe(int gruppe, bool markiert);
+    void setzeGruppenname(int gruppe, const QString& name);
+    void setzePunkte(int gruppe, int punkte);
+    void kuerzeGruppenname(int gruppe);
     void setzeNamensfelderAktiv(bool aktiv);
 
     // One container per board row keeps showing and hiding a card cheap on big boards.

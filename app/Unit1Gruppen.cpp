@@ -35,7 +35,7 @@ void TForm1::baueGruppenPanelsAuf()
         panel->BevelOuter = TPanel::Bevel::Gesenkt;
         GruppenPanels[i] = panel;
 
-        auto* name = new TLabel(QStringLiteral("Gruppe %1").arg(i + 1), panel);
+        auto* name = new TLabel(QString(), panel);
         name->setGeometry(g.KopfLabel);
         name->setSchrift(QStringLiteral("Arial"), 24, true);
         NamensLabel[i] = name;
@@ -46,6 +46,7 @@ void TForm1::baueGruppenPanelsAuf()
         punkte->setAlignment(Qt::AlignRight | Qt::AlignTop);
         punkte->setTextfarbe(bgrFarbe(0x808080));
         PunkteLabel[i] = punkte;
+        setzeGruppenname(i, QStringLiteral("Gruppe %1").arg(i + 1));
     }
     LinkerRand = g.LinkerRand;
     Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen);
@@ -66,6 +67,26 @@ void TForm1::baueGruppenPanelsAuf()
     ZuegeLabel->setTextfarbe(bgrFarbe(0x000080));
     ZuegeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ZuegeLabel->hide();
+}
+
+void TForm1::setzeGruppenname(int gruppe, const QString& name)
+{
+    Gruppennamen[gruppe] = name;
+    kuerzeGruppenname(gruppe);
+}
+
+void TForm1::setzePunkte(int gruppe, int punkte)
+{
+    PunkteLabel[gruppe]->setText(punkteText(punkte));
+    kuerzeGruppenname(gruppe);
+}
+
+// Name and points share one strip: a long name is cut before it reaches the points.
+void TForm1::kuerzeGruppenname(int gruppe)
+{
+    const TLabel* punkte = PunkteLabel[gruppe];
+    NamensLabel[gruppe]->setGekuerztenText(
+        Gruppennamen[gruppe], freieNamensbreite(NamensLabel[gruppe]->width(), punkte->textbreite(punkte->text())));
 }
 
 void TForm1::RadioButton1Click()
@@ -94,13 +115,13 @@ void TForm1::Button1Click()
         GruppenPanels[0]->setGeometry(e.Panel0);
         faerbeGruppe(0, false);
         GruppenPanels[1]->hide();
-        NamensLabel[0]->setText(QStringLiteral("Einzelspieler"));
+        setzeGruppenname(0, QStringLiteral("Einzelspieler"));
         ZuegeLabel->setGeometry(e.ZuegeLabel);
         ZuegeLabel->show();
         AnDerReiheLabel->hide();
     } else {
-        NamensLabel[0]->setText(Edit1->text().isEmpty() ? QStringLiteral("Spieler Nr. 1") : Edit1->text());
-        NamensLabel[1]->setText(Edit2->text().isEmpty() ? QStringLiteral("Spieler Nr. 2") : Edit2->text());
+        setzeGruppenname(0, Edit1->text().isEmpty() ? QStringLiteral("Spieler Nr. 1") : Edit1->text());
+        setzeGruppenname(1, Edit2->text().isEmpty() ? QStringLiteral("Spieler Nr. 2") : Edit2->text());
     }
     PKarten->setEnabled(true);
     zeigeHaelften(Zug.haelften());

@@ -105,8 +105,10 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                     const Ablageraster raster{KartenProReihe, Einstellungen.KartenBreite, Einstellungen.KartenHoehe,
                                               LinkerRand, KopfHoehe};
                     KartenBilder[s.zelle.Zeile][s.zelle.Spalte]->move(kartenPlatz(s.nummer, raster));
+                    // Cards that run down to the panel's foot never hide the move counter.
+                    ZuegeLabel->raise();
                 },
-                [&](const Schritt::PunkteZeigen& s) { PunkteLabel[s.gruppe]->setText(punkteText(s.punkte)); },
+                [&](const Schritt::PunkteZeigen& s) { setzePunkte(s.gruppe, s.punkte); },
                 [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.gruppe, s.gesammelteKarten); },
                 [&](const Schritt::Markieren& s) { faerbeGruppe(s.gruppe, s.markiert); },
             },

@@ -35,6 +35,18 @@ void TLabel::setCaption(const QString& text)
         adjustSize();
 }
 
+void TLabel::setGekuerztenText(const QString& text, int breite)
+{
+    setText(fontMetrics().elidedText(text, Qt::ElideRight, qMax(breite, 0)));
+    setToolTip(text);
+    setAccessibleName(text);
+}
+
+int TLabel::textbreite(const QString& text) const
+{
+    return fontMetrics().horizontalAdvance(text);
+}
+
 QColor TLabel::textfarbe() const
 {
     return palette().color(QPalette::Active, QPalette::WindowText);

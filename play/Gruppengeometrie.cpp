@@ -9,6 +9,9 @@ namespace {
 // Label height of the header strip and of the move counter.
 constexpr int ZeilenHoehe = 29;
 
+// Pixels kept free between a group's name and its points.
+constexpr int NamensAbstand = 12;
+
 } // namespace
 
 Gruppengeometrie gruppengeometrie(int ClientWidth, int ClientHeight, int Spalten, int Zeilen,
@@ -57,4 +60,9 @@ Einzelspieleraufbau einzelspielerAufbau(int hoeheBekommene, const QRect& panel0,
     a.Panel0 = QRect(panel0.left(), panel0.top(), panel0.width(), hoeheBekommene - 4);
     a.ZuegeLabel = QRect(zuegeLabel.left(), a.Panel0.height() - 33, zuegeLabel.width(), zuegeLabel.height());
     return a;
+}
+
+int freieNamensbreite(int streifenBreite, int punkteBreite)
+{
+    return qMax(streifenBreite - punkteBreite - NamensAbstand, 0);
 }

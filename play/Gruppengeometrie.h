@@ -32,3 +32,7 @@ struct Einzelspieleraufbau {
 
 // panel0 and zuegeLabel as built by gruppengeometrie.
 Einzelspieleraufbau einzelspielerAufbau(int hoeheBekommene, const QRect& panel0, const QRect& zuegeLabel);
+
+// Width left for a group's name on the header strip it shares with the points
+// text at the strip's right end, keeping a small gap between the two.
+int freieNamensbreite(int streifenBreite, int punkteBreite);

@@ -13,14 +13,17 @@ bool passtBreite(const Reihenvorgaben& v, int n)
     return v.ClientWidth / 2 - 4 >= panel;
 }
 
-// All cards of the board fit below each other in one panel with n per row.
+// All cards of the board fit below each other in one panel with n per row,
+// the last row counted whole: a length whose last row would be cut off at the
+// panel's foot is not chosen.
 bool passtHoehe(const Reihenvorgaben& v, int n)
 {
     // A length below 1 would divide by zero; it is never used anyway.
     if (n < 1)
         return false;
     const std::int64_t karten = std::int64_t{v.Spalten} * v.Zeilen;
-    const std::int64_t hoehe = ((karten - 1) / n) * (std::int64_t{v.KartenHoehe} + 2) + KopfHoehe + 3;
+    const std::int64_t reihen = (karten - 1) / n + 1;
+    const std::int64_t hoehe = reihen * (std::int64_t{v.KartenHoehe} + 2) + KopfHoehe + 3;
     return hoehe <= v.HoeheBekommene;
 }
 

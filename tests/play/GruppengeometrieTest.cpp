@@ -1,4 +1,5 @@
 #include "play/Gruppengeometrie.h"
+#include "play/KartenProReihe.h"
 
 #include <gtest/gtest.h>
 
@@ -45,4 +46,18 @@ TEST(Gruppengeometrie, singlePlayerPanelTakesTheWholeHeightWithTheCounterAtItsFo
     EXPECT_EQ(a.Panel0, QRect(2, 2, 619, 992));
     EXPECT_EQ(a.ZuegeLabel, QRect(2, 959, 615, 29));
     EXPECT_EQ(a.Panel0.height() - (a.ZuegeLabel.top() + a.ZuegeLabel.height()), 4);
+}
+
+TEST(Gruppengeometrie, aRowLengthIsOnlyChosenWhenItsLastRowFitsWhole)
+{
+    // 3 x 4 cards of 125 x 125 in a 1016 x 734 client area: 4 per row are too wide, and 2 per row
+    // would need six rows (6 * 127 + 39 = 801 > 730), so the row length stays 3. Its four rows end at
+    // 36 + 4 * 126 = 540, above the single player's move counter.
+    const Gruppengeometrie g = gruppengeometrie(1016, 734, 3, 4, 125, 125);
+    EXPECT_EQ(g.KartenProReihe, 3);
+    EXPECT_EQ(g.BekommeneKarten, QRect(561, 2, 401, 730));
+    EXPECT_EQ(g.LinkerRand, 10);
+    const Einzelspieleraufbau a = einzelspielerAufbau(g.BekommeneKarten.height(), g.GruppenPanels[0], g.ZuegeLabel);
+    EXPECT_EQ(a.ZuegeLabel, QRect(2, 693, 393, 29));
+    EXPECT_LE(KopfHoehe + 4 * 126, a.ZuegeLabel.top());
 }
