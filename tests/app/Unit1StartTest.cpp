@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 #include <new>
 
@@ -258,4 +259,28 @@ TEST(Unit1Start, MaxMaximiertDasFenster)
     EXPECT_EQ(fenster.form->pos(), QPoint(727, 128));
     fenster.form->zeigen();
     EXPECT_TRUE(fenster.form->windowState() & Qt::WindowMaximized);
+}
+
+// In a window lower than the player-selection panel the panel starts at the client area's top, so
+// scrolling reaches its title as well as its foot.
+TEST(Unit1Start, HohesAuswahlfeldIstGanzErreichbar)
+{
+    Spielordner ordner;
+    ordner.schreibeIni(werteMit(1, QStringLiteral("1016,500")));
+    ordner.schreibeKartentext();
+    ordner.schreibeBilder(30);
+    Testfenster fenster;
+    fenster.aktiviere();
+    TForm1& form = *fenster.form;
+    ASSERT_TRUE(form.aufgebaut());
+    ASSERT_TRUE(form.PAnfangsEinstellungen->isVisible());
+    EXPECT_EQ(form.PAnfangsEinstellungen->y(), 0);
+    QCoreApplication::processEvents();
+    QScrollBar* rollbalken = form.verticalScrollBar();
+    rollbalken->setValue(rollbalken->minimum());
+    EXPECT_EQ(form.PAnfangsEinstellungen->mapTo(form.viewport(), QPoint(0, 0)).y(), 0)
+        << "the title can be scrolled into view";
+    rollbalken->setValue(rollbalken->maximum());
+    EXPECT_EQ(form.PAnfangsEinstellungen->mapTo(form.viewport(), QPoint(0, 720)).y(), form.viewport()->height())
+        << "and so can the foot";
 }

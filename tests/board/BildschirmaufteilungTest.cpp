@@ -155,3 +155,17 @@ TEST(Bildschirmaufteilung, unbrauchbareWerteWerdenAbgelehnt)
         EXPECT_TRUE(a.Fehlertext.contains(QStringLiteral("\"Paarlix.ini\""))) << f.name;
     }
 }
+
+// The player-selection panel is centred in the right half, but a panel taller than the client area
+// starts at its top, so that scrolling down reaches all of it.
+TEST(Bildschirmaufteilung, hohesAuswahlfeldBeginntOben)
+{
+    const struct {
+        int hoehe;
+        int oben;
+    } faelle[] = {{734, 7}, {722, 1}, {720, 0}, {719, 0}, {500, 0}, {100, 0}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(berechneBildschirmaufteilung(1016, f.hoehe, einstellungen(3, 4, 2, 2, 10, 10)).PAnfangsEinstellungen,
+                  QPoint(513, f.oben))
+            << f.hoehe;
+}
