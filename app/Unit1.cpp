@@ -5,6 +5,7 @@
 #include "pictures/Bildarbeitsobjekte.h"
 #include "platform/BildHalter.h"
 #include "platform/Fehlerbehandlung.h"
+#include "platform/Fensterlage.h"
 #include "platform/Meldungen.h"
 #include "platform/TImage.h"
 #include "platform/TPanel.h"
@@ -127,9 +128,20 @@ void TForm1::passeAussengroesseAn()
     // Setting 1 gives the window's outer size, frame included; the frame is
     // known only once the window is shown. The offscreen platform's frame is
     // a fiction of its own and does not count.
-    if (Maximiert || !windowHandle() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (!windowHandle() || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
     const QMargins rahmen = windowHandle()->frameMargins();
+    if (Maximiert) {
+        // The fallback of zeigen() is right only where no window manager
+        // frames the window; one that frames it without maximising it would
+        // push the title bar off the screen.
+        const QRect verfuegbar = verfuegbareFlaeche();
+        if (const auto client = maximierteClientflaeche(verfuegbar, rahmen, windowHandle()->frameGeometry())) {
+            resize(client->size());
+            move(verfuegbar.topLeft());
+        }
+        return;
+    }
     if (rahmen.isNull())
         return;
     resize(qMax(FensterBreite - rahmen.left() - rahmen.right(), 1),
