@@ -103,10 +103,11 @@ Bildschirmaufteilung berechneBildschirmaufteilung(int clientBreite, int clientHo
 
     a.PStatusBar = QPoint(m.div(m.minus(clientBreite, PStatusBarGroesse.width()), 2),
                           m.div(m.minus(clientHoehe, PStatusBarGroesse.height()), 2));
-    // Centred, but never above the client area's top: the window scrolls only
-    // down to a control, so a panel taller than the window starts at 0.
+    // Centred, but never above or left of the client area: the window scrolls
+    // only down and right to a control, so a panel larger than the window
+    // starts at 0.
     a.PAnfangsEinstellungen =
-        QPoint(m.div(m.minus(rechteHaelfteMitte2, PAnfangsEinstellungenGroesse.width()), 2),
+        QPoint(qMax(m.div(m.minus(rechteHaelfteMitte2, PAnfangsEinstellungenGroesse.width()), 2), 0),
                qMax(m.div(m.minus(clientHoehe, PAnfangsEinstellungenGroesse.height()), 2), 0));
 
     if (m.ueberlauf()) {

@@ -156,16 +156,20 @@ TEST(Bildschirmaufteilung, unbrauchbareWerteWerdenAbgelehnt)
     }
 }
 
-// The player-selection panel is centred in the right half, but a panel taller than the client area
-// starts at its top, so that scrolling down reaches all of it.
+// The player-selection panel is centred in the right half, but a panel taller (or wider) than the
+// client area allows starts at its top (or left) edge, so that scrolling reaches all of it.
 TEST(Bildschirmaufteilung, hohesAuswahlfeldBeginntOben)
 {
     const struct {
+        int breite;
         int hoehe;
-        int oben;
-    } faelle[] = {{734, 7}, {722, 1}, {720, 0}, {719, 0}, {500, 0}, {100, 0}};
+        QPoint lage;
+    } faelle[] = {
+        {1016, 734, {513, 7}}, {1016, 722, {513, 1}}, {1016, 720, {513, 0}}, {1016, 719, {513, 0}},
+        {1016, 500, {513, 0}}, {1016, 100, {513, 0}}, {334, 734, {1, 7}}, {300, 500, {0, 0}},
+    };
     for (const auto& f : faelle)
-        EXPECT_EQ(berechneBildschirmaufteilung(1016, f.hoehe, einstellungen(3, 4, 2, 2, 10, 10)).PAnfangsEinstellungen,
-                  QPoint(513, f.oben))
-            << f.hoehe;
+        EXPECT_EQ(berechneBildschirmaufteilung(f.breite, f.hoehe, einstellungen(3, 4, 2, 2, 10, 10)).PAnfangsEinstellungen,
+                  f.lage)
+            << f.breite << " x " << f.hoehe;
 }
