@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Spieleinstellungen.h"
+#include "board/Spieleinstellungen.h"
 
 #include <QString>
 
