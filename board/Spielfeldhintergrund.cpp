@@ -1,5 +1,6 @@
 #include "board/Spielfeldhintergrund.h"
 
+#include "board/Zellcode.h"
 #include "platform/Systemfarben.h"
 
 #include <QFontMetrics>
@@ -47,19 +48,25 @@ QString zeilennummer(int zeile, int zeilen)
 
 QPoint spaltenbuchstabePosition(const Spieleinstellungen& e, int spalte, int w, int h, bool unten)
 {
-    const int mitte = e.KartenBreite / 2 + 25 + spalte * (e.AbstandX + e.KartenBreite);
-    int top = (25 - h) / 2;
+    // Centred over the column, in the margin above the first row or below the last.
+    const QPoint zelle = zellPosition(unten ? e.Zeilen : 0, spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX,
+                                      e.AbstandY);
+    const int mitte = zelle.x() + e.KartenBreite / 2;
+    int top = (Brettrand - h) / 2;
     if (unten)
-        top += (e.AbstandY + e.KartenHoehe) * e.Zeilen - e.AbstandY + 25;
+        top += zelle.y() - e.AbstandY;
     return QPoint(mitte - w / 2, top);
 }
 
 QPoint zeilennummerPosition(const Spieleinstellungen& e, int zeile, int w, int h, bool rechts)
 {
-    const int mitte = e.KartenHoehe / 2 + 25 + zeile * (e.AbstandY + e.KartenHoehe);
-    int left = (25 - w) / 2;
+    // Centred beside the row, in the margin left of the first column or right of the last.
+    const QPoint zelle = zellPosition(zeile, rechts ? e.Spalten : 0, e.KartenBreite, e.KartenHoehe, e.AbstandX,
+                                      e.AbstandY);
+    const int mitte = zelle.y() + e.KartenHoehe / 2;
+    int left = (Brettrand - w) / 2;
     if (rechts)
-        left += (e.AbstandX + e.KartenBreite) * e.Spalten - e.AbstandX + 25;
+        left += zelle.x() - e.AbstandX;
     return QPoint(left, mitte - h / 2);
 }
 

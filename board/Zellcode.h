@@ -24,9 +24,13 @@ constexpr Zelle zelleAusTag(int tag)
     return Zelle{n / 100, n % 100};
 }
 
+// Width of the strip around the cells that holds the column letters and row numbers.
+constexpr int Brettrand = 25;
+
 // Left and top of the cell in PKarten's client coordinates.
 constexpr QPoint zellPosition(int zeile, int spalte, int kartenBreite, int kartenHoehe,
                               int abstandX, int abstandY)
 {
-    return QPoint((kartenBreite + abstandX) * spalte + 25, (kartenHoehe + abstandY) * zeile + 25);
+    return QPoint((kartenBreite + abstandX) * spalte + Brettrand,
+                  (kartenHoehe + abstandY) * zeile + Brettrand);
 }
