@@ -1,41 +1,25 @@
 #include "board/Bildschirmaufteilung.h"
 
+#include "board/Zellcode.h"
+
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 
 namespace {
 
-// 32-bit arithmetic as the layout prescribes, but an overflow or a division
-// by zero is remembered instead of being undefined.
-class Rechnung {
-public:
-    int plus(int a, int b) { int r = 0; ueberlauf_ |= __builtin_add_overflow(a, b, &r); return r; }
-    int minus(int a, int b) { int r = 0; ueberlauf_ |= __builtin_sub_overflow(a, b, &r); return r; }
-    int mal(int a, int b) { int r = 0; ueberlauf_ |= __builtin_mul_overflow(a, b, &r); return r; }
-    // Truncates toward zero.
-    int div(int a, int b)
-    {
-        if (b == 0 || (a == INT_MIN && b == -1)) {
-            ueberlauf_ = true;
-            return 0;
-        }
-        return a / b;
-    }
-    // A real value truncated toward zero.
-    int abgeschnitten(double v)
-    {
-        const double t = std::trunc(v);
-        if (!std::isfinite(t) || t < INT_MIN || t > INT_MAX) {
-            ueberlauf_ = true;
-            return 0;
-        }
-        return static_cast<int>(t);
-    }
-    bool ueberlauf() const { return ueberlauf_; }
+using Zahl = std::int64_t;
 
-private:
-    bool ueberlauf_ = false;
-};
+// Whether every value fits the 32-bit sizes and positions the window works with.
+bool allePassen(std::initializer_list<Zahl> werte)
+{
+    for (const Zahl w : werte)
+        if (w < INT_MIN || w > INT_MAX)
+            return false;
+    return true;
+}
 
 QString groessenText(const QString& anfang, int breite, int hoehe)
 {
@@ -60,57 +44,80 @@ Bildschirmaufteilung berechneBildschirmaufteilung(int clientBreite, int clientHo
         return a;
     }
 
-    Rechnung m;
-    const int halbeBreite = clientBreite / 2;
+    // Every value below is at most two products of 32-bit inputs plus a little,
+    // so 64 bits hold it; whether the results fit in 32 bits is checked once.
+    const Zahl breite = clientBreite;
+    const Zahl hoehe = clientHoehe;
+    const Zahl fx = e.FormatX;
+    const Zahl fy = e.FormatY;
+    const Zahl spalten = e.Spalten;
+    const Zahl zeilen = e.Zeilen;
+    const Zahl halbeBreite = breite / 2;
 
     // Large picture from the height, or from the width if it is too wide for half the window.
-    a.BildHoehe = m.mal(m.div(m.minus(clientHoehe, 4), e.FormatY), e.FormatY);
-    a.BildBreite = m.mal(m.div(a.BildHoehe, e.FormatY), e.FormatX);
-    if (halbeBreite < m.plus(a.BildBreite, 4)) {
-        a.BildBreite = m.mal(m.div(m.minus(halbeBreite, 4), e.FormatX), e.FormatX);
-        a.BildHoehe = m.mal(m.div(a.BildBreite, e.FormatX), e.FormatY);
+    Zahl bildHoehe = (hoehe - 4) / fy * fy;
+    Zahl bildBreite = bildHoehe / fy * fx;
+    if (halbeBreite < bildBreite + 4) {
+        bildBreite = (halbeBreite - 4) / fx * fx;
+        bildHoehe = bildBreite / fx * fy;
     }
 
     // Optimal card size; an odd client width keeps its half pixel here.
-    const double zaehlerX = clientBreite * 0.5 - 2 - 50 - double(e.Spalten - 1) * e.AbstandX;
-    const int faktorX = m.abgeschnitten(zaehlerX / (double(e.Spalten) * e.FormatX));
-    const int zaehlerY = m.minus(m.minus(m.minus(clientHoehe, 2), 50), m.mal(m.minus(e.Zeilen, 1), e.AbstandY));
-    const int faktorY = m.abgeschnitten(double(zaehlerY) / double(m.mal(e.Zeilen, e.FormatY)));
-    const int faktor = faktorX < faktorY ? faktorX : faktorY;
-    a.OptimaleBreite = m.mal(e.FormatX, faktor);
-    a.OptimaleHoehe = m.mal(e.FormatY, faktor);
-    a.Label3 = groessenText(QStringLiteral("Optimale Größe der Spielkarten: "), a.OptimaleBreite,
-                            a.OptimaleHoehe);
+    const double zaehlerX = breite * 0.5 - 2 - 2 * Brettrand - double(spalten - 1) * e.AbstandX;
+    const Zahl faktorX = Zahl(std::trunc(zaehlerX / (double(spalten) * double(fx))));
+    const Zahl zaehlerY = hoehe - 2 - 2 * Brettrand - (zeilen - 1) * e.AbstandY;
+    const Zahl faktorY = Zahl(std::trunc(double(zaehlerY) / (double(zeilen) * double(fy))));
+    const Zahl faktor = std::min(faktorX, faktorY);
+    const Zahl optimaleBreite = fx * faktor;
+    const Zahl optimaleHoehe = fy * faktor;
 
     const bool automatisch = e.KartenBreite == AutoKartenBreite;
-    a.KartenBreite = automatisch ? a.OptimaleBreite : e.KartenBreite;
-    a.KartenHoehe = automatisch ? a.OptimaleHoehe : e.KartenHoehe;
+    const Zahl kartenBreite = automatisch ? optimaleBreite : e.KartenBreite;
+    const Zahl kartenHoehe = automatisch ? optimaleHoehe : e.KartenHoehe;
 
-    const int kartenW = m.plus(m.plus(m.mal(m.minus(e.Spalten, 1), e.AbstandX), 52), m.mal(e.Spalten, a.KartenBreite));
-    const int kartenH = m.plus(m.plus(m.mal(m.minus(e.Zeilen, 1), e.AbstandY), 52), m.mal(e.Zeilen, a.KartenHoehe));
-    a.PKarten = QRect(m.div(m.minus(halbeBreite, kartenW), 2), m.div(m.minus(clientHoehe, kartenH), 2), kartenW, kartenH);
+    // The board panel: the cells, the margin with the letters and numbers, and its 1-pixel frame.
+    const Zahl kartenW = (spalten - 1) * e.AbstandX + 2 * Brettrand + 2 + spalten * kartenBreite;
+    const Zahl kartenH = (zeilen - 1) * e.AbstandY + 2 * Brettrand + 2 + zeilen * kartenHoehe;
+    const Zahl kartenLinks = (halbeBreite - kartenW) / 2;
+    const Zahl kartenOben = (hoehe - kartenH) / 2;
 
-    const int bildPanelW = m.plus(a.BildBreite, 4);
-    const int bildPanelH = m.plus(a.BildHoehe, 4);
-    const int bildPanelTop = m.div(m.minus(clientHoehe, bildPanelH), 2);
-    const int rechteHaelfteMitte2 = m.plus(clientBreite, halbeBreite); // twice the right half's centre
-    a.PBildRechts = QRect(m.div(m.minus(rechteHaelfteMitte2, bildPanelW), 2), bildPanelTop, bildPanelW, bildPanelH);
-    a.PBildLinks = QRect(m.div(m.minus(halbeBreite, bildPanelW), 2), bildPanelTop, bildPanelW, bildPanelH);
-
-    a.Label1 = groessenText(QStringLiteral("Größe der Bilder auf diesem Monitor: "), a.BildBreite,
-                            a.BildHoehe);
-    a.Image3 = QSize(m.minus(kartenW, 2), m.minus(kartenH, 2));
-
-    a.PStatusBar = QPoint(m.div(m.minus(clientBreite, PStatusBarGroesse.width()), 2),
-                          m.div(m.minus(clientHoehe, PStatusBarGroesse.height()), 2));
+    const Zahl bildPanelW = bildBreite + 4;
+    const Zahl bildPanelH = bildHoehe + 4;
+    const Zahl bildPanelOben = (hoehe - bildPanelH) / 2;
+    const Zahl rechteHaelfteMitte2 = breite + halbeBreite; // twice the right half's centre
+    const Zahl bildRechtsLinks = (rechteHaelfteMitte2 - bildPanelW) / 2;
+    const Zahl bildLinksLinks = (halbeBreite - bildPanelW) / 2;
+    const Zahl statusLinks = (breite - PStatusBarGroesse.width()) / 2;
+    const Zahl statusOben = (hoehe - PStatusBarGroesse.height()) / 2;
     // Centred, but never above or left of the client area: the window scrolls
     // only down and right to a control, so a panel larger than the window
     // starts at 0.
-    a.PAnfangsEinstellungen =
-        QPoint(qMax(m.div(m.minus(rechteHaelfteMitte2, PAnfangsEinstellungenGroesse.width()), 2), 0),
-               qMax(m.div(m.minus(clientHoehe, PAnfangsEinstellungenGroesse.height()), 2), 0));
+    const Zahl anfangLinks = std::max<Zahl>((rechteHaelfteMitte2 - PAnfangsEinstellungenGroesse.width()) / 2, 0);
+    const Zahl anfangOben = std::max<Zahl>((hoehe - PAnfangsEinstellungenGroesse.height()) / 2, 0);
 
-    if (m.ueberlauf()) {
+    const bool passtIn32Bit =
+        allePassen({bildHoehe, bildBreite, faktor, optimaleBreite, optimaleHoehe, kartenW, kartenH, kartenW - 2,
+                    kartenH - 2, kartenLinks, kartenOben, bildPanelW, bildPanelH, bildPanelOben, bildRechtsLinks,
+                    bildLinksLinks, statusLinks, statusOben, anfangLinks, anfangOben});
+    const auto i = [](Zahl w) { return static_cast<int>(w); };
+    a.BildHoehe = i(bildHoehe);
+    a.BildBreite = i(bildBreite);
+    a.OptimaleBreite = i(optimaleBreite);
+    a.OptimaleHoehe = i(optimaleHoehe);
+    a.Label3 = groessenText(QStringLiteral("Optimale Größe der Spielkarten: "), a.OptimaleBreite,
+                            a.OptimaleHoehe);
+    a.KartenBreite = i(kartenBreite);
+    a.KartenHoehe = i(kartenHoehe);
+    a.PKarten = QRect(i(kartenLinks), i(kartenOben), i(kartenW), i(kartenH));
+    a.PBildRechts = QRect(i(bildRechtsLinks), i(bildPanelOben), i(bildPanelW), i(bildPanelH));
+    a.PBildLinks = QRect(i(bildLinksLinks), i(bildPanelOben), i(bildPanelW), i(bildPanelH));
+    a.Label1 = groessenText(QStringLiteral("Größe der Bilder auf diesem Monitor: "), a.BildBreite,
+                            a.BildHoehe);
+    a.Image3 = QSize(i(kartenW - 2), i(kartenH - 2));
+    a.PStatusBar = QPoint(i(statusLinks), i(statusOben));
+    a.PAnfangsEinstellungen = QPoint(i(anfangLinks), i(anfangOben));
+
+    if (!passtIn32Bit) {
         a.Passt = false;
         a.Fehlertext = QStringLiteral("Das Spielfeld passt nicht auf diesen Bildschirm: Die "
                                       "Einstellungen ergeben zu große Zahlen.\n\r"
