@@ -1,9 +1,10 @@
-#include "Unit1Testfenster.h"
+#include "support/Testfenster.h"
 
 #include "platform/BildHalter.h"
 #include "platform/TImage.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
+#include "support/Farben.h"
 #include "support/Spielordner.h"
 
 #include <QFile>
@@ -27,17 +28,6 @@ void schreibeOrdner(Spielordner& ordner, QStringList werte = standardWerte())
     ordner.schreibeIni(werte);
     ordner.schreibeKartentext();
     ordner.schreibeBilder(N);
-}
-
-bool aehnlich(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8
-           && std::abs(a.blue() - b.blue()) <= 8;
-}
-
-QColor mitte(const QImage& img)
-{
-    return img.pixelColor(img.width() / 2, img.height() / 2);
 }
 
 int gesetzteZellen(const TForm1& f)
@@ -81,7 +71,7 @@ TEST(Unit1Layout, FensterWirdFuerDieClientflaecheAufgeteilt)
         EXPECT_EQ(form.ClientHeight(), 734);
         QCoreApplication::processEvents();
         ASSERT_TRUE(form.aufgebaut());
-        EXPECT_TRUE(fenster.recorder.eintraege.empty());
+        EXPECT_TRUE(fenster.meldungen.eintraege.empty());
 
         EXPECT_EQ(form.Label1->text(), QStringLiteral("Größe der Bilder auf diesem Monitor: 504 x 672 Pixel"));
         EXPECT_EQ(form.Label3->text(), QStringLiteral("Optimale Größe der Spielkarten: 66 x 88 Pixel"));
@@ -113,11 +103,11 @@ TEST(Unit1Layout, ZuGrossesSpielfeldPasstNicht)
     Testfenster fenster;
     fenster.aktiviere();
     const TForm1& form = *fenster.form;
-    ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-    EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("fehler"));
-    EXPECT_TRUE(fenster.recorder.eintraege[0].text.startsWith(
+    ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("fehler"));
+    EXPECT_TRUE(fenster.meldungen.eintraege[0].text.startsWith(
         QStringLiteral("Das Spielfeld passt nicht auf diesen Bildschirm")))
-        << fenster.recorder.eintraege[0].text.toStdString();
+        << fenster.meldungen.eintraege[0].text.toStdString();
     EXPECT_FALSE(form.aufgebaut());
     EXPECT_EQ(form.KartenRuecken[0][0], nullptr);
     EXPECT_EQ(fenster.brettKinder(), 1);
@@ -140,8 +130,8 @@ TEST(Unit1Layout, UebergrosseBilderWerdenVorDemLesenAbgelehnt)
     Testfenster fenster;
     fenster.aktiviere();
     const TForm1& form = *fenster.form;
-    ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-    EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("fehler"));
+    ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("fehler"));
     EXPECT_FALSE(form.aufgebaut());
     EXPECT_EQ(form.KartenRuecken[0][0], nullptr);
     EXPECT_TRUE(fenster.zufall->bereiche.empty());
@@ -156,7 +146,7 @@ protected:
         fenster = std::make_unique<Testfenster>(std::move(zahlen), 7);
         fenster->aktiviere();
         ASSERT_TRUE(fenster->form->aufgebaut());
-        ASSERT_TRUE(fenster->recorder.eintraege.empty());
+        ASSERT_TRUE(fenster->meldungen.eintraege.empty());
     }
     Spielordner ordner;
     std::unique_ptr<Testfenster> fenster;
@@ -272,9 +262,9 @@ TEST(Unit1Kartentext, FehlerBeendetDenAufbau)
         Testfenster fenster;
         fenster.aktiviere();
         const TForm1& form = *fenster.form;
-        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-        EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("programmfehler"));
-        EXPECT_EQ(fenster.recorder.eintraege[0].text, f.text);
+        ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("programmfehler"));
+        EXPECT_EQ(fenster.meldungen.eintraege[0].text, f.text);
 
         ASSERT_NE(form.KartenRuecken[0][0], nullptr);
         EXPECT_TRUE(form.KartenRuecken[0][0]->isVisibleTo(form.PKarten));
@@ -325,8 +315,8 @@ TEST_F(Brett, GeskriptetesAusteilenInLeserichtung)
             EXPECT_EQ(f.GrossBilder[z][s]->Tag, f.KartenBilder[z][s]->Tag);
             EXPECT_EQ(f.KartenRuecken[z][s]->Tag, code);
             const QColor farbe = Spielordner::bildfarbe(paar, zweites);
-            EXPECT_TRUE(aehnlich(mitte(f.KartenBilder[z][s]->Picture()), farbe));
-            EXPECT_TRUE(aehnlich(mitte(f.GrossBilder[z][s]->Picture()), farbe));
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenBilder[z][s]->Picture()), farbe));
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z][s]->Picture()), farbe));
             EXPECT_EQ(f.KartenBilder[z][s]->Picture().size(), QSize(66, 88));
             EXPECT_EQ(f.GrossBilder[z][s]->Picture().size(), QSize(504, 672));
         }
@@ -379,9 +369,9 @@ TEST(Unit1Austeilen, FehlendesBildBeendetDasAusteilen)
     Testfenster fenster;
     fenster.aktiviere();
     const TForm1& f = *fenster.form;
-    ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-    EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("programmfehler"));
-    EXPECT_EQ(fenster.recorder.eintraege[0].text, QStringLiteral("Datei 07b.jpg kann nicht geöffnet werden."));
+    ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("programmfehler"));
+    EXPECT_EQ(fenster.meldungen.eintraege[0].text, QStringLiteral("Datei 07b.jpg kann nicht geöffnet werden."));
     EXPECT_EQ(f.ProgressBar1->value(), 13 * 100 / N);
     EXPECT_EQ(f.ProgressBar1->value(), 43);
     EXPECT_FALSE(f.PStatusBar->isHidden());
@@ -408,7 +398,7 @@ TEST_F(Brett, TestmodusZeigtDieBilderAufDenRuecken)
         for (int s = 0; s < Spalten; ++s) {
             EXPECT_FALSE(f.KartenBilder[z][s]->Picture().isNull());
             EXPECT_EQ(f.KartenRuecken[z][s]->Picture(), f.KartenBilder[z][s]->Picture()) << z << "," << s;
-            EXPECT_TRUE(aehnlich(mitte(f.KartenRuecken[z][s]->Picture()),
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenRuecken[z][s]->Picture()),
                                  Spielordner::bildfarbe(f.PaarNummern[z][s], f.KartenBilder[z][s]->Tag < 0)));
         }
 }

@@ -1,4 +1,4 @@
-#include "Unit1Testfenster.h"
+#include "support/Testfenster.h"
 
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
@@ -71,9 +71,9 @@ TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
         if (!f.ohneIni)
             ordner.schreibeIni(f.werte);
         Testfenster fenster;
-        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-        EXPECT_EQ(fenster.recorder.eintraege[0].art, f.art);
-        EXPECT_EQ(fenster.recorder.eintraege[0].text, f.text);
+        ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.meldungen.eintraege[0].art, f.art);
+        EXPECT_EQ(fenster.meldungen.eintraege[0].text, f.text);
         EXPECT_TRUE(fenster.form->EinstellungsFehler);
 
         Schliesszaehler zaehler;
@@ -91,7 +91,7 @@ TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
         EXPECT_EQ(fenster.form->KartenRuecken[0][0], nullptr);
         EXPECT_TRUE(fenster.form->PKarten->isHidden());
         EXPECT_TRUE(fenster.zufall->bereiche.empty());
-        EXPECT_EQ(fenster.recorder.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.meldungen.eintraege.size(), 1u);
         fenster.form->removeEventFilter(&zaehler);
     }
 }
@@ -105,7 +105,7 @@ TEST(Unit1Start, FehlerImKonstruktorWirdGemeldetUndBeendetDenLauf)
     ordner.schreibeIni(werteMit(3, QStringLiteral("3,5")));
     ErschoepfteMeldungen meldungen;
     const Fehlerbehandlung::Meldungsziel ziel(meldungen);
-    SchrittUhr uhr{1e-9};
+    TestUhr uhr{1e-9};
     std::unique_ptr<TForm1> form;
     EXPECT_NO_THROW(form = std::make_unique<TForm1>(meldungen, uhr));
     ASSERT_TRUE(form);
@@ -145,10 +145,10 @@ TEST(Unit1Start, AbgelehntesSpielfeldSchliesstDasFenster)
         Schliesszaehler zaehler;
         fenster.form->installEventFilter(&zaehler);
         fenster.aktiviere();
-        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-        EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("fehler"));
-        EXPECT_TRUE(fenster.recorder.eintraege[0].text.startsWith(QString::fromUtf8(f.anfang)))
-            << qPrintable(fenster.recorder.eintraege[0].text);
+        ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+        EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("fehler"));
+        EXPECT_TRUE(fenster.meldungen.eintraege[0].text.startsWith(QString::fromUtf8(f.anfang)))
+            << qPrintable(fenster.meldungen.eintraege[0].text);
         QCoreApplication::processEvents();
         EXPECT_EQ(zaehler.anzahl, 1);
         EXPECT_FALSE(fenster.form->isVisible());
@@ -186,7 +186,7 @@ TEST(Unit1Start, ZweiteAktivierungBautNichtsNeu)
     EXPECT_EQ(fenster.brettKinder(), container);
     EXPECT_EQ(fenster.brettWidgets(), widgets);
     EXPECT_EQ(fenster.zufall->bereiche.size(), ziehungen);
-    EXPECT_TRUE(fenster.recorder.eintraege.empty());
+    EXPECT_TRUE(fenster.meldungen.eintraege.empty());
     EXPECT_TRUE(fenster.form->isVisible());
     EXPECT_FALSE(fenster.form->PAnfangsEinstellungen->isHidden());
 }
@@ -215,7 +215,7 @@ TEST(Unit1Start, GruppenUndNamenAusDenEinstellungen)
         ordner.schreibeIni(w);
         Testfenster fenster;
         const TForm1& form = *fenster.form;
-        EXPECT_TRUE(fenster.recorder.eintraege.empty());
+        EXPECT_TRUE(fenster.meldungen.eintraege.empty());
         EXPECT_EQ(form.RadioButton2->isChecked(), f.zweiGruppen);
         EXPECT_EQ(form.RadioButton1->isChecked(), !f.zweiGruppen);
         EXPECT_EQ(form.Edit1->text(), f.name1);
@@ -240,7 +240,7 @@ TEST(Unit1Start, OhneAbfrageStartetDasSpielMitDenEingestelltenNamen)
     fenster.aktiviere();
     const TForm1& form = *fenster.form;
     ASSERT_TRUE(form.aufgebaut());
-    EXPECT_TRUE(fenster.recorder.eintraege.empty());
+    EXPECT_TRUE(fenster.meldungen.eintraege.empty());
     EXPECT_TRUE(form.PKarten->isEnabled());
     EXPECT_TRUE(form.PAnfangsEinstellungen->isHidden());
     EXPECT_FALSE(form.PBekommeneKarten->isHidden());

@@ -1,4 +1,4 @@
-#include "Unit1Testfenster.h"
+#include "support/Testfenster.h"
 
 #include "platform/TBitBtn.h"
 #include "platform/TImage.h"

@@ -1,7 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "Neuspielbilder.h"
-#include "app/Unit1Testfenster.h"
+#include "support/Testfenster.h"
 #include "platform/TImage.h"
 
 #include <QDir>
@@ -45,7 +45,7 @@ TEST(NeuesSpielFenster, GeschriebenesSpielOeffnetUndTeiltAus)
         Testfenster fenster;
         fenster.aktiviere();
         const TForm1& f = *fenster.form;
-        EXPECT_TRUE(fenster.recorder.eintraege.empty()) << fenster.recorder.eintraege[0].text.toStdString();
+        EXPECT_TRUE(fenster.meldungen.eintraege.empty()) << fenster.meldungen.eintraege[0].text.toStdString();
         ASSERT_TRUE(f.aufgebaut());
         EXPECT_EQ(f.Einstellungen.Spalten, 4);
         EXPECT_EQ(f.Einstellungen.Zeilen, 2);

@@ -1,5 +1,6 @@
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
+#include "support/Farben.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -26,8 +27,7 @@ private:
 
 QColor mitte(QWidget& w)
 {
-    const QImage img = w.grab().toImage();
-    return img.pixelColor(img.width() / 2, img.height() / 2);
+    return mittelfarbe(w.grab().toImage());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "play/Drehung.h"
 
-#include "SkriptUhr.h"
+#include "support/TestUhr.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-std::vector<int> breitenDerDrehung(SkriptUhr& uhr, double halbeDrehZeit, int w, Drehrichtung r)
+std::vector<int> breitenDerDrehung(TestUhr& uhr, double halbeDrehZeit, int w, Drehrichtung r)
 {
     std::vector<int> breiten;
     halbeDrehung(uhr, halbeDrehZeit, w, r, [&](int breite) { breiten.push_back(breite); });
@@ -51,20 +51,20 @@ TEST(Drehung, leftEdgeKeepsTheCardCentredDividingTowardZero)
 TEST(Drehung, stepsFollowTheClockUntilTheHalfTurnIsDone)
 {
     // Each step takes b from the clock; the loop stops after the first step with b >= 1.
-    SkriptUhr schmal({10.0, 10.125, 10.25, 10.375, 10.5, 99.0});
+    TestUhr schmal({10.0, 10.125, 10.25, 10.375, 10.5, 99.0});
     EXPECT_EQ(breitenDerDrehung(schmal, 0.5, 100, Drehrichtung::Schmaler), (std::vector<int>{75, 50, 25, 0}));
-    EXPECT_EQ(schmal.gelesen(), 5u);
+    EXPECT_EQ(schmal.lesungen, 5);
 
-    SkriptUhr breit({0.0, 0.0, 0.25, 0.4375, 0.5625});
+    TestUhr breit({0.0, 0.0, 0.25, 0.4375, 0.5625});
     EXPECT_EQ(breitenDerDrehung(breit, 0.5, 100, Drehrichtung::Breiter), (std::vector<int>{0, 50, 88, 112}));
 }
 
 TEST(Drehung, aLateFirstReadingStillMakesOneStep)
 {
     // b >= 1 at once: a single step, narrowing to zero or below, widening to w or above.
-    SkriptUhr schmal({0.0, 0.75});
+    TestUhr schmal({0.0, 0.75});
     EXPECT_EQ(breitenDerDrehung(schmal, 0.5, 100, Drehrichtung::Schmaler), (std::vector<int>{-50}));
-    SkriptUhr breit({0.0, 0.5});
+    TestUhr breit({0.0, 0.5});
     EXPECT_EQ(breitenDerDrehung(breit, 0.5, 100, Drehrichtung::Breiter), (std::vector<int>{100}));
 }
 
@@ -72,9 +72,9 @@ TEST(Drehung, aTurningTimeThatIsNotPositiveEndsAfterOneStep)
 {
     // Zero or negative time would give no finite fraction or never end: one final step instead.
     for (const double zeit : {0.0, -0.5}) {
-        SkriptUhr schmal({0.0, 0.0, 0.0});
+        TestUhr schmal({0.0, 0.0, 0.0});
         EXPECT_EQ(breitenDerDrehung(schmal, zeit, 100, Drehrichtung::Schmaler), (std::vector<int>{0})) << zeit;
-        SkriptUhr breit({0.0, 0.0, 0.0});
+        TestUhr breit({0.0, 0.0, 0.0});
         EXPECT_EQ(breitenDerDrehung(breit, zeit, 100, Drehrichtung::Breiter), (std::vector<int>{100})) << zeit;
     }
 }
@@ -82,7 +82,7 @@ TEST(Drehung, aTurningTimeThatIsNotPositiveEndsAfterOneStep)
 TEST(Drehung, twoCardsShareTheWidthOfTheFirst)
 {
     // In the cover animation both cards get the same width every step, each centred on its own cell.
-    SkriptUhr uhr({0.0, 0.1, 0.3, 0.6});
+    TestUhr uhr({0.0, 0.1, 0.3, 0.6});
     const int x0 = 10;
     const int x1 = 517;
     std::vector<std::pair<int, int>> links;

@@ -1,17 +1,14 @@
 #include "Spieltisch.h"
 
-#include "platform/Fehlerbehandlung.h"
 #include "platform/Systemfarben.h"
 #include "platform/TBitBtn.h"
 #include "platform/TImage.h"
 #include "platform/TPanel.h"
-#include "support/SkriptZufall.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <random>
 #include <set>
@@ -22,7 +19,10 @@ QStringList Tischvorgaben::werte() const
             QStringLiteral("0"), Abfragen,  Gruppen, Namen, QStringLiteral("0")};
 }
 
-Spieltisch::Spieltisch(const Tischvorgaben& v)
+namespace {
+// Writes the game folder and builds the window on it: one draw per card for the
+// deal, then the starting group.
+std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben& v)
 {
     const QStringList karten = v.Karten.split(QLatin1Char(','));
     const int n = karten.value(0).trimmed().toInt() * karten.value(1).trimmed().toInt();
@@ -30,25 +30,24 @@ Spieltisch::Spieltisch(const Tischvorgaben& v)
     ordner.schreibeKartentext();
     ordner.schreibeBilder(n);
 
-    // One draw per card for the deal, then the starting group.
     std::mt19937 gen(v.Seed);
     std::deque<int> zahlen;
     for (int k = 0; k < n; ++k)
         zahlen.push_back(static_cast<int>(gen() >> 1));
     zahlen.push_back(v.Startgruppe);
+    return std::make_unique<Testfenster>(zahlen, 1, Spieltisch::Uhrschritt);
+}
+} // namespace
 
-    Fehlerbehandlung::setMeldungen(&meldungen);
-    form = std::make_unique<TForm1>(meldungen, uhr, std::make_unique<SkriptZufall>(zahlen));
-    form->zeigen();
-    form->FormActivate();
+Spieltisch::Spieltisch(const Tischvorgaben& v)
+    : fenster_(baueTisch(ordner, v)), meldungen(fenster_->meldungen), uhr(fenster_->uhr),
+      form(fenster_->form.get())
+{
+    fenster_->aktiviere();
     EXPECT_TRUE(form->aufgebaut());
 }
 
-Spieltisch::~Spieltisch()
-{
-    form.reset();
-    Fehlerbehandlung::setMeldungen(nullptr);
-}
+Spieltisch::~Spieltisch() = default;
 
 void Spieltisch::klicke(QWidget* w)
 {
@@ -161,16 +160,7 @@ int Spieltisch::markierteGruppe() const
 
 QColor mittelfarbe(const TImage* bild)
 {
-    const QImage& p = bild->Picture();
-    if (p.isNull())
-        return {};
-    return p.pixelColor(p.width() / 2, p.height() / 2);
-}
-
-bool aehnlich(const QColor& a, const QColor& b)
-{
-    return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8
-           && std::abs(a.blue() - b.blue()) <= 8;
+    return mittelfarbe(bild->Picture());
 }
 
 QColor markierungsfarbe()

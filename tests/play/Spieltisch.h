@@ -1,14 +1,12 @@
 #pragma once
 
-#include "app/Unit1.h"
 #include "board/Zellcode.h"
-#include "support/MeldungsRecorder.h"
+#include "support/Farben.h"
 #include "support/Spielordner.h"
-#include "support/TestUhr.h"
+#include "support/Testfenster.h"
 
 #include <QColor>
 #include <QStringList>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -30,23 +28,6 @@ struct Tischvorgaben {
     QStringList werte() const;
 };
 
-// A clock that moves on by a fixed step at every reading and lets a test look
-// at the controls at each reading, that is between two steps of an animation.
-class BeobachtendeUhr final : public Uhr {
-public:
-    explicit BeobachtendeUhr(double schritt) : schritte_(schritt) {}
-    double jetzt() override
-    {
-        if (beiLesung)
-            beiLesung();
-        return schritte_.jetzt();
-    }
-    std::function<void()> beiLesung;
-
-private:
-    SchrittUhr schritte_;
-};
-
 // The main window on a generated game folder, activated and ready for clicks.
 class Spieltisch {
 public:
@@ -59,9 +40,14 @@ public:
     Spieltisch& operator=(const Spieltisch&) = delete;
 
     Spielordner ordner;
-    MeldungsRecorder meldungen;
-    BeobachtendeUhr uhr{Uhrschritt};
-    std::unique_ptr<TForm1> form;
+
+private:
+    std::unique_ptr<Testfenster> fenster_;
+
+public:
+    MeldungsRecorder& meldungen;
+    TestUhr& uhr;
+    TForm1* const form;
 
     // Clicks the control like a player, who can only click what is shown.
     void klicke(QWidget* w);
@@ -95,7 +81,5 @@ public:
 
 // The colour in the middle of a control's picture.
 QColor mittelfarbe(const TImage* bild);
-// Two colours that differ only by the noise of JPEG compression.
-bool aehnlich(const QColor& a, const QColor& b);
 // The highlight of the group whose turn it is.
 QColor markierungsfarbe();

@@ -13,16 +13,17 @@
 #include <memory>
 
 // The main window with recorded message boxes, a stepping clock and a scripted
-// random source. Build it after the game folder has been written: the window
-// reads "Paarlix.ini" when it is created.
+// random source: the one way tests build it. Build it after the game folder has
+// been written: the window reads "Paarlix.ini" when it is created.
 class Testfenster {
 public:
-    explicit Testfenster(std::deque<int> zahlen = {}, unsigned seed = 1)
+    explicit Testfenster(std::deque<int> zahlen = {}, unsigned seed = 1, double uhrschritt = 1e-9)
+        : uhr(uhrschritt)
     {
-        Fehlerbehandlung::setMeldungen(&recorder);
+        Fehlerbehandlung::setMeldungen(&meldungen);
         auto z = std::make_unique<SkriptZufall>(std::move(zahlen), seed);
         zufall = z.get();
-        form = std::make_unique<TForm1>(recorder, uhr, std::move(z));
+        form = std::make_unique<TForm1>(meldungen, uhr, std::move(z));
     }
     ~Testfenster()
     {
@@ -47,8 +48,8 @@ public:
     // Every widget inside the board panel, at any depth.
     int brettWidgets() const { return int(form->PKarten->findChildren<QWidget*>().size()); }
 
-    MeldungsRecorder recorder;
-    SchrittUhr uhr{1e-9};
+    MeldungsRecorder meldungen;
+    TestUhr uhr;
     SkriptZufall* zufall = nullptr;
     std::unique_ptr<TForm1> form;
 };
