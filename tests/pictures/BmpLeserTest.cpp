@@ -90,8 +90,56 @@ TEST_F(BmpLeserTest, rleMustSetEveryPixel)
     const QByteArray fruehesEnde("\x04\x10\x00\x01", 4);
     const QByteArray sprung("\x00\x02\x01\x01\x02\x10\x00\x00\x04\x20\x00\x01", 12);
     const QByteArray kurzeZeile("\x02\x10\x00\x00\x04\x20\x00\x01", 8);
-    for (const QByteArray& codes : {abgeschnitten, fruehesEnde, sprung, kurzeZeile})
+    // Runs past the row's end: Qt would read the rest of an absolute run as codes (here an end).
+    const QByteArray langerLauf("\x00\x06\x10\x10\x10\x10\x00\x01\x00\x00\x04\x20\x00\x01", 14);
+    const QByteArray langeWiederholung("\x06\x10\x00\x00\x04\x20\x00\x01", 8);
+    const QByteArray zweiLaeufe("\x03\x10\x02\x10\x00\x00\x04\x20\x00\x01", 10);
+    const QByteArray endeMitten("\x04\x10\x00\x01\x04\x20\x00\x01", 8);
+    for (const QByteArray& codes :
+         {abgeschnitten, fruehesEnde, sprung, kurzeZeile, langerLauf, langeWiederholung, zweiLaeufe, endeMitten})
         EXPECT_EQ(fehlerBeim(datei("kaputt.bmp", bmpRle8(4, 2, codes))), ungueltig) << codes.toHex().toStdString();
+}
+
+TEST_F(BmpLeserTest, narrowChannelsExpandSoThatWhiteStaysWhite)
+{
+    // A channel of fewer than 8 bits has its bits repeated: all bits set is 255, none is 0.
+    const QList<quint32> rgb565 = {0xF800, 0x07E0, 0x001F};
+    struct Fall {
+        const char* name;
+        QList<quint32> masken;
+        quint16 pixel;
+        QRgb soll;
+    };
+    const Fall faelle[] = {
+        {"555 white", {}, 0x7FFF, qRgb(255, 255, 255)},
+        {"555 black", {}, 0x0000, qRgb(0, 0, 0)},
+        {"555 middle", {}, 0x4210, qRgb(0x84, 0x84, 0x84)},
+        {"565 white", rgb565, 0xFFFF, qRgb(255, 255, 255)},
+        {"565 green only", rgb565, 0x07E0, qRgb(0, 255, 0)},
+        {"565 middle", rgb565, 0x8410, qRgb(0x84, 0x82, 0x84)},
+        {"444 white", {0x0F00, 0x00F0, 0x000F}, 0x0FFF, qRgb(255, 255, 255)},
+    };
+    for (const Fall& f : faelle) {
+        const QImage bild = leseBmp(datei("16.bmp", bmp16(2, 1, {f.pixel, f.pixel}, f.masken)));
+        ASSERT_EQ(bild.size(), QSize(2, 1)) << f.name;
+        EXPECT_EQ(bild.pixel(1, 0), f.soll) << f.name << ": " << std::hex << bild.pixel(1, 0);
+    }
+}
+
+TEST_F(BmpLeserTest, bitFieldMasksMustDescribeSeparateColours)
+{
+    // Masks that are all zero, or that share bits, are refused; separate ones read.
+    const QList<QList<quint32>> falsch = {
+        {0, 0, 0},
+        {0xFC00, 0x07E0, 0x001F},
+        {0xF800, 0x07E0, 0x07E0},
+        {0x001F, 0x07E0, 0x001F},
+    };
+    for (const QList<quint32>& masken : falsch)
+        EXPECT_EQ(fehlerBeim(datei("masken.bmp", bmp16(2, 2, {1, 2, 3, 4}, masken))), ungueltig)
+            << std::hex << masken[0] << " " << masken[1] << " " << masken[2];
+    EXPECT_EQ(fehlerBeim(datei("masken.bmp", bmp16(2, 2, {1, 2, 3, 4}, {0, 0x07E0, 0}))), QString())
+        << "one colour alone is a picture";
 }
 
 TEST_F(BmpLeserTest, emptyHugeAndMissingFilesSayWhy)

@@ -183,6 +183,24 @@ QByteArray bmpRle8(int breite, int hoehe, const QByteArray& codes)
     return d;
 }
 
+QByteArray bmp16(int breite, int hoehe, const QList<quint16>& pixel, const QList<quint32>& masken)
+{
+    const int zeilenlaenge = (breite * 2 + 3) / 4 * 4;
+    // The masks take the place of a palette: right behind the 40-byte header.
+    QByteArray d = bmpKopf(breite, hoehe, 16, masken.isEmpty() ? 0 : 3, int(masken.size()),
+                           qint64(zeilenlaenge) * hoehe);
+    for (int b = 0; b < 4; ++b)
+        d[46 + b] = '\0';
+    for (const quint32 maske : masken)
+        le32(d, maske);
+    for (int y = hoehe - 1; y >= 0; --y) {
+        for (int x = 0; x < breite; ++x)
+            le16(d, pixel[y * breite + x]);
+        d.append(QByteArray(zeilenlaenge - breite * 2, '\0'));
+    }
+    return d;
+}
+
 void schreibe(const QString& pfad, const QByteArray& daten)
 {
     QFile f(pfad);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <ostream>
@@ -37,6 +38,10 @@ QByteArray wiederholeScans(const QByteArray& jpeg, int mal);
 QByteArray bmp24(const QImage& bild);
 // An 8-bit RLE BMP (grey palette) from raw RLE codes.
 QByteArray bmpRle8(int breite, int hoehe, const QByteArray& codes);
+
+// A 16-bit BMP, bottom-up, from pixel values given row by row from the top;
+// with three masks (red, green, blue) a bit-field file, else 5-5-5.
+QByteArray bmp16(int breite, int hoehe, const QList<quint16>& pixel, const QList<quint32>& masken = {});
 
 void schreibe(const QString& pfad, const QByteArray& daten);
 
