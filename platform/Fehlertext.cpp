@@ -2,7 +2,8 @@
 
 QString fehlertextMitPunkt(const QString& text)
 {
-    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
-        return text + QLatin1Char('.');
-    return text;
+    if (text.isEmpty() || text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!'))
+        || text.endsWith(QLatin1Char('?')))
+        return text;
+    return text + QLatin1Char('.');
 }

@@ -3,5 +3,6 @@
 #include <QString>
 
 // The text of an error box for an error that ended a handler: a full stop is
-// appended when the last character sorts after the full stop (letters, digits).
+// appended unless the text already ends its sentence (".", "!" or "?"), so
+// also after a closing bracket or quote.
 QString fehlertextMitPunkt(const QString& text);

@@ -173,7 +173,7 @@ TEST(TImage, KlickAufKindEinesGesperrtenPanelsBleibtWirkungslos)
 }
 
 // An error thrown in OnClick ends the handler and is shown as a program error, with a full stop
-// appended unless the text ends in a character that sorts before it (")" or "!").
+// appended unless the text already ends its sentence ("." or "!" or "?").
 TEST_F(MeldungenGesetzt, FehlerImKlickWirdMitPunktregelGezeigt)
 {
     struct Fall {
@@ -184,7 +184,10 @@ TEST_F(MeldungenGesetzt, FehlerImKlickWirdMitPunktregelGezeigt)
         {QStringLiteral("Datei x.jpg kann nicht geöffnet werden"), QStringLiteral("Datei x.jpg kann nicht geöffnet werden.")},
         {QStringLiteral("Bitmap ist ungültig"), QStringLiteral("Bitmap ist ungültig.")},
         {QStringLiteral("JPEG-Fehlernr. 53"), QStringLiteral("JPEG-Fehlernr. 53.")},
-        {QStringLiteral("Fehler (Datei)"), QStringLiteral("Fehler (Datei)")},
+        {QStringLiteral("Das Bild \"Kartentext.bmp\" hat keine Pixel (0 x 0)"),
+         QStringLiteral("Das Bild \"Kartentext.bmp\" hat keine Pixel (0 x 0).")},
+        {QStringLiteral("Die Datei \"a b\""), QStringLiteral("Die Datei \"a b\".")},
+        {QStringLiteral("Wirklich?"), QStringLiteral("Wirklich?")},
         {QStringLiteral("Tag ist Null!"), QStringLiteral("Tag ist Null!")},
         {QStringLiteral("Schon mit Punkt."), QStringLiteral("Schon mit Punkt.")},
     };
