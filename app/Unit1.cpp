@@ -2,6 +2,7 @@
 
 #include "app/Einstellungsleser.h"
 #include "app/Knopfbild.h"
+#include "board/Speicherbedarf.h"
 #include "pictures/Bildarbeitsobjekte.h"
 #include "platform/BildHalter.h"
 #include "platform/Fehlerbehandlung.h"
@@ -20,6 +21,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
+#include <climits>
 
 TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zufall)
     : meldungen_(meldungen), uhr_(uhr), zufall_(std::move(zufall))
@@ -45,7 +49,10 @@ void TForm1::FormCreate()
     EinstellungsFehler = false;
     const Einstellungsergebnis e = leseEinstellungsdatei(QStringLiteral("Paarlix.ini"));
     Einstellungen = e.werte;
-    switch (e.fenster) {
+    // The window's backing store is the first memory a setting asks for: it
+    // comes with showing the window, so a window that cannot fit is never set.
+    const bool fensterPasst = e.einstellungsFehler || pruefeFensterspeicher(e);
+    switch (fensterPasst ? e.fenster : Einstellungsergebnis::Fenster::NichtGelesen) {
     case Einstellungsergebnis::Fenster::Maximiert:
         Maximiert = true;
         break;
@@ -67,7 +74,28 @@ void TForm1::FormCreate()
     if (e.name2Gesetzt)
         Edit2->setText(e.name2);
     meldeEinstellungsfehler(e, meldungen_);
-    EinstellungsFehler = e.einstellungsFehler;
+    EinstellungsFehler = e.einstellungsFehler || !fensterPasst;
+}
+
+QSize TForm1::inGeraetepixeln(QSize s) const
+{
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    const double faktor = bildschirm ? bildschirm->devicePixelRatio() : 1.0;
+    const auto skaliert = [faktor](int n) { return int(std::min(n * faktor, double(INT_MAX))); };
+    return QSize(skaliert(s.width()), skaliert(s.height()));
+}
+
+bool TForm1::pruefeFensterspeicher(const Einstellungsergebnis& e)
+{
+    Brettmasse m;
+    if (e.fenster == Einstellungsergebnis::Fenster::Maximiert)
+        m.fenster = inGeraetepixeln(verfuegbareFlaeche().size());
+    else if (e.fenster == Einstellungsergebnis::Fenster::Normal)
+        m.fenster = inGeraetepixeln(QSize(e.fensterBreite, e.fensterHoehe));
+    const QString meldung = pruefeArbeitsspeicher(m, verfuegbarerArbeitsspeicher());
+    if (!meldung.isEmpty())
+        meldungen_.fehler(meldung);
+    return meldung.isEmpty();
 }
 
 QRect TForm1::verfuegbareFlaeche() const
@@ -157,9 +185,9 @@ void TForm1::baueSpielAuf()
     Arbeitsobjekte = std::make_unique<Bildarbeitsobjekte>();
     if (!legeFensterAn())
         return;
-    maleSpielfeldhintergrund();
     if (!pruefeSpeicher())
         return;
+    maleSpielfeldhintergrund();
     erzeugeZellen();
     teileBilderAus();
     if (Einstellungen.SpielerAbfragen)

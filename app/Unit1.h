@@ -11,6 +11,7 @@
 #include <vector>
 
 class Bildziel;
+struct Einstellungsergebnis;
 class Meldungen;
 class QLineEdit;
 class QProgressBar;
@@ -139,9 +140,13 @@ private:
     bool legeFensterAn();
     void maleSpielfeldhintergrund();
     void erzeugeZellen();
+    // Before anything that grows with the settings is allocated: false
+    // (after the error box) when it would not fit into memory.
     bool pruefeSpeicher();
     // Reports why the board cannot be built and closes the window.
     void brichAufbauAb(const QString& meldung);
+    bool pruefeFensterspeicher(const Einstellungsergebnis& e);
+    QSize inGeraetepixeln(QSize s) const;
     void zeichneKartenrueckseiteIn(TImage* ruecken);
     void sofortNeuZeichnen();
     void zeigeFortschritt();

@@ -72,9 +72,14 @@ void TForm1::maleSpielfeldhintergrund()
 
 bool TForm1::pruefeSpeicher()
 {
-    const QString meldung = pruefeArbeitsspeicher(Einstellungen.Spalten * Einstellungen.Zeilen,
-                                                  QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe),
-                                                  Image1->size(), verfuegbarerArbeitsspeicher());
+    Brettmasse m;
+    m.fenster = inGeraetepixeln(size());
+    m.hintergrund = Image3->size();
+    m.muster = musterGroesse(Einstellungen.FormatX, Einstellungen.FormatY);
+    m.karte = QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe);
+    m.gross = Image1->size();
+    m.zellen = Einstellungen.Spalten * Einstellungen.Zeilen;
+    const QString meldung = pruefeArbeitsspeicher(m, verfuegbarerArbeitsspeicher());
     if (meldung.isEmpty())
         return true;
     brichAufbauAb(meldung);

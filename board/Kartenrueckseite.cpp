@@ -4,14 +4,17 @@
 #include "platform/Systemfarben.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
 
 int laengereSeite(int lang, int kurz)
 {
-    // 200 * lang is exact in a double; nearbyint rounds halves to even.
-    return static_cast<int>(std::nearbyint(200.0 * lang / kurz));
+    // 200 * lang is exact in a double; nearbyint rounds halves to even. The
+    // cap keeps extreme proportions defined; the memory check refuses them.
+    return static_cast<int>(std::min(std::nearbyint(200.0 * lang / kurz), double(INT_MAX)));
 }
 
 void zeichneSchachbrett(QImage& muster)

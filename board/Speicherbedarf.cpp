@@ -15,6 +15,12 @@ std::int64_t mitSaettigung(std::int64_t a, std::int64_t b)
     return __builtin_mul_overflow(a, b, &r) ? INT64_MAX : r;
 }
 
+std::int64_t summeMitSaettigung(std::int64_t a, std::int64_t b)
+{
+    std::int64_t r = 0;
+    return __builtin_add_overflow(a, b, &r) ? INT64_MAX : r;
+}
+
 std::int64_t flaeche(QSize s)
 {
     return std::int64_t(std::max(s.width(), 0)) * std::max(s.height(), 0);
@@ -147,23 +153,70 @@ std::optional<std::int64_t> verfuegbarerArbeitsspeicher()
     return raum;
 }
 
-QString pruefeArbeitsspeicher(int zellen, QSize karte, QSize gross, std::optional<std::int64_t> verfuegbar)
+std::int64_t Speicherposten::summe() const
+{
+    return summeMitSaettigung(summeMitSaettigung(fenster, muster), summeMitSaettigung(kartenbilder, grosseBilder));
+}
+
+Speicherposten speicherposten(const Brettmasse& m)
+{
+    const auto bytes = [](std::int64_t pixel) { return mitSaettigung(pixel, 4); };
+    const std::int64_t karte = flaeche(m.karte);
+    const std::int64_t gross = flaeche(m.gross);
+    const std::int64_t zellen = std::max(m.zellen, 0);
+    Speicherposten p;
+    p.fenster = bytes(summeMitSaettigung(flaeche(m.fenster), flaeche(m.hintergrund)));
+    p.muster = bytes(flaeche(m.muster));
+    // The card back is drawn once at card size and then shared by every cell.
+    p.kartenbilder = bytes(mitSaettigung(summeMitSaettigung(zellen, 2), karte));
+    // A rendering works on the target's size and hands over a copy.
+    p.grosseBilder = bytes(summeMitSaettigung(mitSaettigung(zellen, gross), mitSaettigung(2, std::max(karte, gross))));
+    return p;
+}
+
+namespace {
+
+// The largest item: what it is, and which settings make it smaller.
+struct GroessterPosten {
+    QString was;
+    QString abhilfe;
+    std::int64_t bytes;
+};
+
+GroessterPosten groessterPosten(const Brettmasse& m, const Speicherposten& p)
+{
+    const QString fenster = QStringLiteral("ein kleineres Fenster (Einstellung 1)");
+    const QString weniger = QStringLiteral("weniger Karten (Einstellung 3)");
+    const auto groesse = [](QSize s) { return QStringLiteral("%1 x %2 Pixel").arg(s.width()).arg(s.height()); };
+    GroessterPosten g{QStringLiteral("das Fenster mit dem Spielfeldhintergrund"), fenster, p.fenster};
+    if (p.muster > g.bytes)
+        g = {QStringLiteral("das Muster der Kartenrückseite (%1)").arg(groesse(m.muster)),
+             QStringLiteral("ein Seitenverhältnis näher an 1:1 (Einstellung 2)"), p.muster};
+    if (p.kartenbilder > g.bytes)
+        g = {QStringLiteral("die %1 Bilder in Kartengröße (%2)").arg(m.zellen).arg(groesse(m.karte)),
+             weniger + QStringLiteral(" oder kleinere Karten (Einstellung 4)"), p.kartenbilder};
+    if (p.grosseBilder > g.bytes)
+        g = {QStringLiteral("die %1 großen Bilder (%2)").arg(m.zellen).arg(groesse(m.gross)),
+             weniger + QStringLiteral(" oder ") + fenster, p.grosseBilder};
+    return g;
+}
+
+} // namespace
+
+QString pruefeArbeitsspeicher(const Brettmasse& m, std::optional<std::int64_t> verfuegbar)
 {
     if (!verfuegbar)
         return QString();
-    const std::int64_t bedarf = bilderSpeicherbedarf(zellen, karte, gross);
+    const Speicherposten posten = speicherposten(m);
+    const std::int64_t bedarf = posten.summe();
     const auto nutzbar = static_cast<std::int64_t>(
         static_cast<__int128>(std::max<std::int64_t>(*verfuegbar, 0)) * NutzbarerAnteilProzent / 100);
     if (bedarf <= nutzbar)
         return QString();
-    return QStringLiteral("Nicht genügend Arbeitsspeicher.\n\r%1 Karten mit Bildern von %2 x %3 und %4 x %5 "
-                          "Pixeln brauchen etwa %6, für die Bilder verfügbar sind etwa %7.\n\r"
-                          "Bitte weniger Karten oder ein kleineres Fenster in der Datei "
-                          "\"Paarlix.ini\" eintragen.")
-        .arg(zellen)
-        .arg(karte.width())
-        .arg(karte.height())
-        .arg(gross.width())
-        .arg(gross.height())
-        .arg(mengenText(bedarf), mengenText(nutzbar));
+    const GroessterPosten g = groessterPosten(m, posten);
+    return QStringLiteral("Nicht genügend Arbeitsspeicher.\n\r"
+                          "Mit diesen Einstellungen braucht das Spiel etwa %1, verfügbar sind etwa %2. "
+                          "Der größte Posten: %3 mit etwa %4.\n\r"
+                          "Bitte in der Datei \"Paarlix.ini\" %5 eintragen.")
+        .arg(mengenText(bedarf), mengenText(nutzbar), g.was, mengenText(g.bytes), g.abhilfe);
 }

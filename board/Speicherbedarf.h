@@ -10,6 +10,27 @@
 // per pixel. Negative sizes count as empty.
 std::int64_t bilderSpeicherbedarf(int zellen, QSize karte, QSize gross);
 
+// The sizes, in pixels, of everything that grows with the settings. Sizes
+// not known yet stay empty.
+struct Brettmasse {
+    QSize fenster;     // the window's backing store, in device pixels (setting 1)
+    QSize hintergrund; // the board background
+    QSize muster;      // the card-back pattern (setting 2)
+    QSize karte;       // a card (settings 1 to 5)
+    QSize gross;       // a large picture (settings 1 and 2)
+    int zellen = 0;    // setting 3
+};
+
+// Bytes by what they are for, 4 per pixel, saturating instead of overflowing.
+struct Speicherposten {
+    std::int64_t fenster = 0;      // backing store and board background
+    std::int64_t muster = 0;       // card-back pattern
+    std::int64_t kartenbilder = 0; // a card-size picture per cell, the card back's bitmaps
+    std::int64_t grosseBilder = 0; // a large picture per cell, the work bitmaps of a rendering
+    std::int64_t summe() const;
+};
+Speicherposten speicherposten(const Brettmasse& m);
+
 // The memory this program may still take: the least of MemAvailable, the
 // room left under the memory limits of its cgroup and every parent cgroup,
 // and the room left under the address-space and data limits.
@@ -29,7 +50,7 @@ std::optional<QString> cgroupPfadAus(const QString& selfCgroup, bool v2);
 // the program, the decoder and the system.
 inline constexpr int NutzbarerAnteilProzent = 80;
 
-// Empty when the pictures fit into the available memory (or it is unknown);
-// otherwise the message for the user.
-QString pruefeArbeitsspeicher(int zellen, QSize karte, QSize gross,
-                              std::optional<std::int64_t> verfuegbar);
+// Empty when everything fits into the usable share of the available memory
+// (or that is unknown); otherwise the message for the user, which names the
+// largest item and the settings that make it smaller.
+QString pruefeArbeitsspeicher(const Brettmasse& m, std::optional<std::int64_t> verfuegbar);

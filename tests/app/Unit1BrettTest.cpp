@@ -117,7 +117,8 @@ TEST(Unit1Layout, ZuGrossesSpielfeldPasstNicht)
 }
 
 // A board whose pictures could never fit into memory (100 x 100 cards of 2000 x 2000 pixels) is
-// refused with an error box before any picture is read: the folder holds no pictures at all.
+// refused with an error box before any picture is read (the folder holds none) and before the
+// board background of that size is painted.
 TEST(Unit1Layout, UebergrosseBilderWerdenVorDemLesenAbgelehnt)
 {
     Spielordner ordner;
@@ -132,7 +133,9 @@ TEST(Unit1Layout, UebergrosseBilderWerdenVorDemLesenAbgelehnt)
     const TForm1& form = *fenster.form;
     ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
     EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("fehler"));
+    EXPECT_TRUE(fenster.meldungen.eintraege[0].text.startsWith(QStringLiteral("Nicht genügend Arbeitsspeicher.")));
     EXPECT_FALSE(form.aufgebaut());
+    EXPECT_TRUE(form.Image3->Picture().isNull());
     EXPECT_EQ(form.KartenRuecken[0][0], nullptr);
     EXPECT_TRUE(fenster.zufall->bereiche.empty());
     EXPECT_TRUE(form.PStatusBar->isHidden());
