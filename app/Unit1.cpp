@@ -36,13 +36,17 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
         resize(FensterBreite, FensterHoehe);
         move(727, 128);
         erzeugeSteuerelemente();
+        richteTastaturEin();
         for (auto& zeile : PaarNummern)
             zeile.fill(0);
         FormCreate();
     });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    TImage::setKlickbeobachter(nullptr);
+}
 
 void TForm1::FormCreate()
 {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "board/Spieleinstellungen.h"
+#include "board/Zellcode.h"
+#include "play/Ansagen.h"
+#include "play/Fokusbewegung.h"
 #include "play/Zugzustand.h"
 #include "platform/Rollfenster.h"
 #include "platform/Zufallsquelle.h"
@@ -10,8 +13,10 @@
 #include <memory>
 #include <vector>
 
+class Ansagefeld;
 class Bildziel;
 struct Einstellungsergebnis;
+class QKeyEvent;
 class Meldungen;
 class QLineEdit;
 class QProgressBar;
@@ -19,6 +24,7 @@ class QRadioButton;
 class QWidget;
 class TBildHalter;
 class TBitBtn;
+class TFokusrahmen;
 class TImage;
 class TLabel;
 class TPanel;
@@ -116,6 +122,18 @@ public:
     void RadioButton2Click();
     void Button1Click();
 
+    // Keyboard and screen reader: the board cell under the focus frame, the
+    // frames, and where announcements are spoken.
+    Zelle BrettFokus;
+    TFokusrahmen* BrettRahmen = nullptr;
+    TFokusrahmen* SammelRahmen = nullptr;
+    Ansagefeld* Ansage = nullptr;
+    // The control a click at the cell would hit: its picture when open on the
+    // board, its back when covered, none for an empty place.
+    TImage* karteAn(Zelle z) const;
+    // A group's full name, as the player selection gave it.
+    QString gruppenName(int gruppe) const;
+
     // Whether the first activation has built the board (it builds at most once).
     bool aufgebaut() const { return aufgebaut_; }
     // Set when the start failed apart from the settings: an error while the window
@@ -127,6 +145,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void erzeugeSteuerelemente();
@@ -162,6 +181,22 @@ private:
     void setzePunkte(int gruppe, int punkte);
     void kuerzeGruppenname(int gruppe);
     void setzeNamensfelderAktiv(bool aktiv);
+    // Keyboard and screen reader.
+    void richteTastaturEin();
+    void spielBeginntFuerTastatur();
+    bool tasteAufBrett(QKeyEvent* taste);
+    bool tasteAufGrossbild(QKeyEvent* taste);
+    bool tasteAufSammelkarte(TImage* karte, QKeyEvent* taste);
+    void wechsleBereich();
+    void nachKlick(TImage* geklickt);
+    void setzeBrettfokus(Zelle z);
+    void fokussiereSammelkarte(Sammelplatz platz);
+    std::vector<TImage*> gesammelteKarten(int gruppe) const;
+    void zeigeFokusrahmen();
+    bool istBrettzelle(const TImage* bild, Zelle& z) const;
+    QString bildnameVon(Zelle z) const;
+    Ansagestand ansagestand() const;
+    void aktualisiereZugang();
 
     // One container per board row keeps showing and hiding a card cheap on big boards.
     std::vector<QWidget*> zeilenContainer_;
@@ -172,4 +207,6 @@ private:
     std::unique_ptr<Zufallsquelle> zufall_;
     bool aktiviert_ = false;
     bool aufgebaut_ = false;
+    Sammelplatz sammelFokus_;
+    Ansagestand letzterStand_;
 };

@@ -126,4 +126,5 @@ void TForm1::Button1Click()
     PKarten->setEnabled(true);
     zeigeHaelften(Zug.haelften());
     PAnfangsEinstellungen->hide();
+    spielBeginntFuerTastatur();
 }

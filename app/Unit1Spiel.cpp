@@ -7,6 +7,7 @@
 #include "play/Gruppentexte.h"
 #include "play/KartenProReihe.h"
 #include "play/Paarablage.h"
+#include "play/Zellenname.h"
 #include "play/Panelwachstum.h"
 #include "platform/BildHalter.h"
 #include "platform/Meldungen.h"
@@ -87,6 +88,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 [&](const Schritt::Grossbild& s) {
                     TImage* ziel = s.seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
                     ziel->setPicture(GrossBilder[s.zelle.Zeile][s.zelle.Spalte]->Picture());
+                    ziel->setAccessibleName(bildText(bildnameVon(s.zelle)));
                 },
                 [&](const Schritt::Haelften& s) { zeigeHaelften(s.zeigen); },
                 [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.text); },

@@ -2,13 +2,23 @@
 
 #include "platform/Fehlerbehandlung.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QPainter>
 
+namespace {
+QAccessibleInterface* bildFabrik(const QString&, QObject* object);
+} // namespace
+
 TImage::TImage(QWidget* parent) : QWidget(parent)
 {
+    static const bool zugang = [] {
+        QAccessible::installFactory(bildFabrik);
+        return true;
+    }();
+    Q_UNUSED(zugang);
     // Nothing behind the picture is ours to paint: an empty control shows its parent.
     setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -87,8 +97,64 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
                        && rect().contains(event->position().toPoint());
     gedrueckt_ = false;
     event->accept();
-    if (klick && OnClick) {
+    if (klick)
+        klicken();
+}
+
+namespace {
+std::function<void(TImage*)>& klickbeobachter()
+{
+    static std::function<void(TImage*)> beobachter;
+    return beobachter;
+}
+
+// A screen reader sees a clickable picture as a button it can press.
+class TImageZugang final : public QAccessibleWidget {
+public:
+    explicit TImageZugang(TImage* bild) : QAccessibleWidget(bild, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override { return bild()->OnClick ? QAccessible::Button : QAccessible::Graphic; }
+    QStringList actionNames() const override
+    {
+        QStringList namen = QAccessibleWidget::actionNames();
+        if (bild()->OnClick)
+            namen.prepend(pressAction());
+        return namen;
+    }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction()) {
+            QAccessibleWidget::doAction(name);
+            return;
+        }
+        // Only what a mouse could click.
+        if (bild()->OnClick && bild()->isVisible() && bild()->isEnabled())
+            bild()->klicken();
+    }
+
+private:
+    TImage* bild() const { return static_cast<TImage*>(widget()); }
+};
+
+QAccessibleInterface* bildFabrik(const QString&, QObject* object)
+{
+    if (auto* bild = qobject_cast<TImage*>(object))
+        return new TImageZugang(bild);
+    return nullptr;
+}
+} // namespace
+
+void TImage::klicken()
+{
+    if (OnClick) {
         const auto handler = OnClick; // the handler may rebind OnClick
         Fehlerbehandlung::ausfuehren([&] { handler(this); });
     }
+    if (const auto beobachter = klickbeobachter())
+        Fehlerbehandlung::ausfuehren([&] { beobachter(this); });
+}
+
+void TImage::setKlickbeobachter(std::function<void(TImage*)> beobachter)
+{
+    klickbeobachter() = std::move(beobachter);
 }

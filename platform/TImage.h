@@ -25,6 +25,12 @@ public:
     int Tag = 0;
     std::function<void(TImage*)> OnClick;
 
+    // What a click of the left button does: runs OnClick under the top-level
+    // error handler, then tells the click observer.
+    void klicken();
+    // Told after every click on any image control, by mouse, key or screen reader.
+    static void setKlickbeobachter(std::function<void(TImage*)> beobachter);
+
     void setLeft(int left) { move(left, y()); }
     void setWidth(int w) { resize(qMax(w, 0), height()); }
 

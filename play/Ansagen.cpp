@@ -1,0 +1,62 @@
+#include "play/Ansagen.h"
+
+#include "play/Gruppentexte.h"
+
+namespace {
+QString spielzuegeText(int n)
+{
+    return n == 1 ? QStringLiteral("1 Spielzug") : QStringLiteral("%1 Spielzüge").arg(n);
+}
+
+int gewinnendeGruppe(const Ansagestand& s)
+{
+    if (s.Punkte[0] == s.Punkte[1])
+        return -1;
+    return s.Punkte[0] > s.Punkte[1] ? 0 : 1;
+}
+} // namespace
+
+QString anDerReiheAnsage(const QString& name)
+{
+    return QStringLiteral("%1 ist an der Reihe.").arg(name);
+}
+
+QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& namen)
+{
+    if (stand.AnzahlGruppen < 2)
+        return QStringLiteral("Spielende: alle Paare gefunden in %1.").arg(spielzuegeText(stand.Spielzuege));
+    QString text = QStringLiteral("Spielende. %1: %2, %3: %4. ")
+                       .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
+    const int sieger = gewinnendeGruppe(stand);
+    text += sieger < 0 ? QStringLiteral("Unentschieden.") : QStringLiteral("%1 gewinnt.").arg(namen[sieger]);
+    return text;
+}
+
+QString ansageNachKlick(const Ansagestand& vorher, const Ansagestand& nachher, const std::array<QString, 2>& namen,
+                        const GefundenesPaar& paar)
+{
+    const bool zweiGruppen = nachher.AnzahlGruppen >= 2;
+    for (int g = 0; g < 2; ++g) {
+        if (nachher.Punkte[g] <= vorher.Punkte[g])
+            continue;
+        QString text = QStringLiteral("Paar gefunden: Bild %1 und Bild %2.").arg(paar.BildA, paar.BildB);
+        if (nachher.Ende && !vorher.Ende)
+            return text + QLatin1Char(' ') + spielendeAnsage(nachher, namen);
+        if (zweiGruppen)
+            text += QStringLiteral(" %1 hat %2 und ist wieder an der Reihe.").arg(namen[g], punkteText(nachher.Punkte[g]));
+        return text;
+    }
+    if (zweiGruppen && nachher.AktiveGruppe != vorher.AktiveGruppe)
+        return QStringLiteral("Kein Paar. ") + anDerReiheAnsage(namen[nachher.AktiveGruppe & 1]);
+    return {};
+}
+
+QString gruppenpanelName(const QString& name, int punkte, bool anDerReihe, int spielzuege)
+{
+    QString text = name + QStringLiteral(", ") + punkteText(punkte);
+    if (anDerReihe)
+        text += QStringLiteral(", an der Reihe");
+    if (spielzuege > 0)
+        text += QStringLiteral(", ") + spielzuegeText(spielzuege);
+    return text;
+}

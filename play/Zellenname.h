@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What a sighted player sees at a place of the board.
+enum class Kartenlage { Verdeckt, Aufgedeckt, Gesammelt };
+
+// A picture as players know it: its file name without extension, "07a".
+// paarNummer >= 1.
+QString bildname(int paarNummer, bool zweitesBild);
+
+// A cell as the board's letters and numbers name it: "B3". The letter is the
+// column's, the number counts rows from the bottom. 0 <= zeile < zeilen.
+QString zellenKoordinate(int zeile, int spalte, int zeilen);
+
+// The name a screen reader says for a place of the board: "B3, verdeckt",
+// "B3, aufgedeckt, Bild 07a", "gesammelt". The picture is only named when open.
+QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bild);
+
+// The name of a large picture or of a collected card: "Bild 07a".
+QString bildText(const QString& bild);
