@@ -203,12 +203,17 @@ Rasterzugang* zugangVon(QWidget* panel)
 
 void meldeZellraster(QWidget* panel, Zellraster r)
 {
+    // Before the first query, so that the panel's own interface is ours.
     static const bool eingerichtet = [] {
         QAccessible::installFactory(rasterFabrik);
         return true;
     }();
     Q_UNUSED(eingerichtet);
     raster().insert(panel, std::move(r));
+    // An interface made for the panel before it answered for its cells is dropped.
+    QAccessibleInterface* alt = QAccessible::queryAccessibleInterface(panel);
+    if (alt && !dynamic_cast<Rasterzugang*>(alt))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(alt));
     QObject::connect(panel, &QObject::destroyed, [panel] { raster().remove(panel); });
 }
 

@@ -24,7 +24,8 @@ QString anDerReiheAnsage(const QString& name)
 QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& namen)
 {
     if (stand.AnzahlGruppen < 2)
-        return QStringLiteral("Spielende: alle Paare gefunden in %1.").arg(spielzuegeText(stand.Spielzuege));
+        return stand.Spielzuege == 1 ? QStringLiteral("Spielende: alle Paare gefunden in 1 Spielzug.")
+                                     : QStringLiteral("Spielende: alle Paare gefunden in %1 Spielzügen.").arg(stand.Spielzuege);
     QString text = QStringLiteral("Spielende. %1: %2, %3: %4. ")
                        .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
     const int sieger = gewinnendeGruppe(stand);

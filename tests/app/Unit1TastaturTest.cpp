@@ -1,0 +1,223 @@
+// Playing with keys alone and reading the game as a screen reader does.
+#include "Spieltisch.h"
+
+#include "board/Fokusrahmen.h"
+#include "platform/Ansagefeld.h"
+#include "platform/Systemfarben.h"
+#include "platform/TBitBtn.h"
+#include "platform/TFokusrahmen.h"
+#include "platform/TImage.h"
+#include "platform/TPanel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A key pressed and released, delivered where the keyboard focus is.
+void taste(Qt::Key k)
+{
+    QWidget* fokus = QApplication::focusWidget();
+    ASSERT_NE(fokus, nullptr) << "no control has the keyboard focus";
+    QTest::keyClick(fokus, k);
+}
+
+// The arrows that bring the board's focus frame to z.
+void geheZu(const TForm1& f, Zelle z)
+{
+    while (f.BrettFokus.Zeile != z.Zeile)
+        taste(f.BrettFokus.Zeile < z.Zeile ? Qt::Key_Down : Qt::Key_Up);
+    while (f.BrettFokus.Spalte != z.Spalte)
+        taste(f.BrettFokus.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
+}
+
+QAccessibleInterface* zugang(QObject* o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+// The screen reader's view of the cell: the board's child row by row.
+QAccessibleInterface* zelle(const Spieltisch& t, Zelle z)
+{
+    return zugang(t.form->PKarten)->child(z.Zeile * t.form->Einstellungen.Spalten + z.Spalte);
+}
+
+QString name(QAccessibleInterface* i)
+{
+    return i ? i->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+// The window takes keys only once it is active.
+void aktiviere(TForm1& f)
+{
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+}
+
+Tischvorgaben zweiGruppen()
+{
+    Tischvorgaben v;
+    v.Abfragen = QStringLiteral("0");
+    v.Gruppen = QStringLiteral("2");
+    v.Namen = QStringLiteral("Anna\nBen");
+    return v;
+}
+
+} // namespace
+
+TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
+{
+    // The board has the focus from the start; arrows move the frame, Enter and
+    // Space click the cell under it, Escape closes a pair's large pictures, Tab
+    // reaches the collected cards.
+    Spieltisch t(zweiGruppen());
+    TForm1& f = *t.form;
+    aktiviere(f);
+    ASSERT_EQ(QApplication::focusWidget(), f.PKarten);
+    EXPECT_TRUE(f.BrettRahmen->isVisible());
+    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Anna ist an der Reihe."));
+
+    // A failed move: the second Enter on an open card covers both.
+    const auto [a, b] = t.keinPaar();
+    geheZu(f, a);
+    taste(Qt::Key_Return);
+    EXPECT_TRUE(t.liegtOffen(a));
+    geheZu(f, b);
+    taste(Qt::Key_Space);
+    EXPECT_TRUE(t.liegtOffen(b));
+    taste(Qt::Key_Escape); // nothing on the board
+    EXPECT_TRUE(t.liegtOffen(b));
+    taste(Qt::Key_Enter);
+    EXPECT_TRUE(t.liegtVerdeckt(a));
+    EXPECT_TRUE(t.liegtVerdeckt(b));
+    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Kein Paar. Ben ist an der Reihe."));
+
+    bool sammlungBesucht = false;
+    for (const int p : t.offenePaare()) {
+        auto [erste, zweite] = t.paar(p);
+        geheZu(f, erste);
+        taste(Qt::Key_Return);
+        geheZu(f, zweite);
+        taste(Qt::Key_Return);
+        ASSERT_TRUE(f.PBildLinks->isVisible()) << "pair " << p;
+        EXPECT_EQ(QApplication::focusWidget(), f.Image2);
+        EXPECT_TRUE(f.Ansage->text().startsWith(QStringLiteral("Paar gefunden"))) << qPrintable(f.Ansage->text());
+        taste(Qt::Key_Escape);
+        ASSERT_TRUE(f.PKarten->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
+        // Enter on the empty place does nothing.
+        taste(Qt::Key_Return);
+        EXPECT_TRUE(f.PKarten->isVisible());
+
+        if (!sammlungBesucht) {
+            sammlungBesucht = true;
+            taste(Qt::Key_Tab);
+            auto* karte = qobject_cast<TImage*>(QApplication::focusWidget());
+            ASSERT_NE(karte, nullptr);
+            EXPECT_EQ(karte->parentWidget(), f.GruppenPanels[1]);
+            EXPECT_TRUE(f.SammelRahmen->isVisible());
+            EXPECT_FALSE(f.BrettRahmen->isVisible());
+            taste(Qt::Key_Right);
+            ASSERT_NE(QApplication::focusWidget(), karte);
+            taste(Qt::Key_Return);
+            EXPECT_TRUE(f.PBildLinks->isVisible());
+            // The second card laid down is the pair's "b" picture.
+            EXPECT_EQ(name(zugang(f.Image2)), QStringLiteral("Bild %1b").arg(p, 2, 10, QLatin1Char('0')));
+            taste(Qt::Key_Space);
+            EXPECT_TRUE(f.PKarten->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
+        }
+    }
+    EXPECT_TRUE(f.Zug.stand().spielZuEnde(4, 3));
+    EXPECT_TRUE(f.Ansage->text().contains(QStringLiteral("Spielende. Anna: 0 Punkte, Ben: 12 Punkte. Ben gewinnt.")))
+        << qPrintable(f.Ansage->text());
+    EXPECT_TRUE(t.meldungen.eintraege.empty());
+}
+
+TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
+{
+    // The player selection's button by key starts the game with the board in focus;
+    // the frame surrounds the focus cell outside its picture; a mouse click moves it.
+    Spieltisch t;
+    TForm1& f = *t.form;
+    aktiviere(f);
+    f.BitBtn1->setFocus();
+    taste(Qt::Key_Space);
+    ASSERT_FALSE(f.PAnfangsEinstellungen->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), f.PKarten);
+    const Zelle z{1, 2};
+    t.klicke(t.ruecken(z));
+    EXPECT_EQ(f.BrettFokus, z);
+    const QRect karte(t.bild(z)->mapTo(f.PKarten, QPoint(0, 0)), t.bild(z)->size());
+    const Fokusrahmen r = fokusrahmen(karte, f.Einstellungen.AbstandX, f.Einstellungen.AbstandY);
+    EXPECT_EQ(f.BrettRahmen->geometry(), r.Aussen);
+
+    const QImage bild = f.PKarten->grab().toImage();
+    const QColor rahmen = bgrFarbe(Fokusrahmenfarbe);
+    EXPECT_EQ(bild.pixelColor(karte.left() - 1, karte.center().y()), rahmen);
+    EXPECT_EQ(bild.pixelColor(karte.center().x(), karte.bottom() + 1), rahmen);
+    EXPECT_NE(bild.pixelColor(karte.left(), karte.center().y()), rahmen) << "the frame covers the picture";
+    EXPECT_NE(bild.pixelColor(r.Aussen.left() - 1, karte.center().y()), rahmen);
+
+    // A held Enter does not click again.
+    taste(Qt::Key_Right);
+    QKeyEvent gehalten(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(f.PKarten, &gehalten);
+    EXPECT_TRUE(t.liegtVerdeckt({1, 3}));
+}
+
+TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)
+{
+    // Covered cells never name their picture; open ones do; collected places are empty buttons.
+    Spieltisch t(zweiGruppen());
+    TForm1& f = *t.form;
+    aktiviere(f);
+    QAccessibleInterface* brett = zugang(f.PKarten);
+    ASSERT_NE(brett, nullptr);
+    EXPECT_EQ(name(brett), QStringLiteral("Spielfeld"));
+    ASSERT_EQ(brett->childCount(), 12);
+    for (int i = 0; i < 12; ++i) {
+        QAccessibleInterface* z = brett->child(i);
+        EXPECT_EQ(z->role(), QAccessible::Button);
+        EXPECT_TRUE(name(z).endsWith(QStringLiteral(", verdeckt"))) << qPrintable(name(z));
+        EXPECT_FALSE(z->state().disabled);
+        EXPECT_EQ(brett->indexOfChild(z), i);
+    }
+    EXPECT_EQ(name(zelle(t, {0, 0})), QStringLiteral("A3, verdeckt"));
+    EXPECT_EQ(name(zelle(t, {2, 3})), QStringLiteral("D1, verdeckt"));
+    EXPECT_TRUE(zelle(t, {0, 0})->state().focused);
+    EXPECT_EQ(zelle(t, {0, 0})->rect(), QRect(t.ruecken({0, 0})->mapToGlobal(QPoint(0, 0)), t.ruecken({0, 0})->size()));
+
+    const auto [a, b] = t.paar(1);
+    t.klicke(t.ruecken(a));
+    const QString bildA = t.bild(a)->Tag < 0 ? QStringLiteral("01b") : QStringLiteral("01a");
+    const QString koordinateA = QString(QChar('A' + a.Spalte)) + QString::number(3 - a.Zeile);
+    EXPECT_EQ(name(zelle(t, a)), koordinateA + QStringLiteral(", aufgedeckt, Bild ") + bildA);
+    EXPECT_TRUE(zelle(t, a)->state().focused);
+    EXPECT_EQ(name(zugang(f.Image1)), QStringLiteral("Bild ") + bildA);
+
+    // The press action is a click: the pair is found and collected.
+    zelle(t, b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(name(zelle(t, a)), QStringLiteral("gesammelt"));
+    EXPECT_EQ(zelle(t, a)->text(QAccessible::Description), koordinateA);
+    EXPECT_TRUE(zelle(t, a)->state().disabled);
+    EXPECT_TRUE(zelle(t, a)->actionInterface()->actionNames().isEmpty());
+    QAccessibleInterface* karte = zugang(t.bild(a));
+    EXPECT_EQ(name(karte), QStringLiteral("gesammelt"));
+    EXPECT_EQ(karte->text(QAccessible::Description), QStringLiteral("Bild ") + bildA);
+    EXPECT_EQ(karte->role(), QAccessible::Button);
+    const int gruppe = f.Zug.aktiveGruppe();
+    EXPECT_EQ(name(zugang(f.GruppenPanels[gruppe])),
+              QStringLiteral("%1, 2 Punkte, an der Reihe").arg(gruppe == 0 ? "Anna" : "Ben"));
+    EXPECT_EQ(zugang(f.Ansage)->role(), QAccessible::Notification);
+    EXPECT_EQ(name(zugang(f.Ansage)), f.Ansage->text());
+
+    QAccessibleInterface* fortschritt = zugang(f.ProgressBar1);
+    EXPECT_EQ(name(fortschritt), QStringLiteral("Einlesen und Verarbeiten der Bilder:"));
+    ASSERT_NE(fortschritt->valueInterface(), nullptr);
+    EXPECT_EQ(fortschritt->valueInterface()->currentValue().toInt(), 100);
+}
