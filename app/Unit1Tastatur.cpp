@@ -49,7 +49,8 @@ bool istAuswahl(const QKeyEvent* taste)
 void TForm1::richteTastaturEin()
 {
     const QColor farbe = bgrFarbe(Fokusrahmenfarbe);
-    BrettRahmen = new TFokusrahmen(PKarten, farbe);
+    // Over the board, not in it: the board holds only its background and its rows.
+    BrettRahmen = new TFokusrahmen(Client(), farbe);
     SammelRahmen = new TFokusrahmen(PBekommeneKarten, farbe);
     Ansage = new Ansagefeld(Client());
     PKarten->setAccessibleName(QStringLiteral("Spielfeld"));
@@ -252,13 +253,13 @@ void TForm1::zeigeFokusrahmen()
     if (!BrettRahmen)
         return;
     const QWidget* fokus = focusWidget();
-    if (fokus == PKarten && KartenRuecken[0][0]) {
+    if (fokus == PKarten && PKarten->isVisible() && KartenRuecken[0][0]) {
         const Spieleinstellungen& e = Einstellungen;
         const QRect karte(zellPosition(BrettFokus.Zeile, BrettFokus.Spalte, e.KartenBreite, e.KartenHoehe,
                                        e.AbstandX, e.AbstandY),
                           QSize(e.KartenBreite, e.KartenHoehe));
         const Fokusrahmen r = fokusrahmen(karte, e.AbstandX, e.AbstandY);
-        BrettRahmen->umrahme(r.Aussen, r.DickeX, r.DickeY);
+        BrettRahmen->umrahme(r.Aussen.translated(PKarten->pos()), r.DickeX, r.DickeY);
         BrettRahmen->show();
     } else {
         BrettRahmen->hide();

@@ -154,9 +154,9 @@ TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
     EXPECT_EQ(f.BrettFokus, z);
     const QRect karte(t.bild(z)->mapTo(f.PKarten, QPoint(0, 0)), t.bild(z)->size());
     const Fokusrahmen r = fokusrahmen(karte, f.Einstellungen.AbstandX, f.Einstellungen.AbstandY);
-    EXPECT_EQ(f.BrettRahmen->geometry(), r.Aussen);
+    EXPECT_EQ(f.BrettRahmen->geometry(), r.Aussen.translated(f.PKarten->pos()));
 
-    const QImage bild = f.PKarten->grab().toImage();
+    const QImage bild = f.Client()->grab(f.PKarten->geometry()).toImage();
     const QColor rahmen = bgrFarbe(Fokusrahmenfarbe);
     EXPECT_EQ(bild.pixelColor(karte.left() - 1, karte.center().y()), rahmen);
     EXPECT_EQ(bild.pixelColor(karte.center().x(), karte.bottom() + 1), rahmen);
