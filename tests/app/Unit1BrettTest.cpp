@@ -44,7 +44,7 @@ int gesetzteZellen(const TForm1& f)
 // The window is laid out for its client area: 1016 x 734 with 3:4 pictures and 6 x 5 cards gives
 // 504 x 672 pictures and 66 x 88 cards; a fixed card size of 100 x 120 moves the board past the
 // left edge, which brings no scroll bar.
-TEST(Unit1Layout, FensterWirdFuerDieClientflaecheAufgeteilt)
+TEST(Unit1Layout, theWindowIsLaidOutForItsClientArea)
 {
     struct Fall {
         const char* name;
@@ -94,7 +94,7 @@ TEST(Unit1Layout, FensterWirdFuerDieClientflaecheAufgeteilt)
 }
 
 // A board that cannot be fitted to the window is reported in an error box and no cell is built.
-TEST(Unit1Layout, ZuGrossesSpielfeldPasstNicht)
+TEST(Unit1Layout, aBoardTooLargeForTheWindowIsReportedAndNotBuilt)
 {
     Spielordner ordner;
     QStringList werte = standardWerte();
@@ -119,7 +119,7 @@ TEST(Unit1Layout, ZuGrossesSpielfeldPasstNicht)
 // A board whose pictures could never fit into memory (100 x 100 cards of 2000 x 2000 pixels) is
 // refused with an error box before any picture is read (the folder holds none) and before the
 // board background of that size is painted.
-TEST(Unit1Layout, UebergrosseBilderWerdenVorDemLesenAbgelehnt)
+TEST(Unit1Layout, picturesTooLargeForTheMemoryAreRefusedBeforeAnyIsRead)
 {
     Spielordner ordner;
     QStringList werte = standardWerte();
@@ -158,7 +158,7 @@ protected:
 // Every cell has a visible, stretching card back and a hidden small picture at the cell position
 // in the board's coordinates, both carrying the cell code, the small one above the back, and a
 // large picture holder of Image1's size; entries outside the board stay empty.
-TEST_F(Brett, JedeZelleHatIhreDreiSteuerelemente)
+TEST_F(Brett, everyCellHasItsThreeControls)
 {
     baue();
     const TForm1& f = *fenster->form;
@@ -207,7 +207,7 @@ TEST_F(Brett, JedeZelleHatIhreDreiSteuerelemente)
 }
 
 // Every card back shows the picture drawn for cell (0, 0): card-sized and not blank.
-TEST_F(Brett, AlleKartenrueckenZeigenDasBildDerErstenZelle)
+TEST_F(Brett, everyCardBackShowsThePictureDrawnForTheFirstCell)
 {
     baue();
     const TForm1& f = *fenster->form;
@@ -224,7 +224,7 @@ TEST_F(Brett, AlleKartenrueckenZeigenDasBildDerErstenZelle)
 }
 
 // The board background is the board colour, in the bitmap and on the screen around the grid.
-TEST_F(Brett, HintergrundInDerBrettfarbe)
+TEST_F(Brett, theBackgroundIsInTheBoardColour)
 {
     baue();
     const TForm1& f = *fenster->form;
@@ -241,7 +241,7 @@ TEST_F(Brett, HintergrundInDerBrettfarbe)
 
 // A missing or invalid "Kartentext.bmp" ends the build with a program error: only cell (0, 0)
 // exists and shows nothing, nothing is dealt, the board stays disabled, no group panels.
-TEST(Unit1Kartentext, FehlerBeendetDenAufbau)
+TEST(Unit1Kartentext, aBadCardBackOverlayEndsTheBuild)
 {
     struct Fall {
         const char* name;
@@ -288,7 +288,7 @@ TEST(Unit1Kartentext, FehlerBeendetDenAufbau)
 
 // With scripted draws picture k lands on the k-th free cell counted as drawn: all draws 0 fill the
 // board in reading order, all draws N - k - 1 from the end. Each cell then shows its own file.
-TEST_F(Brett, GeskriptetesAusteilenInLeserichtung)
+TEST_F(Brett, scriptedDrawsDealInReadingOrder)
 {
     struct Fall {
         const char* name;
@@ -335,7 +335,7 @@ TEST_F(Brett, GeskriptetesAusteilenInLeserichtung)
 // After a random deal every pair number stands on exactly two cells, one with a positive and one
 // with a negative small-picture Tag, each large picture carrying the Tag of its small one; the
 // progress panel is hidden again with the bar at 100.
-TEST_F(Brett, ZufaelligesAusteilenLegtJedesPaarZweimal)
+TEST_F(Brett, aRandomDealLaysEveryPairTwice)
 {
     baue();
     const TForm1& f = *fenster->form;
@@ -364,7 +364,7 @@ TEST_F(Brett, ZufaelligesAusteilenLegtJedesPaarZweimal)
 
 // A missing picture stops the deal there: a program error names the file, the bar stays at the
 // pictures dealt before it, the progress panel stays up, and nothing after the deal is built.
-TEST(Unit1Austeilen, FehlendesBildBeendetDasAusteilen)
+TEST(Unit1Austeilen, aMissingPictureStopsTheDeal)
 {
     Spielordner ordner;
     schreibeOrdner(ordner);
@@ -391,7 +391,7 @@ TEST(Unit1Austeilen, FehlendesBildBeendetDasAusteilen)
 }
 
 // In test mode every card back shows its cell's small picture.
-TEST_F(Brett, TestmodusZeigtDieBilderAufDenRuecken)
+TEST_F(Brett, testModeShowsThePicturesOnTheBacks)
 {
     QStringList werte = standardWerte();
     werte[10] = QStringLiteral("1");

@@ -45,7 +45,7 @@ QStringList werteMit(int nummer, const QString& wert)
 
 // A settings error is reported at once as an error box; the window stays open until its first
 // activation, closes there and builds nothing. A missing settings file does the same with a hint.
-TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
+TEST(Unit1Start, aSettingsErrorClosesTheWindowAtTheFirstActivation)
 {
     struct Fall {
         const char* name;
@@ -99,7 +99,7 @@ TEST(Unit1Start, EinstellungsfehlerSchliesstBeiDerErstenAktivierung)
 // An error while the window is created (here: no memory for the settings error's box) does not
 // escape the constructor: it is shown by the top-level handler, and the window closes at its
 // first activation with the run counted as failed.
-TEST(Unit1Start, FehlerImKonstruktorWirdGemeldetUndBeendetDenLauf)
+TEST(Unit1Start, anErrorWhileCreatingTheWindowIsShownAndFailsTheRun)
 {
     Spielordner ordner;
     ordner.schreibeIni(werteMit(3, QStringLiteral("3,5")));
@@ -122,7 +122,7 @@ TEST(Unit1Start, FehlerImKonstruktorWirdGemeldetUndBeendetDenLauf)
 
 // A board refused before the deal (too large for the window, or for the memory) is reported in an
 // error box; the window then closes and the run counts as failed, like after a settings error.
-TEST(Unit1Start, AbgelehntesSpielfeldSchliesstDasFenster)
+TEST(Unit1Start, aRefusedBoardClosesTheWindow)
 {
     const struct {
         const char* name;
@@ -160,7 +160,7 @@ TEST(Unit1Start, AbgelehntesSpielfeldSchliesstDasFenster)
 }
 
 // Activating the window again (directly, or after switching away and back) builds nothing new.
-TEST(Unit1Start, ZweiteAktivierungBautNichtsNeu)
+TEST(Unit1Start, aSecondActivationBuildsNothingNew)
 {
     Spielordner ordner;
     ordner.schreibeIni(werteMit(8, QStringLiteral("1")));
@@ -193,7 +193,7 @@ TEST(Unit1Start, ZweiteAktivierungBautNichtsNeu)
 
 // Setting 9 and the names go into the player selection only when the players are not asked;
 // otherwise the controls keep their design values (one player, empty names).
-TEST(Unit1Start, GruppenUndNamenAusDenEinstellungen)
+TEST(Unit1Start, groupsAndNamesComeFromTheSettingsOnlyWhenNotAsking)
 {
     struct Fall {
         QString fragen;
@@ -227,7 +227,7 @@ TEST(Unit1Start, GruppenUndNamenAusDenEinstellungen)
 }
 
 // Without asking, the game starts right after the deal with the groups and names of the settings.
-TEST(Unit1Start, OhneAbfrageStartetDasSpielMitDenEingestelltenNamen)
+TEST(Unit1Start, withoutAskingTheGameStartsWithTheSettingsNames)
 {
     Spielordner ordner;
     QStringList w = standardWerte();
@@ -249,7 +249,7 @@ TEST(Unit1Start, OhneAbfrageStartetDasSpielMitDenEingestelltenNamen)
 }
 
 // "max" as the window size keeps the design size until shown and then asks for the maximised state.
-TEST(Unit1Start, MaxMaximiertDasFenster)
+TEST(Unit1Start, maxMaximisesTheWindow)
 {
     Spielordner ordner;
     ordner.schreibeIni(werteMit(1, QStringLiteral(" Max ")));
@@ -263,7 +263,7 @@ TEST(Unit1Start, MaxMaximiertDasFenster)
 
 // In a window lower than the player-selection panel the panel starts at the client area's top, so
 // scrolling reaches its title as well as its foot.
-TEST(Unit1Start, HohesAuswahlfeldIstGanzErreichbar)
+TEST(Unit1Start, aTallPlayerSelectionCanBeScrolledWhole)
 {
     Spielordner ordner;
     ordner.schreibeIni(werteMit(1, QStringLiteral("1016,500")));

@@ -54,7 +54,7 @@ const QColor Grau(128, 128, 128);
 } // namespace
 
 // Every fixed control has the parent, bounds, text, font, colour, visibility and enabled state of the window's layout.
-TEST_F(Steuerelemente, FesteSteuerelementeWieImLayout)
+TEST_F(Steuerelemente, everyFixedControlIsAsTheLayoutDefinesIt)
 {
     const TForm1& f = *fenster->form;
     QWidget* client = f.Client();
@@ -124,7 +124,7 @@ TEST_F(Steuerelemente, FesteSteuerelementeWieImLayout)
 
 // The name fields: MS Sans Serif of 19 pixels in navy, empty and disabled; the labels of the
 // picture sizes resize to their captions and the optimal one has the button face behind it.
-TEST_F(Steuerelemente, NamensfelderUndBildgroessenLabels)
+TEST_F(Steuerelemente, theNameFieldsAndPictureSizeLabelsLookAsDesigned)
 {
     const TForm1& f = *fenster->form;
     for (const QLineEdit* e : {f.Edit1, f.Edit2}) {
@@ -146,7 +146,7 @@ TEST_F(Steuerelemente, NamensfelderUndBildgroessenLabels)
 }
 
 // Panels: PKarten in the board colour, the others in the button face; the bevels of the layout.
-TEST_F(Steuerelemente, PanelfarbenUndBevels)
+TEST_F(Steuerelemente, panelsHaveTheirColoursAndBevels)
 {
     const TForm1& f = *fenster->form;
     using B = TPanel::Bevel;
@@ -179,7 +179,7 @@ TEST_F(Steuerelemente, PanelfarbenUndBevels)
 
 // Tab order of the player selection: RadioButton1, RadioButton2, Edit1, Edit2, BitBtn1, Panel18,
 // with no other control that takes the focus by tab in between.
-TEST_F(Steuerelemente, Tabreihenfolge)
+TEST_F(Steuerelemente, tabGoesThroughThePlayerSelectionInOrder)
 {
     const TForm1& f = *fenster->form;
     const std::vector<const QWidget*> folge = {f.RadioButton1, f.RadioButton2, f.Edit1,
@@ -199,7 +199,7 @@ TEST_F(Steuerelemente, Tabreihenfolge)
 
 // Caption, icon and font of the window; the start button's 36 x 36 glyph with a transparent
 // bottom-left pixel, 20 pixels from its text; the window's background is the button face.
-TEST_F(Steuerelemente, FensterTitelSymbolUndKnopfbild)
+TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
 {
     TForm1& f = *fenster->form;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));

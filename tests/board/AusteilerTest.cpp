@@ -51,7 +51,7 @@ std::vector<Austeilschritt> alleSchritte(int spalten, int zeilen, Zufallsquelle&
 } // namespace
 
 // A 2 x 2 board deals 01a, 01b, 02a, 02b with the bar at 25, 50, 75, 100 and asks for 4, 3, 2, 1.
-TEST(Austeiler, zweiMalZweiMitErsterFreierZelle)
+TEST(Austeiler, aTwoByTwoBoardDealsItsFourPicturesWithTheBarAtEachQuarter)
 {
     SkriptZufall zufall([](int, int) { return 0; });
     const auto s = alleSchritte(2, 2, zufall);
@@ -72,7 +72,7 @@ TEST(Austeiler, zweiMalZweiMitErsterFreierZelle)
 }
 
 // A draw of N - k - 1 always takes the last free cell in reading order.
-TEST(Austeiler, hoechsteZahlNimmtLetzteFreieZelle)
+TEST(Austeiler, theHighestDrawTakesTheLastFreeCell)
 {
     SkriptZufall zufall([](int n, int) { return n - 1; });
     const auto s = alleSchritte(3, 2, zufall);
@@ -82,7 +82,7 @@ TEST(Austeiler, hoechsteZahlNimmtLetzteFreieZelle)
 }
 
 // Counting skips taken cells: the r-th free cell, not the r-th cell.
-TEST(Austeiler, zaehltNurFreieZellen)
+TEST(Austeiler, aDrawCountsOnlyTheFreeCells)
 {
     // Draws 1, 1, 0, 2, 0, 0 on a 3 x 2 board.
     const int werte[] = {1, 1, 0, 2, 0, 0};
@@ -97,7 +97,7 @@ TEST(Austeiler, zaehltNurFreieZellen)
 }
 
 // With a real generator every pair stands on exactly two cells, one a and one b, and N numbers are drawn.
-TEST(Austeiler, jedesPaarGenauZweimal)
+TEST(Austeiler, everyPairStandsOnExactlyTwoCells)
 {
     for (const std::uint32_t seed : {1u, 42u, 20240501u}) {
         ZaehlenderZufall zufall(seed);
@@ -122,7 +122,7 @@ TEST(Austeiler, jedesPaarGenauZweimal)
 }
 
 // The bar of a 6 x 5 board runs 3, 6, 10, 13, 16, 20, ... and ends at 100.
-TEST(Austeiler, fortschrittSechsMalFuenf)
+TEST(Austeiler, theBarOfASixByFiveBoardEndsAtAHundred)
 {
     MersenneZufall zufall(7);
     const auto s = alleSchritte(6, 5, zufall);
@@ -135,7 +135,7 @@ TEST(Austeiler, fortschrittSechsMalFuenf)
 }
 
 // Pair numbers up to 9 get a leading zero; 10 and 100 do not.
-TEST(Austeiler, dateinamen)
+TEST(Austeiler, pairNumbersUpToNineGetALeadingZero)
 {
     EXPECT_EQ(bilddateiname(1, false), QStringLiteral("01a.jpg"));
     EXPECT_EQ(bilddateiname(9, true), QStringLiteral("09b.jpg"));
@@ -153,7 +153,7 @@ TEST(Austeiler, dateinamen)
 }
 
 // A random source that breaks its range, or a call after the last picture, is refused.
-TEST(Austeiler, fehlerhafteZufallszahlWirdAbgelehnt)
+TEST(Austeiler, aDrawOutOfRangeIsRefused)
 {
     SkriptZufall zuGross([](int n, int) { return n; });
     Austeiler a(2, 2, zuGross);

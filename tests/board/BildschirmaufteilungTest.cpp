@@ -22,7 +22,7 @@ Spieleinstellungen einstellungen(int fx, int fy, int spalten, int zeilen, int ax
 } // namespace
 
 // A 1016 x 734 window with 3:4 pictures takes the picture size from the width and places every panel.
-TEST(Bildschirmaufteilung, breitesFensterMitHochformatLegtAllesFest)
+TEST(Bildschirmaufteilung, aWideWindowWithPortraitPicturesPlacesEveryPanel)
 {
     const auto a = berechneBildschirmaufteilung(1016, 734, einstellungen(3, 4, 6, 5, 10, 10));
     EXPECT_TRUE(a.Passt);
@@ -44,7 +44,7 @@ TEST(Bildschirmaufteilung, breitesFensterMitHochformatLegtAllesFest)
 }
 
 // A 1280 x 990 window with 4:3 pictures keeps the height-based picture; the horizontal factor wins.
-TEST(Bildschirmaufteilung, querformatNimmtDieKleinereZahl)
+TEST(Bildschirmaufteilung, landscapePicturesTakeTheSmallerFactor)
 {
     const auto a = berechneBildschirmaufteilung(1280, 990, einstellungen(4, 3, 8, 6, 8, 8));
     EXPECT_TRUE(a.Passt);
@@ -57,7 +57,7 @@ TEST(Bildschirmaufteilung, querformatNimmtDieKleinereZahl)
 }
 
 // A fixed card size is used for the panel while Label3 still shows the optimum.
-TEST(Bildschirmaufteilung, festeKartengroesseBleibtUndLabelZeigtOptimum)
+TEST(Bildschirmaufteilung, aFixedCardSizeIsKeptWhileTheLabelShowsTheOptimum)
 {
     const auto a = berechneBildschirmaufteilung(1016, 734, einstellungen(3, 4, 6, 5, 10, 10, 100, 120));
     EXPECT_TRUE(a.Passt);
@@ -73,7 +73,7 @@ TEST(Bildschirmaufteilung, festeKartengroesseBleibtUndLabelZeigtOptimum)
 }
 
 // Half the client width equal to the picture width + 4 passes the width test; one pixel less fails it.
-TEST(Bildschirmaufteilung, breitentestGrenzeBehaeltHoehenbild)
+TEST(Bildschirmaufteilung, aPictureJustNarrowEnoughKeepsItsHeight)
 {
     // Height 734 with 3:4 gives 546 x 728, so a half width of 550 just fits.
     const auto genau = berechneBildschirmaufteilung(1100, 734, einstellungen(3, 4, 6, 5, 10, 10));
@@ -88,7 +88,7 @@ TEST(Bildschirmaufteilung, breitentestGrenzeBehaeltHoehenbild)
 }
 
 // The horizontal factor keeps the half pixel of an odd client width and truncates toward zero.
-TEST(Bildschirmaufteilung, ungeradeBreiteBehaeltHalbesPixelImFaktor)
+TEST(Bildschirmaufteilung, anOddWidthKeepsItsHalfPixelInTheFactor)
 {
     // 1 column of 1:1 without gaps: factor = trunc(width * 0.5 - 52).
     struct Fall { int breite; int optimal; };
@@ -113,7 +113,7 @@ TEST(Bildschirmaufteilung, ungeradeBreiteBehaeltHalbesPixelImFaktor)
 }
 
 // Negative factors truncate toward zero and left positions halve toward zero.
-TEST(Bildschirmaufteilung, negativeWerteWerdenZurNullAbgeschnitten)
+TEST(Bildschirmaufteilung, negativeValuesTruncateTowardZero)
 {
     // (500 - 52 - 99 * 10) / (100 * 3) = -1.8 -> -1.
     const auto a = berechneBildschirmaufteilung(1000, 734, einstellungen(3, 4, 100, 2, 10, 10, 5, 5));
@@ -126,7 +126,7 @@ TEST(Bildschirmaufteilung, negativeWerteWerdenZurNullAbgeschnitten)
 }
 
 // In auto mode an optimal size of zero or below means the board cannot be built.
-TEST(Bildschirmaufteilung, zuVieleKartenPassenNicht)
+TEST(Bildschirmaufteilung, tooManyCardsDoNotFit)
 {
     const auto a = berechneBildschirmaufteilung(1000, 734, einstellungen(3, 4, 100, 2, 10, 10));
     EXPECT_FALSE(a.Passt);
@@ -138,7 +138,7 @@ TEST(Bildschirmaufteilung, zuVieleKartenPassenNicht)
 }
 
 // Values that cannot be laid out are refused instead of dividing by zero or overflowing.
-TEST(Bildschirmaufteilung, unbrauchbareWerteWerdenAbgelehnt)
+TEST(Bildschirmaufteilung, unusableValuesAreRefused)
 {
     struct Fall { const char* name; int breite; int hoehe; Spieleinstellungen e; };
     const Fall faelle[] = {
@@ -158,7 +158,7 @@ TEST(Bildschirmaufteilung, unbrauchbareWerteWerdenAbgelehnt)
 
 // The player-selection panel is centred in the right half, but a panel taller (or wider) than the
 // client area allows starts at its top (or left) edge, so that scrolling reaches all of it.
-TEST(Bildschirmaufteilung, hohesAuswahlfeldBeginntOben)
+TEST(Bildschirmaufteilung, aPlayerSelectionLargerThanTheWindowStartsAtItsEdge)
 {
     const struct {
         int breite;

@@ -36,13 +36,13 @@ QImage einfarbig(int w, int h, QRgb farbe)
 } // namespace
 
 // The pattern colour is 0xFF9491 in blue-green-red order.
-TEST(Kartenrueckseite, musterfarbe)
+TEST(Kartenrueckseite, thePatternHasItsColour)
 {
     EXPECT_EQ(bgrFarbe(Musterfarbe).rgb(), muster);
 }
 
 // The pattern is 200 on its shorter side, the longer side rounded half to even, with its offsets and overlay corner.
-TEST(Kartenrueckseite, groessenStartUndEcke)
+TEST(Kartenrueckseite, thePatternIsTwoHundredOnItsShorterSide)
 {
     for (const Proportion& p : proportionen) {
         EXPECT_EQ(musterGroesse(p.fx, p.fy), p.groesse) << p.fx << ":" << p.fy;
@@ -55,7 +55,7 @@ TEST(Kartenrueckseite, groessenStartUndEcke)
 }
 
 // Rounding of the longer side goes to the even neighbour at exactly one half.
-TEST(Kartenrueckseite, halbeRundenZurGeradenZahl)
+TEST(Kartenrueckseite, halvesRoundToTheEvenNeighbour)
 {
     // 200 * 201 / 80 = 502.5 -> 502; 200 * 203 / 80 = 507.5 -> 508.
     EXPECT_EQ(musterGroesse(201, 80).width(), 502);
@@ -64,7 +64,7 @@ TEST(Kartenrueckseite, halbeRundenZurGeradenZahl)
 }
 
 // Every pattern pixel is coloured exactly when (px - x0) div 6 + (py - y0) div 6 is even.
-TEST(Kartenrueckseite, schachbrettFuerJedeProportion)
+TEST(Kartenrueckseite, everyProportionGetsTheCheckerboard)
 {
     const QImage unsichtbar = einfarbig(50, 50, weiss);
     for (const Proportion& p : proportionen) {
@@ -82,7 +82,7 @@ TEST(Kartenrueckseite, schachbrettFuerJedeProportion)
 }
 
 // The named pixels of the 200 x 200 pattern.
-TEST(Kartenrueckseite, beispielpixelQuadratisch)
+TEST(Kartenrueckseite, theSquarePatternHasItsNamedPixels)
 {
     QImage m;
     QImage karte;
@@ -99,7 +99,7 @@ TEST(Kartenrueckseite, beispielpixelQuadratisch)
 }
 
 // Exact white of the overlay lets the pattern through; near-white and other colours cover it, at the corner.
-TEST(Kartenrueckseite, overlayMitWeissAlsTransparenz)
+TEST(Kartenrueckseite, onlyExactWhiteOfTheOverlayIsTransparent)
 {
     QImage overlay = einfarbig(3, 2, weiss);
     overlay.setPixel(1, 0, qRgb(254, 255, 255));
@@ -119,7 +119,7 @@ TEST(Kartenrueckseite, overlayMitWeissAlsTransparenz)
 }
 
 // An overlay larger than the pattern is clipped at its edges; the part before the corner keeps the checkerboard.
-TEST(Kartenrueckseite, grossesOverlayWirdAbgeschnitten)
+TEST(Kartenrueckseite, aLargeOverlayIsClipped)
 {
     QImage m;
     QImage karte;
@@ -138,7 +138,7 @@ TEST(Kartenrueckseite, grossesOverlayWirdAbgeschnitten)
 }
 
 // The card back is the whole pattern reduced to the card size, replacing the work bitmaps given in.
-TEST(Kartenrueckseite, rueckseiteHatKartengroesse)
+TEST(Kartenrueckseite, theCardBackHasTheCardSize)
 {
     QImage m = einfarbig(5, 5, qRgb(1, 2, 3));
     QImage karte = einfarbig(7, 7, qRgb(1, 2, 3));
@@ -160,7 +160,7 @@ TEST(Kartenrueckseite, rueckseiteHatKartengroesse)
 
 // A pattern or card back too large to allocate ends the build with the one wording for lack of
 // memory, the details after it.
-TEST(Kartenrueckseite, zuGrosseBitmapsMeldenFehlendenSpeicher)
+TEST(Kartenrueckseite, bitmapsTooLargeReportLackOfMemory)
 {
     const struct {
         int fx;

@@ -5,7 +5,7 @@
 #include <string>
 
 // Every cell keeps a card-size and a large picture at 4 bytes per pixel, counted in 64 bits.
-TEST(Speicherbedarf, bytesAllerBilder)
+TEST(Speicherbedarf, everyCellKeepsTwoPicturesOfFourBytesPerPixel)
 {
     EXPECT_EQ(bilderSpeicherbedarf(30, QSize(66, 88), QSize(504, 672)), 30LL * (66 * 88 + 504 * 672) * 4);
     EXPECT_EQ(bilderSpeicherbedarf(10000, QSize(600, 800), QSize(3000, 4000)),
@@ -50,7 +50,7 @@ TEST(Speicherbedarf, jederPostenWirdGezaehlt)
 }
 
 // A board that fits leaves the message empty, also at exactly 80 % of the available memory.
-TEST(Speicherbedarf, passendesBrett)
+TEST(Speicherbedarf, aBoardThatFitsGivesNoMessage)
 {
     const std::int64_t bedarf = speicherposten(standardBrett()).summe();
     EXPECT_EQ(pruefeArbeitsspeicher(standardBrett(), 1'000'000'000), QString());
@@ -103,7 +103,7 @@ TEST(Speicherbedarf, zuGrossesBrettNenntDenGroesstenPostenUndDieEinstellung)
 }
 
 // The kernel's texts are read in bytes; "max" and v1's huge value mean no limit.
-TEST(Speicherbedarf, kernelTexte)
+TEST(Speicherbedarf, theKernelsTextsAreReadInBytes)
 {
     const QString meminfo = QStringLiteral("MemTotal:       24576000 kB\nMemFree:         1000 kB\n"
                                            "MemAvailable:   20000000 kB\nBuffers: 5 kB\n");
@@ -123,7 +123,7 @@ TEST(Speicherbedarf, kernelTexte)
 }
 
 // On this machine the available memory can be read and is positive.
-TEST(Speicherbedarf, verfuegbarAufDiesemRechner)
+TEST(Speicherbedarf, theAvailableMemoryOfThisMachineIsPositive)
 {
     const auto v = verfuegbarerArbeitsspeicher();
     ASSERT_TRUE(v.has_value());

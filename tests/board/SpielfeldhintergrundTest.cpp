@@ -25,7 +25,7 @@ Spieleinstellungen brett(int spalten, int zeilen)
 } // namespace
 
 // Letters sit on the column centre lines, 505 pixels lower below the grid; numbers 471 pixels further right.
-TEST(Spielfeldhintergrund, positionenFuerSechsMalFuenf)
+TEST(Spielfeldhintergrund, lettersAndNumbersSitOnTheCentreLines)
 {
     const auto e = brett(6, 5);
     struct Fall { int w; int h; };
@@ -46,7 +46,7 @@ TEST(Spielfeldhintergrund, positionenFuerSechsMalFuenf)
 }
 
 // Column letters are Windows-1252 characters from code 65 on; undefined codes show a blank.
-TEST(Spielfeldhintergrund, spaltenbuchstabenAusWindows1252)
+TEST(Spielfeldhintergrund, columnLettersAreWindows1252Characters)
 {
     struct Fall { int spalte; char16_t zeichen; };
     // Column index = code - 65.
@@ -62,7 +62,7 @@ TEST(Spielfeldhintergrund, spaltenbuchstabenAusWindows1252)
 }
 
 // The bitmap is the board colour except inside the measured text boxes, and every box holds ink.
-TEST(Spielfeldhintergrund, textNurInDenBerechnetenKaesten)
+TEST(Spielfeldhintergrund, textIsDrawnOnlyInsideItsBoxes)
 {
     const auto e = brett(27, 3);
     const QSize groesse(26 * 10 + 52 + 27 * 66 - 2, 2 * 10 + 52 + 3 * 88 - 2);
@@ -111,7 +111,7 @@ TEST(Spielfeldhintergrund, textNurInDenBerechnetenKaesten)
 }
 
 // An empty size gives no bitmap instead of a painter on nothing.
-TEST(Spielfeldhintergrund, leereGroesseGibtKeinBild)
+TEST(Spielfeldhintergrund, anEmptySizeGivesNoBitmap)
 {
     EXPECT_TRUE(zeichneSpielfeldhintergrund(QSize(0, 10), brett(2, 2)).isNull());
 }

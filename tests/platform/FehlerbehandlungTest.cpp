@@ -21,7 +21,7 @@ void wirf(const QString& text) { throw EPaarlixFehler(text); }
 } // namespace
 
 // The whole program's status passes through; whatever escapes it is shown and gives status 1.
-TEST(Fehlerbehandlung, HauptprogrammMeldetUndEndetMitEins)
+TEST(Fehlerbehandlung, whateverEscapesTheProgramIsShownAndGivesStatusOne)
 {
     MeldungsRecorder recorder;
     const Fehlerbehandlung::Meldungsziel ziel(recorder);
@@ -33,7 +33,7 @@ TEST(Fehlerbehandlung, HauptprogrammMeldetUndEndetMitEins)
 
 // When the box cannot be shown, no exception escapes: the message goes to standard error and the
 // program ends with status 1.
-TEST(FehlerbehandlungDeathTest, OhneMeldungsfensterAufStandardfehlerUndStatusEins)
+TEST(FehlerbehandlungDeathTest, withoutAMessageBoxTheErrorGoesToStandardError)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(

@@ -4,7 +4,7 @@
 
 // A maximised window is only moved where a frame reaches past the available area: then the client
 // takes the available area less the frame, and the title bar stays on the screen.
-TEST(Fensterlage, NurEinUnmaximierterRahmenWirdInDieFlaecheGeholt)
+TEST(Fensterlage, onlyAFrameReachingPastTheAreaIsMovedIntoIt)
 {
     const QRect bildschirm(0, 0, 1280, 1024);
     const QRect unterLeiste(0, 30, 1280, 994);

@@ -22,7 +22,7 @@ Balken balken(const Rollfenster& f)
 // A visible control past the right or bottom edge brings a scroll bar for that direction; one
 // past the left or top edge brings none; hiding the control removes the bar again. The control's
 // own geometry never changes.
-TEST(Rollfenster, RollbalkenNurFuerRechtenUndUnterenRand)
+TEST(Rollfenster, onlyTheRightAndBottomEdgesBringScrollBars)
 {
     struct Fall {
         const char* name;
@@ -57,7 +57,7 @@ TEST(Rollfenster, RollbalkenNurFuerRechtenUndUnterenRand)
 }
 
 // Without scroll bars the client area is the whole window.
-TEST(Rollfenster, ClientflaecheIstDasGanzeFenster)
+TEST(Rollfenster, withoutScrollBarsTheClientAreaIsTheWholeWindow)
 {
     Rollfenster fenster;
     fenster.resize(320, 240);

@@ -38,7 +38,7 @@ QRect rotBereich(const QImage& img, int* magenta)
 } // namespace
 
 // The button paints its glyph whole, left of the text, its transparent background leaving no magenta.
-TEST(TBitBtn, MaltSeinBildOhneHintergrund)
+TEST(TBitBtn, paintsItsGlyphWithoutItsBackground)
 {
     TBitBtn knopf(QStringLiteral("Los  geht's"));
     knopf.resize(425, 57);

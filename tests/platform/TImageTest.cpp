@@ -48,7 +48,7 @@ protected:
 } // namespace
 
 // A control without a picture gets a white bitmap of exactly its size when first drawn into, and keeps it.
-TEST(TImage, ErsteZeichnungBekommtWeisseBitmapSeinerGroesse)
+TEST(TImage, theFirstDrawingGetsAWhiteBitmapOfTheControlsSize)
 {
     TImage bild;
     bild.resize(30, 20);
@@ -64,7 +64,7 @@ TEST(TImage, ErsteZeichnungBekommtWeisseBitmapSeinerGroesse)
 }
 
 // With Stretch on the picture fills the whole control; without, it is drawn once at the top-left corner.
-TEST(TImage, StretchSkaliertAufDieGanzeFlaeche)
+TEST(TImage, stretchFillsTheWholeControl)
 {
     struct Fall {
         bool stretch;
@@ -88,7 +88,7 @@ TEST(TImage, StretchSkaliertAufDieGanzeFlaeche)
 }
 
 // A click runs OnClick with the control as sender; a handler rebound inside the click is the one the next click runs.
-TEST(TImage, KlickFuehrtOnClickAusUndNeuGebundenerHandlerGiltBeimNaechsten)
+TEST(TImage, aClickRunsOnClickAndAHandlerReboundInsideRunsNextTime)
 {
     Buehne b;
     std::vector<QString> ablauf;
@@ -104,7 +104,7 @@ TEST(TImage, KlickFuehrtOnClickAusUndNeuGebundenerHandlerGiltBeimNaechsten)
 }
 
 // A double click is one click: its second press must not click again.
-TEST(TImage, DoppelklickIstNurEinKlick)
+TEST(TImage, aDoubleClickIsOneClick)
 {
     Buehne b;
     int klicks = 0;
@@ -123,7 +123,7 @@ TEST(TImage, DoppelklickIstNurEinKlick)
 }
 
 // The second press of a double click does not click the control that turned up under the pointer meanwhile.
-TEST(TImage, DoppelklickKlicktNichtDieDarunterAufgetauchteKarte)
+TEST(TImage, aDoubleClickNeverClicksTheCardThatTurnedUpUnderIt)
 {
     Buehne b;
     auto* darunter = new TImage(&b.panel);
@@ -159,7 +159,7 @@ TEST(TImage, DoppelklickKlicktNichtDieDarunterAufgetauchteKarte)
 }
 
 // A click on the child of a disabled panel does nothing; after enabling the panel it arrives.
-TEST(TImage, KlickAufKindEinesGesperrtenPanelsBleibtWirkungslos)
+TEST(TImage, aClickOnAChildOfADisabledPanelDoesNothing)
 {
     Buehne b;
     int klicks = 0;
@@ -174,7 +174,7 @@ TEST(TImage, KlickAufKindEinesGesperrtenPanelsBleibtWirkungslos)
 
 // An error thrown in OnClick ends the handler and is shown as a program error, with a full stop
 // appended unless the text already ends its sentence ("." or "!" or "?").
-TEST_F(MeldungenGesetzt, FehlerImKlickWirdMitPunktregelGezeigt)
+TEST_F(MeldungenGesetzt, anErrorInAClickIsShownWithTheFullStopRule)
 {
     struct Fall {
         QString geworfen;

@@ -33,7 +33,7 @@ QColor mitte(QWidget& w)
 } // namespace
 
 // A panel without a colour of its own is drawn in the palette's button-face colour as it is at drawing time.
-TEST_F(PaletteGesetzt, OhneEigeneFarbeGiltDieButtonfarbeBeimZeichnen)
+TEST_F(PaletteGesetzt, withoutAColourOfItsOwnThePanelTakesTheButtonFaceWhenDrawn)
 {
     TPanel panel;
     panel.resize(40, 30);
@@ -45,7 +45,7 @@ TEST_F(PaletteGesetzt, OhneEigeneFarbeGiltDieButtonfarbeBeimZeichnen)
 }
 
 // A panel with a colour of its own keeps it whatever the palette says.
-TEST_F(PaletteGesetzt, EigeneFarbeBleibt)
+TEST_F(PaletteGesetzt, aColourOfItsOwnStays)
 {
     TPanel panel;
     panel.resize(40, 30);
@@ -58,7 +58,7 @@ TEST_F(PaletteGesetzt, EigeneFarbeBleibt)
 
 // Raised bevels are light at the top-left and dark at the bottom-right, lowered ones the reverse;
 // the inner bevel lies one pixel inside the outer one.
-TEST_F(PaletteGesetzt, BevelPixel)
+TEST_F(PaletteGesetzt, raisedBevelsAreLightTopLeftAndLoweredOnesTheReverse)
 {
     using B = TPanel::Bevel;
     const QColor hell(250, 250, 250);
@@ -92,7 +92,7 @@ TEST_F(PaletteGesetzt, BevelPixel)
 }
 
 // A label with AutoSize takes the size of its new caption; without it keeps its bounds.
-TEST(TLabel, AutoSizePasstGroesseDemTextAn)
+TEST(TLabel, autoSizeFitsTheLabelToItsCaption)
 {
     for (const bool autoSize : {true, false}) {
         TLabel label(QStringLiteral("x"));
@@ -116,7 +116,7 @@ TEST(TLabel, AutoSizePasstGroesseDemTextAn)
 
 // A label on Elternfarbe takes the colour of its panel, following it when it changes; one on
 // ButtonFace shows the button-face colour on the same panel.
-TEST_F(PaletteGesetzt, ElternfarbeFolgtDemPanel)
+TEST_F(PaletteGesetzt, aLabelOnItsParentsColourFollowsThePanel)
 {
     setzeButton(QColor(10, 200, 30));
     TPanel panel;
