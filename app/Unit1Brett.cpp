@@ -51,14 +51,14 @@ bool TForm1::legeFensterAn()
     }
     Image1->resize(a.BildBreite, a.BildHoehe);
     Image2->resize(a.BildBreite, a.BildHoehe);
-    Label3->setCaption(a.Label3);
+    Label3->setzeBeschriftung(a.Label3);
     Einstellungen.KartenBreite = a.KartenBreite;
     Einstellungen.KartenHoehe = a.KartenHoehe;
     PKarten->setGeometry(a.PKarten);
     PKarten->show();
     PBildRechts->setGeometry(a.PBildRechts);
     PBildLinks->setGeometry(a.PBildLinks);
-    Label1->setCaption(a.Label1);
+    Label1->setzeBeschriftung(a.Label1);
     Image3->resize(a.Image3);
     PStatusBar->move(a.PStatusBar);
     PAnfangsEinstellungen->move(a.PAnfangsEinstellungen);
@@ -67,7 +67,7 @@ bool TForm1::legeFensterAn()
 
 void TForm1::maleSpielfeldhintergrund()
 {
-    Image3->setPicture(zeichneSpielfeldhintergrund(Image3->size(), Einstellungen));
+    Image3->setzeBild(zeichneSpielfeldhintergrund(Image3->size(), Einstellungen));
 }
 
 bool TForm1::pruefeSpeicher()
@@ -101,10 +101,10 @@ void TForm1::zeichneKartenrueckseiteIn(TImage* ruecken)
                             Einstellungen.KartenHoehe, Arbeitsobjekte->RueckseitenMuster,
                             Arbeitsobjekte->KartentextBitmap);
     {
-        QPainter p(&ruecken->Zeichenbitmap());
+        QPainter p(&ruecken->zeichenbitmap());
         p.drawImage(0, 0, Arbeitsobjekte->KartentextBitmap);
     }
-    ruecken->Gezeichnet();
+    ruecken->gezeichnet();
 }
 
 void TForm1::erzeugeZellen()
@@ -128,7 +128,7 @@ void TForm1::erzeugeZellen()
             if (zeile == 0 && spalte == 0)
                 zeichneKartenrueckseiteIn(ruecken);
             else
-                ruecken->setPicture(KartenRuecken[0][0]->Picture());
+                ruecken->setzeBild(KartenRuecken[0][0]->bild());
             ruecken->Tag = code;
             ruecken->OnClick = [this](TImage* sender) { IKarteClick(sender); };
 
@@ -163,7 +163,7 @@ void TForm1::teileBilderAus()
         BildDarstellung(*klein, s.Dateiname, modus);
         BildDarstellung(*GrossBilder[zeile][spalte], s.Dateiname, modus);
         if (Einstellungen.Testmodus)
-            KartenRuecken[zeile][spalte]->setPicture(klein->Picture());
+            KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;
         klein->Tag = s.BildTag();
         GrossBilder[zeile][spalte]->Tag = klein->Tag;

@@ -19,7 +19,7 @@ constexpr unsigned int Markierungsfarbe = 10921727;
 
 void TForm1::faerbeGruppe(int gruppe, bool markiert)
 {
-    GruppenPanels[gruppe]->setColor(markiert ? std::optional<QColor>(bgrFarbe(Markierungsfarbe)) : std::nullopt);
+    GruppenPanels[gruppe]->setzeFarbe(markiert ? std::optional<QColor>(bgrFarbe(Markierungsfarbe)) : std::nullopt);
 }
 
 void TForm1::baueGruppenPanelsAuf()
@@ -32,19 +32,19 @@ void TForm1::baueGruppenPanelsAuf()
     for (int i = 0; i < 2; ++i) {
         auto* panel = new TPanel(PBekommeneKarten);
         panel->setGeometry(g.GruppenPanels[i]);
-        panel->BevelOuter = TPanel::Bevel::Gesenkt;
+        panel->KanteAussen = TPanel::Kante::Gesenkt;
         GruppenPanels[i] = panel;
 
         auto* name = new TLabel(QString(), panel);
         name->setGeometry(g.KopfLabel);
-        name->setSchrift(QStringLiteral("Arial"), 24, true);
+        name->setzeSchrift(QStringLiteral("Arial"), 24, true);
         NamensLabel[i] = name;
 
         auto* punkte = new TLabel(punkteText(0), panel);
         punkte->setGeometry(g.KopfLabel);
-        punkte->setSchrift(QStringLiteral("Arial"), 24, true);
+        punkte->setzeSchrift(QStringLiteral("Arial"), 24, true);
         punkte->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        punkte->setTextfarbe(bgrFarbe(0x808080));
+        punkte->setzeTextfarbe(bgrFarbe(0x808080));
         PunkteLabel[i] = punkte;
         setzeGruppenname(i, QStringLiteral("Gruppe %1").arg(i + 1));
     }
@@ -56,15 +56,15 @@ void TForm1::baueGruppenPanelsAuf()
     AnDerReiheLabel = new TLabel(QStringLiteral("Die so farbig markierte Gruppe ist an der Reihe!"), aktiv);
     AnDerReiheLabel->setGeometry(anDerReiheLabel(aktiv->height(), GruppenPanels[0]->width()));
     AnDerReiheLabel->setWordWrap(true);
-    AnDerReiheLabel->setSchrift(QStringLiteral("Arial"), 19, true);
-    AnDerReiheLabel->setTextfarbe(bgrFarbe(0x0000FF));
+    AnDerReiheLabel->setzeSchrift(QStringLiteral("Arial"), 19, true);
+    AnDerReiheLabel->setzeTextfarbe(bgrFarbe(0x0000FF));
     AnDerReiheLabel->setAlignment(Qt::AlignCenter);
 
     ZuegeLabel = new TLabel(QString(), GruppenPanels[0]);
     ZuegeLabel->setGeometry(g.ZuegeLabel);
-    ZuegeLabel->setHintergrund(TLabel::Hintergrund::Elternfarbe);
-    ZuegeLabel->setSchrift(QStringLiteral("Arial"), 24, true);
-    ZuegeLabel->setTextfarbe(bgrFarbe(0x000080));
+    ZuegeLabel->setzeHintergrund(TLabel::Hintergrund::Elternfarbe);
+    ZuegeLabel->setzeSchrift(QStringLiteral("Arial"), 24, true);
+    ZuegeLabel->setzeTextfarbe(bgrFarbe(0x000080));
     ZuegeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ZuegeLabel->hide();
 }

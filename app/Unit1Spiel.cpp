@@ -87,7 +87,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 },
                 [&](const Schritt::Grossbild& s) {
                     TImage* ziel = s.seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
-                    ziel->setPicture(GrossBilder[s.zelle.Zeile][s.zelle.Spalte]->Picture());
+                    ziel->setzeBild(GrossBilder[s.zelle.Zeile][s.zelle.Spalte]->bild());
                     ziel->setAccessibleName(bildText(bildnameVon(s.zelle)));
                 },
                 [&](const Schritt::Haelften& s) { zeigeHaelften(s.zeigen); },

@@ -17,12 +17,12 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QString MsSansSerif = QStringLiteral("MS Sans Serif");
 
-TPanel* neuesPanel(QWidget* eltern, const QRect& r, TPanel::Bevel aussen, TPanel::Bevel innen = TPanel::Bevel::Keine)
+TPanel* neuesPanel(QWidget* eltern, const QRect& r, TPanel::Kante aussen, TPanel::Kante innen = TPanel::Kante::Keine)
 {
     auto* panel = new TPanel(eltern);
     panel->setGeometry(r);
-    panel->BevelOuter = aussen;
-    panel->BevelInner = innen;
+    panel->KanteAussen = aussen;
+    panel->KanteInnen = innen;
     panel->hide();
     return panel;
 }
@@ -32,8 +32,8 @@ TLabel* neuesLabel(QWidget* eltern, const QRect& r, const QString& text, int pix
 {
     auto* label = new TLabel(text, eltern);
     label->setGeometry(r);
-    label->setSchrift(Arial, pixelHoehe, fett);
-    label->setTextfarbe(farbe);
+    label->setzeSchrift(Arial, pixelHoehe, fett);
+    label->setzeTextfarbe(farbe);
     return label;
 }
 
@@ -51,7 +51,7 @@ void TForm1::erzeugeSteuerelemente()
     fensterSchrift.setPixelSize(11);
     client->setFont(fensterSchrift);
 
-    using B = TPanel::Bevel;
+    using B = TPanel::Kante;
     PBildRechts = neuesPanel(client, QRect(511, 20, 509, 676), B::Gesenkt);
     Image1 = new TImage(PBildRechts);
     Image1->setGeometry(2, 2, 504, 672);
@@ -65,7 +65,7 @@ void TForm1::erzeugeSteuerelemente()
     PBekommeneKarten = neuesPanel(client, QRect(511, 1, 509, 736), B::Erhaben);
 
     PKarten = neuesPanel(client, QRect(0, 111, 509, 736), B::Erhaben);
-    PKarten->setColor(bgrFarbe(Spielfeldfarbe));
+    PKarten->setzeFarbe(bgrFarbe(Spielfeldfarbe));
     PKarten->setEnabled(false);
     Image3 = new TImage(PKarten);
     Image3->setGeometry(1, 1, 507, 734);
@@ -90,7 +90,7 @@ void TForm1::erzeugeSpielerauswahl()
     QWidget* p = PAnfangsEinstellungen;
     Label4 = neuesLabel(p, QRect(1, 16, 471, 29), QStringLiteral("Memory-Spiel für einen oder zwei Spieler"), 24,
                         true, Kastanienbraun);
-    Label4->setSchrift(Arial, 24, true, true);
+    Label4->setzeSchrift(Arial, 24, true, true);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label5 = neuesLabel(p, QRect(40, 96, 171, 22), QStringLiteral("Zuerst auswählen:"), 19, true, Schwarz);
 
@@ -137,15 +137,15 @@ void TForm1::erzeugeSpielerauswahl()
 
     Panel18 = new TPanel(p);
     Panel18->setGeometry(4, 611, 485, 102);
-    Panel18->BevelOuter = TPanel::Bevel::Gesenkt;
+    Panel18->KanteAussen = TPanel::Kante::Gesenkt;
     Label9 = neuesLabel(Panel18, QRect(8, 4, 237, 22), QStringLiteral("Bedienung des Programms:"), 19, false, Schwarz);
     Label10 = neuesLabel(Panel18, QRect(8, 30, 350, 22), QStringLiteral("Einfach auf die Karten oder Bilder klicken."),
                          19, false, Schwarz);
     Label1 = neuesLabel(Panel18, QRect(8, 56, 68, 18), QStringLiteral("Bildgröße"), 16, false, Grau);
-    Label1->AutoSize = true;
+    Label1->AutomatischeGroesse = true;
     Label3 = neuesLabel(Panel18, QRect(8, 78, 68, 18), QStringLiteral("Bildgröße"), 16, false, Grau);
-    Label3->AutoSize = true;
-    Label3->setHintergrund(TLabel::Hintergrund::ButtonFace);
+    Label3->AutomatischeGroesse = true;
+    Label3->setzeHintergrund(TLabel::Hintergrund::Knopffarbe);
 
     setTabOrder(RadioButton1, RadioButton2);
     setTabOrder(RadioButton2, Edit1);

@@ -49,7 +49,7 @@ void TForm1::aktualisiereZugang()
     for (int g = 0; g < 2; ++g)
         if (GruppenPanels[g])
             GruppenPanels[g]->setAccessibleName(gruppenpanelName(gruppenName(g), Zug.stand().Punkte[g],
-                                                                 GruppenPanels[g]->color().has_value(),
+                                                                 GruppenPanels[g]->farbe().has_value(),
                                                                  Zug.anzahlGruppen() < 2 ? Zug.stand().Spielzuege : 0));
 
     const Ansagestand jetzt = ansagestand();

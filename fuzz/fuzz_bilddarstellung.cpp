@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         BildDarstellung(ziel, pfad, modus, arbeit, meldungen);
         // A finished rendering leaves a picture of exactly the target's size.
-        const QImage& bild = ziel.Picture();
+        const QImage& bild = ziel.bild();
         if (breite > 0 && hoehe > 0 && (bild.width() != breite || bild.height() != hoehe))
             std::abort();
         berichte(QStringLiteral("rendered into %1 x %2, mode \"%3\"").arg(breite).arg(hoehe).arg(modus));

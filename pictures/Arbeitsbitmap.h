@@ -20,8 +20,8 @@ public:
 
     // w, h >= 0. Old pixels stay at the top left, new area becomes white.
     void setzeGroesse(int w, int h);
-    void setHeight(int h) { setzeGroesse(breite_, h); }
-    void setWidth(int w) { setzeGroesse(w, hoehe_); }
+    void setzeHoehe(int h) { setzeGroesse(breite_, h); }
+    void setzeBreite(int w) { setzeGroesse(w, hoehe_); }
 
     // w, h >= 0. Content is undefined afterwards: for writers of every pixel.
     void belegeNeu(int w, int h);

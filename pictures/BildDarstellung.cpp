@@ -92,8 +92,8 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
 
     const int TW = image.Width();
     const int TH = image.Height();
-    arbeit.ZielBitmap.setHeight(TH);
-    arbeit.ZielBitmap.setWidth(TW);
+    arbeit.ZielBitmap.setzeHoehe(TH);
+    arbeit.ZielBitmap.setzeBreite(TW);
 
     // The format follows the name alone.
     if (bmp)
@@ -110,14 +110,14 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
         const QImage kopie = quelle.kopie();
         if (kopie.isNull() && W > 0 && H > 0)
             throw std::bad_alloc();
-        image.setPicture(kopie);
+        image.setzeBild(kopie);
         return;
     }
 
     const Passgeometrie g = berechnePassgeometrie(W, H, TW, TH, schnittmodus);
     const QColor knopf = buttonFaceFarbe();
 
-    QImage& flaeche = image.Zeichenbitmap();
+    QImage& flaeche = image.zeichenbitmap();
     if (flaeche.isNull() && TW > 0 && TH > 0)
         throw std::bad_alloc();
     if (!flaeche.isNull()) {
@@ -141,11 +141,11 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
         }
     }
 
-    Leinwand& canvas = image.Canvas();
+    Leinwand& canvas = image.leinwand();
     canvas.Stiftbreite = 0;
     canvas.Stiftfarbe = knopf;
     canvas.Pinselfarbe = knopf;
     canvas.Pinselstil = Qt::NoBrush;
 
-    image.Gezeichnet();
+    image.gezeichnet();
 }

@@ -10,21 +10,21 @@ public:
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
-    const QImage& Picture() const override { return picture_; }
-    void setPicture(const QImage& img) override { picture_ = img; }
-    QImage& Zeichenbitmap() override
+    const QImage& bild() const override { return bild_; }
+    void setzeBild(const QImage& img) override { bild_ = img; }
+    QImage& zeichenbitmap() override
     {
-        if (picture_.isNull())
-            picture_ = neueWeisseBitmap(width_, height_);
-        return picture_;
+        if (bild_.isNull())
+            bild_ = neueWeisseBitmap(width_, height_);
+        return bild_;
     }
-    Leinwand& Canvas() override { return canvas_; }
+    Leinwand& leinwand() override { return leinwand_; }
 
     int Tag = 0;
 
 private:
     int width_;
     int height_;
-    QImage picture_;
-    Leinwand canvas_;
+    QImage bild_;
+    Leinwand leinwand_;
 };

@@ -14,22 +14,22 @@ public:
     virtual int Height() const = 0;
 
     // The held picture; null while the target holds none.
-    virtual const QImage& Picture() const = 0;
+    virtual const QImage& bild() const = 0;
     // The picture becomes (a shared copy of) img.
-    virtual void setPicture(const QImage& img) = 0;
+    virtual void setzeBild(const QImage& img) = 0;
     // The bitmap to draw into. A target without a picture gets a new white
     // bitmap of exactly Width() x Height() (Format_RGB32) first.
-    virtual QImage& Zeichenbitmap() = 0;
-    // Tells the target that Zeichenbitmap() was drawn into.
-    virtual void Gezeichnet() {}
+    virtual QImage& zeichenbitmap() = 0;
+    // Tells the target that zeichenbitmap() was drawn into.
+    virtual void gezeichnet() {}
 
-    virtual Leinwand& Canvas() = 0;
+    virtual Leinwand& leinwand() = 0;
 };
 
 // White bitmap of the given size, as a fresh drawing surface gets it.
-inline QImage neueWeisseBitmap(int width, int height)
+inline QImage neueWeisseBitmap(int breite, int hoehe)
 {
-    QImage img(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
+    QImage img(qMax(breite, 0), qMax(hoehe, 0), QImage::Format_RGB32);
     img.fill(Qt::white);
     return img;
 }

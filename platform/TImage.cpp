@@ -23,28 +23,28 @@ TImage::TImage(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void TImage::setPicture(const QImage& img)
+void TImage::setzeBild(const QImage& img)
 {
-    picture_ = img;
+    bild_ = img;
     update();
 }
 
-QImage& TImage::Zeichenbitmap()
+QImage& TImage::zeichenbitmap()
 {
-    if (picture_.isNull())
-        picture_ = neueWeisseBitmap(width(), height());
-    return picture_;
+    if (bild_.isNull())
+        bild_ = neueWeisseBitmap(width(), height());
+    return bild_;
 }
 
 void TImage::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull() || width() <= 0 || height() <= 0)
+    if (bild_.isNull() || width() <= 0 || height() <= 0)
         return;
     QPainter p(this);
     if (Stretch)
-        p.drawImage(rect(), picture_);
+        p.drawImage(rect(), bild_);
     else
-        p.drawImage(QPoint(0, 0), picture_);
+        p.drawImage(QPoint(0, 0), bild_);
 }
 
 namespace {

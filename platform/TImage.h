@@ -15,11 +15,11 @@ public:
 
     int Width() const override { return width(); }
     int Height() const override { return height(); }
-    const QImage& Picture() const override { return picture_; }
-    void setPicture(const QImage& img) override;
-    QImage& Zeichenbitmap() override;
-    void Gezeichnet() override { update(); }
-    Leinwand& Canvas() override { return canvas_; }
+    const QImage& bild() const override { return bild_; }
+    void setzeBild(const QImage& img) override;
+    QImage& zeichenbitmap() override;
+    void gezeichnet() override { update(); }
+    Leinwand& leinwand() override { return leinwand_; }
 
     bool Stretch = false;
     int Tag = 0;
@@ -31,8 +31,6 @@ public:
     // Told after every click on any image control, by mouse, key or screen reader.
     static void setKlickbeobachter(std::function<void(TImage*)> beobachter);
 
-    void setLeft(int left) { move(left, y()); }
-    void setWidth(int w) { resize(qMax(w, 0), height()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,7 +39,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
-    Leinwand canvas_;
+    QImage bild_;
+    Leinwand leinwand_;
     bool gedrueckt_ = false;
 };

@@ -12,26 +12,26 @@ TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
     setTextFormat(Qt::PlainText);
 }
 
-void TLabel::setHintergrund(Hintergrund h)
+void TLabel::setzeHintergrund(Hintergrund h)
 {
     hintergrund_ = h;
     update();
 }
 
-void TLabel::setSchrift(const QString& name, int pixelHoehe, bool fett, bool unterstrichen)
+void TLabel::setzeSchrift(const QString& name, int pixelHoehe, bool fett, bool unterstrichen)
 {
     setFont(schrift(name, pixelHoehe, fett, unterstrichen));
 }
 
-void TLabel::setTextfarbe(const QColor& farbe)
+void TLabel::setzeTextfarbe(const QColor& farbe)
 {
-    setzeTextfarbe(*this, farbe);
+    ::setzeTextfarbe(*this, farbe);
 }
 
-void TLabel::setCaption(const QString& text)
+void TLabel::setzeBeschriftung(const QString& text)
 {
     setText(text);
-    if (AutoSize)
+    if (AutomatischeGroesse)
         adjustSize();
 }
 

@@ -8,20 +8,20 @@
 class TLabel final : public QLabel {
     Q_OBJECT
 public:
-    enum class Hintergrund { Transparent, ButtonFace, Elternfarbe };
+    enum class Hintergrund { Transparent, Knopffarbe, Elternfarbe };
 
     explicit TLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
-    void setHintergrund(Hintergrund h);
+    void setzeHintergrund(Hintergrund h);
     // Font by name and pixel height (the character height, not the point size).
-    void setSchrift(const QString& name, int pixelHoehe, bool fett = false, bool unterstrichen = false);
+    void setzeSchrift(const QString& name, int pixelHoehe, bool fett = false, bool unterstrichen = false);
     // Text colour; a disabled label is still drawn greyed.
-    void setTextfarbe(const QColor& farbe);
+    void setzeTextfarbe(const QColor& farbe);
     QColor textfarbe() const;
 
-    // With AutoSize on, a new caption resizes the label to its text.
-    bool AutoSize = false;
-    void setCaption(const QString& text);
+    // With AutomatischeGroesse on, a new caption resizes the label to its text.
+    bool AutomatischeGroesse = false;
+    void setzeBeschriftung(const QString& text);
 
     // Shows text cut at the right with "…" so that it is at most breite pixels
     // wide in the label's font; the whole text is the tooltip and the accessible name.

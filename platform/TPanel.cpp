@@ -9,7 +9,7 @@ TPanel::TPanel(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::NoFrame);
 }
 
-void TPanel::setColor(std::optional<QColor> farbe)
+void TPanel::setzeFarbe(std::optional<QColor> farbe)
 {
     farbe_ = farbe;
     update();
@@ -22,14 +22,14 @@ QColor TPanel::sichtbareFarbe() const
 
 namespace {
 // One-pixel bevel along the rectangle r: raised is light top-left, dark bottom-right.
-void zeichneBevel(QPainter& p, const QRect& r, TPanel::Bevel bevel, const QPalette& pal)
+void zeichneKante(QPainter& p, const QRect& r, TPanel::Kante kante, const QPalette& pal)
 {
-    if (bevel == TPanel::Bevel::Keine || r.width() <= 0 || r.height() <= 0)
+    if (kante == TPanel::Kante::Keine || r.width() <= 0 || r.height() <= 0)
         return;
     const QColor hell = pal.color(QPalette::Light);
     const QColor dunkel = pal.color(QPalette::Dark);
-    const QColor obenLinks = bevel == TPanel::Bevel::Erhaben ? hell : dunkel;
-    const QColor untenRechts = bevel == TPanel::Bevel::Erhaben ? dunkel : hell;
+    const QColor obenLinks = kante == TPanel::Kante::Erhaben ? hell : dunkel;
+    const QColor untenRechts = kante == TPanel::Kante::Erhaben ? dunkel : hell;
     p.setPen(obenLinks);
     p.drawLine(r.left(), r.top(), r.right(), r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom());
@@ -45,8 +45,8 @@ void TPanel::paintEvent(QPaintEvent*)
     p.fillRect(rect(), sichtbareFarbe());
     const QPalette pal = palette();
     QRect r = rect();
-    zeichneBevel(p, r, BevelOuter, pal);
-    if (BevelOuter != Bevel::Keine)
+    zeichneKante(p, r, KanteAussen, pal);
+    if (KanteAussen != Kante::Keine)
         r.adjust(1, 1, -1, -1);
-    zeichneBevel(p, r, BevelInner, pal);
+    zeichneKante(p, r, KanteInnen, pal);
 }

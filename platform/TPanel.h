@@ -9,16 +9,16 @@
 class TPanel final : public QFrame {
     Q_OBJECT
 public:
-    enum class Bevel { Keine, Gesenkt, Erhaben };
+    enum class Kante { Keine, Gesenkt, Erhaben };
 
     explicit TPanel(QWidget* parent = nullptr);
 
-    Bevel BevelOuter = Bevel::Erhaben;
-    Bevel BevelInner = Bevel::Keine;
+    Kante KanteAussen = Kante::Erhaben;
+    Kante KanteInnen = Kante::Keine;
 
     // nullopt: the system button-face colour.
-    void setColor(std::optional<QColor> farbe);
-    std::optional<QColor> color() const { return farbe_; }
+    void setzeFarbe(std::optional<QColor> farbe);
+    std::optional<QColor> farbe() const { return farbe_; }
     // The colour the panel is drawn in now.
     QColor sichtbareFarbe() const;
 

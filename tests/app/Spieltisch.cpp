@@ -148,7 +148,7 @@ int Spieltisch::markierteGruppe() const
 {
     int gruppe = -1;
     for (int i = 0; i < 2; ++i) {
-        const std::optional<QColor> farbe = form->GruppenPanels[i]->color();
+        const std::optional<QColor> farbe = form->GruppenPanels[i]->farbe();
         if (!farbe)
             continue;
         EXPECT_EQ(*farbe, markierungsfarbe()) << "panel " << i << " has a colour that is no highlight";
@@ -160,7 +160,7 @@ int Spieltisch::markierteGruppe() const
 
 QColor mittelfarbe(const TImage* bild)
 {
-    return mittelfarbe(bild->Picture());
+    return mittelfarbe(bild->bild());
 }
 
 QColor markierungsfarbe()

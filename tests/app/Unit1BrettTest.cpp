@@ -135,7 +135,7 @@ TEST(Unit1Layout, picturesTooLargeForTheMemoryAreRefusedBeforeAnyIsRead)
     EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("fehler"));
     EXPECT_TRUE(fenster.meldungen.eintraege[0].text.startsWith(QStringLiteral("Nicht genügend Arbeitsspeicher.")));
     EXPECT_FALSE(form.aufgebaut());
-    EXPECT_TRUE(form.Image3->Picture().isNull());
+    EXPECT_TRUE(form.Image3->bild().isNull());
     EXPECT_EQ(form.KartenRuecken[0][0], nullptr);
     EXPECT_TRUE(fenster.zufall->bereiche.empty());
     EXPECT_TRUE(form.PStatusBar->isHidden());
@@ -211,7 +211,7 @@ TEST_F(Brett, everyCardBackShowsThePictureDrawnForTheFirstCell)
 {
     baue();
     const TForm1& f = *fenster->form;
-    const QImage rueckseite = f.KartenRuecken[0][0]->Picture();
+    const QImage rueckseite = f.KartenRuecken[0][0]->bild();
     ASSERT_EQ(rueckseite.size(), QSize(66, 88));
     int weiss = 0;
     for (int y = 0; y < rueckseite.height(); ++y)
@@ -220,7 +220,7 @@ TEST_F(Brett, everyCardBackShowsThePictureDrawnForTheFirstCell)
     EXPECT_LT(weiss, 66 * 88 / 2);
     for (int z = 0; z < Zeilen; ++z)
         for (int s = 0; s < Spalten; ++s)
-            EXPECT_EQ(f.KartenRuecken[z][s]->Picture(), rueckseite) << z << "," << s;
+            EXPECT_EQ(f.KartenRuecken[z][s]->bild(), rueckseite) << z << "," << s;
 }
 
 // The board background is the board colour, in the bitmap and on the screen around the grid.
@@ -228,7 +228,7 @@ TEST_F(Brett, theBackgroundIsInTheBoardColour)
 {
     baue();
     const TForm1& f = *fenster->form;
-    const QImage hintergrund = f.Image3->Picture();
+    const QImage hintergrund = f.Image3->bild();
     ASSERT_EQ(hintergrund.size(), QSize(496, 530));
     EXPECT_EQ(hintergrund.pixelColor(0, 0), Brettfarbe);
     EXPECT_EQ(hintergrund.pixelColor(495, 0), Brettfarbe);
@@ -271,7 +271,7 @@ TEST(Unit1Kartentext, aBadCardBackOverlayEndsTheBuild)
 
         ASSERT_NE(form.KartenRuecken[0][0], nullptr);
         EXPECT_TRUE(form.KartenRuecken[0][0]->isVisibleTo(form.PKarten));
-        EXPECT_TRUE(form.KartenRuecken[0][0]->Picture().isNull());
+        EXPECT_TRUE(form.KartenRuecken[0][0]->bild().isNull());
         EXPECT_EQ(form.KartenRuecken[0][1], nullptr);
         EXPECT_EQ(form.KartenRuecken[1][0], nullptr);
         EXPECT_TRUE(fenster.zufall->bereiche.empty());
@@ -318,10 +318,10 @@ TEST_F(Brett, scriptedDrawsDealInReadingOrder)
             EXPECT_EQ(f.GrossBilder[z][s]->Tag, f.KartenBilder[z][s]->Tag);
             EXPECT_EQ(f.KartenRuecken[z][s]->Tag, code);
             const QColor farbe = Spielordner::bildfarbe(paar, zweites);
-            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenBilder[z][s]->Picture()), farbe));
-            EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z][s]->Picture()), farbe));
-            EXPECT_EQ(f.KartenBilder[z][s]->Picture().size(), QSize(66, 88));
-            EXPECT_EQ(f.GrossBilder[z][s]->Picture().size(), QSize(504, 672));
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenBilder[z][s]->bild()), farbe));
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z][s]->bild()), farbe));
+            EXPECT_EQ(f.KartenBilder[z][s]->bild().size(), QSize(66, 88));
+            EXPECT_EQ(f.GrossBilder[z][s]->bild().size(), QSize(504, 672));
         }
         // One draw per picture from the cells still free, then one for the starting group.
         std::vector<int> erwartet;
@@ -387,7 +387,7 @@ TEST(Unit1Austeilen, aMissingPictureStopsTheDeal)
     EXPECT_FALSE(f.aufgebaut());
     for (int z = 0; z < Zeilen; ++z)
         for (int s = 0; s < Spalten; ++s)
-            EXPECT_EQ(f.KartenBilder[z][s]->Picture().isNull(), f.PaarNummern[z][s] == -1) << z << "," << s;
+            EXPECT_EQ(f.KartenBilder[z][s]->bild().isNull(), f.PaarNummern[z][s] == -1) << z << "," << s;
 }
 
 // In test mode every card back shows its cell's small picture.
@@ -399,9 +399,9 @@ TEST_F(Brett, testModeShowsThePicturesOnTheBacks)
     const TForm1& f = *fenster->form;
     for (int z = 0; z < Zeilen; ++z)
         for (int s = 0; s < Spalten; ++s) {
-            EXPECT_FALSE(f.KartenBilder[z][s]->Picture().isNull());
-            EXPECT_EQ(f.KartenRuecken[z][s]->Picture(), f.KartenBilder[z][s]->Picture()) << z << "," << s;
-            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenRuecken[z][s]->Picture()),
+            EXPECT_FALSE(f.KartenBilder[z][s]->bild().isNull());
+            EXPECT_EQ(f.KartenRuecken[z][s]->bild(), f.KartenBilder[z][s]->bild()) << z << "," << s;
+            EXPECT_TRUE(aehnlich(mittelfarbe(f.KartenRuecken[z][s]->bild()),
                                  Spielordner::bildfarbe(f.PaarNummern[z][s], f.KartenBilder[z][s]->Tag < 0)));
         }
 }

@@ -67,7 +67,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     TForm1& f = *t.form;
     ASSERT_TRUE(f.PAnfangsEinstellungen->isVisible());
     // The first group was drawn to begin and is highlighted until the choice is made.
-    ASSERT_EQ(f.GruppenPanels[0]->color(), markierungsfarbe());
+    ASSERT_EQ(f.GruppenPanels[0]->farbe(), markierungsfarbe());
     t.losGehts();
 
     EXPECT_FALSE(f.PAnfangsEinstellungen->isVisible());
@@ -78,7 +78,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     EXPECT_FALSE(f.GruppenPanels[1]->isVisible());
     EXPECT_EQ(panel->y(), 2);
     EXPECT_EQ(panel->height(), f.PBekommeneKarten->height() - 4);
-    EXPECT_EQ(panel->color(), std::nullopt);
+    EXPECT_EQ(panel->farbe(), std::nullopt);
     EXPECT_EQ(f.NamensLabel[0]->text(), QStringLiteral("Einzelspieler"));
     EXPECT_FALSE(f.AnDerReiheLabel->isVisible());
     EXPECT_TRUE(f.ZuegeLabel->isVisible());
@@ -94,7 +94,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     EXPECT_TRUE(t.liegtVerdeckt(x));
     EXPECT_TRUE(t.liegtVerdeckt(y));
     EXPECT_EQ(haelften(f), Ruhe);
-    EXPECT_EQ(panel->color(), std::nullopt);
+    EXPECT_EQ(panel->farbe(), std::nullopt);
     EXPECT_EQ(f.Zug.aktiveGruppe(), 0);
 
     const int kb = f.Einstellungen.KartenBreite;
@@ -123,7 +123,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
         }
         gesammelt += 2;
         if (gesammelt < n) {
-            EXPECT_EQ(panel->color(), std::nullopt);
+            EXPECT_EQ(panel->farbe(), std::nullopt);
             t.klicke(p % 3 == 0 ? f.Image1 : f.Image2);
             EXPECT_EQ(haelften(f), Ruhe);
         }
@@ -139,7 +139,7 @@ TEST(Einzelspiel, wholeGameFromTheButtonToTheLastPair)
     // The end: every card in the panel, the large pictures stay until clicked.
     EXPECT_EQ(gesammelt, n);
     EXPECT_EQ(f.PunkteLabel[0]->text(), QStringLiteral("%1 Punkte").arg(n));
-    EXPECT_EQ(panel->color(), std::nullopt);
+    EXPECT_EQ(panel->farbe(), std::nullopt);
     EXPECT_EQ(haelften(f), PaarGezeigt);
     for (const Zelle z : t.zellen()) {
         EXPECT_EQ(t.bild(z)->parentWidget(), panel);
@@ -159,7 +159,7 @@ TEST(Spielzug, boardIgnoresClicksBeforeTheStart)
     t.klicke(t.ruecken(z));
     EXPECT_TRUE(t.liegtVerdeckt(z));
     EXPECT_FALSE(f.PBildRechts->isVisible());
-    EXPECT_TRUE(f.Image1->Picture().isNull());
+    EXPECT_TRUE(f.Image1->bild().isNull());
 
     t.losGehts();
     t.klicke(t.ruecken(z));

@@ -140,8 +140,8 @@ TEST_F(Steuerelemente, theNameFieldsAndPictureSizeLabelsLookAsDesigned)
     EXPECT_EQ(f.Edit2->geometry(), QRect(64, 352, 401, 32));
     EXPECT_TRUE(f.RadioButton1->isChecked());
     EXPECT_FALSE(f.RadioButton2->isChecked());
-    EXPECT_TRUE(f.Label1->AutoSize);
-    EXPECT_TRUE(f.Label3->AutoSize);
+    EXPECT_TRUE(f.Label1->AutomatischeGroesse);
+    EXPECT_TRUE(f.Label3->AutomatischeGroesse);
     EXPECT_EQ(f.Label4->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
@@ -149,7 +149,7 @@ TEST_F(Steuerelemente, theNameFieldsAndPictureSizeLabelsLookAsDesigned)
 TEST_F(Steuerelemente, panelsHaveTheirColoursAndBevels)
 {
     const TForm1& f = *fenster->form;
-    using B = TPanel::Bevel;
+    using B = TPanel::Kante;
     struct Zeile {
         const char* name;
         const TPanel* p;
@@ -167,9 +167,9 @@ TEST_F(Steuerelemente, panelsHaveTheirColoursAndBevels)
     };
     for (const Zeile& z : tabelle) {
         SCOPED_TRACE(z.name);
-        EXPECT_EQ(z.p->color(), z.farbe);
-        EXPECT_EQ(z.p->BevelOuter, z.aussen);
-        EXPECT_EQ(z.p->BevelInner, z.innen);
+        EXPECT_EQ(z.p->farbe(), z.farbe);
+        EXPECT_EQ(z.p->KanteAussen, z.aussen);
+        EXPECT_EQ(z.p->KanteInnen, z.innen);
     }
     EXPECT_TRUE(f.Image3->Stretch);
     EXPECT_EQ(f.ProgressBar1->minimum(), 0);

@@ -34,7 +34,7 @@ Brettmasse standardBrett()
 
 // Everything that grows with a setting is counted: the window and its background, the card-back
 // pattern, the card-size pictures with two for the card back, the large pictures with two work bitmaps.
-TEST(Speicherbedarf, jederPostenWirdGezaehlt)
+TEST(Speicherbedarf, everyItemIsCounted)
 {
     const Speicherposten p = speicherposten(standardBrett());
     EXPECT_EQ(p.fenster, (1016LL * 734 + 507 * 734) * 4);
@@ -62,7 +62,7 @@ TEST(Speicherbedarf, aBoardThatFitsGivesNoMessage)
 
 // A board too large for the memory gets the usual first line, the need, the usable amount, the
 // largest item and the settings that make that item smaller.
-TEST(Speicherbedarf, zuGrossesBrettNenntDenGroesstenPostenUndDieEinstellung)
+TEST(Speicherbedarf, aBoardTooLargeNamesItsLargestItemAndTheSetting)
 {
     Brettmasse vieleKarten = standardBrett();
     vieleKarten.zellen = 10000;

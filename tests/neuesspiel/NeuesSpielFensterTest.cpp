@@ -55,7 +55,7 @@ TEST(NeuesSpielFenster, GeschriebenesSpielOeffnetUndTeiltAus)
                 SCOPED_TRACE(testing::Message() << "cell " << z << "," << s);
                 const int paar = f.PaarNummern[z][s];
                 ASSERT_TRUE(paar >= 1 && paar <= 4);
-                const QImage karte = f.KartenBilder[z][s]->Picture();
+                const QImage karte = f.KartenBilder[z][s]->bild();
                 ASSERT_FALSE(karte.isNull());
                 // Three quarters across: inside the PNG's opaque half too.
                 const QColor farbe = karte.pixelColor(karte.width() * 3 / 4, karte.height() / 2);

@@ -27,8 +27,8 @@ TEST(Arbeitsbitmap, resizingKeepsTopLeftAndFillsNewAreaWhite)
                 c.belegeNeu(10, 10);
             c.setzeGroesse(f.w0, f.h0);
             fuelle(c);
-            c.setHeight(f.h1);
-            c.setWidth(f.w1);
+            c.setzeHoehe(f.h1);
+            c.setzeBreite(f.w1);
             SCOPED_TRACE(testing::Message() << f.w0 << "x" << f.h0 << " -> " << f.w1 << "x" << f.h1
                                             << (imPuffer ? " in place" : " new buffer"));
             ASSERT_EQ(c.Width(), f.w1);

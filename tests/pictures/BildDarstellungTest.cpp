@@ -25,16 +25,16 @@ public:
     TestZiel(int w, int h) : w_(w), h_(h) {}
     int Width() const override { return w_; }
     int Height() const override { return h_; }
-    const QImage& Picture() const override { return bild_; }
-    void setPicture(const QImage& img) override { bild_ = img; }
-    QImage& Zeichenbitmap() override
+    const QImage& bild() const override { return bild_; }
+    void setzeBild(const QImage& img) override { bild_ = img; }
+    QImage& zeichenbitmap() override
     {
         if (bild_.isNull() && !ohneSpeicher)
             bild_ = neueWeisseBitmap(w_, h_);
         return bild_;
     }
-    void Gezeichnet() override { ++zeichnungen; }
-    Leinwand& Canvas() override { return leinwand_; }
+    void gezeichnet() override { ++zeichnungen; }
+    Leinwand& leinwand() override { return leinwand_; }
 
     int zeichnungen = 0;
     // Its drawing surface cannot be allocated, as when memory runs out.
@@ -121,8 +121,8 @@ TEST_F(BildDarstellungTest, unknownExtensionWarnsAndTouchesNothing)
         EXPECT_EQ(meldungen.eintraege[0].art, QStringLiteral("warnung"));
         EXPECT_EQ(meldungen.eintraege[0].text, QStringLiteral("Fehler: Das Bild \"") + name
                       + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die Bildformate JPG oder BMP möglich."));
-        EXPECT_TRUE(ziel.Picture().isNull());
-        EXPECT_TRUE(gleicheLeinwand(ziel.Canvas(), Leinwand{}));
+        EXPECT_TRUE(ziel.bild().isNull());
+        EXPECT_TRUE(gleicheLeinwand(ziel.leinwand(), Leinwand{}));
         EXPECT_EQ(arbeit.ZielBitmap.Width(), 3);
         EXPECT_EQ(arbeit.ZielBitmap.Height(), 4);
     }
@@ -135,12 +135,12 @@ TEST_F(BildDarstellungTest, extensionsInAnyLetterCaseAreAccepted)
     for (const QString& name : {QStringLiteral("a.JPG"), QStringLiteral("b.Jpeg"), QStringLiteral("c.jpeg")}) {
         TestZiel ziel(20, 10);
         EXPECT_EQ(fehlerBeim(ziel, datei(name, jpeg)), QString()) << name.toStdString();
-        ASSERT_EQ(ziel.Picture().size(), QSize(20, 10));
-        EXPECT_TRUE(nahe(ziel.Picture().pixel(5, 5), rot, 8));
+        ASSERT_EQ(ziel.bild().size(), QSize(20, 10));
+        EXPECT_TRUE(nahe(ziel.bild().pixel(5, 5), rot, 8));
     }
     TestZiel ziel(20, 10);
     EXPECT_EQ(fehlerBeim(ziel, datei("d.BmP", bmp24(einfarbig(20, 10, rot)))), QString());
-    EXPECT_EQ(ziel.Picture().pixel(5, 5), rot);
+    EXPECT_EQ(ziel.bild().pixel(5, 5), rot);
     EXPECT_TRUE(meldungen.eintraege.empty());
 }
 
@@ -151,7 +151,7 @@ TEST_F(BildDarstellungTest, formatFollowsTheNameNotTheContent)
     EXPECT_EQ(fehlerBeim(ziel, datei("jpeg.bmp", jpegBytes(muster(8, 8)))), QStringLiteral("Bitmap ist ungültig"));
     EXPECT_EQ(fehlerBeim(ziel, datei("bmp.jpg", bmp24(muster(8, 8)))),
               QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_NO_SOI)));
-    EXPECT_TRUE(ziel.Picture().isNull());
+    EXPECT_TRUE(ziel.bild().isNull());
     EXPECT_EQ(ziel.zeichnungen, 0);
     EXPECT_EQ(arbeit.ZielBitmap.Width(), 40);
     EXPECT_EQ(arbeit.ZielBitmap.Height(), 30);
@@ -168,8 +168,8 @@ TEST_F(BildDarstellungTest, sameSizeIsTakenOverPixelForPixelInEveryMode)
         // Reusing the work bitmaps must not change the picture already handed over.
         TestZiel anderes(30, 20);
         EXPECT_EQ(fehlerBeim(anderes, datei("anders.bmp", bmp24(einfarbig(30, 20, rot)))), QString());
-        EXPECT_EQ(ziel.Picture().convertToFormat(QImage::Format_RGB32), soll) << modus;
-        EXPECT_TRUE(gleicheLeinwand(ziel.Canvas(), Leinwand{})) << modus;
+        EXPECT_EQ(ziel.bild().convertToFormat(QImage::Format_RGB32), soll) << modus;
+        EXPECT_TRUE(gleicheLeinwand(ziel.leinwand(), Leinwand{})) << modus;
     }
 }
 
@@ -196,9 +196,9 @@ TEST_F(BildDarstellungTest, fittingPaintsButtonFaceExactlyOnTheMargins)
         TestZiel ziel(200, 200);
         ASSERT_EQ(fehlerBeim(ziel, datei("bild.bmp", bmp24(einfarbig(f.w, f.h, rot))), QString::fromUtf8(f.modus)),
                   QString());
-        pruefeRaender(ziel.Picture(), f.innen);
+        pruefeRaender(ziel.bild(), f.innen);
         EXPECT_EQ(ziel.zeichnungen, 1);
-        const Leinwand& l = ziel.Canvas();
+        const Leinwand& l = ziel.leinwand();
         EXPECT_EQ(l.Stiftbreite, 0);
         EXPECT_EQ(l.Stiftfarbe, buttonFaceFarbe());
         EXPECT_EQ(l.Pinselfarbe, buttonFaceFarbe());
@@ -212,14 +212,14 @@ TEST_F(BildDarstellungTest, unscaledModeDrawsOneToOneAndLeavesTheFreeLineAlone)
     const QImage klein = muster(160, 120);
     TestZiel ziel(200, 200);
     ASSERT_EQ(fehlerBeim(ziel, datei("klein.bmp", bmp24(klein)), QStringLiteral("n")), QString());
-    EXPECT_EQ(ziel.Picture().copy(20, 40, 160, 120).convertToFormat(QImage::Format_RGB32), klein);
+    EXPECT_EQ(ziel.bild().copy(20, 40, 160, 120).convertToFormat(QImage::Format_RGB32), klein);
 
     for (const QSize groesse : {QSize(199, 200), QSize(200, 199)}) {
         const QImage bild = muster(groesse.width(), groesse.height());
         TestZiel z(200, 200);
         ASSERT_EQ(fehlerBeim(z, datei("knapp.bmp", bmp24(bild)), QStringLiteral("n")), QString());
-        EXPECT_EQ(z.Picture().copy(0, 0, groesse.width(), groesse.height()).convertToFormat(QImage::Format_RGB32), bild);
-        const QImage rest = groesse.width() < 200 ? z.Picture().copy(199, 0, 1, 200) : z.Picture().copy(0, 199, 200, 1);
+        EXPECT_EQ(z.bild().copy(0, 0, groesse.width(), groesse.height()).convertToFormat(QImage::Format_RGB32), bild);
+        const QImage rest = groesse.width() < 200 ? z.bild().copy(199, 0, 1, 200) : z.bild().copy(0, 199, 200, 1);
         EXPECT_EQ(rest, neueWeisseBitmap(rest.width(), rest.height()).convertToFormat(rest.format()));
     }
 }
@@ -252,7 +252,7 @@ TEST_F(BildDarstellungTest, cropModesCoverTheTargetWithTheRightBand)
         SCOPED_TRACE(testing::Message() << (f.breit ? "wide" : "tall") << " mode " << f.modus);
         TestZiel ziel(90, 90);
         ASSERT_EQ(fehlerBeim(ziel, f.breit ? querPfad : hochPfad, QString::fromUtf8(f.modus)), QString());
-        const QImage& b = ziel.Picture();
+        const QImage& b = ziel.bild();
         for (int k = 0; k < 90; ++k) {
             const QRgb a = f.breit ? b.pixel(0, k) : b.pixel(k, 0);
             const QRgb e = f.breit ? b.pixel(89, k) : b.pixel(k, 89);
@@ -276,7 +276,7 @@ TEST_F(BildDarstellungTest, repeatedCallsReuseTheWorkBitmaps)
         TestZiel a(66, 88), b(50, 50);
         BildDarstellung(a, pfad, QString(), arbeit, meldungen);
         BildDarstellung(b, pfad, QStringLiteral("m"), arbeit, meldungen);
-        EXPECT_EQ(a.Picture(), erstes.Picture());
+        EXPECT_EQ(a.bild(), erstes.bild());
     }
     EXPECT_EQ(arbeit.QuellBitmap.zeile(0), quelle);
     EXPECT_EQ(arbeit.ZielBitmap.zeile(0), ziel);
@@ -290,5 +290,5 @@ TEST_F(BildDarstellungTest, aSurfaceThatCannotBeAllocatedStopsWithAnError)
     ziel.ohneSpeicher = true;
     EXPECT_THROW(BildDarstellung(ziel, pfad, QString(), arbeit, meldungen), std::bad_alloc);
     EXPECT_EQ(ziel.zeichnungen, 0);
-    EXPECT_TRUE(ziel.Picture().isNull());
+    EXPECT_TRUE(ziel.bild().isNull());
 }

@@ -15,8 +15,8 @@ namespace {
 struct Buehne {
     Buehne()
     {
-        panel.setColor(QColor(0, 0, 200));
-        panel.BevelOuter = TPanel::Bevel::Keine;
+        panel.setzeFarbe(QColor(0, 0, 200));
+        panel.KanteAussen = TPanel::Kante::Keine;
         panel.resize(100, 100);
         bild = new TImage(&panel);
         bild->setGeometry(10, 10, 40, 40);
@@ -52,15 +52,15 @@ TEST(TImage, theFirstDrawingGetsAWhiteBitmapOfTheControlsSize)
 {
     TImage bild;
     bild.resize(30, 20);
-    ASSERT_TRUE(bild.Picture().isNull());
-    QImage& b = bild.Zeichenbitmap();
+    ASSERT_TRUE(bild.bild().isNull());
+    QImage& b = bild.zeichenbitmap();
     EXPECT_EQ(b.size(), QSize(30, 20));
     for (int y = 0; y < b.height(); ++y)
         for (int x = 0; x < b.width(); ++x)
             ASSERT_EQ(b.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
     b.setPixelColor(3, 4, Qt::black);
-    EXPECT_EQ(bild.Zeichenbitmap().pixelColor(3, 4), QColor(Qt::black));
-    EXPECT_EQ(bild.Picture().pixelColor(3, 4), QColor(Qt::black));
+    EXPECT_EQ(bild.zeichenbitmap().pixelColor(3, 4), QColor(Qt::black));
+    EXPECT_EQ(bild.bild().pixelColor(3, 4), QColor(Qt::black));
 }
 
 // With Stretch on the picture fills the whole control; without, it is drawn once at the top-left corner.
@@ -80,7 +80,7 @@ TEST(TImage, stretchFillsTheWholeControl)
     for (const Fall& f : faelle) {
         Buehne b;
         b.bild->Stretch = f.stretch;
-        b.bild->setPicture(vierFarben());
+        b.bild->setzeBild(vierFarben());
         const QImage grab = b.panel.grab().toImage();
         EXPECT_EQ(grab.pixelColor(b.bild->pos() + f.punkt), f.erwartet)
             << "stretch " << f.stretch << " at " << f.punkt.x() << "," << f.punkt.y();

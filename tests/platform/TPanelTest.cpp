@@ -49,10 +49,10 @@ TEST_F(PaletteGesetzt, aColourOfItsOwnStays)
 {
     TPanel panel;
     panel.resize(40, 30);
-    panel.setColor(QColor(255, 255, 176));
+    panel.setzeFarbe(QColor(255, 255, 176));
     setzeButton(QColor(10, 200, 30));
     EXPECT_EQ(mitte(panel), QColor(255, 255, 176));
-    panel.setColor(std::nullopt);
+    panel.setzeFarbe(std::nullopt);
     EXPECT_EQ(mitte(panel), QColor(10, 200, 30));
 }
 
@@ -60,7 +60,7 @@ TEST_F(PaletteGesetzt, aColourOfItsOwnStays)
 // the inner bevel lies one pixel inside the outer one.
 TEST_F(PaletteGesetzt, raisedBevelsAreLightTopLeftAndLoweredOnesTheReverse)
 {
-    using B = TPanel::Bevel;
+    using B = TPanel::Kante;
     const QColor hell(250, 250, 250);
     const QColor dunkel(60, 60, 60);
     const QColor flaeche(10, 200, 30);
@@ -81,8 +81,8 @@ TEST_F(PaletteGesetzt, raisedBevelsAreLightTopLeftAndLoweredOnesTheReverse)
     for (const Fall& f : faelle) {
         TPanel panel;
         panel.resize(20, 16);
-        panel.BevelOuter = f.aussen;
-        panel.BevelInner = f.innen;
+        panel.KanteAussen = f.aussen;
+        panel.KanteInnen = f.innen;
         const QImage img = panel.grab().toImage();
         const QPoint p(f.punkt.x() < 0 ? img.width() + f.punkt.x() : f.punkt.x(),
                        f.punkt.y() < 0 ? img.height() + f.punkt.y() : f.punkt.y());
@@ -91,16 +91,16 @@ TEST_F(PaletteGesetzt, raisedBevelsAreLightTopLeftAndLoweredOnesTheReverse)
     }
 }
 
-// A label with AutoSize takes the size of its new caption; without it keeps its bounds.
+// A label with AutomatischeGroesse takes the size of its new caption; without it keeps its bounds.
 TEST(TLabel, autoSizeFitsTheLabelToItsCaption)
 {
     for (const bool autoSize : {true, false}) {
         TLabel label(QStringLiteral("x"));
-        label.setSchrift(QStringLiteral("Arial"), 16);
+        label.setzeSchrift(QStringLiteral("Arial"), 16);
         label.setGeometry(8, 56, 68, 18);
-        label.AutoSize = autoSize;
+        label.AutomatischeGroesse = autoSize;
         const QString text = QStringLiteral("Größe der Bilder auf diesem Monitor: 504 x 672 Pixel");
-        label.setCaption(text);
+        label.setzeBeschriftung(text);
         EXPECT_EQ(label.text(), text);
         EXPECT_EQ(label.pos(), QPoint(8, 56));
         if (autoSize) {
@@ -115,24 +115,24 @@ TEST(TLabel, autoSizeFitsTheLabelToItsCaption)
 }
 
 // A label on Elternfarbe takes the colour of its panel, following it when it changes; one on
-// ButtonFace shows the button-face colour on the same panel.
+// Knopffarbe shows the button-face colour on the same panel.
 TEST_F(PaletteGesetzt, aLabelOnItsParentsColourFollowsThePanel)
 {
     setzeButton(QColor(10, 200, 30));
     TPanel panel;
-    panel.BevelOuter = TPanel::Bevel::Keine;
+    panel.KanteAussen = TPanel::Kante::Keine;
     panel.resize(100, 60);
     auto* eltern = new TLabel(QString(), &panel);
     eltern->setGeometry(0, 0, 50, 30);
-    eltern->setHintergrund(TLabel::Hintergrund::Elternfarbe);
+    eltern->setzeHintergrund(TLabel::Hintergrund::Elternfarbe);
     auto* knopf = new TLabel(QString(), &panel);
     knopf->setGeometry(50, 0, 50, 30);
-    knopf->setHintergrund(TLabel::Hintergrund::ButtonFace);
+    knopf->setzeHintergrund(TLabel::Hintergrund::Knopffarbe);
     for (const QColor farbe : {QColor(255, 166, 166), QColor(0, 0, 128)}) {
-        panel.setColor(farbe);
+        panel.setzeFarbe(farbe);
         EXPECT_EQ(mitte(*eltern), farbe);
         EXPECT_EQ(mitte(*knopf), QColor(10, 200, 30));
     }
-    panel.setColor(std::nullopt);
+    panel.setzeFarbe(std::nullopt);
     EXPECT_EQ(mitte(*eltern), QColor(10, 200, 30));
 }
