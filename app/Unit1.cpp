@@ -4,6 +4,7 @@
 #include "app/Knopfbild.h"
 #include "board/Speicherbedarf.h"
 #include "pictures/Bildarbeitsobjekte.h"
+#include "platform/Arbeitsspeicher.h"
 #include "platform/BildHalter.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Fensterlage.h"

@@ -11,6 +11,7 @@
 #include "pictures/BildDarstellung.h"
 #include "pictures/Bildarbeitsobjekte.h"
 #include "pictures/BmpLeser.h"
+#include "platform/Arbeitsspeicher.h"
 #include "platform/BildHalter.h"
 #include "platform/Meldungen.h"
 #include "platform/TImage.h"
