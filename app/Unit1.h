@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,7 @@ class TLabel;
 class TPanel;
 class Uhr;
 struct Bildarbeitsobjekte;
+struct Mehrfachdarstellung;
 
 // Cell tables hold one entry more than the largest row and column count.
 constexpr int Tabellengroesse = 101;
@@ -170,6 +172,8 @@ private:
     void sofortNeuZeichnen();
     void zeigeFortschritt();
     void teileBilderAus();
+    // Puts one dealt picture's finished renderings into its fresh controls.
+    void legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, std::initializer_list<Bildziel*> ziele);
     void baueGruppenPanelsAuf();
     // Play helpers: the steps the move rules answer a click with, carried out.
     void fuehreAus(const Zugschritte& schritte, TImage* geklickt);

@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 
 #include "board/Austeiler.h"
+#include "board/Bilddateiname.h"
 #include "board/Bildschirmaufteilung.h"
 #include "board/Kartenrueckseite.h"
 #include "board/Speicherbedarf.h"
@@ -11,9 +12,11 @@
 #include "pictures/BildDarstellung.h"
 #include "pictures/Bildarbeitsobjekte.h"
 #include "pictures/BmpLeser.h"
+#include "pictures/Vorausdarsteller.h"
 #include "platform/Arbeitsspeicher.h"
 #include "platform/BildHalter.h"
 #include "platform/Meldungen.h"
+#include "platform/Systemfarben.h"
 #include "platform/TImage.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
@@ -154,15 +157,25 @@ void TForm1::teileBilderAus()
     PStatusBar->show();
     ProgressBar1->setValue(0);
     zeigeFortschritt();
-    const QString modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
+    const int n = Einstellungen.Spalten * Einstellungen.Zeilen;
+    Vorausdarsteller::Auftrag auftrag;
+    for (int k = 0; k < n; ++k)
+        auftrag.dateinamen.push_back(bilddateiname(k / 2 + 1, k % 2 == 1));
+    auftrag.ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
+    auftrag.modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
+    auftrag.randfarbe = buttonFaceFarbe();
+    // The pictures are rendered ahead on every core while this thread deals
+    // them in order; an error is rethrown here at its picture, and leaving
+    // stops and joins the workers.
+    const int kerne = Vorausdarsteller::kerne();
+    Vorausdarsteller voraus(std::move(auftrag), kerne, 2 * kerne);
     Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
     while (!austeiler.fertig()) {
         const Austeilschritt s = austeiler.naechster();
         const int zeile = s.Ziel.Zeile;
         const int spalte = s.Ziel.Spalte;
         TImage* klein = KartenBilder[zeile][spalte];
-        BildDarstellung(*klein, s.Dateiname, modus);
-        BildDarstellung(*GrossBilder[zeile][spalte], s.Dateiname, modus);
+        legeBildAb(voraus.hole(s.k), s.Dateiname, {klein, GrossBilder[zeile][spalte]});
         if (Einstellungen.Testmodus)
             KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;
@@ -172,4 +185,16 @@ void TForm1::teileBilderAus()
         zeigeFortschritt();
     }
     PStatusBar->hide();
+}
+
+void TForm1::legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, std::initializer_list<Bildziel*> ziele)
+{
+    if (d.formatFehler) {
+        for (std::size_t i = 0; i < ziele.size(); ++i)
+            meldungen_.warnung(formatMeldung(dateiname));
+        return;
+    }
+    auto bild = d.bilder.begin();
+    for (Bildziel* ziel : ziele)
+        uebernimmBild(*ziel, *bild++, buttonFaceFarbe());
 }

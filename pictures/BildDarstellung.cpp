@@ -2,6 +2,7 @@
 
 #include "pictures/Bildarbeitsobjekte.h"
 #include "pictures/BmpLeser.h"
+#include "pictures/Bildzeichnung.h"
 #include "pictures/Passgeometrie.h"
 #include "platform/Bildziel.h"
 #include "platform/Meldungen.h"
@@ -31,28 +32,16 @@ bool gleichOhneGrossKlein(const QString& a, QLatin1String b)
     return true;
 }
 
-QString formatMeldung(const QString& dateiname)
-{
-    return QStringLiteral("Fehler: Das Bild \"") + dateiname
-        + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die Bildformate JPG oder BMP möglich.");
-}
-
-// Scales the source rectangle into the destination rectangle of the work
-// bitmap, replacing those pixels; the rest keeps its earlier content.
-void strecke(const Arbeitsbitmap& quelle, const QRect& von, Arbeitsbitmap& ziel, const QRect& nach)
+// Scales the source rectangle (of the full size) into the destination
+// rectangle of the work bitmap, replacing those pixels; the rest keeps its
+// earlier content.
+void strecke(const Arbeitsbitmap& quelle, QSize voll, const QRect& von, Arbeitsbitmap& ziel, const QRect& nach)
 {
     if (von.isEmpty() || nach.isEmpty())
         return;
-    const QImage ausschnitt = quelle.ansicht(von);
-    if (ausschnitt.isNull())
-        return;
-    const QImage skaliert = ausschnitt.size() == nach.size()
-        ? ausschnitt
-        : ausschnitt.scaled(nach.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-              .convertToFormat(QImage::Format_RGB32);
-    // Qt reports a failed allocation with a null image.
+    const QImage skaliert = skaliereAusschnitt(quelle, voll, von, nach.size());
     if (skaliert.isNull())
-        throw std::bad_alloc();
+        return;
     const QRect sichtbar = nach.intersected(QRect(0, 0, ziel.Width(), ziel.Height()));
     for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y) {
         const auto* zeile = reinterpret_cast<const std::uint32_t*>(skaliert.constScanLine(y - nach.top()));
@@ -61,14 +50,32 @@ void strecke(const Arbeitsbitmap& quelle, const QRect& von, Arbeitsbitmap& ziel,
     }
 }
 
-// A filled rectangle from (links, oben) up to but excluding (rechts, unten).
-void rand(QPainter& p, int links, int oben, int rechts, int unten, const QColor& farbe)
+} // namespace
+
+QString formatMeldung(const QString& dateiname)
 {
-    if (rechts > links && unten > oben)
-        p.fillRect(QRect(links, oben, rechts - links, unten - oben), farbe);
+    return QStringLiteral("Fehler: Das Bild \"") + dateiname
+        + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die Bildformate JPG oder BMP möglich.");
 }
 
-} // namespace
+Bildformat bildformatVon(const QString& dateiname)
+{
+    const QString endung = dateiendung(dateiname);
+    if (gleichOhneGrossKlein(endung, QLatin1String(".bmp")))
+        return Bildformat::Bmp;
+    if (gleichOhneGrossKlein(endung, QLatin1String(".jpg")) || gleichOhneGrossKlein(endung, QLatin1String(".jpeg")))
+        return Bildformat::Jpeg;
+    return Bildformat::Unbekannt;
+}
+
+QSize dekodiereNachName(const QString& dateiname, bool bmp, JpegDekodierer& dekodierer, Arbeitsbitmap& ziel,
+                        const JpegDekodierer::Achtelwahl& wahl)
+{
+    if (!bmp)
+        return dekodierer.dekodiere(dateiname, ziel, wahl);
+    ziel.uebernimm(leseBmp(dateiname));
+    return QSize(ziel.Width(), ziel.Height());
+}
 
 QString dateiendung(const QString& dateiname)
 {
@@ -82,13 +89,12 @@ QString dateiendung(const QString& dateiname)
 void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus,
                      Bildarbeitsobjekte& arbeit, Meldungen& meldungen)
 {
-    const QString endung = dateiendung(dateiname);
-    const bool bmp = gleichOhneGrossKlein(endung, QLatin1String(".bmp"));
-    if (!bmp && !gleichOhneGrossKlein(endung, QLatin1String(".jpg"))
-        && !gleichOhneGrossKlein(endung, QLatin1String(".jpeg"))) {
+    const Bildformat format = bildformatVon(dateiname);
+    if (format == Bildformat::Unbekannt) {
         meldungen.warnung(formatMeldung(dateiname));
         return;
     }
+    const bool bmp = format == Bildformat::Bmp;
 
     const int TW = image.Width();
     const int TH = image.Height();
@@ -96,16 +102,15 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
     arbeit.ZielBitmap.setzeBreite(TW);
 
     // The format follows the name alone.
-    if (bmp)
-        arbeit.QuellBitmap.uebernimm(leseBmp(dateiname));
-    else
-        arbeit.JpegDecoder.dekodiere(dateiname, arbeit.QuellBitmap);
+    const QSize voll = dekodiereNachName(dateiname, bmp, arbeit.JpegDecoder, arbeit.QuellBitmap);
 
     const Arbeitsbitmap& quelle = arbeit.QuellBitmap;
-    const int W = quelle.Width();
-    const int H = quelle.Height();
+    const int W = voll.width();
+    const int H = voll.height();
+    // Only a picture too large for memory is decoded at a reduced scale.
+    const bool vollstaendig = quelle.Width() == W && quelle.Height() == H;
 
-    if (W == TW && H == TH) {
+    if (vollstaendig && W == TW && H == TH) {
         // A deep copy: the work bitmap's buffer is reused by the next call.
         const QImage kopie = quelle.kopie();
         if (kopie.isNull() && W > 0 && H > 0)
@@ -123,22 +128,14 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
     if (!flaeche.isNull()) {
         QPainter p(&flaeche);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        if (g.unskaliert) {
+        if (g.unskaliert && vollstaendig) {
             p.drawImage(g.ziel.topLeft(), quelle.ansicht());
         } else {
-            strecke(quelle, g.quelle, arbeit.ZielBitmap, g.ziel);
+            strecke(quelle, voll, g.quelle, arbeit.ZielBitmap, g.ziel);
             p.drawImage(QPoint(0, 0), arbeit.ZielBitmap.ansicht());
         }
-
-        const int dx = g.ziel.x(), dy = g.ziel.y(), dw = g.ziel.width(), dh = g.ziel.height();
-        if (dx > 0) {
-            rand(p, 0, 0, dx, TH, knopf);
-            rand(p, dx + dw, 0, TW, TH, knopf);
-        }
-        if (dy > 0) {
-            rand(p, 0, 0, TW, dy, knopf);
-            rand(p, 0, dy + dh, TW, TH, knopf);
-        }
+        p.end();
+        maleRaender(flaeche, g.ziel, knopf);
     }
 
     Leinwand& canvas = image.leinwand();

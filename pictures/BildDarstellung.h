@@ -1,7 +1,11 @@
 #pragma once
 
+#include "pictures/JpegDekodierer.h"
+
+#include <QSize>
 #include <QString>
 
+class Arbeitsbitmap;
 class Bildziel;
 class Meldungen;
 struct Bildarbeitsobjekte;
@@ -17,3 +21,14 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
 // The extension from the last full stop of the file part, full stop
 // included; empty when there is none.
 QString dateiendung(const QString& dateiname);
+
+enum class Bildformat { Jpeg, Bmp, Unbekannt };
+// By the extension alone, compared ignoring the case of A to Z.
+Bildformat bildformatVon(const QString& dateiname);
+// The warning for a name whose extension is neither JPG nor BMP.
+QString formatMeldung(const QString& dateiname);
+
+// Decodes a JPEG (at the scale wahl chooses) or a BMP file into ziel and
+// returns the picture's full size. Throws as BildDarstellung does.
+QSize dekodiereNachName(const QString& dateiname, bool bmp, JpegDekodierer& dekodierer, Arbeitsbitmap& ziel,
+                        const JpegDekodierer::Achtelwahl& wahl = {});

@@ -76,10 +76,15 @@ void schrittKopf(JpegKontext* k)
         c->out_color_space = JCS_CMYK;
     else
         c->out_color_space = JCS_EXT_BGRX;
-    c->scale_num = 1;
-    c->scale_denom = 1;
+    c->scale_num = 8;
+    c->scale_denom = 8;
     c->do_block_smoothing = TRUE;
     jpeg_calc_output_dimensions(c);
+}
+
+void schrittAbmessungen(JpegKontext* k)
+{
+    jpeg_calc_output_dimensions(&k->cinfo);
 }
 
 void schrittDekodieren(JpegKontext* k)
@@ -152,6 +157,18 @@ private:
 
 } // namespace
 
+int JpegDekodierer::achtelImSpeicher(long long breite, long long hoehe)
+{
+    for (int m = 8; m >= 1; --m) {
+        // libjpeg rounds scaled sizes up.
+        const long long w = (breite * m + 7) / 8;
+        const long long h = (hoehe * m + 7) / 8;
+        if (w * h * 4 <= maxBildBytes)
+            return m;
+    }
+    return 0;
+}
+
 int JpegDekodierer::erlaubteScans(long long breite, long long hoehe)
 {
     return int(std::min<long long>(maxScans, maxScanPixel / std::max(1LL, breite * hoehe)));
@@ -177,7 +194,7 @@ JpegDekodierer::~JpegDekodierer()
     jpeg_destroy_decompress(&k_->cinfo);
 }
 
-void JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel)
+QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl)
 {
     JpegKontext& k = *k_;
     std::FILE* datei = std::fopen(QFile::encodeName(dateiname).constData(), "rb");
@@ -206,12 +223,19 @@ void JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel)
     if (!geschuetzt(&k, schrittKopf))
         throw fehlschlag();
 
+    const long long vollBreite = k.cinfo.image_width;
+    const long long vollHoehe = k.cinfo.image_height;
+    if (vollBreite <= 0 || vollHoehe <= 0)
+        throw EPaarlixFehler(textKeinePixel(dateiname, vollBreite, vollHoehe));
+    const int speicherAchtel = achtelImSpeicher(vollBreite, vollHoehe);
+    if (vollBreite * vollHoehe > maxPixel || speicherAchtel == 0)
+        throw EPaarlixFehler(textZuGross(dateiname, vollBreite, vollHoehe));
+    const int achtel = std::clamp(wahl ? wahl(int(vollBreite), int(vollHoehe)) : 8, 1, speicherAchtel);
+    k.cinfo.scale_num = unsigned(achtel);
+    if (!geschuetzt(&k, schrittAbmessungen))
+        throw fehlschlag();
     const long long breite = k.cinfo.output_width;
     const long long hoehe = k.cinfo.output_height;
-    if (breite <= 0 || hoehe <= 0)
-        throw EPaarlixFehler(textKeinePixel(dateiname, breite, hoehe));
-    if (breite * hoehe * 4 > maxBildBytes)
-        throw EPaarlixFehler(textZuGross(dateiname, breite, hoehe));
 
     // Both BGRX and CMYK are 4 bytes per pixel: libjpeg writes straight into
     // the work bitmap's rows.
@@ -228,4 +252,5 @@ void JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel)
 
     if (cmyk)
         cmykZuBgrx(ziel, adobe);
+    return QSize(int(vollBreite), int(vollHoehe));
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class Arbeitsbitmap;
 struct JpegKontext;
 
-// Decodes JPEG files with libjpeg at full size into 24-bit colour (default
-// decompression parameters, block smoothing on). One libjpeg object is
-// created once and reused for every file.
+// Decodes JPEG files with libjpeg into 24-bit colour (default decompression
+// parameters, block smoothing on), at full size unless the caller or the
+// memory bound asks for a scale of M/8. One libjpeg object is created once
+// and reused for every file.
 class JpegDekodierer {
 public:
     // More scans than this in a progressive file are refused.
@@ -19,20 +22,31 @@ public:
     static constexpr long long maxScanPixel = 1LL << 34;
     // The scans a picture of that size may have: maxScans for all but the largest.
     static int erlaubteScans(long long breite, long long hoehe);
-    // Pictures needing more than this at 4 bytes per pixel are refused.
-    static constexpr long long maxBildBytes = 1LL << 30;
-    // Cap on libjpeg's own working memory.
-    static constexpr long maxLibjpegSpeicher = 512L * 1024 * 1024;
+    // Pictures with more pixels than this are refused: 16384 x 16384.
+    static constexpr long long maxPixel = 1LL << 28;
+    // The decoded picture (4 bytes per pixel) stays within this; larger
+    // pictures are decoded at a reduced scale.
+    static constexpr long long maxBildBytes = 160LL << 20;
+    // Cap on libjpeg's own working memory (a progressive 48-megapixel photo
+    // fits); with maxBildBytes one decode stays under 512 MB.
+    static constexpr long maxLibjpegSpeicher = 288L << 20;
+    // The largest M <= 8 whose M/8 scale of the picture fits maxBildBytes; 0 if none.
+    static int achtelImSpeicher(long long breite, long long hoehe);
+
+    // Given the full size, the eighths (1 .. 8) of it to decode at.
+    using Achtelwahl = std::function<int(int breite, int hoehe)>;
 
     JpegDekodierer();
     ~JpegDekodierer();
     JpegDekodierer(const JpegDekodierer&) = delete;
     JpegDekodierer& operator=(const JpegDekodierer&) = delete;
 
-    // ziel becomes the decoded picture (Format_RGB32 layout). Throws
+    // ziel becomes the decoded picture (Format_RGB32 layout) at the scale wahl
+    // chooses (full size without it), or smaller where memory asks for it.
+    // Returns the full size, from which every rectangle is computed. Throws
     // EPaarlixFehler: "Datei %s kann nicht geöffnet werden", "JPEG-Fehlernr. %d",
     // or a refusal of a picture too large, empty or with too many scans.
-    void dekodiere(const QString& dateiname, Arbeitsbitmap& ziel);
+    QSize dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl = {});
 
 private:
     std::unique_ptr<JpegKontext> k_;

@@ -1,0 +1,126 @@
+#include "pictures/Bildzeichnung.h"
+
+#include "pictures/Arbeitsbitmap.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// The eighths needed so that `teil` full-size pixels give at least twice `ziel`.
+int noetigeAchtel(long long teil, long long ziel)
+{
+    if (teil <= 0)
+        return 8;
+    return int(std::min<long long>(8, (16 * ziel + teil - 1) / teil));
+}
+
+// [von, von + laenge) of the full size mapped onto the decoded size, at least one pixel.
+std::pair<int, int> bildeAb(int von, int laenge, int voll, int dekodiert)
+{
+    if (voll == dekodiert)
+        return {von, laenge};
+    const double f = double(dekodiert) / voll;
+    int a = int(std::nearbyint(von * f));
+    int e = int(std::nearbyint((double(von) + laenge) * f));
+    a = std::clamp(a, 0, dekodiert - 1);
+    e = std::clamp(e, a + 1, dekodiert);
+    return {a, e - a};
+}
+
+} // namespace
+
+int achtelFuerZiele(int W, int H, const std::vector<Passgeometrie>& geometrien)
+{
+    int achtel = 1;
+    for (const Passgeometrie& g : geometrien) {
+        if (g.unskaliert || W < 1 || H < 1)
+            return 8;
+        achtel = std::max({achtel, noetigeAchtel(g.quelle.width(), g.ziel.width()),
+                           noetigeAchtel(g.quelle.height(), g.ziel.height())});
+    }
+    return std::clamp(achtel, 1, 8);
+}
+
+QImage skaliereAusschnitt(const Arbeitsbitmap& quelle, QSize voll, const QRect& vollAusschnitt, QSize groesse)
+{
+    const auto [x, w] = bildeAb(vollAusschnitt.x(), vollAusschnitt.width(), voll.width(), quelle.Width());
+    const auto [y, h] = bildeAb(vollAusschnitt.y(), vollAusschnitt.height(), voll.height(), quelle.Height());
+    // A view of the decoded pixels: the crop costs no copy.
+    const QImage ausschnitt = quelle.ansicht(QRect(x, y, w, h));
+    if (ausschnitt.isNull())
+        return QImage();
+    QImage skaliert = ausschnitt.size() == groesse
+        ? ausschnitt.copy()
+        : ausschnitt.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Qt reports a failed allocation with a null image.
+    if (skaliert.isNull())
+        throw std::bad_alloc();
+    if (skaliert.format() != QImage::Format_RGB32)
+        skaliert.convertTo(QImage::Format_RGB32);
+    return skaliert;
+}
+
+void maleRaender(QImage& bild, const QRect& ziel, const QColor& farbe)
+{
+    const int TW = bild.width(), TH = bild.height();
+    const int dx = ziel.x(), dy = ziel.y(), dw = ziel.width(), dh = ziel.height();
+    QPainter p(&bild);
+    const auto rand = [&](int links, int oben, int rechts, int unten) {
+        if (rechts > links && unten > oben)
+            p.fillRect(QRect(links, oben, rechts - links, unten - oben), farbe);
+    };
+    if (dx > 0) {
+        rand(0, 0, dx, TH);
+        rand(dx + dw, 0, TW, TH);
+    }
+    if (dy > 0) {
+        rand(0, 0, TW, dy);
+        rand(0, dy + dh, TW, TH);
+    }
+}
+
+NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, const Passgeometrie& g,
+                     const QColor& farbe)
+{
+    const bool vollstaendig = quelle.Width() == voll.width() && quelle.Height() == voll.height();
+    NeuesBild ergebnis;
+    if (vollstaendig && voll == QSize(TW, TH)) {
+        ergebnis.bild = quelle.kopie();
+        if (ergebnis.bild.isNull() && TW > 0 && TH > 0)
+            throw std::bad_alloc();
+        ergebnis.gleicheGroesse = true;
+        return ergebnis;
+    }
+
+    const QRect ganz(0, 0, TW, TH);
+    if (!g.unskaliert && g.ziel == ganz) {
+        // The scaled picture is the cell's bitmap itself.
+        ergebnis.bild = skaliereAusschnitt(quelle, voll, g.quelle, ganz.size());
+        return ergebnis;
+    }
+
+    QImage bild(std::max(TW, 0), std::max(TH, 0), QImage::Format_RGB32);
+    if (bild.isNull() && TW > 0 && TH > 0)
+        throw std::bad_alloc();
+    bild.fill(Qt::white);
+    if (g.unskaliert && vollstaendig) {
+        QPainter p(&bild);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(g.ziel.topLeft(), quelle.ansicht());
+    } else if (!g.ziel.isEmpty()) {
+        const QImage skaliert = skaliereAusschnitt(quelle, voll, g.quelle, g.ziel.size());
+        const QRect sichtbar = g.ziel.intersected(ganz);
+        for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y)
+            std::memcpy(bild.scanLine(y) + std::size_t(sichtbar.left()) * 4,
+                        skaliert.constScanLine(y - g.ziel.top()) + std::size_t(sichtbar.left() - g.ziel.left()) * 4,
+                        std::size_t(sichtbar.width()) * 4);
+    }
+    maleRaender(bild, g.ziel, farbe);
+    ergebnis.bild = bild;
+    return ergebnis;
+}

@@ -1,0 +1,88 @@
+#include "pictures/Vorausdarsteller.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+Vorausdarsteller::Vorausdarsteller(Auftrag auftrag, int arbeiter, int vorlauf)
+    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.dateinamen.size()))
+{
+    const int anzahl = std::clamp(arbeiter, 1, std::max(1, int(auftrag_.dateinamen.size())));
+    threads_.reserve(std::size_t(anzahl));
+    try {
+        for (int i = 0; i < anzahl; ++i)
+            threads_.emplace_back([this] { arbeite(); });
+    } catch (...) {
+        // Threads that did start must not outlive us.
+        stoppe();
+        throw;
+    }
+}
+
+Vorausdarsteller::~Vorausdarsteller()
+{
+    stoppe();
+}
+
+void Vorausdarsteller::stoppe()
+{
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        halt_ = true;
+    }
+    arbeitFrei_.notify_all();
+    for (std::thread& t : threads_)
+        if (t.joinable())
+            t.join();
+    threads_.clear();
+}
+
+int Vorausdarsteller::kerne()
+{
+    return std::max(1, int(std::thread::hardware_concurrency()));
+}
+
+void Vorausdarsteller::arbeite()
+{
+    Bildwerkstatt werkstatt;
+    std::unique_lock<std::mutex> sperre(mutex_);
+    while (true) {
+        arbeitFrei_.wait(sperre, [this] {
+            return halt_ || naechster_ >= ersterFehler_ || naechster_ < genommen_ + vorlauf_;
+        });
+        if (halt_ || naechster_ >= ersterFehler_)
+            return;
+        const int k = naechster_++;
+        sperre.unlock();
+
+        Ergebnis e;
+        try {
+            e.darstellung = werkstatt.darstelle(auftrag_.dateinamen[k], auftrag_.ziele, auftrag_.modus,
+                                                auftrag_.randfarbe, auftrag_.verkleinert);
+        } catch (...) {
+            e.fehler = std::current_exception();
+        }
+
+        const bool fehlgeschlagen = bool(e.fehler);
+        sperre.lock();
+        if (fehlgeschlagen)
+            ersterFehler_ = std::min(ersterFehler_, k + 1);
+        fertig_.emplace(k, std::move(e));
+        ergebnisDa_.notify_all();
+    }
+}
+
+Mehrfachdarstellung Vorausdarsteller::hole(int k)
+{
+    std::unique_lock<std::mutex> sperre(mutex_);
+    // A picture after a failed one is never rendered: asking for it is a caller's fault.
+    ergebnisDa_.wait(sperre, [&] { return fertig_.count(k) > 0 || k >= ersterFehler_ || k < genommen_; });
+    if (fertig_.count(k) == 0)
+        throw std::logic_error("Vorausdarsteller: Bild außer der Reihe verlangt");
+    auto eintrag = fertig_.extract(k);
+    genommen_ = k + 1;
+    sperre.unlock();
+    arbeitFrei_.notify_all();
+    if (eintrag.mapped().fehler)
+        std::rethrow_exception(eintrag.mapped().fehler);
+    return std::move(eintrag.mapped().darstellung);
+}
