@@ -1,6 +1,7 @@
 #include "pictures/Bildzeichnung.h"
 
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Flaechenmittel.h"
 
 #include <QPainter>
 
@@ -19,17 +20,29 @@ int noetigeAchtel(long long teil, long long ziel)
     return int(std::min<long long>(8, (16 * ziel + teil - 1) / teil));
 }
 
-// [von, von + laenge) of the full size mapped onto the decoded size, at least one pixel.
-std::pair<int, int> bildeAb(int von, int laenge, int voll, int dekodiert)
+// Decoded pixels per full-size pixel along one axis. libjpeg's scale is M/8
+// with sizes rounded up, so M is recovered exactly where that fits.
+double massstab(int voll, int dekodiert)
 {
-    if (voll == dekodiert)
-        return {von, laenge};
-    const double f = double(dekodiert) / voll;
-    int a = int(std::nearbyint(von * f));
-    int e = int(std::nearbyint((double(von) + laenge) * f));
-    a = std::clamp(a, 0, dekodiert - 1);
-    e = std::clamp(e, a + 1, dekodiert);
-    return {a, e - a};
+    const int m = std::clamp(int(std::lround(8.0 * dekodiert / voll)), 1, 8);
+    if ((static_cast<long long>(voll) * m + 7) / 8 == dekodiert)
+        return m / 8.0;
+    return double(dekodiert) / voll;
+}
+
+bool istVoll(const Arbeitsbitmap& quelle, QSize voll)
+{
+    return quelle.Width() == voll.width() && quelle.Height() == voll.height();
+}
+
+// Scales the full-size rectangle von of a reduced-scale decode into nach of
+// ziel, with the rectangle's edges mapped exactly, between pixels if need be.
+void streckeVerkleinert(const Arbeitsbitmap& quelle, QSize voll, const QRect& von, QImage& ziel, const QRect& nach)
+{
+    const double fx = massstab(voll.width(), quelle.Width());
+    const double fy = massstab(voll.height(), quelle.Height());
+    const QRectF abgebildet(von.x() * fx, von.y() * fy, von.width() * fx, von.height() * fy);
+    mittleFlaeche(quelle.ansicht(), abgebildet, ziel, nach);
 }
 
 } // namespace
@@ -48,10 +61,15 @@ int achtelFuerZiele(int W, int H, const std::vector<Passgeometrie>& geometrien)
 
 QImage skaliereAusschnitt(const Arbeitsbitmap& quelle, QSize voll, const QRect& vollAusschnitt, QSize groesse)
 {
-    const auto [x, w] = bildeAb(vollAusschnitt.x(), vollAusschnitt.width(), voll.width(), quelle.Width());
-    const auto [y, h] = bildeAb(vollAusschnitt.y(), vollAusschnitt.height(), voll.height(), quelle.Height());
+    if (!istVoll(quelle, voll)) {
+        QImage skaliert(groesse, QImage::Format_RGB32);
+        if (skaliert.isNull())
+            throw std::bad_alloc();
+        streckeVerkleinert(quelle, voll, vollAusschnitt, skaliert, QRect(QPoint(0, 0), groesse));
+        return skaliert;
+    }
     // A view of the decoded pixels: the crop costs no copy.
-    const QImage ausschnitt = quelle.ansicht(QRect(x, y, w, h));
+    const QImage ausschnitt = quelle.ansicht(vollAusschnitt);
     if (ausschnitt.isNull())
         return QImage();
     QImage skaliert = ausschnitt.size() == groesse
@@ -87,7 +105,7 @@ void maleRaender(QImage& bild, const QRect& ziel, const QColor& farbe)
 NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, const Passgeometrie& g,
                      const QColor& farbe)
 {
-    const bool vollstaendig = quelle.Width() == voll.width() && quelle.Height() == voll.height();
+    const bool vollstaendig = istVoll(quelle, voll);
     NeuesBild ergebnis;
     if (vollstaendig && voll == QSize(TW, TH)) {
         ergebnis.bild = quelle.kopie();
@@ -98,7 +116,7 @@ NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, co
     }
 
     const QRect ganz(0, 0, TW, TH);
-    if (!g.unskaliert && g.ziel == ganz) {
+    if (vollstaendig && !g.unskaliert && g.ziel == ganz) {
         // The scaled picture is the cell's bitmap itself.
         ergebnis.bild = skaliereAusschnitt(quelle, voll, g.quelle, ganz.size());
         return ergebnis;
@@ -107,8 +125,13 @@ NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, co
     QImage bild(std::max(TW, 0), std::max(TH, 0), QImage::Format_RGB32);
     if (bild.isNull() && TW > 0 && TH > 0)
         throw std::bad_alloc();
-    bild.fill(Qt::white);
-    if (g.unskaliert && vollstaendig) {
+    if (g.ziel != ganz)
+        bild.fill(Qt::white);
+    if (!vollstaendig) {
+        // Scaled straight into the cell's bitmap.
+        if (!g.ziel.isEmpty())
+            streckeVerkleinert(quelle, voll, g.quelle, bild, g.ziel.intersected(ganz));
+    } else if (g.unskaliert) {
         QPainter p(&bild);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(g.ziel.topLeft(), quelle.ansicht());
