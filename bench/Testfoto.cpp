@@ -44,17 +44,29 @@ void schreibeTestfoto(const QString& pfad, int breite, int hoehe, unsigned saat)
         f = {ort(zufall) * breite, ort(zufall) * hoehe, (0.05f + ort(zufall) * 0.2f) * breite,
              {ort(zufall) * 160 - 80, ort(zufall) * 160 - 80, ort(zufall) * 160 - 80}};
 
+    // A blob's weight exp(-(dx² + dy²) / r²) splits into a column and a row
+    // factor: precomputing the column factors keeps large photos quick to write.
+    std::vector<float> spaltenFaktor(flecken.size() * std::size_t(breite));
+    for (std::size_t f = 0; f < flecken.size(); ++f)
+        for (int x = 0; x < breite; ++x) {
+            const float dx = x - flecken[f].x;
+            spaltenFaktor[f * breite + x] = std::exp(-dx * dx / (flecken[f].r * flecken[f].r));
+        }
     std::vector<JSAMPLE> zeile(std::size_t(breite) * 3);
+    std::vector<float> zeilenFaktor(flecken.size());
     while (c.next_scanline < c.image_height) {
         const int y = int(c.next_scanline);
+        for (std::size_t f = 0; f < flecken.size(); ++f) {
+            const float dy = y - flecken[f].y;
+            zeilenFaktor[f] = std::exp(-dy * dy / (flecken[f].r * flecken[f].r));
+        }
         for (int x = 0; x < breite; ++x) {
             float kanal[3] = {60.0f + 120.0f * x / breite, 80.0f + 100.0f * y / hoehe,
                               180.0f - 90.0f * (x + y) / (breite + hoehe)};
-            for (const Fleck& f : flecken) {
-                const float dx = x - f.x, dy = y - f.y;
-                const float w = std::exp(-(dx * dx + dy * dy) / (f.r * f.r));
+            for (std::size_t f = 0; f < flecken.size(); ++f) {
+                const float w = zeilenFaktor[f] * spaltenFaktor[f * breite + x];
                 for (int k = 0; k < 3; ++k)
-                    kanal[k] += f.staerke[k] * w;
+                    kanal[k] += flecken[f].staerke[k] * w;
             }
             for (int k = 0; k < 3; ++k)
                 zeile[std::size_t(x) * 3 + k] = JSAMPLE(std::clamp(kanal[k] + rauschen(zufall), 0.0f, 255.0f));

@@ -14,10 +14,9 @@ class Arbeitsbitmap;
 // every rectangle is computed from the full size and only mapped onto the
 // decoded pixels at the end.
 
-// The fewest eighths (1 .. 8) of a W x H picture at which the part each
-// geometry uses stays at least twice its destination in each direction, so
-// that shrinking it loses no visible detail; 8 where a picture is drawn
-// unscaled or not shrunk that much. W, H >= 1.
+// The fewest eighths (1, 2, 4 or 8) of a W x H picture at which the part
+// each geometry uses stays at least twice its destination in each direction, so that shrinking it loses no visible detail; 8 where a
+// picture is drawn unscaled or not shrunk that much. W, H >= 1.
 int achtelFuerZiele(int W, int H, const std::vector<Passgeometrie>& geometrien);
 
 // The part vollAusschnitt of the full-size picture, scaled smoothly to groesse

@@ -1,0 +1,274 @@
+// The deal against its floor, on 30 generated photo-like JPEGs of 12 and of
+// 2 megapixels: (a) every file decoded once at full size with bare libjpeg on
+// all cores; (b) the plain sequential path, two full renderings per picture on
+// one thread; (c) the deal as built, through the main window's activation.
+// Prints (c)/(a), (b)/(c) and the deal's peak memory.
+
+#include "app/Unit1.h"
+#include "bench/Testfoto.h"
+#include "board/Austeiler.h"
+#include "board/Bilddateiname.h"
+#include "pictures/BildDarstellung.h"
+#include "pictures/Bildarbeitsobjekte.h"
+#include "pictures/Vorausdarsteller.h"
+#include "platform/BildHalter.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Meldungen.h"
+#include "platform/Systemfarben.h"
+#include "platform/TImage.h"
+#include "platform/Uhr.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int bilder = 30;
+constexpr int laeufe = 3;
+
+class StilleMeldungen final : public Meldungen {
+public:
+    void fehler(const QString& t) override { letzte = t; }
+    void warnung(const QString& t) override { letzte = t; }
+    void hinweis(const QString& t) override { letzte = t; }
+    void programmfehler(const QString& t) override { letzte = t; }
+    QString letzte;
+};
+
+QString dateiname(int k)
+{
+    return bilddateiname(k / 2 + 1, k % 2 == 1);
+}
+
+void schreibeSpiel(const QString& ordner)
+{
+    QFile f(ordner + QStringLiteral("/Paarlix.ini"));
+    f.open(QIODevice::WriteOnly);
+    const QList<QByteArray> werte = {"1016,734", "3:4", "6,5", "auto", "10,10", "400", "0", "1", "1", "A\nB", "0"};
+    for (const QByteArray& w : werte)
+        f.write("# Einstellung\n" + w + "\n");
+    QImage rueckseite(200, 200, QImage::Format_RGB32);
+    rueckseite.fill(Qt::white);
+    rueckseite.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
+}
+
+// Kilobytes of a /proc/self/status entry such as "VmHWM:" or "VmRSS:".
+long long statusKb(const char* schluessel)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& zeile : f.readAll().split('\n'))
+        if (zeile.startsWith(schluessel))
+            return zeile.mid(int(qstrlen(schluessel))).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+// Starts a new peak: the kernel resets VmHWM to the current RSS.
+void setzeSpitzeZurueck()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+// libjpeg alone: full size, BGRX into a buffer that is reused.
+void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
+{
+    std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
+    jpeg_decompress_struct c {};
+    jpeg_error_mgr fehler {};
+    c.err = jpeg_std_error(&fehler);
+    jpeg_create_decompress(&c);
+    jpeg_stdio_src(&c, datei);
+    jpeg_read_header(&c, TRUE);
+    c.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&c);
+    const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
+    puffer.resize(zeilenlaenge * c.output_height);
+    while (c.output_scanline < c.output_height) {
+        JSAMPROW z = puffer.data() + zeilenlaenge * c.output_scanline;
+        jpeg_read_scanlines(&c, &z, 1);
+    }
+    jpeg_finish_decompress(&c);
+    jpeg_destroy_decompress(&c);
+    std::fclose(datei);
+}
+
+double median(const std::function<void()>& lauf)
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < laeufe; ++i) {
+        QElapsedTimer uhr;
+        uhr.start();
+        lauf();
+        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    return zeiten[zeiten.size() / 2];
+}
+
+// (a) Every file once, full size, one thread per core taking the next file.
+void bodenDekodieren(int kerne)
+{
+    std::atomic<int> naechste{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kerne; ++t)
+        threads.emplace_back([&] {
+            std::vector<unsigned char> puffer;
+            for (int k = naechste++; k < bilder; k = naechste++)
+                rohDekodieren(dateiname(k), puffer);
+        });
+    for (std::thread& t : threads)
+        t.join();
+}
+
+// (b) The plain path: each picture rendered twice, one after the other.
+void sequentiellAusteilen(QSize karte, QSize gross)
+{
+    Bildarbeitsobjekte arbeit;
+    StilleMeldungen meldungen;
+    MersenneZufall zufall(3);
+    Austeiler austeiler(6, 5, zufall);
+    std::vector<std::unique_ptr<TBildHalter>> halter;
+    while (!austeiler.fertig()) {
+        const Austeilschritt s = austeiler.naechster();
+        halter.push_back(std::make_unique<TBildHalter>(karte.width(), karte.height()));
+        BildDarstellung(*halter.back(), s.Dateiname, QString(), arbeit, meldungen);
+        halter.push_back(std::make_unique<TBildHalter>(gross.width(), gross.height()));
+        BildDarstellung(*halter.back(), s.Dateiname, QString(), arbeit, meldungen);
+    }
+}
+
+// The deal's pipeline alone, without the window, with or without reduced-scale decoding.
+void pipelineAusteilen(QSize karte, QSize gross, bool verkleinert)
+{
+    Vorausdarsteller::Auftrag auftrag;
+    for (int k = 0; k < bilder; ++k)
+        auftrag.dateinamen.push_back(dateiname(k));
+    auftrag.ziele = {karte, gross};
+    auftrag.randfarbe = buttonFaceFarbe();
+    auftrag.verkleinert = verkleinert;
+    const int kerne = Vorausdarsteller::kerne();
+    Vorausdarsteller voraus(std::move(auftrag), kerne, 2 * kerne);
+    MersenneZufall zufall(3);
+    Austeiler austeiler(6, 5, zufall);
+    std::vector<std::unique_ptr<TBildHalter>> halter;
+    while (!austeiler.fertig()) {
+        const Austeilschritt s = austeiler.naechster();
+        const Mehrfachdarstellung d = voraus.hole(s.k);
+        for (std::size_t i = 0; i < 2; ++i) {
+            halter.push_back(std::make_unique<TBildHalter>(i ? gross.width() : karte.width(),
+                                                           i ? gross.height() : karte.height()));
+            uebernimmBild(*halter.back(), d.bilder[i], auftrag.randfarbe);
+        }
+    }
+}
+
+struct Fenstermessung {
+    double ms = 0;
+    long long spitzeKb = 0; // peak RSS above the RSS before the window was built
+    QSize karte, gross;
+    bool ok = false;
+};
+
+// (c) The deal as built: the main window's activation builds the board and deals.
+Fenstermessung fensterAusteilen()
+{
+    StilleMeldungen meldungen;
+    Fehlerbehandlung::setMeldungen(&meldungen);
+    MonotoneUhr uhr;
+    Fenstermessung m;
+    const long long vorher = statusKb("VmRSS:");
+    setzeSpitzeZurueck();
+    {
+        TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(2));
+        QElapsedTimer t;
+        t.start();
+        form.show();
+        QCoreApplication::processEvents();
+        m.ms = double(t.nsecsElapsed()) / 1e6;
+        m.ok = meldungen.letzte.isEmpty() && form.aufgebaut();
+        m.karte = QSize(form.Einstellungen.KartenBreite, form.Einstellungen.KartenHoehe);
+        m.gross = form.Image1->size();
+        m.spitzeKb = statusKb("VmHWM:") - vorher;
+    }
+    Fehlerbehandlung::setMeldungen(nullptr);
+    return m;
+}
+
+void messe(int breite, int hoehe)
+{
+    QTemporaryDir ordner;
+    std::printf("\n%d photo-like %d x %d JPEGs (%.1f megapixels, quality 90, baseline):\n", bilder, breite, hoehe,
+                breite * hoehe / 1e6);
+    std::vector<std::thread> schreiber;
+    const int kerne = Vorausdarsteller::kerne();
+    for (int t = 0; t < kerne; ++t)
+        schreiber.emplace_back([&, t] {
+            for (int k = t; k < bilder; k += kerne)
+                schreibeTestfoto(ordner.filePath(dateiname(k)), breite, hoehe, unsigned(k + 1));
+        });
+    for (std::thread& t : schreiber)
+        t.join();
+    schreibeSpiel(ordner.path());
+    QDir::setCurrent(ordner.path());
+
+    bodenDekodieren(kerne); // warms the file cache
+    const double a = median([&] { bodenDekodieren(kerne); });
+    Fenstermessung c;
+    std::vector<double> cZeiten;
+    for (int i = 0; i < laeufe; ++i) {
+        const Fenstermessung m = fensterAusteilen();
+        cZeiten.push_back(m.ms);
+        if (i == 0 || m.spitzeKb > c.spitzeKb)
+            c = m;
+    }
+    std::sort(cZeiten.begin(), cZeiten.end());
+    c.ms = cZeiten[cZeiten.size() / 2];
+    const double b = median([&] { sequentiellAusteilen(c.karte, c.gross); });
+    const double ohne = median([&] { pipelineAusteilen(c.karte, c.gross, false); });
+    const double mit = median([&] { pipelineAusteilen(c.karte, c.gross, true); });
+
+    const double gerendert = 4.0 * bilder * (c.karte.width() * c.karte.height() + c.gross.width() * c.gross.height());
+    const double dekodiert = 4.0 * breite * hoehe;
+    std::printf("  card %d x %d, large %d x %d, fitted; %d cores; median of %d runs\n", c.karte.width(),
+                c.karte.height(), c.gross.width(), c.gross.height(), kerne, laeufe);
+    std::printf("  (a) floor: each file decoded once, full size, bare libjpeg, all cores   %8.0f ms\n", a);
+    std::printf("  (b) plain sequential path: two full renderings per picture, one core    %8.0f ms\n", b);
+    std::printf("  (c) the deal as built (window activation, layout and cells included)    %8.0f ms%s\n", c.ms,
+                c.ok ? "" : "  FAILED");
+    std::printf("      its pipeline alone, reduced-scale decoding                          %8.0f ms\n", mit);
+    std::printf("      its pipeline alone, full-size decoding                              %8.0f ms  (/a = %.2f)\n",
+                ohne, ohne / a);
+    std::printf("  (c)/(a) = %.2f   (b)/(c) = %.2f\n", c.ms / a, b / c.ms);
+    std::printf("  peak memory of the deal: %.1f MB above the RSS before it; rendered pictures %.1f MB, one full-size "
+                "decode %.1f MB per worker: bound 1.1 x %.1f + %d x %.1f = %.1f MB\n",
+                c.spitzeKb / 1024.0, gerendert / 1048576.0, dekodiert / 1048576.0, gerendert / 1048576.0, kerne,
+                dekodiert / 1048576.0, (1.1 * gerendert + kerne * dekodiert) / 1048576.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    messe(4000, 3000);
+    messe(1632, 1224);
+    return 0;
+}
