@@ -177,3 +177,41 @@ TEST_F(JpegDekodiererTest, scansWithoutDataOverALargePictureAreRefused)
     EXPECT_TRUE(text.contains(pfad)) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("mehr als %1 Durchgänge").arg(erlaubt))) << text.toStdString();
 }
+
+// Rule: a picture too large to decode whole within the memory bound is decoded at a reduced scale,
+// up to 200 megapixels (16384 x 12288, a phone's photo); beyond 2^28 pixels, or where libjpeg's
+// own memory would pass its cap (a progressive grey 16000 x 16000 of a few bytes), it is refused.
+TEST_F(JpegDekodiererTest, largePicturesAreDecodedScaledWithinTheMemoryBound)
+{
+    struct Fall {
+        const char* name;
+        int breite, hoehe;
+        bool progressiv;
+        bool gezeigt;
+    };
+    const Fall faelle[] = {
+        {"200 megapixels", 16384, 12288, false, true},
+        {"past 2^28 pixels", 16384, 16385, false, false},
+        {"progressive bomb", 16000, 16000, true, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QByteArray daten = jpegBytes(muster(16, 16), {90, f.progressiv, f.progressiv});
+        setzeSofGroesse(daten, f.breite, f.hoehe);
+        const QString pfad = datei(QStringLiteral("gross.jpg"), daten);
+        QSize voll;
+        QString text;
+        try {
+            voll = dekodierer.dekodiere(pfad, bild);
+        } catch (const EPaarlixFehler& e) {
+            text = e.text();
+        }
+        EXPECT_EQ(text.isEmpty(), f.gezeigt) << text.toStdString();
+        if (f.gezeigt) {
+            EXPECT_EQ(voll, QSize(f.breite, f.hoehe));
+            EXPECT_LE(4LL * bild.Width() * bild.Height(), JpegDekodierer::maxBildBytes);
+            EXPECT_EQ(bild.Width(), f.breite * JpegDekodierer::achtelImSpeicher(f.breite, f.hoehe) / 8);
+        }
+        EXPECT_LE(4LL * bild.kapazitaet(), JpegDekodierer::maxBildBytes);
+    }
+}
