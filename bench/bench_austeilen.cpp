@@ -33,6 +33,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <malloc.h>
 
 namespace {
 
@@ -192,6 +193,8 @@ Fenstermessung fensterAusteilen()
     Fehlerbehandlung::setMeldungen(&meldungen);
     MonotoneUhr uhr;
     Fenstermessung m;
+    // Memory freed by earlier runs goes back first, so that the peak counts this deal only.
+    malloc_trim(0);
     const long long vorher = statusKb("VmRSS:");
     setzeSpitzeZurueck();
     {

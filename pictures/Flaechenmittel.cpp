@@ -52,33 +52,35 @@ void mittleFlaeche(const QImage& quelle, const QRectF& von, QImage& ziel, const 
     const std::vector<Spanne> zeilen = spannen(von.y(), von.height(), nach.height(), quelle.height());
     const int links = spalten.front().anfang;
     const int rechts = spalten.back().anfang + int(spalten.back().anteile.size());
-    std::vector<float> summe(std::size_t(rechts - links) * 3);
+    // Four bytes per pixel (B, G, R, X): plain byte loops the compiler vectorises.
+    const std::size_t bytes = std::size_t(rechts - links) * 4;
+    std::vector<float> summe(bytes);
 
     for (int y = 0; y < nach.height(); ++y) {
         // Rows first: the weighted mean of the source rows this row covers.
-        std::fill(summe.begin(), summe.end(), 0.0f);
         const Spanne& zs = zeilen[std::size_t(y)];
+        float* s = summe.data();
         for (std::size_t j = 0; j < zs.anteile.size(); ++j) {
             const float w = zs.anteile[j];
-            const auto* p = reinterpret_cast<const std::uint32_t*>(quelle.constScanLine(zs.anfang + int(j))) + links;
-            float* s = summe.data();
-            for (int x = links; x < rechts; ++x, ++p, s += 3) {
-                s[0] += w * float((*p >> 16) & 0xFF);
-                s[1] += w * float((*p >> 8) & 0xFF);
-                s[2] += w * float(*p & 0xFF);
-            }
+            const uchar* p = quelle.constScanLine(zs.anfang + int(j)) + std::size_t(links) * 4;
+            if (j == 0)
+                for (std::size_t i = 0; i < bytes; ++i)
+                    s[i] = w * float(p[i]);
+            else
+                for (std::size_t i = 0; i < bytes; ++i)
+                    s[i] += w * float(p[i]);
         }
         // Then the columns, straight into the destination row.
         auto* aus = reinterpret_cast<std::uint32_t*>(ziel.scanLine(nach.top() + y)) + nach.left();
         for (int x = 0; x < nach.width(); ++x) {
             const Spanne& ss = spalten[std::size_t(x)];
-            const float* s = summe.data() + std::size_t(ss.anfang - links) * 3;
-            float r = 0, g = 0, b = 0;
+            const float* q = s + std::size_t(ss.anfang - links) * 4;
+            float b = 0, g = 0, r = 0;
             for (const float w : ss.anteile) {
-                r += w * s[0];
-                g += w * s[1];
-                b += w * s[2];
-                s += 3;
+                b += w * q[0];
+                g += w * q[1];
+                r += w * q[2];
+                q += 4;
             }
             const auto kanal = [](float v) { return std::uint32_t(std::clamp(int(v + 0.5f), 0, 255)); };
             aus[x] = 0xFF000000u | kanal(r) << 16 | kanal(g) << 8 | kanal(b);

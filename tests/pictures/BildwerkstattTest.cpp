@@ -76,8 +76,6 @@ TEST(Bildwerkstatt, reducedScaleDecodingKeepsTheQualityOfTheFullSizePath)
                 const QImage referenz = bildvergleich::lanczos(vollBild, g.quelle, g.ziel.size());
                 const double dbVoll = bildvergleich::psnr(voll.bilder[i].bild.copy(g.ziel), referenz);
                 const double dbKlein = bildvergleich::psnr(klein.bilder[i].bild.copy(g.ziel), referenz);
-                std::printf("  %s %-2s %dx%d: full %.2f dB, reduced %.2f dB\n",
-                            qPrintable(QFileInfo(datei).fileName()), modus, z.width(), z.height(), dbVoll, dbKlein);
                 EXPECT_GE(dbKlein, dbVoll - 1.0) << z.width() << "x" << z.height();
                 EXPECT_EQ(klein.bilder[i].bild.size(), z);
             }
