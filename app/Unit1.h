@@ -17,6 +17,7 @@
 class Ansagefeld;
 class Bildziel;
 struct Einstellungsergebnis;
+class QColor;
 class QKeyEvent;
 class Meldungen;
 class QLineEdit;
@@ -173,7 +174,8 @@ private:
     void zeigeFortschritt();
     void teileBilderAus();
     // Puts one dealt picture's finished renderings into its fresh controls.
-    void legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, std::initializer_list<Bildziel*> ziele);
+    void legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, const QColor& randfarbe,
+                    std::initializer_list<Bildziel*> ziele);
     void baueGruppenPanelsAuf();
     // Play helpers: the steps the move rules answer a click with, carried out.
     void fuehreAus(const Zugschritte& schritte, TImage* geklickt);

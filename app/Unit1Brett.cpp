@@ -163,7 +163,8 @@ void TForm1::teileBilderAus()
         auftrag.dateinamen.push_back(bilddateiname(k / 2 + 1, k % 2 == 1));
     auftrag.ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
     auftrag.modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
-    auftrag.randfarbe = buttonFaceFarbe();
+    const QColor knopf = buttonFaceFarbe();
+    auftrag.randfarbe = knopf;
     // The pictures are rendered ahead on every core while this thread deals
     // them in order; an error is rethrown here at its picture, and leaving
     // stops and joins the workers.
@@ -175,7 +176,7 @@ void TForm1::teileBilderAus()
         const int zeile = s.Ziel.Zeile;
         const int spalte = s.Ziel.Spalte;
         TImage* klein = KartenBilder[zeile][spalte];
-        legeBildAb(voraus.hole(s.k), s.Dateiname, {klein, GrossBilder[zeile][spalte]});
+        legeBildAb(voraus.hole(s.k), s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
         if (Einstellungen.Testmodus)
             KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;
@@ -187,7 +188,8 @@ void TForm1::teileBilderAus()
     PStatusBar->hide();
 }
 
-void TForm1::legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, std::initializer_list<Bildziel*> ziele)
+void TForm1::legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, const QColor& randfarbe,
+                        std::initializer_list<Bildziel*> ziele)
 {
     if (d.formatFehler) {
         for (std::size_t i = 0; i < ziele.size(); ++i)
@@ -196,5 +198,5 @@ void TForm1::legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, 
     }
     auto bild = d.bilder.begin();
     for (Bildziel* ziel : ziele)
-        uebernimmBild(*ziel, *bild++, buttonFaceFarbe());
+        uebernimmBild(*ziel, *bild++, randfarbe);
 }

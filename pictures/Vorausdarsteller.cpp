@@ -4,7 +4,8 @@
 #include <stdexcept>
 
 Vorausdarsteller::Vorausdarsteller(Auftrag auftrag, int arbeiter, int vorlauf)
-    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.dateinamen.size()))
+    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.dateinamen.size())),
+      fertig_(auftrag_.dateinamen.size())
 {
     const int anzahl = std::clamp(arbeiter, 1, std::max(1, int(auftrag_.dateinamen.size())));
     threads_.reserve(std::size_t(anzahl));
@@ -43,7 +44,14 @@ int Vorausdarsteller::kerne()
 
 void Vorausdarsteller::arbeite()
 {
-    Bildwerkstatt werkstatt;
+    // Nothing may leave a thread: a workshop that cannot be built fails each picture it takes.
+    std::unique_ptr<Bildwerkstatt> werkstatt;
+    std::exception_ptr ohneWerkstatt;
+    try {
+        werkstatt = std::make_unique<Bildwerkstatt>();
+    } catch (...) {
+        ohneWerkstatt = std::current_exception();
+    }
     std::unique_lock<std::mutex> sperre(mutex_);
     while (true) {
         arbeitFrei_.wait(sperre, [this] {
@@ -56,7 +64,9 @@ void Vorausdarsteller::arbeite()
 
         Ergebnis e;
         try {
-            e.darstellung = werkstatt.darstelle(auftrag_.dateinamen[k], auftrag_.ziele, auftrag_.modus,
+            if (!werkstatt)
+                std::rethrow_exception(ohneWerkstatt);
+            e.darstellung = werkstatt->darstelle(auftrag_.dateinamen[k], auftrag_.ziele, auftrag_.modus,
                                                 auftrag_.randfarbe, auftrag_.verkleinert);
         } catch (...) {
             e.fehler = std::current_exception();
@@ -66,7 +76,7 @@ void Vorausdarsteller::arbeite()
         sperre.lock();
         if (fehlgeschlagen)
             ersterFehler_ = std::min(ersterFehler_, k + 1);
-        fertig_.emplace(k, std::move(e));
+        fertig_[std::size_t(k)] = std::move(e);
         ergebnisDa_.notify_all();
     }
 }
@@ -75,14 +85,18 @@ Mehrfachdarstellung Vorausdarsteller::hole(int k)
 {
     std::unique_lock<std::mutex> sperre(mutex_);
     // A picture after a failed one is never rendered: asking for it is a caller's fault.
-    ergebnisDa_.wait(sperre, [&] { return fertig_.count(k) > 0 || k >= ersterFehler_ || k < genommen_; });
-    if (fertig_.count(k) == 0)
+    if (k < genommen_ || k >= int(fertig_.size()))
         throw std::logic_error("Vorausdarsteller: Bild außer der Reihe verlangt");
-    auto eintrag = fertig_.extract(k);
+    std::optional<Ergebnis>& platz = fertig_[std::size_t(k)];
+    ergebnisDa_.wait(sperre, [&] { return platz.has_value() || k >= ersterFehler_; });
+    if (!platz)
+        throw std::logic_error("Vorausdarsteller: Bild nach einem Fehler verlangt");
+    Ergebnis e = std::move(*platz);
+    platz.reset();
     genommen_ = k + 1;
     sperre.unlock();
     arbeitFrei_.notify_all();
-    if (eintrag.mapped().fehler)
-        std::rethrow_exception(eintrag.mapped().fehler);
-    return std::move(eintrag.mapped().darstellung);
+    if (e.fehler)
+        std::rethrow_exception(e.fehler);
+    return std::move(e.darstellung);
 }

@@ -8,8 +8,8 @@
 
 #include <condition_variable>
 #include <exception>
-#include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -59,6 +59,7 @@ private:
     int genommen_ = 0;   // pictures the caller has taken
     int ersterFehler_;   // no picture after a failed one is started
     bool halt_ = false;
-    std::map<int, Ergebnis> fertig_;
+    // One slot per picture, so that a finished worker never allocates under the lock.
+    std::vector<std::optional<Ergebnis>> fertig_;
     std::vector<std::thread> threads_;
 };
