@@ -1,4 +1,4 @@
-#include "Unit1Testfenster.h"
+#include "support/Testfenster.h"
 
 #include "board/Austeiler.h"
 #include "board/Bilddateiname.h"
@@ -82,7 +82,7 @@ TEST(Unit1Austeilen, DealMatchesRenderingEachPictureTwiceInOrder)
         });
         fenster.aktiviere();
         ASSERT_TRUE(form.aufgebaut());
-        ASSERT_TRUE(fenster.recorder.eintraege.empty());
+        ASSERT_TRUE(fenster.meldungen.eintraege.empty());
         const QSize karte(form.Einstellungen.KartenBreite, form.Einstellungen.KartenHoehe);
 
         SkriptZufall zufall({}, 11);
@@ -161,9 +161,9 @@ TEST(Unit1Austeilen, FirstFailingPictureInDealingOrderStopsTheDeal)
         Testfenster fenster;
         fenster.aktiviere();
         const TForm1& form = *fenster.form;
-        ASSERT_EQ(fenster.recorder.eintraege.size(), 1u);
-        const QString text = fenster.recorder.eintraege[0].text;
-        EXPECT_EQ(fenster.recorder.eintraege[0].art, QStringLiteral("programmfehler"));
+        ASSERT_EQ(fenster.meldungen.eintraege.size(), 1u);
+        const QString text = fenster.meldungen.eintraege[0].text;
+        EXPECT_EQ(fenster.meldungen.eintraege[0].art, QStringLiteral("programmfehler"));
         EXPECT_TRUE(text.startsWith(f.meldungsanfang)) << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("09a"))) << text.toStdString();
         EXPECT_EQ(form.ProgressBar1->value(), 13 * 100 / 30);
