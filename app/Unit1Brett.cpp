@@ -160,11 +160,11 @@ void TForm1::teileBilderAus()
     const int n = Einstellungen.Spalten * Einstellungen.Zeilen;
     Vorausdarsteller::Auftrag auftrag;
     for (int k = 0; k < n; ++k)
-        auftrag.dateinamen.push_back(bilddateiname(k / 2 + 1, k % 2 == 1));
-    auftrag.ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
-    auftrag.modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
+        auftrag.Dateinamen.push_back(bilddateiname(k / 2 + 1, k % 2 == 1));
+    auftrag.Ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
+    auftrag.Modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
     const QColor knopf = buttonFaceFarbe();
-    auftrag.randfarbe = knopf;
+    auftrag.Randfarbe = knopf;
     // The pictures are rendered ahead on every core while this thread deals
     // them in order; an error is rethrown here at its picture, and leaving
     // stops and joins the workers.
@@ -191,12 +191,12 @@ void TForm1::teileBilderAus()
 void TForm1::legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, const QColor& randfarbe,
                         std::initializer_list<Bildziel*> ziele)
 {
-    if (d.formatFehler) {
+    if (d.FormatFehler) {
         for (std::size_t i = 0; i < ziele.size(); ++i)
             meldungen_.warnung(formatMeldung(dateiname));
         return;
     }
-    auto bild = d.bilder.begin();
+    auto bild = d.Bilder.begin();
     for (Bildziel* ziel : ziele)
         uebernimmBild(*ziel, *bild++, randfarbe);
 }

@@ -175,10 +175,10 @@ void pipelineAusteilen(QSize karte, QSize gross, bool verkleinert)
 {
     Vorausdarsteller::Auftrag auftrag;
     for (int k = 0; k < bilder; ++k)
-        auftrag.dateinamen.push_back(dateiname(k));
-    auftrag.ziele = {karte, gross};
-    auftrag.randfarbe = buttonFaceFarbe();
-    auftrag.verkleinert = verkleinert;
+        auftrag.Dateinamen.push_back(dateiname(k));
+    auftrag.Ziele = {karte, gross};
+    auftrag.Randfarbe = buttonFaceFarbe();
+    auftrag.Verkleinert = verkleinert;
     const int kerne = Vorausdarsteller::kerne();
     Vorausdarsteller voraus(std::move(auftrag), kerne, 2 * kerne);
     MersenneZufall zufall(3);
@@ -190,7 +190,7 @@ void pipelineAusteilen(QSize karte, QSize gross, bool verkleinert)
         for (std::size_t i = 0; i < 2; ++i) {
             halter.push_back(std::make_unique<TBildHalter>(i ? gross.width() : karte.width(),
                                                            i ? gross.height() : karte.height()));
-            uebernimmBild(*halter.back(), d.bilder[i], auftrag.randfarbe);
+            uebernimmBild(*halter.back(), d.Bilder[i], auftrag.Randfarbe);
         }
     }
 }

@@ -9,7 +9,7 @@ Mehrfachdarstellung Bildwerkstatt::darstelle(const QString& dateiname, const std
     Mehrfachdarstellung ergebnis;
     const Bildformat format = bildformatVon(dateiname);
     if (format == Bildformat::Unbekannt) {
-        ergebnis.formatFehler = true;
+        ergebnis.FormatFehler = true;
         return ergebnis;
     }
 
@@ -30,20 +30,20 @@ Mehrfachdarstellung Bildwerkstatt::darstelle(const QString& dateiname, const std
 
     for (const QSize& z : ziele) {
         const Passgeometrie g = berechnePassgeometrie(voll.width(), voll.height(), z.width(), z.height(), modus);
-        ergebnis.bilder.push_back(zeichneNeu(quelle_, voll, z.width(), z.height(), g, randfarbe));
+        ergebnis.Bilder.push_back(zeichneNeu(quelle_, voll, z.width(), z.height(), g, randfarbe));
     }
     return ergebnis;
 }
 
 void uebernimmBild(Bildziel& ziel, const NeuesBild& bild, const QColor& randfarbe)
 {
-    ziel.setPicture(bild.bild);
-    if (bild.gleicheGroesse)
+    ziel.setzeBild(bild.Bild);
+    if (bild.GleicheGroesse)
         return;
-    Leinwand& canvas = ziel.Canvas();
+    Leinwand& canvas = ziel.leinwand();
     canvas.Stiftbreite = 0;
     canvas.Stiftfarbe = randfarbe;
     canvas.Pinselfarbe = randfarbe;
     canvas.Pinselstil = Qt::NoBrush;
-    ziel.Gezeichnet();
+    ziel.gezeichnet();
 }

@@ -15,9 +15,9 @@ class Bildziel;
 // What one picture file becomes for several targets of fresh image controls.
 struct Mehrfachdarstellung {
     // One finished picture per target, in the order the targets were given.
-    std::vector<NeuesBild> bilder;
+    std::vector<NeuesBild> Bilder;
     // The extension is neither JPG nor BMP: each target gets the format warning instead.
-    bool formatFehler = false;
+    bool FormatFehler = false;
 };
 
 // A decoder and a source bitmap of its own, reused for every picture: one per

@@ -112,17 +112,17 @@ NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, co
     const bool vollstaendig = istVoll(quelle, voll);
     NeuesBild ergebnis;
     if (vollstaendig && voll == QSize(TW, TH)) {
-        ergebnis.bild = quelle.kopie();
-        if (ergebnis.bild.isNull() && TW > 0 && TH > 0)
+        ergebnis.Bild = quelle.kopie();
+        if (ergebnis.Bild.isNull() && TW > 0 && TH > 0)
             throw std::bad_alloc();
-        ergebnis.gleicheGroesse = true;
+        ergebnis.GleicheGroesse = true;
         return ergebnis;
     }
 
     const QRect ganz(0, 0, TW, TH);
     if (vollstaendig && !g.unskaliert && g.ziel == ganz) {
         // The scaled picture is the cell's bitmap itself.
-        ergebnis.bild = skaliereAusschnitt(quelle, voll, g.quelle, ganz.size());
+        ergebnis.Bild = skaliereAusschnitt(quelle, voll, g.quelle, ganz.size());
         return ergebnis;
     }
 
@@ -148,6 +148,6 @@ NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, co
                         std::size_t(sichtbar.width()) * 4);
     }
     maleRaender(bild, g.ziel, farbe);
-    ergebnis.bild = bild;
+    ergebnis.Bild = bild;
     return ergebnis;
 }

@@ -29,10 +29,10 @@ void maleRaender(QImage& bild, const QRect& ziel, const QColor& farbe);
 // The finished picture of a target of TW x TH that held no picture yet, as
 // the plain rendering leaves it: taken over, centred, cropped or fitted, with
 // margins in farbe. Scales straight into the result where the picture fills it.
-// gleicheGroesse tells the take-over path (canvas untouched) from the others.
+// GleicheGroesse tells the take-over path (canvas untouched) from the others.
 struct NeuesBild {
-    QImage bild;
-    bool gleicheGroesse = false;
+    QImage Bild;
+    bool GleicheGroesse = false;
 };
 NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, const Passgeometrie& g,
                      const QColor& farbe);

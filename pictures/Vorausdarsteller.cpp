@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 Vorausdarsteller::Vorausdarsteller(Auftrag auftrag, int arbeiter, int vorlauf)
-    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.dateinamen.size())),
-      fertig_(auftrag_.dateinamen.size())
+    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.Dateinamen.size())),
+      fertig_(auftrag_.Dateinamen.size())
 {
-    const int anzahl = std::clamp(arbeiter, 1, std::max(1, int(auftrag_.dateinamen.size())));
+    const int anzahl = std::clamp(arbeiter, 1, std::max(1, int(auftrag_.Dateinamen.size())));
     threads_.reserve(std::size_t(anzahl));
     try {
         for (int i = 0; i < anzahl; ++i)
@@ -66,8 +66,8 @@ void Vorausdarsteller::arbeite()
         try {
             if (!werkstatt)
                 std::rethrow_exception(ohneWerkstatt);
-            e.darstellung = werkstatt->darstelle(auftrag_.dateinamen[k], auftrag_.ziele, auftrag_.modus,
-                                                auftrag_.randfarbe, auftrag_.verkleinert);
+            e.darstellung = werkstatt->darstelle(auftrag_.Dateinamen[k], auftrag_.Ziele, auftrag_.Modus,
+                                                auftrag_.Randfarbe, auftrag_.Verkleinert);
         } catch (...) {
             e.fehler = std::current_exception();
         }

@@ -21,11 +21,11 @@
 class Vorausdarsteller {
 public:
     struct Auftrag {
-        QStringList dateinamen;   // picture k is dateinamen[k]
-        std::vector<QSize> ziele; // every picture is rendered for each of these
-        QString modus;
-        QColor randfarbe;
-        bool verkleinert = true;  // reduced-scale decoding where the targets allow it
+        QStringList Dateinamen;   // picture k is Dateinamen[k]
+        std::vector<QSize> Ziele; // every picture is rendered for each of these
+        QString Modus;
+        QColor Randfarbe;
+        bool Verkleinert = true;  // reduced-scale decoding where the targets allow it
     };
 
     // arbeiter >= 1 threads; vorlauf >= 1 pictures ready or in work beyond the one taken.

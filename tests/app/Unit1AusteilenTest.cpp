@@ -77,7 +77,7 @@ TEST(Unit1Austeilen, DealMatchesRenderingEachPictureTwiceInOrder)
             int belegt = 0;
             for (int z = 0; z < zeilen; ++z)
                 for (int s = 0; s < spalten; ++s)
-                    belegt += form.PaarNummern[z][s] != -1 && !form.KartenBilder[z][s]->Picture().isNull();
+                    belegt += form.PaarNummern[z][s] != -1 && !form.KartenBilder[z][s]->bild().isNull();
             fortschritt.emplace_back(wert, belegt);
         });
         fenster.aktiviere();
@@ -104,18 +104,18 @@ TEST(Unit1Austeilen, DealMatchesRenderingEachPictureTwiceInOrder)
             TBildHalter gross(form.Image1->width(), form.Image1->height());
             BildDarstellung(klein, s.Dateiname, modus, arbeit, meldungen);
             BildDarstellung(gross, s.Dateiname, modus, arbeit, meldungen);
-            const QImage& gedealtKlein = form.KartenBilder[z][sp]->Picture();
-            const QImage& gedealtGross = form.GrossBilder[z][sp]->Picture();
+            const QImage& gedealtKlein = form.KartenBilder[z][sp]->bild();
+            const QImage& gedealtGross = form.GrossBilder[z][sp]->bild();
             if (!f.verkleinert) {
-                EXPECT_EQ(gedealtKlein, klein.Picture());
-                EXPECT_EQ(gedealtGross, gross.Picture());
+                EXPECT_EQ(gedealtKlein, klein.bild());
+                EXPECT_EQ(gedealtGross, gross.bild());
                 continue;
             }
             JpegDekodierer dekodierer;
             Arbeitsbitmap voll;
             dekodierer.dekodiere(ordner.pfad(s.Dateiname), voll);
-            const std::pair<const QImage*, const QImage*> paare[] = {{&gedealtKlein, &klein.Picture()},
-                                                                     {&gedealtGross, &gross.Picture()}};
+            const std::pair<const QImage*, const QImage*> paare[] = {{&gedealtKlein, &klein.bild()},
+                                                                     {&gedealtGross, &gross.bild()}};
             for (const auto& [gedealt, einzeln] : paare) {
                 const Passgeometrie g =
                     berechnePassgeometrie(voll.Width(), voll.Height(), gedealt->width(), gedealt->height(), modus);
@@ -174,8 +174,8 @@ TEST(Unit1Austeilen, FirstFailingPictureInDealingOrderStopsTheDeal)
         for (int z = 0; z < 5; ++z)
             for (int s = 0; s < 6; ++s) {
                 belegt += form.PaarNummern[z][s] != -1;
-                EXPECT_EQ(form.KartenBilder[z][s]->Picture().isNull(), form.PaarNummern[z][s] == -1);
-                EXPECT_EQ(form.GrossBilder[z][s]->Picture().isNull(), form.PaarNummern[z][s] == -1);
+                EXPECT_EQ(form.KartenBilder[z][s]->bild().isNull(), form.PaarNummern[z][s] == -1);
+                EXPECT_EQ(form.GrossBilder[z][s]->bild().isNull(), form.PaarNummern[z][s] == -1);
             }
         EXPECT_EQ(belegt, 13);
     }

@@ -67,17 +67,17 @@ TEST(Bildwerkstatt, reducedScaleDecodingKeepsTheQualityOfTheFullSizePath)
             const QImage vollBild = werkstatt.quelle().kopie();
             const Mehrfachdarstellung klein = werkstatt.darstelle(datei, spielziele, m, Qt::gray, true);
             verkleinert += werkstatt.quelle().Width() < vollBild.width();
-            ASSERT_EQ(voll.bilder.size(), spielziele.size());
-            ASSERT_EQ(klein.bilder.size(), spielziele.size());
+            ASSERT_EQ(voll.Bilder.size(), spielziele.size());
+            ASSERT_EQ(klein.Bilder.size(), spielziele.size());
             for (std::size_t i = 0; i < spielziele.size(); ++i) {
                 const QSize z = spielziele[i];
                 const Passgeometrie g = berechnePassgeometrie(vollBild.width(), vollBild.height(), z.width(),
                                                               z.height(), m);
                 const QImage referenz = bildvergleich::lanczos(vollBild, g.quelle, g.ziel.size());
-                const double dbVoll = bildvergleich::psnr(voll.bilder[i].bild.copy(g.ziel), referenz);
-                const double dbKlein = bildvergleich::psnr(klein.bilder[i].bild.copy(g.ziel), referenz);
+                const double dbVoll = bildvergleich::psnr(voll.Bilder[i].Bild.copy(g.ziel), referenz);
+                const double dbKlein = bildvergleich::psnr(klein.Bilder[i].Bild.copy(g.ziel), referenz);
                 EXPECT_GE(dbKlein, dbVoll - 1.0) << z.width() << "x" << z.height();
-                EXPECT_EQ(klein.bilder[i].bild.size(), z);
+                EXPECT_EQ(klein.Bilder[i].Bild.size(), z);
             }
         }
     }
