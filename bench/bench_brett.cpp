@@ -1,12 +1,8 @@
 // Building the board: creating a 100 x 100 board's cells with the card back,
-// one card turn's show/hide on it, and the deal of a 6 x 5 board of
-// 12-megapixel photos beside a bare decode of each file.
+// and one card turn's show/hide on it. The deal of photos is measured by
+// bench_austeilen.
 
 #include "app/Unit1.h"
-#include "bench/Testfoto.h"
-#include "board/Bilddateiname.h"
-#include "pictures/Arbeitsbitmap.h"
-#include "pictures/JpegDekodierer.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Meldungen.h"
 #include "platform/TImage.h"
@@ -50,18 +46,6 @@ void schreibeKartentext(const QString& ordner)
         for (int x = 30; x < 170; ++x)
             bild.setPixel(x, y, qRgb(200, 30, 30));
     bild.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
-}
-
-// Kilobytes of a /proc/self/status entry such as "VmHWM:" or "VmRSS:".
-long long statusKb(const char* schluessel)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& zeile : f.readAll().split('\n'))
-        if (zeile.startsWith(schluessel))
-            return zeile.mid(int(qstrlen(schluessel))).trimmed().split(' ').first().toLongLong();
-    return -1;
 }
 
 void grossesBrett()
@@ -122,56 +106,6 @@ void grossesBrett()
     Fehlerbehandlung::setMeldungen(nullptr);
 }
 
-void austeilen()
-{
-    QTemporaryDir dir;
-    constexpr int breite = 4000;
-    constexpr int hoehe = 3000;
-    std::printf("\nwriting 30 photo-like %d x %d JPEGs ...\n", breite, hoehe);
-    for (int k = 0; k < 30; ++k) {
-        schreibeTestfoto(dir.path() + QLatin1Char('/') + bilddateiname(k / 2 + 1, k % 2 == 1), breite, hoehe,
-                         unsigned(k + 1));
-    }
-    schreibeIni(dir.path(), "1016,734", "3:4", "6,5", "auto", "10,10");
-    schreibeKartentext(dir.path());
-    QDir::setCurrent(dir.path());
-
-    QElapsedTimer t;
-    t.start();
-    {
-        JpegDekodierer dekodierer;
-        Arbeitsbitmap bitmap;
-        for (int k = 0; k < 30; ++k)
-            dekodierer.dekodiere(bilddateiname(k / 2 + 1, k % 2 == 1), bitmap);
-    }
-    const double dekodierenMs = t.nsecsElapsed() / 1e6;
-
-    GezaehlteMeldungen meldungen;
-    Fehlerbehandlung::setMeldungen(&meldungen);
-    MonotoneUhr uhr;
-    const long long rssVorher = statusKb("VmRSS:");
-    TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(2));
-    t.restart();
-    form.show(); // the activation deals the pictures
-    QCoreApplication::processEvents();
-    const double austeilenMs = t.nsecsElapsed() / 1e6;
-    const bool ok = meldungen.letzte.isEmpty() && form.aufgebaut();
-    const long long spitzeKb = statusKb("VmHWM:");
-    const long long rssNachher = statusKb("VmRSS:");
-
-    const double bildBytes = 4.0 * (form.Einstellungen.KartenBreite * form.Einstellungen.KartenHoehe
-                                    + form.Image1->width() * form.Image1->height());
-    std::printf("6 x 5 deal of 30 photos (each decoded twice, card %d x %d, large %d x %d): %.0f ms%s\n",
-                form.Einstellungen.KartenBreite, form.Einstellungen.KartenHoehe, form.Image1->width(),
-                form.Image1->height(), austeilenMs, ok ? "" : " (FAILED)");
-    std::printf("  bare libjpeg decode of the 30 files once: %.0f ms; deal / decode = %.2f (2 decodes per picture)\n",
-                dekodierenMs, austeilenMs / dekodierenMs);
-    std::printf("  memory kept per dealt cell: %.0f KB (RSS growth / 30); its two pictures: %.0f KB; "
-                "peak RSS of the process %.0f MB\n",
-                (rssNachher - rssVorher) / 30.0, bildBytes / 1024.0, spitzeKb / 1024.0);
-    Fehlerbehandlung::setMeldungen(nullptr);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -180,6 +114,5 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     grossesBrett();
-    austeilen();
     return 0;
 }
