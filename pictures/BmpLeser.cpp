@@ -1,6 +1,7 @@
 #include "pictures/BmpLeser.h"
 
 #include "pictures/Bildfehler.h"
+#include "pictures/Kanalbits.h"
 #include "platform/PaarlixFehler.h"
 
 #include <QBuffer>
@@ -8,7 +9,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 
@@ -76,14 +76,9 @@ void pruefeRle(const QByteArray& d, qsizetype pos, long long breite, long long h
     }
 }
 
-// Colour masks of a file whose pixels are bit fields: red, green, blue, alpha.
-struct Farbmasken {
-    std::uint32_t m[4] = {0, 0, 0, 0};
-};
-
 // The masks of a bit-field file, from behind the 40-byte header or inside a
 // longer one. Masks that are all zero or share bits describe no colours.
-Farbmasken pruefeMasken(const QByteArray& d, std::uint32_t kopfGroesse, std::uint32_t datenBeginn,
+Kanalmasken pruefeMasken(const QByteArray& d, std::uint32_t kopfGroesse, std::uint32_t datenBeginn,
                         std::uint32_t bits)
 {
     if (bits != 16 && bits != 32)
@@ -91,23 +86,23 @@ Farbmasken pruefeMasken(const QByteArray& d, std::uint32_t kopfGroesse, std::uin
     const std::uint32_t maskenEnde = 14 + 40 + 12;
     if (d.size() < maskenEnde || datenBeginn < maskenEnde)
         ungueltig();
-    Farbmasken f;
+    Kanalmasken f{};
     for (int k = 0; k < 3; ++k)
-        f.m[k] = u32(d, 54 + 4 * k);
+        f[k] = u32(d, 54 + 4 * k);
     if (kopfGroesse >= 56)
-        f.m[3] = u32(d, 66);
-    if ((f.m[0] | f.m[1] | f.m[2]) == 0)
+        f[3] = u32(d, 66);
+    if ((f[0] | f[1] | f[2]) == 0)
         ungueltig();
     for (int a = 0; a < 4; ++a)
         for (int b = a + 1; b < 4; ++b)
-            if ((f.m[a] & f.m[b]) != 0)
+            if ((f[a] & f[b]) != 0)
                 ungueltig();
     return f;
 }
 
 // What the checks learnt about the pixels' channels; empty masks for files
 // whose channels are whole bytes or palette entries.
-Farbmasken pruefeKopf(const QByteArray& d, const QString& dateiname)
+Kanalmasken pruefeKopf(const QByteArray& d, const QString& dateiname)
 {
     const qsizetype laenge = d.size();
     if (laenge < 18 || d[0] != 'B' || d[1] != 'M')
@@ -153,14 +148,14 @@ Farbmasken pruefeKopf(const QByteArray& d, const QString& dateiname)
     if (breite * zeilen > grenze / 4)
         throw EPaarlixFehler(textZuGross(dateiname, breite, zeilen));
 
-    Farbmasken masken;
+    Kanalmasken masken{};
     switch (kompression) {
     case bmpUnkomprimiert:
     case bmpBitfelder: {
         if (kompression == bmpBitfelder)
             masken = pruefeMasken(d, kopfGroesse, datenBeginn, bits);
         else if (bits == 16)
-            masken = {{0x7C00, 0x03E0, 0x001F, 0}};
+            masken = {0x7C00, 0x03E0, 0x001F, 0};
         const long long zeilenlaenge = (breite * bits + 31) / 32 * 4;
         if (datenBeginn + zeilenlaenge * zeilen > laenge)
             ungueltig();
@@ -174,44 +169,6 @@ Farbmasken pruefeKopf(const QByteArray& d, const QString& dateiname)
         return masken;
     default:
         ungueltig();
-    }
-}
-
-// Qt widens a channel of n < 8 bits by shifting, so that white in a 16-bit
-// file comes out as (248, 252, 248). White must stay white: repeat the
-// channel's bits downwards instead, as if its top bits were the whole value.
-void wiederholeKanalbits(QImage& bild, const Farbmasken& masken)
-{
-    const int verschiebung[4] = {16, 8, 0, 24};
-    std::uint8_t tabelle[4][256];
-    bool noetig = false;
-    for (int k = 0; k < 4; ++k) {
-        const int n = std::popcount(masken.m[k]);
-        for (int v = 0; v < 256; ++v) {
-            int neu = v;
-            if (n > 0 && n < 8) {
-                const int wert = v >> (8 - n);
-                neu = 0;
-                for (int s = 8 - n; s > -n; s -= n)
-                    neu |= s >= 0 ? wert << s : wert >> -s;
-            }
-            tabelle[k][v] = std::uint8_t(neu);
-        }
-        noetig = noetig || (n > 0 && n < 8);
-    }
-    if (!noetig)
-        return;
-    const int kanaele = bild.hasAlphaChannel() ? 4 : 3;
-    for (int y = 0; y < bild.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
-        for (int x = 0; x < bild.width(); ++x) {
-            QRgb p = zeile[x];
-            for (int k = 0; k < kanaele; ++k) {
-                const std::uint32_t alt = (p >> verschiebung[k]) & 0xFF;
-                p = (p & ~(0xFFu << verschiebung[k])) | std::uint32_t(tabelle[k][alt]) << verschiebung[k];
-            }
-            zeile[x] = p;
-        }
     }
 }
 
@@ -232,7 +189,7 @@ QImage leseBmp(const QString& dateiname)
         throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
     datei.close();
 
-    const Farbmasken masken = pruefeKopf(daten, dateiname);
+    const Kanalmasken masken = pruefeKopf(daten, dateiname);
 
     QBuffer puffer(&daten);
     puffer.open(QIODevice::ReadOnly);
