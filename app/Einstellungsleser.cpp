@@ -2,9 +2,8 @@
 
 #include "app/Einstellungstext.h"
 #include "app/Einstellungswerte.h"
+#include "platform/Lesedatei.h"
 #include "platform/Meldungen.h"
-
-#include <QFile>
 
 #include <cmath>
 #include <optional>
@@ -364,16 +363,18 @@ Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt, const QLoc
 
 Einstellungsergebnis leseEinstellungsdatei(const QString& pfad, const QLocale& zahlenformat)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
+    Lesedatei datei(pfad);
+    QByteArray inhalt;
+    const Lesedatei::Lesen gelesen =
+        datei.offen() ? datei.liesAlles(inhalt, GroessteDateigroesse) : Lesedatei::Lesen::Fehler;
+    if (gelesen == Lesedatei::Lesen::Fehler) {
         Einstellungsergebnis ergebnis;
         ergebnis.einstellungsFehler = true;
         ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::DateiFehlt;
         ergebnis.meldung = QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden.");
         return ergebnis;
     }
-    const QByteArray inhalt = datei.read(GroessteDateigroesse + 1);
-    if (inhalt.size() > GroessteDateigroesse) {
+    if (gelesen == Lesedatei::Lesen::ZuGross) {
         Einstellungsergebnis ergebnis;
         ergebnis.einstellungsFehler = true;
         ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::Fehlerbox;

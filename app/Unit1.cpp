@@ -52,7 +52,8 @@ TForm1::~TForm1()
 void TForm1::FormCreate()
 {
     EinstellungsFehler = false;
-    const Einstellungsergebnis e = leseEinstellungsdatei(QStringLiteral("Paarlix.ini"));
+    Ordner = Spieldateien(QStringLiteral("."));
+    const Einstellungsergebnis e = leseEinstellungsdatei(Ordner.pfad(QStringLiteral("Paarlix.ini")));
     Einstellungen = e.werte;
     // The window's backing store is the first memory a setting asks for: it
     // comes with showing the window, so a window that cannot fit is never set.
@@ -188,6 +189,7 @@ void TForm1::baueSpielAuf()
     if (!zufall_)
         zufall_ = std::make_unique<MersenneZufall>(MersenneZufall::seedAusUhrzeit());
     Arbeitsobjekte = std::make_unique<Bildarbeitsobjekte>();
+    Arbeitsobjekte->Ordner = Ordner;
     if (!legeFensterAn())
         return;
     if (!pruefeSpeicher())

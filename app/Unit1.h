@@ -5,6 +5,7 @@
 #include "play/Ansagen.h"
 #include "play/Fokusbewegung.h"
 #include "play/Zugzustand.h"
+#include "platform/Spieldateien.h"
 #include "platform/Rollfenster.h"
 #include "platform/Zufallsquelle.h"
 
@@ -87,6 +88,10 @@ public:
     TLabel* Label10 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label3 = nullptr;
+
+    // The current working folder, listed once when the window is created:
+    // every game file is looked up in it.
+    Spieldateien Ordner;
 
     // Settings.
     Spieleinstellungen Einstellungen;

@@ -100,7 +100,7 @@ void TForm1::brichAufbauAb(const QString& meldung)
 
 void TForm1::zeichneKartenrueckseiteIn(TImage* ruecken)
 {
-    const QImage overlay = leseBmp(QStringLiteral("Kartentext.bmp"));
+    const QImage overlay = leseBmp(QStringLiteral("Kartentext.bmp"), Ordner);
     zeichneKartenrueckseite(overlay, Einstellungen.FormatX, Einstellungen.FormatY, Einstellungen.KartenBreite,
                             Einstellungen.KartenHoehe, Arbeitsobjekte->RueckseitenMuster,
                             Arbeitsobjekte->KartentextBitmap);
@@ -165,6 +165,7 @@ void TForm1::teileBilderAus()
     auftrag.Modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
     const QColor knopf = buttonFaceFarbe();
     auftrag.Randfarbe = knopf;
+    auftrag.Ordner = Ordner;
     // The pictures are rendered ahead on every core while this thread deals
     // them in order; an error is rethrown here at its picture, and leaving
     // stops and joins the workers.

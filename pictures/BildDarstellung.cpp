@@ -69,11 +69,11 @@ Bildformat bildformatVon(const QString& dateiname)
 }
 
 QSize dekodiereNachName(const QString& dateiname, bool bmp, JpegDekodierer& dekodierer, Arbeitsbitmap& ziel,
-                        const JpegDekodierer::Achtelwahl& wahl)
+                        const JpegDekodierer::Achtelwahl& wahl, const Spieldateien& ordner)
 {
     if (!bmp)
-        return dekodierer.dekodiere(dateiname, ziel, wahl);
-    ziel.uebernimm(leseBmp(dateiname));
+        return dekodierer.dekodiere(dateiname, ziel, wahl, ordner);
+    ziel.uebernimm(leseBmp(dateiname, ordner));
     return QSize(ziel.Width(), ziel.Height());
 }
 
@@ -102,7 +102,7 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
     arbeit.ZielBitmap.setzeBreite(TW);
 
     // The format follows the name alone.
-    const QSize voll = dekodiereNachName(dateiname, bmp, arbeit.JpegDecoder, arbeit.QuellBitmap);
+    const QSize voll = dekodiereNachName(dateiname, bmp, arbeit.JpegDecoder, arbeit.QuellBitmap, {}, arbeit.Ordner);
 
     const Arbeitsbitmap& quelle = arbeit.QuellBitmap;
     const int W = voll.width();

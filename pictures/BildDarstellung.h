@@ -31,4 +31,4 @@ QString formatMeldung(const QString& dateiname);
 // Decodes a JPEG (at the scale wahl chooses) or a BMP file into ziel and
 // returns the picture's full size. Throws as BildDarstellung does.
 QSize dekodiereNachName(const QString& dateiname, bool bmp, JpegDekodierer& dekodierer, Arbeitsbitmap& ziel,
-                        const JpegDekodierer::Achtelwahl& wahl = {});
+                        const JpegDekodierer::Achtelwahl& wahl = {}, const Spieldateien& ordner = Spieldateien());

@@ -2,6 +2,7 @@
 
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/JpegDekodierer.h"
+#include "platform/Spieldateien.h"
 
 #include <QImage>
 
@@ -13,4 +14,5 @@ struct Bildarbeitsobjekte {
     QImage RueckseitenMuster;     // card-back pattern
     QImage KartentextBitmap;      // card-back overlay and finished card back
     JpegDekodierer JpegDecoder;   // reads and decodes JPEG files
+    Spieldateien Ordner;          // where the pictures are looked up; unlisted: names are paths
 };

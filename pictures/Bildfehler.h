@@ -6,4 +6,6 @@
 // inserted in one pass, so a '%' in it stays as it is.
 QString textNichtOeffnenbar(const QString& dateiname);
 QString textZuGross(const QString& dateiname, long long breite, long long hoehe);
+// A file refused by its length before it is read; grenze in bytes.
+QString textDateiZuGross(const QString& dateiname, qint64 grenze);
 QString textKeinePixel(const QString& dateiname, long long breite, long long hoehe);

@@ -4,7 +4,8 @@
 #include "platform/Bildziel.h"
 
 Mehrfachdarstellung Bildwerkstatt::darstelle(const QString& dateiname, const std::vector<QSize>& ziele,
-                                             const QString& modus, const QColor& randfarbe, bool verkleinert)
+                                             const QString& modus, const QColor& randfarbe, bool verkleinert,
+                                             const Spieldateien& ordner)
 {
     Mehrfachdarstellung ergebnis;
     const Bildformat format = bildformatVon(dateiname);
@@ -26,7 +27,7 @@ Mehrfachdarstellung Bildwerkstatt::darstelle(const QString& dateiname, const std
             return achtelFuerZiele(W, H, geometrien);
         };
     }
-    const QSize voll = dekodiereNachName(dateiname, format == Bildformat::Bmp, dekodierer_, quelle_, wahl);
+    const QSize voll = dekodiereNachName(dateiname, format == Bildformat::Bmp, dekodierer_, quelle_, wahl, ordner);
 
     for (const QSize& z : ziele) {
         const Passgeometrie g = berechnePassgeometrie(voll.width(), voll.height(), z.width(), z.height(), modus);

@@ -28,8 +28,10 @@ public:
     // held none; with verkleinert, libjpeg decodes at the smallest scale that
     // keeps every target sharp (every rectangle still from the full size).
     // Throws what BildDarstellung throws.
+    // The file is looked up in ordner.
     Mehrfachdarstellung darstelle(const QString& dateiname, const std::vector<QSize>& ziele, const QString& modus,
-                                  const QColor& randfarbe, bool verkleinert);
+                                  const QColor& randfarbe, bool verkleinert,
+                                  const Spieldateien& ordner = Spieldateien());
 
     const Arbeitsbitmap& quelle() const { return quelle_; }
 

@@ -5,7 +5,6 @@
 #include "platform/PaarlixFehler.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
@@ -179,15 +178,20 @@ void pruefeBmpDaten(const QByteArray& d, const QString& dateiname)
     pruefeKopf(d, dateiname);
 }
 
-QImage leseBmp(const QString& dateiname)
+QImage leseBmp(const QString& dateiname, const Spieldateien& ordner)
 {
-    QFile datei(dateiname);
-    if (!datei.open(QIODevice::ReadOnly))
+    Lesedatei datei = ordner.oeffne(dateiname);
+    if (!datei.offen())
         throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
-    QByteArray daten = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
+    QByteArray daten;
+    switch (datei.liesAlles(daten, GroessteBmpDatei)) {
+    case Lesedatei::Lesen::Gelesen:
+        break;
+    case Lesedatei::Lesen::ZuGross:
+        throw EPaarlixFehler(textDateiZuGross(dateiname, GroessteBmpDatei));
+    case Lesedatei::Lesen::Fehler:
         throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
-    datei.close();
+    }
 
     const Kanalmasken masken = pruefeKopf(daten, dateiname);
 

@@ -4,13 +4,10 @@
 #include "pictures/Bildfehler.h"
 #include "platform/PaarlixFehler.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <csetjmp>
 #include <new>
 #include <cstdio>
-#include <sys/stat.h>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -194,17 +191,13 @@ JpegDekodierer::~JpegDekodierer()
     jpeg_destroy_decompress(&k_->cinfo);
 }
 
-QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl)
+QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl,
+                                const Spieldateien& ordner)
 {
     JpegKontext& k = *k_;
-    std::FILE* datei = std::fopen(QFile::encodeName(dateiname).constData(), "rb");
+    std::FILE* datei = ordner.oeffne(dateiname).alsStream();
     if (!datei)
         throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
-    struct stat info {};
-    if (fstat(fileno(datei), &info) != 0 || !S_ISREG(info.st_mode)) {
-        std::fclose(datei);
-        throw EPaarlixFehler(textNichtOeffnenbar(dateiname));
-    }
     const Aufraeumer aufraeumer(k, datei);
 
     k.grund = JpegKontext::keiner;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Spieldateien.h"
+
 #include <QSize>
 #include <QString>
 
@@ -12,7 +14,8 @@ struct JpegKontext;
 // Decodes JPEG files with libjpeg into 24-bit colour (default decompression
 // parameters, block smoothing on), at full size unless the caller or the
 // memory bound asks for a scale of M/8. One libjpeg object is created once
-// and reused for every file.
+// and reused for every file. Decoders share nothing: one per thread may run
+// at the same time.
 class JpegDekodierer {
 public:
     // More scans than this in a progressive file are refused.
@@ -41,12 +44,14 @@ public:
     JpegDekodierer(const JpegDekodierer&) = delete;
     JpegDekodierer& operator=(const JpegDekodierer&) = delete;
 
-    // ziel becomes the decoded picture (Format_RGB32 layout) at the scale wahl
-    // chooses (full size without it), or smaller where memory asks for it.
-    // Returns the full size, from which every rectangle is computed. Throws
-    // EPaarlixFehler: "Datei %s kann nicht geöffnet werden", "JPEG-Fehlernr. %d",
-    // or a refusal of a picture too large, empty or with too many scans.
-    QSize dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl = {});
+    // ziel becomes the decoded picture of the file dateiname, found through
+    // ordner (Format_RGB32 layout), at the scale wahl chooses (full size
+    // without it), or smaller where memory asks for it. Returns the full size,
+    // from which every rectangle is computed. Throws EPaarlixFehler, always
+    // with the name looked for: "Datei %s kann nicht geöffnet werden",
+    // "JPEG-Fehlernr. %d", or a refusal of a picture too large, empty or with too many scans.
+    QSize dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl = {},
+                    const Spieldateien& ordner = Spieldateien());
 
 private:
     std::unique_ptr<JpegKontext> k_;

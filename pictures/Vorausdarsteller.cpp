@@ -67,7 +67,7 @@ void Vorausdarsteller::arbeite()
             if (!werkstatt)
                 std::rethrow_exception(ohneWerkstatt);
             e.darstellung = werkstatt->darstelle(auftrag_.Dateinamen[k], auftrag_.Ziele, auftrag_.Modus,
-                                                auftrag_.Randfarbe, auftrag_.Verkleinert);
+                                                auftrag_.Randfarbe, auftrag_.Verkleinert, auftrag_.Ordner);
         } catch (...) {
             e.fehler = std::current_exception();
         }

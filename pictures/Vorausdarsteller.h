@@ -26,6 +26,7 @@ public:
         QString Modus;
         QColor Randfarbe;
         bool Verkleinert = true;  // reduced-scale decoding where the targets allow it
+        Spieldateien Ordner;      // where the files are looked up; read by every worker
     };
 
     // arbeiter >= 1 threads; vorlauf >= 1 pictures ready or in work beyond the one taken.

@@ -390,6 +390,28 @@ TEST(Unit1Austeilen, aMissingPictureStopsTheDeal)
             EXPECT_EQ(f.KartenBilder[z][s]->bild().isNull(), f.PaarNummern[z][s] == -1) << z << "," << s;
 }
 
+// Names as cameras write them are found: settings, card back and pictures in any letter case,
+// pictures also ending in .jpeg; the whole board is dealt without a message.
+TEST(Unit1Austeilen, namesAsCamerasWriteThemAreFound)
+{
+    Spielordner ordner;
+    schreibeOrdner(ordner);
+    const auto benenneUm = [&](const QString& von, const QString& nach) {
+        ASSERT_TRUE(QFile::rename(ordner.pfad(von), ordner.pfad(nach))) << von.toStdString();
+    };
+    benenneUm(QStringLiteral("Paarlix.ini"), QStringLiteral("PAARLIX.INI"));
+    benenneUm(QStringLiteral("Kartentext.bmp"), QStringLiteral("kartentext.BMP"));
+    for (int k = 0; k < N; ++k) {
+        const QString name = QStringLiteral("%1%2.jpg").arg(k / 2 + 1, 2, 10, QLatin1Char('0')).arg(k % 2 ? 'b' : 'a');
+        benenneUm(name, k % 3 ? name.toUpper() : name.chopped(4) + QStringLiteral(".Jpeg"));
+    }
+    Testfenster fenster;
+    fenster.aktiviere();
+    EXPECT_TRUE(fenster.meldungen.eintraege.empty());
+    EXPECT_TRUE(fenster.form->aufgebaut());
+    EXPECT_EQ(gesetzteZellen(*fenster.form), N);
+}
+
 // In test mode every card back shows its cell's small picture.
 TEST_F(Brett, testModeShowsThePicturesOnTheBacks)
 {

@@ -3,6 +3,7 @@
 #include "pictures/Testbilder.h"
 #include "platform/PaarlixFehler.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -158,6 +159,15 @@ TEST_F(BmpLeserTest, emptyHugeAndMissingFilesSayWhy)
 
     const QString fehlt = ordner.filePath("fehlt.bmp");
     EXPECT_EQ(fehlerBeim(fehlt), QStringLiteral("Datei ") + fehlt + QStringLiteral(" kann nicht geöffnet werden"));
+
+    // A file over the size limit is refused before it is read (a sparse file: no disk is used).
+    QFile lang(ordner.filePath("lang.bmp"));
+    ASSERT_TRUE(lang.open(QIODevice::WriteOnly));
+    lang.write(bmp24(muster(3, 3)));
+    ASSERT_TRUE(lang.resize(GroessteBmpDatei + 1));
+    lang.close();
+    EXPECT_EQ(fehlerBeim(lang.fileName()),
+              QStringLiteral("Die Datei ") + lang.fileName() + QStringLiteral(" ist größer als 64 MB und wird nicht gelesen"));
 }
 
 TEST_F(BmpLeserTest, sizesAtTheEndsOfTheirFieldsAreTooLarge)
