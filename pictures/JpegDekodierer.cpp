@@ -1,11 +1,13 @@
 #include "pictures/JpegDekodierer.h"
 
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Ausrichtung.h"
 #include "pictures/Bildfehler.h"
 #include "platform/PaarlixFehler.h"
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstring>
 #include <new>
 #include <cstdio>
 
@@ -24,6 +26,9 @@ struct JpegKontext {
     Grund grund = keiner;
     int fehlernummer = 0;
     std::FILE* datei = nullptr;
+    // The first APP1 block that holds EXIF data; exifLaenge 0 while none.
+    unsigned char exif[0xFFFF];
+    std::size_t exifLaenge = 0;
     // Output of the decoding step.
     JSAMPLE* ausgabe = nullptr;
     std::size_t ausgabeZeilenlaenge = 0;
@@ -59,6 +64,51 @@ void fortschrittPruefen(j_common_ptr cinfo)
         k->grund = JpegKontext::zuVieleScans;
         std::longjmp(k->sprung, 1);
     }
+}
+
+// Takes n bytes from the source into ziel, or skips them when ziel is null.
+// The stdio source never suspends: at the file's end it supplies an end marker.
+void nimmBytes(j_decompress_ptr c, unsigned char* ziel, std::size_t n)
+{
+    jpeg_source_mgr* quelle = c->src;
+    if (!ziel) {
+        if (n > 0)
+            (*quelle->skip_input_data)(c, long(n));
+        return;
+    }
+    while (n > 0) {
+        if (quelle->bytes_in_buffer == 0)
+            (*quelle->fill_input_buffer)(c);
+        const std::size_t stueck = std::min(n, quelle->bytes_in_buffer);
+        std::memcpy(ziel, quelle->next_input_byte, stueck);
+        quelle->next_input_byte += stueck;
+        quelle->bytes_in_buffer -= stueck;
+        ziel += stueck;
+        n -= stueck;
+    }
+}
+
+// Keeps the first APP1 block that holds EXIF data and skips all others, so
+// that a file of many such blocks costs no memory.
+boolean leseApp1(j_decompress_ptr c)
+{
+    JpegKontext* k = kontextVon(reinterpret_cast<j_common_ptr>(c));
+    unsigned char laenge[2];
+    nimmBytes(c, laenge, 2);
+    const std::size_t inhalt = std::size_t(std::max((laenge[0] << 8 | laenge[1]) - 2, 0));
+    static constexpr unsigned char kennung[6] = {'E', 'x', 'i', 'f', 0, 0};
+    if (k->exifLaenge > 0 || inhalt < sizeof kennung) {
+        nimmBytes(c, nullptr, inhalt);
+        return TRUE;
+    }
+    nimmBytes(c, k->exif, sizeof kennung);
+    if (std::memcmp(k->exif, kennung, sizeof kennung) != 0) {
+        nimmBytes(c, nullptr, inhalt - sizeof kennung);
+        return TRUE;
+    }
+    nimmBytes(c, k->exif + sizeof kennung, inhalt - sizeof kennung);
+    k->exifLaenge = inhalt;
+    return TRUE;
 }
 
 // The steps below run under setjmp: plain data only, no destructors.
@@ -101,6 +151,7 @@ void schrittDekodieren(JpegKontext* k)
 void schrittAnlegen(JpegKontext* k)
 {
     jpeg_create_decompress(&k->cinfo);
+    jpeg_set_marker_processor(&k->cinfo, JPEG_APP0 + 1, leseApp1);
 }
 
 bool geschuetzt(JpegKontext* k, void (*schritt)(JpegKontext*))
@@ -171,7 +222,7 @@ int JpegDekodierer::erlaubteScans(long long breite, long long hoehe)
     return int(std::min<long long>(maxScans, maxScanPixel / std::max(1LL, breite * hoehe)));
 }
 
-JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>())
+JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>()), gedreht_(std::make_unique<Arbeitsbitmap>())
 {
     JpegKontext& k = *k_;
     k.cinfo.err = jpeg_std_error(&k.fehler);
@@ -204,6 +255,7 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     k.fehler.num_warnings = 0;
     k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
     k.datei = datei;
+    k.exifLaenge = 0;
 
     const auto fehlschlag = [&]() {
         if (k.grund == JpegKontext::zuVieleScans)
@@ -215,6 +267,8 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
 
     if (!geschuetzt(&k, schrittKopf))
         throw fehlschlag();
+    const int ausrichtung = exifAusrichtung(k.exif, k.exifLaenge);
+    const bool vertauscht = vertauschtSeiten(ausrichtung);
 
     const long long vollBreite = k.cinfo.image_width;
     const long long vollHoehe = k.cinfo.image_height;
@@ -223,7 +277,7 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     const int speicherAchtel = achtelImSpeicher(vollBreite, vollHoehe);
     if (vollBreite * vollHoehe > maxPixel || speicherAchtel == 0)
         throw EPaarlixFehler(textZuGross(dateiname, vollBreite, vollHoehe));
-    const int achtel = std::clamp(wahl ? wahl(int(vollBreite), int(vollHoehe)) : 8, 1, speicherAchtel);
+    const int achtel = std::clamp(!wahl ? 8 : vertauscht ? wahl(int(vollHoehe), int(vollBreite)) : wahl(int(vollBreite), int(vollHoehe)), 1, speicherAchtel);
     k.cinfo.scale_num = unsigned(achtel);
     if (!geschuetzt(&k, schrittAbmessungen))
         throw fehlschlag();
@@ -234,9 +288,11 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     // the work bitmap's rows.
     if (k.cinfo.output_components != 4)
         throw EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_CONVERSION_NOTIMPL)));
-    ziel.belegeNeu(int(breite), int(hoehe));
-    k.ausgabe = reinterpret_cast<JSAMPLE*>(ziel.zeile(0));
-    k.ausgabeZeilenlaenge = std::size_t(ziel.bytesProZeile());
+    // A picture turned by a quarter is decoded aside and then written upright into ziel.
+    Arbeitsbitmap& roh = vertauscht ? *gedreht_ : ziel;
+    roh.belegeNeu(int(breite), int(hoehe));
+    k.ausgabe = reinterpret_cast<JSAMPLE*>(roh.zeile(0));
+    k.ausgabeZeilenlaenge = std::size_t(roh.bytesProZeile());
 
     const bool cmyk = k.cinfo.out_color_space == JCS_CMYK;
     const bool adobe = k.cinfo.saw_Adobe_marker;
@@ -244,6 +300,11 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
         throw fehlschlag();
 
     if (cmyk)
-        cmykZuBgrx(ziel, adobe);
-    return QSize(int(vollBreite), int(vollHoehe));
+        cmykZuBgrx(roh, adobe);
+    // Upright before anything sees the picture: fitting and cropping use its upright size.
+    if (vertauscht)
+        richteAufQuer(roh, ausrichtung, ziel);
+    else
+        richteAufVorOrt(ziel, ausrichtung);
+    return vertauscht ? QSize(int(vollHoehe), int(vollBreite)) : QSize(int(vollBreite), int(vollHoehe));
 }

@@ -14,8 +14,9 @@ struct JpegKontext;
 // Decodes JPEG files with libjpeg into 24-bit colour (default decompression
 // parameters, block smoothing on), at full size unless the caller or the
 // memory bound asks for a scale of M/8. One libjpeg object is created once
-// and reused for every file. Decoders share nothing: one per thread may run
-// at the same time.
+// and reused for every file. The picture comes out turned or mirrored
+// upright as the file's EXIF orientation says. Decoders share nothing: one
+// per thread may run at the same time.
 class JpegDekodierer {
 public:
     // More scans than this in a progressive file are refused.
@@ -36,7 +37,7 @@ public:
     // The largest M <= 8 whose M/8 scale of the picture fits maxBildBytes; 0 if none.
     static int achtelImSpeicher(long long breite, long long hoehe);
 
-    // Given the full size, the eighths (1 .. 8) of it to decode at.
+    // Given the full upright size, the eighths (1 .. 8) of it to decode at.
     using Achtelwahl = std::function<int(int breite, int hoehe)>;
 
     JpegDekodierer();
@@ -44,9 +45,9 @@ public:
     JpegDekodierer(const JpegDekodierer&) = delete;
     JpegDekodierer& operator=(const JpegDekodierer&) = delete;
 
-    // ziel becomes the decoded picture of the file dateiname, found through
+    // ziel becomes the decoded, upright picture of the file dateiname, found through
     // ordner (Format_RGB32 layout), at the scale wahl chooses (full size
-    // without it), or smaller where memory asks for it. Returns the full size,
+    // without it), or smaller where memory asks for it. Returns the full upright size,
     // from which every rectangle is computed. Throws EPaarlixFehler, always
     // with the name looked for: "Datei %s kann nicht geöffnet werden",
     // "JPEG-Fehlernr. %d", or a refusal of a picture too large, empty or with too many scans.
@@ -55,4 +56,6 @@ public:
 
 private:
     std::unique_ptr<JpegKontext> k_;
+    // Pictures stored turned by a quarter are decoded here first.
+    std::unique_ptr<Arbeitsbitmap> gedreht_;
 };

@@ -217,4 +217,45 @@ QImage muster(int breite, int hoehe)
     return bild;
 }
 
+QByteArray mitApp1(const QByteArray& jpeg, const QByteArray& inhalt)
+{
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((inhalt.size() + 2) >> 8));
+    segment.append(char((inhalt.size() + 2) & 0xFF));
+    segment.append(inhalt);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+QByteArray exifTiff(const QList<ExifEintrag>& eintraege, bool motorola)
+{
+    const auto u16 = [motorola](QByteArray& d, int v) {
+        const char hoch = char((v >> 8) & 0xFF), tief = char(v & 0xFF);
+        d.append(motorola ? hoch : tief);
+        d.append(motorola ? tief : hoch);
+    };
+    const auto u32 = [&](QByteArray& d, quint32 v) {
+        u16(d, int(motorola ? v >> 16 : v & 0xFFFF));
+        u16(d, int(motorola ? v & 0xFFFF : v >> 16));
+    };
+    QByteArray d("Exif\0\0", 6);
+    d.append(motorola ? "MM" : "II");
+    u16(d, 42);
+    u32(d, 8);
+    u16(d, int(eintraege.size()));
+    for (const ExifEintrag& e : eintraege) {
+        u16(d, e.tag);
+        u16(d, e.typ);
+        u32(d, e.anzahl);
+        // A SHORT value sits left-justified in the four value bytes.
+        if (e.typ == 3 && e.anzahl == 1) {
+            u16(d, int(e.wert));
+            u16(d, 0);
+        } else {
+            u32(d, e.wert);
+        }
+    }
+    u32(d, 0);
+    return d;
+}
+
 } // namespace testbilder

@@ -43,6 +43,19 @@ QByteArray bmpRle8(int breite, int hoehe, const QByteArray& codes);
 // with three masks (red, green, blue) a bit-field file, else 5-5-5.
 QByteArray bmp16(int breite, int hoehe, const QList<quint16>& pixel, const QList<quint32>& masken = {});
 
+// One IFD entry of an EXIF block: tag, TIFF type (3 SHORT, 4 LONG), count
+// and the value field (the value itself, or an offset).
+struct ExifEintrag {
+    int tag = 0x0112;
+    int typ = 3;
+    quint32 anzahl = 1;
+    quint32 wert = 1;
+};
+// An APP1 block's data: "Exif\0\0", a TIFF header and one IFD holding eintraege.
+QByteArray exifTiff(const QList<ExifEintrag>& eintraege, bool motorola = false);
+// The JPEG with an APP1 segment of this content right after its start marker.
+QByteArray mitApp1(const QByteArray& jpeg, const QByteArray& inhalt);
+
 void schreibe(const QString& pfad, const QByteArray& daten);
 
 // A picture whose every pixel differs from its neighbours, so that

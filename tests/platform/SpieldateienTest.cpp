@@ -182,7 +182,7 @@ TEST(Spieldateien, fifosFoldersAndDevicesUnderGameFileNamesAreRefusedWithoutWait
     JpegDekodierer dekodierer;
     Arbeitsbitmap bild;
     for (const QString name : {"01a.jpg", "01b.jpg", "02a.jpg"})
-        EXPECT_EQ(fehlerBeim([&] { dekodierer.dekodiere(name, bild, dateien); }),
+        EXPECT_EQ(fehlerBeim([&] { dekodierer.dekodiere(name, bild, {}, dateien); }),
                   QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(name));
     EXPECT_FALSE(waechter.abgelaufen());
 }
