@@ -49,8 +49,8 @@ void TForm1::aktualisiereZugang()
     for (int g = 0; g < 2; ++g)
         if (GruppenPanels[g])
             GruppenPanels[g]->setAccessibleName(gruppenpanelName(gruppenName(g), Zug.stand().Punkte[g],
-                                                                 GruppenPanels[g]->farbe().has_value(),
-                                                                 Zug.anzahlGruppen() < 2 ? Zug.stand().Spielzuege : 0));
+                                                                 Zug.anzahlGruppen() >= 2 && GruppenPanels[g]->farbe().has_value(),
+                                                                 Zug.anzahlGruppen() < 2 && g == 0 ? Zug.stand().Spielzuege : 0));
 
     const Ansagestand jetzt = ansagestand();
     GefundenesPaar paar{bildnameVon(zug[0]), bildnameVon(zug[1])};

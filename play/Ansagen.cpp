@@ -7,13 +7,6 @@ QString spielzuegeText(int n)
 {
     return n == 1 ? QStringLiteral("1 Spielzug") : QStringLiteral("%1 Spielzüge").arg(n);
 }
-
-int gewinnendeGruppe(const Ansagestand& s)
-{
-    if (s.Punkte[0] == s.Punkte[1])
-        return -1;
-    return s.Punkte[0] > s.Punkte[1] ? 0 : 1;
-}
 } // namespace
 
 QString anDerReiheAnsage(const QString& name)
@@ -26,11 +19,9 @@ QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& 
     if (stand.AnzahlGruppen < 2)
         return stand.Spielzuege == 1 ? QStringLiteral("Spielende: alle Paare gefunden in 1 Spielzug.")
                                      : QStringLiteral("Spielende: alle Paare gefunden in %1 Spielzügen.").arg(stand.Spielzuege);
-    QString text = QStringLiteral("Spielende. %1: %2, %3: %4. ")
-                       .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
-    const int sieger = gewinnendeGruppe(stand);
-    text += sieger < 0 ? QStringLiteral("Unentschieden.") : QStringLiteral("%1 gewinnt.").arg(namen[sieger]);
-    return text;
+    // The points as the panels show them: the game names no winner.
+    return QStringLiteral("Spielende. %1: %2, %3: %4.")
+        .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
 }
 
 QString ansageNachKlick(const Ansagestand& vorher, const Ansagestand& nachher, const std::array<QString, 2>& namen,

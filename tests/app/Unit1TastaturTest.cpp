@@ -133,7 +133,7 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
         }
     }
     EXPECT_TRUE(f.Zug.stand().spielZuEnde(4, 3));
-    EXPECT_TRUE(f.Ansage->text().contains(QStringLiteral("Spielende. Anna: 0 Punkte, Ben: 12 Punkte. Ben gewinnt.")))
+    EXPECT_TRUE(f.Ansage->text().contains(QStringLiteral("Spielende. Anna: 0 Punkte, Ben: 12 Punkte.")))
         << qPrintable(f.Ansage->text());
     EXPECT_TRUE(t.meldungen.eintraege.empty());
 }
@@ -168,6 +168,13 @@ TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
     QKeyEvent gehalten(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(f.PKarten, &gehalten);
     EXPECT_TRUE(t.liegtVerdeckt({1, 3}));
+
+    // The single player's panel tells the moves; nobody's turn is marked.
+    taste(Qt::Key_Return);
+    const QString panel = name(zugang(f.GruppenPanels[0]));
+    EXPECT_TRUE(panel.startsWith(QStringLiteral("Einzelspieler, ")) && panel.endsWith(QStringLiteral(" Punkte, 1 Spielzug")))
+        << qPrintable(panel);
+    EXPECT_FALSE(name(zugang(f.GruppenPanels[1])).contains(QStringLiteral("an der Reihe")));
 }
 
 TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)
