@@ -46,7 +46,7 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
 
 TForm1::~TForm1()
 {
-    TImage::setKlickbeobachter(nullptr);
+    TImage::setzeKlickbeobachter(nullptr);
 }
 
 void TForm1::FormCreate()

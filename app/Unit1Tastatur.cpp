@@ -90,7 +90,7 @@ void TForm1::richteTastaturEin()
             karte->klicken();
     };
     meldeZellraster(PKarten, std::move(r));
-    TImage::setKlickbeobachter([this](TImage* geklickt) { nachKlick(geklickt); });
+    TImage::setzeKlickbeobachter([this](TImage* geklickt) { nachKlick(geklickt); });
 }
 
 TImage* TForm1::karteAn(Zelle z) const

@@ -154,7 +154,7 @@ void TImage::klicken()
         Fehlerbehandlung::ausfuehren([&] { beobachter(this); });
 }
 
-void TImage::setKlickbeobachter(std::function<void(TImage*)> beobachter)
+void TImage::setzeKlickbeobachter(std::function<void(TImage*)> beobachter)
 {
     klickbeobachter() = std::move(beobachter);
 }

@@ -29,7 +29,7 @@ public:
     // error handler, then tells the click observer.
     void klicken();
     // Told after every click on any image control, by mouse, key or screen reader.
-    static void setKlickbeobachter(std::function<void(TImage*)> beobachter);
+    static void setzeKlickbeobachter(std::function<void(TImage*)> beobachter);
 
 
 protected:
