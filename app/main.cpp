@@ -13,6 +13,7 @@ int main(int argc, char** argv)
         const Befehl befehl = befehlAus(argc, argv);
         if (const std::optional<int> ende = ohneFenster(befehl, argc, argv))
             return *ende;
+        schalteSkalierungAus();
         PaarlixApplication app(argc, argv);
         if (const std::optional<int> ende = betreteSpielordner(befehl))
             return *ende;

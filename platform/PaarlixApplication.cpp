@@ -15,3 +15,11 @@ bool PaarlixApplication::notify(QObject* receiver, QEvent* event)
     Fehlerbehandlung::ausfuehren([&] { ergebnis = QApplication::notify(receiver, event); });
     return ergebnis;
 }
+
+void schalteSkalierungAus()
+{
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // A global or per-screen factor would scale all the same.
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+}

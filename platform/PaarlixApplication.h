@@ -2,6 +2,11 @@
 
 #include <QApplication>
 
+// Device pixels whatever the desktop's scale (dpi or a scale factor): the
+// window's sizes are screen pixels and its fonts have pixel heights. Takes
+// effect only when called before the application object exists.
+void schalteSkalierungAus();
+
 // The application object. Its notify() is the last line of the top-level
 // error handler: nothing thrown inside an event handler crosses the event loop.
 class PaarlixApplication final : public QApplication {
