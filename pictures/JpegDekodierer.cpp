@@ -25,6 +25,10 @@ struct JpegKontext {
     std::jmp_buf sprung;
     Grund grund = keiner;
     int fehlernummer = 0;
+    // The file ended early: libjpeg warned and supplied an end marker.
+    bool abgeschnitten = false;
+    // The header was read: image_width and image_height belong to this file.
+    bool kopfGelesen = false;
     std::FILE* datei = nullptr;
     // The first APP1 block that holds EXIF data; exifLaenge 0 while none.
     unsigned char exif[0xFFFF];
@@ -52,8 +56,11 @@ void fehlerAusgang(j_common_ptr cinfo)
 // Warnings (a truncated file, say) do not stop the decode and show nothing.
 void meldungStill(j_common_ptr cinfo, int level)
 {
-    if (level < 0)
+    if (level < 0) {
         ++cinfo->err->num_warnings;
+        if (cinfo->err->msg_code == JWRN_JPEG_EOF)
+            kontextVon(cinfo)->abgeschnitten = true;
+    }
 }
 
 void fortschrittPruefen(j_common_ptr cinfo)
@@ -252,6 +259,8 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     const Aufraeumer aufraeumer(k, datei);
 
     k.grund = JpegKontext::keiner;
+    k.abgeschnitten = false;
+    k.kopfGelesen = false;
     k.fehler.num_warnings = 0;
     k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
     k.datei = datei;
@@ -262,11 +271,15 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
             return EPaarlixFehler(QStringLiteral("Das Bild \"%1\" hat mehr als %2 Durchgänge und wird nicht dargestellt")
                                       .arg(dateiname, QString::number(erlaubteScans(k.cinfo.image_width,
                                                                                     k.cinfo.image_height))));
-        return EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(k.fehlernummer));
+        // libjpeg's memory cap: the picture is too large for this program.
+        if (k.kopfGelesen && (k.fehlernummer == JERR_OUT_OF_MEMORY || k.fehlernummer == JERR_NO_BACKING_STORE))
+            return EPaarlixFehler(textZuGross(dateiname, k.cinfo.image_width, k.cinfo.image_height));
+        return EPaarlixFehler(textJpegFehler(dateiname, k.fehlernummer, k.abgeschnitten));
     };
 
     if (!geschuetzt(&k, schrittKopf))
         throw fehlschlag();
+    k.kopfGelesen = true;
     const int ausrichtung = exifAusrichtung(k.exif, k.exifLaenge);
     const bool vertauscht = vertauschtSeiten(ausrichtung);
 
@@ -287,7 +300,7 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     // Both BGRX and CMYK are 4 bytes per pixel: libjpeg writes straight into
     // the work bitmap's rows.
     if (k.cinfo.output_components != 4)
-        throw EPaarlixFehler(QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_CONVERSION_NOTIMPL)));
+        throw EPaarlixFehler(textJpegFehler(dateiname, JERR_CONVERSION_NOTIMPL, false));
     // A picture turned by a quarter is decoded aside and then written upright into ziel.
     Arbeitsbitmap& roh = vertauscht ? *gedreht_ : ziel;
     roh.belegeNeu(int(breite), int(hoehe));

@@ -150,7 +150,8 @@ TEST_F(BildDarstellungTest, formatFollowsTheNameNotTheContent)
     TestZiel ziel(40, 30);
     EXPECT_EQ(fehlerBeim(ziel, datei("jpeg.bmp", jpegBytes(muster(8, 8)))), QStringLiteral("Bitmap ist ungültig"));
     EXPECT_EQ(fehlerBeim(ziel, datei("bmp.jpg", bmp24(muster(8, 8)))),
-              QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_NO_SOI)));
+              QStringLiteral("JPEG-Fehlernr. %1.\n\rDatei: ").arg(int(JERR_NO_SOI)) + datei("bmp.jpg", bmp24(muster(8, 8)))
+                  + QStringLiteral("\n\rDie Datei ist kein JPEG-Bild, vielleicht ein umbenanntes Bild in einem anderen Format"));
     EXPECT_TRUE(ziel.bild().isNull());
     EXPECT_EQ(ziel.zeichnungen, 0);
     EXPECT_EQ(arbeit.ZielBitmap.Width(), 40);

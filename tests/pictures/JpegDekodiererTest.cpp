@@ -100,16 +100,39 @@ TEST_F(JpegDekodiererTest, truncatedFileDecodesWithoutError)
     EXPECT_EQ(bild.Height(), 64);
 }
 
-TEST_F(JpegDekodiererTest, libjpegErrorsCarryTheirMessageNumber)
+TEST_F(JpegDekodiererTest, libjpegErrorsNameTheirNumberTheFileAndWhatItMeans)
 {
-    // Content that is no JPEG gives libjpeg's own message number, and the decoder stays usable.
-    const QString bmp = datei("bild.jpg", bmp24(muster(4, 4)));
-    EXPECT_EQ(fehlerBeim(bmp), QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_NO_SOI)));
-    const QString leer = datei("leer.jpg", QByteArray());
-    EXPECT_EQ(fehlerBeim(leer), QStringLiteral("JPEG-Fehlernr. %1").arg(int(JERR_INPUT_EMPTY)));
+    // "JPEG-Fehlernr. N." stays the first line; the file's name and a short explanation follow, and
+    // the decoder stays usable.
     const QByteArray gut = jpegBytes(muster(20, 10));
-    const QString kopf = datei("kopf.jpg", gut.left(100));
-    EXPECT_TRUE(fehlerBeim(kopf).startsWith(QStringLiteral("JPEG-Fehlernr. ")));
+    QByteArray zwoelfBit = gut;
+    zwoelfBit[zwoelfBit.indexOf(QByteArray("\xFF\xC0", 2)) + 4] = 12;
+    const struct {
+        const char* name;
+        QByteArray daten;
+        int nummer;
+        QString erklaerung;
+    } faelle[] = {
+        {"bild.jpg", bmp24(muster(4, 4)), JERR_NO_SOI,
+         "Die Datei ist kein JPEG-Bild, vielleicht ein umbenanntes Bild in einem anderen Format"},
+        {"leer.jpg", QByteArray(), JERR_INPUT_EMPTY, "Die Datei ist leer"},
+        {"zwoelf.jpg", zwoelfBit, JERR_BAD_PRECISION,
+         "Das Bild hat 12 Bit je Farbwert; gelesen werden nur JPEG-Bilder mit 8 Bit"},
+        {"kopf.jpg", gut.left(100), -1, "Die Datei ist unvollständig: Ihr Ende fehlt"},
+        {"tabelle.jpg", gut.left(2) + QByteArray("\xFF\xC4\x00\x03\x00", 5) + gut.mid(2), -1,
+         "Das Bild ist beschädigt oder in einer ungewöhnlichen JPEG-Art gespeichert"},
+    };
+    for (const auto& f : faelle) {
+        const QString pfad = datei(f.name, f.daten);
+        const QStringList zeilen = fehlerBeim(pfad).split(QStringLiteral("\n\r"));
+        ASSERT_EQ(zeilen.size(), 3) << f.name;
+        if (f.nummer >= 0) {
+            EXPECT_EQ(zeilen[0], QStringLiteral("JPEG-Fehlernr. %1.").arg(f.nummer)) << f.name;
+        }
+        EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("JPEG-Fehlernr. "))) << f.name;
+        EXPECT_EQ(zeilen[1], QStringLiteral("Datei: ") + pfad);
+        EXPECT_EQ(zeilen[2], f.erklaerung) << f.name;
+    }
     EXPECT_EQ(fehlerBeim(datei("gut.jpg", gut)), QString());
     EXPECT_EQ(bild.Width(), 20);
 }
