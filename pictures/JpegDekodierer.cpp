@@ -226,7 +226,8 @@ int JpegDekodierer::achtelImSpeicher(long long breite, long long hoehe)
 
 int JpegDekodierer::erlaubteScans(long long breite, long long hoehe)
 {
-    return int(std::min<long long>(maxScans, maxScanPixel / std::max(1LL, breite * hoehe)));
+    return int(std::min<long long>(maxScans,
+                                   std::max<long long>(minScans, maxScanPixel / std::max(1LL, breite * hoehe))));
 }
 
 JpegDekodierer::JpegDekodierer() : k_(std::make_unique<JpegKontext>()), gedreht_(std::make_unique<Arbeitsbitmap>())

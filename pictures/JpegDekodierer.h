@@ -22,9 +22,12 @@ public:
     // More scans than this in a progressive file are refused.
     static constexpr int maxScans = 1000;
     // Scans times pixels beyond this are refused too: every scan walks the
-    // whole picture, even one that holds no data at all.
-    static constexpr long long maxScanPixel = 1LL << 34;
-    // The scans a picture of that size may have: maxScans for all but the largest.
+    // whole picture, even one that holds no data at all. About 64 scans of a
+    // 12-megapixel photo, which libjpeg walks in about a second; photos have ~10.
+    static constexpr long long maxScanPixel = 3LL << 28;
+    // Scans any picture may have, however large: more than photos use.
+    static constexpr int minScans = 16;
+    // The scans a picture of that size may have, minScans to maxScans.
     static int erlaubteScans(long long breite, long long hoehe);
     // Pictures with more pixels than this are refused: 16384 x 16384.
     static constexpr long long maxPixel = 1LL << 28;

@@ -178,6 +178,9 @@ TEST_F(JpegDekodiererTest, scansWithoutDataOverALargePictureAreRefused)
     const int erlaubt = JpegDekodierer::erlaubteScans(breite, hoehe);
     ASSERT_LT(erlaubt, JpegDekodierer::maxScans);
     ASSERT_EQ(JpegDekodierer::erlaubteScans(64, 64), JpegDekodierer::maxScans);
+    // A 12-megapixel photo may have a few dozen scans; the largest photos still the scans photos use.
+    EXPECT_EQ(JpegDekodierer::erlaubteScans(4000, 3000), 67);
+    EXPECT_EQ(JpegDekodierer::erlaubteScans(16384, 12288), JpegDekodierer::minScans);
 
     // Grey, one AC table whose only code starts a long run of empty blocks;
     // the scans carry no data at all, so libjpeg walks every block each time.
