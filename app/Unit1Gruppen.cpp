@@ -85,7 +85,7 @@ void TForm1::setzePunkte(int gruppe, int punkte)
 void TForm1::kuerzeGruppenname(int gruppe)
 {
     const TLabel* punkte = PunkteLabel[gruppe];
-    NamensLabel[gruppe]->setGekuerztenText(
+    NamensLabel[gruppe]->setzeGekuerztenText(
         Gruppennamen[gruppe], freieNamensbreite(NamensLabel[gruppe]->width(), punkte->textbreite(punkte->text())));
 }
 

@@ -131,8 +131,8 @@ void TForm1::erzeugeSpielerauswahl()
     BitBtn1 = new TBitBtn(QStringLiteral("Los  geht's"), p);
     BitBtn1->setGeometry(40, 488, 425, 57);
     BitBtn1->setFont(schrift(Arial, 19, true));
-    BitBtn1->setGlyph(QPixmap::fromImage(losGehtsBild()));
-    BitBtn1->Spacing = 20;
+    BitBtn1->setzeKnopfbild(QPixmap::fromImage(losGehtsBild()));
+    BitBtn1->Abstand = 20;
     connect(BitBtn1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     Panel18 = new TPanel(p);

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         int status = 1;
         Fehlerbehandlung::ausfuehren([&] {
             TForm1 form(meldungen, uhr);
-            meldungen.setElternfenster(&form);
+            meldungen.setzeElternfenster(&form);
             form.zeigen();
             status = app.exec();
             // A settings error or a refused board ends the program as a failure.

@@ -206,7 +206,7 @@ struct Fenstermessung {
 Fenstermessung fensterAusteilen()
 {
     StilleMeldungen meldungen;
-    Fehlerbehandlung::setMeldungen(&meldungen);
+    Fehlerbehandlung::setzeMeldungen(&meldungen);
     MonotoneUhr uhr;
     Fenstermessung m;
     // Memory freed by earlier runs goes back first, so that the peak counts this deal only.
@@ -226,7 +226,7 @@ Fenstermessung fensterAusteilen()
         m.gross = form.Image1->size();
         m.spitzeKb = statusKb("VmHWM:") - vorher;
     }
-    Fehlerbehandlung::setMeldungen(nullptr);
+    Fehlerbehandlung::setzeMeldungen(nullptr);
     return m;
 }
 

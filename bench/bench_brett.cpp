@@ -58,7 +58,7 @@ void grossesBrett()
     QDir::setCurrent(dir.path());
 
     GezaehlteMeldungen meldungen;
-    Fehlerbehandlung::setMeldungen(&meldungen);
+    Fehlerbehandlung::setzeMeldungen(&meldungen);
     MonotoneUhr uhr;
     TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(1));
     // The offscreen platform activates the window when it is shown: the build
@@ -103,7 +103,7 @@ void grossesBrett()
     const double mitMalenUs = t.nsecsElapsed() / 1e3 / 200;
     std::printf("one card turn on it: show/hide of picture and back %.1f us; with the immediate repaints %.1f us\n",
                 umschaltenUs, mitMalenUs);
-    Fehlerbehandlung::setMeldungen(nullptr);
+    Fehlerbehandlung::setzeMeldungen(nullptr);
 }
 
 } // namespace

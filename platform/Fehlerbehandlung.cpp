@@ -51,7 +51,7 @@ QString textVon(const std::exception_ptr& fehler)
 
 } // namespace
 
-void setMeldungen(Meldungen* meldungen) { aktuelleMeldungen = meldungen; }
+void setzeMeldungen(Meldungen* meldungen) { aktuelleMeldungen = meldungen; }
 Meldungen* meldungen() { return aktuelleMeldungen; }
 
 void melde(const std::exception_ptr& fehler) noexcept

@@ -12,14 +12,14 @@ class Meldungen;
 namespace Fehlerbehandlung {
 
 // The boxes that errors are shown in; set once at start (tests set a recorder).
-void setMeldungen(Meldungen* meldungen);
+void setzeMeldungen(Meldungen* meldungen);
 Meldungen* meldungen();
 
 // Sets the boxes for its own lifetime.
 class Meldungsziel {
 public:
-    explicit Meldungsziel(Meldungen& meldungen) { setMeldungen(&meldungen); }
-    ~Meldungsziel() { setMeldungen(nullptr); }
+    explicit Meldungsziel(Meldungen& meldungen) { setzeMeldungen(&meldungen); }
+    ~Meldungsziel() { setzeMeldungen(nullptr); }
     Meldungsziel(const Meldungsziel&) = delete;
     Meldungsziel& operator=(const Meldungsziel&) = delete;
 };

@@ -15,7 +15,7 @@ public:
 
     // The window the boxes are centred on; may be null. Forgotten when the
     // window is destroyed, so an error after it still finds no dangling parent.
-    void setElternfenster(QWidget* fenster) { eltern_ = fenster; }
+    void setzeElternfenster(QWidget* fenster) { eltern_ = fenster; }
 
 private:
     QPointer<QWidget> eltern_;

@@ -5,9 +5,9 @@
 
 TBitBtn::TBitBtn(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
 
-void TBitBtn::setGlyph(const QPixmap& glyph)
+void TBitBtn::setzeKnopfbild(const QPixmap& bild)
 {
-    glyph_ = glyph;
+    knopfbild_ = bild;
     update();
 }
 
@@ -23,14 +23,14 @@ void TBitBtn::paintEvent(QPaintEvent*)
 
     const QFontMetrics fm(font());
     const int textBreite = fm.horizontalAdvance(text());
-    const int glyphBreite = glyph_.isNull() ? 0 : glyph_.width();
-    const int abstand = glyph_.isNull() ? 0 : Spacing;
-    int x = (width() - glyphBreite - abstand - textBreite) / 2;
+    const int bildBreite = knopfbild_.isNull() ? 0 : knopfbild_.width();
+    const int abstand = knopfbild_.isNull() ? 0 : Abstand;
+    int x = (width() - bildBreite - abstand - textBreite) / 2;
     const bool gedrueckt = isDown();
     const int versatz = gedrueckt ? 1 : 0;
-    if (!glyph_.isNull()) {
-        p.drawPixmap(x + versatz, (height() - glyph_.height()) / 2 + versatz, glyph_);
-        x += glyphBreite + abstand;
+    if (!knopfbild_.isNull()) {
+        p.drawPixmap(x + versatz, (height() - knopfbild_.height()) / 2 + versatz, knopfbild_);
+        x += bildBreite + abstand;
     }
     const QRect textRect(x + versatz, versatz, textBreite + 1, height());
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

@@ -10,13 +10,13 @@ class TBitBtn final : public QPushButton {
 public:
     explicit TBitBtn(const QString& text, QWidget* parent = nullptr);
 
-    void setGlyph(const QPixmap& glyph);
-    const QPixmap& glyph() const { return glyph_; }
-    int Spacing = 4;
+    void setzeKnopfbild(const QPixmap& bild);
+    const QPixmap& knopfbild() const { return knopfbild_; }
+    int Abstand = 4;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap glyph_;
+    QPixmap knopfbild_;
 };

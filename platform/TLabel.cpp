@@ -35,7 +35,7 @@ void TLabel::setzeBeschriftung(const QString& text)
         adjustSize();
 }
 
-void TLabel::setGekuerztenText(const QString& text, int breite)
+void TLabel::setzeGekuerztenText(const QString& text, int breite)
 {
     setText(fontMetrics().elidedText(text, Qt::ElideRight, qMax(breite, 0)));
     setToolTip(text);

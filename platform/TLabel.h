@@ -25,7 +25,7 @@ public:
 
     // Shows text cut at the right with "…" so that it is at most breite pixels
     // wide in the label's font; the whole text is the tooltip and the accessible name.
-    void setGekuerztenText(const QString& text, int breite);
+    void setzeGekuerztenText(const QString& text, int breite);
     // Width of text in the label's font.
     int textbreite(const QString& text) const;
 

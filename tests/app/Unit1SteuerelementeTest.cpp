@@ -211,10 +211,10 @@ TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
     EXPECT_EQ(f.Client()->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(f.Client()->font().pixelSize(), 11);
 
-    const QImage glyph = f.BitBtn1->glyph().toImage();
+    const QImage glyph = f.BitBtn1->knopfbild().toImage();
     EXPECT_EQ(glyph.size(), QSize(36, 36));
     EXPECT_EQ(qAlpha(glyph.pixel(0, 35)), 0);
-    EXPECT_EQ(f.BitBtn1->Spacing, 20);
+    EXPECT_EQ(f.BitBtn1->Abstand, 20);
     int deckend = 0;
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 36; ++x)

@@ -42,8 +42,8 @@ TEST(TBitBtn, paintsItsGlyphWithoutItsBackground)
 {
     TBitBtn knopf(QStringLiteral("Los  geht's"));
     knopf.resize(425, 57);
-    knopf.Spacing = 20;
-    knopf.setGlyph(glyph());
+    knopf.Abstand = 20;
+    knopf.setzeKnopfbild(glyph());
     int magenta = 0;
     const QRect rot = rotBereich(knopf.grab().toImage(), &magenta);
     EXPECT_EQ(rot.size(), QSize(20, 20));

@@ -40,8 +40,8 @@ QImage vierFarben()
 
 class MeldungenGesetzt : public ::testing::Test {
 protected:
-    void SetUp() override { Fehlerbehandlung::setMeldungen(&recorder); }
-    void TearDown() override { Fehlerbehandlung::setMeldungen(nullptr); }
+    void SetUp() override { Fehlerbehandlung::setzeMeldungen(&recorder); }
+    void TearDown() override { Fehlerbehandlung::setzeMeldungen(nullptr); }
     MeldungsRecorder recorder;
 };
 

@@ -20,7 +20,7 @@ public:
     explicit Testfenster(std::deque<int> zahlen = {}, unsigned seed = 1, double uhrschritt = 1e-9)
         : uhr(uhrschritt)
     {
-        Fehlerbehandlung::setMeldungen(&meldungen);
+        Fehlerbehandlung::setzeMeldungen(&meldungen);
         auto z = std::make_unique<SkriptZufall>(std::move(zahlen), seed);
         zufall = z.get();
         form = std::make_unique<TForm1>(meldungen, uhr, std::move(z));
@@ -28,7 +28,7 @@ public:
     ~Testfenster()
     {
         form.reset();
-        Fehlerbehandlung::setMeldungen(nullptr);
+        Fehlerbehandlung::setzeMeldungen(nullptr);
     }
     Testfenster(const Testfenster&) = delete;
     Testfenster& operator=(const Testfenster&) = delete;
