@@ -83,6 +83,8 @@ bool TForm1::pruefeSpeicher()
     m.karte = QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe);
     m.gross = Image1->size();
     m.zellen = Einstellungen.Spalten * Einstellungen.Zeilen;
+    // The activation's own work objects and one set per worker of the deal.
+    m.darsteller = 1 + Vorausdarsteller::kerne();
     const QString meldung = pruefeArbeitsspeicher(m, verfuegbarerArbeitsspeicher());
     if (meldung.isEmpty())
         return true;

@@ -55,8 +55,11 @@ Speicherposten speicherposten(const Brettmasse& m)
     p.muster = bytes(flaeche(m.muster));
     // The card back is drawn once at card size and then shared by every cell.
     p.kartenbilder = bytes(mitSaettigung(summeMitSaettigung(zellen, 2), karte));
-    // A rendering works on the target's size and hands over a copy.
-    p.grosseBilder = bytes(summeMitSaettigung(mitSaettigung(zellen, gross), mitSaettigung(2, std::max(karte, gross))));
+    // A rendering works on the target's size and hands over a copy; the deal's
+    // workers render side by side, each with work bitmaps of its own.
+    const std::int64_t arbeitsbitmaps = mitSaettigung(2, std::max(m.darsteller, 1));
+    p.grosseBilder =
+        bytes(summeMitSaettigung(mitSaettigung(zellen, gross), mitSaettigung(arbeitsbitmaps, std::max(karte, gross))));
     return p;
 }
 

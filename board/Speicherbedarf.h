@@ -19,6 +19,7 @@ struct Brettmasse {
     QSize karte;       // a card (settings 1 to 5)
     QSize gross;       // a large picture (settings 1 and 2)
     int zellen = 0;    // setting 3
+    int darsteller = 1; // renderings that may run at once, each with its own work bitmaps
 };
 
 // Bytes by what they are for, 4 per pixel, saturating instead of overflowing.

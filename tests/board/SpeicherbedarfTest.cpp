@@ -43,6 +43,11 @@ TEST(Speicherbedarf, everyItemIsCounted)
     EXPECT_EQ(p.grosseBilder, (30LL + 2) * 504 * 672 * 4);
     EXPECT_EQ(p.summe(), p.fenster + p.muster + p.kartenbilder + p.grosseBilder);
 
+    Brettmasse parallel = standardBrett();
+    parallel.darsteller = 3;
+    EXPECT_EQ(speicherposten(parallel).grosseBilder, (30LL + 3 * 2) * 504 * 672 * 4)
+        << "every rendering that runs at once has two work bitmaps";
+
     Brettmasse riesig = standardBrett();
     riesig.karte = riesig.gross = riesig.muster = QSize(INT_MAX, INT_MAX);
     riesig.zellen = 10000;
