@@ -25,6 +25,35 @@ Befehl fehler(const QString& meldung)
     return b;
 }
 
+// Qt's own options (-platform offscreen, -style=Fusion, -reverse, ...) are
+// taken by the application object later; our parser must not refuse them.
+QStringList ohneQtOptionen(const QStringList& argumente)
+{
+    static const QStringList mitWert = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                        "geometry", "qwindowgeometry", "qwindowtitle", "qwindowicon", "style",
+                                        "stylesheet", "session", "name", "title", "visual"};
+    static const QStringList ohneWert = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList rest;
+    for (int i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (i == 0 || a == QLatin1String("--") || !a.startsWith(QLatin1Char('-'))) {
+            if (a == QLatin1String("--"))
+                return rest + argumente.mid(i);
+            rest += a;
+            continue;
+        }
+        const QString name = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (ohneWert.contains(name) || (mitWert.contains(name) && a.contains(QLatin1Char('='))))
+            continue;
+        if (mitWert.contains(name) && i + 1 < argumente.size()) {
+            ++i;
+            continue;
+        }
+        rest += a;
+    }
+    return rest;
+}
+
 } // namespace
 
 Befehl leseBefehlszeile(const QStringList& argumente)
@@ -33,7 +62,7 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
-    if (!leser.parse(argumente)) {
+    if (!leser.parse(ohneQtOptionen(argumente))) {
         const QStringList unbekannt = leser.unknownOptionNames();
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));

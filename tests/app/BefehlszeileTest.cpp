@@ -52,6 +52,10 @@ TEST(Befehlszeile, JedeFormErgibtIhrenBefehl)
         {{"--namen", "Ordner"}, Art::Fehler, "", {}, false, "--namen gehört zu --neues-spiel."},
         {{"--ordner-waehlen", "Ordner"}, Art::Fehler, "", {}, false, "Bei --ordner-waehlen wird kein Ordner angegeben."},
         {{"Ordner1", "Ordner2"}, Art::Fehler, "", {}, false, "Es kann nur ein Spielordner angegeben werden."},
+        // Qt's own options stay for the application object and are no folder.
+        {{"-platform", "offscreen", "Ordner"}, Art::Spielen, "Ordner", {}, false, ""},
+        {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Art::OrdnerWaehlen, "", {}, false, ""},
+        {{"--neues-spiel", "Ziel", "--", "-platform"}, Art::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
