@@ -2,8 +2,8 @@
 
 #include "app/Spielordnerwahl.h"
 #include "neuesspiel/Spielschreiber.h"
-#include "platform/Meldungsfenster.h"
-#include "platform/Ordnerdialog.h"
+#include "widgets/Meldungsfenster.h"
+#include "widgets/Ordnerdialog.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

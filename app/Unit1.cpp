@@ -9,8 +9,8 @@
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Fensterlage.h"
 #include "platform/Meldungen.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
 #include "platform/Uhr.h"
 #include "platform/Zufallsquelle.h"
 

@@ -6,7 +6,7 @@
 #include "play/Fokusbewegung.h"
 #include "play/Zugzustand.h"
 #include "platform/Spieldateien.h"
-#include "platform/Rollfenster.h"
+#include "widgets/Rollfenster.h"
 #include "platform/Zufallsquelle.h"
 
 #include <QString>

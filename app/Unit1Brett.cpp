@@ -17,9 +17,9 @@
 #include "platform/BildHalter.h"
 #include "platform/Meldungen.h"
 #include "platform/Systemfarben.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "platform/Zufallsquelle.h"
 
 #include <QCoreApplication>

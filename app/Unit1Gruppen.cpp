@@ -5,8 +5,8 @@
 #include "play/Gruppentexte.h"
 #include "play/KartenProReihe.h"
 #include "platform/Systemfarben.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "platform/Zufallsquelle.h"
 
 #include <QLineEdit>

@@ -11,9 +11,9 @@
 #include "play/Panelwachstum.h"
 #include "platform/BildHalter.h"
 #include "platform/Meldungen.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 
 namespace {
 // A control cannot be narrower than nothing: the last narrowing step may ask

@@ -3,11 +3,11 @@
 #include "app/Unit1.h"
 #include "board/Spielfeldhintergrund.h"
 #include "platform/Systemfarben.h"
-#include "platform/TBitBtn.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
-#include "platform/Textstil.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
+#include "widgets/Textstil.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

@@ -4,12 +4,12 @@
 #include "app/Unit1.h"
 
 #include "board/Fokusrahmen.h"
-#include "platform/Ansagefeld.h"
+#include "widgets/Ansagefeld.h"
 #include "platform/Systemfarben.h"
-#include "platform/TFokusrahmen.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
-#include "platform/Zellraster.h"
+#include "widgets/TFokusrahmen.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
+#include "widgets/Zellraster.h"
 #include "play/Zellenname.h"
 
 #include <QKeyEvent>

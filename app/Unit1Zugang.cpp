@@ -2,11 +2,11 @@
 // the group panels, and the announcements after a click.
 #include "app/Unit1.h"
 
-#include "platform/Ansagefeld.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
-#include "platform/Zellraster.h"
+#include "widgets/Ansagefeld.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
+#include "widgets/Zellraster.h"
 #include "play/Zellenname.h"
 
 QString TForm1::bildnameVon(Zelle z) const

@@ -1,8 +1,8 @@
 #include "app/Programmstart.h"
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
-#include "platform/Meldungsfenster.h"
-#include "platform/PaarlixApplication.h"
+#include "widgets/Meldungsfenster.h"
+#include "widgets/PaarlixApplication.h"
 #include "platform/Uhr.h"
 
 int main(int argc, char** argv)

@@ -15,7 +15,7 @@
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Meldungen.h"
 #include "platform/Systemfarben.h"
-#include "platform/TImage.h"
+#include "widgets/TImage.h"
 #include "platform/Uhr.h"
 
 #include <QApplication>

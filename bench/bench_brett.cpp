@@ -5,7 +5,7 @@
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Meldungen.h"
-#include "platform/TImage.h"
+#include "widgets/TImage.h"
 #include "platform/Uhr.h"
 
 #include <QApplication>

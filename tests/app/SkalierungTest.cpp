@@ -1,7 +1,7 @@
-#include "platform/PaarlixApplication.h"
-#include "platform/TBitBtn.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
+#include "widgets/PaarlixApplication.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
 #include "support/Spielordner.h"
 #include "support/Testfenster.h"
 

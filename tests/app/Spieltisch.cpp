@@ -1,9 +1,9 @@
 #include "Spieltisch.h"
 
 #include "platform/Systemfarben.h"
-#include "platform/TBitBtn.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "pictures/JpegDekodierer.h"
 #include "pictures/Passgeometrie.h"
 #include "platform/BildHalter.h"
-#include "platform/TImage.h"
+#include "widgets/TImage.h"
 #include "support/Bildvergleich.h"
 #include "support/Spielordner.h"
 

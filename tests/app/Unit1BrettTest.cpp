@@ -1,9 +1,9 @@
 #include "support/Testfenster.h"
 
 #include "platform/BildHalter.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "support/Farben.h"
 #include "support/Spielordner.h"
 

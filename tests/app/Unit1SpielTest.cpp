@@ -2,9 +2,9 @@
 // screen, collected cards and the turning animation, clicked like a player.
 #include "Spieltisch.h"
 
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 
 #include <QRect>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "support/Testfenster.h"
 
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "support/Spielordner.h"
 
 #include <QLineEdit>

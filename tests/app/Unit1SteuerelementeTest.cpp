@@ -1,9 +1,9 @@
 #include "support/Testfenster.h"
 
-#include "platform/TBitBtn.h"
-#include "platform/TImage.h"
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "support/Spielordner.h"
 
 #include <QAbstractButton>

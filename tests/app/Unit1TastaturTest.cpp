@@ -2,12 +2,12 @@
 #include "Spieltisch.h"
 
 #include "board/Fokusrahmen.h"
-#include "platform/Ansagefeld.h"
+#include "widgets/Ansagefeld.h"
 #include "platform/Systemfarben.h"
-#include "platform/TBitBtn.h"
-#include "platform/TFokusrahmen.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TFokusrahmen.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "Neuspielbilder.h"
 #include "support/Testfenster.h"
-#include "platform/TImage.h"
+#include "widgets/TImage.h"
 
 #include <QDir>
 #include <QTemporaryDir>

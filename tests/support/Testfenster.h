@@ -2,7 +2,7 @@
 
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
-#include "platform/TPanel.h"
+#include "widgets/TPanel.h"
 #include "support/MeldungsRecorder.h"
 #include "support/SkriptZufall.h"
 #include "support/TestUhr.h"

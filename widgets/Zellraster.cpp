@@ -1,4 +1,4 @@
-#include "platform/Zellraster.h"
+#include "widgets/Zellraster.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "platform/Ordnerdialog.h"
+#include "widgets/Ordnerdialog.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "platform/PaarlixApplication.h"
+#include "widgets/PaarlixApplication.h"
 
 #include "platform/Fehlerbehandlung.h"
 

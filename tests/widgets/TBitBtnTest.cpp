@@ -1,4 +1,4 @@
-#include "platform/TBitBtn.h"
+#include "widgets/TBitBtn.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

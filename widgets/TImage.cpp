@@ -1,4 +1,4 @@
-#include "platform/TImage.h"
+#include "widgets/TImage.h"
 
 #include "platform/Fehlerbehandlung.h"
 

@@ -1,8 +1,8 @@
-#include "platform/TLabel.h"
+#include "widgets/TLabel.h"
 
 #include "platform/Systemfarben.h"
-#include "platform/TPanel.h"
-#include "platform/Textstil.h"
+#include "widgets/TPanel.h"
+#include "widgets/Textstil.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "platform/Fehlerbehandlung.h"
 #include "platform/PaarlixFehler.h"
-#include "platform/TImage.h"
-#include "platform/TPanel.h"
+#include "widgets/TImage.h"
+#include "widgets/TPanel.h"
 #include "support/MeldungsRecorder.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/Rollfenster.h"
+#include "widgets/Rollfenster.h"
 
 #include <QApplication>
 #include <QScrollBar>

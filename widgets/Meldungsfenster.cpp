@@ -1,4 +1,4 @@
-#include "platform/Meldungsfenster.h"
+#include "widgets/Meldungsfenster.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "platform/TFokusrahmen.h"
+#include "widgets/TFokusrahmen.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
-#include "platform/TLabel.h"
-#include "platform/TPanel.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
 #include "support/Farben.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/TPanel.h"
+#include "widgets/TPanel.h"
 
 #include "platform/Systemfarben.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Ansagefeld.h"
+#include "widgets/Ansagefeld.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
