@@ -22,7 +22,7 @@ struct Arbeitsordner {
 
 // Each form of the command line gives its command; help and version win over folders and other
 // options, an unknown option over everything, and every mistake gives a German message.
-TEST(Befehlszeile, JedeFormErgibtIhrenBefehl)
+TEST(Befehlszeile, everyFormGivesItsCommand)
 {
     struct Fall {
         QStringList argumente;
@@ -69,7 +69,7 @@ TEST(Befehlszeile, JedeFormErgibtIhrenBefehl)
 }
 
 // The help is German and names every option.
-TEST(Befehlszeile, HilfeNenntJedeOption)
+TEST(Befehlszeile, helpNamesEveryOption)
 {
     const QString hilfe = hilfetext(QStringLiteral("paarlix"));
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
@@ -79,7 +79,7 @@ TEST(Befehlszeile, HilfeNenntJedeOption)
 
 // A game folder that is missing, a file or closed is refused with a message naming it; an
 // existing one becomes the working folder.
-TEST(Spielordnerwahl, OrdnerWirdBetretenOderMitGrundAbgelehnt)
+TEST(Spielordnerwahl, folderIsEnteredOrRefusedWithItsReason)
 {
     const Arbeitsordner zurueck;
     QTemporaryDir tmp;
@@ -93,7 +93,7 @@ TEST(Spielordnerwahl, OrdnerWirdBetretenOderMitGrundAbgelehnt)
 
 // The dialog opens in the folder chosen last time (the home folder at first or when that is
 // gone), a choice is remembered and a cancel remembers nothing.
-TEST(Spielordnerwahl, DialogBeginntImZuletztGewaehltenOrdner)
+TEST(Spielordnerwahl, dialogStartsInTheFolderChosenLast)
 {
     QTemporaryDir tmp;
     QSettings gedaechtnis(tmp.filePath("paarlix.conf"), QSettings::IniFormat);

@@ -9,7 +9,7 @@ std::string s(const QString& text) { return text.toStdString(); }
 } // namespace
 
 // A name card reads the file name without folder and last extension, trimmed.
-TEST(Bildplan, KartennameIstDerDateinameOhneEndung)
+TEST(Bildplan, cardNameIsTheFileNameWithoutExtension)
 {
     const std::pair<const char*, const char*> faelle[] = {
         {"Oma Erna.jpg", "Oma Erna"},
@@ -25,7 +25,7 @@ TEST(Bildplan, KartennameIstDerDateinameOhneEndung)
 }
 
 // Pictures are numbered in the order given; only with names does the "b" card get a text.
-TEST(Bildplan, BilderWerdenInDerGegebenenReihenfolgeNummeriert)
+TEST(Bildplan, picturesAreNumberedInTheOrderGiven)
 {
     QStringList quellen;
     for (int i = 1; i <= 12; ++i)
@@ -44,7 +44,7 @@ TEST(Bildplan, BilderWerdenInDerGegebenenReihenfolgeNummeriert)
 }
 
 // Counts outside 2 to 5000 and counts without a board are refused with a message that says why.
-TEST(Bildplan, AnzahlFehlerNenntDenGrund)
+TEST(Bildplan, aWrongCountNamesItsReason)
 {
     const std::pair<int, const char*> faelle[] = {
         {0, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben sind 0."},

@@ -4,7 +4,7 @@
 
 // The board holds two cards per picture, is at least as wide as high and as square as the
 // count allows, with no side over 100; counts whose only boards are longer have none.
-TEST(Brettwahl, WaehltDasQuadratischsteQuerformatBisHundertMalHundert)
+TEST(Brettwahl, choosesTheMostSquareLandscapeBoardUpToHundredByHundred)
 {
     struct Fall {
         int bilder;
@@ -27,7 +27,7 @@ TEST(Brettwahl, WaehltDasQuadratischsteQuerformatBisHundertMalHundert)
 }
 
 // For a count without a board, the nearest counts with one are found on either side.
-TEST(Brettwahl, NaechsteMoeglicheAnzahlenLiegenBeidseits)
+TEST(Brettwahl, nearestPossibleCountsLieOnBothSides)
 {
     EXPECT_EQ(naechsteMoeglicheAnzahl(101, -1), 100);
     EXPECT_EQ(naechsteMoeglicheAnzahl(101, +1), 102);

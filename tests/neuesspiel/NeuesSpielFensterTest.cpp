@@ -23,7 +23,7 @@ bool aehnlich(const QColor& a, const QColor& b)
 
 // A game written from JPEG photos (one with an orientation tag) and a PNG opens in the real
 // window without any message and deals every picture: each card shows its photo's colour.
-TEST(NeuesSpielFenster, GeschriebenesSpielOeffnetUndTeiltAus)
+TEST(NeuesSpielFenster, aWrittenGameOpensAndDeals)
 {
     QTemporaryDir tmp;
     const QColor farben[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};

@@ -52,7 +52,7 @@ bool aehnlich(const QColor& a, const QColor& b)
 // JPEG files are copied byte for byte, with or without an orientation tag; a PNG becomes a JPEG
 // with its transparent part white; the folder holds the settings for the chosen board, the
 // card-back overlay and the pictures, and nothing is left beside it.
-TEST(Spielschreiber, SchreibtEinVollstaendigesSpielAusJpegUndPng)
+TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
 {
     QTemporaryDir tmp;
     const QString quellen = tmp.filePath(QStringLiteral("fotos"));
@@ -103,7 +103,7 @@ TEST(Spielschreiber, SchreibtEinVollstaendigesSpielAusJpegUndPng)
 
 // With names, the second picture of a pair is a 3:4 card with the name, not the photo, and a
 // target with a blank in its name is quoted for the shell in the last line.
-TEST(Spielschreiber, MitNamenIstDasZweiteBildEineNamenskarte)
+TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
 {
     QTemporaryDir tmp;
     const QByteArray foto = jpeg(Qt::red, 40, 30);
@@ -122,7 +122,7 @@ TEST(Spielschreiber, MitNamenIstDasZweiteBildEineNamenskarte)
 }
 
 // From 20 pictures on, every line counts how far the writing has come.
-TEST(Spielschreiber, VieleBilderZeigenEinenFortschritt)
+TEST(Spielschreiber, manyPicturesShowAProgressCount)
 {
     QTemporaryDir tmp;
     QStringList bilder;
@@ -140,7 +140,7 @@ TEST(Spielschreiber, VieleBilderZeigenEinenFortschritt)
 
 // Every refusal names its reason, ends with status 1 and writes nothing: no target folder and
 // no half-written folder beside it.
-TEST(Spielschreiber, AblehnungenSchreibenNichts)
+TEST(Spielschreiber, refusalsWriteNothing)
 {
     QTemporaryDir tmp;
     const QString gut = tmp.filePath("gut.jpg");
@@ -195,7 +195,7 @@ TEST(Spielschreiber, AblehnungenSchreibenNichts)
 }
 
 // An interruption between two pictures stops the writing and removes what was written so far.
-TEST(Spielschreiber, AbbruchLaesstNichtsZurueck)
+TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
 {
     QTemporaryDir tmp;
     schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
