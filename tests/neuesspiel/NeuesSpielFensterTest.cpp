@@ -1,6 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "Neuspielbilder.h"
+#include "support/Farben.h"
 #include "support/Testfenster.h"
 #include "widgets/TImage.h"
 
@@ -10,16 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace neuspielbilder;
-
-namespace {
-
-bool aehnlich(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) <= 12 && std::abs(a.green() - b.green()) <= 12
-           && std::abs(a.blue() - b.blue()) <= 12;
-}
-
-} // namespace
 
 // A game written from JPEG photos (one with an orientation tag) and a PNG opens in the real
 // window without any message and deals every picture: each card shows its photo's colour.
@@ -59,7 +50,7 @@ TEST(NeuesSpielFenster, aWrittenGameOpensAndDeals)
                 ASSERT_FALSE(karte.isNull());
                 // Three quarters across: inside the PNG's opaque half too.
                 const QColor farbe = karte.pixelColor(karte.width() * 3 / 4, karte.height() / 2);
-                EXPECT_TRUE(aehnlich(farbe, farben[paar - 1])) << farbe.name().toStdString();
+                EXPECT_TRUE(aehnlich(farbe, farben[paar - 1], 12)) << farbe.name().toStdString();
                 ++karten;
             }
         EXPECT_EQ(karten, 8);

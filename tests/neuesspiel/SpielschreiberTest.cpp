@@ -2,6 +2,7 @@
 
 #include "Neuspielbilder.h"
 #include "app/Einstellungsleser.h"
+#include "support/Farben.h"
 
 #include <QDir>
 #include <QImage>
@@ -39,12 +40,6 @@ Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = fa
 QStringList inhalt(const QString& ordner)
 {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-bool aehnlich(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) <= 10 && std::abs(a.green() - b.green()) <= 10
-           && std::abs(a.blue() - b.blue()) <= 10;
 }
 
 } // namespace
@@ -85,8 +80,8 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
         EXPECT_TRUE(daten.startsWith("\xFF\xD8\xFF")) << name;
         const QImage bild = QImage::fromData(daten, "JPG");
         ASSERT_EQ(bild.size(), QSize(40, 30)) << name;
-        EXPECT_TRUE(aehnlich(bild.pixelColor(30, 15), Qt::blue)) << name;
-        EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white)) << name;
+        EXPECT_TRUE(aehnlich(bild.pixelColor(30, 15), Qt::blue, 10)) << name;
+        EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white, 10)) << name;
     }
     const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
     EXPECT_FALSE(e.einstellungsFehler);
