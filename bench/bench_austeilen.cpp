@@ -5,6 +5,7 @@
 // Prints (c)/(a), (b)/(c) and the deal's peak memory.
 
 #include "app/Unit1.h"
+#include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"
 #include "board/Austeiler.h"
 #include "board/Bilddateiname.h"
@@ -41,14 +42,6 @@ namespace {
 constexpr int bilder = 30;
 constexpr int laeufe = 3;
 
-class StilleMeldungen final : public Meldungen {
-public:
-    void fehler(const QString& t) override { letzte = t; }
-    void warnung(const QString& t) override { letzte = t; }
-    void hinweis(const QString& t) override { letzte = t; }
-    void programmfehler(const QString& t) override { letzte = t; }
-    QString letzte;
-};
 
 QString dateiname(int k)
 {
@@ -87,28 +80,6 @@ void setzeSpitzeZurueck()
         f.write("5");
 }
 
-// libjpeg alone: full size, BGRX into a buffer that is reused.
-void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
-{
-    std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
-    jpeg_decompress_struct c {};
-    jpeg_error_mgr fehler {};
-    c.err = jpeg_std_error(&fehler);
-    jpeg_create_decompress(&c);
-    jpeg_stdio_src(&c, datei);
-    jpeg_read_header(&c, TRUE);
-    c.out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(&c);
-    const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
-    puffer.resize(zeilenlaenge * c.output_height);
-    while (c.output_scanline < c.output_height) {
-        JSAMPROW z = puffer.data() + zeilenlaenge * c.output_scanline;
-        jpeg_read_scanlines(&c, &z, 1);
-    }
-    jpeg_finish_decompress(&c);
-    jpeg_destroy_decompress(&c);
-    std::fclose(datei);
-}
 
 // CPU time of the whole process (all threads, Qt's included) in milliseconds.
 double prozessCpuMs()
@@ -157,7 +128,7 @@ void bodenDekodieren(int kerne)
 void sequentiellAusteilen(QSize karte, QSize gross)
 {
     Bildarbeitsobjekte arbeit;
-    StilleMeldungen meldungen;
+    AufzeichnendeMeldungen meldungen;
     MersenneZufall zufall(3);
     Austeiler austeiler(6, 5, zufall);
     std::vector<std::unique_ptr<TBildHalter>> halter;
@@ -205,7 +176,7 @@ struct Fenstermessung {
 // (c) The deal as built: the main window's activation builds the board and deals.
 Fenstermessung fensterAusteilen()
 {
-    StilleMeldungen meldungen;
+    AufzeichnendeMeldungen meldungen;
     Fehlerbehandlung::setzeMeldungen(&meldungen);
     MonotoneUhr uhr;
     Fenstermessung m;

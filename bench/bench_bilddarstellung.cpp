@@ -1,6 +1,7 @@
 // Time of rendering photo-sized JPEGs at card and large-picture size,
 // compared with a bare full-size libjpeg decode of the same file.
 
+#include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"
 #include "pictures/BildDarstellung.h"
 #include "pictures/Bildarbeitsobjekte.h"
@@ -27,36 +28,7 @@ namespace {
 
 constexpr int wiederholungen = 5;
 
-class StilleMeldungen final : public Meldungen {
-public:
-    void fehler(const QString&) override {}
-    void warnung(const QString&) override {}
-    void hinweis(const QString&) override {}
-    void programmfehler(const QString&) override {}
-};
 
-// libjpeg alone: full size, BGRX into a buffer that is reused.
-void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
-{
-    std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
-    jpeg_decompress_struct c {};
-    jpeg_error_mgr fehler {};
-    c.err = jpeg_std_error(&fehler);
-    jpeg_create_decompress(&c);
-    jpeg_stdio_src(&c, datei);
-    jpeg_read_header(&c, TRUE);
-    c.out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(&c);
-    const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
-    puffer.resize(zeilenlaenge * c.output_height);
-    while (c.output_scanline < c.output_height) {
-        JSAMPROW z = puffer.data() + zeilenlaenge * c.output_scanline;
-        jpeg_read_scanlines(&c, &z, 1);
-    }
-    jpeg_finish_decompress(&c);
-    jpeg_destroy_decompress(&c);
-    std::fclose(datei);
-}
 
 // Median wall time in milliseconds, after one warm-up run.
 double median(const std::function<void()>& lauf)
@@ -92,7 +64,7 @@ int main(int argc, char** argv)
         schreibeTestfoto(ordner.filePath(QString::fromLatin1(d.name)), d.breite, d.hoehe, d.saat);
 
     const auto arbeit = std::make_unique<Bildarbeitsobjekte>();
-    StilleMeldungen meldungen;
+    AufzeichnendeMeldungen meldungen;
     std::vector<unsigned char> puffer;
     struct Ziel {
         int w, h;

@@ -3,6 +3,7 @@
 // bench_austeilen.
 
 #include "app/Unit1.h"
+#include "bench/Benchhilfen.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Meldungen.h"
 #include "widgets/TImage.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-class GezaehlteMeldungen final : public Meldungen {
-public:
-    void fehler(const QString& t) override { letzte = t; }
-    void warnung(const QString& t) override { letzte = t; }
-    void hinweis(const QString& t) override { letzte = t; }
-    void programmfehler(const QString& t) override { letzte = t; }
-    QString letzte;
-};
 
 void schreibeIni(const QString& ordner, const QByteArray& fenster, const QByteArray& format,
                  const QByteArray& karten, const QByteArray& groesse, const QByteArray& abstand)
@@ -57,7 +50,7 @@ void grossesBrett()
     schreibeKartentext(dir.path());
     QDir::setCurrent(dir.path());
 
-    GezaehlteMeldungen meldungen;
+    AufzeichnendeMeldungen meldungen;
     Fehlerbehandlung::setzeMeldungen(&meldungen);
     MonotoneUhr uhr;
     TForm1 form(meldungen, uhr, std::make_unique<MersenneZufall>(1));

@@ -1,0 +1,29 @@
+#include "bench/Benchhilfen.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+#include <jpeglib.h>
+
+void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
+{
+    std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
+    jpeg_decompress_struct c {};
+    jpeg_error_mgr fehler {};
+    c.err = jpeg_std_error(&fehler);
+    jpeg_create_decompress(&c);
+    jpeg_stdio_src(&c, datei);
+    jpeg_read_header(&c, TRUE);
+    c.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&c);
+    const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
+    puffer.resize(zeilenlaenge * c.output_height);
+    while (c.output_scanline < c.output_height) {
+        JSAMPROW z = puffer.data() + zeilenlaenge * c.output_scanline;
+        jpeg_read_scanlines(&c, &z, 1);
+    }
+    jpeg_finish_decompress(&c);
+    jpeg_destroy_decompress(&c);
+    std::fclose(datei);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Meldungen.h"
+
+#include <QString>
+#include <vector>
+
+// Keeps the last message, so a benchmark can print why a run stopped.
+class AufzeichnendeMeldungen final : public Meldungen {
+public:
+    void fehler(const QString& t) override { letzte = t; }
+    void warnung(const QString& t) override { letzte = t; }
+    void hinweis(const QString& t) override { letzte = t; }
+    void programmfehler(const QString& t) override { letzte = t; }
+    QString letzte;
+};
+
+// libjpeg alone: full size, BGRX into a buffer that is reused; the floor the
+// program's decoding is measured against.
+void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer);
