@@ -138,11 +138,15 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
         maleRaender(flaeche, g.ziel, knopf);
     }
 
-    Leinwand& canvas = image.leinwand();
-    canvas.Stiftbreite = 0;
-    canvas.Stiftfarbe = knopf;
-    canvas.Pinselfarbe = knopf;
-    canvas.Pinselstil = Qt::NoBrush;
+    schliesseDarstellungAb(image, knopf);
+}
 
-    image.gezeichnet();
+void schliesseDarstellungAb(Bildziel& ziel, const QColor& randfarbe)
+{
+    Leinwand& canvas = ziel.leinwand();
+    canvas.Stiftbreite = 0;
+    canvas.Stiftfarbe = randfarbe;
+    canvas.Pinselfarbe = randfarbe;
+    canvas.Pinselstil = Qt::NoBrush;
+    ziel.gezeichnet();
 }

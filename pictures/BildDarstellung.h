@@ -2,6 +2,7 @@
 
 #include "pictures/JpegDekodierer.h"
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 
@@ -32,3 +33,7 @@ QString formatMeldung(const QString& dateiname);
 // returns the picture's full size. Throws as BildDarstellung does.
 QSize dekodiereNachName(const QString& dateiname, bool bmp, JpegDekodierer& dekodierer, Arbeitsbitmap& ziel,
                         const JpegDekodierer::Achtelwahl& wahl = {}, const Spieldateien& ordner = Spieldateien());
+
+// Leaves the target's canvas as every rendering does (a thin pen and an empty
+// brush in the margin colour) and reports the drawing as finished.
+void schliesseDarstellungAb(Bildziel& ziel, const QColor& randfarbe);

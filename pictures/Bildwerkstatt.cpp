@@ -41,10 +41,5 @@ void uebernimmBild(Bildziel& ziel, const NeuesBild& bild, const QColor& randfarb
     ziel.setzeBild(bild.Bild);
     if (bild.GleicheGroesse)
         return;
-    Leinwand& canvas = ziel.leinwand();
-    canvas.Stiftbreite = 0;
-    canvas.Stiftfarbe = randfarbe;
-    canvas.Pinselfarbe = randfarbe;
-    canvas.Pinselstil = Qt::NoBrush;
-    ziel.gezeichnet();
+    schliesseDarstellungAb(ziel, randfarbe);
 }
