@@ -32,25 +32,23 @@ TEST(Ansagen, aClickAnnouncesAPairTheEndOrAChangeOfTurn)
         {"pair of the second group", stand(1, 2, 0), stand(1, 2, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Ben hat 2 Punkte und ist wieder an der Reihe.")},
         {"last pair", stand(0, 4, 6), stand(0, 6, 6, true),
-         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende. Anna: 6 Punkte, Ben: 6 Punkte.")},
+         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Unentschieden – 6 zu 6 Punkte!")},
         {"single player keeps the turn", stand(0, 0, 0, false, 1, 1), stand(0, 0, 0, false, 1, 2), QString()},
         {"single player's pair", stand(0, 0, 0, false, 1, 1), stand(0, 2, 0, false, 1, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b.")},
         {"single player's last pair", stand(0, 10, 0, false, 1, 8), stand(0, 12, 0, true, 1, 9),
-         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende: alle Paare gefunden in 9 Spielzügen.")},
+         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Geschafft in 9 Zügen!")},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(ansageNachKlick(f.vorher, f.nachher, Namen, Paar), f.ansage)
             << f.was << ": " << qPrintable(ansageNachKlick(f.vorher, f.nachher, Namen, Paar));
 }
 
-TEST(Ansagen, endTellsThePointsOrTheMoves)
+TEST(Ansagen, endSaysTheSentenceTheEndingShows)
 {
-    // Both groups' points in panel order, as the panels show them; one move is "1 Spielzug".
-    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen),
-              QStringLiteral("Spielende. Anna: 2 Punkte, Ben: 10 Punkte."));
-    EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
-              QStringLiteral("Spielende: alle Paare gefunden in 1 Spielzug."));
+    // The winner with both groups' points, or the single player's moves.
+    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Ben gewinnt mit 10 zu 2 Punkten!"));
+    EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen), QStringLiteral("Geschafft in 1 Zug!"));
 }
 
 TEST(Ansagen, groupPanelTellsNamePointsTurnAndMoves)
