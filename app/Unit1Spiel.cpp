@@ -58,6 +58,7 @@ void TForm1::zeigeHaelften(Bildschirmhaelften h)
     PBildLinks->setVisible(h.Links == LinkeHaelfte::BildLinks);
     PBekommeneKarten->setVisible(h.Rechts == RechteHaelfte::BekommeneKarten);
     PBildRechts->setVisible(h.Rechts == RechteHaelfte::BildRechts);
+    zeigeSpielendeBeiBrett(h);
 }
 
 void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
@@ -113,6 +114,8 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 [&](const Schritt::PunkteZeigen& s) { setzePunkte(s.gruppe, s.punkte); },
                 [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.gruppe, s.gesammelteKarten); },
                 [&](const Schritt::Markieren& s) { faerbeGruppe(s.gruppe, s.markiert); },
+                [&](const Schritt::KeinPaar&) {},
+                [&](const Schritt::Spielende&) { zeigeSpielende(); },
             },
             schritt);
     }
