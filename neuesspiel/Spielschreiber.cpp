@@ -1,9 +1,9 @@
 #include "neuesspiel/Spielschreiber.h"
 
-#include "demo/DemoEinstellungen.h"
-#include "demo/DemoKartentext.h"
-#include "demo/DemoPruefung.h"
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/DemoKartentext.h"
+#include "neuesspiel/DemoPruefung.h"
+#include "neuesspiel/DemoSchrift.h"
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Brettwahl.h"
 #include "neuesspiel/Namenskarte.h"

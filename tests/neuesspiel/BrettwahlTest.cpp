@@ -1,8 +1,8 @@
 #include "neuesspiel/Brettwahl.h"
 
-#include "app/Einstellungsleser.h"
 #include "board/Bildschirmaufteilung.h"
-#include "demo/DemoEinstellungen.h"
+#include "board/Einstellungsleser.h"
+#include "neuesspiel/DemoEinstellungen.h"
 
 #include <gtest/gtest.h>
 

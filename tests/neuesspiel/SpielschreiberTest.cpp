@@ -1,7 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "Neuspielbilder.h"
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 #include "support/Farben.h"
 
 #include <QDir>
