@@ -2,12 +2,12 @@
 
 #include "app/Spielordnerwahl.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "platform/Nutzerkonfiguration.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QTextStream>
 
 #include <csignal>
@@ -75,7 +75,7 @@ std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
     if (befehl.art != Befehl::Art::OrdnerWaehlen)
         return std::nullopt;
-    QSettings gedaechtnis(QStringLiteral("paarlix"), QStringLiteral("paarlix"));
+    Nutzerkonfiguration gedaechtnis;
     const QString ordner = waehleSpielordner(gedaechtnis, frageNachSpielordner);
     if (ordner.isEmpty())
         return 0;

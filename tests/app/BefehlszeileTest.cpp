@@ -1,8 +1,8 @@
 #include "app/Befehlszeile.h"
 #include "app/Spielordnerwahl.h"
+#include "platform/Nutzerkonfiguration.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -92,11 +92,11 @@ TEST(Spielordnerwahl, folderIsEnteredOrRefusedWithItsReason)
 }
 
 // The dialog opens in the folder chosen last time (the home folder at first or when that is
-// gone), a choice is remembered and a cancel remembers nothing.
+// gone), a choice is remembered in the config file and a cancel remembers nothing.
 TEST(Spielordnerwahl, dialogStartsInTheFolderChosenLast)
 {
     QTemporaryDir tmp;
-    QSettings gedaechtnis(tmp.filePath("paarlix.conf"), QSettings::IniFormat);
+    Nutzerkonfiguration gedaechtnis(tmp.filePath("paarlix.conf"));
     QStringList starts;
     QString antwort;
     const auto dialog = [&](const QString& start) {
@@ -108,6 +108,7 @@ TEST(Spielordnerwahl, dialogStartsInTheFolderChosenLast)
 
     antwort = a;
     EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), a);
+    EXPECT_EQ(Nutzerkonfiguration(tmp.filePath("paarlix.conf")).wert("Spielordner/zuletzt"), a) << "saved at once";
     antwort.clear();
     EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), QString());
     EXPECT_EQ(waehleSpielordner(gedaechtnis, dialog), QString());
