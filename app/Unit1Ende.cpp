@@ -124,6 +124,7 @@ void TForm1::NochmalClick()
     if (PSpielende)
         PSpielende->hide();
     verteileNeu();
+    Brett.neuesSpiel(Einstellungen.Spalten, Einstellungen.Zeilen);
     stelleGruppenPanelsAuf();
     sammelFokus_ = {};
     PBildLinks->hide();

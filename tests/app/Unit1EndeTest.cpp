@@ -120,6 +120,7 @@ TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
     std::vector<int> nachher;
     for (const Zelle z : t.zellen()) {
         EXPECT_TRUE(t.liegtVerdeckt(z)) << z.Zeile << "," << z.Spalte;
+        EXPECT_EQ(f.Brett.lage(z), Kartenlage::Verdeckt);
         EXPECT_EQ(t.bild(z)->parentWidget(), t.ruecken(z)->parentWidget());
         EXPECT_TRUE(aehnlich(mittelfarbe(t.bild(z)), t.bildfarbeVon(z)));
         EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z.Zeile][z.Spalte]->bild()), t.bildfarbeVon(z)));
@@ -130,6 +131,7 @@ TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
     std::sort(nachher.begin(), nachher.end());
     EXPECT_EQ(nachher, vorher);
 
+    EXPECT_TRUE(f.Brett.gesammelt(0).empty() && f.Brett.gesammelt(1).empty());
     EXPECT_FALSE(f.PSpielende->isVisible());
     EXPECT_TRUE(f.PKarten->isVisible());
     EXPECT_TRUE(f.PBekommeneKarten->isVisible());
