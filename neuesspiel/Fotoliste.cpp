@@ -1,0 +1,209 @@
+#include "neuesspiel/Fotoliste.h"
+
+#include "app/Einstellungsleser.h"
+#include "board/Bildschirmaufteilung.h"
+#include "demo/DemoEinstellungen.h"
+#include "neuesspiel/Bildplan.h"
+#include "neuesspiel/Brettwahl.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+// Prefixes of cameras, phones and their apps, longest first so that "mvimg" is not "img".
+constexpr std::array Kameravorsilben = {
+    "whatsapp image", "screenshot", "mvimg", "image", "photo", "foto", "bild", "gopr", "pano", "pict",
+    "imag", "cimg", "dscn", "dscf", "dsc", "pxl", "vid", "img", "dji", "sam", "gh", "gx", "p",
+};
+// Letter groups that cameras put between or after the numbers (WhatsApp's "WA0001", a
+// motion photo's ".MP", an edited "IMG_E2041", "… at 14.33.21", copies).
+constexpr std::array Kamerawoerter = {"wa", "mp", "hdr", "burst", "cover", "portrait", "night", "at", "um",
+                                      "t", "e", "am", "pm", "edited", "bearbeitet", "copy", "kopie"};
+
+bool istTrenner(QChar c) { return c.isSpace() || c == '_' || c == '-' || c == '.' || c == '(' || c == ')' || c == '~' || c == ','; }
+
+QString vereinfacht(const QString& name) { return name.simplified().toCaseFolded(); }
+
+} // namespace
+
+bool istKameraname(const QString& name)
+{
+    QString rest = name.trimmed().toLower();
+    while (!rest.isEmpty() && istTrenner(rest.front()))
+        rest.remove(0, 1);
+    bool vorsilbe = false;
+    for (const char* silbe : Kameravorsilben) {
+        const QString s = QString::fromLatin1(silbe);
+        // The prefix must be followed by a separator or a digit: "Paul" is no "P".
+        if (rest.startsWith(s) && (rest.size() == s.size() || !rest[s.size()].isLetter())) {
+            rest.remove(0, s.size());
+            vorsilbe = true;
+            break;
+        }
+    }
+    int ziffern = 0;
+    for (qsizetype i = 0; i < rest.size();) {
+        if (rest[i].isDigit()) {
+            ++ziffern;
+            ++i;
+        } else if (istTrenner(rest[i])) {
+            ++i;
+        } else if (rest[i].isLetter()) {
+            qsizetype ende = i;
+            while (ende < rest.size() && rest[ende].isLetter())
+                ++ende;
+            const QString wort = rest.mid(i, ende - i);
+            if (std::none_of(Kamerawoerter.begin(), Kamerawoerter.end(),
+                             [&](const char* w) { return wort == QLatin1String(w); }))
+                return false;
+            i = ende;
+        } else {
+            return false;
+        }
+    }
+    // A camera's counter has four digits at least; without a prefix only a date and time
+    // (eight digits and more) is one, so "2041" may stay a name.
+    return vorsilbe ? ziffern >= 4 : ziffern >= 8;
+}
+
+QString vorgeschlagenerName(const QString& pfad)
+{
+    const QString name = kartenname(pfad);
+    return istKameraname(name) ? QString() : name;
+}
+
+std::vector<bool> doppelteNamen(const QStringList& namen)
+{
+    std::vector<bool> doppelt(std::size_t(namen.size()), false);
+    QHash<QString, qsizetype> erster;
+    for (qsizetype i = 0; i < namen.size(); ++i) {
+        const QString schluessel = vereinfacht(namen[i]);
+        if (schluessel.isEmpty())
+            continue;
+        const auto gefunden = erster.constFind(schluessel);
+        if (gefunden == erster.constEnd()) {
+            erster.insert(schluessel, i);
+            continue;
+        }
+        doppelt[std::size_t(*gefunden)] = true;
+        doppelt[std::size_t(i)] = true;
+    }
+    return doppelt;
+}
+
+QString spielnameFuer(const QString& fotopfad)
+{
+    const QString ordner = QFileInfo(fotopfad).absoluteDir().dirName();
+    return ordner.isEmpty() ? QStringLiteral("Neues Spiel") : ordner;
+}
+
+QString spielnameFehler(const QString& name)
+{
+    const QString n = name.trimmed();
+    if (n.isEmpty())
+        return QStringLiteral("Bitte einen Namen für das Spiel eingeben.");
+    if (n == QLatin1String(".") || n == QLatin1String("..") || n.contains('/') || n.startsWith('.'))
+        return QStringLiteral("Der Name „%1“ geht nicht als Ordnername (kein „/“ und kein Punkt am Anfang).")
+            .arg(n);
+    if (QFile::encodeName(n).size() > 255)
+        return QStringLiteral("Der Name ist zu lang.");
+    return {};
+}
+
+Namensfehler pruefeNamen(const QStringList& namen, bool mitNamen)
+{
+    if (!mitNamen)
+        return {};
+    int leer = 0;
+    int ersteLeere = -1;
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        if (namen[i].trimmed().isEmpty()) {
+            ++leer;
+            if (ersteLeere < 0)
+                ersteLeere = int(i);
+        }
+    if (leer == 1)
+        return {QStringLiteral("Bitte dem Foto in Zeile %1 einen Namen geben.").arg(ersteLeere + 1), ersteLeere};
+    if (leer > 1)
+        return {QStringLiteral("Bitte allen Fotos einen Namen geben (%1 fehlen, zuerst in Zeile %2).")
+                    .arg(leer).arg(ersteLeere + 1),
+                ersteLeere};
+    const std::vector<bool> doppelt = doppelteNamen(namen);
+    const auto erstes = std::find(doppelt.begin(), doppelt.end(), true);
+    if (erstes != doppelt.end()) {
+        const int zeile = int(erstes - doppelt.begin());
+        return {QStringLiteral("Der Name „%1“ steht mehrmals in der Liste. Zwei gleiche Namenskarten "
+                               "machen das Spiel unfair: bitte die Namen unterscheiden.")
+                    .arg(namen[zeile].trimmed()),
+                zeile};
+    }
+    return {};
+}
+
+namespace {
+
+// The board rule in one place, so that the window follows the writer's rule.
+struct Brettregel {
+    bool gut = false;
+    Brettmass brett;
+    QSize karte;
+};
+
+QSize karteAuf(const Brettmass& brett, QSize bildschirm)
+{
+    static const Spieleinstellungen vorlage = leseEinstellungen(demoEinstellungsText().toUtf8()).werte;
+    Spieleinstellungen e = vorlage;
+    e.Spalten = brett.spalten;
+    e.Zeilen = brett.zeilen;
+    e.KartenBreite = AutoKartenBreite;
+    const Bildschirmaufteilung a = berechneBildschirmaufteilung(bildschirm.width(), bildschirm.height(), e);
+    return a.Passt ? QSize(a.KartenBreite, a.KartenHoehe) : QSize();
+}
+
+Brettregel brettregel(int paare, QSize bildschirm)
+{
+    const std::optional<Brettmass> brett = paare >= MinBilder ? waehleBrett(paare) : std::nullopt;
+    if (!brett)
+        return {};
+    const QSize karte = karteAuf(*brett, bildschirm);
+    return {karte.height() >= 48, *brett, karte};
+}
+
+} // namespace
+
+Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
+{
+    const int paare = int(fotos.size());
+    if (paare == 0)
+        return {false, 0, 0, {}, QStringLiteral("Noch keine Fotos.")};
+    if (paare < MinBilder)
+        return {false, 0, 0, {}, QStringLiteral("1 Foto – für ein Spiel werden mindestens %1 gebraucht.").arg(MinBilder)};
+    const Brettregel regel = brettregel(paare, bildschirm);
+    if (regel.gut)
+        return {true, regel.brett.spalten, regel.brett.zeilen, regel.karte,
+                QStringLiteral("%1 Paare → %2 × %3 Karten, je %4 × %5 Pixel auf diesem Bildschirm")
+                    .arg(paare).arg(regel.brett.spalten).arg(regel.brett.zeilen)
+                    .arg(regel.karte.width()).arg(regel.karte.height())};
+    int kleiner = 0;
+    int groesser = 0;
+    for (int n = paare - 1; n >= MinBilder && kleiner == 0; --n)
+        if (brettregel(n, bildschirm).gut)
+            kleiner = n;
+    for (int n = paare + 1; n <= MaxBilder && groesser == 0; ++n)
+        if (brettregel(n, bildschirm).gut)
+            groesser = n;
+    QString text = QStringLiteral("%1 Fotos ergeben kein gutes Spielfeld auf diesem Bildschirm.").arg(paare);
+    if (kleiner > 0 && groesser > 0)
+        text += QStringLiteral(" Mit %1 oder %2 Fotos geht es.").arg(kleiner).arg(groesser);
+    else if (kleiner > 0)
+        text += QStringLiteral(" Mit höchstens %1 Fotos geht es.").arg(kleiner);
+    else if (groesser > 0)
+        text += QStringLiteral(" Mit %1 Fotos geht es.").arg(groesser);
+    return {false, regel.brett.spalten, regel.brett.zeilen, regel.karte, text};
+}
