@@ -1,7 +1,7 @@
 #include "app/Spielauswahl.h"
 
-#include "app/Einstellungsleser.h"
 #include "board/Bilddateiname.h"
+#include "board/Einstellungsleser.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spieldateien.h"
 

@@ -1,6 +1,6 @@
 #include "app/Unit1.h"
 
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 #include "app/Knopfbild.h"
 #include "board/Speicherbedarf.h"
 #include "pictures/Bildarbeitsobjekte.h"

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the settings reader as the contents of "Paarlix.ini".
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 #include "fuzz/FuzzUmgebung.h"
 
 #include <QLocale>

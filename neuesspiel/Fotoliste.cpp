@@ -1,10 +1,8 @@
 #include "neuesspiel/Fotoliste.h"
 
-#include "app/Einstellungsleser.h"
-#include "board/Bildschirmaufteilung.h"
-#include "demo/DemoEinstellungen.h"
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Brettwahl.h"
+#include "neuesspiel/Kartenformat.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -146,37 +143,6 @@ Namensfehler pruefeNamen(const QStringList& namen, bool mitNamen)
     return {};
 }
 
-namespace {
-
-// The board rule in one place, so that the window follows the writer's rule.
-struct Brettregel {
-    bool gut = false;
-    Brettmass brett;
-    QSize karte;
-};
-
-QSize karteAuf(const Brettmass& brett, QSize bildschirm)
-{
-    static const Spieleinstellungen vorlage = leseEinstellungen(demoEinstellungsText().toUtf8()).werte;
-    Spieleinstellungen e = vorlage;
-    e.Spalten = brett.spalten;
-    e.Zeilen = brett.zeilen;
-    e.KartenBreite = AutoKartenBreite;
-    const Bildschirmaufteilung a = berechneBildschirmaufteilung(bildschirm.width(), bildschirm.height(), e);
-    return a.Passt ? QSize(a.KartenBreite, a.KartenHoehe) : QSize();
-}
-
-Brettregel brettregel(int paare, QSize bildschirm)
-{
-    const std::optional<Brettmass> brett = paare >= MinBilder ? waehleBrett(paare) : std::nullopt;
-    if (!brett)
-        return {};
-    const QSize karte = karteAuf(*brett, bildschirm);
-    return {karte.height() >= 48, *brett, karte};
-}
-
-} // namespace
-
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
 {
     const int paare = int(fotos.size());
@@ -184,26 +150,16 @@ Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
         return {false, 0, 0, {}, QStringLiteral("Noch keine Fotos.")};
     if (paare < MinBilder)
         return {false, 0, 0, {}, QStringLiteral("1 Foto – für ein Spiel werden mindestens %1 gebraucht.").arg(MinBilder)};
-    const Brettregel regel = brettregel(paare, bildschirm);
-    if (regel.gut)
-        return {true, regel.brett.spalten, regel.brett.zeilen, regel.karte,
-                QStringLiteral("%1 Paare → %2 × %3 Karten, je %4 × %5 Pixel auf diesem Bildschirm")
-                    .arg(paare).arg(regel.brett.spalten).arg(regel.brett.zeilen)
-                    .arg(regel.karte.width()).arg(regel.karte.height())};
-    int kleiner = 0;
-    int groesser = 0;
-    for (int n = paare - 1; n >= MinBilder && kleiner == 0; --n)
-        if (brettregel(n, bildschirm).gut)
-            kleiner = n;
-    for (int n = paare + 1; n <= MaxBilder && groesser == 0; ++n)
-        if (brettregel(n, bildschirm).gut)
-            groesser = n;
-    QString text = QStringLiteral("%1 Fotos ergeben kein gutes Spielfeld auf diesem Bildschirm.").arg(paare);
-    if (kleiner > 0 && groesser > 0)
-        text += QStringLiteral(" Mit %1 oder %2 Fotos geht es.").arg(kleiner).arg(groesser);
-    else if (kleiner > 0)
-        text += QStringLiteral(" Mit höchstens %1 Fotos geht es.").arg(kleiner);
-    else if (groesser > 0)
-        text += QStringLiteral(" Mit %1 Fotos geht es.").arg(groesser);
-    return {false, regel.brett.spalten, regel.brett.zeilen, regel.karte, text};
+    // The writer's own rule: card format from the photos read so far, then the board.
+    std::vector<QSize> bekannt;
+    for (const QSize& foto : fotos)
+        if (!foto.isEmpty())
+            bekannt.push_back(foto);
+    const Brettwahl wahl = waehleBrett(paare, waehleKartenformat(bekannt), bildschirm);
+    if (!wahl.Gut)
+        return {false, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte, brettFehler(paare, wahl, bildschirm)};
+    return {true, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte,
+            QStringLiteral("%1 Paare → %2 × %3 Karten, je %4 × %5 Pixel auf diesem Bildschirm")
+                .arg(paare).arg(wahl.Brett.Spalten).arg(wahl.Brett.Zeilen)
+                .arg(wahl.Karte.width()).arg(wahl.Karte.height())};
 }

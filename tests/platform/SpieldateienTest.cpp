@@ -1,6 +1,6 @@
 #include "platform/Spieldateien.h"
 
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"

@@ -1,7 +1,7 @@
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 
-#include "app/Einstellungstext.h"
-#include "app/Einstellungswerte.h"
+#include "board/Einstellungstext.h"
+#include "board/Einstellungswerte.h"
 #include "platform/Lesedatei.h"
 #include "platform/Meldungen.h"
 

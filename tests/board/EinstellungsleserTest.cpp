@@ -1,4 +1,4 @@
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 
 #include "support/MeldungsRecorder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Einstellungsergebnis.h"
+#include "board/Einstellungsergebnis.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -1,9 +1,9 @@
-#include "demo/DemoPruefung.h"
+#include "neuesspiel/DemoPruefung.h"
 
-#include "demo/DemoEinstellungen.h"
-#include "demo/DemoKartentext.h"
-#include "demo/JpegKopf.h"
-#include "app/Einstellungsleser.h"
+#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/DemoKartentext.h"
+#include "neuesspiel/JpegKopf.h"
+#include "board/Einstellungsleser.h"
 
 #include <QFile>
 #include <QImage>
