@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCollator>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -74,10 +73,7 @@ QStringList bilderIn(const QString& ordner)
 {
     QDir dir(ordner);
     QStringList namen = dir.entryList(bildmuster(), QDir::Files | QDir::Readable, QDir::NoSort);
-    QCollator sortierung;
-    sortierung.setNumericMode(true);
-    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(namen.begin(), namen.end(), sortierung);
+    std::sort(namen.begin(), namen.end(), natuerlichVor);
     QStringList pfade;
     for (const QString& name : namen)
         pfade += dir.absoluteFilePath(name);
@@ -324,7 +320,7 @@ void NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
     if (warLeer && !erstes.isEmpty()) {
         if (!nameVonHand_)
             Spielname->setText(spielnameFuer(erstes));
-        Liste->setCurrentCell(0, SpalteName);
+        waehleZeile(0);
     }
     aktualisiere();
 }
@@ -402,7 +398,7 @@ void NeuesSpielFenster::entferne()
     for (const int zeile : zeilen)
         Liste->removeRow(zeile);
     if (!zeilen.isEmpty() && Liste->rowCount() > 0)
-        Liste->setCurrentCell(std::min(zeilen.last(), Liste->rowCount() - 1), SpalteName);
+        waehleZeile(std::min(zeilen.last(), Liste->rowCount() - 1));
     aktualisiere();
 }
 
@@ -420,8 +416,14 @@ void NeuesSpielFenster::verschiebe(int richtung)
         Liste->setItem(nach, spalte, a);
     }
     setztSelbst_ = false;
-    Liste->setCurrentCell(nach, SpalteName);
+    waehleZeile(nach);
     aktualisiere();
+}
+
+void NeuesSpielFenster::waehleZeile(int zeile)
+{
+    // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
+    Liste->setCurrentCell(zeile, SpalteName, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void NeuesSpielFenster::waehleSpieleordner()
@@ -515,7 +517,7 @@ void NeuesSpielFenster::legeAn()
         Status->setText(fehler.Text);
         meldungen_.hinweis(fehler.Text);
         Liste->setFocus();
-        Liste->setCurrentCell(fehler.Zeile, SpalteName);
+        waehleZeile(fehler.Zeile);
         Liste->editItem(Liste->item(fehler.Zeile, SpalteName));
         return;
     }

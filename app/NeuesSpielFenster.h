@@ -86,6 +86,7 @@ private:
     void waehleSpieleordner();
     void entferne();
     void verschiebe(int richtung);
+    void waehleZeile(int zeile);
     void zeigeVorschau(const Vorschau& vorschau);
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.

@@ -22,6 +22,10 @@ QString vorgeschlagenerName(const QString& pfad);
 // blanks and the case of letters). Empty names are never equal.
 std::vector<bool> doppelteNamen(const QStringList& namen);
 
+// The order a file manager shows names in: numbers by value ("Bild 9" before "Bild 10"),
+// letters ignoring their case.
+bool natuerlichVor(const QString& a, const QString& b);
+
 // The game name suggested for photos whose first one is at fotopfad: its folder's name.
 QString spielnameFuer(const QString& fotopfad);
 
