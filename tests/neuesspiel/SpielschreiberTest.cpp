@@ -88,9 +88,9 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
         EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white, 10)) << name;
     }
     const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.werte.Spalten, 3);
-    EXPECT_EQ(e.werte.Zeilen, 2);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Werte.Spalten, 3);
+    EXPECT_EQ(e.Werte.Zeilen, 2);
     EXPECT_FALSE(QImage(ziel + "/Kartentext.bmp", "BMP").isNull());
 
     ASSERT_EQ(lauf.ausgabe.size(), 4);
