@@ -58,8 +58,8 @@ Spieluebersicht spieluebersicht(const QString& ordner)
     Spieluebersicht u;
     u.Name = QFileInfo(sauber(ordner)).fileName();
     const Einstellungsergebnis e = leseEinstellungsdatei(dateien.pfad(Einstellungsdatei), QLocale::system());
-    if (e.meldungsart == Einstellungsergebnis::Meldungsart::Keine && e.werte.Spalten > 0 && e.werte.Zeilen > 0)
-        u.Brett = QStringLiteral("%1 × %2 Karten").arg(e.werte.Spalten).arg(e.werte.Zeilen);
+    if (e.Meldungsart == Einstellungsergebnis::Meldungsform::Keine && e.Werte.Spalten > 0 && e.Werte.Zeilen > 0)
+        u.Brett = QStringLiteral("%1 × %2 Karten").arg(e.Werte.Spalten).arg(e.Werte.Zeilen);
     u.ErsteKarte = dateien.pfad(bilddateiname(1, false));
     return u;
 }
