@@ -2,12 +2,12 @@
 
 #include "app/Spielordnerwahl.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "platform/Nutzerkonfiguration.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSettings>
 #include <QTextStream>
 
 #include <csignal>
@@ -35,37 +35,37 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 {
     QTextStream ausgabe(stdout);
     QTextStream fehler(stderr);
-    switch (befehl.art) {
-    case Befehl::Art::Hilfe:
+    switch (befehl.Art) {
+    case Befehl::Aufruf::Hilfe:
         ausgabe << hilfetext(programmname(argv));
         return 0;
-    case Befehl::Art::Version:
+    case Befehl::Aufruf::Version:
         ausgabe << "Paarlix " PAARLIX_VERSION "\n";
         return 0;
-    case Befehl::Art::Fehler:
-        fehler << programmname(argv) << ": " << befehl.meldung << '\n'
+    case Befehl::Aufruf::Fehler:
+        fehler << programmname(argv) << ": " << befehl.Meldung << '\n'
                << QStringLiteral("Hilfe: %1 --help\n").arg(programmname(argv));
         return 2;
-    case Befehl::Art::NeuesSpiel: {
+    case Befehl::Aufruf::NeuesSpiel: {
         // Pictures are drawn but nothing is shown: no display needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         const QGuiApplication anwendung(argc, argv);
         // Ctrl+C or a closed terminal stops between pictures, so the hidden draft is removed.
         for (const int signal : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signal, merkeAbbruch);
-        return schreibeNeuesSpiel({befehl.ordner, befehl.bilder, befehl.mitNamen,
+        return schreibeNeuesSpiel({befehl.Ordner, befehl.Bilder, befehl.MitNamen,
                                    QString::fromLocal8Bit(argv[0]), [] { return abbruchSignal != 0; }},
                                   ausgabe, fehler);
     }
-    case Befehl::Art::Spielen:
+    case Befehl::Aufruf::Spielen:
         // Checked before any window, so a wrong folder needs no display.
-        if (const QString meldung = befehl.ordner.isEmpty() ? QString() : betreteOrdner(befehl.ordner);
+        if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteOrdner(befehl.Ordner);
             !meldung.isEmpty()) {
             fehler << programmname(argv) << ": " << meldung << '\n';
             return 1;
         }
         break;
-    case Befehl::Art::OrdnerWaehlen:
+    case Befehl::Aufruf::OrdnerWaehlen:
         break;
     }
     return std::nullopt;
@@ -73,9 +73,9 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 
 std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
-    if (befehl.art != Befehl::Art::OrdnerWaehlen)
+    if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
         return std::nullopt;
-    QSettings gedaechtnis(QStringLiteral("paarlix"), QStringLiteral("paarlix"));
+    Nutzerkonfiguration gedaechtnis;
     const QString ordner = waehleSpielordner(gedaechtnis, frageNachSpielordner);
     if (ordner.isEmpty())
         return 0;

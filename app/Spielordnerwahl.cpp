@@ -1,8 +1,9 @@
 #include "app/Spielordnerwahl.h"
 
+#include "platform/Nutzerkonfiguration.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -22,15 +23,15 @@ QString betreteOrdner(const QString& ordner)
     return {};
 }
 
-QString waehleSpielordner(QSettings& gedaechtnis, const std::function<QString(const QString&)>& dialog)
+QString waehleSpielordner(Nutzerkonfiguration& gedaechtnis, const std::function<QString(const QString&)>& dialog)
 {
-    QString start = gedaechtnis.value(Schluessel).toString();
+    QString start = gedaechtnis.wert(Schluessel);
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
     const QString gewaehlt = dialog(start);
     if (!gewaehlt.isEmpty()) {
-        gedaechtnis.setValue(Schluessel, gewaehlt);
-        gedaechtnis.sync();
+        gedaechtnis.setzeWert(Schluessel, gewaehlt);
+        gedaechtnis.speichere();
     }
     return gewaehlt;
 }

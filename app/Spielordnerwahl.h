@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class QSettings;
+class Nutzerkonfiguration;
 
 // Makes `ordner` the current folder, as if the program had been started in
 // it. Returns why it cannot (a German message), or empty on success.
@@ -12,5 +12,5 @@ QString betreteOrdner(const QString& ordner);
 
 // Asks `dialog` for a game folder, starting in the folder chosen last time
 // (remembered in `gedaechtnis`; the home folder before that or when it is
-// gone), and remembers the choice. Empty when the dialog was cancelled.
-QString waehleSpielordner(QSettings& gedaechtnis, const std::function<QString(const QString&)>& dialog);
+// gone), and remembers the choice (saved at once). Empty when the dialog was cancelled.
+QString waehleSpielordner(Nutzerkonfiguration& gedaechtnis, const std::function<QString(const QString&)>& dialog);

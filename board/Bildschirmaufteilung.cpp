@@ -31,6 +31,11 @@ const QString iniHinweis = QStringLiteral(" in der Datei \"Paarlix.ini\" eintrag
 
 } // namespace
 
+QSizeF kartenflaeche(int clientBreite, int clientHoehe)
+{
+    return QSizeF(clientBreite * 0.5 - 2 - 2 * Brettrand, double(clientHoehe) - 2 - 2 * Brettrand);
+}
+
 Bildschirmaufteilung berechneBildschirmaufteilung(int clientBreite, int clientHoehe,
                                                   const Spieleinstellungen& e)
 {
@@ -63,9 +68,10 @@ Bildschirmaufteilung berechneBildschirmaufteilung(int clientBreite, int clientHo
     }
 
     // Optimal card size; an odd client width keeps its half pixel here.
-    const double zaehlerX = breite * 0.5 - 2 - 2 * Brettrand - double(spalten - 1) * e.AbstandX;
+    const QSizeF flaeche = kartenflaeche(clientBreite, clientHoehe);
+    const double zaehlerX = flaeche.width() - double(spalten - 1) * e.AbstandX;
     const Zahl faktorX = Zahl(std::trunc(zaehlerX / (double(spalten) * double(fx))));
-    const Zahl zaehlerY = hoehe - 2 - 2 * Brettrand - (zeilen - 1) * e.AbstandY;
+    const Zahl zaehlerY = Zahl(flaeche.height()) - (zeilen - 1) * e.AbstandY;
     const Zahl faktorY = Zahl(std::trunc(double(zaehlerY) / (double(zeilen) * double(fy))));
     const Zahl faktor = std::min(faktorX, faktorY);
     const Zahl optimaleBreite = fx * faktor;

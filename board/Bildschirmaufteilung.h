@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 // Sizes of the fixed panels that the layout only moves.
@@ -39,3 +40,8 @@ struct Bildschirmaufteilung {
 // overflows: settings that cannot be laid out give Passt = false.
 Bildschirmaufteilung berechneBildschirmaufteilung(int clientBreite, int clientHoehe,
                                                   const Spieleinstellungen& einstellungen);
+
+// The room for the cards and the gaps between them: the left half of the
+// client area less the board's margin with the letters and numbers and its
+// frame. Half of an odd width keeps its half pixel.
+QSizeF kartenflaeche(int clientBreite, int clientHoehe);

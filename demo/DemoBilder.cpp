@@ -1,7 +1,7 @@
 #include "demo/DemoBilder.h"
 
 #include "demo/DemoFormenbild.h"
-#include "demo/DemoHintergrund.h"
+#include "neuesspiel/DemoHintergrund.h"
 #include "demo/DemoZahlenbild.h"
 
 #include <QPainter>

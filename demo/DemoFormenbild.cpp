@@ -1,6 +1,6 @@
 #include "demo/DemoFormenbild.h"
 
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "demo/DemoZahlenbild.h"
 
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QPainter>
 #include <QRadialGradient>

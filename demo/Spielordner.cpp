@@ -3,10 +3,10 @@
 #include "board/Bilddateiname.h"
 
 #include "demo/DemoBilder.h"
-#include "demo/DemoEinstellungen.h"
-#include "demo/DemoKartentext.h"
-#include "demo/DemoPruefung.h"
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/DemoKartentext.h"
+#include "neuesspiel/DemoPruefung.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QDir>
 #include <QImage>

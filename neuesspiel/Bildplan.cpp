@@ -1,7 +1,6 @@
 #include "neuesspiel/Bildplan.h"
 
 #include "board/Bilddateiname.h"
-#include "neuesspiel/Brettwahl.h"
 
 QString kartenname(const QString& dateipfad)
 {
@@ -30,13 +29,5 @@ QString anzahlFehler(int anzahl)
     if (anzahl < MinBilder)
         return QStringLiteral("Für ein Spiel werden mindestens %1 Bilder gebraucht, angegeben %2 %3.")
             .arg(MinBilder).arg(anzahl == 1 ? QStringLiteral("ist") : QStringLiteral("sind")).arg(anzahl);
-    if (anzahl > MaxBilder)
-        return QStringLiteral("Es sind höchstens %1 Bilder möglich (%2 × %2 Karten), angegeben sind %3.")
-            .arg(MaxBilder).arg(MaxBrettSeite).arg(anzahl);
-    if (!waehleBrett(anzahl))
-        return QStringLiteral("%1 Bilder ergeben %2 Karten, und die lassen sich nicht auf ein Spielfeld "
-                              "von höchstens %3 × %3 Karten legen. Mit %4 oder %5 Bildern geht es.")
-            .arg(anzahl).arg(2 * anzahl).arg(MaxBrettSeite)
-            .arg(naechsteMoeglicheAnzahl(anzahl, -1)).arg(naechsteMoeglicheAnzahl(anzahl, +1));
     return {};
 }

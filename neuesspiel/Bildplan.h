@@ -6,7 +6,6 @@
 #include <vector>
 
 inline constexpr int MinBilder = 2;
-inline constexpr int MaxBilder = 5000;
 
 // The text of a name card: the file name without folder and without its last
 // extension, blanks trimmed ("Oma Erna.jpg" gives "Oma Erna"). A name that
@@ -25,5 +24,6 @@ struct Bildauftrag {
 // One pair per picture, numbered in the order given.
 std::vector<Bildauftrag> planeBilder(const QStringList& quellen, bool mitNamen);
 
-// Why `anzahl` pictures make no game; empty when they do.
+// Why `anzahl` pictures are too few for a game; empty when they are enough.
+// Whether they fit a screen is the board's question (Brettwahl.h).
 QString anzahlFehler(int anzahl);

@@ -1,22 +1,47 @@
 #pragma once
 
-#include <optional>
+#include "neuesspiel/Kartenformat.h"
 
-// A board of spalten x zeilen cards.
+#include <QSize>
+#include <QString>
+
+// A board of Spalten x Zeilen cards.
 struct Brettmass {
-    int spalten = 0;
-    int zeilen = 0;
+    int Spalten = 0;
+    int Zeilen = 0;
     friend bool operator==(const Brettmass&, const Brettmass&) = default;
 };
 
-inline constexpr int MaxBrettSeite = 100;
+// The screen a game is chosen for when no display tells its size: the most
+// common laptop screen.
+inline constexpr QSize Bezugsbildschirm{1366, 768};
+// The column letters end at Z.
+inline constexpr int MaxBrettSpalten = 26;
+// Smaller cards cannot be told apart.
+inline constexpr int MinKartenHoehe = 48;
 
-// The board for `bilder` pairs: spalten * zeilen == 2 * bilder, no side over
-// MaxBrettSeite, at least as wide as high (screens are landscape), and of those
-// the most square. Empty when no such board exists (101 pictures need 2 x 101).
-// bilder >= 1
-std::optional<Brettmass> waehleBrett(int bilder);
+// The board for a number of pictures on a screen, and whether it makes a good game.
+struct Brettwahl {
+    bool Gut = false;
+    Brettmass Brett;   // the board with the largest cards (also when not good); 0 x 0 if none fits at all
+    QSize Karte;       // its card size in a maximised window with "auto" cards
+    int IdealHoehe = 0; // the card height if rows and columns could be any real numbers
+    // When not good: the nearest good picture counts below and above; 0 where there is none.
+    int Kleiner = 0;
+    int Groesser = 0;
+};
 
-// The nearest picture count from `bilder` in direction `schritt` (+1 or -1)
-// that has a board; 0 when there is none that way.
-int naechsteMoeglicheAnzahl(int bilder, int schritt);
+// Chooses spalten x zeilen = 2 * bilder (at most MaxBrettSpalten columns) with
+// the largest cards in the game's own layout for a maximised window of
+// `bildschirm`'s size and "auto" cards, with the new game's gaps. Good when
+// the cards are at least MinKartenHoehe high and at least half as high as
+// IdealHoehe. bilder >= 1; bildschirm not empty
+Brettwahl waehleBrett(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// Whether `bilder` pictures make a good game; waehleBrett without the search
+// for neighbours. bilder >= 1
+bool istGuteAnzahl(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// Why `bilder` pictures make no good game, naming the nearest good counts
+// ("Mit 46 oder 48 Bildern geht es."); empty when `wahl` is good.
+QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm = Bezugsbildschirm);

@@ -1,7 +1,7 @@
 #include "neuesspiel/Namenskarte.h"
 
-#include "demo/DemoHintergrund.h"
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoHintergrund.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

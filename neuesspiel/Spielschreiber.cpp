@@ -1,9 +1,9 @@
 #include "neuesspiel/Spielschreiber.h"
 
-#include "demo/DemoEinstellungen.h"
-#include "demo/DemoKartentext.h"
-#include "demo/DemoPruefung.h"
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/DemoKartentext.h"
+#include "neuesspiel/DemoPruefung.h"
+#include "neuesspiel/DemoSchrift.h"
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Brettwahl.h"
 #include "neuesspiel/Namenskarte.h"
@@ -118,10 +118,10 @@ QStringList schreibeGrunddateien(const QDir& ordner, const Brettmass& brett)
     const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
     QFile datei(ini);
     if (!datei.open(QIODevice::WriteOnly)
-        || datei.write(einstellungsTextMitBrett(brett.spalten, brett.zeilen).toUtf8()) < 0 || !datei.flush())
+        || datei.write(einstellungsTextMitBrett(brett.Spalten, brett.Zeilen).toUtf8()) < 0 || !datei.flush())
         return {ini + QStringLiteral(": kann nicht geschrieben werden")};
     datei.close();
-    QStringList fehler = pruefeEinstellungsdatei(ini, brett.spalten, brett.zeilen);
+    QStringList fehler = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen);
     const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
     if (!zeichneKartentext().save(bmp, "BMP"))
         return fehler << bmp + QStringLiteral(": kann nicht geschrieben werden");
@@ -168,7 +168,11 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
     const int anzahl = int(auftrag.bilder.size());
     if (const QString f = anzahlFehler(anzahl); !f.isEmpty())
         return ablehnen(f);
-    const Brettmass brett = *waehleBrett(anzahl);
+    const Kartenformat format;
+    const Brettwahl wahl = waehleBrett(anzahl, format);
+    if (!wahl.Gut)
+        return ablehnen(brettFehler(anzahl, wahl));
+    const Brettmass brett = wahl.Brett;
 
     const QString ziel = QDir::cleanPath(QFileInfo(auftrag.ziel).absoluteFilePath());
     if (const QString f = zielFehler(ziel); !f.isEmpty())
@@ -223,7 +227,7 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
         return ablehnen(QStringLiteral("Der Zielordner %1 kann nicht angelegt werden. Es wurde nichts geschrieben.")
                             .arg(inAnfuehrung(ziel)));
     ausgabe << QStringLiteral("Fertig: %1 Paare auf %2 × %3 Karten in %4. Starten mit: %5 %6")
-                   .arg(anzahl).arg(brett.spalten).arg(brett.zeilen)
+                   .arg(anzahl).arg(brett.Spalten).arg(brett.Zeilen)
                    .arg(inAnfuehrung(ziel), auftrag.programm, fuerDieShell(ziel))
             << Qt::endl;
     return 0;

@@ -1,7 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "Neuspielbilder.h"
-#include "app/Einstellungsleser.h"
+#include "board/Einstellungsleser.h"
 #include "support/Farben.h"
 
 #include <QDir>
@@ -84,9 +84,9 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
         EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white, 10)) << name;
     }
     const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.werte.Spalten, 3);
-    EXPECT_EQ(e.werte.Zeilen, 2);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Werte.Spalten, 3);
+    EXPECT_EQ(e.Werte.Zeilen, 2);
     EXPECT_FALSE(QImage(ziel + "/Kartentext.bmp", "BMP").isNull());
 
     ASSERT_EQ(lauf.ausgabe.size(), 4);
@@ -157,8 +157,8 @@ TEST(Spielschreiber, refusalsWriteNothing)
     };
     const Fall faelle[] = {
         {"one picture", ziel, {gut}, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
-        {"too many pictures", ziel, QStringList(5001, gut),
-         "Es sind höchstens 5000 Bilder möglich (100 × 100 Karten), angegeben sind 5001."},
+        {"too many pictures", ziel, QStringList(1000, gut),
+         "1000 Fotos ergeben 2000 Karten, und so viele haben auf einem Bildschirm von 1366 × 768 Pixeln keinen Platz."},
         {"target not empty", tmp.filePath("voll"), {gut, gut2},
          "Der Zielordner „" + tmp.filePath("voll") + "“ ist nicht leer. Bitte einen neuen oder leeren Ordner angeben."},
         {"target is a file", gut2, {gut, tmp.filePath("kaputt.jpg")}, "„" + gut2 + "“ ist eine Datei und kein Ordner."},

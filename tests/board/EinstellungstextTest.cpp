@@ -1,5 +1,5 @@
-#include "app/Einstellungstext.h"
-#include "app/Einstellungswerte.h"
+#include "board/Einstellungstext.h"
+#include "board/Einstellungswerte.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/Einstellungstext.h"
+#include "board/Einstellungstext.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "demo/DemoHintergrund.h"
+#include "neuesspiel/DemoHintergrund.h"
 
 #include <QLinearGradient>
 #include <QPainter>

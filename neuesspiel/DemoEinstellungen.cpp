@@ -1,4 +1,4 @@
-#include "demo/DemoEinstellungen.h"
+#include "neuesspiel/DemoEinstellungen.h"
 
 #include <vector>
 

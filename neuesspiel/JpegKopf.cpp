@@ -1,4 +1,4 @@
-#include "demo/JpegKopf.h"
+#include "neuesspiel/JpegKopf.h"
 
 namespace {
 

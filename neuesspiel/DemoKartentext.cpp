@@ -1,6 +1,6 @@
-#include "demo/DemoKartentext.h"
+#include "neuesspiel/DemoKartentext.h"
 
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "demo/DemoSchrift.h"
+#include "neuesspiel/DemoSchrift.h"
 
 #include <QFont>
 #include <QPainter>

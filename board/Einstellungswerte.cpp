@@ -1,4 +1,4 @@
-#include "app/Einstellungswerte.h"
+#include "board/Einstellungswerte.h"
 
 #include <cstdint>
 #include <limits>

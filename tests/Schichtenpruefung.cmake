@@ -1,0 +1,38 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a file of a layer includes a header of a layer above it.
+# cmake -DQUELLE=<source folder> -P Schichtenpruefung.cmake
+#
+# Each folder may include the folders listed after it (and itself).
+set(erlaubt_platform   platform)
+set(erlaubt_pictures   platform pictures)
+set(erlaubt_board      platform pictures board)
+set(erlaubt_play       platform pictures board play)
+set(erlaubt_widgets    platform pictures board play widgets)
+set(erlaubt_neuesspiel platform pictures board neuesspiel)
+set(erlaubt_demo       platform pictures board neuesspiel demo)
+set(erlaubt_app        platform pictures board play widgets neuesspiel demo app)
+set(schichten platform pictures board play widgets neuesspiel demo app)
+
+set(verstoesse "")
+foreach(schicht ${schichten})
+  file(GLOB_RECURSE dateien ${QUELLE}/${schicht}/*.h ${QUELLE}/${schicht}/*.cpp)
+  foreach(datei ${dateien})
+    file(STRINGS ${datei} zeilen REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z_]+/")
+    foreach(zeile ${zeilen})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([A-Za-z_]+)/.*" "\\1" ziel "${zeile}")
+      if(NOT ziel IN_LIST schichten)
+        continue()
+      endif()
+      if(NOT ziel IN_LIST erlaubt_${schicht})
+        file(RELATIVE_PATH name ${QUELLE} ${datei})
+        list(APPEND verstoesse "${name}: ${zeile}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(verstoesse)
+  list(JOIN verstoesse "\n  " text)
+  message(FATAL_ERROR "Includes of a layer above:\n  ${text}")
+endif()
+message(STATUS "No file includes a layer above its own.")
