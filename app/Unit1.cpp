@@ -44,10 +44,7 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
     });
 }
 
-TForm1::~TForm1()
-{
-    TImage::setzeKlickbeobachter(nullptr);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
