@@ -31,6 +31,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         QStringList bilder;
         bool mitNamen;
         const char* meldung;
+        bool ohneTon = false;
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -56,6 +57,10 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"-platform", "offscreen", "Ordner"}, Aufruf::Spielen, "Ordner", {}, false, ""},
         {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Aufruf::OrdnerWaehlen, "", {}, false, ""},
         {{"--neues-spiel", "Ziel", "--", "-platform"}, Aufruf::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
+        {{"--ohne-ton", "Spiele/Oma"}, Aufruf::Spielen, "Spiele/Oma", {}, false, "", true},
+        {{"--ordner-waehlen", "--ohne-ton"}, Aufruf::OrdnerWaehlen, "", {}, false, "", true},
+        {{"--ohne-ton", "--neues-spiel", "Z", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -65,6 +70,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         EXPECT_EQ(b.Bilder, f.bilder);
         EXPECT_EQ(b.MitNamen, f.mitNamen);
         EXPECT_EQ(s(b.Meldung), f.meldung);
+        EXPECT_EQ(b.OhneTon, f.ohneTon);
     }
 }
 
@@ -73,7 +79,7 @@ TEST(Befehlszeile, helpNamesEveryOption)
 {
     const QString hilfe = hilfetext(QStringLiteral("paarlix"));
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
-    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--help", "--version"})
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--help", "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 
