@@ -10,18 +10,18 @@ const QString Namen = QStringLiteral("namen");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
-Befehl befehl(Befehl::Art art, const QString& ordner = {})
+Befehl befehl(Befehl::Aufruf art, const QString& ordner = {})
 {
     Befehl b;
-    b.art = art;
-    b.ordner = ordner;
+    b.Art = art;
+    b.Ordner = ordner;
     return b;
 }
 
 Befehl fehler(const QString& meldung)
 {
-    Befehl b = befehl(Befehl::Art::Fehler);
-    b.meldung = meldung;
+    Befehl b = befehl(Befehl::Aufruf::Fehler);
+    b.Meldung = meldung;
     return b;
 }
 
@@ -99,9 +99,9 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         return fehler(QStringLiteral("Unbekannte Option „%1%2“.").arg(name.size() == 1 ? "-" : "--", name));
     }
     if (leser.isSet(Hilfe))
-        return befehl(Befehl::Art::Hilfe);
+        return befehl(Befehl::Aufruf::Hilfe);
     if (leser.isSet(Version))
-        return befehl(Befehl::Art::Version);
+        return befehl(Befehl::Aufruf::Version);
 
     const QStringList rest = leser.positionalArguments();
     if (leser.isSet(NeuesSpiel)) {
@@ -109,9 +109,9 @@ Befehl leseBefehlszeile(const QStringList& argumente)
             return fehler(QStringLiteral("--neues-spiel und --ordner-waehlen gehen nicht zusammen."));
         if (rest.isEmpty())
             return fehler(QStringLiteral("Bei --neues-spiel fehlen der Zielordner und die Bilder."));
-        Befehl neu = befehl(Befehl::Art::NeuesSpiel, rest.first());
-        neu.bilder = rest.mid(1);
-        neu.mitNamen = leser.isSet(Namen);
+        Befehl neu = befehl(Befehl::Aufruf::NeuesSpiel, rest.first());
+        neu.Bilder = rest.mid(1);
+        neu.MitNamen = leser.isSet(Namen);
         return neu;
     }
     if (leser.isSet(Namen))
@@ -119,11 +119,11 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     if (leser.isSet(OrdnerWaehlen)) {
         if (!rest.isEmpty())
             return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
-        return befehl(Befehl::Art::OrdnerWaehlen);
+        return befehl(Befehl::Aufruf::OrdnerWaehlen);
     }
     if (rest.size() > 1)
         return fehler(QStringLiteral("Es kann nur ein Spielordner angegeben werden."));
-    return befehl(Befehl::Art::Spielen, rest.value(0));
+    return befehl(Befehl::Aufruf::Spielen, rest.value(0));
 }
 
 QString hilfetext(const QString& programm)

@@ -5,12 +5,12 @@
 
 // What the command line asks for.
 struct Befehl {
-    enum class Art { Spielen, OrdnerWaehlen, NeuesSpiel, Hilfe, Version, Fehler };
-    Art art = Art::Spielen;
-    QString ordner;     // Spielen: the game folder (empty: the current one); NeuesSpiel: the target
-    QStringList bilder; // NeuesSpiel: the pictures in the order given
-    bool mitNamen = false;
-    QString meldung;    // Fehler: what is wrong, in German
+    enum class Aufruf { Spielen, OrdnerWaehlen, NeuesSpiel, Hilfe, Version, Fehler };
+    Aufruf Art = Aufruf::Spielen;
+    QString Ordner;     // Spielen: the game folder (empty: the current one); NeuesSpiel: the target
+    QStringList Bilder; // NeuesSpiel: the pictures in the order given
+    bool MitNamen = false;
+    QString Meldung;    // Fehler: what is wrong, in German
 };
 
 // Reads the arguments (the first is the program). Qt's own options are not

@@ -86,18 +86,18 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 {
     QTextStream ausgabe(stdout);
     QTextStream fehler(stderr);
-    switch (befehl.art) {
-    case Befehl::Art::Hilfe:
+    switch (befehl.Art) {
+    case Befehl::Aufruf::Hilfe:
         ausgabe << hilfetext(programmname(argv));
         return 0;
-    case Befehl::Art::Version:
+    case Befehl::Aufruf::Version:
         ausgabe << "Paarlix " PAARLIX_VERSION "\n";
         return 0;
-    case Befehl::Art::Fehler:
-        fehler << programmname(argv) << ": " << befehl.meldung << '\n'
+    case Befehl::Aufruf::Fehler:
+        fehler << programmname(argv) << ": " << befehl.Meldung << '\n'
                << QStringLiteral("Hilfe: %1 --help\n").arg(programmname(argv));
         return 2;
-    case Befehl::Art::NeuesSpiel: {
+    case Befehl::Aufruf::NeuesSpiel: {
         // Pictures are drawn but nothing is shown: the display is asked only
         // for its size, and without one the writer runs offscreen.
         qInstallMessageHandler(nurFataleMeldungen);
@@ -111,24 +111,24 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         for (const int signal : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signal, merkeAbbruch);
         NeuesSpiel auftrag;
-        auftrag.ziel = befehl.ordner;
-        auftrag.bilder = befehl.bilder;
-        auftrag.mitNamen = befehl.mitNamen;
+        auftrag.ziel = befehl.Ordner;
+        auftrag.bilder = befehl.Bilder;
+        auftrag.mitNamen = befehl.MitNamen;
         auftrag.programm = QString::fromLocal8Bit(argv[0]);
         auftrag.abgebrochen = [] { return abbruchSignal != 0; };
         auftrag.bildschirm = bezugsbildschirm();
         oeffneRoheNamen(argc, argv, auftrag);
         return schreibeNeuesSpiel(auftrag, ausgabe, fehler);
     }
-    case Befehl::Art::Spielen:
+    case Befehl::Aufruf::Spielen:
         // Checked before any window, so a wrong folder needs no display.
-        if (const QString meldung = befehl.ordner.isEmpty() ? QString() : betreteOrdner(befehl.ordner);
+        if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteOrdner(befehl.Ordner);
             !meldung.isEmpty()) {
             fehler << programmname(argv) << ": " << meldung << '\n';
             return 1;
         }
         break;
-    case Befehl::Art::OrdnerWaehlen:
+    case Befehl::Aufruf::OrdnerWaehlen:
         break;
     }
     return std::nullopt;
@@ -136,7 +136,7 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 
 std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
-    if (befehl.art != Befehl::Art::OrdnerWaehlen)
+    if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
         return std::nullopt;
     Nutzerkonfiguration gedaechtnis;
     const QString ordner = waehleSpielordner(gedaechtnis, frageNachSpielordner);

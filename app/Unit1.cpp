@@ -44,43 +44,40 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
     });
 }
 
-TForm1::~TForm1()
-{
-    TImage::setzeKlickbeobachter(nullptr);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
     EinstellungsFehler = false;
     Ordner = Spieldateien(QStringLiteral("."));
     const Einstellungsergebnis e = leseEinstellungsdatei(Ordner.pfad(QStringLiteral("Paarlix.ini")));
-    Einstellungen = e.werte;
+    Einstellungen = e.Werte;
     // The window's backing store is the first memory a setting asks for: it
     // comes with showing the window, so a window that cannot fit is never set.
-    const bool fensterPasst = e.einstellungsFehler || pruefeFensterspeicher(e);
-    switch (fensterPasst ? e.fenster : Einstellungsergebnis::Fenster::NichtGelesen) {
-    case Einstellungsergebnis::Fenster::Maximiert:
+    const bool fensterPasst = e.EinstellungsFehler || pruefeFensterspeicher(e);
+    switch (fensterPasst ? e.Fenster : Einstellungsergebnis::Fensterzustand::NichtGelesen) {
+    case Einstellungsergebnis::Fensterzustand::Maximiert:
         Maximiert = true;
         break;
-    case Einstellungsergebnis::Fenster::Normal:
-        FensterBreite = e.fensterBreite;
-        FensterHoehe = e.fensterHoehe;
+    case Einstellungsergebnis::Fensterzustand::Normal:
+        FensterBreite = e.FensterBreite;
+        FensterHoehe = e.FensterHoehe;
         resize(FensterBreite, FensterHoehe);
         Maximiert = false;
         break;
-    case Einstellungsergebnis::Fenster::NichtGelesen:
+    case Einstellungsergebnis::Fensterzustand::NichtGelesen:
         break;
     }
-    if (e.gruppen == 1)
+    if (e.Gruppen == 1)
         RadioButton1->setChecked(true);
-    else if (e.gruppen == 2)
+    else if (e.Gruppen == 2)
         RadioButton2->setChecked(true);
-    if (e.name1Gesetzt)
-        Edit1->setText(e.name1);
-    if (e.name2Gesetzt)
-        Edit2->setText(e.name2);
+    if (e.Name1Gesetzt)
+        Edit1->setText(e.Name1);
+    if (e.Name2Gesetzt)
+        Edit2->setText(e.Name2);
     meldeEinstellungsfehler(e, meldungen_);
-    EinstellungsFehler = e.einstellungsFehler || !fensterPasst;
+    EinstellungsFehler = e.EinstellungsFehler || !fensterPasst;
 }
 
 QSize TForm1::inGeraetepixeln(QSize s) const
@@ -94,10 +91,10 @@ QSize TForm1::inGeraetepixeln(QSize s) const
 bool TForm1::pruefeFensterspeicher(const Einstellungsergebnis& e)
 {
     Brettmasse m;
-    if (e.fenster == Einstellungsergebnis::Fenster::Maximiert)
-        m.fenster = inGeraetepixeln(verfuegbareFlaeche().size());
-    else if (e.fenster == Einstellungsergebnis::Fenster::Normal)
-        m.fenster = inGeraetepixeln(QSize(e.fensterBreite, e.fensterHoehe));
+    if (e.Fenster == Einstellungsergebnis::Fensterzustand::Maximiert)
+        m.Fenster = inGeraetepixeln(verfuegbareFlaeche().size());
+    else if (e.Fenster == Einstellungsergebnis::Fensterzustand::Normal)
+        m.Fenster = inGeraetepixeln(QSize(e.FensterBreite, e.FensterHoehe));
     const QString meldung = pruefeArbeitsspeicher(m, verfuegbarerArbeitsspeicher());
     if (!meldung.isEmpty())
         meldungen_.fehler(meldung);

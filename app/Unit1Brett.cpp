@@ -77,14 +77,14 @@ void TForm1::maleSpielfeldhintergrund()
 bool TForm1::pruefeSpeicher()
 {
     Brettmasse m;
-    m.fenster = inGeraetepixeln(size());
-    m.hintergrund = Image3->size();
-    m.muster = musterGroesse(Einstellungen.FormatX, Einstellungen.FormatY);
-    m.karte = QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe);
-    m.gross = Image1->size();
-    m.zellen = Einstellungen.Spalten * Einstellungen.Zeilen;
+    m.Fenster = inGeraetepixeln(size());
+    m.Hintergrund = Image3->size();
+    m.Muster = musterGroesse(Einstellungen.FormatX, Einstellungen.FormatY);
+    m.Karte = QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe);
+    m.Gross = Image1->size();
+    m.Zellen = Einstellungen.Spalten * Einstellungen.Zeilen;
     // The activation's own work objects and one set per worker of the deal.
-    m.darsteller = 1 + Vorausdarsteller::kerne();
+    m.Darsteller = 1 + Vorausdarsteller::kerne();
     const QString meldung = pruefeArbeitsspeicher(m, verfuegbarerArbeitsspeicher());
     if (meldung.isEmpty())
         return true;
@@ -152,6 +152,7 @@ void TForm1::erzeugeZellen()
             PaarNummern[zeile][spalte] = -1;
         }
     }
+    Brett.neuesSpiel(e.Spalten, e.Zeilen);
 }
 
 void TForm1::teileBilderAus()

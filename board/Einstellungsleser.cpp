@@ -92,13 +92,13 @@ private:
     Zeilenleser zeilen;
     const QLocale zahlenformat;
     Einstellungsergebnis ergebnis;
-    Spieleinstellungen& werte = ergebnis.werte;
+    Spieleinstellungen& werte = ergebnis.Werte;
 
     bool fehler(QString text)
     {
-        ergebnis.einstellungsFehler = true;
-        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::Fehlerbox;
-        ergebnis.meldung = std::move(text);
+        ergebnis.EinstellungsFehler = true;
+        ergebnis.Meldungsart = Einstellungsergebnis::Meldungsform::Fehlerbox;
+        ergebnis.Meldung = std::move(text);
         return false;
     }
 
@@ -184,7 +184,7 @@ private:
         if (!zeile)
             return zuWenig(QStringLiteral("Fenstergröße"));
         if (gleichOhneFall(*zeile, u"max")) {
-            ergebnis.fenster = Einstellungsergebnis::Fenster::Maximiert;
+            ergebnis.Fenster = Einstellungsergebnis::Fensterzustand::Maximiert;
             return true;
         }
         if (!zeile->contains(u','))
@@ -200,9 +200,9 @@ private:
             return fehler(1, *zeile,
                           QStringLiteral("Die Fenstergröße darf höchstens %1 x %1 Pixel betragen.")
                               .arg(GroessteFensterseite));
-        ergebnis.fensterBreite = *breite;
-        ergebnis.fensterHoehe = *hoehe;
-        ergebnis.fenster = Einstellungsergebnis::Fenster::Normal;
+        ergebnis.FensterBreite = *breite;
+        ergebnis.FensterHoehe = *hoehe;
+        ergebnis.Fenster = Einstellungsergebnis::Fensterzustand::Normal;
         return true;
     }
 
@@ -321,7 +321,7 @@ private:
         const QStringView w = ohneRandzeichen(*zeile);
         if (w != u"1" && w != u"2")
             return fehler(9, *zeile, QStringLiteral("Die Anzahl der Gruppen muss 1 oder 2 sein."));
-        ergebnis.gruppen = w == u"1" ? 1 : 2;
+        ergebnis.Gruppen = w == u"1" ? 1 : 2;
         return true;
     }
 
@@ -337,9 +337,9 @@ private:
         if (!zweiter)
             return zuWenig(QStringLiteral("Gruppenname 2"));
         if (!werte.SpielerAbfragen) {
-            ergebnis.name1 = name1;
-            ergebnis.name2 = zweiter->toString();
-            ergebnis.name1Gesetzt = ergebnis.name2Gesetzt = true;
+            ergebnis.Name1 = name1;
+            ergebnis.Name2 = zweiter->toString();
+            ergebnis.Name1Gesetzt = ergebnis.Name2Gesetzt = true;
         }
         return true;
     }
@@ -369,16 +369,16 @@ Einstellungsergebnis leseEinstellungsdatei(const QString& pfad, const QLocale& z
         datei.offen() ? datei.liesAlles(inhalt, GroessteDateigroesse) : Lesedatei::Lesen::Fehler;
     if (gelesen == Lesedatei::Lesen::Fehler) {
         Einstellungsergebnis ergebnis;
-        ergebnis.einstellungsFehler = true;
-        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::DateiFehlt;
-        ergebnis.meldung = QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden.");
+        ergebnis.EinstellungsFehler = true;
+        ergebnis.Meldungsart = Einstellungsergebnis::Meldungsform::DateiFehlt;
+        ergebnis.Meldung = QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden.");
         return ergebnis;
     }
     if (gelesen == Lesedatei::Lesen::ZuGross) {
         Einstellungsergebnis ergebnis;
-        ergebnis.einstellungsFehler = true;
-        ergebnis.meldungsart = Einstellungsergebnis::Meldungsart::Fehlerbox;
-        ergebnis.meldung = QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rDie Datei ist zu groß.");
+        ergebnis.EinstellungsFehler = true;
+        ergebnis.Meldungsart = Einstellungsergebnis::Meldungsform::Fehlerbox;
+        ergebnis.Meldung = QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rDie Datei ist zu groß.");
         return ergebnis;
     }
     return leseEinstellungen(inhalt, zahlenformat);
@@ -386,14 +386,14 @@ Einstellungsergebnis leseEinstellungsdatei(const QString& pfad, const QLocale& z
 
 void meldeEinstellungsfehler(const Einstellungsergebnis& ergebnis, Meldungen& meldungen)
 {
-    switch (ergebnis.meldungsart) {
-    case Einstellungsergebnis::Meldungsart::Keine:
+    switch (ergebnis.Meldungsart) {
+    case Einstellungsergebnis::Meldungsform::Keine:
         break;
-    case Einstellungsergebnis::Meldungsart::Fehlerbox:
-        meldungen.fehler(ergebnis.meldung);
+    case Einstellungsergebnis::Meldungsform::Fehlerbox:
+        meldungen.fehler(ergebnis.Meldung);
         break;
-    case Einstellungsergebnis::Meldungsart::DateiFehlt:
-        meldungen.hinweis(ergebnis.meldung);
+    case Einstellungsergebnis::Meldungsform::DateiFehlt:
+        meldungen.hinweis(ergebnis.Meldung);
         break;
     }
 }

@@ -16,7 +16,7 @@ Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt,
                                        const QLocale& zahlenformat = QLocale::system());
 
 // Reads the settings file at pfad; a file that cannot be opened or read, or
-// that is no regular file, gives Meldungsart::DateiFehlt with
+// that is no regular file, gives Meldungsform::DateiFehlt with
 // "Ini-Datei Paarlix.ini nicht gefunden.".
 Einstellungsergebnis leseEinstellungsdatei(const QString& pfad,
                                            const QLocale& zahlenformat = QLocale::system());

@@ -41,24 +41,24 @@ std::int64_t bilderSpeicherbedarf(int zellen, QSize karte, QSize gross)
 
 std::int64_t Speicherposten::summe() const
 {
-    return summeMitSaettigung(summeMitSaettigung(fenster, muster), summeMitSaettigung(kartenbilder, grosseBilder));
+    return summeMitSaettigung(summeMitSaettigung(Fenster, Muster), summeMitSaettigung(Kartenbilder, GrosseBilder));
 }
 
 Speicherposten speicherposten(const Brettmasse& m)
 {
     const auto bytes = [](std::int64_t pixel) { return mitSaettigung(pixel, 4); };
-    const std::int64_t karte = flaeche(m.karte);
-    const std::int64_t gross = flaeche(m.gross);
-    const std::int64_t zellen = std::max(m.zellen, 0);
+    const std::int64_t karte = flaeche(m.Karte);
+    const std::int64_t gross = flaeche(m.Gross);
+    const std::int64_t zellen = std::max(m.Zellen, 0);
     Speicherposten p;
-    p.fenster = bytes(summeMitSaettigung(flaeche(m.fenster), flaeche(m.hintergrund)));
-    p.muster = bytes(flaeche(m.muster));
+    p.Fenster = bytes(summeMitSaettigung(flaeche(m.Fenster), flaeche(m.Hintergrund)));
+    p.Muster = bytes(flaeche(m.Muster));
     // The card back is drawn once at card size and then shared by every cell.
-    p.kartenbilder = bytes(mitSaettigung(summeMitSaettigung(zellen, 2), karte));
+    p.Kartenbilder = bytes(mitSaettigung(summeMitSaettigung(zellen, 2), karte));
     // A rendering works on the target's size and hands over a copy; the deal's
     // workers render side by side, each with work bitmaps of its own.
-    const std::int64_t arbeitsbitmaps = mitSaettigung(2, std::max(m.darsteller, 1));
-    p.grosseBilder =
+    const std::int64_t arbeitsbitmaps = mitSaettigung(2, std::max(m.Darsteller, 1));
+    p.GrosseBilder =
         bytes(summeMitSaettigung(mitSaettigung(zellen, gross), mitSaettigung(arbeitsbitmaps, std::max(karte, gross))));
     return p;
 }
@@ -77,16 +77,16 @@ GroessterPosten groessterPosten(const Brettmasse& m, const Speicherposten& p)
     const QString fenster = QStringLiteral("ein kleineres Fenster (Einstellung 1)");
     const QString weniger = QStringLiteral("weniger Karten (Einstellung 3)");
     const auto groesse = [](QSize s) { return QStringLiteral("%1 x %2 Pixel").arg(s.width()).arg(s.height()); };
-    GroessterPosten g{QStringLiteral("das Fenster mit dem Spielfeldhintergrund"), fenster, p.fenster};
-    if (p.muster > g.bytes)
-        g = {QStringLiteral("das Muster der Kartenrückseite (%1)").arg(groesse(m.muster)),
-             QStringLiteral("ein Seitenverhältnis näher an 1:1 (Einstellung 2)"), p.muster};
-    if (p.kartenbilder > g.bytes)
-        g = {QStringLiteral("die %1 Bilder in Kartengröße (%2)").arg(m.zellen).arg(groesse(m.karte)),
-             weniger + QStringLiteral(" oder kleinere Karten (Einstellung 4)"), p.kartenbilder};
-    if (p.grosseBilder > g.bytes)
-        g = {QStringLiteral("die %1 großen Bilder (%2)").arg(m.zellen).arg(groesse(m.gross)),
-             weniger + QStringLiteral(" oder ") + fenster, p.grosseBilder};
+    GroessterPosten g{QStringLiteral("das Fenster mit dem Spielfeldhintergrund"), fenster, p.Fenster};
+    if (p.Muster > g.bytes)
+        g = {QStringLiteral("das Muster der Kartenrückseite (%1)").arg(groesse(m.Muster)),
+             QStringLiteral("ein Seitenverhältnis näher an 1:1 (Einstellung 2)"), p.Muster};
+    if (p.Kartenbilder > g.bytes)
+        g = {QStringLiteral("die %1 Bilder in Kartengröße (%2)").arg(m.Zellen).arg(groesse(m.Karte)),
+             weniger + QStringLiteral(" oder kleinere Karten (Einstellung 4)"), p.Kartenbilder};
+    if (p.GrosseBilder > g.bytes)
+        g = {QStringLiteral("die %1 großen Bilder (%2)").arg(m.Zellen).arg(groesse(m.Gross)),
+             weniger + QStringLiteral(" oder ") + fenster, p.GrosseBilder};
     return g;
 }
 

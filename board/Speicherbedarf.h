@@ -13,21 +13,21 @@ std::int64_t bilderSpeicherbedarf(int zellen, QSize karte, QSize gross);
 // The sizes, in pixels, of everything that grows with the settings. Sizes
 // not known yet stay empty.
 struct Brettmasse {
-    QSize fenster;     // the window's backing store, in device pixels (setting 1)
-    QSize hintergrund; // the board background
-    QSize muster;      // the card-back pattern (setting 2)
-    QSize karte;       // a card (settings 1 to 5)
-    QSize gross;       // a large picture (settings 1 and 2)
-    int zellen = 0;    // setting 3
-    int darsteller = 1; // renderings that may run at once, each with its own work bitmaps
+    QSize Fenster;     // the window's backing store, in device pixels (setting 1)
+    QSize Hintergrund; // the board background
+    QSize Muster;      // the card-back pattern (setting 2)
+    QSize Karte;       // a card (settings 1 to 5)
+    QSize Gross;       // a large picture (settings 1 and 2)
+    int Zellen = 0;    // setting 3
+    int Darsteller = 1; // renderings that may run at once, each with its own work bitmaps
 };
 
 // Bytes by what they are for, 4 per pixel, saturating instead of overflowing.
 struct Speicherposten {
-    std::int64_t fenster = 0;      // backing store and board background
-    std::int64_t muster = 0;       // card-back pattern
-    std::int64_t kartenbilder = 0; // a card-size picture per cell, the card back's bitmaps
-    std::int64_t grosseBilder = 0; // a large picture per cell, the work bitmaps of a rendering
+    std::int64_t Fenster = 0;      // backing store and board background
+    std::int64_t Muster = 0;       // card-back pattern
+    std::int64_t Kartenbilder = 0; // a card-size picture per cell, the card back's bitmaps
+    std::int64_t GrosseBilder = 0; // a large picture per cell, the work bitmaps of a rendering
     std::int64_t summe() const;
 };
 Speicherposten speicherposten(const Brettmasse& m);

@@ -16,21 +16,21 @@ namespace {
 // error must come with its message. Anything else is a reader fault.
 void pruefe(const Einstellungsergebnis& e)
 {
-    berichte(e.einstellungsFehler ? e.meldung : QStringLiteral("settings read"));
-    if (e.einstellungsFehler) {
-        if (e.meldung.isEmpty() || e.meldungsart == Einstellungsergebnis::Meldungsart::Keine)
+    berichte(e.EinstellungsFehler ? e.Meldung : QStringLiteral("settings read"));
+    if (e.EinstellungsFehler) {
+        if (e.Meldung.isEmpty() || e.Meldungsart == Einstellungsergebnis::Meldungsform::Keine)
             std::abort();
         return;
     }
-    const Spieleinstellungen& w = e.werte;
-    const bool ok = e.meldungsart == Einstellungsergebnis::Meldungsart::Keine
-        && e.fenster != Einstellungsergebnis::Fenster::NichtGelesen
-        && (e.fenster != Einstellungsergebnis::Fenster::Normal || (e.fensterBreite > 0 && e.fensterHoehe > 0))
+    const Spieleinstellungen& w = e.Werte;
+    const bool ok = e.Meldungsart == Einstellungsergebnis::Meldungsform::Keine
+        && e.Fenster != Einstellungsergebnis::Fensterzustand::NichtGelesen
+        && (e.Fenster != Einstellungsergebnis::Fensterzustand::Normal || (e.FensterBreite > 0 && e.FensterHoehe > 0))
         && w.FormatX > 0 && w.FormatY > 0 && w.Spalten >= 1 && w.Spalten <= 100 && w.Zeilen >= 1
         && w.Zeilen <= 100 && (w.Spalten * w.Zeilen) % 2 == 0
         && (w.KartenBreite == AutoKartenBreite || (w.KartenBreite > 0 && w.KartenHoehe > 0))
         && w.AbstandX >= 0 && w.AbstandY >= 0 && std::isfinite(w.HalbeDrehZeit) && w.HalbeDrehZeit > 0
-        && (w.SpielerAbfragen || e.gruppen == 1 || e.gruppen == 2);
+        && (w.SpielerAbfragen || e.Gruppen == 1 || e.Gruppen == 2);
     if (!ok)
         std::abort();
 }

@@ -16,7 +16,7 @@ constexpr int MaxAnzahl = MaxBrettSpalten * 100 / 2;
 // The settings a new game is written with, read back as the game reads them.
 const Spieleinstellungen& vorlage()
 {
-    static const Spieleinstellungen werte = leseEinstellungen(demoEinstellungsText().toUtf8()).werte;
+    static const Spieleinstellungen werte = leseEinstellungen(demoEinstellungsText().toUtf8()).Werte;
     return werte;
 }
 

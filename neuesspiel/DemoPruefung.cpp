@@ -50,14 +50,14 @@ QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen
 
     // The program's own reader must accept the file with the demo's values.
     const Einstellungsergebnis e = leseEinstellungen(inhalt);
-    const Spieleinstellungen& w = e.werte;
-    const bool richtig = !e.einstellungsFehler && e.fenster == Einstellungsergebnis::Fenster::Maximiert
+    const Spieleinstellungen& w = e.Werte;
+    const bool richtig = !e.EinstellungsFehler && e.Fenster == Einstellungsergebnis::Fensterzustand::Maximiert
                          && w.FormatX == format.FormatX && w.FormatY == format.FormatY && w.Spalten == spalten && w.Zeilen == zeilen
                          && w.KartenBreite == AutoKartenBreite && w.AbstandX == 10 && w.AbstandY == 10
                          && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && w.BilderSchneiden == format.Schneiden
                          && w.SpielerAbfragen && !w.Testmodus;
     if (!richtig)
-        fehler += pfad + QStringLiteral(": vom Programm nicht wie erwartet gelesen: ") + e.meldung;
+        fehler += pfad + QStringLiteral(": vom Programm nicht wie erwartet gelesen: ") + e.Meldung;
     return fehler;
 }
 

@@ -1,6 +1,7 @@
 #include "pictures/BildDarstellung.h"
 
 #include "pictures/Bildarbeitsobjekte.h"
+#include "pictures/Bildfehler.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/Bildzeichnung.h"
 #include "pictures/Passgeometrie.h"
@@ -86,8 +87,10 @@ QString dateiendung(const QString& dateiname)
     return dateiname.mid(punkt);
 }
 
-void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus,
-                     Bildarbeitsobjekte& arbeit, Meldungen& meldungen)
+namespace {
+
+void stelleDar(Bildziel& image, const QString& dateiname, const QString& schnittmodus, Bildarbeitsobjekte& arbeit,
+               Meldungen& meldungen)
 {
     const Bildformat format = bildformatVon(dateiname);
     if (format == Bildformat::Unbekannt) {
@@ -139,6 +142,14 @@ void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& s
     }
 
     schliesseDarstellungAb(image, knopf);
+}
+
+} // namespace
+
+void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus,
+                     Bildarbeitsobjekte& arbeit, Meldungen& meldungen)
+{
+    mitBildname(dateiname, [&] { stelleDar(image, dateiname, schnittmodus, arbeit, meldungen); });
 }
 
 void schliesseDarstellungAb(Bildziel& ziel, const QColor& randfarbe)

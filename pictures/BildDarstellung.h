@@ -14,8 +14,9 @@ struct Bildarbeitsobjekte;
 // Renders a JPEG or BMP file into image: taken over at the same size,
 // centred unscaled (mode "n"), cropped ("m", "o", "u", "l", "r") or fitted
 // with button-face margins. An unknown extension shows a warning and leaves
-// everything untouched; decoding errors throw EPaarlixFehler with image
-// unchanged. Calls must not overlap: the work objects are shared.
+// everything untouched; decoding errors and a lack of memory throw
+// EPaarlixFehler naming the file, with image unchanged. Calls must not
+// overlap: the work objects are shared.
 void BildDarstellung(Bildziel& image, const QString& dateiname, const QString& schnittmodus,
                      Bildarbeitsobjekte& arbeit, Meldungen& meldungen);
 

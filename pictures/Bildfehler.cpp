@@ -16,6 +16,12 @@ QString textZuGross(const QString& dateiname, long long breite, long long hoehe)
         .arg(dateiname, QString::number(breite), QString::number(hoehe));
 }
 
+QString textOhneSpeicher(const QString& dateiname)
+{
+    return QStringLiteral("Nicht genügend Arbeitsspeicher.\n\rDas Bild \"%1\" kann nicht dargestellt werden")
+        .arg(dateiname);
+}
+
 QString textKeinePixel(const QString& dateiname, long long breite, long long hoehe)
 {
     return QStringLiteral("Das Bild \"%1\" hat keine Pixel (%2 x %3)")

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/PaarlixFehler.h"
+
 #include <QString>
+
+#include <new>
 
 // Texts of the errors that end the caller's operation. A file name is
 // inserted in one pass, so a '%' in it stays as it is.
@@ -12,3 +16,17 @@ QString textDateiZuGross(const QString& dateiname, qint64 grenze);
 // error means for the common numbers; abgeschnitten: the file ended early.
 QString textJpegFehler(const QString& dateiname, int fehlernummer, bool abgeschnitten);
 QString textKeinePixel(const QString& dateiname, long long breite, long long hoehe);
+// Lack of memory while the picture dateiname was rendered.
+QString textOhneSpeicher(const QString& dateiname);
+
+// Runs a rendering of the picture dateiname. A lack of memory in it ends it
+// with an error that names the picture, on a worker thread as on the caller's.
+template <typename Darstellung>
+decltype(auto) mitBildname(const QString& dateiname, Darstellung&& darstellung)
+{
+    try {
+        return darstellung();
+    } catch (const std::bad_alloc&) {
+        throw EPaarlixFehler(textOhneSpeicher(dateiname));
+    }
+}

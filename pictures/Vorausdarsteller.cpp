@@ -1,102 +1,40 @@
 #include "pictures/Vorausdarsteller.h"
 
-#include <algorithm>
+#include "pictures/Bildfehler.h"
+
+#include <optional>
 #include <stdexcept>
 
-Vorausdarsteller::Vorausdarsteller(Auftrag auftrag, int arbeiter, int vorlauf)
-    : auftrag_(std::move(auftrag)), vorlauf_(std::max(vorlauf, 1)), ersterFehler_(int(auftrag_.Dateinamen.size())),
-      fertig_(auftrag_.Dateinamen.size())
-{
-    const int anzahl = std::clamp(arbeiter, 1, std::max(1, int(auftrag_.Dateinamen.size())));
-    threads_.reserve(std::size_t(anzahl));
-    try {
-        for (int i = 0; i < anzahl; ++i)
-            threads_.emplace_back([this] { arbeite(); });
-    } catch (...) {
-        // Threads that did start must not outlive us.
-        stoppe();
-        throw;
-    }
-}
+namespace {
 
-Vorausdarsteller::~Vorausdarsteller()
-{
-    stoppe();
-}
+using Arbeit = Vorlaufpool<Mehrfachdarstellung>::Arbeit;
 
-void Vorausdarsteller::stoppe()
+// One worker's job. Its workshop is built at the first picture, so that a
+// workshop that cannot be built fails that picture under its name.
+Arbeit bildarbeit(std::shared_ptr<const Vorausdarsteller::Auftrag> a)
 {
-    {
-        const std::lock_guard<std::mutex> sperre(mutex_);
-        halt_ = true;
-    }
-    arbeitFrei_.notify_all();
-    for (std::thread& t : threads_)
-        if (t.joinable())
-            t.join();
-    threads_.clear();
-}
-
-int Vorausdarsteller::kerne()
-{
-    return std::max(1, int(std::thread::hardware_concurrency()));
-}
-
-void Vorausdarsteller::arbeite()
-{
-    // Nothing may leave a thread: a workshop that cannot be built fails each picture it takes.
-    std::unique_ptr<Bildwerkstatt> werkstatt;
-    std::exception_ptr ohneWerkstatt;
-    try {
-        werkstatt = std::make_unique<Bildwerkstatt>();
-    } catch (...) {
-        ohneWerkstatt = std::current_exception();
-    }
-    std::unique_lock<std::mutex> sperre(mutex_);
-    while (true) {
-        arbeitFrei_.wait(sperre, [this] {
-            return halt_ || naechster_ >= ersterFehler_ || naechster_ < genommen_ + vorlauf_;
+    auto werkstatt = std::make_shared<std::optional<Bildwerkstatt>>();
+    return [a = std::move(a), werkstatt](int k) {
+        const QString& name = a->Dateinamen[k];
+        return mitBildname(name, [&] {
+            if (!*werkstatt)
+                werkstatt->emplace();
+            return (*werkstatt)->darstelle(name, a->Ziele, a->Modus, a->Randfarbe, a->Verkleinert, a->Ordner);
         });
-        if (halt_ || naechster_ >= ersterFehler_)
-            return;
-        const int k = naechster_++;
-        sperre.unlock();
+    };
+}
 
-        Ergebnis e;
-        try {
-            if (!werkstatt)
-                std::rethrow_exception(ohneWerkstatt);
-            e.darstellung = werkstatt->darstelle(auftrag_.Dateinamen[k], auftrag_.Ziele, auftrag_.Modus,
-                                                auftrag_.Randfarbe, auftrag_.Verkleinert, auftrag_.Ordner);
-        } catch (...) {
-            e.fehler = std::current_exception();
-        }
+} // namespace
 
-        const bool fehlgeschlagen = bool(e.fehler);
-        sperre.lock();
-        if (fehlgeschlagen)
-            ersterFehler_ = std::min(ersterFehler_, k + 1);
-        fertig_[std::size_t(k)] = std::move(e);
-        ergebnisDa_.notify_all();
-    }
+Vorausdarsteller::Vorausdarsteller(Auftrag auftrag, int arbeiter, int vorlauf)
+    : auftrag_(std::make_shared<const Auftrag>(std::move(auftrag))),
+      pool_(int(auftrag_->Dateinamen.size()), arbeiter, vorlauf, [a = auftrag_] { return bildarbeit(a); })
+{
 }
 
 Mehrfachdarstellung Vorausdarsteller::hole(int k)
 {
-    std::unique_lock<std::mutex> sperre(mutex_);
-    // A picture after a failed one is never rendered: asking for it is a caller's fault.
-    if (k < genommen_ || k >= int(fertig_.size()))
+    if (k != pool_.genommen())
         throw std::logic_error("Vorausdarsteller: Bild außer der Reihe verlangt");
-    std::optional<Ergebnis>& platz = fertig_[std::size_t(k)];
-    ergebnisDa_.wait(sperre, [&] { return platz.has_value() || k >= ersterFehler_; });
-    if (!platz)
-        throw std::logic_error("Vorausdarsteller: Bild nach einem Fehler verlangt");
-    Ergebnis e = std::move(*platz);
-    platz.reset();
-    genommen_ = k + 1;
-    sperre.unlock();
-    arbeitFrei_.notify_all();
-    if (e.fehler)
-        std::rethrow_exception(e.fehler);
-    return std::move(e.darstellung);
+    return pool_.hole();
 }

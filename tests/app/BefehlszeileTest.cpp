@@ -8,7 +8,7 @@
 
 namespace {
 
-using Art = Befehl::Art;
+using Aufruf = Befehl::Aufruf;
 
 std::string s(const QString& text) { return text.toStdString(); }
 
@@ -26,49 +26,49 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
 {
     struct Fall {
         QStringList argumente;
-        Art art;
+        Aufruf art;
         const char* ordner;
         QStringList bilder;
         bool mitNamen;
         const char* meldung;
     };
     const Fall faelle[] = {
-        {{}, Art::Spielen, "", {}, false, ""},
-        {{"Spiele/Oma"}, Art::Spielen, "Spiele/Oma", {}, false, ""},
-        {{"--ordner-waehlen"}, Art::OrdnerWaehlen, "", {}, false, ""},
-        {{"--neues-spiel", "Ziel", "b.jpg", "a.png"}, Art::NeuesSpiel, "Ziel", {"b.jpg", "a.png"}, false, ""},
-        {{"--namen", "--neues-spiel", "Ziel", "a.jpg"}, Art::NeuesSpiel, "Ziel", {"a.jpg"}, true, ""},
-        {{"--neues-spiel", "Ziel", "--", "-x.jpg"}, Art::NeuesSpiel, "Ziel", {"-x.jpg"}, false, ""},
-        {{"--neues-spiel", "Ziel"}, Art::NeuesSpiel, "Ziel", {}, false, ""},
-        {{"--help"}, Art::Hilfe, "", {}, false, ""},
-        {{"-h", "--foo"}, Art::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
-        {{"Ordner", "-v"}, Art::Version, "", {}, false, ""},
-        {{"--version"}, Art::Version, "", {}, false, ""},
-        {{"--foo"}, Art::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
-        {{"-x"}, Art::Fehler, "", {}, false, "Unbekannte Option „-x“."},
-        {{"--neues-spiel"}, Art::Fehler, "", {}, false, "Bei --neues-spiel fehlen der Zielordner und die Bilder."},
-        {{"--neues-spiel", "--ordner-waehlen", "Z", "a.jpg"}, Art::Fehler, "", {}, false,
+        {{}, Aufruf::Spielen, "", {}, false, ""},
+        {{"Spiele/Oma"}, Aufruf::Spielen, "Spiele/Oma", {}, false, ""},
+        {{"--ordner-waehlen"}, Aufruf::OrdnerWaehlen, "", {}, false, ""},
+        {{"--neues-spiel", "Ziel", "b.jpg", "a.png"}, Aufruf::NeuesSpiel, "Ziel", {"b.jpg", "a.png"}, false, ""},
+        {{"--namen", "--neues-spiel", "Ziel", "a.jpg"}, Aufruf::NeuesSpiel, "Ziel", {"a.jpg"}, true, ""},
+        {{"--neues-spiel", "Ziel", "--", "-x.jpg"}, Aufruf::NeuesSpiel, "Ziel", {"-x.jpg"}, false, ""},
+        {{"--neues-spiel", "Ziel"}, Aufruf::NeuesSpiel, "Ziel", {}, false, ""},
+        {{"--help"}, Aufruf::Hilfe, "", {}, false, ""},
+        {{"-h", "--foo"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
+        {{"Ordner", "-v"}, Aufruf::Version, "", {}, false, ""},
+        {{"--version"}, Aufruf::Version, "", {}, false, ""},
+        {{"--foo"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „--foo“."},
+        {{"-x"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „-x“."},
+        {{"--neues-spiel"}, Aufruf::Fehler, "", {}, false, "Bei --neues-spiel fehlen der Zielordner und die Bilder."},
+        {{"--neues-spiel", "--ordner-waehlen", "Z", "a.jpg"}, Aufruf::Fehler, "", {}, false,
          "--neues-spiel und --ordner-waehlen gehen nicht zusammen."},
-        {{"--namen", "Ordner"}, Art::Fehler, "", {}, false, "--namen gehört zu --neues-spiel."},
-        {{"--ordner-waehlen", "Ordner"}, Art::Fehler, "", {}, false, "Bei --ordner-waehlen wird kein Ordner angegeben."},
-        {{"Ordner1", "Ordner2"}, Art::Fehler, "", {}, false, "Es kann nur ein Spielordner angegeben werden."},
+        {{"--namen", "Ordner"}, Aufruf::Fehler, "", {}, false, "--namen gehört zu --neues-spiel."},
+        {{"--ordner-waehlen", "Ordner"}, Aufruf::Fehler, "", {}, false, "Bei --ordner-waehlen wird kein Ordner angegeben."},
+        {{"Ordner1", "Ordner2"}, Aufruf::Fehler, "", {}, false, "Es kann nur ein Spielordner angegeben werden."},
         // Qt's own options stay for the application object and are no folder.
-        {{"-platform", "offscreen", "Ordner"}, Art::Spielen, "Ordner", {}, false, ""},
-        {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Art::OrdnerWaehlen, "", {}, false, ""},
-        {{"--neues-spiel", "Ziel", "--", "-platform"}, Art::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
+        {{"-platform", "offscreen", "Ordner"}, Aufruf::Spielen, "Ordner", {}, false, ""},
+        {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Aufruf::OrdnerWaehlen, "", {}, false, ""},
+        {{"--neues-spiel", "Ziel", "--", "-platform"}, Aufruf::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
         // After the target, a picture may start with "-"; our own options still count.
-        {{"--neues-spiel", "Ziel", "-rot.jpg", "--namen", "-platform", "b.jpg"}, Art::NeuesSpiel, "Ziel",
+        {{"--neues-spiel", "Ziel", "-rot.jpg", "--namen", "-platform", "b.jpg"}, Aufruf::NeuesSpiel, "Ziel",
          {"-rot.jpg", "-platform", "b.jpg"}, true, ""},
-        {{"--neues-spiel", "-rot.jpg", "Ziel"}, Art::Fehler, "", {}, false, "Unbekannte Option „-r“."},
+        {{"--neues-spiel", "-rot.jpg", "Ziel"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „-r“."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
         const Befehl b = leseBefehlszeile(QStringList{"paarlix"} + f.argumente);
-        EXPECT_EQ(b.art, f.art);
-        EXPECT_EQ(s(b.ordner), f.ordner);
-        EXPECT_EQ(b.bilder, f.bilder);
-        EXPECT_EQ(b.mitNamen, f.mitNamen);
-        EXPECT_EQ(s(b.meldung), f.meldung);
+        EXPECT_EQ(b.Art, f.art);
+        EXPECT_EQ(s(b.Ordner), f.ordner);
+        EXPECT_EQ(b.Bilder, f.bilder);
+        EXPECT_EQ(b.MitNamen, f.mitNamen);
+        EXPECT_EQ(s(b.Meldung), f.meldung);
     }
 }
 

@@ -12,8 +12,8 @@
 #include <string_view>
 
 using namespace std::string_view_literals;
-using Meldungsart = Einstellungsergebnis::Meldungsart;
-using Fenster = Einstellungsergebnis::Fenster;
+using Meldungsform = Einstellungsergebnis::Meldungsform;
+using Fensterzustand = Einstellungsergebnis::Fensterzustand;
 
 #include <ostream>
 
@@ -92,9 +92,9 @@ QString zuWenigMeldung(const char* was)
 
 void erwarteFehlerbox(const Einstellungsergebnis& ergebnis, const QString& meldung, const std::string& fall)
 {
-    EXPECT_TRUE(ergebnis.einstellungsFehler) << fall;
-    EXPECT_EQ(ergebnis.meldungsart, Meldungsart::Fehlerbox) << fall;
-    EXPECT_EQ(ergebnis.meldung, meldung) << fall;
+    EXPECT_TRUE(ergebnis.EinstellungsFehler) << fall;
+    EXPECT_EQ(ergebnis.Meldungsart, Meldungsform::Fehlerbox) << fall;
+    EXPECT_EQ(ergebnis.Meldung, meldung) << fall;
 }
 
 } // namespace
@@ -104,30 +104,30 @@ TEST(Einstellungsleser, playableFileGivesEveryValue)
     // A complete file sets every value and reports nothing.
     const Einstellungsergebnis e =
         leseEinstellungen(datei({"800,600", "3:4", "10,8", "90,120", "4,6", "400", "1", "0", "1", "Anna", "Bernd", "1"}));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.meldungsart, Meldungsart::Keine);
-    EXPECT_TRUE(e.meldung.isEmpty());
-    EXPECT_EQ(e.fenster, Fenster::Normal);
-    EXPECT_EQ(e.fensterBreite, 800);
-    EXPECT_EQ(e.fensterHoehe, 600);
-    EXPECT_EQ(e.werte.FormatX, 3);
-    EXPECT_EQ(e.werte.FormatY, 4);
-    EXPECT_EQ(e.werte.Spalten, 10);
-    EXPECT_EQ(e.werte.Zeilen, 8);
-    EXPECT_EQ(e.werte.KartenBreite, 90);
-    EXPECT_EQ(e.werte.KartenHoehe, 120);
-    EXPECT_EQ(e.werte.AbstandX, 4);
-    EXPECT_EQ(e.werte.AbstandY, 6);
-    EXPECT_EQ(e.werte.HalbeDrehZeit, 400.0 / 24 / 3600 / 1000 / 2);
-    EXPECT_NEAR(e.werte.HalbeDrehZeit * 24 * 3600 * 1000, 200.0, 1e-9);
-    EXPECT_TRUE(e.werte.BilderSchneiden);
-    EXPECT_FALSE(e.werte.SpielerAbfragen);
-    EXPECT_EQ(e.gruppen, 1);
-    EXPECT_TRUE(e.name1Gesetzt);
-    EXPECT_TRUE(e.name2Gesetzt);
-    EXPECT_EQ(e.name1, u"Anna"_qs);
-    EXPECT_EQ(e.name2, u"Bernd"_qs);
-    EXPECT_TRUE(e.werte.Testmodus);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Meldungsart, Meldungsform::Keine);
+    EXPECT_TRUE(e.Meldung.isEmpty());
+    EXPECT_EQ(e.Fenster, Fensterzustand::Normal);
+    EXPECT_EQ(e.FensterBreite, 800);
+    EXPECT_EQ(e.FensterHoehe, 600);
+    EXPECT_EQ(e.Werte.FormatX, 3);
+    EXPECT_EQ(e.Werte.FormatY, 4);
+    EXPECT_EQ(e.Werte.Spalten, 10);
+    EXPECT_EQ(e.Werte.Zeilen, 8);
+    EXPECT_EQ(e.Werte.KartenBreite, 90);
+    EXPECT_EQ(e.Werte.KartenHoehe, 120);
+    EXPECT_EQ(e.Werte.AbstandX, 4);
+    EXPECT_EQ(e.Werte.AbstandY, 6);
+    EXPECT_EQ(e.Werte.HalbeDrehZeit, 400.0 / 24 / 3600 / 1000 / 2);
+    EXPECT_NEAR(e.Werte.HalbeDrehZeit * 24 * 3600 * 1000, 200.0, 1e-9);
+    EXPECT_TRUE(e.Werte.BilderSchneiden);
+    EXPECT_FALSE(e.Werte.SpielerAbfragen);
+    EXPECT_EQ(e.Gruppen, 1);
+    EXPECT_TRUE(e.Name1Gesetzt);
+    EXPECT_TRUE(e.Name2Gesetzt);
+    EXPECT_EQ(e.Name1, u"Anna"_qs);
+    EXPECT_EQ(e.Name2, u"Bernd"_qs);
+    EXPECT_TRUE(e.Werte.Testmodus);
 }
 
 TEST(Einstellungsleser, maxAndAutoIgnoreLetterCaseAndBlanks)
@@ -135,14 +135,14 @@ TEST(Einstellungsleser, maxAndAutoIgnoreLetterCaseAndBlanks)
     // "max" and "auto" are recognised in any letter case after trimming.
     for (const QByteArray max : {"max", "MAX", "Max", "  max\t", "\x01mAx \x1f"}) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(0, max));
-        EXPECT_FALSE(e.einstellungsFehler) << max.constData();
-        EXPECT_EQ(e.fenster, Fenster::Maximiert) << max.constData();
+        EXPECT_FALSE(e.EinstellungsFehler) << max.constData();
+        EXPECT_EQ(e.Fenster, Fensterzustand::Maximiert) << max.constData();
     }
     for (const QByteArray autoWert : {"auto", "AUTO", " Auto "}) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(3, autoWert));
-        EXPECT_FALSE(e.einstellungsFehler) << autoWert.constData();
-        EXPECT_EQ(e.werte.KartenBreite, AutoKartenBreite) << autoWert.constData();
-        EXPECT_EQ(e.werte.KartenHoehe, 0) << autoWert.constData();
+        EXPECT_FALSE(e.EinstellungsFehler) << autoWert.constData();
+        EXPECT_EQ(e.Werte.KartenBreite, AutoKartenBreite) << autoWert.constData();
+        EXPECT_EQ(e.Werte.KartenHoehe, 0) << autoWert.constData();
     }
 }
 
@@ -150,15 +150,15 @@ TEST(Einstellungsleser, piecesAreTrimmedAndSplitAtTheFirstDelimiter)
 {
     // Each piece is trimmed before conversion; the line splits at its first delimiter.
     Einstellungsergebnis e = leseEinstellungen(mitWert(0, "1024, 768 "));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.fenster, Fenster::Normal);
-    EXPECT_EQ(e.fensterBreite, 1024);
-    EXPECT_EQ(e.fensterHoehe, 768);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Fenster, Fensterzustand::Normal);
+    EXPECT_EQ(e.FensterBreite, 1024);
+    EXPECT_EQ(e.FensterHoehe, 768);
 
     e = leseEinstellungen(mitWert(1, "\t+16 :\t9\x01"));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.werte.FormatX, 16);
-    EXPECT_EQ(e.werte.FormatY, 9);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Werte.FormatX, 16);
+    EXPECT_EQ(e.Werte.FormatY, 9);
 
     e = leseEinstellungen(mitWert(0, "1024,768,5"));
     erwarteFehlerbox(e, einstellungsMeldung(1, u"1024,768,5"_qs, "Unkorrekte Pixel-Angaben für die Fenstergröße."),
@@ -243,8 +243,8 @@ TEST(Einstellungsleser, acceptedBorderValues)
     };
     for (const auto& fall : faelle) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(fall.index, fall.wert), QLocale::c());
-        EXPECT_FALSE(e.einstellungsFehler) << fall.index << " '" << fall.wert.constData() << "': "
-                                           << qPrintable(e.meldung);
+        EXPECT_FALSE(e.EinstellungsFehler) << fall.index << " '" << fall.wert.constData() << "': "
+                                           << qPrintable(e.Meldung);
     }
 }
 
@@ -252,25 +252,25 @@ TEST(Einstellungsleser, valuesAreStoredAsSoonAsConverted)
 {
     // After an error the values read so far stay, the numbers of the failing line as far as converted.
     Einstellungsergebnis e = leseEinstellungen(mitWert(2, "101,3"));
-    EXPECT_EQ(e.werte.FormatX, 4);
-    EXPECT_EQ(e.werte.FormatY, 3);
-    EXPECT_EQ(e.werte.Spalten, 101);
-    EXPECT_EQ(e.werte.Zeilen, 3);
-    EXPECT_EQ(e.werte.KartenBreite, 0);
-    EXPECT_EQ(e.werte.HalbeDrehZeit, 0.0);
+    EXPECT_EQ(e.Werte.FormatX, 4);
+    EXPECT_EQ(e.Werte.FormatY, 3);
+    EXPECT_EQ(e.Werte.Spalten, 101);
+    EXPECT_EQ(e.Werte.Zeilen, 3);
+    EXPECT_EQ(e.Werte.KartenBreite, 0);
+    EXPECT_EQ(e.Werte.HalbeDrehZeit, 0.0);
 
     e = leseEinstellungen(mitWert(4, "7,x"));
-    EXPECT_EQ(e.werte.KartenBreite, AutoKartenBreite);
-    EXPECT_EQ(e.werte.AbstandX, 7);
-    EXPECT_EQ(e.werte.AbstandY, 0);
-    EXPECT_EQ(e.gruppen, 0);
-    EXPECT_FALSE(e.name1Gesetzt);
+    EXPECT_EQ(e.Werte.KartenBreite, AutoKartenBreite);
+    EXPECT_EQ(e.Werte.AbstandX, 7);
+    EXPECT_EQ(e.Werte.AbstandY, 0);
+    EXPECT_EQ(e.Gruppen, 0);
+    EXPECT_FALSE(e.Name1Gesetzt);
 
     // The window gets its size only when both numbers are good.
     e = leseEinstellungen(mitWert(0, "1024,x"));
-    EXPECT_EQ(e.fenster, Fenster::NichtGelesen);
-    EXPECT_EQ(e.fensterBreite, 0);
-    EXPECT_EQ(e.werte.FormatX, 0);
+    EXPECT_EQ(e.Fenster, Fensterzustand::NichtGelesen);
+    EXPECT_EQ(e.FensterBreite, 0);
+    EXPECT_EQ(e.Werte.FormatX, 0);
 }
 
 TEST(Einstellungsleser, freeTextAfterAValueLineIsSkipped)
@@ -283,9 +283,9 @@ TEST(Einstellungsleser, freeTextAfterAValueLineIsSkipped)
     zeilen.insert(0, "  \t");
     zeilen.insert(0, "");
     const Einstellungsergebnis e = leseEinstellungen(verbunden(zeilen));
-    EXPECT_FALSE(e.einstellungsFehler) << qPrintable(e.meldung);
-    EXPECT_EQ(e.werte.Zeilen, 4);
-    EXPECT_EQ(e.gruppen, 2);
+    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
+    EXPECT_EQ(e.Werte.Zeilen, 4);
+    EXPECT_EQ(e.Gruppen, 2);
 }
 
 TEST(Einstellungsleser, blankLineAfterCommentBlockIsTheValue)
@@ -320,12 +320,12 @@ TEST(Einstellungsleser, groupNamesAreTwoLinesWithCommentsBetween)
     zeilen.insert(zweiter, "#");
     zeilen[zeilen.indexOf("Anna")] = "  Anna & Co. ";
     const Einstellungsergebnis e = leseEinstellungen(verbunden(zeilen));
-    EXPECT_FALSE(e.einstellungsFehler) << qPrintable(e.meldung);
-    EXPECT_TRUE(e.name1Gesetzt);
-    EXPECT_TRUE(e.name2Gesetzt);
-    EXPECT_EQ(e.name1, u"  Anna & Co. "_qs);
-    EXPECT_EQ(e.name2, u""_qs);
-    EXPECT_FALSE(e.werte.Testmodus);
+    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
+    EXPECT_TRUE(e.Name1Gesetzt);
+    EXPECT_TRUE(e.Name2Gesetzt);
+    EXPECT_EQ(e.Name1, u"  Anna & Co. "_qs);
+    EXPECT_EQ(e.Name2, u""_qs);
+    EXPECT_FALSE(e.Werte.Testmodus);
 }
 
 TEST(Einstellungsleser, askingThePlayersLeavesGroupsAndNamesAlone)
@@ -336,13 +336,13 @@ TEST(Einstellungsleser, askingThePlayersLeavesGroupsAndNamesAlone)
     werte[8] = "3";
     werte[11] = "1";
     const Einstellungsergebnis e = leseEinstellungen(datei(werte));
-    EXPECT_FALSE(e.einstellungsFehler) << qPrintable(e.meldung);
-    EXPECT_TRUE(e.werte.SpielerAbfragen);
-    EXPECT_EQ(e.gruppen, 0);
-    EXPECT_FALSE(e.name1Gesetzt);
-    EXPECT_FALSE(e.name2Gesetzt);
-    EXPECT_TRUE(e.name1.isEmpty());
-    EXPECT_TRUE(e.werte.Testmodus);
+    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
+    EXPECT_TRUE(e.Werte.SpielerAbfragen);
+    EXPECT_EQ(e.Gruppen, 0);
+    EXPECT_FALSE(e.Name1Gesetzt);
+    EXPECT_FALSE(e.Name2Gesetzt);
+    EXPECT_TRUE(e.Name1.isEmpty());
+    EXPECT_TRUE(e.Werte.Testmodus);
 }
 
 TEST(Einstellungsleser, endOfFileNamesTheMissingSetting)
@@ -370,14 +370,14 @@ TEST(Einstellungsleser, endOfFileNamesTheMissingSetting)
                      "ends after the first name");
     erwarteFehlerbox(leseEinstellungen(verbunden(zeilen.mid(0, nachErstemNamen)) + "# noch ein Kommentar"),
                      zuWenigMeldung("Gruppenname 2"), "ends in a comment after the first name");
-    EXPECT_FALSE(leseEinstellungen(verbunden(zeilen)).einstellungsFehler);
+    EXPECT_FALSE(leseEinstellungen(verbunden(zeilen)).EinstellungsFehler);
 }
 
 TEST(Einstellungsleser, nothingAfterTheTestModeIsRead)
 {
     // Reading ends with setting 11's value line.
     const Einstellungsergebnis e = leseEinstellungen(datei() + "# mehr\nMuell\n\x00\xff"_qba);
-    EXPECT_FALSE(e.einstellungsFehler) << qPrintable(e.meldung);
+    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
 }
 
 TEST(Einstellungsleser, encodingsAndLineEnds)
@@ -397,10 +397,10 @@ TEST(Einstellungsleser, encodingsAndLineEnds)
 
     for (const QByteArray& inhalt : {utf8, "\xEF\xBB\xBF"_qba + utf8, windows1252, crlf, cr}) {
         const Einstellungsergebnis e = leseEinstellungen(inhalt);
-        EXPECT_FALSE(e.einstellungsFehler) << qPrintable(e.meldung);
-        EXPECT_EQ(e.fenster, Fenster::Maximiert);
-        EXPECT_EQ(e.name1, u"Jörg"_qs) << inhalt.toHex().constData();
-        EXPECT_EQ(e.name2, u"Grüße €"_qs) << inhalt.toHex().constData();
+        EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
+        EXPECT_EQ(e.Fenster, Fensterzustand::Maximiert);
+        EXPECT_EQ(e.Name1, u"Jörg"_qs) << inhalt.toHex().constData();
+        EXPECT_EQ(e.Name2, u"Grüße €"_qs) << inhalt.toHex().constData();
     }
 }
 
@@ -428,14 +428,14 @@ TEST(Einstellungsleser, junkIsASettingsError)
     for (const QByteArray& inhalt : {zufallsbytes, langeZeile, langeZeile + ",1", nullen, bytes("max\n#\n\0:\0"sv),
                                      QByteArray(100000, '\n'), QByteArray(100000, '#')}) {
         const Einstellungsergebnis e = leseEinstellungen(inhalt);
-        EXPECT_TRUE(e.einstellungsFehler) << inhalt.left(40).toHex().constData();
-        EXPECT_EQ(e.meldungsart, Meldungsart::Fehlerbox);
-        EXPECT_LE(e.meldung.size(), 400);
+        EXPECT_TRUE(e.EinstellungsFehler) << inhalt.left(40).toHex().constData();
+        EXPECT_EQ(e.Meldungsart, Meldungsform::Fehlerbox);
+        EXPECT_LE(e.Meldung.size(), 400);
     }
     // Any text is a name, however long.
     const Einstellungsergebnis e = leseEinstellungen(mitWert(9, langeZeile));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.name1.size(), langeZeile.size());
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Name1.size(), langeZeile.size());
 }
 
 TEST(Einstellungsleser, longLinesAreQuotedShortened)
@@ -460,8 +460,8 @@ TEST(Einstellungsleser, secondLocaleAcceptsItsDecimalSeparator)
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     for (const QByteArray wert : {"400,5", " 400,5 "}) {
         const Einstellungsergebnis e = leseEinstellungen(mitWert(5, wert), deutsch);
-        EXPECT_FALSE(e.einstellungsFehler) << wert.constData() << ": " << qPrintable(e.meldung);
-        EXPECT_EQ(e.werte.HalbeDrehZeit, 400.5 / 24 / 3600 / 1000 / 2) << wert.constData();
+        EXPECT_FALSE(e.EinstellungsFehler) << wert.constData() << ": " << qPrintable(e.Meldung);
+        EXPECT_EQ(e.Werte.HalbeDrehZeit, 400.5 / 24 / 3600 / 1000 / 2) << wert.constData();
     }
     for (const QByteArray wert : {"1.500", "400.5"})
         erwarteFehlerbox(leseEinstellungen(mitWert(5, wert), deutsch),
@@ -477,9 +477,9 @@ TEST(Einstellungsdatei, missingFileAndRealFile)
     ASSERT_TRUE(ordner.isValid());
     for (const QString& pfad : {ordner.filePath(u"Paarlix.ini"_qs), ordner.path()}) {
         const Einstellungsergebnis e = leseEinstellungsdatei(pfad);
-        EXPECT_TRUE(e.einstellungsFehler);
-        EXPECT_EQ(e.meldungsart, Meldungsart::DateiFehlt);
-        EXPECT_EQ(e.meldung, u"Ini-Datei Paarlix.ini nicht gefunden."_qs);
+        EXPECT_TRUE(e.EinstellungsFehler);
+        EXPECT_EQ(e.Meldungsart, Meldungsform::DateiFehlt);
+        EXPECT_EQ(e.Meldung, u"Ini-Datei Paarlix.ini nicht gefunden."_qs);
     }
     QFile ini(ordner.filePath(u"Paarlix.ini"_qs));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));

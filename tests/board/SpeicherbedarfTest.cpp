@@ -21,12 +21,12 @@ namespace {
 Brettmasse standardBrett()
 {
     Brettmasse m;
-    m.fenster = QSize(1016, 734);
-    m.hintergrund = QSize(507, 734);
-    m.muster = QSize(200, 267);
-    m.karte = QSize(66, 88);
-    m.gross = QSize(504, 672);
-    m.zellen = 30;
+    m.Fenster = QSize(1016, 734);
+    m.Hintergrund = QSize(507, 734);
+    m.Muster = QSize(200, 267);
+    m.Karte = QSize(66, 88);
+    m.Gross = QSize(504, 672);
+    m.Zellen = 30;
     return m;
 }
 
@@ -37,20 +37,20 @@ Brettmasse standardBrett()
 TEST(Speicherbedarf, everyItemIsCounted)
 {
     const Speicherposten p = speicherposten(standardBrett());
-    EXPECT_EQ(p.fenster, (1016LL * 734 + 507 * 734) * 4);
-    EXPECT_EQ(p.muster, 200LL * 267 * 4);
-    EXPECT_EQ(p.kartenbilder, 32LL * 66 * 88 * 4);
-    EXPECT_EQ(p.grosseBilder, (30LL + 2) * 504 * 672 * 4);
-    EXPECT_EQ(p.summe(), p.fenster + p.muster + p.kartenbilder + p.grosseBilder);
+    EXPECT_EQ(p.Fenster, (1016LL * 734 + 507 * 734) * 4);
+    EXPECT_EQ(p.Muster, 200LL * 267 * 4);
+    EXPECT_EQ(p.Kartenbilder, 32LL * 66 * 88 * 4);
+    EXPECT_EQ(p.GrosseBilder, (30LL + 2) * 504 * 672 * 4);
+    EXPECT_EQ(p.summe(), p.Fenster + p.Muster + p.Kartenbilder + p.GrosseBilder);
 
     Brettmasse parallel = standardBrett();
-    parallel.darsteller = 3;
-    EXPECT_EQ(speicherposten(parallel).grosseBilder, (30LL + 3 * 2) * 504 * 672 * 4)
+    parallel.Darsteller = 3;
+    EXPECT_EQ(speicherposten(parallel).GrosseBilder, (30LL + 3 * 2) * 504 * 672 * 4)
         << "every rendering that runs at once has two work bitmaps";
 
     Brettmasse riesig = standardBrett();
-    riesig.karte = riesig.gross = riesig.muster = QSize(INT_MAX, INT_MAX);
-    riesig.zellen = 10000;
+    riesig.Karte = riesig.Gross = riesig.Muster = QSize(INT_MAX, INT_MAX);
+    riesig.Zellen = 10000;
     EXPECT_EQ(speicherposten(riesig).summe(), INT64_MAX) << "saturates instead of overflowing";
 }
 
@@ -70,7 +70,7 @@ TEST(Speicherbedarf, aBoardThatFitsGivesNoMessage)
 TEST(Speicherbedarf, aBoardTooLargeNamesItsLargestItemAndTheSetting)
 {
     Brettmasse vieleKarten = standardBrett();
-    vieleKarten.zellen = 10000;
+    vieleKarten.Zellen = 10000;
     EXPECT_EQ(pruefeArbeitsspeicher(vieleKarten, 4'000'000'000).toStdString(),
               std::string("Nicht genügend Arbeitsspeicher.\n\rMit diesen Einstellungen braucht das Spiel "
                              "etwa 13,8 GB, verfügbar sind etwa 3,2 GB. Der größte Posten: die 10000 großen "
@@ -79,12 +79,12 @@ TEST(Speicherbedarf, aBoardTooLargeNamesItsLargestItemAndTheSetting)
                              "eintragen."));
 
     Brettmasse grossesFenster = standardBrett();
-    grossesFenster.fenster = QSize(32767, 32767);
+    grossesFenster.Fenster = QSize(32767, 32767);
     Brettmasse grosseKarten = standardBrett();
-    grosseKarten.karte = QSize(20000, 20000);
-    grosseKarten.zellen = 2;
+    grosseKarten.Karte = QSize(20000, 20000);
+    grosseKarten.Zellen = 2;
     Brettmasse langesMuster = standardBrett();
-    langesMuster.muster = QSize(200, 2'000'000);
+    langesMuster.Muster = QSize(200, 2'000'000);
     struct Fall {
         const char* name;
         Brettmasse m;

@@ -90,12 +90,12 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
         EXPECT_TRUE(aehnlich(bild.pixelColor(5, 15), Qt::white, 10)) << name;
     }
     const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
-    EXPECT_FALSE(e.einstellungsFehler);
-    EXPECT_EQ(e.werte.Spalten, 2);
-    EXPECT_EQ(e.werte.Zeilen, 3);
-    EXPECT_EQ(e.werte.FormatX, 4);
-    EXPECT_EQ(e.werte.FormatY, 3);
-    EXPECT_FALSE(e.werte.BilderSchneiden);
+    EXPECT_FALSE(e.EinstellungsFehler);
+    EXPECT_EQ(e.Werte.Spalten, 2);
+    EXPECT_EQ(e.Werte.Zeilen, 3);
+    EXPECT_EQ(e.Werte.FormatX, 4);
+    EXPECT_EQ(e.Werte.FormatY, 3);
+    EXPECT_FALSE(e.Werte.BilderSchneiden);
     EXPECT_FALSE(QImage(ziel + "/Kartentext.bmp", "BMP").isNull());
 
     ASSERT_EQ(lauf.ausgabe.size(), 4);

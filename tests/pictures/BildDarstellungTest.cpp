@@ -3,6 +3,7 @@
 #include "support/MeldungsRecorder.h"
 #include "pictures/Testbilder.h"
 #include "pictures/Bildarbeitsobjekte.h"
+#include "pictures/Vorausdarsteller.h"
 #include "platform/Bildziel.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Systemfarben.h"
@@ -289,7 +290,52 @@ TEST_F(BildDarstellungTest, aSurfaceThatCannotBeAllocatedStopsWithAnError)
     const QString pfad = datei("gross.jpg", jpegBytes(einfarbig(400, 300, rot)));
     TestZiel ziel(200, 200);
     ziel.ohneSpeicher = true;
-    EXPECT_THROW(BildDarstellung(ziel, pfad, QString(), arbeit, meldungen), std::bad_alloc);
+    EXPECT_THROW(BildDarstellung(ziel, pfad, QString(), arbeit, meldungen), EPaarlixFehler);
     EXPECT_EQ(ziel.zeichnungen, 0);
     EXPECT_TRUE(ziel.bild().isNull());
+}
+
+// Rule: a picture that fails on one of the deal's workers reports the same text as the same failure
+// in the plain rendering, and names the picture also when memory runs out.
+TEST_F(BildDarstellungTest, aFailureOnAWorkerReadsAsTheSameFailureWithoutWorkers)
+{
+    struct Fall {
+        const char* name;
+        QByteArray inhalt; // empty: the file is missing
+        bool ohneSpeicher;
+        QString anfang;
+    };
+    const Fall faelle[] = {
+        {"missing file", {}, false, QStringLiteral("Datei ")},
+        {"damaged file", "no JPEG at all", false, QStringLiteral("JPEG-Fehlernr. ")},
+        {"out of memory", jpegBytes(einfarbig(400, 300, rot)), true,
+         QStringLiteral("Nicht genügend Arbeitsspeicher.\n\rDas Bild \"")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const QString pfad = f.inhalt.isEmpty() ? ordner.filePath(QStringLiteral("fehlt.jpg"))
+                                                : datei(QStringLiteral("bild.jpg"), f.inhalt);
+        QString ohneArbeiter;
+        try {
+            TestZiel ziel(200, 200);
+            ziel.ohneSpeicher = f.ohneSpeicher;
+            BildDarstellung(ziel, pfad, QString(), arbeit, meldungen);
+        } catch (const EPaarlixFehler& e) {
+            ohneArbeiter = e.text();
+        }
+        // On a worker, memory runs out for a target too large for any image.
+        Vorausdarsteller::Auftrag auftrag;
+        auftrag.Dateinamen = {pfad};
+        auftrag.Ziele = {f.ohneSpeicher ? QSize(70'000'000, 1) : QSize(200, 200)};
+        Vorausdarsteller voraus(std::move(auftrag), 2, 2);
+        QString mitArbeitern;
+        try {
+            voraus.hole(0);
+        } catch (const EPaarlixFehler& e) {
+            mitArbeitern = e.text();
+        }
+        EXPECT_TRUE(ohneArbeiter.startsWith(f.anfang)) << ohneArbeiter.toStdString();
+        EXPECT_TRUE(ohneArbeiter.contains(pfad)) << ohneArbeiter.toStdString();
+        EXPECT_EQ(mitArbeitern, ohneArbeiter);
+    }
 }

@@ -167,7 +167,7 @@ TEST(Spieldateien, fifosFoldersAndDevicesUnderGameFileNamesAreRefusedWithoutWait
     FifoWaechter waechter(fifos, std::chrono::seconds(2));
     const Spieldateien dateien(ordner.path());
     const Einstellungsergebnis ini = leseEinstellungsdatei(dateien.pfad("Paarlix.ini"));
-    EXPECT_EQ(ini.meldung, QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden."));
+    EXPECT_EQ(ini.Meldung, QStringLiteral("Ini-Datei Paarlix.ini nicht gefunden."));
 
     const auto fehlerBeim = [&](auto&& lesen) {
         try {
