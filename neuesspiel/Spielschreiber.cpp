@@ -370,12 +370,16 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
     const int anzahl = int(quellen.size());
     if (const QString f = anzahlFehler(anzahl); !f.isEmpty())
         return ablehnen(f);
-    QStringList namen;
+    QStringList genannt;
     for (const Quelle& quelle : quellen)
-        namen += quelle.name;
-    std::vector<Bildauftrag> plan = planeBilder(namen, auftrag.mitNamen);
+        genannt += quelle.name;
+    std::vector<Bildauftrag> plan = planeBilder(genannt, auftrag.mitNamen);
     for (std::size_t i = 0; i < plan.size(); ++i)
         plan[i].quelle = quellen[qsizetype(i)].pfad;
+    // Names typed in the new-game window replace the file names.
+    if (auftrag.mitNamen && auftrag.namen.size() == auftrag.bilder.size())
+        for (std::size_t i = 0; i < plan.size(); ++i)
+            plan[i].name = auftrag.namen[qsizetype(i)].trimmed();
     if (auftrag.mitNamen)
         if (const QString f = namensFehler(plan, quellen); !f.isEmpty())
             return ablehnen(f + NichtsGeschrieben);

@@ -16,13 +16,14 @@ struct NeuesSpiel {
     QStringList bilder;
     bool mitNamen = false;
     QString programm = QStringLiteral("paarlix"); // how the game is started, for the last line
-    std::function<bool()> abgebrochen;            // asked often (Ctrl+C); may be empty
-    std::function<void(int erledigt, int gesamt)> fortschritt; // after each picture; may be empty
-    QSize bildschirm = Bezugsbildschirm;          // the screen the board is chosen for
-    // How each picture is named to the user and on its name card, where that
-    // differs from its path in `bilder` (a name that is not valid UTF-8 is
-    // opened through another path); empty: the paths themselves.
-    QStringList anzeigenamen;
+    std::function<bool()> abgebrochen = {}; // asked often (Ctrl+C); may be empty
+    std::function<void(int erledigt, int gesamt)> fortschritt = {}; // called after each picture; may be empty
+    QStringList namen = {}; // the name cards' texts, one per picture; empty: from the file names
+    QSize bildschirm = Bezugsbildschirm; // the screen the board is chosen for
+    // How each picture is named to the user (and on its name card without
+    // `namen`), where that differs from its path in `bilder` (a name that is
+    // not valid UTF-8 is opened through another path); empty: the paths.
+    QStringList anzeigenamen = {};
 };
 
 // Writes a complete game folder at auftrag.ziel: "Paarlix.ini" with the

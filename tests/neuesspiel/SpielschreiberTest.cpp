@@ -22,24 +22,23 @@ struct Lauf {
     QString fehler;
 };
 
-Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
-             std::function<bool()> abgebrochen = {}, std::function<void(int, int)> fortschritt = {})
+Lauf schreibe(const NeuesSpiel& auftrag)
 {
     QString aus;
     QString err;
     QTextStream ausStrom(&aus);
     QTextStream errStrom(&err);
     Lauf lauf;
-    NeuesSpiel auftrag;
-    auftrag.ziel = ziel;
-    auftrag.bilder = bilder;
-    auftrag.mitNamen = mitNamen;
-    auftrag.abgebrochen = std::move(abgebrochen);
-    auftrag.fortschritt = std::move(fortschritt);
     lauf.status = schreibeNeuesSpiel(auftrag, ausStrom, errStrom);
     lauf.ausgabe = aus.split('\n', Qt::SkipEmptyParts);
     lauf.fehler = err.trimmed();
     return lauf;
+}
+
+Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
+             std::function<bool()> abgebrochen = {}, std::function<void(int, int)> fortschritt = {})
+{
+    return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen, fortschritt});
 }
 
 QStringList inhalt(const QString& ordner)
@@ -128,9 +127,18 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
     EXPECT_NE(karte, QImage(ziel + "/02b.jpg", "JPG"));
     EXPECT_EQ(lauf.ausgabe.value(0), tmp.filePath("Oma Erna.jpg") + QStringLiteral(" → 01a.jpg, Namenskarte „Oma Erna“ → 01b.jpg"));
     EXPECT_TRUE(lauf.ausgabe.value(2).endsWith(QStringLiteral("Starten mit: paarlix '%1'").arg(ziel)));
+
+    // Names typed in the new-game window replace the file names.
+    NeuesSpiel auftrag{tmp.filePath("Getippt"), {tmp.filePath("Oma Erna.jpg"), tmp.filePath("Ben.jpg")}, true};
+    auftrag.namen = QStringList{" Oma ", "Benjamin"};
+    const Lauf getippt = schreibe(auftrag);
+    ASSERT_EQ(getippt.status, 0) << getippt.fehler.toStdString();
+    EXPECT_TRUE(getippt.ausgabe.value(0).endsWith(QStringLiteral("Namenskarte „Oma“ → 01b.jpg")));
+    EXPECT_TRUE(getippt.ausgabe.value(1).endsWith(QStringLiteral("Namenskarte „Benjamin“ → 02b.jpg")));
 }
 
-// From 20 pictures on, every line counts how far the writing has come.
+// From 20 pictures on, every line counts how far the writing has come; the progress callback
+// hears of each picture.
 TEST(Spielschreiber, manyPicturesShowAProgressCount)
 {
     QTemporaryDir tmp;
@@ -139,13 +147,14 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
         bilder += tmp.filePath(QStringLiteral("b%1.jpg").arg(i));
         schreibe(bilder.last(), jpeg(QColor::fromHsv(i * 17, 200, 200), 8, 8));
     }
-    QList<std::pair<int, int>> gemeldet;
-    const Lauf lauf = schreibe(tmp.filePath("spiel"), bilder, false, {},
-                               [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); });
+    QList<QPair<int, int>> gemeldet;
+    NeuesSpiel auftrag{tmp.filePath("spiel"), bilder};
+    auftrag.fortschritt = [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); };
+    const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     ASSERT_EQ(gemeldet.size(), 20);
-    EXPECT_EQ(gemeldet.first(), std::make_pair(1, 20));
-    EXPECT_EQ(gemeldet.last(), std::make_pair(20, 20));
+    EXPECT_EQ(gemeldet.first(), qMakePair(1, 20));
+    EXPECT_EQ(gemeldet.last(), qMakePair(20, 20));
     ASSERT_EQ(lauf.ausgabe.size(), 21);
     EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
     EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();
