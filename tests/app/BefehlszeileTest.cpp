@@ -57,6 +57,10 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"-platform", "offscreen", "Ordner"}, Aufruf::Spielen, "Ordner", {}, false, ""},
         {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Aufruf::OrdnerWaehlen, "", {}, false, ""},
         {{"--neues-spiel", "Ziel", "--", "-platform"}, Aufruf::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
+        // After the target, a picture may start with "-"; our own options still count.
+        {{"--neues-spiel", "Ziel", "-rot.jpg", "--namen", "-platform", "b.jpg"}, Aufruf::NeuesSpiel, "Ziel",
+         {"-rot.jpg", "-platform", "b.jpg"}, true, ""},
+        {{"--neues-spiel", "-rot.jpg", "Ziel"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „-r“."},
         {{"--ohne-ton", "Spiele/Oma"}, Aufruf::Spielen, "Spiele/Oma", {}, false, "", true},
         {{"--ordner-waehlen", "--ohne-ton"}, Aufruf::OrdnerWaehlen, "", {}, false, "", true},
         {{"--ohne-ton", "--neues-spiel", "Z", "a.jpg"}, Aufruf::Fehler, "", {}, false,
@@ -74,11 +78,15 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
     }
 }
 
-// The help is German and names every option.
+// The help is German, names every option and its usage lines start in one column.
 TEST(Befehlszeile, helpNamesEveryOption)
 {
     const QString hilfe = hilfetext(QStringLiteral("paarlix"));
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [--ohne-ton] [ORDNER]\n"
+                                              "        paarlix --ordner-waehlen\n"
+                                              "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n")))
+        << s(hilfe);
     for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--help", "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
