@@ -65,8 +65,8 @@ QStringList ohneQtOptionen(const QStringList& argumente)
 // the target and pictures in their order.
 QStringList bilderNachDemZiel(const QStringList& argumente)
 {
-    static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen, "--" + OrdnerWaehlen, "--" + OhneTon, "--" + Hilfe,
-                                       "-h", "--" + Version, "-v"};
+    static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen,   "--" + OrdnerWaehlen, "--" + OhneTon,
+                                       "--" + Hilfe,      "-h",           "--" + Version,       "-v"};
     if (!argumente.contains("--" + NeuesSpiel))
         return argumente;
     QStringList optionen = argumente.mid(0, 1);
