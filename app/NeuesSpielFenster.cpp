@@ -502,7 +502,7 @@ void NeuesSpielFenster::aktualisiere()
     Liste->setColumnHidden(SpalteName, !mitNamen);
     Liste->setColumnHidden(SpalteHinweis, !mitNamen);
 
-    const Brettvorschau vorschau = brettvorschau(groessen, bildschirm_);
+    const Brettvorschau& vorschau = brettvorschauen_.fuer(groessen, bildschirm_);
     Brett->setText(vorschau.Text);
     const bool zielOk = zielGeht();
     const int offen = offeneVorschauen();
