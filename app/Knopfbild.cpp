@@ -75,11 +75,10 @@ QImage losGehtsBild()
     return mitTransparenz(img, img.pixelColor(0, img.height() - 1));
 }
 
-QImage fenstersymbol()
+QIcon fenstersymbol()
 {
-    QImage img(16, 16, QImage::Format_RGB32);
-    img.fill(Magenta);
-    kartenruecken(img, QRect(0, 1, 9, 12), 2);
-    gesicht(img, QRect(6, 3, 10, 13), true);
-    return mitTransparenz(img, Magenta);
+    QIcon symbol;
+    for (const int groesse : {16, 32, 48, 64, 128, 256})
+        symbol.addFile(QStringLiteral(":/paarlix/symbol/%1.png").arg(groesse), QSize(groesse, groesse));
+    return symbol;
 }

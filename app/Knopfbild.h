@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 // The 36 x 36 picture of the start button: a small grid of cards with
@@ -7,5 +8,6 @@
 // emblem; drawn in 16 colours, its magenta background made transparent.
 QImage losGehtsBild();
 
-// The window's 16 x 16 icon: a face-down card and a turned one.
-QImage fenstersymbol();
+// The window's icon, 16 x 16 first: the desktop icon's picture (a face-down card and
+// a turned one) in the sizes rendered from its SVG at build time.
+QIcon fenstersymbol();

@@ -1,10 +1,10 @@
 #include "app/Programmstart.h"
 
 #include "app/Spielordnerwahl.h"
+#include "app/Startablauf.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "widgets/Meldungsfenster.h"
-#include "widgets/Ordnerdialog.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -75,8 +75,9 @@ std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
     if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
         return std::nullopt;
-    Nutzerkonfiguration gedaechtnis;
-    const QString ordner = waehleSpielordner(gedaechtnis, frageNachSpielordner);
+    Nutzerkonfiguration konfiguration;
+    Meldungsfenster meldungen;
+    const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
     if (ordner.isEmpty())
         return 0;
     if (const QString meldung = betreteOrdner(ordner); !meldung.isEmpty()) {

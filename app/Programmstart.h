@@ -13,8 +13,9 @@ Befehl befehlAus(int argc, char** argv);
 // status when the program ends here; empty when the game is to start.
 std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv);
 
-// With --ordner-waehlen, once the application object exists: asks for the
-// game folder with the folder dialog and enters it. Returns the exit status
-// when the program ends here (0 when the dialog was cancelled, 1 for a
-// folder that cannot be entered); empty when the game is to start.
+// With --ordner-waehlen, once the application object exists: shows the start
+// window (open a game, make one from photos, the last games, the demo game)
+// and enters the folder of the game chosen. Returns the exit status when the
+// program ends here (0 when the window was closed, 1 for a folder that cannot
+// be entered); empty when the game is to start.
 std::optional<int> betreteSpielordner(const Befehl& befehl);

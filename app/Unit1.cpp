@@ -33,7 +33,7 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
     // the error is shown and the window closes at its first activation.
     StartFehler = !Fehlerbehandlung::ausfuehren([this] {
         setWindowTitle(QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));
-        setWindowIcon(QIcon(QPixmap::fromImage(fenstersymbol())));
+        setWindowIcon(fenstersymbol());
         resize(FensterBreite, FensterHoehe);
         move(727, 128);
         erzeugeSteuerelemente();
@@ -44,10 +44,7 @@ TForm1::TForm1(Meldungen& meldungen, Uhr& uhr, std::unique_ptr<Zufallsquelle> zu
     });
 }
 
-TForm1::~TForm1()
-{
-    TImage::setzeKlickbeobachter(nullptr);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {

@@ -3,6 +3,7 @@
 #include "board/Spieleinstellungen.h"
 #include "board/Zellcode.h"
 #include "play/Ansagen.h"
+#include "play/Brettstand.h"
 #include "play/Fokusbewegung.h"
 #include "play/Zugzustand.h"
 #include "platform/Spieldateien.h"
@@ -13,8 +14,10 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
+struct Ablageraster;
 class Ansagefeld;
 class Bildziel;
 struct Einstellungsergebnis;
@@ -111,6 +114,8 @@ public:
 
     // The move rules, whose turn it is and the groups' scores.
     Zugzustand Zug;
+    // Where every card lies, kept by the same steps that change the widgets.
+    Brettstand Brett;
     std::array<TPanel*, 2> GruppenPanels{};
     std::array<TLabel*, 2> NamensLabel{};
     std::array<TLabel*, 2> PunkteLabel{};
@@ -139,6 +144,8 @@ public:
     // The control a click at the cell would hit: its picture when open on the
     // board, its back when covered, none for an empty place.
     TImage* karteAn(Zelle z) const;
+    // The focus frames show once a key has been used in play: a mouse player never sees them.
+    bool tastaturBenutzt() const { return tastaturBenutzt_; }
     // A group's full name, as the player selection gave it.
     QString gruppenName(int gruppe) const;
 
@@ -183,9 +190,14 @@ private:
                     std::initializer_list<Bildziel*> ziele);
     void baueGruppenPanelsAuf();
     // Play helpers: the steps the move rules answer a click with, carried out.
+    // Carries out the steps of a click, then tells keyboard and screen reader.
+    // aufBrett: the clicked control is a card (back or picture) on the board.
+    void spiele(const Zugschritte& schritte, TImage* geklickt, bool aufBrett);
     void fuehreAus(const Zugschritte& schritte, TImage* geklickt);
     void zeigeHaelften(Bildschirmhaelften h);
     void Zudecken(Zelle erste, Zelle zweite);
+    // How the collected cards lie in a group panel.
+    Ablageraster ablageraster() const;
     void lassePanelsWachsen(int gruppe, const std::array<int, 2>& gesammelteKarten);
     void faerbeGruppe(int gruppe, bool markiert);
     void setzeGruppenname(int gruppe, const QString& name);
@@ -199,15 +211,21 @@ private:
     bool tasteAufGrossbild(QKeyEvent* taste);
     bool tasteAufSammelkarte(TImage* karte, QKeyEvent* taste);
     void wechsleBereich();
-    void nachKlick(TImage* geklickt);
+    // After a click's steps: the keys go where the eyes are, the focus frame
+    // follows a click on the board (feld), the screen reader hears the news.
+    void nachZug(const Zugschritte& schritte, std::optional<Zelle> feld);
+    bool tasteAufSpielerauswahl(QObject* watched, QKeyEvent* taste);
+    void merkeTastatur();
     void setzeBrettfokus(Zelle z);
     void fokussiereSammelkarte(Sammelplatz platz);
     std::vector<TImage*> gesammelteKarten(int gruppe) const;
+    // Group and place of a collected card's control; none for any other control.
+    std::optional<Sammelplatz> sammelplatzVon(const QWidget* w) const;
     void zeigeFokusrahmen();
-    bool istBrettzelle(const TImage* bild, Zelle& z) const;
     QString bildnameVon(Zelle z) const;
     Ansagestand ansagestand() const;
-    void aktualisiereZugang();
+    void benenneGruppenpanels();
+    void aktualisiereZugang(const Zugschritte& schritte);
 
     // One container per board row keeps showing and hiding a card cheap on big boards.
     std::vector<QWidget*> zeilenContainer_;
@@ -219,5 +237,5 @@ private:
     bool aktiviert_ = false;
     bool aufgebaut_ = false;
     Sammelplatz sammelFokus_;
-    Ansagestand letzterStand_;
+    bool tastaturBenutzt_ = false;
 };

@@ -151,6 +151,7 @@ void TForm1::erzeugeZellen()
             PaarNummern[zeile][spalte] = -1;
         }
     }
+    Brett.neuesSpiel(e.Spalten, e.Zeilen);
 }
 
 void TForm1::teileBilderAus()

@@ -34,22 +34,37 @@ void TForm1::IKarteClick(TImage* sender)
 {
     const Kartenauskunft karten{[this](Zelle z) { return PaarNummern[z.Zeile][z.Spalte]; },
                                 [this](Zelle z) { return KartenBilder[z.Zeile][z.Spalte]->Tag; }};
-    fuehreAus(Zug.rueckseiteGeklickt(sender->Tag, karten), sender);
+    spiele(Zug.rueckseiteGeklickt(sender->Tag, karten), sender, true);
 }
 
 void TForm1::IBildClick(TImage* sender)
 {
-    fuehreAus(Zug.offeneKarteGeklickt(), sender);
+    spiele(Zug.offeneKarteGeklickt(), sender, true);
 }
 
 void TForm1::Image1Click(TImage* sender)
 {
-    fuehreAus(Zug.grossbildGeklickt(), sender);
+    spiele(Zug.grossbildGeklickt(), sender, false);
 }
 
 void TForm1::IBildErgebnisClick(TImage* sender)
 {
-    fuehreAus(Zug.gesammelteKarteGeklickt(sender->Tag), sender);
+    spiele(Zug.gesammelteKarteGeklickt(sender->Tag), sender, false);
+}
+
+void TForm1::spiele(const Zugschritte& schritte, TImage* geklickt, bool aufBrett)
+{
+    const int tag = geklickt->Tag;
+    fuehreAus(schritte, geklickt);
+    std::optional<Zelle> feld;
+    if (aufBrett && tag != 0)
+        feld = zelleAusTag(tag);
+    nachZug(schritte, feld);
+}
+
+Ablageraster TForm1::ablageraster() const
+{
+    return {KartenProReihe, Einstellungen.KartenBreite, Einstellungen.KartenHoehe, LinkerRand, KopfHoehe};
 }
 
 void TForm1::zeigeHaelften(Bildschirmhaelften h)
@@ -66,6 +81,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
     const int x = geklickt->x();
     const int w = geklickt->width();
     for (const Zugschritt& schritt : schritte) {
+        Brett.fuehreAus(schritt);
         std::visit(
             Faelle{
                 [&](const Schritt::HinweisVerbergen&) { AnDerReiheLabel->hide(); },
@@ -77,7 +93,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                     geklickt->hide();
                 },
                 [&](const Schritt::BildDrehen& s) {
-                    TImage* bild = KartenBilder[s.zelle.Zeile][s.zelle.Spalte];
+                    TImage* bild = KartenBilder[s.Zelle.Zeile][s.Zelle.Spalte];
                     bild->show();
                     halbeDrehung(uhr_, Einstellungen.HalbeDrehZeit, w, Drehrichtung::Breiter, [&](int breite) {
                         setzeBreiteUndLinks(bild, x, w, breite);
@@ -86,33 +102,31 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                     bild->setGeometry(x, bild->y(), Einstellungen.KartenBreite, bild->height());
                 },
                 [&](const Schritt::Grossbild& s) {
-                    TImage* ziel = s.seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
-                    ziel->setzeBild(GrossBilder[s.zelle.Zeile][s.zelle.Spalte]->bild());
-                    ziel->setAccessibleName(bildText(bildnameVon(s.zelle)));
+                    TImage* ziel = s.Seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
+                    ziel->setzeBild(GrossBilder[s.Zelle.Zeile][s.Zelle.Spalte]->bild());
+                    ziel->setAccessibleName(bildText(bildnameVon(s.Zelle)));
                 },
-                [&](const Schritt::Haelften& s) { zeigeHaelften(s.zeigen); },
-                [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.text); },
-                [&](const Schritt::Zudecken& s) { Zudecken(s.erste, s.zweite); },
-                [&](const Schritt::ZuegeZeigen& s) { ZuegeLabel->setText(zuegeText(s.zuege)); },
+                [&](const Schritt::Haelften& s) { zeigeHaelften(s.Zeigen); },
+                [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.Text); },
+                [&](const Schritt::Zudecken& s) { Zudecken(s.Erste, s.Zweite); },
+                [&](const Schritt::ZuegeZeigen& s) { ZuegeLabel->setText(zuegeText(s.Zuege)); },
                 [&](const Schritt::PaarNehmen& s) {
-                    for (const Zelle z : {s.erste, s.zweite}) {
+                    for (const Zelle z : {s.Erste, s.Zweite}) {
                         TImage* karte = KartenBilder[z.Zeile][z.Spalte];
-                        karte->setParent(GruppenPanels[s.gruppe]);
+                        karte->setParent(GruppenPanels[s.Gruppe]);
                         karte->show();
                     }
-                    for (const Zelle z : {s.erste, s.zweite})
+                    for (const Zelle z : {s.Erste, s.Zweite})
                         KartenBilder[z.Zeile][z.Spalte]->OnClick = [this](TImage* t) { IBildErgebnisClick(t); };
                 },
                 [&](const Schritt::KarteAblegen& s) {
-                    const Ablageraster raster{KartenProReihe, Einstellungen.KartenBreite, Einstellungen.KartenHoehe,
-                                              LinkerRand, KopfHoehe};
-                    KartenBilder[s.zelle.Zeile][s.zelle.Spalte]->move(kartenPlatz(s.nummer, raster));
+                    KartenBilder[s.Zelle.Zeile][s.Zelle.Spalte]->move(kartenPlatz(s.Nummer, ablageraster()));
                     // Cards that run down to the panel's foot never hide the move counter.
                     ZuegeLabel->raise();
                 },
-                [&](const Schritt::PunkteZeigen& s) { setzePunkte(s.gruppe, s.punkte); },
-                [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.gruppe, s.gesammelteKarten); },
-                [&](const Schritt::Markieren& s) { faerbeGruppe(s.gruppe, s.markiert); },
+                [&](const Schritt::PunkteZeigen& s) { setzePunkte(s.Gruppe, s.Punkte); },
+                [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.Gruppe, s.GesammelteKarten); },
+                [&](const Schritt::Markieren& s) { faerbeGruppe(s.Gruppe, s.Markiert); },
             },
             schritt);
     }

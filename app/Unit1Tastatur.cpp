@@ -4,16 +4,19 @@
 #include "app/Unit1.h"
 
 #include "board/Fokusrahmen.h"
-#include "widgets/Ansagefeld.h"
+#include "play/Paarablage.h"
+#include "play/Zellenname.h"
 #include "platform/Systemfarben.h"
+#include "widgets/Ansagefeld.h"
+#include "widgets/TBitBtn.h"
 #include "widgets/TFokusrahmen.h"
 #include "widgets/TImage.h"
 #include "widgets/TPanel.h"
 #include "widgets/Zellraster.h"
-#include "play/Zellenname.h"
 
 #include <QKeyEvent>
-#include <algorithm>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <optional>
 
 namespace {
@@ -38,11 +41,20 @@ bool istTab(const QKeyEvent* taste)
     return taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab;
 }
 
+bool istEnter(const QKeyEvent* taste)
+{
+    return taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+}
+
+bool istEnterOderLeertaste(const QKeyEvent* taste)
+{
+    return istEnter(taste) || taste->key() == Qt::Key_Space;
+}
+
 // Enter or Space; a held key does not click again, as a held mouse button does not.
 bool istAuswahl(const QKeyEvent* taste)
 {
-    const int k = taste->key();
-    return (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) && !taste->isAutoRepeat();
+    return istEnterOderLeertaste(taste) && !taste->isAutoRepeat();
 }
 } // namespace
 
@@ -58,24 +70,21 @@ void TForm1::richteTastaturEin()
         w->setFocusPolicy(Qt::ClickFocus);
         w->installEventFilter(this);
     }
+    // Enter anywhere on the player selection presses its button.
+    for (QWidget* w : std::initializer_list<QWidget*>{RadioButton1, RadioButton2, Edit1, Edit2, BitBtn1})
+        w->installEventFilter(this);
 
     Zellraster r;
-    r.Groesse = [this] {
-        return KartenRuecken[0][0] ? QSize(Einstellungen.Spalten, Einstellungen.Zeilen) : QSize();
-    };
+    r.Groesse = [this] { return Brett.spalten() > 0 ? QSize(Brett.spalten(), Brett.zeilen()) : QSize(); };
     r.Name = [this](int zeile, int spalte) {
         const Zelle z{zeile, spalte};
-        const QString koordinate = zellenKoordinate(zeile, spalte, Einstellungen.Zeilen);
-        const TImage* karte = karteAn(z);
-        if (!karte)
-            return zellenName(koordinate, Kartenlage::Gesammelt, {});
-        if (karte == KartenRuecken[zeile][spalte])
-            return zellenName(koordinate, Kartenlage::Verdeckt, {});
-        return zellenName(koordinate, Kartenlage::Aufgedeckt, bildnameVon(z));
+        const Kartenlage lage = Brett.lage(z);
+        return zellenName(zellenKoordinate(zeile, spalte, Brett.zeilen()), lage,
+                          lage == Kartenlage::Aufgedeckt ? bildnameVon(z) : QString());
     };
     r.Beschreibung = [this](int zeile, int spalte) {
         // An empty place is only "gesammelt": where it is goes here.
-        return karteAn({zeile, spalte}) ? QString() : zellenKoordinate(zeile, spalte, Einstellungen.Zeilen);
+        return karteAn({zeile, spalte}) ? QString() : zellenKoordinate(zeile, spalte, Brett.zeilen());
     };
     r.Anklickbar = [this](int zeile, int spalte) { return karteAn({zeile, spalte}) != nullptr; };
     r.Rechteck = [this](int zeile, int spalte) {
@@ -90,19 +99,31 @@ void TForm1::richteTastaturEin()
             karte->klicken();
     };
     meldeZellraster(PKarten, std::move(r));
-    TImage::setzeKlickbeobachter([this](TImage* geklickt) { nachKlick(geklickt); });
 }
 
 TImage* TForm1::karteAn(Zelle z) const
 {
-    TImage* bild = KartenBilder[z.Zeile][z.Spalte];
-    TImage* ruecken = KartenRuecken[z.Zeile][z.Spalte];
-    if (!bild || !ruecken)
-        return nullptr;
-    // The picture lies above the back: when both show, a click hits the picture.
-    if (!bild->isHidden() && bild->parentWidget() == ruecken->parentWidget())
-        return bild;
-    return ruecken->isHidden() ? nullptr : ruecken;
+    switch (Brett.lage(z)) {
+    case Kartenlage::Verdeckt:
+        return KartenRuecken[z.Zeile][z.Spalte];
+    case Kartenlage::Aufgedeckt:
+        return KartenBilder[z.Zeile][z.Spalte];
+    case Kartenlage::Gesammelt:
+    case Kartenlage::Leer:
+        break;
+    }
+    return nullptr;
+}
+
+std::optional<Sammelplatz> TForm1::sammelplatzVon(const QWidget* w) const
+{
+    const auto* karte = qobject_cast<const TImage*>(w);
+    if (!karte || karte->Tag == 0)
+        return std::nullopt;
+    const Zelle z = zelleAusTag(karte->Tag);
+    if (Brett.lage(z) != Kartenlage::Gesammelt || KartenBilder[z.Zeile][z.Spalte] != karte)
+        return std::nullopt;
+    return Brett.sammelplatz(z);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
@@ -110,6 +131,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
     switch (e->type()) {
     case QEvent::KeyPress: {
         auto* taste = static_cast<QKeyEvent*>(e);
+        if (tasteAufSpielerauswahl(watched, taste))
+            return true;
         if (watched == PKarten)
             return tasteAufBrett(taste);
         if (watched == Image2)
@@ -122,13 +145,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         if (watched == PKarten) {
             // After Qt has told the screen reader of the board itself.
             QMetaObject::invokeMethod(this, [this] { zellrasterFokusMelden(PKarten); }, Qt::QueuedConnection);
-        } else if (auto* karte = qobject_cast<TImage*>(watched); karte && karte != Image2) {
-            for (int g = 0; g < 2; ++g) {
-                const std::vector<TImage*> karten = gesammelteKarten(g);
-                const auto it = std::find(karten.begin(), karten.end(), karte);
-                if (it != karten.end())
-                    sammelFokus_ = {g, int(it - karten.begin())};
-            }
+        } else if (const auto platz = sammelplatzVon(qobject_cast<QWidget*>(watched))) {
+            sammelFokus_ = *platz;
         }
         zeigeFokusrahmen();
         break;
@@ -141,17 +159,41 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
     return Rollfenster::eventFilter(watched, e);
 }
 
+bool TForm1::tasteAufSpielerauswahl(QObject* watched, QKeyEvent* taste)
+{
+    if (!istEnter(taste) || taste->isAutoRepeat())
+        return false;
+    for (const QObject* w : std::initializer_list<const QObject*>{RadioButton1, RadioButton2, Edit1, Edit2, BitBtn1}) {
+        if (watched == w) {
+            BitBtn1->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TForm1::merkeTastatur()
+{
+    if (tastaturBenutzt_)
+        return;
+    tastaturBenutzt_ = true;
+    zeigeFokusrahmen();
+}
+
 bool TForm1::tasteAufBrett(QKeyEvent* taste)
 {
     if (const auto pfeil = pfeilVon(taste)) {
-        setzeBrettfokus(bewegeBrettfokus(BrettFokus, *pfeil, Einstellungen.Zeilen, Einstellungen.Spalten));
+        merkeTastatur();
+        setzeBrettfokus(bewegeBrettfokus(BrettFokus, *pfeil, Brett.zeilen(), Brett.spalten()));
         return true;
     }
     if (istTab(taste)) {
+        merkeTastatur();
         wechsleBereich();
         return true;
     }
-    if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter || taste->key() == Qt::Key_Space) {
+    if (istEnterOderLeertaste(taste)) {
+        merkeTastatur();
         if (istAuswahl(taste))
             if (TImage* karte = karteAn(BrettFokus))
                 karte->klicken();
@@ -163,11 +205,14 @@ bool TForm1::tasteAufBrett(QKeyEvent* taste)
 bool TForm1::tasteAufGrossbild(QKeyEvent* taste)
 {
     if (istTab(taste)) {
+        merkeTastatur();
         wechsleBereich();
         return true;
     }
+    if (istEnterOderLeertaste(taste))
+        merkeTastatur();
     if (istAuswahl(taste) || (taste->key() == Qt::Key_Escape && !taste->isAutoRepeat())) {
-        if (Image2->isVisible())
+        if (Zug.haelften().Links == LinkeHaelfte::BildLinks)
             Image2->klicken();
         return true;
     }
@@ -177,17 +222,20 @@ bool TForm1::tasteAufGrossbild(QKeyEvent* taste)
 bool TForm1::tasteAufSammelkarte(TImage* karte, QKeyEvent* taste)
 {
     if (const auto pfeil = pfeilVon(taste)) {
-        const int anzahl[2] = {int(gesammelteKarten(0).size()), int(gesammelteKarten(1).size())};
+        merkeTastatur();
+        const int anzahl[2] = {int(Brett.gesammelt(0).size()), int(Brett.gesammelt(1).size())};
         if (anzahl[sammelFokus_.Gruppe] > sammelFokus_.Karte)
             fokussiereSammelkarte(bewegeSammelfokus(sammelFokus_, *pfeil, anzahl, KartenProReihe));
         return true;
     }
     if (istTab(taste)) {
+        merkeTastatur();
         wechsleBereich();
         return true;
     }
     if (istAuswahl(taste)) {
-        if (karte->isVisible())
+        merkeTastatur();
+        if (Zug.haelften().Rechts == RechteHaelfte::BekommeneKarten)
             karte->klicken();
         return true;
     }
@@ -197,14 +245,8 @@ bool TForm1::tasteAufSammelkarte(TImage* karte, QKeyEvent* taste)
 std::vector<TImage*> TForm1::gesammelteKarten(int gruppe) const
 {
     std::vector<TImage*> karten;
-    if (!GruppenPanels[gruppe])
-        return karten;
-    for (TImage* karte : GruppenPanels[gruppe]->findChildren<TImage*>(Qt::FindDirectChildrenOnly))
-        karten.push_back(karte);
-    // In the order they were laid down: row by row.
-    std::sort(karten.begin(), karten.end(), [](const TImage* a, const TImage* b) {
-        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-    });
+    for (const Zelle z : Brett.gesammelt(gruppe))
+        karten.push_back(KartenBilder[z.Zeile][z.Spalte]);
     return karten;
 }
 
@@ -212,16 +254,17 @@ void TForm1::wechsleBereich()
 {
     auto* karte = qobject_cast<TImage*>(focusWidget());
     const bool aufSammelkarte = karte && karte != Image2;
+    const Bildschirmhaelften h = Zug.haelften();
     if (aufSammelkarte) {
-        if (PKarten->isVisible())
+        if (h.Links == LinkeHaelfte::Karten)
             PKarten->setFocus(Qt::TabFocusReason);
-        else if (PBildLinks->isVisible())
+        else
             Image2->setFocus(Qt::TabFocusReason);
         return;
     }
-    if (!PBekommeneKarten->isVisible())
+    if (h.Rechts != RechteHaelfte::BekommeneKarten)
         return;
-    const int anzahl[2] = {int(gesammelteKarten(0).size()), int(gesammelteKarten(1).size())};
+    const int anzahl[2] = {int(Brett.gesammelt(0).size()), int(Brett.gesammelt(1).size())};
     Sammelplatz platz = sammelFokus_;
     if (platz.Karte >= anzahl[platz.Gruppe])
         platz = {anzahl[0] > 0 ? 0 : 1, 0};
@@ -253,7 +296,9 @@ void TForm1::zeigeFokusrahmen()
     if (!BrettRahmen)
         return;
     const QWidget* fokus = focusWidget();
-    if (fokus == PKarten && PKarten->isVisible() && KartenRuecken[0][0]) {
+    // Once every card is collected, nothing on the board is left to point at.
+    if (tastaturBenutzt_ && fokus == PKarten && Zug.haelften().Links == LinkeHaelfte::Karten && Brett.spalten() > 0
+        && !Brett.alleGesammelt()) {
         const Spieleinstellungen& e = Einstellungen;
         const QRect karte(zellPosition(BrettFokus.Zeile, BrettFokus.Spalte, e.KartenBreite, e.KartenHoehe,
                                        e.AbstandX, e.AbstandY),
@@ -264,13 +309,15 @@ void TForm1::zeigeFokusrahmen()
     } else {
         BrettRahmen->hide();
     }
-    auto* karte = qobject_cast<const TImage*>(fokus);
-    QWidget* panel = karte ? karte->parentWidget() : nullptr;
-    if (karte && karte != Image2 && (panel == GruppenPanels[0] || panel == GruppenPanels[1])) {
+    const std::optional<Sammelplatz> platz = tastaturBenutzt_ ? sammelplatzVon(fokus) : std::nullopt;
+    if (platz) {
+        TPanel* panel = GruppenPanels[platz->Gruppe];
         if (SammelRahmen->parentWidget() != panel)
             SammelRahmen->setParent(panel);
         // Collected cards lie one pixel apart: the frame reaches over the neighbours' edges.
-        const Fokusrahmen r = fokusrahmen(karte->geometry(), 1, 1);
+        const QRect karte(kartenPlatz(platz->Karte, ablageraster()),
+                          QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe));
+        const Fokusrahmen r = fokusrahmen(karte, 1, 1);
         SammelRahmen->umrahme(r.Aussen, r.DickeX, r.DickeY);
         SammelRahmen->show();
     } else {
@@ -278,31 +325,16 @@ void TForm1::zeigeFokusrahmen()
     }
 }
 
-bool TForm1::istBrettzelle(const TImage* bild, Zelle& z) const
+void TForm1::nachZug(const Zugschritte& schritte, std::optional<Zelle> feld)
 {
-    if (bild->Tag == 0)
-        return false;
-    z = zelleAusTag(bild->Tag);
-    if (z.Zeile >= Einstellungen.Zeilen || z.Spalte >= Einstellungen.Spalten)
-        return false;
-    const TImage* ruecken = KartenRuecken[z.Zeile][z.Spalte];
-    return ruecken && (bild == ruecken || bild == KartenBilder[z.Zeile][z.Spalte])
-           && bild->parentWidget() == ruecken->parentWidget();
-}
-
-void TForm1::nachKlick(TImage* geklickt)
-{
-    if (!aufgebaut_)
-        return;
-    Zelle z;
-    if (istBrettzelle(geklickt, z))
-        BrettFokus = z;
+    if (feld)
+        BrettFokus = *feld;
     // The keys go on where the eyes are: the board, or the large picture in its place.
-    if (PKarten->isVisible())
+    if (Zug.haelften().Links == LinkeHaelfte::Karten)
         PKarten->setFocus(Qt::OtherFocusReason);
-    else if (PBildLinks->isVisible())
+    else
         Image2->setFocus(Qt::OtherFocusReason);
-    aktualisiereZugang();
+    aktualisiereZugang(schritte);
     zeigeFokusrahmen();
     zellrasterFokusMelden(PKarten);
 }
@@ -310,8 +342,8 @@ void TForm1::nachKlick(TImage* geklickt)
 void TForm1::spielBeginntFuerTastatur()
 {
     BrettFokus = {0, 0};
-    letzterStand_ = ansagestand();
-    aktualisiereZugang();
+    benenneGruppenpanels();
+    zellrasterAktualisieren(PKarten);
     if (Zug.anzahlGruppen() >= 2)
         Ansage->ansagen(anDerReiheAnsage(gruppenName(Zug.aktiveGruppe())));
     PKarten->setFocus(Qt::OtherFocusReason);

@@ -28,36 +28,39 @@ Ansagestand TForm1::ansagestand() const
     s.AnzahlGruppen = Zug.anzahlGruppen();
     s.Punkte = Zug.stand().Punkte;
     s.Spielzuege = Zug.stand().Spielzuege;
-    s.Ende = Zug.stand().spielZuEnde(Einstellungen.Spalten, Einstellungen.Zeilen);
+    s.Ende = Brett.alleGesammelt();
     return s;
 }
 
-void TForm1::aktualisiereZugang()
+void TForm1::benenneGruppenpanels()
 {
-    const std::array<Zelle, 2> zug{Zug.gewaehlt(0), Zug.gewaehlt(1)};
-    for (const Zelle z : zug) {
-        TImage* bild = KartenBilder[z.Zeile][z.Spalte];
-        const QWidget* panel = bild ? bild->parentWidget() : nullptr;
-        if (!panel || (panel != GruppenPanels[0] && panel != GruppenPanels[1]) || bild->focusPolicy() != Qt::NoFocus)
-            continue;
-        // A collected card: reachable by Tab and arrows, named as it is seen.
-        bild->setFocusPolicy(Qt::ClickFocus);
-        bild->installEventFilter(this);
-        bild->setAccessibleName(zellenName({}, Kartenlage::Gesammelt, {}));
-        bild->setAccessibleDescription(bildText(bildnameVon(z)));
-    }
+    // The highlight goes out with the last pair: then it is nobody's turn.
+    const bool zweiGruppen = Zug.anzahlGruppen() >= 2;
     for (int g = 0; g < 2; ++g)
         if (GruppenPanels[g])
-            GruppenPanels[g]->setAccessibleName(gruppenpanelName(gruppenName(g), Zug.stand().Punkte[g],
-                                                                 Zug.anzahlGruppen() >= 2 && GruppenPanels[g]->farbe().has_value(),
-                                                                 Zug.anzahlGruppen() < 2 && g == 0 ? Zug.stand().Spielzuege : 0));
+            GruppenPanels[g]->setAccessibleName(gruppenpanelName(
+                gruppenName(g), Zug.stand().Punkte[g], zweiGruppen && g == Zug.aktiveGruppe() && !Brett.alleGesammelt(),
+                !zweiGruppen && g == 0 ? Zug.stand().Spielzuege : 0));
+}
 
-    const Ansagestand jetzt = ansagestand();
-    GefundenesPaar paar{bildnameVon(zug[0]), bildnameVon(zug[1])};
-    if (KartenBilder[zug[0].Zeile][zug[0].Spalte] && KartenBilder[zug[0].Zeile][zug[0].Spalte]->Tag < 0)
-        std::swap(paar.BildA, paar.BildB);
-    const QString text = ansageNachKlick(letzterStand_, jetzt, {gruppenName(0), gruppenName(1)}, paar);
-    letzterStand_ = jetzt;
+void TForm1::aktualisiereZugang(const Zugschritte& schritte)
+{
+    for (const Zugschritt& schritt : schritte) {
+        const auto* paar = std::get_if<Schritt::PaarNehmen>(&schritt);
+        if (!paar)
+            continue;
+        for (const Zelle z : {paar->Erste, paar->Zweite}) {
+            // A collected card: reachable by Tab and arrows, named as it is seen.
+            TImage* bild = KartenBilder[z.Zeile][z.Spalte];
+            bild->setFocusPolicy(Qt::ClickFocus);
+            bild->installEventFilter(this);
+            bild->setAccessibleName(zellenName({}, Kartenlage::Gesammelt, {}));
+            bild->setAccessibleDescription(bildText(bildnameVon(z)));
+        }
+    }
+    benenneGruppenpanels();
+    const QString text = ansageZuSchritten(schritte, ansagestand(), {gruppenName(0), gruppenName(1)},
+                                           [this](Zelle z) { return bildnameVon(z); });
     if (!text.isEmpty())
         Ansage->ansagen(text);
     zellrasterAktualisieren(PKarten);

@@ -197,7 +197,11 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
 
     JpegDekodierer dekodierer;
     Arbeitsbitmap probe;
-    for (const Bildauftrag& bild : planeBilder(auftrag.bilder, auftrag.mitNamen)) {
+    std::vector<Bildauftrag> plan = planeBilder(auftrag.bilder, auftrag.mitNamen);
+    if (auftrag.mitNamen && auftrag.namen.size() == auftrag.bilder.size())
+        for (std::size_t i = 0; i < plan.size(); ++i)
+            plan[i].name = auftrag.namen[qsizetype(i)].trimmed();
+    for (const Bildauftrag& bild : plan) {
         if (auftrag.abgebrochen && auftrag.abgebrochen())
             return ablehnen(QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
         const QString zielA = ordner.filePath(bild.zielA);
@@ -221,6 +225,8 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
                 << (auftrag.mitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(name))
                                      : QStringLiteral(" und "))
                 << bild.zielB << (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)")) << Qt::endl;
+        if (auftrag.fortschritt)
+            auftrag.fortschritt(bild.paar, anzahl);
     }
 
     if (!stelleFertig(entwurf, ziel, zielInfo.isDir()))

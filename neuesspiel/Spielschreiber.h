@@ -13,7 +13,9 @@ struct NeuesSpiel {
     QStringList bilder;
     bool mitNamen = false;
     QString programm = QStringLiteral("paarlix"); // how the game is started, for the last line
-    std::function<bool()> abgebrochen;            // asked before each picture (Ctrl+C); may be empty
+    std::function<bool()> abgebrochen = {};          // asked before each picture (Ctrl+C); may be empty
+    std::function<void(int erledigt, int gesamt)> fortschritt = {}; // called after each picture; may be empty
+    QStringList namen = {}; // the name cards' texts, one per picture; empty: from the file names
 };
 
 // Writes a complete game folder at auftrag.ziel: "Paarlix.ini" with the

@@ -24,23 +24,44 @@ QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& 
         .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
 }
 
-QString ansageNachKlick(const Ansagestand& vorher, const Ansagestand& nachher, const std::array<QString, 2>& namen,
-                        const GefundenesPaar& paar)
+QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachher,
+                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildname)
 {
-    const bool zweiGruppen = nachher.AnzahlGruppen >= 2;
-    for (int g = 0; g < 2; ++g) {
-        if (nachher.Punkte[g] <= vorher.Punkte[g])
-            continue;
-        QString text = QStringLiteral("Paar gefunden: Bild %1 und Bild %2.").arg(paar.BildA, paar.BildB);
-        if (nachher.Ende && !vorher.Ende)
-            return text + QLatin1Char(' ') + spielendeAnsage(nachher, namen);
-        if (zweiGruppen)
-            text += QStringLiteral(" %1 hat %2 und ist wieder an der Reihe.").arg(namen[g], punkteText(nachher.Punkte[g]));
-        return text;
+    const Schritt::PaarNehmen* paar = nullptr;
+    std::vector<Zelle> abgelegt; // "a" picture first, as the panel holds them
+    int punkte = -1;
+    bool zugedeckt = false;
+    int markiert = -1;
+    for (const Zugschritt& s : schritte) {
+        if (const auto* p = std::get_if<Schritt::PaarNehmen>(&s))
+            paar = p;
+        else if (const auto* a = std::get_if<Schritt::KarteAblegen>(&s))
+            abgelegt.push_back(a->Zelle);
+        else if (const auto* p = std::get_if<Schritt::PunkteZeigen>(&s))
+            punkte = p->Punkte;
+        else if (std::get_if<Schritt::Zudecken>(&s))
+            zugedeckt = true;
+        else if (const auto* m = std::get_if<Schritt::Markieren>(&s); m && m->Markiert)
+            markiert = m->Gruppe & 1;
     }
-    if (zweiGruppen && nachher.AktiveGruppe != vorher.AktiveGruppe)
-        return QStringLiteral("Kein Paar. ") + anDerReiheAnsage(namen[nachher.AktiveGruppe & 1]);
-    return {};
+    const int amZug = nachher.AktiveGruppe & 1;
+    if (paar) {
+        if (abgelegt.size() != 2)
+            abgelegt = {paar->Erste, paar->Zweite};
+        QString text = QStringLiteral("Paar gefunden: Bild %1 und Bild %2.").arg(bildname(abgelegt[0]), bildname(abgelegt[1]));
+        if (nachher.Ende)
+            return text + QLatin1Char(' ') + spielendeAnsage(nachher, namen);
+        if (nachher.AnzahlGruppen < 2)
+            return text;
+        const int g = paar->Gruppe & 1;
+        if (amZug != g)
+            return text + QLatin1Char(' ') + anDerReiheAnsage(namen[amZug]);
+        return text + QStringLiteral(" %1 hat %2 und ist wieder an der Reihe.")
+                          .arg(namen[g], punkteText(punkte >= 0 ? punkte : nachher.Punkte[g]));
+    }
+    if (markiert < 0)
+        return {};
+    return (zugedeckt ? QStringLiteral("Kein Paar. ") : QString()) + anDerReiheAnsage(namen[markiert]);
 }
 
 QString gruppenpanelName(const QString& name, int punkte, bool anDerReihe, int spielzuege)

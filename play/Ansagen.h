@@ -1,28 +1,28 @@
 #pragma once
 
+#include "board/Zellcode.h"
+#include "play/Zugschritt.h"
+
 #include <QString>
 #include <array>
+#include <functional>
 
-// What a screen reader needs to know of the game to tell what a click changed.
+// The game after a click, as far as a screen reader is told of it.
 struct Ansagestand {
-    int AktiveGruppe = 0;
+    int AktiveGruppe = 0; // whose turn it is now
     int AnzahlGruppen = 2;
     std::array<int, 2> Punkte{};
     int Spielzuege = 0;
     bool Ende = false; // all cards collected
 };
 
-// The pair a click has just collected, "a" picture first.
-struct GefundenesPaar {
-    QString BildA;
-    QString BildB;
-};
-
-// What is announced after a click: a pair found (and the end of the game it
-// brings), or a change of turn; empty when neither happened.
-// namen: the groups' full names.
-QString ansageNachKlick(const Ansagestand& vorher, const Ansagestand& nachher, const std::array<QString, 2>& namen,
-                        const GefundenesPaar& paar);
+// What is announced after the steps of one click: a pair taken (with the end of
+// the game, or whose turn it is now), or a change of turn after covering a
+// failed move ("Kein Paar."); empty when the steps hold neither.
+// nachher: the game after the steps; namen: the groups' full names;
+// bildname: the picture at a cell as players know it ("07a").
+QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachher,
+                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildname);
 
 // "Spieler Nr. 1 ist an der Reihe."
 QString anDerReiheAnsage(const QString& name);

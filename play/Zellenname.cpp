@@ -23,6 +23,7 @@ QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bi
     case Kartenlage::Aufgedeckt:
         return koordinate + QStringLiteral(", aufgedeckt, ") + bildText(bild);
     case Kartenlage::Gesammelt:
+    case Kartenlage::Leer:
         break;
     }
     return QStringLiteral("gesammelt");

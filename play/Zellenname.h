@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// What a sighted player sees at a place of the board.
-enum class Kartenlage { Verdeckt, Aufgedeckt, Gesammelt };
+// What a sighted player sees at a place of the board. Leer: no card was dealt there.
+enum class Kartenlage { Verdeckt, Aufgedeckt, Gesammelt, Leer };
 
 // A picture as players know it: its file name without extension, "07a".
 // paarNummer >= 1.
@@ -14,7 +14,8 @@ QString bildname(int paarNummer, bool zweitesBild);
 QString zellenKoordinate(int zeile, int spalte, int zeilen);
 
 // The name a screen reader says for a place of the board: "B3, verdeckt",
-// "B3, aufgedeckt, Bild 07a", "gesammelt". The picture is only named when open.
+// "B3, aufgedeckt, Bild 07a", "gesammelt" (also where no card was dealt). The
+// picture is only named when open.
 QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bild);
 
 // The name of a large picture or of a collected card: "Bild 07a".

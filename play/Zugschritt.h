@@ -9,79 +9,66 @@
 #include <vector>
 
 // What the window must do after a click, one step at a time, in this order.
+// A field named Zelle hides the type inside its step: ::Zelle names the type there.
 namespace Schritt {
 // AnDerReiheLabel goes for good.
-struct HinweisVerbergen {
-    bool operator==(const HinweisVerbergen&) const = default;
-};
+struct HinweisVerbergen {};
 // First half of the turn: the clicked card back narrows to nothing and is hidden.
-struct RueckseiteDrehen {
-    bool operator==(const RueckseiteDrehen&) const = default;
-};
+struct RueckseiteDrehen {};
 // Second half: the cell's small picture widens at the clicked back's place.
 struct BildDrehen {
-    Zelle zelle;
-    bool operator==(const BildDrehen&) const = default;
+    ::Zelle Zelle;
 };
 enum class Grossbildseite { Rechts, Links }; // Image1 or Image2
 // The large picture of the cell goes into Image1 or Image2.
 struct Grossbild {
-    Grossbildseite seite = Grossbildseite::Rechts;
-    Zelle zelle;
-    bool operator==(const Grossbild&) const = default;
+    Grossbildseite Seite = Grossbildseite::Rechts;
+    ::Zelle Zelle;
 };
 // The two halves of the screen show this.
 struct Haelften {
-    Bildschirmhaelften zeigen;
-    bool operator==(const Haelften&) const = default;
+    Bildschirmhaelften Zeigen;
 };
 // A plain message box with this text.
 struct Meldung {
-    QString text;
-    bool operator==(const Meldung&) const = default;
+    QString Text;
 };
 // Both open cards turn back together (first, then second card of the move).
 struct Zudecken {
-    Zelle erste;
-    Zelle zweite;
-    bool operator==(const Zudecken&) const = default;
+    ::Zelle Erste;
+    ::Zelle Zweite;
 };
 // The single player's move counter shows this count.
 struct ZuegeZeigen {
-    int zuege = 0;
-    bool operator==(const ZuegeZeigen&) const = default;
+    int Zuege = 0;
 };
 // Both small pictures leave the board for the group's panel and answer clicks as collected cards.
 struct PaarNehmen {
-    int gruppe = 0;
-    Zelle erste;
-    Zelle zweite;
-    bool operator==(const PaarNehmen&) const = default;
+    int Gruppe = 0;
+    ::Zelle Erste;
+    ::Zelle Zweite;
 };
-// The cell's small picture takes place number nummer in the group's panel.
+// The cell's small picture takes place number Nummer in the panel of the group
+// that has just taken it; the places of a group are numbered 0, 1, 2, ... in turn.
 struct KarteAblegen {
-    Zelle zelle;
-    int nummer = 0;
-    bool operator==(const KarteAblegen&) const = default;
+    ::Zelle Zelle;
+    int Nummer = 0;
 };
 // The group's points label shows these points.
 struct PunkteZeigen {
-    int gruppe = 0;
-    int punkte = 0;
-    bool operator==(const PunkteZeigen&) const = default;
+    int Gruppe = 0;
+    int Punkte = 0;
 };
 // The group panels grow where the group's new cards need room; the groups now
 // hold these numbers of cards.
 struct PanelsWachsen {
-    int gruppe = 0;
-    std::array<int, 2> gesammelteKarten{};
-    bool operator==(const PanelsWachsen&) const = default;
+    int Gruppe = 0;
+    std::array<int, 2> GesammelteKarten{};
 };
 // The group's panel gets the highlight or the button-face colour.
 struct Markieren {
-    int gruppe = 0;
-    bool markiert = false;
-    bool operator==(const Markieren&) const = default;
+    int Gruppe = 0;
+    bool Markiert = false;
 };
 } // namespace Schritt
 

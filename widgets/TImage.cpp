@@ -102,12 +102,6 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
 }
 
 namespace {
-std::function<void(TImage*)>& klickbeobachter()
-{
-    static std::function<void(TImage*)> beobachter;
-    return beobachter;
-}
-
 // A screen reader sees a clickable picture as a button it can press.
 class TImageZugang final : public QAccessibleWidget {
 public:
@@ -150,11 +144,4 @@ void TImage::klicken()
         const auto handler = OnClick; // the handler may rebind OnClick
         Fehlerbehandlung::ausfuehren([&] { handler(this); });
     }
-    if (const auto beobachter = klickbeobachter())
-        Fehlerbehandlung::ausfuehren([&] { beobachter(this); });
-}
-
-void TImage::setzeKlickbeobachter(std::function<void(TImage*)> beobachter)
-{
-    klickbeobachter() = std::move(beobachter);
 }

@@ -26,11 +26,8 @@ public:
     std::function<void(TImage*)> OnClick;
 
     // What a click of the left button does: runs OnClick under the top-level
-    // error handler, then tells the click observer.
+    // error handler.
     void klicken();
-    // Told after every click on any image control, by mouse, key or screen reader.
-    static void setzeKlickbeobachter(std::function<void(TImage*)> beobachter);
-
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -207,6 +207,10 @@ TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
     const QPixmap symbol = f.windowIcon().pixmap(QSize(16, 16));
     EXPECT_EQ(symbol.size(), QSize(16, 16));
     EXPECT_EQ(f.windowIcon().availableSizes().value(0), QSize(16, 16));
+    // The desktop icon's sizes, rendered from its SVG, all there for large displays too.
+    EXPECT_EQ(f.windowIcon().availableSizes(),
+              QList<QSize>({{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    EXPECT_EQ(f.windowIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
 
     EXPECT_EQ(f.Client()->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(f.Client()->font().pixelSize(), 11);

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // A key pressed and released, delivered where the keyboard focus is.
@@ -26,13 +28,15 @@ void taste(Qt::Key k)
     QTest::keyClick(fokus, k);
 }
 
-// The arrows that bring the board's focus frame to z.
+// The arrows that bring the board's focus frame to z, one cell per key.
 void geheZu(const TForm1& f, Zelle z)
 {
-    while (f.BrettFokus.Zeile != z.Zeile)
+    const int bis = std::abs(f.BrettFokus.Zeile - z.Zeile) + std::abs(f.BrettFokus.Spalte - z.Spalte);
+    for (int n = 0; n < bis && f.BrettFokus.Zeile != z.Zeile; ++n)
         taste(f.BrettFokus.Zeile < z.Zeile ? Qt::Key_Down : Qt::Key_Up);
-    while (f.BrettFokus.Spalte != z.Spalte)
+    for (int n = 0; n < bis && f.BrettFokus.Spalte != z.Spalte; ++n)
         taste(f.BrettFokus.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
+    EXPECT_EQ(f.BrettFokus, z) << "the arrows did not move the focus one cell per key";
 }
 
 QAccessibleInterface* zugang(QObject* o)
@@ -73,12 +77,12 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
 {
     // The board has the focus from the start; arrows move the frame, Enter and
     // Space click the cell under it, Escape closes a pair's large pictures, Tab
-    // reaches the collected cards.
+    // reaches the collected cards. The frame shows from the first key to the last pair.
     Spieltisch t(zweiGruppen());
     TForm1& f = *t.form;
     aktiviere(f);
     ASSERT_EQ(QApplication::focusWidget(), f.PKarten);
-    EXPECT_TRUE(f.BrettRahmen->isVisible());
+    EXPECT_FALSE(f.BrettRahmen->isVisible()) << "the frame shows before any key";
     EXPECT_EQ(f.Ansage->text(), QStringLiteral("Anna ist an der Reihe."));
 
     // A failed move: the second Enter on an open card covers both.
@@ -86,6 +90,7 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
     geheZu(f, a);
     taste(Qt::Key_Return);
     EXPECT_TRUE(t.liegtOffen(a));
+    EXPECT_TRUE(f.BrettRahmen->isVisible());
     geheZu(f, b);
     taste(Qt::Key_Space);
     EXPECT_TRUE(t.liegtOffen(b));
@@ -135,13 +140,18 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
     EXPECT_TRUE(f.Zug.stand().spielZuEnde(4, 3));
     EXPECT_TRUE(f.Ansage->text().contains(QStringLiteral("Spielende. Anna: 0 Punkte, Ben: 12 Punkte.")))
         << qPrintable(f.Ansage->text());
+    // Nothing is left on the board to point at.
+    EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
+    taste(Qt::Key_Left);
+    EXPECT_FALSE(f.BrettRahmen->isVisible()) << "the frame stays after the last pair";
     EXPECT_TRUE(t.meldungen.eintraege.empty());
 }
 
 TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
 {
     // The player selection's button by key starts the game with the board in focus;
-    // the frame surrounds the focus cell outside its picture; a mouse click moves it.
+    // a mouse player never sees the frame; after an arrow it surrounds the focus
+    // cell outside its picture, and the last mouse click set where the arrows start.
     Spieltisch t;
     TForm1& f = *t.form;
     aktiviere(f);
@@ -152,6 +162,10 @@ TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
     const Zelle z{1, 2};
     t.klicke(t.ruecken(z));
     EXPECT_EQ(f.BrettFokus, z);
+    EXPECT_FALSE(f.BrettRahmen->isVisible()) << "a mouse player sees the frame";
+    taste(Qt::Key_Left);
+    taste(Qt::Key_Right);
+    ASSERT_TRUE(f.BrettRahmen->isVisible());
     const QRect karte(t.bild(z)->mapTo(f.PKarten, QPoint(0, 0)), t.bild(z)->size());
     const Fokusrahmen r = fokusrahmen(karte, f.Einstellungen.AbstandX, f.Einstellungen.AbstandY);
     EXPECT_EQ(f.BrettRahmen->geometry(), r.Aussen.translated(f.PKarten->pos()));
@@ -175,6 +189,44 @@ TEST(Tastatur, theFrameLiesInTheGapAndFollowsTheMouse)
     EXPECT_TRUE(panel.startsWith(QStringLiteral("Einzelspieler, ")) && panel.endsWith(QStringLiteral(" Punkte, 1 Spielzug")))
         << qPrintable(panel);
     EXPECT_FALSE(name(zugang(f.GruppenPanels[1])).contains(QStringLiteral("an der Reihe")));
+}
+
+TEST(Tastatur, arrowsCrossAnEmptyPlace)
+{
+    // Where a pair was taken the frame stops at the empty place, one cell per key, in every direction.
+    Spieltisch t(zweiGruppen());
+    TForm1& f = *t.form;
+    aktiviere(f);
+    const Zelle leer{1, 1};
+    t.deckePaarAuf(f.PaarNummern[leer.Zeile][leer.Spalte]);
+    t.klicke(f.Image1);
+    ASSERT_EQ(QApplication::focusWidget(), f.PKarten);
+    const struct {
+        Zelle Start;
+        Qt::Key Taste;
+        Zelle Danach;
+    } faelle[] = {
+        {{1, 0}, Qt::Key_Right, {1, 2}},
+        {{1, 2}, Qt::Key_Left, {1, 0}},
+        {{0, 1}, Qt::Key_Down, {2, 1}},
+        {{2, 1}, Qt::Key_Up, {0, 1}},
+    };
+    const Spieleinstellungen& e = f.Einstellungen;
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(testing::Message() << "from " << fall.Start.Zeile << "," << fall.Start.Spalte);
+        geheZu(f, fall.Start);
+        taste(fall.Taste);
+        EXPECT_EQ(f.BrettFokus, leer);
+        const QRect platz(zellPosition(leer.Zeile, leer.Spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY),
+                          QSize(e.KartenBreite, e.KartenHoehe));
+        EXPECT_TRUE(f.BrettRahmen->isVisible());
+        EXPECT_EQ(f.BrettRahmen->geometry(),
+                  fokusrahmen(platz, e.AbstandX, e.AbstandY).Aussen.translated(f.PKarten->pos()));
+        EXPECT_TRUE(zelle(t, leer)->state().focused);
+        EXPECT_EQ(name(zelle(t, leer)), QStringLiteral("gesammelt"));
+        taste(fall.Taste);
+        EXPECT_EQ(f.BrettFokus, fall.Danach);
+    }
 }
 
 TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)

@@ -3,6 +3,7 @@
 # size, the desktop entry and the AppStream data accepted by Debian's
 # validators, and the installed programs writing a demo and a new game.
 # -DBUILD=build folder -DSTAGING=staging folder -DID=application id
+# -DBINDIR, -DMANDIR: install folders below /usr; -DSTARTBEFEHL: the desktop entry's command
 
 file(REMOVE_RECURSE ${STAGING})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGING}
@@ -13,8 +14,9 @@ if(NOT rc EQUAL 0)
 endif()
 set(usr ${STAGING}/usr)
 
-foreach(datei bin/paarlix bin/paarlix_demo share/applications/${ID}.desktop
-              share/metainfo/${ID}.metainfo.xml share/doc/paarlix/README.md)
+foreach(datei ${BINDIR}/paarlix ${BINDIR}/paarlix_demo share/applications/${ID}.desktop
+              share/metainfo/${ID}.metainfo.xml share/doc/paarlix/README.md
+              share/icons/hicolor/scalable/apps/${ID}.svg ${MANDIR}/man6/paarlix.6 ${MANDIR}/man6/paarlix_demo.6)
   if(NOT EXISTS ${usr}/${datei})
     message(SEND_ERROR "missing: /usr/${datei}")
   endif()
@@ -48,16 +50,16 @@ if(NOT rc EQUAL 0)
   message(SEND_ERROR "appstreamcli validate: ${rc} ${aus}")
 endif()
 file(STRINGS ${usr}/share/applications/${ID}.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=paarlix --ordner-waehlen")
+if(NOT exec STREQUAL "Exec=${STARTBEFEHL} --ordner-waehlen")
   message(SEND_ERROR "desktop entry starts: ${exec}")
 endif()
 
 # The installed programs alone make a demo and a new game from its pictures.
-execute_process(COMMAND ${usr}/bin/paarlix_demo ${STAGING}/demo RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE aus)
+execute_process(COMMAND ${usr}/${BINDIR}/paarlix_demo ${STAGING}/demo RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE aus)
 if(NOT rc EQUAL 0)
   message(SEND_ERROR "installed paarlix_demo: ${rc} ${aus}")
 endif()
-execute_process(COMMAND ${usr}/bin/paarlix --neues-spiel ${STAGING}/spiel ${STAGING}/demo/01a.jpg ${STAGING}/demo/02a.jpg
+execute_process(COMMAND ${usr}/${BINDIR}/paarlix --neues-spiel ${STAGING}/spiel ${STAGING}/demo/01a.jpg ${STAGING}/demo/02a.jpg
                 RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE aus)
 if(NOT rc EQUAL 0 OR NOT EXISTS ${STAGING}/spiel/Paarlix.ini)
   message(SEND_ERROR "installed paarlix --neues-spiel: ${rc} ${aus}")

@@ -22,19 +22,23 @@ struct Lauf {
     QString fehler;
 };
 
-Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
-             std::function<bool()> abgebrochen = {})
+Lauf schreibe(const NeuesSpiel& auftrag)
 {
     QString aus;
     QString err;
     QTextStream ausStrom(&aus);
     QTextStream errStrom(&err);
     Lauf lauf;
-    lauf.status = schreibeNeuesSpiel({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen},
-                                    ausStrom, errStrom);
+    lauf.status = schreibeNeuesSpiel(auftrag, ausStrom, errStrom);
     lauf.ausgabe = aus.split('\n', Qt::SkipEmptyParts);
     lauf.fehler = err.trimmed();
     return lauf;
+}
+
+Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
+             std::function<bool()> abgebrochen = {})
+{
+    return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen});
 }
 
 QStringList inhalt(const QString& ordner)
@@ -114,9 +118,18 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
     EXPECT_NE(karte, QImage(ziel + "/02b.jpg", "JPG"));
     EXPECT_EQ(lauf.ausgabe.value(0), tmp.filePath("Oma Erna.jpg") + QStringLiteral(" → 01a.jpg, Namenskarte „Oma Erna“ → 01b.jpg"));
     EXPECT_TRUE(lauf.ausgabe.value(2).endsWith(QStringLiteral("Starten mit: paarlix '%1'").arg(ziel)));
+
+    // Names typed in the new-game window replace the file names.
+    NeuesSpiel auftrag{tmp.filePath("Getippt"), {tmp.filePath("Oma Erna.jpg"), tmp.filePath("Ben.jpg")}, true};
+    auftrag.namen = QStringList{" Oma ", "Benjamin"};
+    const Lauf getippt = schreibe(auftrag);
+    ASSERT_EQ(getippt.status, 0) << getippt.fehler.toStdString();
+    EXPECT_TRUE(getippt.ausgabe.value(0).endsWith(QStringLiteral("Namenskarte „Oma“ → 01b.jpg")));
+    EXPECT_TRUE(getippt.ausgabe.value(1).endsWith(QStringLiteral("Namenskarte „Benjamin“ → 02b.jpg")));
 }
 
-// From 20 pictures on, every line counts how far the writing has come.
+// From 20 pictures on, every line counts how far the writing has come; the progress callback
+// hears of each picture.
 TEST(Spielschreiber, manyPicturesShowAProgressCount)
 {
     QTemporaryDir tmp;
@@ -125,8 +138,14 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
         bilder += tmp.filePath(QStringLiteral("b%1.jpg").arg(i));
         schreibe(bilder.last(), jpeg(QColor::fromHsv(i * 17, 200, 200), 8, 8));
     }
-    const Lauf lauf = schreibe(tmp.filePath("spiel"), bilder);
+    QList<QPair<int, int>> gemeldet;
+    NeuesSpiel auftrag{tmp.filePath("spiel"), bilder};
+    auftrag.fortschritt = [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); };
+    const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    ASSERT_EQ(gemeldet.size(), 20);
+    EXPECT_EQ(gemeldet.first(), qMakePair(1, 20));
+    EXPECT_EQ(gemeldet.last(), qMakePair(20, 20));
     ASSERT_EQ(lauf.ausgabe.size(), 21);
     EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
     EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();

@@ -3,8 +3,15 @@
 #include <gtest/gtest.h>
 
 namespace {
+using namespace Schritt;
 const std::array<QString, 2> Namen{QStringLiteral("Anna"), QStringLiteral("Ben")};
-const GefundenesPaar Paar{QStringLiteral("03a"), QStringLiteral("03b")};
+// Pair 3 lies at A (its "a" picture) and B; C holds another picture.
+constexpr Zelle A{0, 0}, B{1, 1}, C{0, 2};
+
+QString bildname(Zelle z)
+{
+    return z == A ? QStringLiteral("03a") : z == B ? QStringLiteral("03b") : QStringLiteral("05a");
+}
 
 Ansagestand stand(int aktiv, int p0, int p1, bool ende = false, int gruppen = 2, int zuege = 0)
 {
@@ -16,32 +23,47 @@ Ansagestand stand(int aktiv, int p0, int p1, bool ende = false, int gruppen = 2,
     s.Ende = ende;
     return s;
 }
+
+// The steps of a pair of group g turned "b" first, as the rules give them.
+Zugschritte paarSchritte(int g, int punkte, bool ende = false)
+{
+    Zugschritte s{BildDrehen{A}, PaarNehmen{g, B, A}, KarteAblegen{A, 0}, KarteAblegen{B, 1}, PunkteZeigen{g, punkte}};
+    if (ende)
+        s.push_back(Markieren{g, false});
+    return s;
+}
 } // namespace
 
-TEST(Ansagen, aClickAnnouncesAPairTheEndOrAChangeOfTurn)
+TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
 {
-    // A pair beats a change of turn; the last pair announces the end; nothing else is said.
+    // A taken pair names its pictures "a" first, then the end or whose turn it is now;
+    // covering that passes the turn is "Kein Paar."; steps without either say nothing.
     struct Fall {
         const char* was;
-        Ansagestand vorher, nachher;
+        Zugschritte schritte;
+        Ansagestand nachher;
         QString ansage;
     };
     const Fall faelle[] = {
-        {"nothing changed", stand(0, 2, 0), stand(0, 2, 0), QString()},
-        {"turn passes", stand(0, 2, 0), stand(1, 2, 0), QStringLiteral("Kein Paar. Ben ist an der Reihe.")},
-        {"pair of the second group", stand(1, 2, 0), stand(1, 2, 2),
+        {"a card turned", {HinweisVerbergen{}, RueckseiteDrehen{}, BildDrehen{C}}, stand(0, 2, 0), QString()},
+        {"turn passes", {Zudecken{A, C}, Markieren{0, false}, Markieren{1, true}}, stand(1, 2, 0),
+         QStringLiteral("Kein Paar. Ben ist an der Reihe.")},
+        {"single player covers", {Zudecken{A, C}, Markieren{0, false}}, stand(0, 0, 0, false, 1, 1), QString()},
+        {"pair of the second group", paarSchritte(1, 2), stand(1, 2, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Ben hat 2 Punkte und ist wieder an der Reihe.")},
-        {"last pair", stand(0, 4, 6), stand(0, 6, 6, true),
+        {"pair, and the rules give the turn away", paarSchritte(1, 4), stand(0, 2, 4),
+         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Anna ist an der Reihe.")},
+        {"last pair", paarSchritte(0, 6, true), stand(0, 6, 6, true),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende. Anna: 6 Punkte, Ben: 6 Punkte.")},
-        {"single player keeps the turn", stand(0, 0, 0, false, 1, 1), stand(0, 0, 0, false, 1, 2), QString()},
-        {"single player's pair", stand(0, 0, 0, false, 1, 1), stand(0, 2, 0, false, 1, 2),
+        {"single player's pair", paarSchritte(0, 2), stand(0, 2, 0, false, 1, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b.")},
-        {"single player's last pair", stand(0, 10, 0, false, 1, 8), stand(0, 12, 0, true, 1, 9),
+        {"single player's last pair", paarSchritte(0, 12, true), stand(0, 12, 0, true, 1, 9),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende: alle Paare gefunden in 9 Spielzügen.")},
     };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(ansageNachKlick(f.vorher, f.nachher, Namen, Paar), f.ansage)
-            << f.was << ": " << qPrintable(ansageNachKlick(f.vorher, f.nachher, Namen, Paar));
+    for (const Fall& f : faelle) {
+        const QString ansage = ansageZuSchritten(f.schritte, f.nachher, Namen, bildname);
+        EXPECT_EQ(ansage, f.ansage) << f.was << ": " << qPrintable(ansage);
+    }
 }
 
 TEST(Ansagen, endTellsThePointsOrTheMoves)

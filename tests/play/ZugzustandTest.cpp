@@ -60,28 +60,28 @@ QString beschreibe(const Zugschritte& schritte)
         else if (std::get_if<RueckseiteDrehen>(&s))
             zeilen << "back";
         else if (auto* b = std::get_if<BildDrehen>(&s))
-            zeilen << "picture " + zelle(b->zelle);
+            zeilen << "picture " + zelle(b->Zelle);
         else if (auto* g = std::get_if<Grossbild>(&s))
-            zeilen << (g->seite == Grossbildseite::Rechts ? "right " : "left ") + zelle(g->zelle);
+            zeilen << (g->Seite == Grossbildseite::Rechts ? "right " : "left ") + zelle(g->Zelle);
         else if (auto* h = std::get_if<Haelften>(&s))
-            zeilen << haelften(h->zeigen);
+            zeilen << haelften(h->Zeigen);
         else if (auto* m = std::get_if<Meldung>(&s))
-            zeilen << "say " + m->text;
+            zeilen << "say " + m->Text;
         else if (auto* d = std::get_if<Zudecken>(&s))
-            zeilen << "cover " + zelle(d->erste) + " " + zelle(d->zweite);
+            zeilen << "cover " + zelle(d->Erste) + " " + zelle(d->Zweite);
         else if (auto* n = std::get_if<ZuegeZeigen>(&s))
-            zeilen << QStringLiteral("moves %1").arg(n->zuege);
+            zeilen << QStringLiteral("moves %1").arg(n->Zuege);
         else if (auto* p = std::get_if<PaarNehmen>(&s))
-            zeilen << QStringLiteral("take to %1 ").arg(p->gruppe) + zelle(p->erste) + " " + zelle(p->zweite);
+            zeilen << QStringLiteral("take to %1 ").arg(p->Gruppe) + zelle(p->Erste) + " " + zelle(p->Zweite);
         else if (auto* a = std::get_if<KarteAblegen>(&s))
-            zeilen << QStringLiteral("lay %1 #%2").arg(zelle(a->zelle)).arg(a->nummer);
+            zeilen << QStringLiteral("lay %1 #%2").arg(zelle(a->Zelle)).arg(a->Nummer);
         else if (auto* pu = std::get_if<PunkteZeigen>(&s))
-            zeilen << QStringLiteral("points %1: %2").arg(pu->gruppe).arg(pu->punkte);
+            zeilen << QStringLiteral("points %1: %2").arg(pu->Gruppe).arg(pu->Punkte);
         else if (auto* w = std::get_if<PanelsWachsen>(&s))
-            zeilen << QStringLiteral("grow %1 (%2,%3)").arg(w->gruppe).arg(w->gesammelteKarten[0]).arg(
-                          w->gesammelteKarten[1]);
+            zeilen << QStringLiteral("grow %1 (%2,%3)").arg(w->Gruppe).arg(w->GesammelteKarten[0]).arg(
+                          w->GesammelteKarten[1]);
         else if (auto* mk = std::get_if<Markieren>(&s))
-            zeilen << QStringLiteral("mark %1 %2").arg(mk->gruppe).arg(mk->markiert ? "on" : "off");
+            zeilen << QStringLiteral("mark %1 %2").arg(mk->Gruppe).arg(mk->Markiert ? "on" : "off");
     }
     return zeilen.join(QStringLiteral("; "));
 }

@@ -1,0 +1,163 @@
+#include "app/Startfenster.h"
+
+#include "app/Spielauswahl.h"
+#include "app/Spielordnerwahl.h"
+#include "demo/Spielordner.h"
+#include "pictures/Vorschaubilder.h"
+#include "platform/Meldungen.h"
+#include "platform/Nutzerkonfiguration.h"
+#include "widgets/Ordnerdialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Bildkante = 64;
+// A list row's number: the filling in the high bits, the row in the low ones.
+constexpr int Zeilenbits = 8;
+
+QPushButton* knopf(const QString& text, const QString& beschreibung, QWidget* eltern)
+{
+    auto* k = new QPushButton(text, eltern);
+    // Enter presses the focused button, as in a dialog.
+    k->setAutoDefault(true);
+    k->setAccessibleName(text);
+    k->setAccessibleDescription(beschreibung);
+    k->setToolTip(beschreibung);
+    return k;
+}
+
+} // namespace
+
+Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen, QWidget* eltern)
+    : QWidget(eltern), konfiguration_(konfiguration), meldungen_(meldungen), ordnerwahl_(frageNachSpielordner),
+      beispielordner_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                      + QStringLiteral("/Beispielspiel"))
+{
+    setWindowTitle(QStringLiteral("Paarlix"));
+    setAccessibleName(QStringLiteral("Paarlix"));
+    auto* spalte = new QVBoxLayout(this);
+    auto* titel = new QLabel(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern"), this);
+    QFont gross = titel->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.3);
+    gross.setBold(true);
+    titel->setFont(gross);
+    spalte->addWidget(titel);
+    spalte->addSpacing(8);
+    NeuesSpielKnopf = knopf(QStringLiteral("Neues Spiel aus Fotos…"),
+                            QStringLiteral("Fotos auswählen, Namen eingeben und daraus ein Spiel anlegen"), this);
+    OeffnenKnopf = knopf(QStringLiteral("Spiel öffnen…"), QStringLiteral("Einen Spielordner wählen und spielen"), this);
+    BeispielKnopf = knopf(QStringLiteral("Beispielspiel"), QStringLiteral("Das mitgelieferte Spiel mit Zahlen und Formen spielen"), this);
+    auto* ueberschrift = new QLabel(QStringLiteral("Zuletzt gespielt:"), this);
+    LetzteSpiele = new QListWidget(this);
+    LetzteSpiele->setIconSize(QSize(Bildkante, Bildkante));
+    LetzteSpiele->setAccessibleName(QStringLiteral("Zuletzt gespielt"));
+    LetzteSpiele->setAccessibleDescription(QStringLiteral("Eingabetaste oder Doppelklick startet das Spiel"));
+    ueberschrift->setBuddy(LetzteSpiele);
+    KeineSpiele = new QLabel(QStringLiteral("Noch keine Spiele."), this);
+    spalte->addWidget(NeuesSpielKnopf);
+    spalte->addWidget(OeffnenKnopf);
+    spalte->addWidget(BeispielKnopf);
+    spalte->addSpacing(8);
+    spalte->addWidget(ueberschrift);
+    spalte->addWidget(KeineSpiele);
+    spalte->addWidget(LetzteSpiele, 20);
+    // Takes the room while the list is hidden.
+    spalte->addStretch(1);
+    setTabOrder(NeuesSpielKnopf, OeffnenKnopf);
+    setTabOrder(OeffnenKnopf, BeispielKnopf);
+    setTabOrder(BeispielKnopf, LetzteSpiele);
+    resize(420, 460);
+
+    connect(NeuesSpielKnopf, &QPushButton::clicked, this, &Startfenster::neuesSpielGewuenscht);
+    connect(OeffnenKnopf, &QPushButton::clicked, this, &Startfenster::oeffneSpiel);
+    connect(BeispielKnopf, &QPushButton::clicked, this, &Startfenster::starteBeispiel);
+    // Enter and a double click both activate a row.
+    connect(LetzteSpiele, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* eintrag) { emit spielGewaehlt(eintrag->data(Qt::UserRole).toString()); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
+        QMetaObject::invokeMethod(this, [this, v = std::move(v)] { zeigeVorschau(v); }, Qt::QueuedConnection);
+    }, 2);
+    zeigeLetzteSpiele();
+    NeuesSpielKnopf->setFocus();
+}
+
+Startfenster::~Startfenster()
+{
+    // Joins the workers before anything they report to goes.
+    vorschaubilder_.reset();
+}
+
+void Startfenster::zeigeLetzteSpiele()
+{
+    vorschaubilder_->vergissOffene();
+    ++liste_;
+    LetzteSpiele->clear();
+    const QStringList spiele = letzteSpiele(konfiguration_);
+    for (int i = 0; i < spiele.size(); ++i) {
+        const Spieluebersicht u = spieluebersicht(spiele[i]);
+        const QString text = u.Brett.isEmpty() ? u.Name : u.Name + QStringLiteral(" – ") + u.Brett;
+        auto* eintrag = new QListWidgetItem(text, LetzteSpiele);
+        eintrag->setData(Qt::UserRole, spiele[i]);
+        eintrag->setToolTip(spiele[i]);
+        eintrag->setData(Qt::AccessibleDescriptionRole, spiele[i]);
+        vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), u.ErsteKarte);
+    }
+    if (!spiele.isEmpty())
+        LetzteSpiele->setCurrentRow(0);
+    LetzteSpiele->setVisible(!spiele.isEmpty());
+    KeineSpiele->setVisible(spiele.isEmpty());
+}
+
+void Startfenster::zeigeVorschau(const Vorschau& vorschau)
+{
+    const int zeile = int(vorschau.Nummer & ((1u << Zeilenbits) - 1));
+    if ((vorschau.Nummer >> Zeilenbits) != liste_ || vorschau.Bild.isNull() || zeile >= LetzteSpiele->count())
+        return;
+    LetzteSpiele->item(zeile)->setIcon(QIcon(QPixmap::fromImage(vorschau.Bild)));
+}
+
+void Startfenster::oeffneSpiel()
+{
+    // A folder without a game is said so, and the dialog comes again until one is chosen or cancelled.
+    while (true) {
+        const QString ordner = waehleSpielordner(konfiguration_, ordnerwahl_);
+        if (ordner.isEmpty())
+            return;
+        if (istSpielordner(ordner)) {
+            emit spielGewaehlt(ordner);
+            return;
+        }
+        meldungen_.hinweis(keinSpielMeldung(ordner));
+    }
+}
+
+void Startfenster::starteBeispiel()
+{
+    if (!istSpielordner(beispielordner_)) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QStringList fehler = schreibeSpielordner(beispielordner_);
+        QApplication::restoreOverrideCursor();
+        if (!fehler.isEmpty()) {
+            meldungen_.fehler(QStringLiteral("Das Beispielspiel kann nicht angelegt werden:\n") + fehler.join('\n'));
+            return;
+        }
+    }
+    emit spielGewaehlt(beispielordner_);
+}
+
+void Startfenster::closeEvent(QCloseEvent* ereignis)
+{
+    QWidget::closeEvent(ereignis);
+    emit geschlossen();
+}

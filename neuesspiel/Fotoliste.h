@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Rules of the new-game window's list of photos, without widgets.
+
+// Whether a file's base name (no folder, no extension) is one that a camera or phone
+// gives: "IMG_2041", "DSC01234", "PXL_20240512_143321123", "IMG-20240512-WA0001", a date
+// and time such as "20240512_143321" or "2024-05-12 14.33.21". Such names are no names
+// for a name card.
+bool istKameraname(const QString& name);
+
+// The name prefilled for a photo: its name card's text from the file name, empty for a
+// camera's name.
+QString vorgeschlagenerName(const QString& pfad);
+
+// For each name whether another one is equal to it (ignoring blanks at the ends, repeated
+// blanks and the case of letters). Empty names are never equal.
+std::vector<bool> doppelteNamen(const QStringList& namen);
+
+// The order a file manager shows names in: numbers by value ("Bild 9" before "Bild 10"),
+// letters ignoring their case.
+bool natuerlichVor(const QString& a, const QString& b);
+
+// The game name suggested for photos whose first one is at fotopfad: its folder's name.
+QString spielnameFuer(const QString& fotopfad);
+
+// Why name cannot be the name of a game folder; empty when it can.
+QString spielnameFehler(const QString& name);
+
+// Why a list of photos with these names (mitNamen: the second card shows the name) cannot
+// be written yet; empty when it can. zeile: the row to look at (-1 for none).
+struct Namensfehler {
+    QString Text;
+    int Zeile = -1;
+};
+Namensfehler pruefeNamen(const QStringList& namen, bool mitNamen);
+
+// The board for the photos as the window shows it while photos are added.
+struct Brettvorschau {
+    bool Gut = false;
+    int Spalten = 0;
+    int Zeilen = 0;
+    QSize Karte;  // on bildschirm
+    QString Text; // "15 Paare → 6 × 5 Karten, je 87 × 116 Pixel auf diesem Bildschirm", or which counts work
+};
+
+// The board the writer chooses for these photos (upright sizes; an empty size for one not
+// read yet) on a screen of the size bildschirm. fotos.size() >= 0
+Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);

@@ -1,0 +1,123 @@
+#include "app/Spielauswahl.h"
+#include "app/Startfenster.h"
+
+#include "neuesspiel/DemoEinstellungen.h"
+#include "platform/Nutzerkonfiguration.h"
+#include "support/MeldungsRecorder.h"
+
+#include "../neuesspiel/Neuspielbilder.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace neuspielbilder;
+
+namespace {
+
+// A game folder with a board of spalten x zeilen cards and a first picture.
+QString legeSpielAn(const QTemporaryDir& tmp, const QString& name, int spalten, int zeilen)
+{
+    const QString ordner = tmp.filePath(name);
+    QDir().mkpath(ordner);
+    schreibe(ordner + "/Paarlix.ini", einstellungsTextMitBrett(spalten, zeilen).toUtf8());
+    schreibe(ordner + "/01a.jpg", jpeg(Qt::red, 120, 90));
+    return ordner;
+}
+
+QStringList zeilen(const QListWidget* liste)
+{
+    QStringList texte;
+    for (int i = 0; i < liste->count(); ++i)
+        texte += liste->item(i)->text();
+    return texte;
+}
+
+std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+
+} // namespace
+
+// The last games: newest first, at most ten, each folder once, folders without a game
+// dropped; the list shows name and board with the first card, Enter starts the current one.
+TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
+{
+    QTemporaryDir tmp;
+    Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
+    QStringList ordner;
+    for (int i = 1; i <= 12; ++i)
+        ordner += legeSpielAn(tmp, QStringLiteral("Spiel %1").arg(i), 4, 2);
+    for (const QString& o : ordner)
+        ASSERT_TRUE(merkeSpiel(konfiguration, o));
+    ASSERT_TRUE(merkeSpiel(konfiguration, ordner[5] + "/"));
+    QDir(ordner[11]).removeRecursively();
+    QFile::remove(ordner[10] + "/Paarlix.ini");
+
+    const QStringList erwartet{ordner[5], ordner[9], ordner[8], ordner[7], ordner[6], ordner[4], ordner[3], ordner[2]};
+    EXPECT_EQ(s(letzteSpiele(Nutzerkonfiguration(tmp.filePath("paarlix.conf")))), s(erwartet));
+
+    MeldungsRecorder meldungen;
+    Startfenster fenster(konfiguration, meldungen);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    EXPECT_EQ(s(zeilen(fenster.LetzteSpiele)),
+              s({"Spiel 6 – 4 × 2 Karten", "Spiel 10 – 4 × 2 Karten", "Spiel 9 – 4 × 2 Karten",
+                 "Spiel 8 – 4 × 2 Karten", "Spiel 7 – 4 × 2 Karten", "Spiel 5 – 4 × 2 Karten",
+                 "Spiel 4 – 4 × 2 Karten", "Spiel 3 – 4 × 2 Karten"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.LetzteSpiele->item(0)->icon().isNull(); }, 5000))
+        << "first card shown";
+
+    QSignalSpy gewaehlt(&fenster, &Startfenster::spielGewaehlt);
+    fenster.LetzteSpiele->setFocus();
+    QTest::keyClick(fenster.LetzteSpiele, Qt::Key_Down);
+    QTest::keyClick(fenster.LetzteSpiele, Qt::Key_Return);
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(gewaehlt[0][0].toString().toStdString(), ordner[9].toStdString());
+
+    QSignalSpy geschlossen(&fenster, &Startfenster::geschlossen);
+    QTest::keyClick(&fenster, Qt::Key_Escape);
+    EXPECT_EQ(geschlossen.size(), 1);
+    EXPECT_FALSE(fenster.isVisible());
+}
+
+// "Spiel öffnen…" names a folder without a game and offers the dialog again; a game
+// folder is chosen and remembered as the last folder; a cancel chooses nothing.
+// "Beispielspiel" writes the demo game once and chooses it.
+TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
+{
+    QTemporaryDir tmp;
+    Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
+    const QString spiel = legeSpielAn(tmp, "Familie", 4, 2);
+    const QString leer = tmp.filePath("Leer");
+    QDir().mkpath(leer);
+    QStringList antworten{leer, spiel, ""};
+    MeldungsRecorder meldungen;
+    Startfenster fenster(konfiguration, meldungen);
+    fenster.setzeOrdnerwahl([&](const QString&) { return antworten.takeFirst(); });
+    fenster.setzeBeispielordner(tmp.filePath("daten/Beispielspiel"));
+    fenster.show();
+    QSignalSpy gewaehlt(&fenster, &Startfenster::spielGewaehlt);
+
+    QTest::mouseClick(fenster.OeffnenKnopf, Qt::LeftButton);
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege[0].text, "In „" + leer + "“ liegt kein Paarlix-Spiel.");
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(gewaehlt[0][0].toString(), spiel);
+    EXPECT_EQ(Nutzerkonfiguration(tmp.filePath("paarlix.conf")).wert("Spielordner/zuletzt"), spiel);
+    QTest::mouseClick(fenster.OeffnenKnopf, Qt::LeftButton);
+    EXPECT_EQ(gewaehlt.size(), 1);
+
+    QTest::mouseClick(fenster.BeispielKnopf, Qt::LeftButton);
+    ASSERT_EQ(gewaehlt.size(), 2);
+    EXPECT_EQ(gewaehlt[1][0].toString(), tmp.filePath("daten/Beispielspiel"));
+    EXPECT_TRUE(QFile::exists(tmp.filePath("daten/Beispielspiel/15b.jpg")));
+    QFile::remove(tmp.filePath("daten/Beispielspiel/15b.jpg"));
+    QTest::mouseClick(fenster.BeispielKnopf, Qt::LeftButton);
+    EXPECT_EQ(gewaehlt.size(), 3);
+    EXPECT_FALSE(QFile::exists(tmp.filePath("daten/Beispielspiel/15b.jpg"))) << "written once";
+    EXPECT_EQ(meldungen.eintraege.size(), 1u);
+}

@@ -1,0 +1,89 @@
+#include "neuesspiel/Fotoliste.h"
+
+#include <gtest/gtest.h>
+
+// The names cameras and phones give are recognised; names a person gives, even with
+// numbers in them, are not.
+TEST(Fotoliste, cameraNamesAreToldFromNamesAPersonGives)
+{
+    const struct {
+        const char* name;
+        bool kamera;
+    } faelle[] = {
+        {"IMG_2041", true},
+        {"img_2041 2", true},
+        {"IMG_E2041", true},
+        {"DSC01234", true},
+        {"_DSC1234", true},
+        {"DSCN0042", true},
+        {"PXL_20240512_143321123", true},
+        {"PXL_20240512_143321123.MP", true},
+        {"IMG-20240512-WA0001", true},
+        {"P1010001", true},
+        {"GOPR0042", true},
+        {"20240512_143321", true},
+        {"2024-05-12 14.33.21", true},
+        {"Screenshot_20240512-143321", true},
+        {"WhatsApp Image 2024-05-12 at 14.33.21", true},
+        {"Oma Erna", false},
+        {"Paul 2", false},
+        {"Pia", false},
+        {"2041", false},
+        {"Bild 3", false},
+        {"IMG", false},
+        {"Imke 2024", false},
+        {"Klasse 3b 2024-05-12", false},
+        {"", false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(istKameraname(QString::fromUtf8(f.name)), f.kamera) << f.name;
+    EXPECT_EQ(vorgeschlagenerName("/fotos/Oma Erna.jpg").toStdString(), "Oma Erna");
+    EXPECT_EQ(vorgeschlagenerName("/fotos/IMG_2041.JPG").toStdString(), "");
+}
+
+// Equal names are marked on every row that has them, whatever their case and blanks;
+// empty names are never equal. Before writing, missing names come first, then equal ones.
+TEST(Fotoliste, equalAndMissingNamesAreFoundBeforeWriting)
+{
+    const QStringList namen{"Oma", "Ben", " oma ", "", "", "Ben  Uwe", "ben uwe"};
+    EXPECT_EQ(doppelteNamen(namen), (std::vector<bool>{true, false, true, false, false, true, true}));
+
+    const struct {
+        QStringList namen;
+        bool mitNamen;
+        const char* text;
+        int zeile;
+    } faelle[] = {
+        {{"Oma", "Ben"}, true, "", -1},
+        {{"Oma", "oma"}, false, "", -1},
+        {{"Oma", ""}, true, "Bitte dem Foto in Zeile 2 einen Namen geben.", 1},
+        {{"", "Ben", " "}, true, "Bitte allen Fotos einen Namen geben (2 fehlen, zuerst in Zeile 1).", 0},
+        {{"Ben", "Oma", "oma"}, true,
+         "Der Name „Oma“ steht mehrmals in der Liste. Zwei gleiche Namenskarten machen das Spiel unfair: "
+         "bitte die Namen unterscheiden.", 1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.namen.join('|').toStdString());
+        const Namensfehler fehler = pruefeNamen(f.namen, f.mitNamen);
+        EXPECT_EQ(fehler.Text.toStdString(), f.text);
+        EXPECT_EQ(fehler.Zeile, f.zeile);
+    }
+}
+
+// A dropped folder's photos come in a file manager's order; the game is named after the
+// photos' folder; a name that cannot be a folder is refused.
+TEST(Fotoliste, folderOrderAndGameNameFollowTheFolder)
+{
+    QStringList namen{"b.jpg", "Bild 10.jpg", "bild 9.jpg", "Bild 009b.jpg", "A.jpg", "Bild 9a.jpg", "2.jpg", "10.jpg"};
+    std::sort(namen.begin(), namen.end(), natuerlichVor);
+    EXPECT_EQ(namen.join(" | ").toStdString(),
+              "2.jpg | 10.jpg | A.jpg | b.jpg | bild 9.jpg | Bild 9a.jpg | Bild 009b.jpg | Bild 10.jpg");
+    EXPECT_EQ(spielnameFuer("/home/erna/Bilder/Familie/IMG_1.jpg").toStdString(), "Familie");
+    const struct {
+        const char* name;
+        bool geht;
+    } faelle[] = {{"Familie 2024", true}, {"", false}, {"  ", false}, {"a/b", false}, {"..", false},
+                  {".versteckt", false}, {"Ä ö ü", true}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(spielnameFehler(QString::fromUtf8(f.name)).isEmpty(), f.geht) << f.name;
+}
