@@ -26,6 +26,7 @@ class QKeyEvent;
 class Meldungen;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 class TBildHalter;
@@ -149,6 +150,20 @@ public:
     // A group's full name, as the player selection gave it.
     QString gruppenName(int gruppe) const;
 
+    // The ending, centred over the board once the last pair is cleared away:
+    // the result, the single player's best result and "Nochmal spielen".
+    // Created at the first ending.
+    TPanel* PSpielende = nullptr;
+    TLabel* ErgebnisLabel = nullptr;
+    TLabel* BestleistungLabel = nullptr;
+    TBitBtn* NochmalButton = nullptr;
+    // Deals the same pictures anew without reading a file, and starts again as
+    // after the first deal (player selection when the settings ask for it).
+    void NochmalClick();
+    // The user's config file where the best results are kept; empty (the
+    // default): nothing is remembered.
+    void setzeKonfigurationspfad(const QString& pfad) { konfigurationspfad_ = pfad; }
+
     // Whether the first activation has built the board (it builds at most once).
     bool aufgebaut() const { return aufgebaut_; }
     // Set when the start failed apart from the settings: an error while the window
@@ -189,6 +204,13 @@ private:
     void legeBildAb(const Mehrfachdarstellung& d, const QString& dateiname, const QColor& randfarbe,
                     std::initializer_list<Bildziel*> ziele);
     void baueGruppenPanelsAuf();
+    // Places, names and points of a game not yet begun; draws the starting group.
+    void stelleGruppenPanelsAuf();
+    // The ending and the new deal.
+    void zeigeSpielende();
+    void erzeugeSpielende();
+    void zeigeSpielendeBeiBrett(Bildschirmhaelften h);
+    void verteileNeu();
     // Play helpers: the steps the move rules answer a click with, carried out.
     // Carries out the steps of a click, then tells keyboard and screen reader.
     // aufBrett: the clicked control is a card (back or picture) on the board.
@@ -237,5 +259,7 @@ private:
     bool aktiviert_ = false;
     bool aufgebaut_ = false;
     Sammelplatz sammelFokus_;
+    bool spielende_ = false;
+    QString konfigurationspfad_;
     bool tastaturBenutzt_ = false;
 };

@@ -24,48 +24,63 @@ void TForm1::faerbeGruppe(int gruppe, bool markiert)
 
 void TForm1::baueGruppenPanelsAuf()
 {
-    const Gruppengeometrie g = gruppengeometrie(ClientWidth(), ClientHeight(), Einstellungen.Spalten,
-                                                Einstellungen.Zeilen, Einstellungen.KartenBreite,
-                                                Einstellungen.KartenHoehe);
-    PBekommeneKarten->setGeometry(g.BekommeneKarten);
-    KartenProReihe = g.KartenProReihe;
     for (int i = 0; i < 2; ++i) {
         auto* panel = new TPanel(PBekommeneKarten);
-        panel->setGeometry(g.GruppenPanels[i]);
         panel->KanteAussen = TPanel::Kante::Gesenkt;
         GruppenPanels[i] = panel;
 
         auto* name = new TLabel(QString(), panel);
-        name->setGeometry(g.KopfLabel);
         name->setzeSchrift(QStringLiteral("Arial"), 24, true);
         NamensLabel[i] = name;
 
         auto* punkte = new TLabel(punkteText(0), panel);
-        punkte->setGeometry(g.KopfLabel);
         punkte->setzeSchrift(QStringLiteral("Arial"), 24, true);
         punkte->setAlignment(Qt::AlignRight | Qt::AlignTop);
         punkte->setzeTextfarbe(bgrFarbe(0x808080));
         PunkteLabel[i] = punkte;
-        setzeGruppenname(i, QStringLiteral("Gruppe %1").arg(i + 1));
     }
-    LinkerRand = g.LinkerRand;
-    Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen);
-    faerbeGruppe(Zug.aktiveGruppe(), true);
-
-    TPanel* aktiv = GruppenPanels[Zug.aktiveGruppe()];
-    AnDerReiheLabel = new TLabel(QStringLiteral("Die so farbig markierte Gruppe ist an der Reihe!"), aktiv);
-    AnDerReiheLabel->setGeometry(anDerReiheLabel(aktiv->height(), GruppenPanels[0]->width()));
+    AnDerReiheLabel = new TLabel(QStringLiteral("Die so farbig markierte Gruppe ist an der Reihe!"), GruppenPanels[0]);
     AnDerReiheLabel->setWordWrap(true);
     AnDerReiheLabel->setzeSchrift(QStringLiteral("Arial"), 19, true);
     AnDerReiheLabel->setzeTextfarbe(bgrFarbe(0x0000FF));
     AnDerReiheLabel->setAlignment(Qt::AlignCenter);
 
     ZuegeLabel = new TLabel(QString(), GruppenPanels[0]);
-    ZuegeLabel->setGeometry(g.ZuegeLabel);
     ZuegeLabel->setzeHintergrund(TLabel::Hintergrund::Elternfarbe);
     ZuegeLabel->setzeSchrift(QStringLiteral("Arial"), 24, true);
     ZuegeLabel->setzeTextfarbe(bgrFarbe(0x000080));
     ZuegeLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    stelleGruppenPanelsAuf();
+}
+
+void TForm1::stelleGruppenPanelsAuf()
+{
+    const Gruppengeometrie g = gruppengeometrie(ClientWidth(), ClientHeight(), Einstellungen.Spalten,
+                                                Einstellungen.Zeilen, Einstellungen.KartenBreite,
+                                                Einstellungen.KartenHoehe);
+    PBekommeneKarten->setGeometry(g.BekommeneKarten);
+    KartenProReihe = g.KartenProReihe;
+    for (int i = 0; i < 2; ++i) {
+        GruppenPanels[i]->setGeometry(g.GruppenPanels[i]);
+        GruppenPanels[i]->show();
+        faerbeGruppe(i, false);
+        NamensLabel[i]->setGeometry(g.KopfLabel);
+        PunkteLabel[i]->setGeometry(g.KopfLabel);
+        PunkteLabel[i]->setText(punkteText(0));
+        setzeGruppenname(i, QStringLiteral("Gruppe %1").arg(i + 1));
+    }
+    LinkerRand = g.LinkerRand;
+    Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen);
+    faerbeGruppe(Zug.aktiveGruppe(), true);
+
+    // The hint stays in the panel of the group that begins.
+    TPanel* aktiv = GruppenPanels[Zug.aktiveGruppe()];
+    AnDerReiheLabel->setParent(aktiv);
+    AnDerReiheLabel->setGeometry(anDerReiheLabel(aktiv->height(), GruppenPanels[0]->width()));
+    AnDerReiheLabel->show();
+
+    ZuegeLabel->setGeometry(g.ZuegeLabel);
+    ZuegeLabel->clear();
     ZuegeLabel->hide();
 }
 

@@ -73,6 +73,7 @@ void TForm1::zeigeHaelften(Bildschirmhaelften h)
     PBildLinks->setVisible(h.Links == LinkeHaelfte::BildLinks);
     PBekommeneKarten->setVisible(h.Rechts == RechteHaelfte::BekommeneKarten);
     PBildRechts->setVisible(h.Rechts == RechteHaelfte::BildRechts);
+    zeigeSpielendeBeiBrett(h);
 }
 
 void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
@@ -127,6 +128,8 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 [&](const Schritt::PunkteZeigen& s) { setzePunkte(s.Gruppe, s.Punkte); },
                 [&](const Schritt::PanelsWachsen& s) { lassePanelsWachsen(s.Gruppe, s.GesammelteKarten); },
                 [&](const Schritt::Markieren& s) { faerbeGruppe(s.Gruppe, s.Markiert); },
+                [&](const Schritt::KeinPaar&) {},
+                [&](const Schritt::Spielende&) { zeigeSpielende(); },
             },
             schritt);
     }

@@ -1,6 +1,7 @@
 #include "play/Ansagen.h"
 
 #include "play/Gruppentexte.h"
+#include "play/Spielende.h"
 
 namespace {
 QString spielzuegeText(int n)
@@ -16,12 +17,8 @@ QString anDerReiheAnsage(const QString& name)
 
 QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& namen)
 {
-    if (stand.AnzahlGruppen < 2)
-        return stand.Spielzuege == 1 ? QStringLiteral("Spielende: alle Paare gefunden in 1 Spielzug.")
-                                     : QStringLiteral("Spielende: alle Paare gefunden in %1 Spielzügen.").arg(stand.Spielzuege);
-    // The points as the panels show them: the game names no winner.
-    return QStringLiteral("Spielende. %1: %2, %3: %4.")
-        .arg(namen[0], punkteText(stand.Punkte[0]), namen[1], punkteText(stand.Punkte[1]));
+    // The same sentence as the ending shows.
+    return ergebnisSatz({stand.AnzahlGruppen, stand.Punkte, stand.Spielzuege}, namen);
 }
 
 QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachher,

@@ -27,7 +27,7 @@ QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachhe
 // "Spieler Nr. 1 ist an der Reihe."
 QString anDerReiheAnsage(const QString& name);
 
-// The end of the game: the points of both groups, or the single player's moves.
+// The end of the game: who won and by how many points, or the single player's moves.
 QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& namen);
 
 // The accessible name of a group panel: its name, its points, whether it is its

@@ -70,10 +70,19 @@ struct Markieren {
     int Gruppe = 0;
     bool Markiert = false;
 };
+// The two open cards are no pair; they stay open until the next click.
+struct KeinPaar {
+    bool operator==(const KeinPaar&) const = default;
+};
+// The last pair's large pictures are gone: the board is empty and the game is over.
+struct Spielende {
+    bool operator==(const Spielende&) const = default;
+};
 } // namespace Schritt
 
 using Zugschritt = std::variant<Schritt::HinweisVerbergen, Schritt::RueckseiteDrehen, Schritt::BildDrehen,
                                 Schritt::Grossbild, Schritt::Haelften, Schritt::Meldung, Schritt::Zudecken,
                                 Schritt::ZuegeZeigen, Schritt::PaarNehmen, Schritt::KarteAblegen,
-                                Schritt::PunkteZeigen, Schritt::PanelsWachsen, Schritt::Markieren>;
+                                Schritt::PunkteZeigen, Schritt::PanelsWachsen, Schritt::Markieren,
+                                Schritt::KeinPaar, Schritt::Spielende>;
 using Zugschritte = std::vector<Zugschritt>;

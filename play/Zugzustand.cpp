@@ -53,6 +53,7 @@ Zugschritte Zugzustand::rueckseiteGeklickt(int tag, const Kartenauskunft& karten
         s.push_back(ZuegeZeigen{Stand.zugZaehlen()});
     if (karten.PaarNummer(gewaehlt(0)) != karten.PaarNummer(gewaehlt(1))) {
         s.push_back(Grossbild{Grossbildseite::Rechts, z});
+        s.push_back(KeinPaar{});
         return s;
     }
     s.push_back(Grossbild{Grossbildseite::Links, z});
@@ -116,6 +117,8 @@ Zugschritte Zugzustand::grossbildGeklickt()
         // The same group moves again.
         AufgedeckteKarten = 0;
         s.push_back(Haelften{haelften()});
+        if (Stand.spielZuEnde(Spalten, Zeilen))
+            s.push_back(Spielende{});
     } else if (AufgedeckteKarten == 2) {
         zudecken(s);
     }

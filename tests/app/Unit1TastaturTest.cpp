@@ -138,12 +138,18 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
         }
     }
     EXPECT_TRUE(f.Zug.stand().spielZuEnde(4, 3));
-    EXPECT_TRUE(f.Ansage->text().contains(QStringLiteral("Spielende. Anna: 0 Punkte, Ben: 12 Punkte.")))
-        << qPrintable(f.Ansage->text());
+    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ben gewinnt mit 12 zu 0 Punkten!"));
     // Nothing is left on the board to point at.
     EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
     taste(Qt::Key_Left);
     EXPECT_FALSE(f.BrettRahmen->isVisible()) << "the frame stays after the last pair";
+    // The ending takes the keys: Enter on "Nochmal spielen" deals anew.
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f.PSpielende->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), f.NochmalButton);
+    taste(Qt::Key_Return);
+    EXPECT_FALSE(f.PSpielende->isVisible());
+    EXPECT_TRUE(t.liegtVerdeckt({0, 0}));
     EXPECT_TRUE(t.meldungen.eintraege.empty());
 }
 

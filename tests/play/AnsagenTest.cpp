@@ -54,11 +54,11 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
         {"pair, and the rules give the turn away", paarSchritte(1, 4), stand(0, 2, 4),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Anna ist an der Reihe.")},
         {"last pair", paarSchritte(0, 6, true), stand(0, 6, 6, true),
-         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende. Anna: 6 Punkte, Ben: 6 Punkte.")},
+         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Unentschieden – 6 zu 6 Punkte!")},
         {"single player's pair", paarSchritte(0, 2), stand(0, 2, 0, false, 1, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b.")},
         {"single player's last pair", paarSchritte(0, 12, true), stand(0, 12, 0, true, 1, 9),
-         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Spielende: alle Paare gefunden in 9 Spielzügen.")},
+         QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Geschafft in 9 Zügen!")},
     };
     for (const Fall& f : faelle) {
         const QString ansage = ansageZuSchritten(f.schritte, f.nachher, Namen, bildname);
@@ -66,13 +66,11 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
     }
 }
 
-TEST(Ansagen, endTellsThePointsOrTheMoves)
+TEST(Ansagen, endSaysTheSentenceTheEndingShows)
 {
-    // Both groups' points in panel order, as the panels show them; one move is "1 Spielzug".
-    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen),
-              QStringLiteral("Spielende. Anna: 2 Punkte, Ben: 10 Punkte."));
-    EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
-              QStringLiteral("Spielende: alle Paare gefunden in 1 Spielzug."));
+    // The winner with both groups' points, or the single player's moves.
+    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Ben gewinnt mit 10 zu 2 Punkten!"));
+    EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen), QStringLiteral("Geschafft in 1 Zug!"));
 }
 
 TEST(Ansagen, groupPanelTellsNamePointsTurnAndMoves)

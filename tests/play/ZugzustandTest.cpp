@@ -82,6 +82,10 @@ QString beschreibe(const Zugschritte& schritte)
                           w->GesammelteKarten[1]);
         else if (auto* mk = std::get_if<Markieren>(&s))
             zeilen << QStringLiteral("mark %1 %2").arg(mk->Gruppe).arg(mk->Markiert ? "on" : "off");
+        else if (std::get_if<KeinPaar>(&s))
+            zeilen << "no pair";
+        else if (std::get_if<Spielende>(&s))
+            zeilen << "end";
     }
     return zeilen.join(QStringLiteral("; "));
 }
@@ -102,9 +106,9 @@ TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
     } faelle[] = {
         {"0: back", 2, {}, R(1), "hint off; back; picture 0,0; right 0,0; board|right", 1, 1, false},
         {"0: back without cell code", 2, {}, R(0), "hint off; back; say Tag ist Null!", 0, 1, false},
-        {"1: back, no pair", 2, {R(1)}, R(2), "hint off; back; picture 0,1; board|right; right 0,1", 2, 1, false},
+        {"1: back, no pair", 2, {R(1)}, R(2), "hint off; back; picture 0,1; board|right; right 0,1; no pair", 2, 1, false},
         {"1: back, no pair, one player", 1, {R(1)}, R(2),
-         "hint off; back; picture 0,1; board|right; moves 1; right 0,1", 2, 0, false},
+         "hint off; back; picture 0,1; board|right; moves 1; right 0,1; no pair", 2, 0, false},
         {"1: back, pair", 2, {R(1)}, R(102),
          "hint off; back; picture 1,1; board|right; left 1,1; left|right; take to 1 0,0 1,1; lay 0,0 #0; "
          "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
@@ -124,6 +128,8 @@ TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
         {"2: open card", 2, {R(1), R(2)}, O, "cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false},
         {"2: large picture, one player", 1, {R(1), R(2)}, G, "cover 0,0 0,1; board|groups; mark 0 off", 0, 0, false},
         {"3: large picture", 2, {R(1), R(102)}, G, "board|groups", 0, 1, false},
+        {"3: large picture of the last pair", 1, {R(1), R(102), G, R(2), R(101), G, R(3), R(103)}, G,
+         "board|groups; end", 0, 0, false},
         {"3: back", 2, {R(1), R(102)}, R(2), "", 3, 1, false},
         {"0: collected card", 2, {R(1), R(102), G}, E(-102), "left|groups; left 1,1", 0, 1, true},
         {"0 with result: collected card", 2, {R(1), R(102), G, E(1)}, E(-102), "left|groups; left 1,1", 0, 1, true},

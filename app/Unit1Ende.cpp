@@ -1,0 +1,196 @@
+// The end of a game and the next one: the result over the empty board, the
+// single player's best result, and "Nochmal spielen" with a new deal of the
+// pictures already rendered.
+#include "app/Unit1.h"
+
+#include "app/Knopfbild.h"
+#include "board/Neuverteilung.h"
+#include "play/Spielende.h"
+#include "platform/BildHalter.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Nutzerkonfiguration.h"
+#include "platform/Systemfarben.h"
+#include "widgets/Ansagefeld.h"
+#include "widgets/TBitBtn.h"
+#include "widgets/TImage.h"
+#include "widgets/TLabel.h"
+#include "widgets/TPanel.h"
+#include "widgets/Textstil.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int EndeBreite = 480;
+constexpr int Rand = 16;
+constexpr int ErgebnisHoehe = 64;
+constexpr int BestleistungHoehe = 48;
+constexpr int KnopfBreite = 300;
+constexpr int KnopfHoehe = 57;
+} // namespace
+
+void TForm1::erzeugeSpielende()
+{
+    // Beside the board, not in it: the board shows a screen reader only its cells.
+    PSpielende = new TPanel(Client());
+    PSpielende->KanteAussen = TPanel::Kante::Erhaben;
+    PSpielende->setAccessibleName(QStringLiteral("Spielende"));
+    PSpielende->hide();
+
+    ErgebnisLabel = new TLabel(QString(), PSpielende);
+    ErgebnisLabel->setzeSchrift(QStringLiteral("Arial"), 24, true);
+    ErgebnisLabel->setzeTextfarbe(bgrFarbe(0x000080));
+    ErgebnisLabel->setAlignment(Qt::AlignCenter);
+    ErgebnisLabel->setWordWrap(true);
+
+    BestleistungLabel = new TLabel(QString(), PSpielende);
+    BestleistungLabel->setzeSchrift(QStringLiteral("Arial"), 19, false);
+    BestleistungLabel->setAlignment(Qt::AlignCenter);
+    BestleistungLabel->setWordWrap(true);
+
+    NochmalButton = new TBitBtn(QStringLiteral("Nochmal spielen"), PSpielende);
+    NochmalButton->setFont(schrift(QStringLiteral("Arial"), 19, true));
+    NochmalButton->setzeKnopfbild(QPixmap::fromImage(losGehtsBild()));
+    NochmalButton->Abstand = 20;
+    // Outside a dialog a push button takes Enter only when it is a default button.
+    NochmalButton->setAutoDefault(true);
+    connect(NochmalButton, &QPushButton::clicked, this,
+            [this] { Fehlerbehandlung::ausfuehren([this] { NochmalClick(); }); });
+}
+
+void TForm1::zeigeSpielende()
+{
+    if (!PSpielende)
+        erzeugeSpielende();
+    const Spielausgang ausgang{Zug.anzahlGruppen(), Zug.stand().Punkte, Zug.stand().Spielzuege};
+    const QString ergebnis = ergebnisSatz(ausgang, {gruppenName(0), gruppenName(1)});
+    QString best;
+    if (ausgang.AnzahlGruppen < 2 && !konfigurationspfad_.isEmpty()) {
+        // Read and written at once: another window may have changed the file since the start.
+        Nutzerkonfiguration konfiguration(konfigurationspfad_);
+        const QString schluessel = bestleistungsSchluessel(QFileInfo(QStringLiteral(".")).canonicalFilePath());
+        const Bestleistung b = bestleistung(konfiguration.wert(schluessel), ausgang.Spielzuege);
+        best = b.Text;
+        if (b.Speichern) {
+            konfiguration.setzeWert(schluessel, QString::number(*b.Speichern));
+            // A config that cannot be written costs only the memory of this result.
+            konfiguration.speichere();
+        }
+    }
+    ErgebnisLabel->setText(ergebnis);
+    BestleistungLabel->setText(best);
+    BestleistungLabel->setVisible(!best.isEmpty());
+
+    const int breite = qMax(qMin(EndeBreite, PKarten->width() - 2 * Rand), KnopfBreite + 2 * Rand);
+    const int innen = breite - 2 * Rand;
+    int y = Rand;
+    ErgebnisLabel->setGeometry(Rand, y, innen, ErgebnisHoehe);
+    y += ErgebnisHoehe;
+    if (!best.isEmpty()) {
+        BestleistungLabel->setGeometry(Rand, y, innen, BestleistungHoehe);
+        y += BestleistungHoehe;
+    }
+    y += Rand;
+    NochmalButton->setGeometry((breite - KnopfBreite) / 2, y, KnopfBreite, KnopfHoehe);
+    QRect r(0, 0, breite, y + KnopfHoehe + Rand + 4);
+    r.moveCenter(PKarten->geometry().center());
+    PSpielende->setGeometry(r);
+
+    spielende_ = true;
+    zeigeSpielendeBeiBrett(Zug.haelften());
+    Ansage->ansagen(best.isEmpty() ? ergebnis : ergebnis + QLatin1Char(' ') + best);
+}
+
+void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
+{
+    if (!PSpielende)
+        return;
+    const bool zeigen = spielende_ && h.Links == LinkeHaelfte::Karten;
+    PSpielende->setVisible(zeigen);
+    if (!zeigen)
+        return;
+    PSpielende->raise();
+    // After the click that brought the board back: its observer puts the keys on the board.
+    QMetaObject::invokeMethod(
+        this, [this] {
+            if (PSpielende->isVisible())
+                NochmalButton->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void TForm1::NochmalClick()
+{
+    spielende_ = false;
+    if (PSpielende)
+        PSpielende->hide();
+    verteileNeu();
+    Brett.neuesSpiel(Einstellungen.Spalten, Einstellungen.Zeilen);
+    stelleGruppenPanelsAuf();
+    sammelFokus_ = {};
+    PBildLinks->hide();
+    PBildRechts->hide();
+    PKarten->show();
+    if (!Einstellungen.SpielerAbfragen) {
+        Button1Click();
+        return;
+    }
+    // As after the first deal: the board waits for the choice, whose names stay.
+    PKarten->setEnabled(false);
+    PBekommeneKarten->hide();
+    PAnfangsEinstellungen->show();
+    BitBtn1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::verteileNeu()
+{
+    const Spieleinstellungen& e = Einstellungen;
+    const int n = e.Spalten * e.Zeilen;
+    struct Karte {
+        QImage Klein;
+        QImage Gross;
+        int Paar = 0;
+        bool Zweites = false;
+    };
+    std::vector<Karte> bisher(n);
+    std::vector<int> bildAnZelle(n);
+    for (int i = 0; i < n; ++i) {
+        const int zeile = i / e.Spalten;
+        const int spalte = i % e.Spalten;
+        const TImage* bild = KartenBilder[zeile][spalte];
+        bisher[i] = {bild->bild(), GrossBilder[zeile][spalte]->bild(), PaarNummern[zeile][spalte], bild->Tag < 0};
+        // The deal's picture number: 01a is 0, 01b is 1, 02a is 2, ...
+        bildAnZelle[i] = (bisher[i].Paar - 1) * 2 + (bisher[i].Zweites ? 1 : 0);
+    }
+    const std::vector<int> quelle = neuVerteilen(bildAnZelle, e.Spalten, e.Zeilen, *zufall_);
+
+    for (int i = 0; i < n; ++i) {
+        const int zeile = i / e.Spalten;
+        const int spalte = i % e.Spalten;
+        const Karte& k = bisher[quelle[i]];
+        TImage* bild = KartenBilder[zeile][spalte];
+        TImage* ruecken = KartenRuecken[zeile][spalte];
+        const int code = zellcode(zeile, spalte);
+        bild->setzeBild(k.Klein);
+        bild->Tag = k.Zweites ? -code : code;
+        GrossBilder[zeile][spalte]->setzeBild(k.Gross);
+        GrossBilder[zeile][spalte]->Tag = bild->Tag;
+        PaarNummern[zeile][spalte] = k.Paar;
+        if (e.Testmodus)
+            ruecken->setzeBild(k.Klein);
+
+        // Face down at its cell, as the board was built: a collected card comes home.
+        const int x = zellPosition(zeile, spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY).x();
+        if (bild->parentWidget() != ruecken->parentWidget()) {
+            bild->setParent(ruecken->parentWidget());
+            bild->removeEventFilter(this);
+            bild->setFocusPolicy(Qt::NoFocus);
+            bild->setAccessibleName(QString());
+            bild->setAccessibleDescription(QString());
+            bild->OnClick = [this](TImage* sender) { IBildClick(sender); };
+        }
+        bild->setGeometry(x, 0, e.KartenBreite, e.KartenHoehe);
+        bild->hide();
+        ruecken->setGeometry(x, 0, e.KartenBreite, e.KartenHoehe);
+        ruecken->show();
+    }
+}
