@@ -34,8 +34,13 @@ QStringList ohneQtOptionen(const QStringList& argumente)
                                         "stylesheet", "session", "name", "title", "visual"};
     static const QStringList ohneWert = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     QStringList rest;
+    // After the target of a new game everything is a picture (see bilderNachDemZiel).
+    bool neuesSpiel = false;
     for (int i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
+        neuesSpiel = neuesSpiel || a == QLatin1String("--") + NeuesSpiel;
+        if (neuesSpiel && i > 0 && !a.startsWith(QLatin1Char('-')))
+            return rest + argumente.mid(i);
         if (i == 0 || a == QLatin1String("--") || !a.startsWith(QLatin1Char('-'))) {
             if (a == QLatin1String("--"))
                 return rest + argumente.mid(i);
@@ -54,6 +59,30 @@ QStringList ohneQtOptionen(const QStringList& argumente)
     return rest;
 }
 
+// After the target of --neues-spiel only our own options are options: a
+// picture named "-rot.jpg" is a picture. The options go first, then "--" and
+// the target and pictures in their order.
+QStringList bilderNachDemZiel(const QStringList& argumente)
+{
+    static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen, "--" + OrdnerWaehlen, "--" + Hilfe,
+                                       "-h", "--" + Version, "-v"};
+    if (!argumente.contains("--" + NeuesSpiel))
+        return argumente;
+    QStringList optionen = argumente.mid(0, 1);
+    QStringList woerter;
+    bool nurWoerter = false;
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (!nurWoerter && a == QLatin1String("--"))
+            nurWoerter = true;
+        else if (nurWoerter || !a.startsWith(QLatin1Char('-')) || (!woerter.isEmpty() && !eigene.contains(a)))
+            woerter += a;
+        else
+            optionen += a;
+    }
+    return optionen + QStringList{QStringLiteral("--")} + woerter;
+}
+
 } // namespace
 
 Befehl leseBefehlszeile(const QStringList& argumente)
@@ -62,7 +91,7 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
-    if (!leser.parse(ohneQtOptionen(argumente))) {
+    if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
         const QStringList unbekannt = leser.unknownOptionNames();
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));
@@ -99,7 +128,8 @@ Befehl leseBefehlszeile(const QStringList& argumente)
 
 QString hilfetext(const QString& programm)
 {
-    const QString einzug(programm.size() + 8, QLatin1Char(' '));
+    // The other usage lines start below the program's name in the first.
+    const QString einzug(QStringLiteral("Aufruf: ").size(), QLatin1Char(' '));
     return QStringLiteral(
                "Paarlix – das Memory-Spiel mit eigenen Bildern\n"
                "\n"

@@ -3,15 +3,21 @@
 #include "app/Spielordnerwahl.h"
 #include "app/Startablauf.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "platform/Dateiname.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "widgets/Meldungsfenster.h"
+#include "widgets/PaarlixApplication.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QScreen>
 #include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 
 namespace {
 
@@ -20,6 +26,51 @@ volatile std::sig_atomic_t abbruchSignal = 0;
 void merkeAbbruch(int) { abbruchSignal = 1; }
 
 QString programmname(char** argv) { return QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(); }
+
+// Qt's own English warnings (image plugins, missing runtime folder, ...) are
+// no business of someone writing a game in a terminal.
+void nurFataleMeldungen(QtMsgType art, const QMessageLogContext&, const QString& text)
+{
+    if (art == QtFatalMsg)
+        std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+}
+
+// A picture whose name is not valid in the system's encoding cannot be opened
+// by its decoded name: it is opened by its bytes and handed over as the open
+// file's path, named to the user as readably as its bytes allow.
+void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
+{
+    QHash<QString, QByteArray> roh;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString name = QFile::decodeName(bytes);
+        if (QFile::encodeName(name) != bytes && !roh.contains(name))
+            roh.insert(name, bytes);
+    }
+    if (roh.isEmpty())
+        return;
+    auftrag.anzeigenamen = auftrag.bilder;
+    for (qsizetype i = 0; i < auftrag.bilder.size(); ++i) {
+        const auto bytes = roh.constFind(auftrag.bilder[i]);
+        if (bytes == roh.constEnd())
+            continue;
+        auftrag.anzeigenamen[i] = lesbarerDateiname(*bytes);
+        // Kept open to the end of the program; O_PATH opens nothing that could block.
+        if (const int fd = ::open(bytes->constData(), O_PATH | O_CLOEXEC); fd >= 0)
+            auftrag.bilder[i] = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    }
+}
+
+// The screen the board is chosen for: the display's, in device pixels as the
+// game sees it, when there is a display; else the common laptop screen.
+QSize bezugsbildschirm()
+{
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !schirm)
+        return Bezugsbildschirm;
+    const QSize groesse = schirm->availableGeometry().size() * schirm->devicePixelRatio();
+    return groesse.isEmpty() ? Bezugsbildschirm : groesse;
+}
 
 } // namespace
 
@@ -47,15 +98,27 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
                << QStringLiteral("Hilfe: %1 --help\n").arg(programmname(argv));
         return 2;
     case Befehl::Aufruf::NeuesSpiel: {
-        // Pictures are drawn but nothing is shown: no display needed.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Pictures are drawn but nothing is shown: the display is asked only
+        // for its size, and without one the writer runs offscreen.
+        qInstallMessageHandler(nurFataleMeldungen);
+        const QByteArray gewaehlt = qgetenv("QT_QPA_PLATFORM");
+        const bool anzeige = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+        qputenv("QT_QPA_PLATFORM", anzeige ? (gewaehlt.isEmpty() ? QByteArray("xcb;wayland") : gewaehlt) + ";offscreen"
+                                           : QByteArray("offscreen"));
+        schalteSkalierungAus();
         const QGuiApplication anwendung(argc, argv);
-        // Ctrl+C or a closed terminal stops between pictures, so the hidden draft is removed.
+        // Ctrl+C or a closed terminal stops the writing, so the hidden draft is removed.
         for (const int signal : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signal, merkeAbbruch);
-        return schreibeNeuesSpiel({befehl.Ordner, befehl.Bilder, befehl.MitNamen,
-                                   QString::fromLocal8Bit(argv[0]), [] { return abbruchSignal != 0; }},
-                                  ausgabe, fehler);
+        NeuesSpiel auftrag;
+        auftrag.ziel = befehl.Ordner;
+        auftrag.bilder = befehl.Bilder;
+        auftrag.mitNamen = befehl.MitNamen;
+        auftrag.programm = QString::fromLocal8Bit(argv[0]);
+        auftrag.abgebrochen = [] { return abbruchSignal != 0; };
+        auftrag.bildschirm = bezugsbildschirm();
+        oeffneRoheNamen(argc, argv, auftrag);
+        return schreibeNeuesSpiel(auftrag, ausgabe, fehler);
     }
     case Befehl::Aufruf::Spielen:
         // Checked before any window, so a wrong folder needs no display.

@@ -73,9 +73,11 @@ const std::vector<Einstellung>& einstellungen()
 
 QString demoEinstellungsText() { return einstellungsTextMitBrett(6, 5); }
 
-QString einstellungsTextMitBrett(int spalten, int zeilen)
+QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format)
 {
+    constexpr std::size_t FormatEinstellung = 1;
     constexpr std::size_t BrettEinstellung = 2;
+    constexpr std::size_t SchnittEinstellung = 6;
     QString text;
     bool erster = true;
     for (std::size_t i = 0; i < einstellungen().size(); ++i) {
@@ -85,8 +87,12 @@ QString einstellungsTextMitBrett(int spalten, int zeilen)
         erster = false;
         for (const QString& zeile : e.kommentar)
             text += '#' + zeile + '\n';
-        if (i == BrettEinstellung)
+        if (i == FormatEinstellung)
+            text += QStringLiteral("%1:%2\n").arg(format.FormatX).arg(format.FormatY);
+        else if (i == BrettEinstellung)
             text += QStringLiteral("%1,%2\n").arg(spalten).arg(zeilen);
+        else if (i == SchnittEinstellung)
+            text += format.Schneiden ? QStringLiteral("1\n") : QStringLiteral("0\n");
         else
             for (const QString& wert : e.werte)
                 text += wert + '\n';

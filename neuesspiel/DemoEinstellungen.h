@@ -1,5 +1,7 @@
 #pragma once
 
+#include "neuesspiel/Kartenformat.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +9,8 @@
 // its value line (the group names by their two lines). Lines end in "\n".
 QString demoEinstellungsText();
 
-// The same file with another board of `spalten` x `zeilen` cards.
+// The same file with another board of `spalten` x `zeilen` cards and the
+// card proportions and crop mode of `format` (the demo's are 3:4, fitted).
 // 1 <= spalten, zeilen <= 100; spalten * zeilen even
-QString einstellungsTextMitBrett(int spalten, int zeilen);
+QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format = {});
 

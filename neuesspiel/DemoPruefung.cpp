@@ -35,7 +35,7 @@ QImage leseBild(const QString& pfad, const QByteArray& format, QStringList& fehl
 
 } // namespace
 
-QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen)
+QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen, const Kartenformat& format)
 {
     QStringList fehler;
     const QByteArray inhalt = leseDatei(pfad, fehler);
@@ -52,9 +52,9 @@ QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen
     const Einstellungsergebnis e = leseEinstellungen(inhalt);
     const Spieleinstellungen& w = e.Werte;
     const bool richtig = !e.EinstellungsFehler && e.Fenster == Einstellungsergebnis::Fensterzustand::Maximiert
-                         && w.FormatX == 3 && w.FormatY == 4 && w.Spalten == spalten && w.Zeilen == zeilen
+                         && w.FormatX == format.FormatX && w.FormatY == format.FormatY && w.Spalten == spalten && w.Zeilen == zeilen
                          && w.KartenBreite == AutoKartenBreite && w.AbstandX == 10 && w.AbstandY == 10
-                         && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && !w.BilderSchneiden
+                         && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && w.BilderSchneiden == format.Schneiden
                          && w.SpielerAbfragen && !w.Testmodus;
     if (!richtig)
         fehler += pfad + QStringLiteral(": vom Programm nicht wie erwartet gelesen: ") + e.Meldung;

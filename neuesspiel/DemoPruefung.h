@@ -1,5 +1,7 @@
 #pragma once
 
+#include "neuesspiel/Kartenformat.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,9 @@
 // lines of text naming the file; an empty list means the file is right.
 
 // The settings file is valid UTF-8 and the program's reader takes the demo's
-// values from it, with a board of `spalten` x `zeilen` cards.
-QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten = 6, int zeilen = 5);
+// values from it, with a board of `spalten` x `zeilen` cards and `format`.
+QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten = 6, int zeilen = 5,
+                                    const Kartenformat& format = {});
 
 // The overlay is an uncompressed 24-bit BMP of the overlay's size that Qt
 // reads, with pure white (see-through) and coloured pixels.

@@ -56,6 +56,10 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"-platform", "offscreen", "Ordner"}, Aufruf::Spielen, "Ordner", {}, false, ""},
         {{"--style=Fusion", "-reverse", "--ordner-waehlen"}, Aufruf::OrdnerWaehlen, "", {}, false, ""},
         {{"--neues-spiel", "Ziel", "--", "-platform"}, Aufruf::NeuesSpiel, "Ziel", {"-platform"}, false, ""},
+        // After the target, a picture may start with "-"; our own options still count.
+        {{"--neues-spiel", "Ziel", "-rot.jpg", "--namen", "-platform", "b.jpg"}, Aufruf::NeuesSpiel, "Ziel",
+         {"-rot.jpg", "-platform", "b.jpg"}, true, ""},
+        {{"--neues-spiel", "-rot.jpg", "Ziel"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „-r“."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -68,11 +72,15 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
     }
 }
 
-// The help is German and names every option.
+// The help is German, names every option and its usage lines start in one column.
 TEST(Befehlszeile, helpNamesEveryOption)
 {
     const QString hilfe = hilfetext(QStringLiteral("paarlix"));
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [ORDNER]\n"
+                                              "        paarlix --ordner-waehlen\n"
+                                              "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n")))
+        << s(hilfe);
     for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--help", "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }

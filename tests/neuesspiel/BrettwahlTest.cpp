@@ -65,13 +65,16 @@ TEST(Brettwahl, eachCountGetsTheBoardWithTheLargestCardsAndLongBoardsAreRefused)
         EXPECT_EQ(w.Gut, f.gut) << f.bilder << " pictures";
         EXPECT_EQ(w.Brett, (Brettmass{f.spalten, f.zeilen})) << f.bilder << " pictures";
         EXPECT_EQ(w.Karte.expandedTo(QSize(0, 0)), QSize(f.breite, f.hoehe)) << f.bilder << " pictures";
-        if (f.spalten > 0)
+        if (f.spalten > 0) {
             EXPECT_EQ(layoutKarte(f.spalten, f.zeilen, Bezugsbildschirm), QSize(f.breite, f.hoehe)) << f.bilder;
+        }
         // No other board within the column letters gives taller cards.
-        for (int zeilen = 1; zeilen <= 2 * f.bilder; ++zeilen)
-            if ((2 * f.bilder) % zeilen == 0 && 2 * f.bilder / zeilen <= 26)
+        for (int zeilen = 1; zeilen <= 2 * f.bilder; ++zeilen) {
+            if ((2 * f.bilder) % zeilen == 0 && 2 * f.bilder / zeilen <= 26) {
                 EXPECT_LE(layoutKarte(2 * f.bilder / zeilen, zeilen, Bezugsbildschirm).height(), f.hoehe)
                     << f.bilder << " pictures on " << 2 * f.bilder / zeilen << " x " << zeilen;
+            }
+        }
     }
 }
 

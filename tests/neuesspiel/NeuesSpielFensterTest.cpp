@@ -27,7 +27,10 @@ TEST(NeuesSpielFenster, aWrittenGameOpensAndDeals)
     const QString ziel = tmp.filePath("spiel");
     QString aus;
     QTextStream strom(&aus);
-    ASSERT_EQ(schreibeNeuesSpiel({ziel, bilder, false, QStringLiteral("paarlix"), {}}, strom, strom), 0)
+    NeuesSpiel auftrag;
+    auftrag.ziel = ziel;
+    auftrag.bilder = bilder;
+    ASSERT_EQ(schreibeNeuesSpiel(auftrag, strom, strom), 0)
         << aus.toStdString();
 
     const QString vorher = QDir::currentPath();
@@ -38,11 +41,14 @@ TEST(NeuesSpielFenster, aWrittenGameOpensAndDeals)
         const TForm1& f = *fenster.form;
         EXPECT_TRUE(fenster.meldungen.eintraege.empty()) << fenster.meldungen.eintraege[0].text.toStdString();
         ASSERT_TRUE(f.aufgebaut());
-        EXPECT_EQ(f.Einstellungen.Spalten, 4);
-        EXPECT_EQ(f.Einstellungen.Zeilen, 2);
+        // Two landscape and two portrait photos: square cards, on the board with the largest.
+        EXPECT_EQ(f.Einstellungen.FormatX, 1);
+        EXPECT_EQ(f.Einstellungen.FormatY, 1);
+        EXPECT_EQ(f.Einstellungen.Spalten, 2);
+        EXPECT_EQ(f.Einstellungen.Zeilen, 4);
         int karten = 0;
-        for (int z = 0; z < 2; ++z)
-            for (int s = 0; s < 4; ++s) {
+        for (int z = 0; z < 4; ++z)
+            for (int s = 0; s < 2; ++s) {
                 SCOPED_TRACE(testing::Message() << "cell " << z << "," << s);
                 const int paar = f.PaarNummern[z][s];
                 ASSERT_TRUE(paar >= 1 && paar <= 4);

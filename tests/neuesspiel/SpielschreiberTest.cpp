@@ -36,9 +36,9 @@ Lauf schreibe(const NeuesSpiel& auftrag)
 }
 
 Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
-             std::function<bool()> abgebrochen = {})
+             std::function<bool()> abgebrochen = {}, std::function<void(int, int)> fortschritt = {})
 {
-    return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen});
+    return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen, fortschritt});
 }
 
 QStringList inhalt(const QString& ordner)
@@ -49,8 +49,9 @@ QStringList inhalt(const QString& ordner)
 } // namespace
 
 // JPEG files are copied byte for byte, with or without an orientation tag; a PNG becomes a JPEG
-// with its transparent part white; the folder holds the settings for the chosen board, the
-// card-back overlay and the pictures, and nothing is left beside it.
+// with its transparent part white; the folder holds the settings for the chosen board and card
+// format (two landscape photos and one turned upright by its tag: 4:3, fitted), the card-back
+// overlay and the pictures, and nothing is left beside it.
 TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
 {
     QTemporaryDir tmp;
@@ -89,19 +90,26 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
     }
     const Einstellungsergebnis e = leseEinstellungen(lies(ziel + "/Paarlix.ini"));
     EXPECT_FALSE(e.EinstellungsFehler);
-    EXPECT_EQ(e.Werte.Spalten, 3);
-    EXPECT_EQ(e.Werte.Zeilen, 2);
+    EXPECT_EQ(e.Werte.Spalten, 2);
+    EXPECT_EQ(e.Werte.Zeilen, 3);
+    EXPECT_EQ(e.Werte.FormatX, 4);
+    EXPECT_EQ(e.Werte.FormatY, 3);
+    EXPECT_FALSE(e.Werte.BilderSchneiden);
     EXPECT_FALSE(QImage(ziel + "/Kartentext.bmp", "BMP").isNull());
 
     ASSERT_EQ(lauf.ausgabe.size(), 4);
     EXPECT_EQ(lauf.ausgabe[0], quellen + "/Oma Erna.jpg → 01a.jpg und 01b.jpg");
     EXPECT_EQ(lauf.ausgabe[2], quellen + "/Katze.png → 03a.jpg und 03b.jpg (in JPEG umgewandelt)");
-    EXPECT_EQ(lauf.ausgabe[3], QStringLiteral("Fertig: 3 Paare auf 3 × 2 Karten in „%1“. Starten mit: paarlix %1")
-                                   .arg(ziel));
+    EXPECT_EQ(lauf.ausgabe[3], QStringLiteral("Fertig: 3 Paare auf 2 × 3 Karten (je 308 × 231 Pixel auf einem "
+                                              "Bildschirm von 1366 × 768), Querformat 4:3, ganz gezeigt, in „%1“. "
+                                              "Starten mit: paarlix %1")
+                                   .arg(ziel))
+        << lauf.ausgabe[3].toStdString();
 }
 
-// With names, the second picture of a pair is a 3:4 card with the name, not the photo, and a
-// target with a blank in its name is quoted for the shell in the last line.
+// With names, the second picture of a pair is a card with the name in the photos' format (4:3
+// here), not the photo, that carries the name as its JPEG comment for a screen reader; a target
+// with a blank in its name is quoted for the shell in the last line.
 TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
 {
     QTemporaryDir tmp;
@@ -114,7 +122,8 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(lies(ziel + "/01a.jpg"), foto);
     const QImage karte(ziel + "/01b.jpg", "JPG");
-    EXPECT_EQ(karte.size(), QSize(600, 800));
+    EXPECT_EQ(karte.size(), QSize(800, 600));
+    EXPECT_TRUE(lies(ziel + "/01b.jpg").contains(QByteArray("\xFF\xFE\x00\x0A" "Oma Erna", 12)));
     EXPECT_NE(karte, QImage(ziel + "/02b.jpg", "JPG"));
     EXPECT_EQ(lauf.ausgabe.value(0), tmp.filePath("Oma Erna.jpg") + QStringLiteral(" → 01a.jpg, Namenskarte „Oma Erna“ → 01b.jpg"));
     EXPECT_TRUE(lauf.ausgabe.value(2).endsWith(QStringLiteral("Starten mit: paarlix '%1'").arg(ziel)));
@@ -149,11 +158,14 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
     ASSERT_EQ(lauf.ausgabe.size(), 21);
     EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
     EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();
-    EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 8 × 5 Karten"));
+    EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 5 × 8 Karten (je 80 × 80 Pixel"))
+        << lauf.ausgabe[20].toStdString();
+    EXPECT_TRUE(lauf.ausgabe[20].contains("quadratisch 1:1, zugeschnitten"));
 }
 
-// Every refusal names its reason, ends with status 1 and writes nothing: no target folder and
-// no half-written folder beside it.
+// Every refusal names its reason (a path once, control characters made visible), ends with
+// status 1 and writes nothing: no target folder, no folder made above it and no half-written
+// folder beside it.
 TEST(Spielschreiber, refusalsWriteNothing)
 {
     QTemporaryDir tmp;
@@ -165,7 +177,17 @@ TEST(Spielschreiber, refusalsWriteNothing)
     schreibe(tmp.filePath("text.png"), "nur Text");
     QDir().mkdir(tmp.filePath("voll"));
     schreibe(tmp.filePath("voll/notiz.txt"), "x");
+    QDir().mkdir(tmp.filePath("a"));
+    QDir().mkdir(tmp.filePath("b"));
+    schreibe(tmp.filePath("a/Oma.jpg"), jpeg(Qt::red, 16, 16));
+    schreibe(tmp.filePath("b/Oma.jpg"), jpeg(Qt::blue, 16, 16));
+    QStringList viele;
+    for (int i = 0; i < 80; ++i) {
+        viele += tmp.filePath(QStringLiteral("a/%1.jpg").arg(i));
+        schreibe(viele.last(), jpeg(QColor::fromHsv(i * 4, 200, 200), 8, 8));
+    }
     ASSERT_EQ(mkfifo(tmp.filePath("rohr.jpg").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(tmp.filePath("schleife.jpg"), tmp.filePath("schleife.jpg")));
     const QString ziel = tmp.filePath("spiel");
 
     struct Fall {
@@ -173,39 +195,71 @@ TEST(Spielschreiber, refusalsWriteNothing)
         QString ziel;
         QStringList bilder;
         QString meldung;
+        bool mitNamen = false;
     };
     const Fall faelle[] = {
         {"one picture", ziel, {gut}, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
-        {"too many pictures", ziel, QStringList(1000, gut),
-         "1000 Fotos ergeben 2000 Karten, und so viele haben auf einem Bildschirm von 1366 × 768 Pixeln keinen Platz."},
+        {"too many pictures for the screen", ziel, viele, "80 Fotos ergeben 160 Karten; auf einem Bildschirm von 1366 × 768"},
         {"target not empty", tmp.filePath("voll"), {gut, gut2},
          "Der Zielordner „" + tmp.filePath("voll") + "“ ist nicht leer. Bitte einen neuen oder leeren Ordner angeben."},
         {"target is a file", gut2, {gut, tmp.filePath("kaputt.jpg")}, "„" + gut2 + "“ ist eine Datei und kein Ordner."},
-        {"parent missing", tmp.filePath("fehlt/spiel"), {gut, gut2},
-         "Der Ordner „" + tmp.filePath("fehlt") + "“, in dem das Spiel angelegt werden soll, existiert nicht."},
+        {"a file above the target", tmp.filePath("gut.jpg/spiel"), {gut, gut2},
+         "Der Zielordner „" + tmp.filePath("gut.jpg/spiel") + "“ kann nicht benutzt werden: Ein Teil des Pfades ist "
+         "kein Ordner."},
         {"missing picture", ziel, {gut, tmp.filePath("weg.jpg")},
          "Das Bild „" + tmp.filePath("weg.jpg") + "“ gibt es nicht. Es wurde nichts geschrieben."},
+        {"a pattern the shell did not expand", ziel, {tmp.filePath("Bilder/*.jpg")},
+         "Zum Suchmuster „" + tmp.filePath("Bilder/*.jpg") + "“ gibt es keine Datei. Es wurde nichts geschrieben."},
+        {"control characters in a name", ziel, {gut, tmp.filePath("\x1B]0;Titel\x07weg.jpg")},
+         "Das Bild „" + tmp.filePath("\\x1B]0;Titel\\x07weg.jpg") + "“ gibt es nicht."},
+        {"symlink loop", ziel, {gut, tmp.filePath("schleife.jpg")},
+         "Das Bild „" + tmp.filePath("schleife.jpg") + "“ kann nicht gelesen werden: Die symbolischen Verknüpfungen "
+         "bilden eine Schleife. Es wurde nichts geschrieben."},
         {"pipe as picture", ziel, {gut, tmp.filePath("rohr.jpg")},
          "Das Bild „" + tmp.filePath("rohr.jpg") + "“ kann nicht gelesen werden: keine Bilddatei. Es wurde nichts geschrieben."},
         {"picture given twice", ziel, {gut, gut2, tmp.filePath("./gut.jpg")},
          "Das Bild „" + tmp.filePath("./gut.jpg") + "“ ist doppelt angegeben. Es wurde nichts geschrieben."},
-        {"broken JPEG", ziel, {gut, tmp.filePath("kaputt.jpg")},
+        {"two equal name cards", ziel, {tmp.filePath("a/Oma.jpg"), gut, tmp.filePath("b/Oma.jpg")},
+         "Die Bilder „" + tmp.filePath("a/Oma.jpg") + "“ und „" + tmp.filePath("b/Oma.jpg")
+             + "“ ergeben dieselbe Namenskarte „Oma“",
+         true},
+        {"broken JPEG below missing folders", tmp.filePath("neu/tief/spiel"), {gut, tmp.filePath("kaputt.jpg")},
          "Das Bild „" + tmp.filePath("kaputt.jpg") + "“ kann nicht gelesen werden: JPEG-Fehlernr. "},
         {"not a picture", ziel, {gut, tmp.filePath("text.png")},
          "Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes Bildformat. "
          "Es wurde nichts geschrieben."},
-        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden ("},
+        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden: "},
     };
     const QStringList vorher = inhalt(tmp.path());
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        const Lauf lauf = schreibe(f.ziel, f.bilder);
+        const Lauf lauf = schreibe(f.ziel, f.bilder, f.mitNamen);
         EXPECT_EQ(lauf.status, 1);
         EXPECT_TRUE(lauf.fehler.startsWith(f.meldung)) << lauf.fehler.toStdString();
+        EXPECT_FALSE(lauf.fehler.contains('\r')) << lauf.fehler.toStdString();
+        EXPECT_LE(lauf.fehler.count(tmp.path()), f.mitNamen ? 2 : 1) << lauf.fehler.toStdString();
         EXPECT_TRUE(lauf.ausgabe.isEmpty() || !lauf.ausgabe.last().startsWith("Fertig"));
         EXPECT_EQ(inhalt(tmp.path()), vorher);
         EXPECT_EQ(inhalt(tmp.filePath("voll")), QStringList{"notiz.txt"});
     }
+}
+
+// Missing folders above the target are made, and a draft left beside the target by a killed run
+// is removed, while other hidden folders stay.
+TEST(Spielschreiber, missingFoldersAreMadeAndOldDraftsRemoved)
+{
+    QTemporaryDir tmp;
+    schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
+    schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
+    QDir().mkpath(tmp.filePath("neu/.spiel-Ab12Cd"));
+    schreibe(tmp.filePath("neu/.spiel-Ab12Cd/01a.jpg"), "halb");
+    QDir().mkpath(tmp.filePath("neu/.spiel-behalten"));
+    const Lauf ersterLauf = schreibe(tmp.filePath("tief/unten/spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")});
+    EXPECT_EQ(ersterLauf.status, 0) << ersterLauf.fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(tmp.filePath("tief/unten/spiel/Paarlix.ini")).isFile());
+    const Lauf zweiterLauf = schreibe(tmp.filePath("neu/spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")});
+    EXPECT_EQ(zweiterLauf.status, 0) << zweiterLauf.fehler.toStdString();
+    EXPECT_EQ(inhalt(tmp.filePath("neu")), (QStringList{".spiel-behalten", "spiel"}));
 }
 
 // An interruption between two pictures stops the writing and removes what was written so far.
@@ -214,9 +268,9 @@ TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
     QTemporaryDir tmp;
     schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
     schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
-    int gefragt = 0;
+    int erledigt = 0;
     const Lauf lauf = schreibe(tmp.filePath("spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")}, false,
-                               [&gefragt] { return ++gefragt == 2; });
+                               [&erledigt] { return erledigt == 1; }, [&erledigt](int n, int) { erledigt = n; });
     EXPECT_EQ(lauf.status, 1);
     EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
     EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done
