@@ -109,7 +109,7 @@ void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
     if (!zeigen)
         return;
     PSpielende->raise();
-    // After the click that brought the board back: its observer puts the keys on the board.
+    // After the click that brought the board back, whose handler puts the keys on the board.
     QMetaObject::invokeMethod(
         this, [this] {
             if (PSpielende->isVisible())
