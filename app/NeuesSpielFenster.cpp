@@ -192,10 +192,11 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     spalte->addWidget(Status);
     spalte->addLayout(unten);
     QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, MitNamen,
-                              Spielname, OrdnerKnopf, AbbrechenKnopf, AnlegenKnopf};
+                              Spielname, OrdnerKnopf, AnlegenKnopf, AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     resize(760, 640);
+    HinzufuegenKnopf->setFocus();
 
     connect(HinzufuegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleFotos);
     connect(EntfernenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::entferne);
@@ -254,6 +255,7 @@ void NeuesSpielFenster::setzeBildschirm(QSize groesse)
 void NeuesSpielFenster::waehleFotos()
 {
     const QStringList gewaehlt = dateiwahl_(letzterFotoordner_);
+    holeFokusZurueck();
     if (!gewaehlt.isEmpty())
         letzterFotoordner_ = QFileInfo(gewaehlt.first()).absolutePath();
     fuegeHinzu(gewaehlt);
@@ -420,6 +422,13 @@ void NeuesSpielFenster::verschiebe(int richtung)
     aktualisiere();
 }
 
+void NeuesSpielFenster::holeFokusZurueck()
+{
+    // Without a window manager nobody gives the keyboard back after a dialog.
+    if (isVisible())
+        activateWindow();
+}
+
 void NeuesSpielFenster::waehleZeile(int zeile)
 {
     // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
@@ -429,6 +438,7 @@ void NeuesSpielFenster::waehleZeile(int zeile)
 void NeuesSpielFenster::waehleSpieleordner()
 {
     const QString gewaehlt = ordnerwahl_(ordner_);
+    holeFokusZurueck();
     if (gewaehlt.isEmpty())
         return;
     ordner_ = QDir::cleanPath(gewaehlt);
@@ -516,6 +526,7 @@ void NeuesSpielFenster::legeAn()
     if (const Namensfehler fehler = pruefeNamen(n, MitNamen->isChecked()); !fehler.Text.isEmpty()) {
         Status->setText(fehler.Text);
         meldungen_.hinweis(fehler.Text);
+        holeFokusZurueck();
         Liste->setFocus();
         waehleZeile(fehler.Zeile);
         Liste->editItem(Liste->item(fehler.Zeile, SpalteName));
@@ -582,8 +593,10 @@ void NeuesSpielFenster::schreibenFertig(int status, const QString& fehler)
     }
     aktualisiere();
     Status->setText(fehler);
-    if (!abbrechen_)
+    if (!abbrechen_) {
         meldungen_.fehler(fehler);
+        holeFokusZurueck();
+    }
     AnlegenKnopf->setFocus();
 }
 

@@ -87,6 +87,7 @@ private:
     void entferne();
     void verschiebe(int richtung);
     void waehleZeile(int zeile);
+    void holeFokusZurueck();
     void zeigeVorschau(const Vorschau& vorschau);
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.

@@ -132,6 +132,8 @@ void Startfenster::oeffneSpiel()
     // A folder without a game is said so, and the dialog comes again until one is chosen or cancelled.
     while (true) {
         const QString ordner = waehleSpielordner(konfiguration_, ordnerwahl_);
+        // Without a window manager nobody gives the keyboard back after a dialog.
+        activateWindow();
         if (ordner.isEmpty())
             return;
         if (istSpielordner(ordner)) {
@@ -150,6 +152,7 @@ void Startfenster::starteBeispiel()
         QApplication::restoreOverrideCursor();
         if (!fehler.isEmpty()) {
             meldungen_.fehler(QStringLiteral("Das Beispielspiel kann nicht angelegt werden:\n") + fehler.join('\n'));
+            activateWindow();
             return;
         }
     }

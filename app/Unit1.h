@@ -245,6 +245,8 @@ private:
     std::optional<Sammelplatz> sammelplatzVon(const QWidget* w) const;
     void zeigeFokusrahmen();
     QString bildnameVon(Zelle z) const;
+    // What a screen reader says of the cell's picture: its own description, else "Bild 07a".
+    QString bildTextVon(Zelle z) const;
     Ansagestand ansagestand() const;
     void benenneGruppenpanels();
     void aktualisiereZugang(const Zugschritte& schritte);
@@ -252,6 +254,8 @@ private:
     // One container per board row keeps showing and hiding a card cheap on big boards.
     std::vector<QWidget*> zeilenContainer_;
     std::vector<std::unique_ptr<TBildHalter>> grossBildHalter_;
+    // What each dealt picture says of itself, row by row; empty when nothing.
+    std::vector<QString> bildbeschreibungen_;
 
     Meldungen& meldungen_;
     Uhr& uhr_;

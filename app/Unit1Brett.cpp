@@ -153,6 +153,7 @@ void TForm1::erzeugeZellen()
         }
     }
     Brett.neuesSpiel(e.Spalten, e.Zeilen);
+    bildbeschreibungen_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), QString());
 }
 
 void TForm1::teileBilderAus()
@@ -180,7 +181,10 @@ void TForm1::teileBilderAus()
         const int zeile = s.Ziel.Zeile;
         const int spalte = s.Ziel.Spalte;
         TImage* klein = KartenBilder[zeile][spalte];
-        legeBildAb(voraus.hole(s.k), s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
+        const Mehrfachdarstellung bild = voraus.hole(s.k);
+        legeBildAb(bild, s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
+        bildbeschreibungen_[std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte)] =
+            bild.Beschreibung;
         if (Einstellungen.Testmodus)
             KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;

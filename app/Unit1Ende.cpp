@@ -109,7 +109,7 @@ void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
     if (!zeigen)
         return;
     PSpielende->raise();
-    // After the click that brought the board back: its observer puts the keys on the board.
+    // After the click that brought the board back, whose handler puts the keys on the board.
     QMetaObject::invokeMethod(
         this, [this] {
             if (PSpielende->isVisible())
@@ -150,6 +150,7 @@ void TForm1::verteileNeu()
         QImage Gross;
         int Paar = 0;
         bool Zweites = false;
+        QString Beschreibung;
     };
     std::vector<Karte> bisher(n);
     std::vector<int> bildAnZelle(n);
@@ -157,7 +158,8 @@ void TForm1::verteileNeu()
         const int zeile = i / e.Spalten;
         const int spalte = i % e.Spalten;
         const TImage* bild = KartenBilder[zeile][spalte];
-        bisher[i] = {bild->bild(), GrossBilder[zeile][spalte]->bild(), PaarNummern[zeile][spalte], bild->Tag < 0};
+        bisher[i] = {bild->bild(), GrossBilder[zeile][spalte]->bild(), PaarNummern[zeile][spalte], bild->Tag < 0,
+                     i < int(bildbeschreibungen_.size()) ? bildbeschreibungen_[i] : QString()};
         // The deal's picture number: 01a is 0, 01b is 1, 02a is 2, ...
         bildAnZelle[i] = (bisher[i].Paar - 1) * 2 + (bisher[i].Zweites ? 1 : 0);
     }
@@ -175,6 +177,8 @@ void TForm1::verteileNeu()
         GrossBilder[zeile][spalte]->setzeBild(k.Gross);
         GrossBilder[zeile][spalte]->Tag = bild->Tag;
         PaarNummern[zeile][spalte] = k.Paar;
+        if (i < int(bildbeschreibungen_.size()))
+            bildbeschreibungen_[i] = k.Beschreibung;
         if (e.Testmodus)
             ruecken->setzeBild(k.Klein);
 

@@ -105,7 +105,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 [&](const Schritt::Grossbild& s) {
                     TImage* ziel = s.Seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
                     ziel->setzeBild(GrossBilder[s.Zelle.Zeile][s.Zelle.Spalte]->bild());
-                    ziel->setAccessibleName(bildText(bildnameVon(s.Zelle)));
+                    ziel->setAccessibleName(bildTextVon(s.Zelle));
                 },
                 [&](const Schritt::Haelften& s) { zeigeHaelften(s.Zeigen); },
                 [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.Text); },

@@ -80,7 +80,7 @@ void TForm1::richteTastaturEin()
         const Zelle z{zeile, spalte};
         const Kartenlage lage = Brett.lage(z);
         return zellenName(zellenKoordinate(zeile, spalte, Brett.zeilen()), lage,
-                          lage == Kartenlage::Aufgedeckt ? bildnameVon(z) : QString());
+                          lage == Kartenlage::Aufgedeckt ? bildTextVon(z) : QString());
     };
     r.Beschreibung = [this](int zeile, int spalte) {
         // An empty place is only "gesammelt": where it is goes here.

@@ -16,6 +16,12 @@ QString TForm1::bildnameVon(Zelle z) const
     return paar >= 1 && bild ? bildname(paar, bild->Tag < 0) : QString();
 }
 
+QString TForm1::bildTextVon(Zelle z) const
+{
+    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Brett.spalten()) + std::size_t(z.Spalte);
+    return bildText(bildnameVon(z), i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString());
+}
+
 QString TForm1::gruppenName(int gruppe) const
 {
     return Gruppennamen[gruppe];
@@ -55,12 +61,12 @@ void TForm1::aktualisiereZugang(const Zugschritte& schritte)
             bild->setFocusPolicy(Qt::ClickFocus);
             bild->installEventFilter(this);
             bild->setAccessibleName(zellenName({}, Kartenlage::Gesammelt, {}));
-            bild->setAccessibleDescription(bildText(bildnameVon(z)));
+            bild->setAccessibleDescription(bildTextVon(z));
         }
     }
     benenneGruppenpanels();
     const QString text = ansageZuSchritten(schritte, ansagestand(), {gruppenName(0), gruppenName(1)},
-                                           [this](Zelle z) { return bildnameVon(z); });
+                                           [this](Zelle z) { return bildTextVon(z); });
     if (!text.isEmpty())
         Ansage->ansagen(text);
     zellrasterAktualisieren(PKarten);

@@ -28,6 +28,8 @@ Mehrfachdarstellung Bildwerkstatt::darstelle(const QString& dateiname, const std
         };
     }
     const QSize voll = dekodiereNachName(dateiname, format == Bildformat::Bmp, dekodierer_, quelle_, wahl, ordner);
+    if (format != Bildformat::Bmp)
+        ergebnis.Beschreibung = dekodierer_.beschreibung();
 
     for (const QSize& z : ziele) {
         const Passgeometrie g = berechnePassgeometrie(voll.width(), voll.height(), z.width(), z.height(), modus);

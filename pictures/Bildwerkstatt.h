@@ -18,6 +18,8 @@ struct Mehrfachdarstellung {
     std::vector<NeuesBild> Bilder;
     // The extension is neither JPG nor BMP: each target gets the format warning instead.
     bool FormatFehler = false;
+    // What the file says of itself for a screen reader; empty when nothing (always for BMP).
+    QString Beschreibung;
 };
 
 // A decoder and a source bitmap of its own, reused for every picture: one per

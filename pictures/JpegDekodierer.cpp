@@ -2,6 +2,7 @@
 
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/Ausrichtung.h"
+#include "pictures/Bildbeschreibung.h"
 #include "pictures/Bildfehler.h"
 #include "platform/PaarlixFehler.h"
 
@@ -33,6 +34,10 @@ struct JpegKontext {
     // The first APP1 block that holds EXIF data; exifLaenge 0 while none.
     unsigned char exif[0xFFFF];
     std::size_t exifLaenge = 0;
+    // The first comment (COM) block; kommentarGelesen once one was seen.
+    unsigned char kommentar[0xFFFF];
+    std::size_t kommentarLaenge = 0;
+    bool kommentarGelesen = false;
     // Output of the decoding step.
     JSAMPLE* ausgabe = nullptr;
     std::size_t ausgabeZeilenlaenge = 0;
@@ -118,6 +123,23 @@ boolean leseApp1(j_decompress_ptr c)
     return TRUE;
 }
 
+// Keeps the first comment block and skips all others.
+boolean leseKommentar(j_decompress_ptr c)
+{
+    JpegKontext* k = kontextVon(reinterpret_cast<j_common_ptr>(c));
+    unsigned char laenge[2];
+    nimmBytes(c, laenge, 2);
+    const std::size_t inhalt = std::size_t(std::max((laenge[0] << 8 | laenge[1]) - 2, 0));
+    if (k->kommentarGelesen) {
+        nimmBytes(c, nullptr, inhalt);
+        return TRUE;
+    }
+    nimmBytes(c, k->kommentar, inhalt);
+    k->kommentarLaenge = inhalt;
+    k->kommentarGelesen = true;
+    return TRUE;
+}
+
 // The steps below run under setjmp: plain data only, no destructors.
 
 void schrittKopf(JpegKontext* k)
@@ -159,6 +181,7 @@ void schrittAnlegen(JpegKontext* k)
 {
     jpeg_create_decompress(&k->cinfo);
     jpeg_set_marker_processor(&k->cinfo, JPEG_APP0 + 1, leseApp1);
+    jpeg_set_marker_processor(&k->cinfo, JPEG_COM, leseKommentar);
 }
 
 bool geschuetzt(JpegKontext* k, void (*schritt)(JpegKontext*))
@@ -266,6 +289,9 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
     k.cinfo.mem->max_memory_to_use = maxLibjpegSpeicher;
     k.datei = datei;
     k.exifLaenge = 0;
+    k.kommentarLaenge = 0;
+    k.kommentarGelesen = false;
+    beschreibung_.clear();
 
     const auto fehlschlag = [&]() {
         if (k.grund == JpegKontext::zuVieleScans)
@@ -282,6 +308,9 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
         throw fehlschlag();
     k.kopfGelesen = true;
     const int ausrichtung = exifAusrichtung(k.exif, k.exifLaenge);
+    // Read from the header's blocks now: the decode below may meet more of them.
+    const QString beschreibung = bildbeschreibung(
+        QByteArray(reinterpret_cast<const char*>(k.kommentar), qsizetype(k.kommentarLaenge)), k.exif, k.exifLaenge);
     const bool vertauscht = vertauschtSeiten(ausrichtung);
 
     const long long vollBreite = k.cinfo.image_width;
@@ -320,5 +349,6 @@ QSize JpegDekodierer::dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, c
         richteAufQuer(roh, ausrichtung, ziel);
     else
         richteAufVorOrt(ziel, ausrichtung);
+    beschreibung_ = beschreibung;
     return vertauscht ? QSize(int(vollHoehe), int(vollBreite)) : QSize(int(vollBreite), int(vollHoehe));
 }

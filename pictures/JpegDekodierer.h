@@ -56,9 +56,14 @@ public:
     // "JPEG-Fehlernr. %d", or a refusal of a picture too large, empty or with too many scans.
     QSize dekodiere(const QString& dateiname, Arbeitsbitmap& ziel, const Achtelwahl& wahl = {},
                     const Spieldateien& ordner = Spieldateien());
+    // What the file last decoded says of itself for a screen reader (its
+    // comment or EXIF image description, see bildbeschreibung); empty when
+    // it says nothing or the decode failed.
+    const QString& beschreibung() const { return beschreibung_; }
 
 private:
     std::unique_ptr<JpegKontext> k_;
     // Pictures stored turned by a quarter are decoded here first.
     std::unique_ptr<Arbeitsbitmap> gedreht_;
+    QString beschreibung_;
 };

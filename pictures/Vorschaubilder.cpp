@@ -4,6 +4,7 @@
 #include "pictures/JpegDekodierer.h"
 #include "platform/Lesedatei.h"
 #include "platform/PaarlixFehler.h"
+#include "platform/Vorlaufpool.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -89,7 +90,7 @@ Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer
 
 Vorschaubilder::Vorschaubilder(int kante, Fertig fertig, int arbeiter) : kante_(kante), fertig_(std::move(fertig))
 {
-    const int anzahl = arbeiter >= 1 ? arbeiter : std::max(1, int(std::thread::hardware_concurrency()));
+    const int anzahl = arbeiter >= 1 ? arbeiter : rechenkerne();
     for (int i = 0; i < anzahl; ++i)
         threads_.emplace_back([this] { arbeite(); });
 }

@@ -22,7 +22,7 @@ QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& 
 }
 
 QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachher,
-                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildname)
+                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildtext)
 {
     const Schritt::PaarNehmen* paar = nullptr;
     std::vector<Zelle> abgelegt; // "a" picture first, as the panel holds them
@@ -45,7 +45,7 @@ QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachhe
     if (paar) {
         if (abgelegt.size() != 2)
             abgelegt = {paar->Erste, paar->Zweite};
-        QString text = QStringLiteral("Paar gefunden: Bild %1 und Bild %2.").arg(bildname(abgelegt[0]), bildname(abgelegt[1]));
+        QString text = QStringLiteral("Paar gefunden: %1 und %2.").arg(bildtext(abgelegt[0]), bildtext(abgelegt[1]));
         if (nachher.Ende)
             return text + QLatin1Char(' ') + spielendeAnsage(nachher, namen);
         if (nachher.AnzahlGruppen < 2)

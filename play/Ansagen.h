@@ -20,9 +20,9 @@ struct Ansagestand {
 // the game, or whose turn it is now), or a change of turn after covering a
 // failed move ("Kein Paar."); empty when the steps hold neither.
 // nachher: the game after the steps; namen: the groups' full names;
-// bildname: the picture at a cell as players know it ("07a").
+// bildtext: the picture at a cell as bildText names it ("Bild 07a").
 QString ansageZuSchritten(const Zugschritte& schritte, const Ansagestand& nachher,
-                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildname);
+                          const std::array<QString, 2>& namen, const std::function<QString(Zelle)>& bildtext);
 
 // "Spieler Nr. 1 ist an der Reihe."
 QString anDerReiheAnsage(const QString& name);

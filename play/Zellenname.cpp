@@ -15,13 +15,13 @@ QString zellenKoordinate(int zeile, int spalte, int zeilen)
     return spaltenbuchstabe(spalte) + zeilennummer(zeile, zeilen);
 }
 
-QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bild)
+QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bildtext)
 {
     switch (lage) {
     case Kartenlage::Verdeckt:
         return koordinate + QStringLiteral(", verdeckt");
     case Kartenlage::Aufgedeckt:
-        return koordinate + QStringLiteral(", aufgedeckt, ") + bildText(bild);
+        return koordinate + QStringLiteral(", aufgedeckt, ") + bildtext;
     case Kartenlage::Gesammelt:
     case Kartenlage::Leer:
         break;
@@ -29,7 +29,9 @@ QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bi
     return QStringLiteral("gesammelt");
 }
 
-QString bildText(const QString& bild)
+QString bildText(const QString& bild, const QString& beschreibung)
 {
+    if (!beschreibung.isEmpty())
+        return beschreibung;
     return QStringLiteral("Bild ") + bild;
 }

@@ -15,8 +15,9 @@ QString zellenKoordinate(int zeile, int spalte, int zeilen);
 
 // The name a screen reader says for a place of the board: "B3, verdeckt",
 // "B3, aufgedeckt, Bild 07a", "gesammelt" (also where no card was dealt). The
-// picture is only named when open.
-QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bild);
+// picture is only named when open. bildtext: what bildText says of it.
+QString zellenName(const QString& koordinate, Kartenlage lage, const QString& bildtext);
 
-// The name of a large picture or of a collected card: "Bild 07a".
-QString bildText(const QString& bild);
+// The name of a picture on a card or shown large: its own description when it
+// has one ("Oma Erna"), else "Bild 07a".
+QString bildText(const QString& bild, const QString& beschreibung = {});

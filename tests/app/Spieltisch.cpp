@@ -5,6 +5,7 @@
 #include "widgets/TImage.h"
 #include "widgets/TPanel.h"
 
+#include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,6 +30,17 @@ std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben&
     ordner.schreibeIni(v.werte());
     ordner.schreibeKartentext();
     ordner.schreibeBilder(n);
+    for (const auto& [datei, kommentar] : v.Kommentare) {
+        QFile f(ordner.pfad(datei));
+        EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+        const QByteArray jpeg = f.readAll();
+        // A comment segment right after the start marker.
+        QByteArray segment("\xFF\xFE", 2);
+        segment.append(char((kommentar.size() + 2) >> 8));
+        segment.append(char((kommentar.size() + 2) & 0xFF));
+        f.seek(0);
+        f.write(jpeg.left(2) + segment + kommentar + jpeg.mid(2));
+    }
 
     std::mt19937 gen(v.Seed);
     std::deque<int> zahlen;

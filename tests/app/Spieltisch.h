@@ -24,6 +24,8 @@ struct Tischvorgaben {
     QString Namen = QStringLiteral("\n");
     int Startgruppe = 0; // the random draw after the deal
     unsigned Seed = 7;   // for the deal's draws
+    // Picture files given a JPEG comment: file name and comment.
+    std::vector<std::pair<QString, QByteArray>> Kommentare;
 
     QStringList werte() const;
 };

@@ -1,4 +1,6 @@
+#include "app/NeuesSpielFenster.h"
 #include "app/Spielauswahl.h"
+#include "app/Startablauf.h"
 #include "app/Startfenster.h"
 
 #include "neuesspiel/DemoEinstellungen.h"
@@ -13,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,16 @@ QStringList zeilen(const QListWidget* liste)
 }
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+
+// The visible top-level window of type T, or null.
+template <typename T>
+T* sichtbar()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
 
 } // namespace
 
@@ -120,4 +133,47 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     EXPECT_EQ(gewaehlt.size(), 3);
     EXPECT_FALSE(QFile::exists(tmp.filePath("daten/Beispielspiel/15b.jpg"))) << "written once";
     EXPECT_EQ(meldungen.eintraege.size(), 1u);
+}
+
+// From the start window to the new-game window and back; "Beispielspiel" then ends the start
+// with the demo game's folder in the user's data folder, first among the last games.
+TEST(Startablauf, startWindowLeadsToTheNewGameWindowAndBackThenToTheDemo)
+{
+    QTemporaryDir tmp;
+    const QByteArray datenVorher = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath("daten")));
+    Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
+    MeldungsRecorder meldungen;
+    QStringList schritte;
+    QTimer::singleShot(0, [&] {
+        Startfenster* start = sichtbar<Startfenster>();
+        if (!start)
+            return;
+        schritte += "Startfenster";
+        QTest::mouseClick(start->NeuesSpielKnopf, Qt::LeftButton);
+        if (NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>(); neu && !start->isVisible()) {
+            schritte += "Neues Spiel";
+            neu->close();
+        }
+        QTimer::singleShot(0, [&, start] {
+            if (!start->isVisible() || sichtbar<NeuesSpielFenster>()) {
+                start->close();
+                return;
+            }
+            schritte += "zurück";
+            QTest::mouseClick(start->BeispielKnopf, Qt::LeftButton);
+        });
+    });
+    // Ends a run that went astray instead of hanging.
+    QTimer::singleShot(20000, [] {
+        if (Startfenster* start = sichtbar<Startfenster>())
+            start->close();
+    });
+    const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
+    qputenv("XDG_DATA_HOME", datenVorher);
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück"}));
+    EXPECT_EQ(ordner.toStdString(), tmp.filePath("daten/Paarlix/Beispielspiel").toStdString());
+    EXPECT_TRUE(istSpielordner(ordner));
+    EXPECT_EQ(s(letzteSpiele(konfiguration)), s({ordner}));
+    EXPECT_EQ(sichtbar<Startfenster>(), nullptr);
 }

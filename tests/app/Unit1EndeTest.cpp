@@ -104,9 +104,12 @@ TEST(Spielende, aSinglePlayerSeesTheMovesAndTheBestResultOfThisFolder)
 
 TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
 {
-    // Every card back at its cell, each picture moved with its pair number, nothing
-    // scored, the panels as at the first start with the names kept; then a full game.
-    Spieltisch t(annaUndBen(0));
+    // Every card back at its cell, each picture moved with its pair number and its
+    // description, nothing scored, the panels as at the first start with the names kept;
+    // then a full game.
+    Tischvorgaben v = annaUndBen(0);
+    v.Kommentare = {{QStringLiteral("01a.jpg"), "Oma Erna"}};
+    Spieltisch t(v);
     TForm1& f = *t.form;
     const QRect panels[2] = {f.GruppenPanels[0]->geometry(), f.GruppenPanels[1]->geometry()};
     std::vector<int> vorher;
@@ -146,6 +149,13 @@ TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
     EXPECT_EQ(f.AnDerReiheLabel->parentWidget(), f.GruppenPanels[f.Zug.aktiveGruppe()]);
     EXPECT_TRUE(f.AnDerReiheLabel->isVisible());
 
+    auto [a, b] = t.paar(1);
+    if (t.bild(a)->Tag < 0)
+        std::swap(a, b);
+    t.klicke(t.ruecken(a));
+    EXPECT_EQ(f.Image1->accessibleName(), QStringLiteral("Oma Erna"));
+    t.klicke(t.ruecken(b));
+    t.klicke(f.Image1);
     spieleZuEnde(t);
     EXPECT_TRUE(f.PSpielende->isVisible());
     EXPECT_EQ(f.Zug.stand().Punkte[0] + f.Zug.stand().Punkte[1], 12);

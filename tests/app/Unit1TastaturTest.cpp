@@ -237,8 +237,11 @@ TEST(Tastatur, arrowsCrossAnEmptyPlace)
 
 TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)
 {
-    // Covered cells never name their picture; open ones do; collected places are empty buttons.
-    Spieltisch t(zweiGruppen());
+    // Covered cells never name their picture; open ones do, by the picture's own description
+    // when it has one; collected places are empty buttons.
+    Tischvorgaben v = zweiGruppen();
+    v.Kommentare = {{QStringLiteral("01a.jpg"), "Oma Erna"}};
+    Spieltisch t(v);
     TForm1& f = *t.form;
     aktiviere(f);
     QAccessibleInterface* brett = zugang(f.PKarten);
@@ -259,11 +262,12 @@ TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)
 
     const auto [a, b] = t.paar(1);
     t.klicke(t.ruecken(a));
-    const QString bildA = t.bild(a)->Tag < 0 ? QStringLiteral("01b") : QStringLiteral("01a");
+    const bool aIstB = t.bild(a)->Tag < 0;
+    const QString bildA = aIstB ? QStringLiteral("Bild 01b") : QStringLiteral("Oma Erna");
     const QString koordinateA = QString(QChar('A' + a.Spalte)) + QString::number(3 - a.Zeile);
-    EXPECT_EQ(name(zelle(t, a)), koordinateA + QStringLiteral(", aufgedeckt, Bild ") + bildA);
+    EXPECT_EQ(name(zelle(t, a)), koordinateA + QStringLiteral(", aufgedeckt, ") + bildA);
     EXPECT_TRUE(zelle(t, a)->state().focused);
-    EXPECT_EQ(name(zugang(f.Image1)), QStringLiteral("Bild ") + bildA);
+    EXPECT_EQ(name(zugang(f.Image1)), bildA);
 
     // The press action is a click: the pair is found and collected.
     zelle(t, b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -273,7 +277,9 @@ TEST(Zugang, cellsAreNamedAsASightedPlayerSeesThem)
     EXPECT_TRUE(zelle(t, a)->actionInterface()->actionNames().isEmpty());
     QAccessibleInterface* karte = zugang(t.bild(a));
     EXPECT_EQ(name(karte), QStringLiteral("gesammelt"));
-    EXPECT_EQ(karte->text(QAccessible::Description), QStringLiteral("Bild ") + bildA);
+    EXPECT_EQ(karte->text(QAccessible::Description), bildA);
+    EXPECT_TRUE(f.Ansage->text().startsWith(QStringLiteral("Paar gefunden: Oma Erna und Bild 01b.")))
+        << qPrintable(f.Ansage->text());
     EXPECT_EQ(karte->role(), QAccessible::Button);
     const int gruppe = f.Zug.aktiveGruppe();
     EXPECT_EQ(name(zugang(f.GruppenPanels[gruppe])),

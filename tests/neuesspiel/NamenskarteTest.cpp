@@ -1,7 +1,12 @@
 #include "neuesspiel/Namenskarte.h"
 
+#include "pictures/Arbeitsbitmap.h"
+#include "pictures/JpegDekodierer.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // One font size per card, the largest at which the name fits in three lines broken at blanks and
@@ -49,4 +54,19 @@ TEST(Namenskarte, theJpegCarriesTheNameAsComment)
     EXPECT_EQ(bild.size(), QSize(800, 600));
     EXPECT_TRUE(jpeg.contains(name.toUtf8()));
     EXPECT_EQ(bild.text(QStringLiteral("Description")), name);
+}
+
+// The game's own decode of a name card gives the screen reader the name.
+TEST(Namenskarte, theGameReadsTheNameAsThePicturesDescription)
+{
+    const QString name = QStringLiteral("Oma Erna – die Älteste");
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath(QStringLiteral("01b.jpg")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(jpegMitKommentar(zeichneNamenskarte(name, 1, {3, 4, false}), name, 90));
+    datei.close();
+    JpegDekodierer dekodierer;
+    Arbeitsbitmap bild;
+    dekodierer.dekodiere(datei.fileName(), bild);
+    EXPECT_EQ(dekodierer.beschreibung(), name);
 }

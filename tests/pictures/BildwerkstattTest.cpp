@@ -86,3 +86,20 @@ TEST(Bildwerkstatt, reducedScaleDecodingKeepsTheQualityOfTheFullSizePath)
     if (fotosGefunden == 0)
         GTEST_SKIP() << "the photographs of Debian's mate-backgrounds are not installed; the text picture passed";
 }
+
+// Rule: the one decode of the deal also yields what a JPEG says of itself; a BMP says nothing,
+// whatever the JPEG before it said.
+TEST(Bildwerkstatt, theDecodeOfTheDealCarriesThePicturesDescription)
+{
+    QTemporaryDir ordner;
+    const QImage bild = muster(40, 30);
+    schreibe(ordner.filePath(QStringLiteral("01a.jpg")), mitKommentar(jpegBytes(bild), "Oma Erna"));
+    schreibe(ordner.filePath(QStringLiteral("01b.bmp")), bmp24(bild));
+    Bildwerkstatt werkstatt;
+    const Spieldateien dateien(ordner.path());
+    const Mehrfachdarstellung jpeg = werkstatt.darstelle(QStringLiteral("01a.jpg"), spielziele, {}, Qt::gray, true, dateien);
+    EXPECT_EQ(jpeg.Beschreibung, QStringLiteral("Oma Erna"));
+    EXPECT_EQ(jpeg.Bilder.size(), spielziele.size());
+    const Mehrfachdarstellung bmp = werkstatt.darstelle(QStringLiteral("01b.bmp"), spielziele, {}, Qt::gray, true, dateien);
+    EXPECT_EQ(bmp.Beschreibung, QString());
+}

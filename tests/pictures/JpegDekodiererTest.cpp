@@ -2,6 +2,7 @@
 
 #include "pictures/Testbilder.h"
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Bildbeschreibung.h"
 #include "platform/PaarlixFehler.h"
 
 #include <QElapsedTimer>
@@ -240,4 +241,47 @@ TEST_F(JpegDekodiererTest, largePicturesAreDecodedScaledWithinTheMemoryBound)
         }
         EXPECT_LE(4LL * bild.kapazitaet(), JpegDekodierer::maxBildBytes);
     }
+}
+
+TEST_F(JpegDekodiererTest, thePicturesOwnDescriptionIsItsCommentElseItsExifDescription)
+{
+    // The first comment wins over the EXIF image description; texts cameras and
+    // libraries write on their own count as none; bytes become one clean line.
+    const QByteArray jpeg = jpegBytes(einfarbig(16, 16, qRgb(10, 200, 30)));
+    const QByteArray lang(300, 'x');
+    struct Fall {
+        const char* name;
+        QByteArray datei;
+        QString beschreibung;
+    };
+    const Fall faelle[] = {
+        {"none", jpeg, QString()},
+        {"comment", mitKommentar(jpeg, "Oma Erna"), QStringLiteral("Oma Erna")},
+        {"EXIF description", mitApp1(jpeg, exifBeschreibung("Opa Karl")), QStringLiteral("Opa Karl")},
+        {"short EXIF description", mitApp1(jpeg, exifBeschreibung("Ute")), QStringLiteral("Ute")},
+        {"comment before EXIF", mitKommentar(mitApp1(jpeg, exifBeschreibung("Opa Karl")), "Oma Erna"),
+         QStringLiteral("Oma Erna")},
+        {"comment written by Qt", mitKommentar(jpeg, "Description: Oma Erna"), QStringLiteral("Oma Erna")},
+        {"first comment only", mitKommentar(mitKommentar(jpeg, "zweiter"), "erster"), QStringLiteral("erster")},
+        {"library comment, EXIF description",
+         mitKommentar(mitApp1(jpeg, exifBeschreibung("Opa Karl")), "CREATOR: gd-jpeg v1.0 (using IJG JPEG v80)"),
+         QStringLiteral("Opa Karl")},
+        {"camera's EXIF text", mitApp1(jpeg, exifBeschreibung("OLYMPUS DIGITAL CAMERA         ")), QString()},
+        {"blank comment", mitKommentar(jpeg, "   \n "), QString()},
+        {"UTF-8", mitKommentar(jpeg, "J\xC3\xB6rg & \xC3\x96laf"), QStringLiteral("Jörg & Ölaf")},
+        {"Latin-1", mitKommentar(jpeg, "J\xF6rg"), QStringLiteral("Jörg")},
+        {"lines, tabs and a zero", mitKommentar(jpeg, QByteArray("Oma\r\n\tErna\0Rest", 15)), QStringLiteral("Oma Erna")},
+        {"terminal escape", mitKommentar(jpeg, "\x1B]0;Titel\x07Oma"), QStringLiteral("]0;Titel Oma")},
+        {"long comment", mitKommentar(jpeg, lang), QString(maxBeschreibung, QLatin1Char('x'))},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        dekodierer.dekodiere(datei(QStringLiteral("b.jpg"), f.datei), bild);
+        EXPECT_EQ(dekodierer.beschreibung(), f.beschreibung);
+        EXPECT_TRUE(nahe(bild.zeile(8)[8], qRgb(10, 200, 30))) << "the picture itself";
+    }
+    // A file that fails leaves no description of the one before.
+    dekodierer.dekodiere(datei(QStringLiteral("b.jpg"), mitKommentar(jpeg, "Oma Erna")), bild);
+    EXPECT_FALSE(fehlerBeim(datei(QStringLiteral("kaputt.jpg"), mitKommentar(jpeg.left(40), "Opa"))).isEmpty());
+    EXPECT_EQ(dekodierer.beschreibung(), QString());
 }

@@ -226,6 +226,27 @@ QByteArray mitApp1(const QByteArray& jpeg, const QByteArray& inhalt)
     return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
+QByteArray exifBeschreibung(const QByteArray& text)
+{
+    // Intel order; the text lies after the IFD, at TIFF offset 8 + 2 + 12 + 4.
+    QByteArray wert = text + '\0';
+    QByteArray d = exifTiff({{0x010E, 2, quint32(wert.size()), wert.size() <= 4 ? 0u : 26u}});
+    if (wert.size() <= 4)
+        d.replace(6 + 8 + 2 + 8, wert.size(), wert);
+    else
+        d.append(wert);
+    return d;
+}
+
+QByteArray mitKommentar(const QByteArray& jpeg, const QByteArray& text)
+{
+    QByteArray segment("\xFF\xFE", 2);
+    segment.append(char((text.size() + 2) >> 8));
+    segment.append(char((text.size() + 2) & 0xFF));
+    segment.append(text);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
 QByteArray exifTiff(const QList<ExifEintrag>& eintraege, bool motorola)
 {
     const auto u16 = [motorola](QByteArray& d, int v) {

@@ -55,6 +55,10 @@ struct ExifEintrag {
 QByteArray exifTiff(const QList<ExifEintrag>& eintraege, bool motorola = false);
 // The JPEG with an APP1 segment of this content right after its start marker.
 QByteArray mitApp1(const QByteArray& jpeg, const QByteArray& inhalt);
+// An APP1 block's data whose IFD holds only the image description (ASCII, zero-terminated).
+QByteArray exifBeschreibung(const QByteArray& text);
+// The JPEG with a comment (COM) segment of this content right after its start marker.
+QByteArray mitKommentar(const QByteArray& jpeg, const QByteArray& text);
 
 void schreibe(const QString& pfad, const QByteArray& daten);
 

@@ -8,9 +8,9 @@ const std::array<QString, 2> Namen{QStringLiteral("Anna"), QStringLiteral("Ben")
 // Pair 3 lies at A (its "a" picture) and B; C holds another picture.
 constexpr Zelle A{0, 0}, B{1, 1}, C{0, 2};
 
-QString bildname(Zelle z)
+QString bildtext(Zelle z)
 {
-    return z == A ? QStringLiteral("03a") : z == B ? QStringLiteral("03b") : QStringLiteral("05a");
+    return z == A ? QStringLiteral("Bild 03a") : z == B ? QStringLiteral("Bild 03b") : QStringLiteral("Oma Erna");
 }
 
 Ansagestand stand(int aktiv, int p0, int p1, bool ende = false, int gruppen = 2, int zuege = 0)
@@ -55,13 +55,15 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Anna ist an der Reihe.")},
         {"last pair", paarSchritte(0, 6, true), stand(0, 6, 6, true),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Unentschieden – 6 zu 6 Punkte!")},
+        {"a picture that describes itself", {PaarNehmen{0, A, C}, KarteAblegen{C, 0}, KarteAblegen{A, 1}},
+         stand(0, 2, 0, false, 1, 2), QStringLiteral("Paar gefunden: Oma Erna und Bild 03a.")},
         {"single player's pair", paarSchritte(0, 2), stand(0, 2, 0, false, 1, 2),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b.")},
         {"single player's last pair", paarSchritte(0, 12, true), stand(0, 12, 0, true, 1, 9),
          QStringLiteral("Paar gefunden: Bild 03a und Bild 03b. Geschafft in 9 Zügen!")},
     };
     for (const Fall& f : faelle) {
-        const QString ansage = ansageZuSchritten(f.schritte, f.nachher, Namen, bildname);
+        const QString ansage = ansageZuSchritten(f.schritte, f.nachher, Namen, bildtext);
         EXPECT_EQ(ansage, f.ansage) << f.was << ": " << qPrintable(ansage);
     }
 }

@@ -20,12 +20,13 @@ TEST(Zellenname, placeIsNamedAsTheBoardLabelsIt)
 TEST(Zellenname, onlyAnOpenCardNamesItsPicture)
 {
     // Face down: place and "verdeckt"; open: place and picture; collected: "gesammelt".
-    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Verdeckt, QStringLiteral("07a")),
-              QStringLiteral("B3, verdeckt"));
-    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Aufgedeckt, QStringLiteral("07a")),
-              QStringLiteral("B3, aufgedeckt, Bild 07a"));
-    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Gesammelt, QStringLiteral("07a")),
-              QStringLiteral("gesammelt"));
+    const QString bild = QStringLiteral("Bild 07a");
+    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Verdeckt, bild), QStringLiteral("B3, verdeckt"));
+    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Aufgedeckt, bild), QStringLiteral("B3, aufgedeckt, Bild 07a"));
+    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Aufgedeckt, QStringLiteral("Oma Erna")),
+              QStringLiteral("B3, aufgedeckt, Oma Erna"));
+    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Gesammelt, bild), QStringLiteral("gesammelt"));
+    EXPECT_EQ(zellenName(QStringLiteral("B3"), Kartenlage::Leer, bild), QStringLiteral("gesammelt"));
 }
 
 TEST(Zellenname, pictureIsItsFileNameWithoutExtension)
@@ -36,4 +37,6 @@ TEST(Zellenname, pictureIsItsFileNameWithoutExtension)
     EXPECT_EQ(bildname(12, true), QStringLiteral("12b"));
     EXPECT_EQ(bildname(100, false), QStringLiteral("100a"));
     EXPECT_EQ(bildText(QStringLiteral("12b")), QStringLiteral("Bild 12b"));
+    // A picture that describes itself is named by its description.
+    EXPECT_EQ(bildText(QStringLiteral("12b"), QStringLiteral("Oma Erna")), QStringLiteral("Oma Erna"));
 }
