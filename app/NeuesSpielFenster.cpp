@@ -5,13 +5,13 @@
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -90,10 +90,10 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     setAcceptDrops(true);
     dateiwahl_ = [this](const QString& start) {
         const QString filter = QStringLiteral("Bilder (%1);;Alle Dateien (*)").arg(bildmuster().join(' '));
-        return QFileDialog::getOpenFileNames(this, QStringLiteral("Fotos hinzufügen"), start, filter);
+        return frageNachDateien(this, QStringLiteral("Fotos hinzufügen"), start, filter);
     };
     ordnerwahl_ = [this](const QString& start) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Ordner für die Spiele wählen"), start);
+        return frageNachOrdner(this, QStringLiteral("Ordner für die Spiele wählen"), start);
     };
     ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
     letzterFotoordner_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -460,7 +460,8 @@ bool NeuesSpielFenster::zielGeht()
 {
     Spieleordner->setText(QDir::toNativeSeparators(ordner_));
     if (const QString fehler = spielnameFehler(Spielname->text()); !fehler.isEmpty()) {
-        Ziel->setText(fehler);
+        // Before the first photo the name is still to come: nothing to complain about yet.
+        Ziel->setText(Liste->rowCount() == 0 && Spielname->text().isEmpty() ? QString() : fehler);
         return false;
     }
     const QString z = ziel();
@@ -501,7 +502,7 @@ void NeuesSpielFenster::aktualisiere()
     Liste->setColumnHidden(SpalteName, !mitNamen);
     Liste->setColumnHidden(SpalteHinweis, !mitNamen);
 
-    const Brettvorschau vorschau = brettvorschau(groessen, bildschirm_);
+    const Brettvorschau& vorschau = brettvorschauen_.fuer(groessen, bildschirm_);
     Brett->setText(vorschau.Text);
     const bool zielOk = zielGeht();
     const int offen = offeneVorschauen();

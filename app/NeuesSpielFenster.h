@@ -1,5 +1,7 @@
 #pragma once
 
+#include "neuesspiel/Fotoliste.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -105,6 +107,7 @@ private:
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
     QSize bildschirm_;
+    Brettvorschauen brettvorschauen_;
     QString ordner_;             // the games folder
     bool nameVonHand_ = false;   // the game name was typed, so new photos leave it alone
     bool setztSelbst_ = false;   // the window itself changes cells: no user edit

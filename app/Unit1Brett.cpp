@@ -3,7 +3,6 @@
 #include "app/Unit1.h"
 
 #include "board/Austeiler.h"
-#include "board/Bilddateiname.h"
 #include "board/Bildschirmaufteilung.h"
 #include "board/Kartenrueckseite.h"
 #include "board/Speicherbedarf.h"
@@ -161,10 +160,10 @@ void TForm1::teileBilderAus()
     PStatusBar->show();
     ProgressBar1->setValue(0);
     zeigeFortschritt();
-    const int n = Einstellungen.Spalten * Einstellungen.Zeilen;
+    // Draws nothing until the first picture is dealt.
+    Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
     Vorausdarsteller::Auftrag auftrag;
-    for (int k = 0; k < n; ++k)
-        auftrag.Dateinamen.push_back(bilddateiname(k / 2 + 1, k % 2 == 1));
+    auftrag.Dateinamen = austeiler.dateinamen();
     auftrag.Ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
     auftrag.Modus = Einstellungen.BilderSchneiden ? QStringLiteral("m") : QString();
     const QColor knopf = buttonFaceFarbe();
@@ -175,7 +174,6 @@ void TForm1::teileBilderAus()
     // stops and joins the workers.
     const int kerne = Vorausdarsteller::kerne();
     Vorausdarsteller voraus(std::move(auftrag), kerne, 2 * kerne);
-    Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
     while (!austeiler.fertig()) {
         const Austeilschritt s = austeiler.naechster();
         const int zeile = s.Ziel.Zeile;

@@ -145,8 +145,7 @@ void sequentiellAusteilen(QSize karte, QSize gross)
 void pipelineAusteilen(QSize karte, QSize gross, bool verkleinert)
 {
     Vorausdarsteller::Auftrag auftrag;
-    for (int k = 0; k < bilder; ++k)
-        auftrag.Dateinamen.push_back(dateiname(k));
+    auftrag.Dateinamen = austeilDateinamen(bilder);
     auftrag.Ziele = {karte, gross};
     auftrag.Randfarbe = buttonFaceFarbe();
     auftrag.Verkleinert = verkleinert;

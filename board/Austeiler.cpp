@@ -5,7 +5,8 @@
 #include <stdexcept>
 
 Austeiler::Austeiler(int spalten, int zeilen, Zufallsquelle& zufall)
-    : spalten_(spalten), n_(spalten * zeilen), zufall_(zufall), frei_(static_cast<std::size_t>(n_), true)
+    : spalten_(spalten), n_(spalten * zeilen), zufall_(zufall), frei_(static_cast<std::size_t>(n_), true),
+      dateinamen_(austeilDateinamen(n_))
 {
 }
 
@@ -34,7 +35,7 @@ Austeilschritt Austeiler::naechster()
     s.k = k_;
     s.PaarNummer = k_ / 2 + 1;
     s.ZweitesBild = k_ % 2 == 1;
-    s.Dateiname = bilddateiname(s.PaarNummer, s.ZweitesBild);
+    s.Dateiname = dateinamen_[k_];
     s.Ziel = Zelle{index / spalten_, index % spalten_};
     s.Fortschritt = (k_ + 1) * 100 / n_;
     ++k_;

@@ -4,6 +4,7 @@
 #include "platform/Zufallsquelle.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // One picture of the deal and the cell it lands on.
@@ -26,6 +27,9 @@ public:
     Austeiler(int spalten, int zeilen, Zufallsquelle& zufall);
 
     int anzahl() const { return n_; }
+    // The file of every picture, picture k at index k: the list the deal's
+    // renderers work through and the names the steps carry.
+    const QStringList& dateinamen() const { return dateinamen_; }
     bool fertig() const { return k_ >= n_; }
     // The next picture; draws naechste(N - k). !fertig().
     Austeilschritt naechster();
@@ -36,4 +40,5 @@ private:
     int k_ = 0;
     Zufallsquelle& zufall_;
     std::vector<bool> frei_; // row by row
+    QStringList dateinamen_;
 };

@@ -182,6 +182,19 @@ Namensfehler pruefeNamen(const QStringList& namen, bool mitNamen)
     return {};
 }
 
+namespace {
+
+std::vector<QSize> bekannteGroessen(const std::vector<QSize>& fotos)
+{
+    std::vector<QSize> bekannt;
+    for (const QSize& foto : fotos)
+        if (!foto.isEmpty())
+            bekannt.push_back(foto);
+    return bekannt;
+}
+
+} // namespace
+
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
 {
     const int paare = int(fotos.size());
@@ -190,15 +203,28 @@ Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
     if (paare < MinBilder)
         return {false, 0, 0, {}, QStringLiteral("1 Foto – für ein Spiel werden mindestens %1 gebraucht.").arg(MinBilder)};
     // The writer's own rule: card format from the photos read so far, then the board.
-    std::vector<QSize> bekannt;
-    for (const QSize& foto : fotos)
-        if (!foto.isEmpty())
-            bekannt.push_back(foto);
-    const Brettwahl wahl = waehleBrett(paare, waehleKartenformat(bekannt), bildschirm);
+    const Brettwahl wahl = waehleBrett(paare, waehleKartenformat(bekannteGroessen(fotos)), bildschirm);
     if (!wahl.Gut)
         return {false, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte, brettFehler(paare, wahl, bildschirm)};
     return {true, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte,
             QStringLiteral("%1 Paare → %2 × %3 Karten, je %4 × %5 Pixel auf diesem Bildschirm")
                 .arg(paare).arg(wahl.Brett.Spalten).arg(wahl.Brett.Zeilen)
                 .arg(wahl.Karte.width()).arg(wahl.Karte.height())};
+}
+
+const Brettvorschau& Brettvorschauen::fuer(const std::vector<QSize>& fotos, QSize bildschirm)
+{
+    const int paare = int(fotos.size());
+    const Kartenformat format = waehleKartenformat(bekannteGroessen(fotos));
+    if (!gueltig_ || paare != paare_ || format.FormatX != formatX_ || format.FormatY != formatY_
+        || format.Schneiden != schneiden_ || bildschirm != bildschirm_) {
+        letzte_ = brettvorschau(fotos, bildschirm);
+        gueltig_ = true;
+        paare_ = paare;
+        formatX_ = format.FormatX;
+        formatY_ = format.FormatY;
+        schneiden_ = format.Schneiden;
+        bildschirm_ = bildschirm;
+    }
+    return letzte_;
 }

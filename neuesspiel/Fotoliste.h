@@ -52,3 +52,20 @@ struct Brettvorschau {
 // The board the writer chooses for these photos (upright sizes; an empty size for one not
 // read yet) on a screen of the size bildschirm. fotos.size() >= 0
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);
+
+// brettvorschau, computed again only when the count, the card format or the screen
+// changes: a count that works nowhere near searches hundreds of counts for the nearest
+// good ones (tens of milliseconds), and thumbnails arrive one by one.
+class Brettvorschauen {
+public:
+    const Brettvorschau& fuer(const std::vector<QSize>& fotos, QSize bildschirm);
+
+private:
+    bool gueltig_ = false;
+    int paare_ = 0;
+    int formatX_ = 0;
+    int formatY_ = 0;
+    bool schneiden_ = false;
+    QSize bildschirm_;
+    Brettvorschau letzte_;
+};

@@ -183,9 +183,9 @@ TEST(NeuesSpielFenster, theBoardLineFollowsTheCount)
     }
 }
 
-// Missing and equal names are marked and asked for before anything is written; then
-// "Spiel anlegen" writes what the writer of `paarlix --neues-spiel` writes, announces the
-// folder and remembers the games folder.
+// Missing and equal names are marked and asked for before anything is written; "Abbrechen"
+// leaves nothing; then "Spiel anlegen" writes what the writer of `paarlix --neues-spiel`
+// writes, announces the folder and remembers the games folder.
 TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWould)
 {
     Aufbau a;
@@ -208,6 +208,16 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     a.tippe(0, "Anna");
     EXPECT_EQ(s(a.spalte(NeuesSpielFenster::SpalteHinweis)), s({"", "", ""}));
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
+    // "Abbrechen" right away: the writer stops before its first picture and leaves nothing.
+    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.fenster->AbbrechenKnopf->isVisible());
+    QTest::mouseClick(a.fenster->AbbrechenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !a.fenster->schreibtGerade(); }, 20000));
+    EXPECT_EQ(a.fenster->Status->text().toStdString(), "Abgebrochen. Es wurde nichts geschrieben.");
+    EXPECT_EQ(s(QDir(a.tmp.filePath("Spiele")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)), "");
+    EXPECT_EQ(angelegt.size(), 0);
+    EXPECT_EQ(a.meldungen.eintraege.size(), 1u) << "no box for a cancel";
+
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
     const QString ziel = a.tmp.filePath("Spiele/Fotos");

@@ -150,6 +150,11 @@ TEST(Austeiler, pairNumbersUpToNineGetALeadingZero)
     EXPECT_EQ(s[198].Dateiname, QStringLiteral("100a.jpg"));
     EXPECT_EQ(s[199].Dateiname, QStringLiteral("100b.jpg"));
     EXPECT_EQ(s[199].PaarNummer, 100);
+    // The list the renderers work through names the same files as the steps.
+    const QStringList namen = austeilDateinamen(200);
+    ASSERT_EQ(namen.size(), 200);
+    for (int k = 0; k < 200; ++k)
+        EXPECT_EQ(namen[k], s[k].Dateiname) << k;
 }
 
 // A random source that breaks its range, or a call after the last picture, is refused.
