@@ -1,3 +1,4 @@
+#include "app/Knopfbild.h"
 #include "app/Programmstart.h"
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
             return *ende;
         schalteSkalierungAus();
         PaarlixApplication app(argc, argv);
+        // Every window (start window, dialogs, message boxes) shows the desktop icon's picture.
+        app.setWindowIcon(fenstersymbol());
         if (const std::optional<int> ende = betreteSpielordner(befehl))
             return *ende;
         Meldungsfenster meldungen;
