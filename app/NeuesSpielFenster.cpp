@@ -218,10 +218,11 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
         if (!setztSelbst_ && eintrag->column() == SpalteName)
             aktualisiere();
     });
-    // Typing on a row edits its name, whichever cell of the row is current.
+    // Typing on a row edits its name, whichever cell of the row is current (the file name's
+    // cell while names are off, as the name column is hidden then).
     connect(Liste, &QTableWidget::currentCellChanged, this, [this](int zeile, int spalte) {
-        if (zeile >= 0 && spalte != SpalteName)
-            Liste->setCurrentCell(zeile, SpalteName, QItemSelectionModel::NoUpdate);
+        if (zeile >= 0 && spalte != zielspalte())
+            Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
     });
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(entf, &QShortcut::activated, this, &NeuesSpielFenster::entferne);
@@ -422,6 +423,8 @@ void NeuesSpielFenster::verschiebe(int richtung)
     aktualisiere();
 }
 
+int NeuesSpielFenster::zielspalte() const { return MitNamen->isChecked() ? SpalteName : SpalteDatei; }
+
 void NeuesSpielFenster::holeFokusZurueck()
 {
     // Without a window manager nobody gives the keyboard back after a dialog.
@@ -432,7 +435,7 @@ void NeuesSpielFenster::holeFokusZurueck()
 void NeuesSpielFenster::waehleZeile(int zeile)
 {
     // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
-    Liste->setCurrentCell(zeile, SpalteName, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void NeuesSpielFenster::waehleSpieleordner()
@@ -501,6 +504,8 @@ void NeuesSpielFenster::aktualisiere()
     setztSelbst_ = false;
     Liste->setColumnHidden(SpalteName, !mitNamen);
     Liste->setColumnHidden(SpalteHinweis, !mitNamen);
+    if (const int zeile = Liste->currentRow(); zeile >= 0 && Liste->currentColumn() != zielspalte())
+        Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
 
     const Brettvorschau& vorschau = brettvorschauen_.fuer(groessen, bildschirm_);
     Brett->setText(vorschau.Text);

@@ -90,6 +90,7 @@ private:
     void verschiebe(int richtung);
     void waehleZeile(int zeile);
     void holeFokusZurueck();
+    int zielspalte() const;
     void zeigeVorschau(const Vorschau& vorschau);
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.
