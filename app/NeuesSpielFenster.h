@@ -1,7 +1,5 @@
 #pragma once
 
-#include "neuesspiel/Fotoliste.h"
-
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -13,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+class Brettvorschauen;
 class Meldungen;
 class Nutzerkonfiguration;
 class QCheckBox;
@@ -108,7 +107,7 @@ private:
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
     QSize bildschirm_;
-    Brettvorschauen brettvorschauen_;
+    std::unique_ptr<Brettvorschauen> brettvorschauen_;
     QString ordner_;             // the games folder
     bool nameVonHand_ = false;   // the game name was typed, so new photos leave it alone
     bool setztSelbst_ = false;   // the window itself changes cells: no user edit
