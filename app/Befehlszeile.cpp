@@ -7,6 +7,7 @@ namespace {
 const QString OrdnerWaehlen = QStringLiteral("ordner-waehlen");
 const QString NeuesSpiel = QStringLiteral("neues-spiel");
 const QString Namen = QStringLiteral("namen");
+const QString OhneTon = QStringLiteral("ohne-ton");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -64,8 +65,8 @@ QStringList ohneQtOptionen(const QStringList& argumente)
 // the target and pictures in their order.
 QStringList bilderNachDemZiel(const QStringList& argumente)
 {
-    static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen, "--" + OrdnerWaehlen, "--" + Hilfe,
-                                       "-h", "--" + Version, "-v"};
+    static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen,   "--" + OrdnerWaehlen, "--" + OhneTon,
+                                       "--" + Hilfe,      "-h",           "--" + Version,       "-v"};
     if (!argumente.contains("--" + NeuesSpiel))
         return argumente;
     QStringList optionen = argumente.mid(0, 1);
@@ -88,7 +89,7 @@ QStringList bilderNachDemZiel(const QStringList& argumente)
 Befehl leseBefehlszeile(const QStringList& argumente)
 {
     QCommandLineParser leser;
-    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}},
+    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
@@ -105,6 +106,8 @@ Befehl leseBefehlszeile(const QStringList& argumente)
 
     const QStringList rest = leser.positionalArguments();
     if (leser.isSet(NeuesSpiel)) {
+        if (leser.isSet(OhneTon))
+            return fehler(QStringLiteral("--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."));
         if (leser.isSet(OrdnerWaehlen))
             return fehler(QStringLiteral("--neues-spiel und --ordner-waehlen gehen nicht zusammen."));
         if (rest.isEmpty())
@@ -116,14 +119,14 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     }
     if (leser.isSet(Namen))
         return fehler(QStringLiteral("--namen gehört zu --neues-spiel."));
-    if (leser.isSet(OrdnerWaehlen)) {
-        if (!rest.isEmpty())
-            return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
-        return befehl(Befehl::Aufruf::OrdnerWaehlen);
-    }
+    if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty())
+        return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
     if (rest.size() > 1)
         return fehler(QStringLiteral("Es kann nur ein Spielordner angegeben werden."));
-    return befehl(Befehl::Aufruf::Spielen, rest.value(0));
+    Befehl spielen = leser.isSet(OrdnerWaehlen) ? befehl(Befehl::Aufruf::OrdnerWaehlen)
+                                                : befehl(Befehl::Aufruf::Spielen, rest.value(0));
+    spielen.OhneTon = leser.isSet(OhneTon);
+    return spielen;
 }
 
 QString hilfetext(const QString& programm)
@@ -133,7 +136,7 @@ QString hilfetext(const QString& programm)
     return QStringLiteral(
                "Paarlix – das Memory-Spiel mit eigenen Bildern\n"
                "\n"
-               "Aufruf: %1 [ORDNER]\n"
+               "Aufruf: %1 [--ohne-ton] [ORDNER]\n"
                "%2%1 --ordner-waehlen\n"
                "%2%1 --neues-spiel [--namen] ZIELORDNER BILD…\n"
                "\n"
@@ -144,6 +147,8 @@ QString hilfetext(const QString& programm)
                "                    jedes Bild wird ein Paar\n"
                "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
                "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  --ohne-ton        ohne Ton spielen; die Taste M schaltet den Ton im Spiel\n"
+               "                    ein und aus\n"
                "  -h, --help        diese Hilfe\n"
                "  -v, --version     die Versionsnummer\n")
         .arg(programm, einzug);

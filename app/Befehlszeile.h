@@ -10,6 +10,7 @@ struct Befehl {
     QString Ordner;     // Spielen: the game folder (empty: the current one); NeuesSpiel: the target
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
     bool MitNamen = false;
+    bool OhneTon = false; // Spielen, OrdnerWaehlen: start with the sound off
     QString Meldung;    // Fehler: what is wrong, in German
 };
 

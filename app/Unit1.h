@@ -25,6 +25,7 @@ class QColor;
 class QKeyEvent;
 class Meldungen;
 class QLineEdit;
+class Klangausgabe;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -163,6 +164,13 @@ public:
     // The user's config file where the best results are kept; empty (the
     // default): nothing is remembered.
     void setzeKonfigurationspfad(const QString& pfad) { konfigurationspfad_ = pfad; }
+    // Sound: where the sounds go (none: silent; it must outlive the window),
+    // and whether they are on at the start: not with --ohne-ton (ohneTon), nor
+    // when the key M switched them off last time. After setzeKonfigurationspfad.
+    void richteTonEin(Klangausgabe* ausgabe, bool ohneTon);
+    bool tonAn() const { return tonAn_; }
+    // The key M: sound off or on, remembered in the user's config.
+    void schalteTonUm();
 
     // Whether the first activation has built the board (it builds at most once).
     bool aufgebaut() const { return aufgebaut_; }
@@ -211,6 +219,7 @@ private:
     void erzeugeSpielende();
     void zeigeSpielendeBeiBrett(Bildschirmhaelften h);
     void verteileNeu();
+    void spieleKlangZu(const Zugschritt& schritt);
     // Play helpers: the steps the move rules answer a click with, carried out.
     // Carries out the steps of a click, then tells keyboard and screen reader.
     // aufBrett: the clicked control is a card (back or picture) on the board.
@@ -265,5 +274,7 @@ private:
     Sammelplatz sammelFokus_;
     bool spielende_ = false;
     QString konfigurationspfad_;
+    Klangausgabe* klangausgabe_ = nullptr;
+    bool tonAn_ = false;
     bool tastaturBenutzt_ = false;
 };

@@ -83,6 +83,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
     const int w = geklickt->width();
     for (const Zugschritt& schritt : schritte) {
         Brett.fuehreAus(schritt);
+        spieleKlangZu(schritt);
         std::visit(
             Faelle{
                 [&](const Schritt::HinweisVerbergen&) { AnDerReiheLabel->hide(); },

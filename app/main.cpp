@@ -2,6 +2,8 @@
 #include "app/Programmstart.h"
 #include "app/Unit1.h"
 #include "platform/Fehlerbehandlung.h"
+#include "platform/Nutzerkonfiguration.h"
+#include "widgets/Lautsprecher.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/PaarlixApplication.h"
 #include "platform/Uhr.h"
@@ -23,9 +25,12 @@ int main(int argc, char** argv)
         Meldungsfenster meldungen;
         const Fehlerbehandlung::Meldungsziel ziel(meldungen);
         MonotoneUhr uhr;
+        Lautsprecher lautsprecher;
         int status = 1;
         Fehlerbehandlung::ausfuehren([&] {
             TForm1 form(meldungen, uhr);
+            form.setzeKonfigurationspfad(Nutzerkonfiguration::standardPfad());
+            form.richteTonEin(&lautsprecher, befehl.OhneTon);
             meldungen.setzeElternfenster(&form);
             form.zeigen();
             status = app.exec();

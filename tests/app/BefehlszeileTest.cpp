@@ -31,6 +31,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         QStringList bilder;
         bool mitNamen;
         const char* meldung;
+        bool ohneTon = false;
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -60,6 +61,10 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"--neues-spiel", "Ziel", "-rot.jpg", "--namen", "-platform", "b.jpg"}, Aufruf::NeuesSpiel, "Ziel",
          {"-rot.jpg", "-platform", "b.jpg"}, true, ""},
         {{"--neues-spiel", "-rot.jpg", "Ziel"}, Aufruf::Fehler, "", {}, false, "Unbekannte Option „-r“."},
+        {{"--ohne-ton", "Spiele/Oma"}, Aufruf::Spielen, "Spiele/Oma", {}, false, "", true},
+        {{"--ordner-waehlen", "--ohne-ton"}, Aufruf::OrdnerWaehlen, "", {}, false, "", true},
+        {{"--ohne-ton", "--neues-spiel", "Z", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -69,6 +74,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         EXPECT_EQ(b.Bilder, f.bilder);
         EXPECT_EQ(b.MitNamen, f.mitNamen);
         EXPECT_EQ(s(b.Meldung), f.meldung);
+        EXPECT_EQ(b.OhneTon, f.ohneTon);
     }
 }
 
@@ -77,11 +83,11 @@ TEST(Befehlszeile, helpNamesEveryOption)
 {
     const QString hilfe = hilfetext(QStringLiteral("paarlix"));
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
-    EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [ORDNER]\n"
+    EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [--ohne-ton] [ORDNER]\n"
                                               "        paarlix --ordner-waehlen\n"
                                               "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n")))
         << s(hilfe);
-    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--help", "--version"})
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--help", "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 

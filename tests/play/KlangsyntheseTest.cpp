@@ -1,0 +1,69 @@
+#include "play/Klangsynthese.h"
+
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+TEST(Klangsynthese, everySoundIsShortQuietAndNeverClipped)
+{
+    // Length in bounds, peak a third of full scale, enough energy to hear, no sample at
+    // the limits, silence at both ends (no click), and a few kilobytes as a file.
+    const struct {
+        Klang klang;
+        double kuerzeste, laengste; // seconds
+    } faelle[] = {
+        {Klang::KarteDreht, 0.04, 0.1},
+        {Klang::PaarGefunden, 0.25, 0.6},
+        {Klang::KeinPaar, 0.25, 0.6},
+        {Klang::Spielende, 0.6, 1.2},
+    };
+    std::set<std::vector<std::int16_t>> verschieden;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(int(f.klang));
+        const std::vector<std::int16_t> p = klangProben(f.klang);
+        const double dauer = double(p.size()) / Klangrate;
+        EXPECT_GE(dauer, f.kuerzeste);
+        EXPECT_LE(dauer, f.laengste);
+        int spitze = 0;
+        double energie = 0;
+        for (const std::int16_t v : p) {
+            spitze = std::max(spitze, std::abs(int(v)));
+            energie += double(v) * v;
+        }
+        EXPECT_GT(spitze, 32767 * 0.2);
+        EXPECT_LT(spitze, 32767 * 0.5);
+        EXPECT_GT(std::sqrt(energie / double(p.size())), 32767 * 0.03) << "audible on average";
+        EXPECT_LT(std::abs(int(p.front())), 300);
+        EXPECT_LT(std::abs(int(p.back())), 300);
+        EXPECT_LE(wavDatei(p, Klangrate).size(), 24 * 1024);
+        verschieden.insert(p);
+    }
+    EXPECT_EQ(verschieden.size(), 4u);
+}
+
+TEST(Klangsynthese, wavFileHoldsTheSamplesBehindAPcmHeader)
+{
+    // RIFF sizes, PCM mono 16 bit at the rate, then the samples little-endian.
+    const std::vector<std::int16_t> p{0, 1, -1, 32767, -32768, 258};
+    const QByteArray w = wavDatei(p, 11025);
+    ASSERT_EQ(w.size(), 44 + 12);
+    const auto z32 = [&w](int at) { return qFromLittleEndian<quint32>(w.constData() + at); };
+    const auto z16 = [&w](int at) { return qFromLittleEndian<quint16>(w.constData() + at); };
+    EXPECT_EQ(w.left(4), "RIFF");
+    EXPECT_EQ(z32(4), 36u + 12u);
+    EXPECT_EQ(w.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(z32(16), 16u);
+    EXPECT_EQ(z16(20), 1u);
+    EXPECT_EQ(z16(22), 1u);
+    EXPECT_EQ(z32(24), 11025u);
+    EXPECT_EQ(z32(28), 22050u);
+    EXPECT_EQ(z16(32), 2u);
+    EXPECT_EQ(z16(34), 16u);
+    EXPECT_EQ(w.mid(36, 4), "data");
+    EXPECT_EQ(z32(40), 12u);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        EXPECT_EQ(qFromLittleEndian<qint16>(w.constData() + 44 + 2 * i), p[i]) << i;
+}
