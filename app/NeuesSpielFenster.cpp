@@ -1,5 +1,6 @@
 #include "app/NeuesSpielFenster.h"
 
+#include "app/Programmstart.h"
 #include "neuesspiel/Fotoliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
@@ -97,8 +98,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     };
     ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
     letzterFotoordner_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        bildschirm_ = schirm->geometry().size();
+    bildschirm_ = bezugsbildschirm();
 
     HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
                              QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
@@ -549,6 +549,8 @@ void NeuesSpielFenster::legeAn()
     QDir().mkpath(ordner_);
 
     NeuesSpiel auftrag{ziel(), fotos(), MitNamen->isChecked()};
+    // The board the window showed is the board written.
+    auftrag.bildschirm = bildschirm_;
     if (auftrag.mitNamen)
         auftrag.namen = n;
     abbrechen_ = false;
