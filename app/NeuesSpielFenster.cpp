@@ -1,5 +1,6 @@
 #include "app/NeuesSpielFenster.h"
 
+#include "app/Programmstart.h"
 #include "neuesspiel/Fotoliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
@@ -97,8 +98,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     };
     ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
     letzterFotoordner_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        bildschirm_ = schirm->geometry().size();
+    bildschirm_ = bezugsbildschirm();
 
     HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
                              QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
@@ -218,10 +218,11 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
         if (!setztSelbst_ && eintrag->column() == SpalteName)
             aktualisiere();
     });
-    // Typing on a row edits its name, whichever cell of the row is current.
+    // Typing on a row edits its name, whichever cell of the row is current (the file name's
+    // cell while names are off, as the name column is hidden then).
     connect(Liste, &QTableWidget::currentCellChanged, this, [this](int zeile, int spalte) {
-        if (zeile >= 0 && spalte != SpalteName)
-            Liste->setCurrentCell(zeile, SpalteName, QItemSelectionModel::NoUpdate);
+        if (zeile >= 0 && spalte != zielspalte())
+            Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
     });
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(entf, &QShortcut::activated, this, &NeuesSpielFenster::entferne);
@@ -230,6 +231,9 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     auto* runter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(runter, &QShortcut::activated, this, [this] { verschiebe(+1); });
 
+    brettvorschauen_ = std::make_unique<Brettvorschauen>([this] {
+        QMetaObject::invokeMethod(this, [this] { aktualisiereBald(); }, Qt::QueuedConnection);
+    });
     vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
         QMetaObject::invokeMethod(this, [this, v = std::move(v)] { zeigeVorschau(v); }, Qt::QueuedConnection);
     });
@@ -240,6 +244,7 @@ NeuesSpielFenster::~NeuesSpielFenster()
 {
     // Nothing may report to the window once it goes: the workers are joined first.
     vorschaubilder_.reset();
+    brettvorschauen_.reset();
     if (schreiber_) {
         abbrechen_ = true;
         schreiber_->join();
@@ -280,44 +285,47 @@ void NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
     QSet<QString> schonDa;
     for (const QString& foto : fotos())
         schonDa.insert(QFileInfo(foto).canonicalFilePath());
-    const bool warLeer = Liste->rowCount() == 0;
-    QString erstes;
-    setztSelbst_ = true;
+    QStringList neu;
     for (const QString& datei : dateien) {
-        const QFileInfo info(datei);
-        const QString echt = info.canonicalFilePath();
-        if (echt.isEmpty()) {
+        const QString echt = QFileInfo(datei).canonicalFilePath();
+        if (echt.isEmpty())
             merkeAusgelassen(datei, QStringLiteral("gibt es nicht"));
-            continue;
-        }
-        if (schonDa.contains(echt)) {
+        else if (schonDa.contains(echt))
             merkeAusgelassen(datei, QStringLiteral("schon in der Liste"));
-            continue;
-        }
+        else
+            neu += datei;
         schonDa.insert(echt);
+    }
+    const int erste = Liste->rowCount();
+    const bool warLeer = erste == 0;
+    const QString erstes = neu.value(0);
+    setztSelbst_ = true;
+    // All rows at once and one repaint: hundreds of photos may come in one drop.
+    Liste->setUpdatesEnabled(false);
+    Liste->setRowCount(erste + int(neu.size()));
+    for (int i = 0; i < neu.size(); ++i) {
+        const QFileInfo info(neu[i]);
+        const int zeile = erste + i;
         const std::uint64_t nummer = naechste_++;
-        const int zeile = Liste->rowCount();
-        Liste->insertRow(zeile);
         auto* foto = new QTableWidgetItem;
         foto->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         foto->setData(RolleNummer, QVariant::fromValue<qulonglong>(nummer));
-        foto->setData(RollePfad, info.absoluteFilePath());
+        foto->setData(RollePfad, neu[i]);
         foto->setData(Qt::AccessibleTextRole, QStringLiteral("Foto %1").arg(info.fileName()));
         auto* name = new QTableWidgetItem(vorgeschlagenerName(info.fileName()));
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
         auto* dateiname = new QTableWidgetItem(info.fileName());
         dateiname->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        dateiname->setToolTip(info.absoluteFilePath());
+        dateiname->setToolTip(neu[i]);
         auto* hinweis = new QTableWidgetItem;
         hinweis->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         Liste->setItem(zeile, SpalteFoto, foto);
         Liste->setItem(zeile, SpalteName, name);
         Liste->setItem(zeile, SpalteDatei, dateiname);
         Liste->setItem(zeile, SpalteHinweis, hinweis);
-        vorschaubilder_->bestelle(nummer, info.absoluteFilePath());
-        if (erstes.isEmpty())
-            erstes = info.absoluteFilePath();
+        vorschaubilder_->bestelle(nummer, neu[i]);
     }
+    Liste->setUpdatesEnabled(true);
     setztSelbst_ = false;
     if (warLeer && !erstes.isEmpty()) {
         if (!nameVonHand_)
@@ -422,6 +430,8 @@ void NeuesSpielFenster::verschiebe(int richtung)
     aktualisiere();
 }
 
+int NeuesSpielFenster::zielspalte() const { return MitNamen->isChecked() ? SpalteName : SpalteDatei; }
+
 void NeuesSpielFenster::holeFokusZurueck()
 {
     // Without a window manager nobody gives the keyboard back after a dialog.
@@ -432,7 +442,7 @@ void NeuesSpielFenster::holeFokusZurueck()
 void NeuesSpielFenster::waehleZeile(int zeile)
 {
     // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
-    Liste->setCurrentCell(zeile, SpalteName, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void NeuesSpielFenster::waehleSpieleordner()
@@ -501,8 +511,10 @@ void NeuesSpielFenster::aktualisiere()
     setztSelbst_ = false;
     Liste->setColumnHidden(SpalteName, !mitNamen);
     Liste->setColumnHidden(SpalteHinweis, !mitNamen);
+    if (const int zeile = Liste->currentRow(); zeile >= 0 && Liste->currentColumn() != zielspalte())
+        Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
 
-    const Brettvorschau& vorschau = brettvorschauen_.fuer(groessen, bildschirm_);
+    const Brettvorschau vorschau = brettvorschauen_->fuer(groessen, bildschirm_);
     Brett->setText(vorschau.Text);
     const bool zielOk = zielGeht();
     const int offen = offeneVorschauen();
@@ -537,6 +549,8 @@ void NeuesSpielFenster::legeAn()
     QDir().mkpath(ordner_);
 
     NeuesSpiel auftrag{ziel(), fotos(), MitNamen->isChecked()};
+    // The board the window showed is the board written.
+    auftrag.bildschirm = bildschirm_;
     if (auftrag.mitNamen)
         auftrag.namen = n;
     abbrechen_ = false;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "neuesspiel/Fotoliste.h"
-
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -13,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+class Brettvorschauen;
 class Meldungen;
 class Nutzerkonfiguration;
 class QCheckBox;
@@ -90,6 +89,7 @@ private:
     void verschiebe(int richtung);
     void waehleZeile(int zeile);
     void holeFokusZurueck();
+    int zielspalte() const;
     void zeigeVorschau(const Vorschau& vorschau);
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.
@@ -107,7 +107,7 @@ private:
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
     QSize bildschirm_;
-    Brettvorschauen brettvorschauen_;
+    std::unique_ptr<Brettvorschauen> brettvorschauen_;
     QString ordner_;             // the games folder
     bool nameVonHand_ = false;   // the game name was typed, so new photos leave it alone
     bool setztSelbst_ = false;   // the window itself changes cells: no user edit

@@ -61,8 +61,8 @@ void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
     }
 }
 
-// The screen the board is chosen for: the display's, in device pixels as the
-// game sees it, when there is a display; else the common laptop screen.
+} // namespace
+
 QSize bezugsbildschirm()
 {
     const QScreen* schirm = QGuiApplication::primaryScreen();
@@ -71,8 +71,6 @@ QSize bezugsbildschirm()
     const QSize groesse = schirm->availableGeometry().size() * schirm->devicePixelRatio();
     return groesse.isEmpty() ? Bezugsbildschirm : groesse;
 }
-
-} // namespace
 
 Befehl befehlAus(int argc, char** argv)
 {

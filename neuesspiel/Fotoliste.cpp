@@ -212,19 +212,54 @@ Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
                 .arg(wahl.Karte.width()).arg(wahl.Karte.height())};
 }
 
-const Brettvorschau& Brettvorschauen::fuer(const std::vector<QSize>& fotos, QSize bildschirm)
+Brettvorschauen::Brettvorschauen(std::function<void()> fertig)
+    : fertig_(std::move(fertig)), thread_([this] { arbeite(); })
 {
-    const int paare = int(fotos.size());
-    const Kartenformat format = waehleKartenformat(bekannteGroessen(fotos));
-    if (!gueltig_ || paare != paare_ || format.FormatX != formatX_ || format.FormatY != formatY_
-        || format.Schneiden != schneiden_ || bildschirm != bildschirm_) {
-        letzte_ = brettvorschau(fotos, bildschirm);
-        gueltig_ = true;
-        paare_ = paare;
-        formatX_ = format.FormatX;
-        formatY_ = format.FormatY;
-        schneiden_ = format.Schneiden;
-        bildschirm_ = bildschirm;
+}
+
+Brettvorschauen::~Brettvorschauen()
+{
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        halt_ = true;
     }
-    return letzte_;
+    neu_.notify_all();
+    thread_.join();
+}
+
+Brettvorschau Brettvorschauen::fuer(const std::vector<QSize>& fotos, QSize bildschirm)
+{
+    if (fotos.size() < std::size_t(MinBilder))
+        return brettvorschau(fotos, bildschirm);
+    const Kartenformat format = waehleKartenformat(bekannteGroessen(fotos));
+    const Schluessel schluessel{int(fotos.size()), format.FormatX, format.FormatY, format.Schneiden, bildschirm};
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        if (antwort_ && antwort_->first == schluessel)
+            return antwort_->second;
+        if (!auftrag_ || !(auftrag_->first == schluessel))
+            auftrag_.emplace(schluessel, fotos);
+    }
+    neu_.notify_one();
+    return {false, 0, 0, {}, QStringLiteral("Spielfeld wird berechnet …")};
+}
+
+void Brettvorschauen::arbeite()
+{
+    while (true) {
+        std::optional<std::pair<Schluessel, std::vector<QSize>>> auftrag;
+        {
+            std::unique_lock<std::mutex> sperre(mutex_);
+            neu_.wait(sperre, [this] { return halt_ || auftrag_; });
+            if (halt_)
+                return;
+            auftrag.swap(auftrag_);
+        }
+        Brettvorschau antwort = brettvorschau(auftrag->second, auftrag->first.bildschirm);
+        {
+            const std::lock_guard<std::mutex> sperre(mutex_);
+            antwort_.emplace(auftrag->first, std::move(antwort));
+        }
+        fertig_();
+    }
 }

@@ -4,6 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <utility>
 #include <vector>
 
 // Rules of the new-game window's list of photos, without widgets.
@@ -53,19 +59,37 @@ struct Brettvorschau {
 // read yet) on a screen of the size bildschirm. fotos.size() >= 0
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);
 
-// brettvorschau, computed again only when the count, the card format or the screen
-// changes: a count that works nowhere near searches hundreds of counts for the nearest
-// good ones (tens of milliseconds), and thumbnails arrive one by one.
+// brettvorschau on a worker thread, computed again only when the count, the card format or
+// the screen changes: a count that works nowhere near searches hundreds of counts for the
+// nearest good ones (tens of milliseconds), and thumbnails arrive one by one.
 class Brettvorschauen {
 public:
-    const Brettvorschau& fuer(const std::vector<QSize>& fotos, QSize bildschirm);
+    // Called on the worker thread when a new answer is ready.
+    explicit Brettvorschauen(std::function<void()> fertig);
+    ~Brettvorschauen();
+    Brettvorschauen(const Brettvorschauen&) = delete;
+    Brettvorschauen& operator=(const Brettvorschauen&) = delete;
+
+    // The answer for these photos when it is known; otherwise asks for it and answers
+    // "Spielfeld wird berechnet …" (not Gut) until it is.
+    Brettvorschau fuer(const std::vector<QSize>& fotos, QSize bildschirm);
 
 private:
-    bool gueltig_ = false;
-    int paare_ = 0;
-    int formatX_ = 0;
-    int formatY_ = 0;
-    bool schneiden_ = false;
-    QSize bildschirm_;
-    Brettvorschau letzte_;
+    struct Schluessel {
+        int paare = -1;
+        int formatX = 0;
+        int formatY = 0;
+        bool schneiden = false;
+        QSize bildschirm;
+        friend bool operator==(const Schluessel&, const Schluessel&) = default;
+    };
+    void arbeite();
+
+    const std::function<void()> fertig_;
+    std::mutex mutex_;
+    std::condition_variable neu_;
+    bool halt_ = false;
+    std::optional<std::pair<Schluessel, std::vector<QSize>>> auftrag_; // the latest question
+    std::optional<std::pair<Schluessel, Brettvorschau>> antwort_;     // the latest answer
+    std::thread thread_;
 };

@@ -48,6 +48,9 @@ QStringList umbrechen(const QString& name, const QFontMetricsF& mass, qreal brei
                 qsizetype n = rest.size() - 1;
                 while (n > 1 && !passt(rest.left(n) + QLatin1Char('-')))
                     --n;
+                // No line of one or two letters after the last cut.
+                if (rest.size() - n < 3 && rest.size() >= 6)
+                    n = rest.size() - 3;
                 zeilen += rest.left(n) + QLatin1Char('-');
                 rest = rest.mid(n);
             }

@@ -50,8 +50,11 @@ struct Aufbau {
     }
     bool gelesen() const
     {
-        const bool fertig = QTest::qWaitFor([this] { return fenster->offeneVorschauen() == 0; }, 10000);
-        // The window updates once after the last thumbnail.
+        // Every thumbnail there, and the board computed for them.
+        const bool fertig = QTest::qWaitFor([this] {
+            return fenster->offeneVorschauen() == 0 && !fenster->Brett->text().startsWith("Spielfeld wird berechnet");
+        }, 10000);
+        // The window's own update after the last of them.
         QApplication::processEvents();
         return fertig;
     }

@@ -39,6 +39,9 @@ TEST(Namenskarte, aNameGetsTheLargestSizeAtWhichItFitsInThreeLines)
             EXPECT_GE(satz.Pixel * 116 / 800, 12) << f.name;
         }
     }
+    // A cut leaves no line of one or two letters.
+    EXPECT_EQ(setzeNamen(QStringLiteral("Kindergartenfreundin"), QSize(800, 600)).Zeilen,
+              (QStringList{"Kindergar-", "tenfreun-", "din"}));
     EXPECT_EQ(namenskartenGroesse({4, 3, false}), QSize(800, 600));
     EXPECT_EQ(namenskartenGroesse({1, 1, true}), QSize(800, 800));
 }
