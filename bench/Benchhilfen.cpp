@@ -1,6 +1,7 @@
 #include "bench/Benchhilfen.h"
 
 #include <QFile>
+#include <QImage>
 
 #include <cstdio>
 
@@ -26,4 +27,16 @@ void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
     jpeg_finish_decompress(&c);
     jpeg_destroy_decompress(&c);
     std::fclose(datei);
+}
+
+void schreibeSpiel(const QString& ordner, const QList<QByteArray>& werte)
+{
+    QFile f(ordner + QStringLiteral("/Paarlix.ini"));
+    if (!f.open(QIODevice::WriteOnly))
+        return;
+    for (const QByteArray& w : werte)
+        f.write("# Einstellung\n" + w + "\n");
+    QImage rueckseite(200, 200, QImage::Format_RGB32);
+    rueckseite.fill(Qt::white);
+    rueckseite.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
 }

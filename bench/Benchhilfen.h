@@ -2,6 +2,8 @@
 
 #include "platform/Meldungen.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -18,3 +20,7 @@ public:
 // libjpeg alone: full size, BGRX into a buffer that is reused; the floor the
 // program's decoding is measured against.
 void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer);
+
+// A game folder with these eleven settings and a plain white card back; the
+// pictures are the caller's.
+void schreibeSpiel(const QString& ordner, const QList<QByteArray>& werte);

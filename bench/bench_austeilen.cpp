@@ -48,18 +48,6 @@ QString dateiname(int k)
     return bilddateiname(k / 2 + 1, k % 2 == 1);
 }
 
-void schreibeSpiel(const QString& ordner)
-{
-    QFile f(ordner + QStringLiteral("/Paarlix.ini"));
-    f.open(QIODevice::WriteOnly);
-    const QList<QByteArray> werte = {"1016,734", "3:4", "6,5", "auto", "10,10", "400", "0", "1", "1", "A\nB", "0"};
-    for (const QByteArray& w : werte)
-        f.write("# Einstellung\n" + w + "\n");
-    QImage rueckseite(200, 200, QImage::Format_RGB32);
-    rueckseite.fill(Qt::white);
-    rueckseite.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
-}
-
 // Kilobytes of a /proc/self/status entry such as "VmHWM:" or "VmRSS:".
 long long statusKb(const char* schluessel)
 {
@@ -214,7 +202,7 @@ void messe(int breite, int hoehe)
         });
     for (std::thread& t : schreiber)
         t.join();
-    schreibeSpiel(ordner.path());
+    schreibeSpiel(ordner.path(), {"1016,734", "3:4", "6,5", "auto", "10,10", "400", "0", "1", "1", "A\nB", "0"});
     QDir::setCurrent(ordner.path());
 
     bodenDekodieren(kerne); // warms the file cache

@@ -28,19 +28,6 @@ namespace {
 constexpr int Bilder = 30;
 constexpr int Laeufe = 7;
 
-void schreibeSpiel(const QString& ordner)
-{
-    QFile f(ordner + QStringLiteral("/Paarlix.ini"));
-    f.open(QIODevice::WriteOnly);
-    // 6 x 5 cards, half a turn of 1 ms so that playing to the end is quick, no player selection.
-    const QList<QByteArray> werte = {"1016,734", "3:4", "6,5", "auto", "10,10", "1", "0", "0", "1", "A\nB", "0"};
-    for (const QByteArray& w : werte)
-        f.write("# Einstellung\n" + w + "\n");
-    QImage rueckseite(200, 200, QImage::Format_RGB32);
-    rueckseite.fill(Qt::white);
-    rueckseite.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
-}
-
 // Turns every pair and clicks its large pictures away, as a player would.
 void spieleZuEnde(TForm1& form)
 {
@@ -77,7 +64,8 @@ int main(int argc, char** argv)
         });
     for (std::thread& t : schreiber)
         t.join();
-    schreibeSpiel(ordner.path());
+    // Half a turn of 1 ms so that playing to the end is quick, no player selection.
+    schreibeSpiel(ordner.path(), {"1016,734", "3:4", "6,5", "auto", "10,10", "1", "0", "0", "1", "A\nB", "0"});
     QDir::setCurrent(ordner.path());
 
     AufzeichnendeMeldungen meldungen;
