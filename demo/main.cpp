@@ -16,10 +16,22 @@ int main(int argc, char* argv[])
 
     const QStringList argumente = QGuiApplication::arguments();
     QTextStream fehlerausgabe(stderr);
+    const char* const aufruf = "Aufruf: paarlix_demo ORDNER\n"
+                               "Schreibt ein vollständiges Paarlix-Spiel (Paarlix.ini, Kartentext.bmp,\n"
+                               "01a.jpg bis 15b.jpg) in den ORDNER und prüft jede Datei.\n";
+    if (argumente.size() == 2 && (argumente[1] == QLatin1String("--help") || argumente[1] == QLatin1String("-h"))) {
+        QTextStream(stdout) << aufruf;
+        return 0;
+    }
+    // An option is never taken as the folder: "--version" must not become a folder of that name.
+    if (argumente.size() == 2 && argumente[1].startsWith(QLatin1Char('-'))) {
+        fehlerausgabe << "paarlix_demo: Unbekannte Option „" << argumente[1]
+                      << "“. Ein Ordner, dessen Name mit - beginnt, geht als ./" << argumente[1] << ".\n"
+                      << aufruf;
+        return 2;
+    }
     if (argumente.size() != 2) {
-        fehlerausgabe << "Aufruf: paarlix_demo <Ordner>\n"
-                         "Schreibt ein vollständiges Paarlix-Spiel (Paarlix.ini, Kartentext.bmp,\n"
-                         "01a.jpg bis 15b.jpg) in den Ordner und prüft jede Datei.\n";
+        fehlerausgabe << aufruf;
         return 2;
     }
     const QString ordner = argumente[1];

@@ -2,11 +2,13 @@
 # folder and a new game all end with the right status and message.
 # -DPAARLIX=program -DDEMO=demo writer -DORDNER=scratch folder
 
+# Runs ${programm} (the game unless set otherwise).
+set(programm ${PAARLIX})
 function(erwarte status text)
-  execute_process(COMMAND ${PAARLIX} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE err)
+  execute_process(COMMAND ${programm} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE err)
   string(FIND "${aus}${err}" "${text}" stelle)
   if(NOT rc STREQUAL "${status}" OR stelle EQUAL -1)
-    message(SEND_ERROR "paarlix ${ARGN}: status ${rc} (expected ${status}), output:\n${aus}${err}\n"
+    message(SEND_ERROR "${programm} ${ARGN}: status ${rc} (expected ${status}), output:\n${aus}${err}\n"
                        "expected to contain: ${text}")
   endif()
 endfunction()
@@ -17,6 +19,13 @@ execute_process(COMMAND ${DEMO} ${ORDNER}/demo RESULT_VARIABLE rc OUTPUT_QUIET)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "paarlix_demo failed: ${rc}")
 endif()
+
+# The demo writer takes options as options, never as the folder's name.
+set(programm ${DEMO})
+erwarte(0 "Aufruf: paarlix_demo ORDNER" --help)
+erwarte(2 "Unbekannte Option „--version“" --version)
+erwarte(2 "Aufruf: paarlix_demo ORDNER")
+set(programm ${PAARLIX})
 
 erwarte(0 "Paarlix 1." --version)
 erwarte(0 "--neues-spiel [--namen] ZIELORDNER BILD…" --help)
