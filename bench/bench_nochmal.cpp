@@ -9,6 +9,7 @@
 #include "board/Bilddateiname.h"
 #include "platform/Fehlerbehandlung.h"
 #include "platform/Uhr.h"
+#include "platform/Vorlaufpool.h"
 #include "widgets/TImage.h"
 
 #include <QApplication>
@@ -56,10 +57,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     std::vector<std::thread> schreiber;
-    const unsigned kerne = std::max(1u, std::thread::hardware_concurrency());
-    for (unsigned t = 0; t < kerne; ++t)
+    const int kerne = rechenkerne();
+    for (int t = 0; t < kerne; ++t)
         schreiber.emplace_back([&, t] {
-            for (int k = int(t); k < Bilder; k += int(kerne))
+            for (int k = t; k < Bilder; k += kerne)
                 schreibeTestfoto(ordner.filePath(bilddateiname(k / 2 + 1, k % 2 == 1)), 4000, 3000, unsigned(k + 1));
         });
     for (std::thread& t : schreiber)

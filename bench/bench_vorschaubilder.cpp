@@ -11,6 +11,7 @@
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "platform/Vorlaufpool.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,7 @@ constexpr int Verschiedene = 6;
 
 double untergrenze(const QStringList& fotos)
 {
-    const int kerne = std::max(1, int(std::thread::hardware_concurrency()));
+    const int kerne = rechenkerne();
     std::atomic<int> naechstes = 0;
     QElapsedTimer uhr;
     uhr.start();
@@ -145,7 +146,7 @@ int main(int argc, char** argv)
     const Fensterlauf lauf = imFenster(fotos, tmp.filePath("paarlix.conf"));
     boden = std::min(boden, untergrenze(fotos));
     const double leerlauf = leerlaufLuecke();
-    std::printf("Vorschaubilder: %d Fotos 4000 x 3000, %u Kerne\n", anzahl, std::thread::hardware_concurrency());
+    std::printf("Vorschaubilder: %d Fotos 4000 x 3000, %d Kerne\n", anzahl, rechenkerne());
     std::printf("  (a) Untergrenze, jedes Foto einmal zu 1/8 auf allen Kernen: %8.1f ms\n", boden);
     std::printf("  (b) im Fenster bis zum letzten Vorschaubild:                %8.1f ms (%d Zeilen)\n", lauf.ms,
                 lauf.zeilen);
