@@ -1,10 +1,10 @@
 #include "app/Programmstart.h"
 
-#include "app/Spielordnerwahl.h"
-#include "app/Startablauf.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Dateiname.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "platform/Spielordnerwahl.h"
+#include "start/Startablauf.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/PaarlixApplication.h"
 
@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
-#include <QScreen>
 #include <QTextStream>
 
 #include <csignal>
@@ -62,15 +61,6 @@ void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
 }
 
 } // namespace
-
-QSize bezugsbildschirm()
-{
-    const QScreen* schirm = QGuiApplication::primaryScreen();
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !schirm)
-        return Bezugsbildschirm;
-    const QSize groesse = schirm->availableGeometry().size() * schirm->devicePixelRatio();
-    return groesse.isEmpty() ? Bezugsbildschirm : groesse;
-}
 
 Befehl befehlAus(int argc, char** argv)
 {

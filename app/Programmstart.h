@@ -2,8 +2,6 @@
 
 #include "app/Befehlszeile.h"
 
-#include <QSize>
-
 #include <optional>
 
 // The command line of `paarlix`, as local 8-bit strings.
@@ -21,7 +19,3 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv);
 // program ends here (0 when the window was closed, 1 for a folder that cannot
 // be entered); empty when the game is to start.
 std::optional<int> betreteSpielordner(const Befehl& befehl);
-
-// The screen a new game's board is chosen for: the display's, in device pixels
-// as the game sees it, when there is a display; else the common laptop screen.
-QSize bezugsbildschirm();

@@ -5,13 +5,13 @@
 // Prints (b), (a), (b)/(a) (goal at most 1.3) and the longest gap between two ticks
 // (goal at most 100 ms), beside the longest gap of an idle loop on the same machine.
 
-#include "app/NeuesSpielFenster.h"
 #include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Vorlaufpool.h"
+#include "start/NeuesSpielFenster.h"
 
 #include <QApplication>
 #include <QDir>

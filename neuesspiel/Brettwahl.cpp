@@ -4,6 +4,9 @@
 #include "board/Einstellungsleser.h"
 #include "neuesspiel/DemoEinstellungen.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -122,4 +125,13 @@ QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm)
     else if (wahl.Groesser > 0)
         text += QStringLiteral(" Mit %1 Fotos geht es.").arg(wahl.Groesser);
     return text;
+}
+
+QSize bezugsbildschirm()
+{
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !schirm)
+        return Bezugsbildschirm;
+    const QSize groesse = schirm->availableGeometry().size() * schirm->devicePixelRatio();
+    return groesse.isEmpty() ? Bezugsbildschirm : groesse;
 }

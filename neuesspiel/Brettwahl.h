@@ -15,6 +15,10 @@ struct Brettmass {
 // The screen a game is chosen for when no display tells its size: the most
 // common laptop screen.
 inline constexpr QSize Bezugsbildschirm{1366, 768};
+
+// The screen a new game's board is chosen for: the display's, in device pixels
+// as the game sees it, when there is a display; else Bezugsbildschirm.
+QSize bezugsbildschirm();
 // The column letters end at Z.
 inline constexpr int MaxBrettSpalten = 26;
 // Smaller cards cannot be told apart.

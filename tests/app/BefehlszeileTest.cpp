@@ -1,6 +1,6 @@
 #include "app/Befehlszeile.h"
-#include "app/Spielordnerwahl.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "platform/Spielordnerwahl.h"
 
 #include <QDir>
 #include <QTemporaryDir>

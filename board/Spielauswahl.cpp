@@ -1,4 +1,4 @@
-#include "app/Spielauswahl.h"
+#include "board/Spielauswahl.h"
 
 #include "board/Bilddateiname.h"
 #include "board/Einstellungsleser.h"

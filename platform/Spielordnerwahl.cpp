@@ -1,4 +1,4 @@
-#include "app/Spielordnerwahl.h"
+#include "platform/Spielordnerwahl.h"
 
 #include "platform/Nutzerkonfiguration.h"
 

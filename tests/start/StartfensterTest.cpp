@@ -1,7 +1,7 @@
-#include "app/NeuesSpielFenster.h"
-#include "app/Spielauswahl.h"
-#include "app/Startablauf.h"
-#include "app/Startfenster.h"
+#include "start/NeuesSpielFenster.h"
+#include "board/Spielauswahl.h"
+#include "start/Startablauf.h"
+#include "start/Startfenster.h"
 
 #include "neuesspiel/DemoEinstellungen.h"
 #include "platform/Nutzerkonfiguration.h"

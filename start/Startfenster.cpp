@@ -1,11 +1,12 @@
-#include "app/Startfenster.h"
+#include "start/Startfenster.h"
 
-#include "app/Spielauswahl.h"
-#include "app/Spielordnerwahl.h"
+#include "board/Spielauswahl.h"
 #include "demo/Spielordner.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "platform/Spielordnerwahl.h"
+#include "start/Fensterknopf.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QApplication>
@@ -19,20 +20,8 @@
 
 namespace {
 
-constexpr int Bildkante = 64;
 // A list row's number: the filling in the high bits, the row in the low ones.
 constexpr int Zeilenbits = 8;
-
-QPushButton* knopf(const QString& text, const QString& beschreibung, QWidget* eltern)
-{
-    auto* k = new QPushButton(text, eltern);
-    // Enter presses the focused button, as in a dialog.
-    k->setAutoDefault(true);
-    k->setAccessibleName(text);
-    k->setAccessibleDescription(beschreibung);
-    k->setToolTip(beschreibung);
-    return k;
-}
 
 } // namespace
 

@@ -1,11 +1,11 @@
-#include "app/NeuesSpielFenster.h"
+#include "start/NeuesSpielFenster.h"
 
-#include "app/Programmstart.h"
 #include "neuesspiel/Fotoliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "start/Fensterknopf.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
@@ -37,23 +37,10 @@
 
 namespace {
 
-constexpr int Bildkante = 64;
 constexpr int RolleNummer = Qt::UserRole;
 constexpr int RollePfad = Qt::UserRole + 1;
 constexpr int RolleGroesse = Qt::UserRole + 2;
 const QColor DoppeltFarbe(255, 205, 205);
-
-QPushButton* knopf(const QString& text, const QString& beschreibung, QWidget* eltern)
-{
-    auto* k = new QPushButton(text, eltern);
-    k->setAutoDefault(true);
-    k->setAccessibleName(text);
-    if (!beschreibung.isEmpty()) {
-        k->setAccessibleDescription(beschreibung);
-        k->setToolTip(beschreibung);
-    }
-    return k;
-}
 
 QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 

@@ -1,8 +1,8 @@
-#include "app/Startablauf.h"
+#include "start/Startablauf.h"
 
-#include "app/NeuesSpielFenster.h"
-#include "app/Spielauswahl.h"
-#include "app/Startfenster.h"
+#include "board/Spielauswahl.h"
+#include "start/NeuesSpielFenster.h"
+#include "start/Startfenster.h"
 
 #include <QApplication>
 #include <QEventLoop>

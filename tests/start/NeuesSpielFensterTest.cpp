@@ -1,4 +1,4 @@
-#include "app/NeuesSpielFenster.h"
+#include "start/NeuesSpielFenster.h"
 
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
