@@ -1,8 +1,8 @@
 #include "demo/DemoBilder.h"
 
 #include "demo/DemoFormenbild.h"
-#include "neuesspiel/DemoHintergrund.h"
 #include "demo/DemoZahlenbild.h"
+#include "neuesspiel/Fotohintergrund.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "demo/DemoFormenbild.h"
 
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -73,7 +73,7 @@ void maleForm(QPainter& maler, QSize groesse, int index)
     maler.setRenderHint(QPainter::Antialiasing, true);
     const QPainterPath form = formPfad(index, QPointF(b / 2, h / 2), b * 0.75);
     zeichneUmrandet(maler, form.translated(8, 10), QColor(0, 0, 0, 60), QColor(0, 0, 0, 40), 8);
-    zeichneUmrandet(maler, form, demoForm(index).farbe, Umriss, 8);
+    zeichneUmrandet(maler, form, demoForm(index).Farbe, Umriss, 8);
     maler.restore();
 }
 
@@ -84,11 +84,11 @@ void maleFormName(QPainter& maler, QSize groesse, int index)
     const DemoForm& form = demoForm(index);
     maler.save();
     maler.setRenderHint(QPainter::Antialiasing, true);
-    const QPainterPath name = zentrierterText(form.name, int(h * 0.2), QPointF(b / 2, h * 0.42), b * 0.88);
+    const QPainterPath name = zentrierterText(form.Name, int(h * 0.2), QPointF(b / 2, h * 0.42), b * 0.88);
     zeichneUmrandet(maler, name.translated(5, 7), QColor(0, 0, 0, 60), QColor(0, 0, 0, 40), 6);
-    zeichneUmrandet(maler, name, form.farbe, Umriss, 6);
+    zeichneUmrandet(maler, name, form.Farbe, Umriss, 6);
     const QPainterPath farbname =
-        zentrierterText(form.farbname, int(h * 0.11), QPointF(b / 2, h * 0.7), b * 0.6);
+        zentrierterText(form.Farbname, int(h * 0.11), QPointF(b / 2, h * 0.7), b * 0.6);
     zeichneUmrandet(maler, farbname, Umriss, Qt::white, 5);
     maler.restore();
 }

@@ -1,6 +1,6 @@
 #include "demo/DemoZahlenbild.h"
 
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
 
 #include <QPainter>
 #include <QRadialGradient>

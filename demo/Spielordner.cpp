@@ -3,10 +3,10 @@
 #include "board/Bilddateiname.h"
 
 #include "demo/DemoBilder.h"
-#include "neuesspiel/DemoEinstellungen.h"
-#include "neuesspiel/DemoKartentext.h"
-#include "neuesspiel/DemoPruefung.h"
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
+#include "neuesspiel/Einstellungsvorlage.h"
+#include "neuesspiel/Kartentext.h"
+#include "neuesspiel/Spielordnerpruefung.h"
 
 #include <QDir>
 #include <QImage>
@@ -21,7 +21,7 @@ QStringList schreibeEinstellungen(const QString& pfad)
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
         return {pfad + QStringLiteral(": kann nicht geschrieben werden (") + datei.errorString() + ')'};
-    datei.write(demoEinstellungsText().toUtf8());
+    datei.write(einstellungsvorlage().toUtf8());
     if (!datei.commit())
         return {pfad + QStringLiteral(": kann nicht geschrieben werden (") + datei.errorString() + ')'};
     return {};

@@ -2,7 +2,7 @@
 
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/Einstellungsvorlage.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,7 +19,7 @@ constexpr int MaxAnzahl = MaxBrettSpalten * 100 / 2;
 // The settings a new game is written with, read back as the game reads them.
 const Spieleinstellungen& vorlage()
 {
-    static const Spieleinstellungen werte = leseEinstellungen(demoEinstellungsText().toUtf8()).Werte;
+    static const Spieleinstellungen werte = leseEinstellungen(einstellungsvorlage().toUtf8()).Werte;
     return werte;
 }
 

@@ -35,12 +35,12 @@ JpegKopf leseJpegKopf(const QByteArray& datei)
         if (istSof(marker)) {
             if (laenge < 8)
                 return kopf;
-            kopf.gefunden = true;
-            kopf.sofTyp = marker - 0xC0;
-            kopf.bitsProWert = byteAn(datei, i + 4);
-            kopf.hoehe = wortAn(datei, i + 5);
-            kopf.breite = wortAn(datei, i + 7);
-            kopf.komponenten = byteAn(datei, i + 9);
+            kopf.Gefunden = true;
+            kopf.SofTyp = marker - 0xC0;
+            kopf.BitsProWert = byteAn(datei, i + 4);
+            kopf.Hoehe = wortAn(datei, i + 5);
+            kopf.Breite = wortAn(datei, i + 7);
+            kopf.Komponenten = byteAn(datei, i + 9);
             return kopf;
         }
         if (marker == 0xDA) // scan before any frame header

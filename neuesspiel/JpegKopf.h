@@ -4,14 +4,14 @@
 
 // What the frame header of a JPEG file says.
 struct JpegKopf {
-    bool gefunden = false;  // a start-of-frame marker was found before the scan
-    int sofTyp = -1;        // 0 baseline, 1 extended, 2 progressive, ...
-    int bitsProWert = 0;    // sample precision
-    int komponenten = 0;    // 3 for colour
-    int breite = 0;
-    int hoehe = 0;
+    bool Gefunden = false;  // a start-of-frame marker was found before the scan
+    int SofTyp = -1;        // 0 baseline, 1 extended, 2 progressive, ...
+    int BitsProWert = 0;    // sample precision
+    int Komponenten = 0;    // 3 for colour
+    int Breite = 0;
+    int Hoehe = 0;
 };
 
 // Walks the markers of `datei` up to the first scan and reads the frame header.
-// Stops safely at any malformed or truncated segment (gefunden stays false).
+// Stops safely at any malformed or truncated segment (Gefunden stays false).
 JpegKopf leseJpegKopf(const QByteArray& datei);

@@ -1,7 +1,7 @@
 #include "neuesspiel/Namenskarte.h"
 
-#include "neuesspiel/DemoHintergrund.h"
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
+#include "neuesspiel/Fotohintergrund.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -74,12 +74,12 @@ bool passtAuf(const QStringList& zeilen, const QFontMetricsF& mass, int pixel, Q
 Namenssatz groessterSatz(const QString& name, QSizeF raum, int groesste, bool trennen)
 {
     for (int pixel = groesste; pixel > 1; --pixel) {
-        const QFontMetricsF mass(demoSchrift(pixel));
+        const QFontMetricsF mass(beschriftungsschrift(pixel));
         const QStringList zeilen = umbrechen(name, mass, raum.width(), trennen);
         if (passtAuf(zeilen, mass, pixel, raum))
             return {pixel, zeilen};
     }
-    const QFontMetricsF mass(demoSchrift(1));
+    const QFontMetricsF mass(beschriftungsschrift(1));
     return {1, umbrechen(name, mass, raum.width(), trennen)};
 }
 

@@ -2,7 +2,7 @@
 
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/Einstellungsvorlage.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ const Kartenformat Hoch{3, 4, false};
 // The card size the game's own layout gives this board on the screen, with the new game's settings.
 QSize layoutKarte(int spalten, int zeilen, QSize schirm)
 {
-    Spieleinstellungen e = leseEinstellungen(demoEinstellungsText().toUtf8()).Werte;
+    Spieleinstellungen e = leseEinstellungen(einstellungsvorlage().toUtf8()).Werte;
     e.Spalten = spalten;
     e.Zeilen = zeilen;
     e.KartenBreite = AutoKartenBreite;

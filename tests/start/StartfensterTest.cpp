@@ -3,7 +3,7 @@
 #include "start/Startablauf.h"
 #include "start/Startfenster.h"
 
-#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/Einstellungsvorlage.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "support/MeldungsRecorder.h"
 

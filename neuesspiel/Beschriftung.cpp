@@ -1,4 +1,4 @@
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
 
 #include <QFont>
 #include <QPainter>
@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-QFont demoSchrift(int pixelGroesse, bool geglaettet)
+QFont beschriftungsschrift(int pixelGroesse, bool geglaettet)
 {
     QFont schrift(QStringLiteral("DejaVu Sans"));
     schrift.setBold(true);
@@ -21,7 +21,7 @@ namespace {
 QPainterPath textPfad(const QString& text, int pixelGroesse, bool geglaettet)
 {
     QPainterPath pfad;
-    pfad.addText(0, 0, demoSchrift(pixelGroesse, geglaettet), text);
+    pfad.addText(0, 0, beschriftungsschrift(pixelGroesse, geglaettet), text);
     return pfad;
 }
 

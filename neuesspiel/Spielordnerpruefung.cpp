@@ -1,9 +1,9 @@
-#include "neuesspiel/DemoPruefung.h"
+#include "neuesspiel/Spielordnerpruefung.h"
 
-#include "neuesspiel/DemoEinstellungen.h"
-#include "neuesspiel/DemoKartentext.h"
-#include "neuesspiel/JpegKopf.h"
 #include "board/Einstellungsleser.h"
+#include "neuesspiel/Einstellungsvorlage.h"
+#include "neuesspiel/JpegKopf.h"
+#include "neuesspiel/Kartentext.h"
 
 #include <QFile>
 #include <QImage>
@@ -106,13 +106,13 @@ QStringList pruefeJpeg(const QString& pfad, QSize groesse)
     if (!fehler.isEmpty())
         return fehler;
     const JpegKopf kopf = leseJpegKopf(inhalt);
-    if (!kopf.gefunden)
+    if (!kopf.Gefunden)
         fehler += pfad + QStringLiteral(": kein JPEG-Bildkopf gefunden");
-    else if (kopf.sofTyp != 0 || kopf.bitsProWert != 8 || kopf.komponenten != 3)
+    else if (kopf.SofTyp != 0 || kopf.BitsProWert != 8 || kopf.Komponenten != 3)
         fehler += pfad + QStringLiteral(": SOF%1, %2 Bit, %3 Komponenten statt Baseline, 8 Bit, 3 Komponenten")
-                             .arg(kopf.sofTyp).arg(kopf.bitsProWert).arg(kopf.komponenten);
-    else if (kopf.breite != groesse.width() || kopf.hoehe != groesse.height())
-        fehler += pfad + QStringLiteral(": Bildkopf sagt %1 x %2").arg(kopf.breite).arg(kopf.hoehe);
+                             .arg(kopf.SofTyp).arg(kopf.BitsProWert).arg(kopf.Komponenten);
+    else if (kopf.Breite != groesse.width() || kopf.Hoehe != groesse.height())
+        fehler += pfad + QStringLiteral(": Bildkopf sagt %1 x %2").arg(kopf.Breite).arg(kopf.Hoehe);
 
     const QImage bild = leseBild(pfad, "jpeg", fehler);
     if (!bild.isNull() && bild.size() != groesse)

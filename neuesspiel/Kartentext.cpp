@@ -1,6 +1,6 @@
-#include "neuesspiel/DemoKartentext.h"
+#include "neuesspiel/Kartentext.h"
 
-#include "neuesspiel/DemoSchrift.h"
+#include "neuesspiel/Beschriftung.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -51,9 +51,9 @@ void maleSchriftzug(QPainter& maler, QPointF m, qreal maxBreite)
     const QString wort = QStringLiteral("Paarlix");
 
     int pixel = 44;
-    QFont schrift = demoSchrift(pixel, false);
+    QFont schrift = beschriftungsschrift(pixel, false);
     while (pixel > 8 && QFontMetricsF(schrift).horizontalAdvance(wort) > maxBreite)
-        schrift = demoSchrift(--pixel, false);
+        schrift = beschriftungsschrift(--pixel, false);
     const QFontMetricsF mass(schrift);
 
     std::vector<QPainterPath> buchstaben;

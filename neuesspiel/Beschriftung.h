@@ -8,9 +8,9 @@
 class QFont;
 class QPainter;
 
-// The bold sans-serif of the demo's lettering, `pixelGroesse` pixels high;
+// The bold sans-serif of the lettering on cards and demo pictures, `pixelGroesse` pixels high;
 // without antialiasing when `geglaettet` is false. pixelGroesse > 0
-QFont demoSchrift(int pixelGroesse, bool geglaettet = true);
+QFont beschriftungsschrift(int pixelGroesse, bool geglaettet = true);
 
 // Outline of `text` in a bold sans-serif of `pixelGroesse` pixels, shrunk to
 // at most `maxBreite` pixels wide, its bounding box centred on `mitte`.

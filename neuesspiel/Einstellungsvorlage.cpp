@@ -1,4 +1,4 @@
-#include "neuesspiel/DemoEinstellungen.h"
+#include "neuesspiel/Einstellungsvorlage.h"
 
 #include <vector>
 
@@ -71,7 +71,7 @@ const std::vector<Einstellung>& einstellungen()
 
 } // namespace
 
-QString demoEinstellungsText() { return einstellungsTextMitBrett(6, 5); }
+QString einstellungsvorlage() { return einstellungsTextMitBrett(6, 5); }
 
 QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format)
 {

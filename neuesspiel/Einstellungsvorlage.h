@@ -5,9 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-// The demo's "Paarlix.ini": German comment blocks, each followed directly by
-// its value line (the group names by their two lines). Lines end in "\n".
-QString demoEinstellungsText();
+// The "Paarlix.ini" every written game starts from, with the demo's values:
+// German comment blocks, each followed directly by its value line (the group
+// names by their two lines). Lines end in "\n".
+QString einstellungsvorlage();
 
 // The same file with another board of `spalten` x `zeilen` cards and the
 // card proportions and crop mode of `format` (the demo's are 3:4, fitted).

@@ -1,4 +1,4 @@
-#include "neuesspiel/DemoHintergrund.h"
+#include "neuesspiel/Fotohintergrund.h"
 
 #include <QLinearGradient>
 #include <QPainter>
