@@ -48,15 +48,15 @@ void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
     }
     if (roh.isEmpty())
         return;
-    auftrag.anzeigenamen = auftrag.bilder;
-    for (qsizetype i = 0; i < auftrag.bilder.size(); ++i) {
-        const auto bytes = roh.constFind(auftrag.bilder[i]);
+    auftrag.Anzeigenamen = auftrag.Bilder;
+    for (qsizetype i = 0; i < auftrag.Bilder.size(); ++i) {
+        const auto bytes = roh.constFind(auftrag.Bilder[i]);
         if (bytes == roh.constEnd())
             continue;
-        auftrag.anzeigenamen[i] = lesbarerDateiname(*bytes);
+        auftrag.Anzeigenamen[i] = lesbarerDateiname(*bytes);
         // Kept open to the end of the program; O_PATH opens nothing that could block.
         if (const int fd = ::open(bytes->constData(), O_PATH | O_CLOEXEC); fd >= 0)
-            auftrag.bilder[i] = QStringLiteral("/proc/self/fd/%1").arg(fd);
+            auftrag.Bilder[i] = QStringLiteral("/proc/self/fd/%1").arg(fd);
     }
 }
 
@@ -99,14 +99,20 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         for (const int signal : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signal, merkeAbbruch);
         NeuesSpiel auftrag;
-        auftrag.ziel = befehl.Ordner;
-        auftrag.bilder = befehl.Bilder;
-        auftrag.mitNamen = befehl.MitNamen;
-        auftrag.programm = QString::fromLocal8Bit(argv[0]);
-        auftrag.abgebrochen = [] { return abbruchSignal != 0; };
-        auftrag.bildschirm = bezugsbildschirm();
+        auftrag.Ziel = befehl.Ordner;
+        auftrag.Bilder = befehl.Bilder;
+        auftrag.MitNamen = befehl.MitNamen;
+        auftrag.Programm = QString::fromLocal8Bit(argv[0]);
+        auftrag.Abgebrochen = [] { return abbruchSignal != 0; };
+        auftrag.Bildschirm = bezugsbildschirm();
         oeffneRoheNamen(argc, argv, auftrag);
-        return schreibeNeuesSpiel(auftrag, ausgabe, fehler);
+        const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
+        for (const QString& zeile : ergebnis.Zusammenfassung)
+            ausgabe << zeile << '\n';
+        ausgabe.flush();
+        if (!ergebnis.Meldung.isEmpty())
+            fehler << ergebnis.Meldung << '\n';
+        return ergebnis.status();
     }
     case Befehl::Aufruf::Spielen:
         // Checked before any window, so a wrong folder needs no display.

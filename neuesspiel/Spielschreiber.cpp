@@ -3,11 +3,13 @@
 #include "neuesspiel/Beschriftung.h"
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Einstellungsvorlage.h"
+#include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Kartenformat.h"
 #include "neuesspiel/Kartentext.h"
 #include "neuesspiel/Namenskarte.h"
 #include "neuesspiel/Spielordnerpruefung.h"
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Dateiname.h"
 #include "platform/PaarlixFehler.h"
@@ -21,10 +23,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSet>
-#include <QTextStream>
 
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,8 +63,8 @@ int statFehler(const QString& pfad, struct stat& info)
 }
 
 struct Quelle {
-    QString pfad; // what is opened
-    QString name; // what the user gave
+    QString Pfad; // what is opened
+    QString Name; // what the user gave
 };
 
 using Dateischluessel = QPair<quint64, quint64>; // device and inode
@@ -71,22 +73,22 @@ using Dateischluessel = QPair<quint64, quint64>; // device and inode
 QString quellFehler(const Quelle& q, QSet<Dateischluessel>& gesehen)
 {
     struct stat info {};
-    if (const int f = statFehler(q.pfad, info)) {
+    if (const int f = statFehler(q.Pfad, info)) {
         // The shell hands over a pattern that matched nothing as it is.
-        if (f == ENOENT && (q.name.contains('*') || q.name.contains('?') || q.name.contains('[')))
-            return QStringLiteral("Zum Suchmuster %1 gibt es keine Datei.").arg(inAnfuehrung(q.name));
+        if (f == ENOENT && (q.Name.contains('*') || q.Name.contains('?') || q.Name.contains('[')))
+            return QStringLiteral("Zum Suchmuster %1 gibt es keine Datei.").arg(inAnfuehrung(q.Name));
         if (f == ENOENT)
-            return QStringLiteral("Das Bild %1 gibt es nicht.").arg(inAnfuehrung(q.name));
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.name), systemfehlerText(f));
+            return QStringLiteral("Das Bild %1 gibt es nicht.").arg(inAnfuehrung(q.Name));
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.Name), systemfehlerText(f));
     }
     // Only plain files: opening a pipe or a device could wait for ever.
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: keine Bilddatei.").arg(inAnfuehrung(q.name));
-    if (::access(roh(q.pfad).constData(), R_OK) != 0)
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.name), systemfehlerText(errno));
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: keine Bilddatei.").arg(inAnfuehrung(q.Name));
+    if (::access(roh(q.Pfad).constData(), R_OK) != 0)
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.Name), systemfehlerText(errno));
     const Dateischluessel schluessel(quint64(info.st_dev), quint64(info.st_ino));
     if (gesehen.contains(schluessel))
-        return QStringLiteral("Das Bild %1 ist doppelt angegeben.").arg(inAnfuehrung(q.name));
+        return QStringLiteral("Das Bild %1 ist doppelt angegeben.").arg(inAnfuehrung(q.Name));
     gesehen.insert(schluessel);
     return {};
 }
@@ -96,12 +98,12 @@ QString namensFehler(const std::vector<Bildauftrag>& plan, const QVector<Quelle>
 {
     QHash<QString, int> erster;
     for (int i = 0; i < int(plan.size()); ++i) {
-        const QString schluessel = plan[std::size_t(i)].name.normalized(QString::NormalizationForm_C);
+        const QString schluessel = plan[std::size_t(i)].Name.normalized(QString::NormalizationForm_C);
         if (const auto da = erster.constFind(schluessel); da != erster.constEnd())
             return QStringLiteral("Die Bilder %1 und %2 ergeben dieselbe Namenskarte %3; zwei gleiche Karten "
                                   "ließen sich nicht gerecht zuordnen. Bitte eines der Bilder umbenennen.")
-                .arg(inAnfuehrung(quellen[*da].name), inAnfuehrung(quellen[i].name),
-                     inAnfuehrung(plan[std::size_t(i)].name));
+                .arg(inAnfuehrung(quellen[*da].Name), inAnfuehrung(quellen[i].Name),
+                     inAnfuehrung(plan[std::size_t(i)].Name));
         erster.insert(schluessel, i);
     }
     return {};
@@ -154,36 +156,6 @@ int legeOrdnerAn(const QString& ordner, QStringList& angelegt)
     return 0;
 }
 
-// The hidden folder the game is written into; removed unless kept, and with
-// it the folders made above the target.
-class Entwurf {
-public:
-    ~Entwurf()
-    {
-        if (!pfad.isEmpty() && !behalten)
-            QDir(pfad).removeRecursively();
-        if (!behalten)
-            for (auto it = angelegt.crbegin(); it != angelegt.crend(); ++it)
-                ::rmdir(roh(*it).constData());
-    }
-    QString pfad;
-    QStringList angelegt;
-    bool behalten = false;
-};
-
-// A draft of a killed run for the same target: ".NAME-XXXXXX" beside it.
-void entferneAlteEntwuerfe(const QString& oben, const QString& name)
-{
-    const QString anfang = QLatin1Char('.') + name + QLatin1Char('-');
-    const QDir ordner(oben);
-    for (const QString& eintrag : ordner.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
-        const QStringView rest = QStringView(eintrag).mid(anfang.size());
-        if (eintrag.startsWith(anfang) && rest.size() == 6
-            && std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
-            QDir(ordner.filePath(eintrag)).removeRecursively();
-    }
-}
-
 // Writes a new file. Returns errno, or 0.
 int schreibeDatei(const QString& pfad, const QByteArray& daten)
 {
@@ -206,9 +178,9 @@ int schreibeDatei(const QString& pfad, const QByteArray& daten)
 }
 
 struct Kopie {
-    int lesefehler = 0;
-    int schreibfehler = 0;
-    bool abgebrochen = false;
+    int Lesefehler = 0;
+    int Schreibfehler = 0;
+    bool Abgebrochen = false;
 };
 
 // Copies a file piece by piece, asking `abgebrochen` between the pieces.
@@ -217,53 +189,55 @@ Kopie kopiere(const QString& quelle, const QString& ziel, const std::function<bo
     Kopie k;
     const int ein = ::open(roh(quelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (ein < 0) {
-        k.lesefehler = errno;
+        k.Lesefehler = errno;
         return k;
     }
     const int aus = ::open(roh(ziel).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (aus < 0) {
-        k.schreibfehler = errno;
+        k.Schreibfehler = errno;
         ::close(ein);
         return k;
     }
     QByteArray stueck(KopierStueck, Qt::Uninitialized);
     for (;;) {
         if (abgebrochen && abgebrochen()) {
-            k.abgebrochen = true;
+            k.Abgebrochen = true;
             break;
         }
         const ssize_t n = ::read(ein, stueck.data(), std::size_t(stueck.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            k.lesefehler = errno;
+            k.Lesefehler = errno;
             break;
         }
         if (n == 0)
             break;
-        for (ssize_t fertig = 0; fertig < n && k.schreibfehler == 0;) {
+        for (ssize_t fertig = 0; fertig < n && k.Schreibfehler == 0;) {
             const ssize_t m = ::write(aus, stueck.constData() + fertig, std::size_t(n - fertig));
             if (m < 0 && errno == EINTR)
                 continue;
             if (m <= 0)
-                k.schreibfehler = m < 0 ? errno : ENOSPC;
+                k.Schreibfehler = m < 0 ? errno : ENOSPC;
             else
                 fertig += m;
         }
-        if (k.schreibfehler)
+        if (k.Schreibfehler)
             break;
     }
     ::close(ein);
-    if (::close(aus) != 0 && k.schreibfehler == 0 && k.lesefehler == 0 && !k.abgebrochen)
-        k.schreibfehler = errno;
+    if (::close(aus) != 0 && k.Schreibfehler == 0 && k.Lesefehler == 0 && !k.Abgebrochen)
+        k.Schreibfehler = errno;
     return k;
 }
 
-bool istJpeg(const QString& pfad)
+bool faengtAn(const QString& pfad, const QByteArray& anfang)
 {
     QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) && datei.read(3) == QByteArray("\xFF\xD8\xFF", 3);
+    return datei.open(QIODevice::ReadOnly) && datei.read(anfang.size()) == anfang;
 }
+
+bool istJpeg(const QString& pfad) { return faengtAn(pfad, QByteArray("\xFF\xD8\xFF", 3)); }
 
 // The upright size from the picture's header, without decoding it; empty
 // when the header does not tell (the writing then names the fault).
@@ -305,13 +279,23 @@ QString pruefeJpeg(const QString& quelle, JpegDekodierer& dekodierer, Arbeitsbit
 // Any other picture Qt reads becomes a JPEG; transparency turns white.
 QString wandleUm(const QString& quelle, QByteArray& jpeg)
 {
-    QImageReader leser(quelle);
-    leser.setAutoTransform(true);
-    if (!leser.canRead())
-        return QStringLiteral("kein bekanntes Bildformat");
-    const QImage gelesen = leser.read();
-    if (gelesen.isNull())
-        return QStringLiteral("die Bilddaten sind nicht lesbar");
+    QImage gelesen;
+    if (faengtAn(quelle, QByteArrayLiteral("BM"))) {
+        // Qt's reader leaves the pixels of a damaged BMP unset; the game's reader refuses such files.
+        try {
+            gelesen = leseBmp(quelle);
+        } catch (const EPaarlixFehler& f) {
+            return ohneDateiname(f.text(), quelle);
+        }
+    } else {
+        QImageReader leser(quelle);
+        leser.setAutoTransform(true);
+        if (!leser.canRead())
+            return QStringLiteral("kein bekanntes Bildformat");
+        gelesen = leser.read();
+        if (gelesen.isNull())
+            return QStringLiteral("die Bilddaten sind nicht lesbar");
+    }
     QImage bild(gelesen.size(), QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter maler(&bild);
@@ -326,7 +310,7 @@ QString wandleUm(const QString& quelle, QByteArray& jpeg)
 // Gives the finished draft its place. An existing empty target keeps its
 // folder (it may be the shell's working folder): the files move into it, and
 // back again if one cannot. Returns errno, or 0.
-int stelleFertig(const QString& entwurf, const QString& ziel, bool zielDa)
+int gibPlatz(const QString& entwurf, const QString& ziel, bool zielDa)
 {
     if (!zielDa) {
         // Folders made by mkdtemp are private; a game folder is not.
@@ -347,165 +331,268 @@ int stelleFertig(const QString& entwurf, const QString& ziel, bool zielDa)
     }
     return 0;
 }
+using Ausgang = Schreibergebnis::Ausgang;
 
-} // namespace
-
-int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStream& fehler)
+Schreibergebnis beendet(Ausgang art, QString meldung)
 {
-    const auto ablehnen = [&fehler](QString meldung) {
-        fehler << meldung.replace(QStringLiteral("\n\r"), QStringLiteral("\n")) << Qt::endl;
-        return 1;
-    };
-    const auto abgebrochen = [&auftrag] { return auftrag.abgebrochen && auftrag.abgebrochen(); };
-    const QString abbruch = QStringLiteral("Abgebrochen.") + NichtsGeschrieben;
+    Schreibergebnis e;
+    e.Art = art;
+    e.Meldung = meldung.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return e;
+}
 
-    QVector<Quelle> quellen;
-    for (qsizetype i = 0; i < auftrag.bilder.size(); ++i)
-        quellen.append({auftrag.bilder[i], auftrag.anzeigenamen.value(i, auftrag.bilder[i])});
+Schreibergebnis abgelehnt(const QString& meldung) { return beendet(Ausgang::Abgelehnt, meldung); }
+Schreibergebnis fehlgeschlagen(const QString& meldung) { return beendet(Ausgang::Fehlgeschlagen, meldung); }
+Schreibergebnis abgebrochen() { return beendet(Ausgang::Abgebrochen, QStringLiteral("Abgebrochen.") + NichtsGeschrieben); }
+
+// A failure while writing names the game, not the hidden draft.
+Schreibergebnis schreibfehler(const QString& ziel, int f)
+{
+    return fehlgeschlagen(QStringLiteral("Das Spiel %1 kann nicht geschrieben werden: %2")
+                              .arg(inAnfuehrung(ziel), systemfehlerText(f))
+                          + NichtsGeschrieben);
+}
+
+// What the checks found out, for the writing.
+struct Plan {
+    QVector<Quelle> Quellen;
+    std::vector<Bildauftrag> Bilder;
+    QString Ziel; // absolute and clean
+    Kartenformat Format;
+    Brettwahl Wahl;
+};
+
+// No result: go on.
+using Schritt = std::optional<Schreibergebnis>;
+
+// The pictures exist, are plain files, given once, enough, and their name cards differ.
+Schritt pruefeBilder(const NeuesSpiel& auftrag, Plan& plan)
+{
+    for (qsizetype i = 0; i < auftrag.Bilder.size(); ++i)
+        plan.Quellen.append({auftrag.Bilder[i], auftrag.Anzeigenamen.value(i, auftrag.Bilder[i])});
     // Missing pictures first: a pattern the shell did not expand arrives as one picture.
     QSet<Dateischluessel> gesehen;
-    for (const Quelle& quelle : quellen)
+    for (const Quelle& quelle : plan.Quellen)
         if (const QString f = quellFehler(quelle, gesehen); !f.isEmpty())
-            return ablehnen(f + NichtsGeschrieben);
-    const int anzahl = int(quellen.size());
-    if (const QString f = anzahlFehler(anzahl); !f.isEmpty())
-        return ablehnen(f);
+            return abgelehnt(f + NichtsGeschrieben);
+    if (const QString f = anzahlFehler(int(plan.Quellen.size())); !f.isEmpty())
+        return abgelehnt(f);
     QStringList genannt;
-    for (const Quelle& quelle : quellen)
-        genannt += quelle.name;
-    std::vector<Bildauftrag> plan = planeBilder(genannt, auftrag.mitNamen);
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        plan[i].quelle = quellen[qsizetype(i)].pfad;
+    for (const Quelle& quelle : plan.Quellen)
+        genannt += quelle.Name;
+    plan.Bilder = planeBilder(genannt, auftrag.MitNamen);
+    for (std::size_t i = 0; i < plan.Bilder.size(); ++i)
+        plan.Bilder[i].Quelle = plan.Quellen[qsizetype(i)].Pfad;
     // Names typed in the new-game window replace the file names.
-    if (auftrag.mitNamen && auftrag.namen.size() == auftrag.bilder.size())
-        for (std::size_t i = 0; i < plan.size(); ++i)
-            plan[i].name = auftrag.namen[qsizetype(i)].trimmed();
-    if (auftrag.mitNamen)
-        if (const QString f = namensFehler(plan, quellen); !f.isEmpty())
-            return ablehnen(f + NichtsGeschrieben);
+    if (auftrag.MitNamen && auftrag.Namen.size() == auftrag.Bilder.size())
+        for (std::size_t i = 0; i < plan.Bilder.size(); ++i)
+            plan.Bilder[i].Name = auftrag.Namen[qsizetype(i)].trimmed();
+    if (auftrag.MitNamen)
+        if (const QString f = namensFehler(plan.Bilder, plan.Quellen); !f.isEmpty())
+            return abgelehnt(f + NichtsGeschrieben);
+    return {};
+}
 
-    const QString ziel = QDir::cleanPath(QFileInfo(auftrag.ziel).absoluteFilePath());
-    if (const QString f = zielFehler(ziel); !f.isEmpty())
-        return ablehnen(f);
+// The target can take a game, the cards can be lettered, and a board fits the screen.
+Schritt planeSpiel(const NeuesSpiel& auftrag, Plan& plan)
+{
+    plan.Ziel = QDir::cleanPath(QFileInfo(auftrag.Ziel).absoluteFilePath());
+    if (const QString f = zielFehler(plan.Ziel); !f.isEmpty())
+        return abgelehnt(f);
     // Without any font the card back and the name cards would lack their lettering.
     if (zentrierterText(QStringLiteral("Paarlix"), 40, QPointF(), 1000).isEmpty())
-        return ablehnen(QStringLiteral("Keine Schrift gefunden (Paket fonts-dejavu-core fehlt?)."));
-
+        return fehlgeschlagen(QStringLiteral("Keine Schrift gefunden (Paket fonts-dejavu-core fehlt?)."));
     std::vector<QSize> groessen;
-    for (const Quelle& quelle : quellen) {
-        if (abgebrochen())
-            return ablehnen(abbruch);
-        if (const QSize g = aufrechteGroesse(quelle.pfad); !g.isEmpty())
+    for (const Quelle& quelle : plan.Quellen) {
+        if (auftrag.Abgebrochen && auftrag.Abgebrochen())
+            return abgebrochen();
+        if (const QSize g = aufrechteGroesse(quelle.Pfad); !g.isEmpty())
             groessen.push_back(g);
     }
-    const Kartenformat format = waehleKartenformat(groessen);
-    const Brettwahl wahl = waehleBrett(anzahl, format, auftrag.bildschirm);
-    if (!wahl.Gut)
-        return ablehnen(brettFehler(anzahl, wahl, auftrag.bildschirm));
+    const int anzahl = int(plan.Quellen.size());
+    plan.Format = waehleKartenformat(groessen);
+    plan.Wahl = waehleBrett(anzahl, plan.Format, auftrag.Bildschirm);
+    if (!plan.Wahl.Gut)
+        return abgelehnt(brettFehler(anzahl, plan.Wahl, auftrag.Bildschirm));
+    return {};
+}
 
-    const QFileInfo zielInfo(ziel);
+// Makes the folders above the target and the locked draft beside it, after
+// removing the drafts of killed runs there.
+Schritt legeEntwurfAn(const Plan& plan, Entwurf& entwurf)
+{
+    const QFileInfo zielInfo(plan.Ziel);
     const QString oben = zielInfo.absolutePath();
-    Entwurf entwurf;
-    if (const int f = legeOrdnerAn(oben, entwurf.angelegt))
-        return ablehnen(QStringLiteral("Der Ordner %1 für das Spiel kann nicht angelegt werden: %2")
-                            .arg(inAnfuehrung(oben), systemfehlerText(f)));
-    entferneAlteEntwuerfe(oben, zielInfo.fileName());
-    QByteArray vorlage = roh(oben + QStringLiteral("/.") + zielInfo.fileName() + QStringLiteral("-XXXXXX"));
-    if (!::mkdtemp(vorlage.data()))
-        return ablehnen(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
-                            .arg(inAnfuehrung(oben), systemfehlerText(errno)));
-    entwurf.pfad = QFile::decodeName(vorlage);
-    const QDir ordner(entwurf.pfad);
-    // A failure while writing names the game, not the hidden draft.
-    const auto schreibfehler = [&](int f) {
-        return ablehnen(QStringLiteral("Das Spiel %1 kann nicht geschrieben werden: %2")
-                            .arg(inAnfuehrung(ziel), systemfehlerText(f))
-                        + NichtsGeschrieben);
-    };
+    QStringList angelegt;
+    const int f = legeOrdnerAn(oben, angelegt);
+    entwurf.merkeAngelegt(angelegt);
+    if (f)
+        return fehlgeschlagen(QStringLiteral("Der Ordner %1 für das Spiel kann nicht angelegt werden: %2")
+                                  .arg(inAnfuehrung(oben), systemfehlerText(f)));
+    raeumeEntwuerfeAuf(oben);
+    if (const int f = entwurf.legeAn(oben, zielInfo.fileName()))
+        return fehlgeschlagen(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
+                                  .arg(inAnfuehrung(oben), systemfehlerText(f)));
+    return {};
+}
 
+// The settings and the card-back overlay, read back and checked.
+Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
+{
+    const Brettmass& brett = plan.Wahl.Brett;
     const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
-    if (const int f = schreibeDatei(ini, einstellungsTextMitBrett(wahl.Brett.Spalten, wahl.Brett.Zeilen, format).toUtf8()))
-        return schreibfehler(f);
+    if (const int f = schreibeDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format).toUtf8()))
+        return schreibfehler(plan.Ziel, f);
     QByteArray kartentext;
     QBuffer kartentextPuffer(&kartentext);
     kartentextPuffer.open(QIODevice::WriteOnly);
     if (!zeichneKartentext().save(&kartentextPuffer, "BMP"))
-        return ablehnen(QStringLiteral("Die Kartenrückseite kann nicht gezeichnet werden.") + NichtsGeschrieben);
+        return fehlgeschlagen(QStringLiteral("Die Kartenrückseite kann nicht gezeichnet werden.") + NichtsGeschrieben);
     const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
     if (const int f = schreibeDatei(bmp, kartentext))
-        return schreibfehler(f);
-    if (const QStringList f = pruefeEinstellungsdatei(ini, wahl.Brett.Spalten, wahl.Brett.Zeilen, format)
+        return schreibfehler(plan.Ziel, f);
+    if (const QStringList f = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format)
                               + pruefeKartentext(bmp);
         !f.isEmpty())
-        return ablehnen(f.join('\n') + NichtsGeschrieben);
+        return fehlgeschlagen(f.join('\n') + NichtsGeschrieben);
+    return {};
+}
+
+// Both cards of a pair show one file: the second is the first linked again,
+// or a copy where the file system has no links.
+Schritt schreibeZweitesBild(const NeuesSpiel& auftrag, const QString& ziel, const QString& a, const QString& b)
+{
+    if (::link(roh(a).constData(), roh(b).constData()) == 0)
+        return {};
+    const Kopie k = kopiere(a, b, auftrag.Abgebrochen);
+    if (k.Abgebrochen)
+        return abgebrochen();
+    if (k.Lesefehler || k.Schreibfehler)
+        return schreibfehler(ziel, k.Schreibfehler ? k.Schreibfehler : k.Lesefehler);
+    return {};
+}
+
+// Both cards of one pair; a JPEG is checked with the game's own decoder and
+// copied as it is, any other picture becomes a JPEG.
+Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Bildauftrag& bild, bool jpeg,
+                     const QDir& ordner, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
+{
+    const QString& name = plan.Quellen[bild.Paar - 1].Name;
+    const QString zielA = ordner.filePath(bild.ZielA);
+    QByteArray umgewandelt;
+    if (const QString grund = jpeg ? pruefeJpeg(bild.Quelle, dekodierer, probe) : wandleUm(bild.Quelle, umgewandelt);
+        !grund.isEmpty())
+        return abgelehnt(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2.")
+                             .arg(inAnfuehrung(name), grund.endsWith('.') ? grund.chopped(1) : grund)
+                         + NichtsGeschrieben);
+    if (jpeg) {
+        const Kopie k = kopiere(bild.Quelle, zielA, auftrag.Abgebrochen);
+        if (k.Abgebrochen)
+            return abgebrochen();
+        if (k.Lesefehler)
+            return abgelehnt(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
+                                 .arg(inAnfuehrung(name), systemfehlerText(k.Lesefehler))
+                             + NichtsGeschrieben);
+        if (k.Schreibfehler)
+            return schreibfehler(plan.Ziel, k.Schreibfehler);
+    } else if (const int f = schreibeDatei(zielA, umgewandelt)) {
+        return schreibfehler(plan.Ziel, f);
+    }
+    if (!auftrag.MitNamen)
+        return schreibeZweitesBild(auftrag, plan.Ziel, zielA, ordner.filePath(bild.ZielB));
+    const QByteArray karte = jpegMitKommentar(zeichneNamenskarte(bild.Name, bild.Paar, plan.Format), bild.Name,
+                                              JpegQualitaet);
+    if (karte.isEmpty())
+        return fehlgeschlagen(QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
+                                  .arg(inAnfuehrung(bild.Name)) + NichtsGeschrieben);
+    if (const int f = schreibeDatei(ordner.filePath(bild.ZielB), karte))
+        return schreibfehler(plan.Ziel, f);
+    return {};
+}
+
+// The line the command line shows for a pair written.
+QString paarzeile(const NeuesSpiel& auftrag, const Plan& plan, const Bildauftrag& bild, bool jpeg)
+{
+    const int anzahl = int(plan.Bilder.size());
+    QString zeile;
+    if (anzahl >= FortschrittAb)
+        zeile = QStringLiteral("[%1/%2] ").arg(bild.Paar, QString::number(anzahl).size()).arg(anzahl);
+    return zeile + sichtbar(plan.Quellen[bild.Paar - 1].Name) + QStringLiteral(" → ") + bild.ZielA
+           + (auftrag.MitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(bild.Name))
+                               : QStringLiteral(" und "))
+           + bild.ZielB + (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)"));
+}
+
+// The draft becomes the game.
+Schritt stelleFertig(const Plan& plan, Entwurf& entwurf)
+{
+    const bool zielDa = QFileInfo(plan.Ziel).isDir();
+    entwurf.raeumeSperrdateiWeg();
+    if (const int f = gibPlatz(entwurf.pfad(), plan.Ziel, zielDa))
+        return fehlgeschlagen(QStringLiteral("Der Zielordner %1 kann nicht angelegt werden: %2")
+                                  .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f))
+                              + NichtsGeschrieben);
+    // An emptied draft still goes; a renamed one is the game now.
+    if (!zielDa)
+        entwurf.behalte();
+    return {};
+}
+
+QString schlusszeile(const NeuesSpiel& auftrag, const Plan& plan)
+{
+    return QStringLiteral("Fertig: %1 Paare auf %2 × %3 Karten (je %4 × %5 Pixel auf einem Bildschirm von "
+                          "%6 × %7), %8, in %9. Starten mit: %10 %11")
+        .arg(plan.Bilder.size()).arg(plan.Wahl.Brett.Spalten).arg(plan.Wahl.Brett.Zeilen)
+        .arg(plan.Wahl.Karte.width()).arg(plan.Wahl.Karte.height())
+        .arg(auftrag.Bildschirm.width()).arg(auftrag.Bildschirm.height())
+        .arg(formatBeschreibung(plan.Format), inAnfuehrung(plan.Ziel), auftrag.Programm, fuerDieShell(plan.Ziel));
+}
+
+Schreibergebnis schreibe(const NeuesSpiel& auftrag)
+{
+    Plan plan;
+    if (Schritt s = pruefeBilder(auftrag, plan))
+        return *s;
+    if (Schritt s = planeSpiel(auftrag, plan))
+        return *s;
+    Entwurf entwurf;
+    if (Schritt s = legeEntwurfAn(plan, entwurf))
+        return *s;
+    const QDir ordner(entwurf.pfad());
+    if (Schritt s = schreibeSpieldateien(plan, ordner))
+        return *s;
 
     JpegDekodierer dekodierer;
     Arbeitsbitmap probe;
-    for (const Bildauftrag& bild : plan) {
-        if (abgebrochen())
-            return ablehnen(abbruch);
-        const QString& name = quellen[bild.paar - 1].name;
-        const QString zielA = ordner.filePath(bild.zielA);
-        const QString zielB = ordner.filePath(bild.zielB);
-        const bool jpeg = istJpeg(bild.quelle);
-        QByteArray umgewandelt;
-        if (const QString grund = jpeg ? pruefeJpeg(bild.quelle, dekodierer, probe) : wandleUm(bild.quelle, umgewandelt);
-            !grund.isEmpty())
-            return ablehnen(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2.")
-                                .arg(inAnfuehrung(name), grund.endsWith('.') ? grund.chopped(1) : grund)
-                            + NichtsGeschrieben);
-        if (jpeg) {
-            const Kopie k = kopiere(bild.quelle, zielA, auftrag.abgebrochen);
-            if (k.abgebrochen)
-                return ablehnen(abbruch);
-            if (k.lesefehler)
-                return ablehnen(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
-                                    .arg(inAnfuehrung(name), systemfehlerText(k.lesefehler))
-                                + NichtsGeschrieben);
-            if (k.schreibfehler)
-                return schreibfehler(k.schreibfehler);
-        } else if (const int f = schreibeDatei(zielA, umgewandelt)) {
-            return schreibfehler(f);
-        }
-        if (auftrag.mitNamen) {
-            const QByteArray karte =
-                jpegMitKommentar(zeichneNamenskarte(bild.name, bild.paar, format), bild.name, JpegQualitaet);
-            if (karte.isEmpty())
-                return ablehnen(QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
-                                    .arg(inAnfuehrung(bild.name)) + NichtsGeschrieben);
-            if (const int f = schreibeDatei(zielB, karte))
-                return schreibfehler(f);
-        } else {
-            const Kopie k = kopiere(zielA, zielB, auftrag.abgebrochen);
-            if (k.abgebrochen)
-                return ablehnen(abbruch);
-            if (k.lesefehler || k.schreibfehler)
-                return schreibfehler(k.schreibfehler ? k.schreibfehler : k.lesefehler);
-        }
-
-        if (anzahl >= FortschrittAb)
-            ausgabe << QStringLiteral("[%1/%2] ").arg(bild.paar, QString::number(anzahl).size()).arg(anzahl);
-        ausgabe << sichtbar(name) << QStringLiteral(" → ") << bild.zielA
-                << (auftrag.mitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(bild.name))
-                                     : QStringLiteral(" und "))
-                << bild.zielB << (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)")) << Qt::endl;
-        if (auftrag.fortschritt)
-            auftrag.fortschritt(bild.paar, anzahl);
+    QStringList zeilen;
+    const auto mitZeilen = [&zeilen](Schreibergebnis e) {
+        e.Zusammenfassung = zeilen;
+        return e;
+    };
+    for (const Bildauftrag& bild : plan.Bilder) {
+        if (auftrag.Abgebrochen && auftrag.Abgebrochen())
+            return mitZeilen(abgebrochen());
+        const bool jpeg = istJpeg(bild.Quelle);
+        if (Schritt s = schreibePaar(auftrag, plan, bild, jpeg, ordner, dekodierer, probe))
+            return mitZeilen(*s);
+        zeilen += paarzeile(auftrag, plan, bild, jpeg);
+        if (auftrag.Fortschritt)
+            auftrag.Fortschritt(bild.Paar, int(plan.Bilder.size()));
     }
+    if (Schritt s = stelleFertig(plan, entwurf))
+        return mitZeilen(*s);
+    Schreibergebnis geschrieben = mitZeilen(beendet(Ausgang::Geschrieben, {}));
+    geschrieben.Zusammenfassung += schlusszeile(auftrag, plan);
+    return geschrieben;
+}
 
-    if (const int f = stelleFertig(entwurf.pfad, ziel, zielInfo.isDir()))
-        return ablehnen(QStringLiteral("Der Zielordner %1 kann nicht angelegt werden: %2")
-                            .arg(inAnfuehrung(ziel), systemfehlerText(f))
-                        + NichtsGeschrieben);
-    entwurf.behalten = true;
-    if (zielInfo.isDir())
-        QDir(entwurf.pfad).removeRecursively();
-    ausgabe << QStringLiteral("Fertig: %1 Paare auf %2 × %3 Karten (je %4 × %5 Pixel auf einem Bildschirm von "
-                              "%6 × %7), %8, in %9. Starten mit: %10 %11")
-                   .arg(anzahl).arg(wahl.Brett.Spalten).arg(wahl.Brett.Zeilen)
-                   .arg(wahl.Karte.width()).arg(wahl.Karte.height())
-                   .arg(auftrag.bildschirm.width()).arg(auftrag.bildschirm.height())
-                   .arg(formatBeschreibung(format), inAnfuehrung(ziel), auftrag.programm, fuerDieShell(ziel))
-            << Qt::endl;
-    return 0;
+} // namespace
+
+Schreibergebnis schreibeNeuesSpiel(const NeuesSpiel& auftrag)
+{
+    try {
+        return schreibe(auftrag);
+    } catch (const std::bad_alloc&) {
+        return fehlgeschlagen(QStringLiteral("Das Spiel kann nicht angelegt werden: nicht genug Arbeitsspeicher."));
+    }
 }

@@ -8,31 +8,43 @@
 
 #include <functional>
 
-class QTextStream;
-
-// What `paarlix --neues-spiel` is asked to do.
+// What `paarlix --neues-spiel` and the new-game window ask the writer to do.
 struct NeuesSpiel {
-    QString ziel;
-    QStringList bilder;
-    bool mitNamen = false;
-    QString programm = QStringLiteral("paarlix"); // how the game is started, for the last line
-    std::function<bool()> abgebrochen = {}; // asked often (Ctrl+C); may be empty
-    std::function<void(int erledigt, int gesamt)> fortschritt = {}; // called after each picture; may be empty
-    QStringList namen = {}; // the name cards' texts, one per picture; empty: from the file names
-    QSize bildschirm = Bezugsbildschirm; // the screen the board is chosen for
+    QString Ziel;
+    QStringList Bilder;
+    bool MitNamen = false;
+    QString Programm = QStringLiteral("paarlix"); // how the game is started, for the last line
+    std::function<bool()> Abgebrochen = {}; // asked often (Ctrl+C); may be empty
+    std::function<void(int erledigt, int gesamt)> Fortschritt = {}; // called after each picture; may be empty
+    QStringList Namen = {}; // the name cards' texts, one per picture; empty: from the file names
+    QSize Bildschirm = Bezugsbildschirm; // the screen the board is chosen for
     // How each picture is named to the user (and on its name card without
-    // `namen`), where that differs from its path in `bilder` (a name that is
+    // `Namen`), where that differs from its path in `Bilder` (a name that is
     // not valid UTF-8 is opened through another path); empty: the paths.
-    QStringList anzeigenamen = {};
+    QStringList Anzeigenamen = {};
 };
 
-// Writes a complete game folder at auftrag.ziel: "Paarlix.ini" with the
+// How the writing ended, in words for the user.
+struct Schreibergebnis {
+    // Abgelehnt: the pictures, their names, the target or the board do not
+    // make a game. Fehlgeschlagen: the files could not be written.
+    enum class Ausgang { Geschrieben, Abgelehnt, Abgebrochen, Fehlgeschlagen };
+    Ausgang Art = Ausgang::Fehlgeschlagen;
+    QString Meldung; // why nothing was written, one paragraph per line; empty when written
+    // One line per picture written (so far), and when written a last line
+    // with the board and how to start the game; control characters in file
+    // names are made visible.
+    QStringList Zusammenfassung;
+    // The program's exit status: 0 written, 1 not.
+    int status() const { return Art == Ausgang::Geschrieben ? 0 : 1; }
+};
+
+// Writes a complete game folder at auftrag.Ziel: "Paarlix.ini" with the
 // demo's values, the board, card format and crop mode chosen for the
-// pictures, the demo's "Kartentext.bmp" and one pair per picture. Missing
-// folders above the target are made. Everything is written into a hidden
-// folder beside the target and renamed at the end, so a refusal or failure
-// leaves nothing (also no folder made above it), and a draft left by a
-// killed run is removed. One line per picture goes to `ausgabe`, refusals to
-// `fehler`, with control characters in file names made visible.
-// Returns the exit status: 0 written, 1 refused.
-int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStream& fehler);
+// pictures, the card-back overlay "Kartentext.bmp" and one pair per picture
+// (without names both cards of a pair are one file, linked twice where the
+// file system allows). Missing folders above the target are made. Everything
+// is written into a draft beside the target and renamed at the end, so a
+// refusal or failure leaves nothing (also no folder made above it); drafts of
+// killed runs beside it are removed.
+Schreibergebnis schreibeNeuesSpiel(const NeuesSpiel& auftrag);

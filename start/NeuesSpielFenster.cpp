@@ -29,7 +29,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QTextStream>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -234,7 +234,7 @@ NeuesSpielFenster::~NeuesSpielFenster()
     brettvorschauen_.reset();
     if (schreiber_) {
         abbrechen_ = true;
-        schreiber_->join();
+        schreiber_->waitForFinished();
     }
 }
 
@@ -537,12 +537,12 @@ void NeuesSpielFenster::legeAn()
 
     NeuesSpiel auftrag{ziel(), fotos(), MitNamen->isChecked()};
     // The board the window showed is the board written.
-    auftrag.bildschirm = bildschirm_;
-    if (auftrag.mitNamen)
-        auftrag.namen = n;
+    auftrag.Bildschirm = bildschirm_;
+    if (auftrag.MitNamen)
+        auftrag.Namen = n;
     abbrechen_ = false;
-    auftrag.abgebrochen = [this] { return abbrechen_.load(); };
-    auftrag.fortschritt = [this](int erledigt, int gesamt) {
+    auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
+    auftrag.Fortschritt = [this](int erledigt, int gesamt) {
         QMetaObject::invokeMethod(this, [this, erledigt, gesamt] {
             Fortschritt->setMaximum(gesamt);
             Fortschritt->setValue(erledigt);
@@ -550,42 +550,29 @@ void NeuesSpielFenster::legeAn()
     };
     setzeEingabenAn(false);
     AnlegenKnopf->setEnabled(false);
-    Fortschritt->setRange(0, int(auftrag.bilder.size()));
+    Fortschritt->setRange(0, int(auftrag.Bilder.size()));
     Fortschritt->setValue(0);
     Fortschritt->show();
     AbbrechenKnopf->setEnabled(true);
     AbbrechenKnopf->show();
     AbbrechenKnopf->setFocus();
     Status->setText(QStringLiteral("Das Spiel wird angelegt …"));
-    schreiber_ = std::make_unique<std::thread>([this, auftrag] {
-        QString ausgabe;
-        QString fehler;
-        int status = 1;
-        {
-            QTextStream aus(&ausgabe);
-            QTextStream err(&fehler);
-            try {
-                status = schreibeNeuesSpiel(auftrag, aus, err);
-            } catch (const std::exception&) {
-                err << QStringLiteral("Das Spiel kann nicht angelegt werden: nicht genug Arbeitsspeicher.");
-            }
-        }
-        QMetaObject::invokeMethod(this, [this, status, fehler] { schreibenFertig(status, fehler.trimmed()); },
-                                  Qt::QueuedConnection);
+    schreiber_ = std::make_unique<QFutureWatcher<Schreibergebnis>>();
+    connect(schreiber_.get(), &QFutureWatcherBase::finished, this, [this] {
+        const Schreibergebnis ergebnis = schreiber_->result();
+        // The watcher is the sender: it goes once its signal is through.
+        schreiber_.release()->deleteLater();
+        schreibenFertig(ergebnis);
     });
+    schreiber_->setFuture(QtConcurrent::run(schreibeNeuesSpiel, auftrag));
 }
 
-void NeuesSpielFenster::schreibenFertig(int status, const QString& fehler)
+void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
 {
-    // Closing the window has joined the writer already.
-    if (!schreiber_)
-        return;
-    schreiber_->join();
-    schreiber_.reset();
     Fortschritt->hide();
     AbbrechenKnopf->hide();
     setzeEingabenAn(true);
-    if (status == 0) {
+    if (ergebnis.Art == Schreibergebnis::Ausgang::Geschrieben) {
         konfiguration_.setzeWert(SpieleordnerSchluessel, ordner_);
         konfiguration_.speichere();
         aktualisiere();
@@ -594,9 +581,9 @@ void NeuesSpielFenster::schreibenFertig(int status, const QString& fehler)
         return;
     }
     aktualisiere();
-    Status->setText(fehler);
-    if (!abbrechen_) {
-        meldungen_.fehler(fehler);
+    Status->setText(ergebnis.Meldung);
+    if (ergebnis.Art != Schreibergebnis::Ausgang::Abgebrochen) {
+        meldungen_.fehler(ergebnis.Meldung);
         holeFokusZurueck();
     }
     AnlegenKnopf->setFocus();
@@ -626,7 +613,7 @@ void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
     if (schreiber_) {
         // The writer stops before its next picture and removes its draft.
         abbrechen_ = true;
-        schreiber_->join();
+        schreiber_->waitForFinished();
         schreiber_.reset();
     }
     QWidget::closeEvent(ereignis);

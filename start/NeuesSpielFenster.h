@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <thread>
 
 class Brettvorschauen;
 class Meldungen;
@@ -20,6 +20,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+struct Schreibergebnis;
 class Vorschaubilder;
 struct Vorschau;
 
@@ -98,7 +99,7 @@ private:
     bool zielGeht();
     void setzeEingabenAn(bool an);
     void legeAn();
-    void schreibenFertig(int status, const QString& fehler);
+    void schreibenFertig(const Schreibergebnis& ergebnis);
     int zeileVon(std::uint64_t nummer) const;
     void merkeAusgelassen(const QString& pfad, const QString& grund);
 
@@ -117,5 +118,5 @@ private:
     QStringList ausgelassen_;
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::atomic<bool> abbrechen_ = false;
-    std::unique_ptr<std::thread> schreiber_;
+    std::unique_ptr<QFutureWatcher<Schreibergebnis>> schreiber_;
 };

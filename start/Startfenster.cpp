@@ -2,15 +2,18 @@
 
 #include "board/Spielauswahl.h"
 #include "demo/Spielordner.h"
+#include "neuesspiel/Entwurf.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
 #include "start/Fensterknopf.h"
+#include "start/NeuesSpielFenster.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,6 +33,8 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
       beispielordner_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                       + QStringLiteral("/Beispielspiel"))
 {
+    // Drafts that writers killed in earlier runs left in the games folder.
+    raeumeEntwuerfeAuf(konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele"))));
     setWindowTitle(QStringLiteral("Paarlix"));
     setAccessibleName(QStringLiteral("Paarlix"));
     auto* spalte = new QVBoxLayout(this);

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using namespace neuspielbilder;
@@ -25,13 +24,11 @@ TEST(NeuesSpielFenster, aWrittenGameOpensAndDeals)
     schreibe(bilder[2], pngHalbDurchsichtig(farben[2], 120, 90));
     schreibe(bilder[3], jpeg(farben[3], 90, 120));
     const QString ziel = tmp.filePath("spiel");
-    QString aus;
-    QTextStream strom(&aus);
     NeuesSpiel auftrag;
-    auftrag.ziel = ziel;
-    auftrag.bilder = bilder;
-    ASSERT_EQ(schreibeNeuesSpiel(auftrag, strom, strom), 0)
-        << aus.toStdString();
+    auftrag.Ziel = ziel;
+    auftrag.Bilder = bilder;
+    const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
+    ASSERT_EQ(ergebnis.Art, Schreibergebnis::Ausgang::Geschrieben) << ergebnis.Meldung.toStdString();
 
     const QString vorher = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(ziel));

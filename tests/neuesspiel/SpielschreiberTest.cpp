@@ -2,21 +2,32 @@
 
 #include "Neuspielbilder.h"
 #include "board/Einstellungsleser.h"
+#include "neuesspiel/Entwurf.h"
+#include "pictures/Testbilder.h"
 #include "support/Farben.h"
 
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QTextStream>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 using namespace neuspielbilder;
 
+void PrintTo(Schreibergebnis::Ausgang art, std::ostream* os)
+{
+    static const char* const namen[] = {"Geschrieben", "Abgelehnt", "Abgebrochen", "Fehlgeschlagen"};
+    *os << namen[int(art)];
+}
+
 namespace {
 
+using Ausgang = Schreibergebnis::Ausgang;
+
 struct Lauf {
+    Ausgang art = Ausgang::Fehlgeschlagen;
     int status = -1;
     QStringList ausgabe;
     QString fehler;
@@ -24,21 +35,20 @@ struct Lauf {
 
 Lauf schreibe(const NeuesSpiel& auftrag)
 {
-    QString aus;
-    QString err;
-    QTextStream ausStrom(&aus);
-    QTextStream errStrom(&err);
-    Lauf lauf;
-    lauf.status = schreibeNeuesSpiel(auftrag, ausStrom, errStrom);
-    lauf.ausgabe = aus.split('\n', Qt::SkipEmptyParts);
-    lauf.fehler = err.trimmed();
-    return lauf;
+    const Schreibergebnis e = schreibeNeuesSpiel(auftrag);
+    return {e.Art, e.status(), e.Zusammenfassung, e.Meldung};
 }
 
 Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
              std::function<bool()> abgebrochen = {}, std::function<void(int, int)> fortschritt = {})
 {
     return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen, fortschritt});
+}
+
+ino_t inode(const QString& pfad)
+{
+    struct stat info {};
+    return stat(pfad.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 QStringList inhalt(const QString& ordner)
@@ -49,9 +59,10 @@ QStringList inhalt(const QString& ordner)
 } // namespace
 
 // JPEG files are copied byte for byte, with or without an orientation tag; a PNG becomes a JPEG
-// with its transparent part white; the folder holds the settings for the chosen board and card
-// format (two landscape photos and one turned upright by its tag: 4:3, fitted), the card-back
-// overlay and the pictures, and nothing is left beside it.
+// with its transparent part white; both cards of a pair are one file linked twice; the folder
+// holds the settings for the chosen board and card format (two landscape photos and one turned
+// upright by its tag: 4:3, fitted), the card-back overlay and the pictures, and nothing is left
+// beside it.
 TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
 {
     QTemporaryDir tmp;
@@ -68,7 +79,8 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
     ASSERT_EQ(stat(ziel.toLocal8Bit().constData(), &vorher), 0);
 
     const Lauf lauf = schreibe(ziel, {quellen + "/Oma Erna.jpg", quellen + "/Opa.JPEG", quellen + "/Katze.png"});
-    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    ASSERT_EQ(lauf.art, Ausgang::Geschrieben) << lauf.fehler.toStdString();
+    EXPECT_EQ(lauf.status, 0);
     EXPECT_TRUE(lauf.fehler.isEmpty());
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"fotos", "spiel"}));
     struct stat nachher {};
@@ -80,6 +92,8 @@ TEST(Spielschreiber, writesACompleteGameFromJpegAndPng)
     EXPECT_EQ(lies(ziel + "/01b.jpg"), rot);
     EXPECT_EQ(lies(ziel + "/02a.jpg"), gedreht);
     EXPECT_EQ(lies(ziel + "/02b.jpg"), gedreht);
+    for (const char* paar : {"/01", "/02", "/03"})
+        EXPECT_EQ(inode(ziel + paar + "a.jpg"), inode(ziel + paar + "b.jpg")) << paar;
     for (const char* name : {"/03a.jpg", "/03b.jpg"}) {
         const QByteArray daten = lies(ziel + name);
         EXPECT_TRUE(daten.startsWith("\xFF\xD8\xFF")) << name;
@@ -130,7 +144,7 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
 
     // Names typed in the new-game window replace the file names.
     NeuesSpiel auftrag{tmp.filePath("Getippt"), {tmp.filePath("Oma Erna.jpg"), tmp.filePath("Ben.jpg")}, true};
-    auftrag.namen = QStringList{" Oma ", "Benjamin"};
+    auftrag.Namen = QStringList{" Oma ", "Benjamin"};
     const Lauf getippt = schreibe(auftrag);
     ASSERT_EQ(getippt.status, 0) << getippt.fehler.toStdString();
     EXPECT_TRUE(getippt.ausgabe.value(0).endsWith(QStringLiteral("Namenskarte „Oma“ → 01b.jpg")));
@@ -149,7 +163,7 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
     }
     QList<QPair<int, int>> gemeldet;
     NeuesSpiel auftrag{tmp.filePath("spiel"), bilder};
-    auftrag.fortschritt = [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); };
+    auftrag.Fortschritt = [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); };
     const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     ASSERT_EQ(gemeldet.size(), 20);
@@ -190,11 +204,20 @@ TEST(Spielschreiber, refusalsWriteNothing)
     ASSERT_TRUE(QFile::link(tmp.filePath("schleife.jpg"), tmp.filePath("schleife.jpg")));
     const QString ziel = tmp.filePath("spiel");
 
+    // Qt's reader would leave pixels of these unset.
+    const QByteArray bmp = testbilder::bmp24(testbilder::muster(8, 8));
+    schreibe(tmp.filePath("halb.bmp"), bmp.left(54 + (bmp.size() - 54) / 2));
+    QByteArray weit = bmp;
+    qToLittleEndian(quint32(bmp.size() + 1), weit.data() + 10);
+    schreibe(tmp.filePath("weit.bmp"), weit);
+    schreibe(tmp.filePath("rle.bmp"), testbilder::bmpRle8(4, 2, QByteArray("\x04\x10\x00\x00", 4)));
+
     struct Fall {
         const char* name;
         QString ziel;
         QStringList bilder;
         QString meldung;
+        Ausgang art = Ausgang::Abgelehnt;
         bool mitNamen = false;
     };
     const Fall faelle[] = {
@@ -222,18 +245,26 @@ TEST(Spielschreiber, refusalsWriteNothing)
         {"two equal name cards", ziel, {tmp.filePath("a/Oma.jpg"), gut, tmp.filePath("b/Oma.jpg")},
          "Die Bilder „" + tmp.filePath("a/Oma.jpg") + "“ und „" + tmp.filePath("b/Oma.jpg")
              + "“ ergeben dieselbe Namenskarte „Oma“",
-         true},
+         Ausgang::Abgelehnt, true},
         {"broken JPEG below missing folders", tmp.filePath("neu/tief/spiel"), {gut, tmp.filePath("kaputt.jpg")},
          "Das Bild „" + tmp.filePath("kaputt.jpg") + "“ kann nicht gelesen werden: JPEG-Fehlernr. "},
         {"not a picture", ziel, {gut, tmp.filePath("text.png")},
          "Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes Bildformat. "
          "Es wurde nichts geschrieben."},
-        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden: "},
+        {"BMP cut in half", ziel, {gut, tmp.filePath("halb.bmp")},
+         "Das Bild „" + tmp.filePath("halb.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig. Es wurde nichts geschrieben."},
+        {"BMP pixels past its end", ziel, {gut, tmp.filePath("weit.bmp")},
+         "Das Bild „" + tmp.filePath("weit.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
+        {"BMP with a cut RLE stream", ziel, {gut, tmp.filePath("rle.bmp")},
+         "Das Bild „" + tmp.filePath("rle.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
+        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden: ",
+         Ausgang::Fehlgeschlagen},
     };
     const QStringList vorher = inhalt(tmp.path());
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         const Lauf lauf = schreibe(f.ziel, f.bilder, f.mitNamen);
+        EXPECT_EQ(lauf.art, f.art);
         EXPECT_EQ(lauf.status, 1);
         EXPECT_TRUE(lauf.fehler.startsWith(f.meldung)) << lauf.fehler.toStdString();
         EXPECT_FALSE(lauf.fehler.contains('\r')) << lauf.fehler.toStdString();
@@ -245,21 +276,26 @@ TEST(Spielschreiber, refusalsWriteNothing)
 }
 
 // Missing folders above the target are made, and a draft left beside the target by a killed run
-// is removed, while other hidden folders stay.
-TEST(Spielschreiber, missingFoldersAreMadeAndOldDraftsRemoved)
+// (its lock free) is removed, while the draft of a running writer and other hidden folders stay.
+TEST(Spielschreiber, missingFoldersAreMadeAndDraftsOfKilledRunsRemoved)
 {
     QTemporaryDir tmp;
     schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
     schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
-    QDir().mkpath(tmp.filePath("neu/.spiel-Ab12Cd"));
-    schreibe(tmp.filePath("neu/.spiel-Ab12Cd/01a.jpg"), "halb");
+    QDir().mkpath(tmp.filePath("neu/.fotos-Ab12Cd"));
+    schreibe(tmp.filePath("neu/.fotos-Ab12Cd/01a.jpg"), "halb");
+    schreibe(tmp.filePath("neu/.fotos-Ab12Cd/") + Entwurfssperre, "");
     QDir().mkpath(tmp.filePath("neu/.spiel-behalten"));
+    Entwurf laeuft;
+    ASSERT_EQ(laeuft.legeAn(tmp.filePath("neu"), "anderes"), 0);
     const Lauf ersterLauf = schreibe(tmp.filePath("tief/unten/spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")});
     EXPECT_EQ(ersterLauf.status, 0) << ersterLauf.fehler.toStdString();
     EXPECT_TRUE(QFileInfo(tmp.filePath("tief/unten/spiel/Paarlix.ini")).isFile());
     const Lauf zweiterLauf = schreibe(tmp.filePath("neu/spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")});
     EXPECT_EQ(zweiterLauf.status, 0) << zweiterLauf.fehler.toStdString();
-    EXPECT_EQ(inhalt(tmp.filePath("neu")), (QStringList{".spiel-behalten", "spiel"}));
+    EXPECT_EQ(inhalt(tmp.filePath("neu")),
+              (QStringList{QFileInfo(laeuft.pfad()).fileName(), ".spiel-behalten", "spiel"}));
+    EXPECT_EQ(inhalt(tmp.filePath("neu/spiel")).size(), 6) << inhalt(tmp.filePath("neu/spiel")).join(' ').toStdString();
 }
 
 // An interruption between two pictures stops the writing and removes what was written so far.
@@ -271,7 +307,7 @@ TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
     int erledigt = 0;
     const Lauf lauf = schreibe(tmp.filePath("spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")}, false,
                                [&erledigt] { return erledigt == 1; }, [&erledigt](int n, int) { erledigt = n; });
-    EXPECT_EQ(lauf.status, 1);
+    EXPECT_EQ(lauf.art, Ausgang::Abgebrochen);
     EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
     EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg"}));

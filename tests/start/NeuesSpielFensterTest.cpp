@@ -18,7 +18,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -229,12 +228,11 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
               a.tmp.filePath("Spiele"));
 
     NeuesSpiel auftrag{a.tmp.filePath("Befehlszeile"), fotos, true};
-    auftrag.namen = QStringList{"Anna", "Ben", "Oma"};
-    QString aus;
-    QTextStream strom(&aus);
-    ASSERT_EQ(schreibeNeuesSpiel(auftrag, strom, strom), 0) << aus.toStdString();
+    auftrag.Namen = QStringList{"Anna", "Ben", "Oma"};
+    const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
+    ASSERT_EQ(ergebnis.Art, Schreibergebnis::Ausgang::Geschrieben) << ergebnis.Meldung.toStdString();
     const QStringList dateien = QDir(ziel).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(dateien, QDir(auftrag.ziel).entryList(QDir::Files, QDir::Name));
+    EXPECT_EQ(dateien, QDir(auftrag.Ziel).entryList(QDir::Files, QDir::Name));
     for (const QString& datei : dateien)
-        EXPECT_EQ(lies(ziel + "/" + datei), lies(auftrag.ziel + "/" + datei)) << datei.toStdString();
+        EXPECT_EQ(lies(ziel + "/" + datei), lies(auftrag.Ziel + "/" + datei)) << datei.toStdString();
 }

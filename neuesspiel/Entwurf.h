@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A hidden folder ".NAME-XXXXXX" beside a game being written, which becomes
+// the game at the end. Its writer holds a lock on a file inside it for as
+// long as it runs; the kernel lets the lock go when the writer dies, however
+// it dies, so a draft nobody holds is left over from a killed run.
+// The file inside a draft that its writer holds locked.
+inline const QString Entwurfssperre = QStringLiteral(".paarlix-schreibt");
+
+class Entwurf {
+public:
+    Entwurf() = default;
+    Entwurf(const Entwurf&) = delete;
+    Entwurf& operator=(const Entwurf&) = delete;
+    // Removes the draft unless it was kept, and the folders listed as made
+    // for it; then lets the lock go.
+    ~Entwurf();
+
+    // Makes the draft for the game `name` in the folder `oben`, which exists,
+    // and takes its lock. Returns errno, or 0.
+    int legeAn(const QString& oben, const QString& name);
+    // Folders made above the draft, outermost first: removed with it.
+    void merkeAngelegt(const QStringList& ordner) { angelegt_ = ordner; }
+    const QString& pfad() const { return pfad_; }
+    // The draft is about to become the game: the lock's file leaves it, the
+    // lock itself is held until the end, so that no cleaner takes it meanwhile.
+    void raeumeSperrdateiWeg();
+    // The draft became the game: nothing is removed.
+    void behalte() { behalten_ = true; }
+
+private:
+    QString pfad_;
+    QStringList angelegt_;
+    int sperre_ = -1;
+    bool behalten_ = false;
+};
+
+// Removes every draft in `spieleordner` whose writer no longer runs. Drafts
+// of running writers and every other folder stay.
+void raeumeEntwuerfeAuf(const QString& spieleordner);
