@@ -105,9 +105,15 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         auftrag.Programm = QString::fromLocal8Bit(argv[0]);
         auftrag.Abgebrochen = [] { return abbruchSignal != 0; };
         auftrag.Bildschirm = bezugsbildschirm();
+        // Each pair's line as soon as it is written, the rest of the summary at the end.
+        qsizetype gezeigt = 0;
+        auftrag.Fortschritt = [&ausgabe, &gezeigt](int, int, const QString& zeile) {
+            ausgabe << zeile << Qt::endl;
+            ++gezeigt;
+        };
         oeffneRoheNamen(argc, argv, auftrag);
         const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
-        for (const QString& zeile : ergebnis.Zusammenfassung)
+        for (const QString& zeile : ergebnis.Zusammenfassung.mid(gezeigt))
             ausgabe << zeile << '\n';
         ausgabe.flush();
         if (!ergebnis.Meldung.isEmpty())

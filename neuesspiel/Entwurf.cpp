@@ -67,7 +67,7 @@ void raeumeEntwuerfeAuf(const QString& spieleordner)
         const QString entwurf = ordner.filePath(eintrag);
         // Only a folder with our lock file is a draft; a free lock means its writer is gone.
         const int sperre = ::open(roh(entwurf + QLatin1Char('/') + Entwurfssperre).constData(),
-                                  O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (sperre < 0)
             continue;
         if (::flock(sperre, LOCK_EX | LOCK_NB) == 0)

@@ -577,7 +577,7 @@ Schreibergebnis schreibe(const NeuesSpiel& auftrag)
             return mitZeilen(*s);
         zeilen += paarzeile(auftrag, plan, bild, jpeg);
         if (auftrag.Fortschritt)
-            auftrag.Fortschritt(bild.Paar, int(plan.Bilder.size()));
+            auftrag.Fortschritt(bild.Paar, int(plan.Bilder.size()), zeilen.last());
     }
     if (Schritt s = stelleFertig(plan, entwurf))
         return mitZeilen(*s);

@@ -15,7 +15,8 @@ struct NeuesSpiel {
     bool MitNamen = false;
     QString Programm = QStringLiteral("paarlix"); // how the game is started, for the last line
     std::function<bool()> Abgebrochen = {}; // asked often (Ctrl+C); may be empty
-    std::function<void(int erledigt, int gesamt)> Fortschritt = {}; // called after each picture; may be empty
+    // Called after each pair with its line of the summary; may be empty.
+    std::function<void(int erledigt, int gesamt, const QString& zeile)> Fortschritt = {};
     QStringList Namen = {}; // the name cards' texts, one per picture; empty: from the file names
     QSize Bildschirm = Bezugsbildschirm; // the screen the board is chosen for
     // How each picture is named to the user (and on its name card without

@@ -542,7 +542,7 @@ void NeuesSpielFenster::legeAn()
         auftrag.Namen = n;
     abbrechen_ = false;
     auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
-    auftrag.Fortschritt = [this](int erledigt, int gesamt) {
+    auftrag.Fortschritt = [this](int erledigt, int gesamt, const QString&) {
         QMetaObject::invokeMethod(this, [this, erledigt, gesamt] {
             Fortschritt->setMaximum(gesamt);
             Fortschritt->setValue(erledigt);

@@ -40,7 +40,7 @@ Lauf schreibe(const NeuesSpiel& auftrag)
 }
 
 Lauf schreibe(const QString& ziel, const QStringList& bilder, bool mitNamen = false,
-             std::function<bool()> abgebrochen = {}, std::function<void(int, int)> fortschritt = {})
+             std::function<bool()> abgebrochen = {}, std::function<void(int, int, const QString&)> fortschritt = {})
 {
     return schreibe({ziel, bilder, mitNamen, QStringLiteral("paarlix"), abgebrochen, fortschritt});
 }
@@ -152,7 +152,7 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
 }
 
 // From 20 pictures on, every line counts how far the writing has come; the progress callback
-// hears of each picture.
+// hears of each picture with its line.
 TEST(Spielschreiber, manyPicturesShowAProgressCount)
 {
     QTemporaryDir tmp;
@@ -162,14 +162,19 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
         schreibe(bilder.last(), jpeg(QColor::fromHsv(i * 17, 200, 200), 8, 8));
     }
     QList<QPair<int, int>> gemeldet;
+    QStringList zeilen;
     NeuesSpiel auftrag{tmp.filePath("spiel"), bilder};
-    auftrag.Fortschritt = [&gemeldet](int erledigt, int gesamt) { gemeldet.append({erledigt, gesamt}); };
+    auftrag.Fortschritt = [&](int erledigt, int gesamt, const QString& zeile) {
+        gemeldet.append({erledigt, gesamt});
+        zeilen += zeile;
+    };
     const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     ASSERT_EQ(gemeldet.size(), 20);
     EXPECT_EQ(gemeldet.first(), qMakePair(1, 20));
     EXPECT_EQ(gemeldet.last(), qMakePair(20, 20));
     ASSERT_EQ(lauf.ausgabe.size(), 21);
+    EXPECT_EQ(zeilen, lauf.ausgabe.mid(0, 20));
     EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
     EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();
     EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 5 × 8 Karten (je 80 × 80 Pixel"))
@@ -306,7 +311,7 @@ TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
     schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
     int erledigt = 0;
     const Lauf lauf = schreibe(tmp.filePath("spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")}, false,
-                               [&erledigt] { return erledigt == 1; }, [&erledigt](int n, int) { erledigt = n; });
+                               [&erledigt] { return erledigt == 1; }, [&erledigt](int n, int, const QString&) { erledigt = n; });
     EXPECT_EQ(lauf.art, Ausgang::Abgebrochen);
     EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
     EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done

@@ -4,6 +4,7 @@
 #include "start/Startfenster.h"
 
 #include "neuesspiel/Einstellungsvorlage.h"
+#include "neuesspiel/Entwurf.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "support/MeldungsRecorder.h"
 
@@ -99,7 +100,8 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
 
 // "Spiel öffnen…" names a folder without a game and offers the dialog again; a game
 // folder is chosen and remembered as the last folder; a cancel chooses nothing.
-// "Beispielspiel" writes the demo game once and chooses it.
+// "Beispielspiel" writes the demo game once and chooses it. Opening the window clears the draft a
+// killed writer left in the games folder.
 TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
 {
     QTemporaryDir tmp;
@@ -108,8 +110,12 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     const QString leer = tmp.filePath("Leer");
     QDir().mkpath(leer);
     QStringList antworten{leer, spiel, ""};
+    konfiguration.setzeWert(SpieleordnerSchluessel, tmp.filePath("Spiele"));
+    QDir().mkpath(tmp.filePath("Spiele/.fotos-Ab12Cd"));
+    schreibe(tmp.filePath("Spiele/.fotos-Ab12Cd/") + Entwurfssperre, "");
     MeldungsRecorder meldungen;
     Startfenster fenster(konfiguration, meldungen);
+    EXPECT_FALSE(QFileInfo::exists(tmp.filePath("Spiele/.fotos-Ab12Cd")));
     fenster.setzeOrdnerwahl([&](const QString&) { return antworten.takeFirst(); });
     fenster.setzeBeispielordner(tmp.filePath("daten/Beispielspiel"));
     fenster.show();
