@@ -61,7 +61,8 @@ void Entwurf::raeumeSperrdateiWeg()
 void raeumeEntwuerfeAuf(const QString& spieleordner)
 {
     const QDir ordner(spieleordner);
-    for (const QString& eintrag : ordner.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+    const auto ordnerNamen = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+    for (const QString& eintrag : ordner.entryList(ordnerNamen)) {
         if (!siehtAusWieEntwurf(eintrag))
             continue;
         const QString entwurf = ordner.filePath(eintrag);

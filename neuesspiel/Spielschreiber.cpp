@@ -331,6 +331,7 @@ int gibPlatz(const QString& entwurf, const QString& ziel, bool zielDa)
     }
     return 0;
 }
+
 using Ausgang = Schreibergebnis::Ausgang;
 
 Schreibergebnis beendet(Ausgang art, QString meldung)
@@ -343,7 +344,10 @@ Schreibergebnis beendet(Ausgang art, QString meldung)
 
 Schreibergebnis abgelehnt(const QString& meldung) { return beendet(Ausgang::Abgelehnt, meldung); }
 Schreibergebnis fehlgeschlagen(const QString& meldung) { return beendet(Ausgang::Fehlgeschlagen, meldung); }
-Schreibergebnis abgebrochen() { return beendet(Ausgang::Abgebrochen, QStringLiteral("Abgebrochen.") + NichtsGeschrieben); }
+Schreibergebnis abgebrochen()
+{
+    return beendet(Ausgang::Abgebrochen, QStringLiteral("Abgebrochen.") + NichtsGeschrieben);
+}
 
 // A failure while writing names the game, not the hidden draft.
 Schreibergebnis schreibfehler(const QString& ziel, int f)
@@ -590,9 +594,12 @@ Schreibergebnis schreibe(const NeuesSpiel& auftrag)
 
 Schreibergebnis schreibeNeuesSpiel(const NeuesSpiel& auftrag)
 {
+    // Runs on a worker of the new-game window: nothing may escape it.
     try {
         return schreibe(auftrag);
     } catch (const std::bad_alloc&) {
         return fehlgeschlagen(QStringLiteral("Das Spiel kann nicht angelegt werden: nicht genug Arbeitsspeicher."));
+    } catch (const EPaarlixFehler& f) {
+        return fehlgeschlagen(f.text() + NichtsGeschrieben);
     }
 }

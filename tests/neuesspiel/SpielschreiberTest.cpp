@@ -257,13 +257,14 @@ TEST(Spielschreiber, refusalsWriteNothing)
          "Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes Bildformat. "
          "Es wurde nichts geschrieben."},
         {"BMP cut in half", ziel, {gut, tmp.filePath("halb.bmp")},
-         "Das Bild „" + tmp.filePath("halb.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig. Es wurde nichts geschrieben."},
+         "Das Bild „" + tmp.filePath("halb.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig. "
+         "Es wurde nichts geschrieben."},
         {"BMP pixels past its end", ziel, {gut, tmp.filePath("weit.bmp")},
          "Das Bild „" + tmp.filePath("weit.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
         {"BMP with a cut RLE stream", ziel, {gut, tmp.filePath("rle.bmp")},
          "Das Bild „" + tmp.filePath("rle.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
-        {"target not writable", "/proc/paarlix-spiel", {gut, gut2}, "In den Ordner „/proc“ kann nicht geschrieben werden: ",
-         Ausgang::Fehlgeschlagen},
+        {"target not writable", "/proc/paarlix-spiel", {gut, gut2},
+         "In den Ordner „/proc“ kann nicht geschrieben werden: ", Ausgang::Fehlgeschlagen},
     };
     const QStringList vorher = inhalt(tmp.path());
     for (const Fall& f : faelle) {
@@ -311,7 +312,8 @@ TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
     schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
     int erledigt = 0;
     const Lauf lauf = schreibe(tmp.filePath("spiel"), {tmp.filePath("a.jpg"), tmp.filePath("b.jpg")}, false,
-                               [&erledigt] { return erledigt == 1; }, [&erledigt](int n, int, const QString&) { erledigt = n; });
+                               [&erledigt] { return erledigt == 1; },
+                               [&erledigt](int n, int, const QString&) { erledigt = n; });
     EXPECT_EQ(lauf.art, Ausgang::Abgebrochen);
     EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
     EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done
