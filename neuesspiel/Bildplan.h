@@ -12,13 +12,13 @@ inline constexpr int MinBilder = 2;
 // is only an extension (".jpg") stays whole.
 QString kartenname(const QString& dateipfad);
 
-// What becomes of one given picture: pair `paar`, written as zielA and zielB.
+// What becomes of one given picture: pair `Paar`, written as ZielA and ZielB.
 struct Bildauftrag {
-    QString quelle;
-    int paar = 0;
-    QString zielA;
-    QString zielB;
-    QString name; // text of the name card for zielB; empty: zielB is the picture again
+    QString Quelle;
+    int Paar = 0;
+    QString ZielA;
+    QString ZielB;
+    QString Name; // text of the name card for ZielB; empty: ZielB is the picture again
 };
 
 // One pair per picture, numbered in the order given.

@@ -96,12 +96,12 @@ QString namensFehler(const std::vector<Bildauftrag>& plan, const QVector<Quelle>
 {
     QHash<QString, int> erster;
     for (int i = 0; i < int(plan.size()); ++i) {
-        const QString schluessel = plan[std::size_t(i)].name.normalized(QString::NormalizationForm_C);
+        const QString schluessel = plan[std::size_t(i)].Name.normalized(QString::NormalizationForm_C);
         if (const auto da = erster.constFind(schluessel); da != erster.constEnd())
             return QStringLiteral("Die Bilder %1 und %2 ergeben dieselbe Namenskarte %3; zwei gleiche Karten "
                                   "ließen sich nicht gerecht zuordnen. Bitte eines der Bilder umbenennen.")
                 .arg(inAnfuehrung(quellen[*da].name), inAnfuehrung(quellen[i].name),
-                     inAnfuehrung(plan[std::size_t(i)].name));
+                     inAnfuehrung(plan[std::size_t(i)].Name));
         erster.insert(schluessel, i);
     }
     return {};
@@ -375,11 +375,11 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
         genannt += quelle.name;
     std::vector<Bildauftrag> plan = planeBilder(genannt, auftrag.mitNamen);
     for (std::size_t i = 0; i < plan.size(); ++i)
-        plan[i].quelle = quellen[qsizetype(i)].pfad;
+        plan[i].Quelle = quellen[qsizetype(i)].pfad;
     // Names typed in the new-game window replace the file names.
     if (auftrag.mitNamen && auftrag.namen.size() == auftrag.bilder.size())
         for (std::size_t i = 0; i < plan.size(); ++i)
-            plan[i].name = auftrag.namen[qsizetype(i)].trimmed();
+            plan[i].Name = auftrag.namen[qsizetype(i)].trimmed();
     if (auftrag.mitNamen)
         if (const QString f = namensFehler(plan, quellen); !f.isEmpty())
             return ablehnen(f + NichtsGeschrieben);
@@ -444,18 +444,18 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
     for (const Bildauftrag& bild : plan) {
         if (abgebrochen())
             return ablehnen(abbruch);
-        const QString& name = quellen[bild.paar - 1].name;
-        const QString zielA = ordner.filePath(bild.zielA);
-        const QString zielB = ordner.filePath(bild.zielB);
-        const bool jpeg = istJpeg(bild.quelle);
+        const QString& name = quellen[bild.Paar - 1].name;
+        const QString zielA = ordner.filePath(bild.ZielA);
+        const QString zielB = ordner.filePath(bild.ZielB);
+        const bool jpeg = istJpeg(bild.Quelle);
         QByteArray umgewandelt;
-        if (const QString grund = jpeg ? pruefeJpeg(bild.quelle, dekodierer, probe) : wandleUm(bild.quelle, umgewandelt);
+        if (const QString grund = jpeg ? pruefeJpeg(bild.Quelle, dekodierer, probe) : wandleUm(bild.Quelle, umgewandelt);
             !grund.isEmpty())
             return ablehnen(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2.")
                                 .arg(inAnfuehrung(name), grund.endsWith('.') ? grund.chopped(1) : grund)
                             + NichtsGeschrieben);
         if (jpeg) {
-            const Kopie k = kopiere(bild.quelle, zielA, auftrag.abgebrochen);
+            const Kopie k = kopiere(bild.Quelle, zielA, auftrag.abgebrochen);
             if (k.abgebrochen)
                 return ablehnen(abbruch);
             if (k.lesefehler)
@@ -469,10 +469,10 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
         }
         if (auftrag.mitNamen) {
             const QByteArray karte =
-                jpegMitKommentar(zeichneNamenskarte(bild.name, bild.paar, format), bild.name, JpegQualitaet);
+                jpegMitKommentar(zeichneNamenskarte(bild.Name, bild.Paar, format), bild.Name, JpegQualitaet);
             if (karte.isEmpty())
                 return ablehnen(QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
-                                    .arg(inAnfuehrung(bild.name)) + NichtsGeschrieben);
+                                    .arg(inAnfuehrung(bild.Name)) + NichtsGeschrieben);
             if (const int f = schreibeDatei(zielB, karte))
                 return schreibfehler(f);
         } else {
@@ -484,13 +484,13 @@ int schreibeNeuesSpiel(const NeuesSpiel& auftrag, QTextStream& ausgabe, QTextStr
         }
 
         if (anzahl >= FortschrittAb)
-            ausgabe << QStringLiteral("[%1/%2] ").arg(bild.paar, QString::number(anzahl).size()).arg(anzahl);
-        ausgabe << sichtbar(name) << QStringLiteral(" → ") << bild.zielA
-                << (auftrag.mitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(bild.name))
+            ausgabe << QStringLiteral("[%1/%2] ").arg(bild.Paar, QString::number(anzahl).size()).arg(anzahl);
+        ausgabe << sichtbar(name) << QStringLiteral(" → ") << bild.ZielA
+                << (auftrag.mitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(bild.Name))
                                      : QStringLiteral(" und "))
-                << bild.zielB << (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)")) << Qt::endl;
+                << bild.ZielB << (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)")) << Qt::endl;
         if (auftrag.fortschritt)
-            auftrag.fortschritt(bild.paar, anzahl);
+            auftrag.fortschritt(bild.Paar, anzahl);
     }
 
     if (const int f = stelleFertig(entwurf.pfad, ziel, zielInfo.isDir()))

@@ -32,15 +32,15 @@ TEST(Bildplan, picturesAreNumberedInTheOrderGiven)
         quellen += QStringLiteral("bild %1.jpg").arg(i);
     const std::vector<Bildauftrag> mitNamen = planeBilder(quellen, true);
     ASSERT_EQ(mitNamen.size(), 12u);
-    EXPECT_EQ(s(mitNamen[0].quelle), "bild 1.jpg");
-    EXPECT_EQ(mitNamen[0].paar, 1);
-    EXPECT_EQ(s(mitNamen[0].zielA), "01a.jpg");
-    EXPECT_EQ(s(mitNamen[0].zielB), "01b.jpg");
-    EXPECT_EQ(s(mitNamen[0].name), "bild 1");
-    EXPECT_EQ(s(mitNamen[11].zielA), "12a.jpg");
-    EXPECT_EQ(s(mitNamen[11].name), "bild 12");
+    EXPECT_EQ(s(mitNamen[0].Quelle), "bild 1.jpg");
+    EXPECT_EQ(mitNamen[0].Paar, 1);
+    EXPECT_EQ(s(mitNamen[0].ZielA), "01a.jpg");
+    EXPECT_EQ(s(mitNamen[0].ZielB), "01b.jpg");
+    EXPECT_EQ(s(mitNamen[0].Name), "bild 1");
+    EXPECT_EQ(s(mitNamen[11].ZielA), "12a.jpg");
+    EXPECT_EQ(s(mitNamen[11].Name), "bild 12");
     for (const Bildauftrag& b : planeBilder(quellen, false))
-        EXPECT_TRUE(b.name.isEmpty()) << s(b.quelle);
+        EXPECT_TRUE(b.Name.isEmpty()) << s(b.Quelle);
 }
 
 // Fewer than two pictures are refused with a message that says how many were given.
