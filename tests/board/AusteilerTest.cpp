@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST(Austeiler, aTwoByTwoBoardDealsItsFourPicturesWithTheBarAtEachQuarter)
     const int balken[] = {25, 50, 75, 100};
     const int paare[] = {1, 1, 2, 2};
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(s[k].k, k);
+        EXPECT_EQ(s[k].K, k);
         EXPECT_EQ(s[k].Dateiname, QString::fromLatin1(namen[k])) << k;
         EXPECT_EQ(s[k].Ziel, zellen[k]) << k;
         EXPECT_EQ(s[k].Fortschritt, balken[k]) << k;
@@ -170,4 +171,81 @@ TEST(Austeiler, aDrawOutOfRangeIsRefused)
     b.naechster();
     EXPECT_TRUE(b.fertig());
     EXPECT_THROW(b.naechster(), std::logic_error);
+}
+
+// The deal with empty places: the pictures of the given pairs go to the first 2N cells in reading
+// order, the rest stay empty (-1); draws of N - k as on a full board.
+TEST(Austeiler, pairsFewerThanCellsLeaveTheLastCellsEmpty)
+{
+    struct Fall {
+        const char* name;
+        int spalten, zeilen;
+        std::vector<int> paare;
+        std::function<int(int, int)> regel;
+        std::vector<int> bildAnZelle;
+        std::vector<int> gefragt;
+    };
+    const std::vector<Fall> faelle = {
+        {"lowest draws", 3, 2, {1, 2}, [](int, int) { return 0; }, {0, 1, 2, 3, -1, -1}, {4, 3, 2, 1}},
+        {"highest draws", 3, 2, {5, 9}, [](int n, int) { return n - 1; }, {3, 2, 1, 0, -1, -1}, {4, 3, 2, 1}},
+        {"one pair on two rows", 3, 2, {4}, [](int n, int) { return n - 1; }, {1, 0, -1, -1, -1, -1}, {2, 1}},
+        {"full board", 2, 2, {1, 2}, [](int n, int) { return n / 2; }, {3, 1, 0, 2}, {4, 3, 2, 1}},
+        {"8 x 7 with 6 empty places", 8, 7, std::vector<int>(25, 1), [](int, int) { return 0; },
+         [] {
+             std::vector<int> v(56, -1);
+             for (int k = 0; k < 50; ++k)
+                 v[static_cast<std::size_t>(k)] = k;
+             return v;
+         }(),
+         [] {
+             std::vector<int> v;
+             for (int n = 50; n >= 1; --n)
+                 v.push_back(n);
+             return v;
+         }()},
+    };
+    for (const Fall& f : faelle) {
+        SkriptZufall zufall(f.regel);
+        EXPECT_EQ(austeilen(f.spalten, f.zeilen, f.paare, zufall), f.bildAnZelle) << f.name;
+        EXPECT_EQ(zufall.gefragt, f.gefragt) << f.name;
+    }
+    SkriptZufall zufall([](int, int) { return 0; });
+    EXPECT_THROW(Austeiler(3, 2, std::vector<int>{}, zufall), std::invalid_argument);
+    EXPECT_THROW(Austeiler(3, 2, std::vector<int>{1, 2, 3, 4}, zufall), std::invalid_argument);
+}
+
+// The steps name the drawn pairs' files and count the bar over the dealt pictures; with every pair
+// of the board they are exactly today's deal, draw for draw.
+TEST(Austeiler, theStepsOfADrawnSubsetNameItsFilesAndCountOnlyTheDealtPictures)
+{
+    MersenneZufall zufall(11);
+    Austeiler teil(4, 2, {3, 12}, zufall);
+    EXPECT_EQ(teil.dateinamen(), (QStringList{"03a.jpg", "03b.jpg", "12a.jpg", "12b.jpg"}));
+    const int paare[] = {3, 3, 12, 12};
+    for (int k = 0; k < 4; ++k) {
+        const Austeilschritt s = teil.naechster();
+        EXPECT_EQ(s.Dateiname, teil.dateinamen()[k]);
+        EXPECT_EQ(s.PaarNummer, paare[k]);
+        EXPECT_EQ(s.Fortschritt, (k + 1) * 25);
+        EXPECT_LT(s.Ziel.Zeile * 4 + s.Ziel.Spalte, 4);
+    }
+    EXPECT_TRUE(teil.fertig());
+
+    for (const std::uint32_t seed : {1u, 42u}) {
+        MersenneZufall heute(seed);
+        MersenneZufall mitPaaren(seed);
+        std::vector<int> allePaare(15);
+        for (int p = 0; p < 15; ++p)
+            allePaare[static_cast<std::size_t>(p)] = p + 1;
+        const auto erwartet = alleSchritte(6, 5, heute);
+        Austeiler a(6, 5, allePaare, mitPaaren);
+        for (const Austeilschritt& e : erwartet) {
+            const Austeilschritt s = a.naechster();
+            EXPECT_EQ(s.Ziel, e.Ziel) << e.K;
+            EXPECT_EQ(s.Dateiname, e.Dateiname) << e.K;
+            EXPECT_EQ(s.PaarNummer, e.PaarNummer) << e.K;
+            EXPECT_EQ(s.Fortschritt, e.Fortschritt) << e.K;
+        }
+        EXPECT_TRUE(a.fertig());
+    }
 }
