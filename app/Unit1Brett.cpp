@@ -179,7 +179,7 @@ void TForm1::teileBilderAus()
         const int zeile = s.Ziel.Zeile;
         const int spalte = s.Ziel.Spalte;
         TImage* klein = KartenBilder[zeile][spalte];
-        const Mehrfachdarstellung bild = voraus.hole(s.k);
+        const Mehrfachdarstellung bild = voraus.hole(s.K);
         legeBildAb(bild, s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
         bildbeschreibungen_[std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte)] =
             bild.Beschreibung;

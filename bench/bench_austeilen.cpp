@@ -144,7 +144,7 @@ void pipelineAusteilen(QSize karte, QSize gross, bool verkleinert)
     std::vector<std::unique_ptr<TBildHalter>> halter;
     while (!austeiler.fertig()) {
         const Austeilschritt s = austeiler.naechster();
-        const Mehrfachdarstellung d = voraus.hole(s.k);
+        const Mehrfachdarstellung d = voraus.hole(s.K);
         for (std::size_t i = 0; i < 2; ++i) {
             halter.push_back(std::make_unique<TBildHalter>(i ? gross.width() : karte.width(),
                                                            i ? gross.height() : karte.height()));

@@ -25,6 +25,10 @@ constexpr int GroessteFensterseite = 16384;
 // Milliseconds of a whole turn at most.
 constexpr double LaengsteDrehZeit = 60000.0;
 
+// How the writer begins the comment block of setting 12; a block that begins
+// otherwise after setting 11 is free text, as it has always been.
+constexpr QStringView KopfZwoelf = u"# 12.";
+
 const QString ZuWenigEinstellungen =
     QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rEs sind nicht genügend Einstellungen eingetragen. (");
 
@@ -32,7 +36,7 @@ QString kopfzeile(int einstellung)
 {
     static const char16_t* const ordnungszahlen[] = {
         u"ersten", u"zweiten", u"dritten", u"vierten", u"fünften", u"sechsten",
-        u"siebten", u"achten", u"neunten", u"zehnten", u"elften",
+        u"siebten", u"achten", u"neunten", u"zehnten", u"elften", u"zwölften",
     };
     return QStringLiteral("Fehler bei der ") + QString::fromUtf16(ordnungszahlen[einstellung - 1])
         + QStringLiteral(" Einstellung in der Datei \"Paarlix.ini\":\n\r(");
@@ -61,8 +65,8 @@ bool gleichOhneFall(QStringView zeile, QStringView wort)
 // The two numbers of a value line "left<delimiter>right", split at the first
 // delimiter; the caller has made sure the delimiter is there.
 struct Zahlenpaar {
-    QStringView links;
-    QStringView rechts;
+    QStringView Links;
+    QStringView Rechts;
 };
 
 Zahlenpaar teile(QStringView zeile, QChar trenner)
@@ -73,9 +77,12 @@ Zahlenpaar teile(QStringView zeile, QChar trenner)
 
 class Leser {
 public:
-    Leser(const QByteArray& inhalt, const QLocale& zahlenformat)
+    // ungeradeErlaubt: an odd number of cells is no error of setting 3 (a
+    // board with empty places may have one); the caller checks setting 12.
+    Leser(const QByteArray& inhalt, const QLocale& zahlenformat, bool ungeradeErlaubt = false)
         : zeilen(dekodiereEinstellungstext(inhalt))
         , zahlenformat(zahlenformat)
+        , ungeradeErlaubt(ungeradeErlaubt)
     {
     }
 
@@ -84,15 +91,23 @@ public:
         // && stops at the first setting that reports an error.
         (void)(fenstergroesse() && seitenverhaeltnis() && kartenanzahl() && kartengroesse() && abstaende()
                && drehzeit() && bilderSchneiden() && spielerAbfragen() && gruppen() && gruppennamen()
-               && testmodus());
+               && testmodus() && bildpaareJeRunde());
         return std::move(ergebnis);
     }
+
+    // After lies(): whether setting 3 stopped the reading at an odd number of cells.
+    bool ungeradesBrett() const { return ungerade; }
+    // After lies(): whether setting 12 holds a value (valid or not).
+    bool zwoelfteGegeben() const { return zwoelfte; }
 
 private:
     Zeilenleser zeilen;
     const QLocale zahlenformat;
     Einstellungsergebnis ergebnis;
     Spieleinstellungen& werte = ergebnis.Werte;
+    const bool ungeradeErlaubt;
+    bool ungerade = false;
+    bool zwoelfte = false;
 
     bool fehler(QString text)
     {
@@ -120,15 +135,18 @@ private:
         return std::nullopt;
     }
 
-    // Skips free text after a value line up to and including the next comment line.
-    bool bisZumKommentar()
+    // Skips free text after a value line; the next comment line.
+    std::optional<QStringView> naechsterKommentar()
     {
         while (!zeilen.amEnde()) {
-            if (istKommentar(zeilen.naechsteZeile()))
-                return true;
+            const QStringView zeile = zeilen.naechsteZeile();
+            if (istKommentar(zeile))
+                return zeile;
         }
-        return false;
+        return std::nullopt;
     }
+
+    bool bisZumKommentar() { return naechsterKommentar().has_value(); }
 
     // The next line that is not a comment, blank or not.
     std::optional<QStringView> naechsteZeileOhneKommentar()
@@ -157,11 +175,11 @@ private:
         if (!zeile.contains(trenner))
             return fehler(einstellung, zeile, trennerFehlt);
         const Zahlenpaar paar = teile(zeile, trenner);
-        const std::optional<int> l = ganzeZahl(paar.links);
+        const std::optional<int> l = ganzeZahl(paar.Links);
         if (!l)
             return fehler(einstellung, zeile, unkorrekt);
         links = *l;
-        const std::optional<int> r = ganzeZahl(paar.rechts);
+        const std::optional<int> r = ganzeZahl(paar.Rechts);
         if (!r)
             return fehler(einstellung, zeile, unkorrekt);
         rechts = *r;
@@ -190,8 +208,8 @@ private:
         if (!zeile->contains(u','))
             return fehler(1, *zeile, QStringLiteral("Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
         const Zahlenpaar paar = teile(*zeile, u',');
-        const std::optional<int> breite = ganzeZahl(paar.links);
-        const std::optional<int> hoehe = ganzeZahl(paar.rechts);
+        const std::optional<int> breite = ganzeZahl(paar.Links);
+        const std::optional<int> hoehe = ganzeZahl(paar.Rechts);
         if (!breite || !hoehe)
             return fehler(1, *zeile, QStringLiteral("Unkorrekte Pixel-Angaben für die Fenstergröße."));
         if (*breite <= 0 || *hoehe <= 0)
@@ -233,8 +251,10 @@ private:
             return fehler(3, *zeile, QStringLiteral("Die Zahlen dürfen nicht größer als 100 sein."));
         if (werte.Spalten <= 0 || werte.Zeilen <= 0)
             return fehler(3, *zeile, QStringLiteral("Die Anzahl der Spalten und Zeilen muss größer als 0 sein."));
-        if ((werte.Spalten * werte.Zeilen) % 2 != 0)
+        if ((werte.Spalten * werte.Zeilen) % 2 != 0 && !ungeradeErlaubt) {
+            ungerade = true;
             return fehler(3, *zeile, QStringLiteral("Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."));
+        }
         return true;
     }
 
@@ -352,13 +372,45 @@ private:
         return nullOderEins(11, *zeile, werte.Testmodus,
                             QStringLiteral("Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein."));
     }
+
+    // Optional: read only after a comment block that begins as the writer
+    // begins it, so that any older file reads as before. No value line or an
+    // empty one leaves it unset.
+    bool bildpaareJeRunde()
+    {
+        const std::optional<QStringView> kopf = naechsterKommentar();
+        if (!kopf || !kopf->startsWith(KopfZwoelf))
+            return true;
+        const std::optional<QStringView> zeile = naechsteZeileOhneKommentar();
+        if (!zeile || ohneRandzeichen(*zeile).isEmpty())
+            return true;
+        zwoelfte = true;
+        const std::optional<int> paare = ganzeZahl(ohneRandzeichen(*zeile));
+        if (!paare)
+            return fehler(12, *zeile, QStringLiteral("Unkorrekte Angabe für die Anzahl der Bildpaare je Runde."));
+        const int hoechstens = werte.Spalten * werte.Zeilen / 2;
+        if (*paare < 1 || *paare > hoechstens)
+            return fehler(12, *zeile,
+                          QStringLiteral("Die Anzahl der Bildpaare je Runde muss zwischen 1 und %1 liegen.")
+                              .arg(hoechstens));
+        werte.PaareJeRunde = *paare;
+        return true;
+    }
 };
 
 } // namespace
 
 Einstellungsergebnis leseEinstellungen(const QByteArray& dateiinhalt, const QLocale& zahlenformat)
 {
-    return Leser(dateiinhalt, zahlenformat).lies();
+    Leser leser(dateiinhalt, zahlenformat);
+    Einstellungsergebnis ergebnis = leser.lies();
+    if (!leser.ungeradesBrett())
+        return ergebnis;
+    // An odd number of cells is fine when setting 12 leaves a place empty;
+    // without setting 12 the file reads exactly as it always has.
+    Leser nochmal(dateiinhalt, zahlenformat, true);
+    Einstellungsergebnis mitLuecke = nochmal.lies();
+    return nochmal.zwoelfteGegeben() ? mitLuecke : ergebnis;
 }
 
 Einstellungsergebnis leseEinstellungsdatei(const QString& pfad, const QLocale& zahlenformat)

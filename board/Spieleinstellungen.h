@@ -18,4 +18,12 @@ struct Spieleinstellungen {
     bool BilderSchneiden = false;
     bool SpielerAbfragen = false;
     bool Testmodus = false;
+    // Setting 12, optional: the picture pairs dealt per round; 0 when not given.
+    int PaareJeRunde = 0;
 };
+
+// The pairs a round deals: setting 12, or a full board without it.
+inline int paareJeRunde(const Spieleinstellungen& e)
+{
+    return e.PaareJeRunde > 0 ? e.PaareJeRunde : e.Spalten * e.Zeilen / 2;
+}

@@ -99,6 +99,44 @@ Brettwahl waehleBrett(int bilder, const Kartenformat& format, QSize bildschirm)
     return wahl;
 }
 
+BrettMitLuecken waehleBrettMitLuecken(int bilder, const Kartenformat& format, QSize bildschirm)
+{
+    BrettMitLuecken wahl;
+    if (bilder < 1 || bilder > MaxAnzahl)
+        return wahl;
+    const int karten = 2 * bilder;
+    const auto abweichung = [](const Brettmass& m) { return std::abs(m.Spalten - m.Zeilen); };
+    for (int spalten = MaxBrettSpalten; spalten >= 1; --spalten) {
+        // The fewest rows that hold the cards leave fewer empty places than a row; one more would not.
+        const int zeilen = (karten + spalten - 1) / spalten;
+        if (zeilen > 100)
+            continue;
+        const Brettmass brett{spalten, zeilen};
+        const int frei = spalten * zeilen - karten;
+        const QSize karte = karteAuf(brett, format, bildschirm);
+        if (karte.isEmpty())
+            continue;
+        const bool besser = wahl.Karte.isEmpty() || karte.height() > wahl.Karte.height()
+            || (karte.height() == wahl.Karte.height()
+                && (frei < wahl.Frei || (frei == wahl.Frei && abweichung(brett) < abweichung(wahl.Brett))));
+        if (besser) {
+            wahl.Brett = brett;
+            wahl.Karte = karte;
+            wahl.Frei = frei;
+        }
+    }
+    wahl.Passt = wahl.Karte.height() >= MinKartenHoehe;
+    return wahl;
+}
+
+int groessteAnzahlMitLuecken(const Kartenformat& format, QSize bildschirm)
+{
+    int bilder = 0;
+    while (bilder < MaxAnzahl && waehleBrettMitLuecken(bilder + 1, format, bildschirm).Passt)
+        ++bilder;
+    return bilder;
+}
+
 QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm)
 {
     if (wahl.Gut)

@@ -49,3 +49,22 @@ bool istGuteAnzahl(int bilder, const Kartenformat& format, QSize bildschirm = Be
 // Why `bilder` pictures make no good game, naming the nearest good counts
 // ("Mit 46 oder 48 Bildern geht es."); empty when `wahl` is good.
 QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm = Bezugsbildschirm);
+
+// The board for a number of pairs when places may stay empty.
+struct BrettMitLuecken {
+    bool Passt = false; // the cards are at least MinKartenHoehe high
+    Brettmass Brett;    // the board with the largest cards (also when they are too small); 0 x 0 if none
+    QSize Karte;        // its card size in a maximised window with "auto" cards
+    int Frei = 0;       // its empty places: Spalten x Zeilen - 2 x bilder
+};
+
+// Chooses among all boards of at most MaxBrettSpalten columns and 100 rows
+// on which 2 * bilder cards leave fewer empty places than one row (an odd
+// number of cells too, which the settings allow with setting 12) the one
+// with the largest cards, in the game's own layout as waehleBrett does. Equal cards: fewer empty places, then the squarer
+// board, then the wider one. bilder >= 1; bildschirm not empty
+BrettMitLuecken waehleBrettMitLuecken(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// The most pairs waehleBrettMitLuecken fits on the screen; every count from 1
+// up to it fits.
+int groessteAnzahlMitLuecken(const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);

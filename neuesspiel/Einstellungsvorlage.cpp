@@ -73,7 +73,7 @@ const std::vector<Einstellung>& einstellungen()
 
 QString einstellungsvorlage() { return einstellungsTextMitBrett(6, 5); }
 
-QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format)
+QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format, int paareJeRunde)
 {
     constexpr std::size_t FormatEinstellung = 1;
     constexpr std::size_t BrettEinstellung = 2;
@@ -97,5 +97,13 @@ QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& fo
             for (const QString& wert : e.werte)
                 text += wert + '\n';
     }
+    // The reader knows setting 12 by the beginning of its first comment line.
+    if (paareJeRunde > 0)
+        text += QStringLiteral("\n# 12. Bildpaare je Runde\n"
+                               "#     So viele Paare werden je Runde zufällig aus allen Paaren\n"
+                               "#     im Ordner gezogen; höchstens Spalten mal Zeilen durch 2.\n"
+                               "#     Leer = so viele Paare, wie Karten auf das Spielfeld passen.\n"
+                               "%1\n")
+                    .arg(paareJeRunde);
     return text;
 }

@@ -131,14 +131,14 @@ void stelleDar(Bildziel& image, const QString& dateiname, const QString& schnitt
     if (!flaeche.isNull()) {
         QPainter p(&flaeche);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        if (g.unskaliert && vollstaendig) {
-            p.drawImage(g.ziel.topLeft(), quelle.ansicht());
+        if (g.Unskaliert && vollstaendig) {
+            p.drawImage(g.Ziel.topLeft(), quelle.ansicht());
         } else {
-            strecke(quelle, voll, g.quelle, arbeit.ZielBitmap, g.ziel);
+            strecke(quelle, voll, g.Quelle, arbeit.ZielBitmap, g.Ziel);
             p.drawImage(QPoint(0, 0), arbeit.ZielBitmap.ansicht());
         }
         p.end();
-        maleRaender(flaeche, g.ziel, knopf);
+        maleRaender(flaeche, g.Ziel, knopf);
     }
 
     schliesseDarstellungAb(image, knopf);

@@ -55,10 +55,10 @@ int achtelFuerZiele(int W, int H, const std::vector<Passgeometrie>& geometrien)
 {
     int achtel = 1;
     for (const Passgeometrie& g : geometrien) {
-        if (g.unskaliert || W < 1 || H < 1)
+        if (g.Unskaliert || W < 1 || H < 1)
             return 8;
-        achtel = std::max({achtel, noetigeAchtel(g.quelle.width(), g.ziel.width()),
-                           noetigeAchtel(g.quelle.height(), g.ziel.height())});
+        achtel = std::max({achtel, noetigeAchtel(g.Quelle.width(), g.Ziel.width()),
+                           noetigeAchtel(g.Quelle.height(), g.Ziel.height())});
     }
     return std::clamp(achtel, 1, 8);
 }
@@ -120,34 +120,34 @@ NeuesBild zeichneNeu(const Arbeitsbitmap& quelle, QSize voll, int TW, int TH, co
     }
 
     const QRect ganz(0, 0, TW, TH);
-    if (vollstaendig && !g.unskaliert && g.ziel == ganz) {
+    if (vollstaendig && !g.Unskaliert && g.Ziel == ganz) {
         // The scaled picture is the cell's bitmap itself.
-        ergebnis.Bild = skaliereAusschnitt(quelle, voll, g.quelle, ganz.size());
+        ergebnis.Bild = skaliereAusschnitt(quelle, voll, g.Quelle, ganz.size());
         return ergebnis;
     }
 
     QImage bild(std::max(TW, 0), std::max(TH, 0), QImage::Format_RGB32);
     if (bild.isNull() && TW > 0 && TH > 0)
         throw std::bad_alloc();
-    if (g.ziel != ganz)
+    if (g.Ziel != ganz)
         bild.fill(Qt::white);
     if (!vollstaendig) {
         // Scaled straight into the cell's bitmap.
-        if (!g.ziel.isEmpty())
-            streckeVerkleinert(quelle, voll, g.quelle, bild, g.ziel.intersected(ganz));
-    } else if (g.unskaliert) {
+        if (!g.Ziel.isEmpty())
+            streckeVerkleinert(quelle, voll, g.Quelle, bild, g.Ziel.intersected(ganz));
+    } else if (g.Unskaliert) {
         QPainter p(&bild);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(g.ziel.topLeft(), quelle.ansicht());
-    } else if (!g.ziel.isEmpty()) {
-        const QImage skaliert = skaliereAusschnitt(quelle, voll, g.quelle, g.ziel.size());
-        const QRect sichtbar = g.ziel.intersected(ganz);
+        p.drawImage(g.Ziel.topLeft(), quelle.ansicht());
+    } else if (!g.Ziel.isEmpty()) {
+        const QImage skaliert = skaliereAusschnitt(quelle, voll, g.Quelle, g.Ziel.size());
+        const QRect sichtbar = g.Ziel.intersected(ganz);
         for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y)
             std::memcpy(bild.scanLine(y) + std::size_t(sichtbar.left()) * 4,
-                        skaliert.constScanLine(y - g.ziel.top()) + std::size_t(sichtbar.left() - g.ziel.left()) * 4,
+                        skaliert.constScanLine(y - g.Ziel.top()) + std::size_t(sichtbar.left() - g.Ziel.left()) * 4,
                         std::size_t(sichtbar.width()) * 4);
     }
-    maleRaender(bild, g.ziel, farbe);
+    maleRaender(bild, g.Ziel, farbe);
     ergebnis.Bild = bild;
     return ergebnis;
 }

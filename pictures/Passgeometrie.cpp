@@ -22,9 +22,9 @@ Passgeometrie berechnePassgeometrie(int W, int H, int TW, int TH, const QString&
         // Unscaled and centred; no snap, so a free last column keeps its content.
         const int x = rundeGerade((TW - W) / 2.0);
         const int y = rundeGerade((TH - H) / 2.0);
-        g.quelle = QRect(0, 0, W, H);
-        g.ziel = QRect(x, y, W, H);
-        g.unskaliert = true;
+        g.Quelle = QRect(0, 0, W, H);
+        g.Ziel = QRect(x, y, W, H);
+        g.Unskaliert = true;
         return g;
     }
 
@@ -77,7 +77,7 @@ Passgeometrie berechnePassgeometrie(int W, int H, int TW, int TH, const QString&
     if (dw == TW - 1)
         dw = TW;
 
-    g.quelle = QRect(sx, sy, sw, sh);
-    g.ziel = QRect(dx, dy, dw, dh);
+    g.Quelle = QRect(sx, sy, sw, sh);
+    g.Ziel = QRect(dx, dy, dw, dh);
     return g;
 }

@@ -95,7 +95,7 @@ TEST(Unit1Austeilen, DealMatchesRenderingEachPictureTwiceInOrder)
             const Austeilschritt s = austeiler.naechster();
             const int z = s.Ziel.Zeile, sp = s.Ziel.Spalte;
             SCOPED_TRACE(testing::Message() << s.Dateiname.toStdString() << " on " << z << "," << sp);
-            erwartet.emplace_back(s.Fortschritt, s.k + 1);
+            erwartet.emplace_back(s.Fortschritt, s.K + 1);
             EXPECT_EQ(form.PaarNummern[z][sp], s.PaarNummer);
             EXPECT_EQ(form.KartenBilder[z][sp]->Tag, s.BildTag());
             EXPECT_EQ(form.GrossBilder[z][sp]->Tag, s.BildTag());
@@ -119,10 +119,10 @@ TEST(Unit1Austeilen, DealMatchesRenderingEachPictureTwiceInOrder)
             for (const auto& [gedealt, einzeln] : paare) {
                 const Passgeometrie g =
                     berechnePassgeometrie(voll.Width(), voll.Height(), gedealt->width(), gedealt->height(), modus);
-                const QImage referenz = bildvergleich::lanczos(voll.kopie(), g.quelle, g.ziel.size());
+                const QImage referenz = bildvergleich::lanczos(voll.kopie(), g.Quelle, g.Ziel.size());
                 EXPECT_EQ(gedealt->size(), einzeln->size());
-                EXPECT_GE(bildvergleich::psnr(gedealt->copy(g.ziel), referenz),
-                          bildvergleich::psnr(einzeln->copy(g.ziel), referenz) - 1.0);
+                EXPECT_GE(bildvergleich::psnr(gedealt->copy(g.Ziel), referenz),
+                          bildvergleich::psnr(einzeln->copy(g.Ziel), referenz) - 1.0);
             }
         }
         EXPECT_EQ(fortschritt, erwartet);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -61,7 +63,7 @@ TEST(Austeiler, aTwoByTwoBoardDealsItsFourPicturesWithTheBarAtEachQuarter)
     const int balken[] = {25, 50, 75, 100};
     const int paare[] = {1, 1, 2, 2};
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(s[k].k, k);
+        EXPECT_EQ(s[k].K, k);
         EXPECT_EQ(s[k].Dateiname, QString::fromLatin1(namen[k])) << k;
         EXPECT_EQ(s[k].Ziel, zellen[k]) << k;
         EXPECT_EQ(s[k].Fortschritt, balken[k]) << k;
@@ -170,4 +172,57 @@ TEST(Austeiler, aDrawOutOfRangeIsRefused)
     b.naechster();
     EXPECT_TRUE(b.fertig());
     EXPECT_THROW(b.naechster(), std::logic_error);
+}
+
+// The deal with empty places: the pictures of the given pairs go to the first 2N cells in reading
+// order, the rest stay empty (-1); draws of N - k as on a full board.
+TEST(Austeiler, pairsFewerThanCellsLeaveTheLastCellsEmpty)
+{
+    struct Fall {
+        const char* name;
+        int spalten, zeilen;
+        std::vector<int> paare;
+        std::function<int(int, int)> regel;
+        std::vector<int> bildAnZelle;
+        std::vector<int> gefragt;
+    };
+    const std::vector<Fall> faelle = {
+        {"lowest draws", 3, 2, {1, 2}, [](int, int) { return 0; }, {0, 1, 2, 3, -1, -1}, {4, 3, 2, 1}},
+        {"highest draws", 3, 2, {5, 9}, [](int n, int) { return n - 1; }, {3, 2, 1, 0, -1, -1}, {4, 3, 2, 1}},
+        {"one pair on two rows", 3, 2, {4}, [](int n, int) { return n - 1; }, {1, 0, -1, -1, -1, -1}, {2, 1}},
+        {"full board", 2, 2, {1, 2}, [](int n, int) { return n / 2; }, {3, 1, 0, 2}, {4, 3, 2, 1}},
+        {"5 pairs on 4 x 3", 4, 3, {1, 2, 3, 4, 5}, [](int, int) { return 0; }, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1, -1},
+         {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}},
+    };
+    for (const Fall& f : faelle) {
+        SkriptZufall zufall(f.regel);
+        EXPECT_EQ(austeilen(f.spalten, f.zeilen, f.paare, zufall), f.bildAnZelle) << f.name;
+        EXPECT_EQ(zufall.gefragt, f.gefragt) << f.name;
+    }
+    SkriptZufall zufall([](int, int) { return 0; });
+    EXPECT_THROW(Austeiler(3, 2, std::vector<int>{}, zufall), std::invalid_argument);
+    EXPECT_THROW(Austeiler(3, 2, std::vector<int>{1, 2, 3, 4}, zufall), std::invalid_argument);
+}
+
+// The steps name the drawn pairs' files and count the bar over the dealt pictures; with every pair
+// of the board they are today's deal, draw for draw.
+TEST(Austeiler, aDrawnSubsetNamesItsFilesAndAFullBoardDealsAsAlways)
+{
+    MersenneZufall zufall(11);
+    Austeiler teil(4, 2, {3, 12}, zufall);
+    EXPECT_EQ(teil.dateinamen(), (QStringList{"03a.jpg", "03b.jpg", "12a.jpg", "12b.jpg"}));
+    for (int k = 0; k < 4; ++k) {
+        const Austeilschritt s = teil.naechster();
+        EXPECT_EQ(s.Dateiname, teil.dateinamen()[k]);
+        EXPECT_EQ(s.PaarNummer, k < 2 ? 3 : 12);
+        EXPECT_EQ(s.Fortschritt, (k + 1) * 25);
+    }
+    MersenneZufall heute(42);
+    MersenneZufall mitPaaren(42);
+    Austeiler alle(6, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, mitPaaren);
+    for (const Austeilschritt& e : alleSchritte(6, 5, heute)) {
+        const Austeilschritt s = alle.naechster();
+        EXPECT_EQ(std::tuple(s.Ziel.Zeile, s.Ziel.Spalte, s.Dateiname, s.PaarNummer, s.Fortschritt),
+                  std::tuple(e.Ziel.Zeile, e.Ziel.Spalte, e.Dateiname, e.PaarNummer, e.Fortschritt)) << e.K;
+    }
 }

@@ -9,7 +9,9 @@
 
 #include <array>
 #include <random>
+#include <sstream>
 #include <string_view>
+#include <vector>
 
 using namespace std::string_view_literals;
 using Meldungsform = Einstellungsergebnis::Meldungsform;
@@ -77,6 +79,7 @@ const char* const Koepfe[] = {
     "Fehler bei der neunten Einstellung in der Datei \"Paarlix.ini\":\n\r(",
     nullptr,
     "Fehler bei der elften Einstellung in der Datei \"Paarlix.ini\":\n\r(",
+    "Fehler bei der zwölften Einstellung in der Datei \"Paarlix.ini\":\n\r(",
 };
 
 QString einstellungsMeldung(int einstellung, const QString& zeile, const char* erklaerung)
@@ -97,322 +100,242 @@ void erwarteFehlerbox(const Einstellungsergebnis& ergebnis, const QString& meldu
     EXPECT_EQ(ergebnis.Meldung, meldung) << fall;
 }
 
+// A result's values in one line: window, proportions, board, card, gaps, turn in ms, crop, ask
+// and test mode, groups, whether the names are set and the names, pairs per round.
+std::string werteText(const Einstellungsergebnis& e)
+{
+    const Spieleinstellungen& w = e.Werte;
+    const char* const fenster[] = {"-", "max", "normal"};
+    std::ostringstream t;
+    t << fenster[static_cast<int>(e.Fenster)] << ' ' << e.FensterBreite << 'x' << e.FensterHoehe << " | " << w.FormatX
+      << ':' << w.FormatY << " | " << w.Spalten << ',' << w.Zeilen << " | " << w.KartenBreite << ',' << w.KartenHoehe
+      << " | " << w.AbstandX << ',' << w.AbstandY << " | " << w.HalbeDrehZeit * 2 * 24 * 3600 * 1000 << " | "
+      << w.BilderSchneiden << w.SpielerAbfragen << w.Testmodus << " | " << e.Gruppen << " | " << e.Name1Gesetzt
+      << e.Name2Gesetzt << " [" << e.Name1.toStdString() << "] [" << e.Name2.toStdString() << "] | " << w.PaareJeRunde;
+    return t.str();
+}
+
 } // namespace
 
-TEST(Einstellungsleser, playableFileGivesEveryValue)
+TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
 {
-    // A complete file sets every value and reports nothing.
-    const Einstellungsergebnis e =
-        leseEinstellungen(datei({"800,600", "3:4", "10,8", "90,120", "4,6", "400", "1", "0", "1", "Anna", "Bernd", "1"}));
-    EXPECT_FALSE(e.EinstellungsFehler);
-    EXPECT_EQ(e.Meldungsart, Meldungsform::Keine);
-    EXPECT_TRUE(e.Meldung.isEmpty());
-    EXPECT_EQ(e.Fenster, Fensterzustand::Normal);
-    EXPECT_EQ(e.FensterBreite, 800);
-    EXPECT_EQ(e.FensterHoehe, 600);
-    EXPECT_EQ(e.Werte.FormatX, 3);
-    EXPECT_EQ(e.Werte.FormatY, 4);
-    EXPECT_EQ(e.Werte.Spalten, 10);
-    EXPECT_EQ(e.Werte.Zeilen, 8);
-    EXPECT_EQ(e.Werte.KartenBreite, 90);
-    EXPECT_EQ(e.Werte.KartenHoehe, 120);
-    EXPECT_EQ(e.Werte.AbstandX, 4);
-    EXPECT_EQ(e.Werte.AbstandY, 6);
-    EXPECT_EQ(e.Werte.HalbeDrehZeit, 400.0 / 24 / 3600 / 1000 / 2);
-    EXPECT_NEAR(e.Werte.HalbeDrehZeit * 24 * 3600 * 1000, 200.0, 1e-9);
-    EXPECT_TRUE(e.Werte.BilderSchneiden);
-    EXPECT_FALSE(e.Werte.SpielerAbfragen);
-    EXPECT_EQ(e.Gruppen, 1);
-    EXPECT_TRUE(e.Name1Gesetzt);
-    EXPECT_TRUE(e.Name2Gesetzt);
-    EXPECT_EQ(e.Name1, u"Anna"_qs);
-    EXPECT_EQ(e.Name2, u"Bernd"_qs);
-    EXPECT_TRUE(e.Werte.Testmodus);
-}
-
-TEST(Einstellungsleser, maxAndAutoIgnoreLetterCaseAndBlanks)
-{
-    // "max" and "auto" are recognised in any letter case after trimming.
-    for (const QByteArray max : {"max", "MAX", "Max", "  max\t", "\x01mAx \x1f"}) {
-        const Einstellungsergebnis e = leseEinstellungen(mitWert(0, max));
-        EXPECT_FALSE(e.EinstellungsFehler) << max.constData();
-        EXPECT_EQ(e.Fenster, Fensterzustand::Maximiert) << max.constData();
-    }
-    for (const QByteArray autoWert : {"auto", "AUTO", " Auto "}) {
-        const Einstellungsergebnis e = leseEinstellungen(mitWert(3, autoWert));
-        EXPECT_FALSE(e.EinstellungsFehler) << autoWert.constData();
-        EXPECT_EQ(e.Werte.KartenBreite, AutoKartenBreite) << autoWert.constData();
-        EXPECT_EQ(e.Werte.KartenHoehe, 0) << autoWert.constData();
-    }
-}
-
-TEST(Einstellungsleser, piecesAreTrimmedAndSplitAtTheFirstDelimiter)
-{
-    // Each piece is trimmed before conversion; the line splits at its first delimiter.
-    Einstellungsergebnis e = leseEinstellungen(mitWert(0, "1024, 768 "));
-    EXPECT_FALSE(e.EinstellungsFehler);
-    EXPECT_EQ(e.Fenster, Fensterzustand::Normal);
-    EXPECT_EQ(e.FensterBreite, 1024);
-    EXPECT_EQ(e.FensterHoehe, 768);
-
-    e = leseEinstellungen(mitWert(1, "\t+16 :\t9\x01"));
-    EXPECT_FALSE(e.EinstellungsFehler);
-    EXPECT_EQ(e.Werte.FormatX, 16);
-    EXPECT_EQ(e.Werte.FormatY, 9);
-
-    e = leseEinstellungen(mitWert(0, "1024,768,5"));
-    erwarteFehlerbox(e, einstellungsMeldung(1, u"1024,768,5"_qs, "Unkorrekte Pixel-Angaben für die Fenstergröße."),
-                     "second comma");
-}
-
-TEST(Einstellungsleser, everyMessageHasItsExactText)
-{
-    // Each check reports its own text, quoting the untrimmed value line.
-    const struct {
-        int index;
-        QByteArray wert;
-        const char* erklaerung;
-    } faelle[] = {
-        {0, "1024", "Die Einstellung für die Fenstergröße muss ein Komma enthalten."},
-        {0, "max 1", "Die Einstellung für die Fenstergröße muss ein Komma enthalten."},
-        {0, "1024,", "Unkorrekte Pixel-Angaben für die Fenstergröße."},
-        {0, "a,768", "Unkorrekte Pixel-Angaben für die Fenstergröße."},
-        {0, "0,768", "Die Fenstergröße muss größer als 0 sein."},
-        {0, "1024,-1", "Die Fenstergröße muss größer als 0 sein."},
-        {0, "2147483647,2147483647", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
-        {0, "16385,768", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
-        {0, "1024,16385", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen."},
-        {1, "4,3", "Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten."},
-        {1, " 4 : drei ", "Unkorrekte Angaben für das Seitenverhältnis."},
-        {1, "4:3:2", "Unkorrekte Angaben für das Seitenverhältnis."},
-        {1, "0:3", "Die Zahlen für das Seitenverhältnis müssen größer als 0 sein."},
-        {1, "4:-3", "Die Zahlen für das Seitenverhältnis müssen größer als 0 sein."},
-        {2, "6 4", "Die Einstellung für die Anzahl der Karten muss ein Komma enthalten."},
-        {2, "6,4.0", "Unkorrekte Angaben für die Anzahl der Karten."},
-        {2, "101,2", "Die Zahlen dürfen nicht größer als 100 sein."},
-        {2, "2,101", "Die Zahlen dürfen nicht größer als 100 sein."},
-        {2, "101,-1", "Die Zahlen dürfen nicht größer als 100 sein."},
-        {2, "0,2", "Die Anzahl der Spalten und Zeilen muss größer als 0 sein."},
-        {2, "-2,-2", "Die Anzahl der Spalten und Zeilen muss größer als 0 sein."},
-        {2, "3,5", "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."},
-        {2, "99,99", "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."},
-        {3, "automatisch", "Die Einstellung für die Größe der Karten muss ein Komma enthalten."},
-        {3, "auto,", "Unkorrekte Angaben für die Größe der Karten."},
-        {3, "0,100", "Die Größe der Karten muss größer als 0 sein."},
-        {3, "100,-5", "Die Größe der Karten muss größer als 0 sein."},
-        {4, "5;5", "Die Einstellung für die Abstände der Karten muss ein Komma enthalten."},
-        {4, "5,x", "Unkorrekte Angaben für die Abstände der Karten."},
-        {4, "-1,0", "Die Abstände der Karten dürfen nicht negativ sein."},
-        {5, "vierhundert", "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."},
-        {5, "400 ms", "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."},
-        {5, "400,5", "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."},
-        {5, "", "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."},
-        {5, "0", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "-0", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "-400", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "inf", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "nan", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "1e-320", "Die Zeit zum Umdrehen der Karten muss größer als 0 sein."},
-        {5, "60000.5", "Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden (eine Minute) betragen."},
-        {5, "1e300", "Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden (eine Minute) betragen."},
-        {6, "2", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein."},
-        {6, "01", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein."},
-        {7, "ja", "Die Einstellung, ob am Anfang die Spielerzahl abgefragt werden soll, muss eine 0 oder eine 1 sein."},
-        {8, "3", "Die Anzahl der Gruppen muss 1 oder 2 sein."},
-        {8, "0", "Die Anzahl der Gruppen muss 1 oder 2 sein."},
-        {8, "", "Die Anzahl der Gruppen muss 1 oder 2 sein."},
-        {11, "1 1", "Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein."},
+    // Settings text in, exact message out (empty: read without error), and setting 12 or all
+    // values as read. A message about one setting quotes its untrimmed value line.
+    struct Fall {
+        std::string name;
+        QByteArray inhalt;
+        QString meldung;
+        int paare = 0;
+        QLocale format = QLocale::c();
+        std::string werte; // werteText of the result; empty: not compared
     };
-    for (const auto& fall : faelle) {
-        const int einstellung = fall.index == 11 ? 11 : fall.index + 1;
-        erwarteFehlerbox(leseEinstellungen(mitWert(fall.index, fall.wert), QLocale::c()),
-                         einstellungsMeldung(einstellung, QString::fromUtf8(fall.wert), fall.erklaerung),
-                         "setting " + std::to_string(einstellung) + " value '" + fall.wert.toStdString() + "'");
-    }
-}
-
-TEST(Einstellungsleser, acceptedBorderValues)
-{
-    // Values at the edge of what can be played are accepted.
-    const struct {
-        int index;
-        QByteArray wert;
-    } faelle[] = {
-        {0, "1,1"}, {0, "10240,7680"}, {0, "16384,16384"}, {1, "1:1"}, {2, "100,100"}, {2, "1,2"}, {2, "4,5"},
-        {3, "1,1"}, {4, "0,0"}, {5, "0.001"}, {5, "60000"}, {5, " 400 "}, {5, "4e2"}, {6, " 1 "}, {11, "\t0\x01"},
+    std::vector<Fall> faelle;
+    const auto neu = [&](const std::string& name, const QByteArray& inhalt, const QString& meldung, int paare = 0,
+                         const QLocale& format = QLocale::c()) {
+        faelle.push_back({name, inhalt, meldung, paare, format, std::string()});
     };
-    for (const auto& fall : faelle) {
-        const Einstellungsergebnis e = leseEinstellungen(mitWert(fall.index, fall.wert), QLocale::c());
-        EXPECT_FALSE(e.EinstellungsFehler) << fall.index << " '" << fall.wert.constData() << "': "
-                                           << qPrintable(e.Meldung);
-    }
-}
-
-TEST(Einstellungsleser, valuesAreStoredAsSoonAsConverted)
-{
-    // After an error the values read so far stay, the numbers of the failing line as far as converted.
-    Einstellungsergebnis e = leseEinstellungen(mitWert(2, "101,3"));
-    EXPECT_EQ(e.Werte.FormatX, 4);
-    EXPECT_EQ(e.Werte.FormatY, 3);
-    EXPECT_EQ(e.Werte.Spalten, 101);
-    EXPECT_EQ(e.Werte.Zeilen, 3);
-    EXPECT_EQ(e.Werte.KartenBreite, 0);
-    EXPECT_EQ(e.Werte.HalbeDrehZeit, 0.0);
-
-    e = leseEinstellungen(mitWert(4, "7,x"));
-    EXPECT_EQ(e.Werte.KartenBreite, AutoKartenBreite);
-    EXPECT_EQ(e.Werte.AbstandX, 7);
-    EXPECT_EQ(e.Werte.AbstandY, 0);
-    EXPECT_EQ(e.Gruppen, 0);
-    EXPECT_FALSE(e.Name1Gesetzt);
-
-    // The window gets its size only when both numbers are good.
-    e = leseEinstellungen(mitWert(0, "1024,x"));
-    EXPECT_EQ(e.Fenster, Fensterzustand::NichtGelesen);
-    EXPECT_EQ(e.FensterBreite, 0);
-    EXPECT_EQ(e.Werte.FormatX, 0);
-}
-
-TEST(Einstellungsleser, freeTextAfterAValueLineIsSkipped)
-{
-    // Lines between a value line and the next comment block are ignored; blanks and comments precede setting 1.
-    QByteArrayList zeilen = zeilenVon(Standard);
-    zeilen.insert(zeilen.indexOf("4:3") + 1, "das ist freier Text");
-    zeilen.insert(zeilen.indexOf("4:3") + 2, "");
-    zeilen.insert(zeilen.indexOf("6,4") + 1, "6,5");
-    zeilen.insert(0, "  \t");
-    zeilen.insert(0, "");
-    const Einstellungsergebnis e = leseEinstellungen(verbunden(zeilen));
-    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
-    EXPECT_EQ(e.Werte.Zeilen, 4);
-    EXPECT_EQ(e.Gruppen, 2);
-}
-
-TEST(Einstellungsleser, blankLineAfterCommentBlockIsTheValue)
-{
-    // Only setting 1 skips blank lines; later, the first line after the block is the value even when empty.
-    QByteArrayList zeilen = zeilenVon(Standard);
-    zeilen.insert(zeilen.indexOf("4:3"), "");
-    erwarteFehlerbox(leseEinstellungen(verbunden(zeilen)),
-                     einstellungsMeldung(2, u""_qs,
-                                         "Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten."),
-                     "blank line before 4:3");
-}
-
-TEST(Einstellungsleser, lineStartingWithBlankBeforeHashIsNoComment)
-{
-    // A comment line has "#" as its very first character.
-    QByteArrayList zeilen = zeilenVon(Standard);
-    zeilen.insert(0, " # Fenster");
-    erwarteFehlerbox(leseEinstellungen(verbunden(zeilen)),
-                     einstellungsMeldung(1, u" # Fenster"_qs,
-                                         "Die Einstellung für die Fenstergröße muss ein Komma enthalten."),
-                     "indented hash");
-}
-
-TEST(Einstellungsleser, groupNamesAreTwoLinesWithCommentsBetween)
-{
-    // The second name is the next non-comment line, with or without comments before it, empty or not.
-    QByteArrayList zeilen = zeilenVon(Standard);
-    const qsizetype zweiter = zeilen.indexOf("Bernd");
-    zeilen[zweiter] = "";
-    zeilen.insert(zweiter, "# Name der zweiten Gruppe");
-    zeilen.insert(zweiter, "#");
-    zeilen[zeilen.indexOf("Anna")] = "  Anna & Co. ";
-    const Einstellungsergebnis e = leseEinstellungen(verbunden(zeilen));
-    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
-    EXPECT_TRUE(e.Name1Gesetzt);
-    EXPECT_TRUE(e.Name2Gesetzt);
-    EXPECT_EQ(e.Name1, u"  Anna & Co. "_qs);
-    EXPECT_EQ(e.Name2, u""_qs);
-    EXPECT_FALSE(e.Werte.Testmodus);
-}
-
-TEST(Einstellungsleser, askingThePlayersLeavesGroupsAndNamesAlone)
-{
+    const auto werte = [&](const std::string& name, const QByteArray& inhalt, const std::string& text,
+                           const QString& meldung = QString(), const QLocale& format = QLocale::c()) {
+        faelle.push_back({name, inhalt, meldung, 0, format, text});
+    };
+    const std::string standard = "max 0x0 | 4:3 | 6,4 | -111,0 | 5,5 | 400 | 000 | 2 | 11 [Anna] [Bernd] | 0";
+    werte("every value", datei({"800,600", "3:4", "10,8", "90,120", "4,6", "400", "1", "0", "1", "Anna", "Bernd", "1"}),
+          "normal 800x600 | 3:4 | 10,8 | 90,120 | 4,6 | 400 | 101 | 1 | 11 [Anna] [Bernd] | 0");
+    // "max" and "auto" in any letter case after trimming; pieces trimmed and split at the first delimiter.
+    for (const QByteArray max : {"max", "MAX", "Max", "  max\t", "\x01mAx \x1f"})
+        werte("window '" + max.toStdString() + "'", mitWert(0, max), standard);
+    for (const QByteArray autoWert : {"auto", "AUTO", " Auto "})
+        werte("card '" + autoWert.toStdString() + "'", mitWert(3, autoWert), standard);
+    werte("trimmed pieces", mitWert(0, "1024, 768 "), "normal 1024x768" + standard.substr(7));
+    werte("signed pieces", mitWert(1, "\t+16 :\t9\x01"), "max 0x0 | 16:9" + standard.substr(13));
+    werte("German decimal comma", mitWert(5, " 400,5 "), "max 0x0 | 4:3 | 6,4 | -111,0 | 5,5 | 400.5 | 000 | 2 | 11 [Anna] [Bernd] | 0",
+          QString(), QLocale(QLocale::German, QLocale::Germany));
+    // After an error the values read so far stay, the numbers of the failing line as far as
+    // converted; the window gets its size only when both numbers are good.
+    werte("stored before the range check", mitWert(2, "101,3"), "max 0x0 | 4:3 | 101,3 | 0,0 | 0,0 | 0 | 000 | 0 | 00 [] [] | 0",
+          einstellungsMeldung(3, u"101,3"_qs, "Die Zahlen dürfen nicht größer als 100 sein."));
+    werte("stored as converted", mitWert(4, "7,x"), "max 0x0 | 4:3 | 6,4 | -111,0 | 7,0 | 0 | 000 | 0 | 00 [] [] | 0",
+          einstellungsMeldung(5, u"7,x"_qs, "Unkorrekte Angaben für die Abstände der Karten."));
+    werte("window only when good", mitWert(0, "1024,x"), "- 0x0 | 0:0 | 0,0 | 0,0 | 0,0 | 0 | 000 | 0 | 00 [] [] | 0",
+          einstellungsMeldung(1, u"1024,x"_qs, "Unkorrekte Pixel-Angaben für die Fenstergröße."));
+    // Free text between a value line and the next block is skipped; blanks and comments precede setting 1.
+    QByteArrayList frei = zeilenVon(Standard);
+    frei.insert(frei.indexOf("4:3") + 1, "das ist freier Text");
+    frei.insert(frei.indexOf("4:3") + 2, "");
+    frei.insert(frei.indexOf("6,4") + 1, "6,5");
+    werte("free text", verbunden(QByteArrayList{"", "  \t"} + frei), standard);
+    // The second name is the next non-comment line, after comments or not, empty or not.
+    QByteArrayList namen = zeilenVon(Standard);
+    namen[namen.indexOf("Bernd")] = "";
+    namen.insert(namen.indexOf("Anna") + 1, "#");
+    namen[namen.indexOf("Anna")] = "  Anna & Co. ";
+    werte("names", verbunden(namen), "max 0x0 | 4:3 | 6,4 | -111,0 | 5,5 | 400 | 000 | 2 | 11 [  Anna & Co. ] [] | 0");
     // With the players asked, setting 9 is neither checked nor applied and setting 10 not applied.
-    Werte werte = Standard;
-    werte[7] = "1";
-    werte[8] = "3";
-    werte[11] = "1";
-    const Einstellungsergebnis e = leseEinstellungen(datei(werte));
-    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
-    EXPECT_TRUE(e.Werte.SpielerAbfragen);
-    EXPECT_EQ(e.Gruppen, 0);
-    EXPECT_FALSE(e.Name1Gesetzt);
-    EXPECT_FALSE(e.Name2Gesetzt);
-    EXPECT_TRUE(e.Name1.isEmpty());
-    EXPECT_TRUE(e.Werte.Testmodus);
-}
+    Werte fragen = Standard;
+    fragen[7] = "1";
+    fragen[8] = "3";
+    fragen[11] = "1";
+    werte("players asked", datei(fragen), "max 0x0 | 4:3 | 6,4 | -111,0 | 5,5 | 400 | 011 | 0 | 00 [] [] | 0");
+    // UTF-8 with or without BOM, Windows-1252 otherwise; LF, CR LF and lone CR end lines.
+    Werte utf8 = Standard;
+    utf8[9] = "J\xC3\xB6rg";
+    utf8[10] = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC";
+    Werte windows1252 = Standard;
+    windows1252[9] = "J\xF6rg";
+    windows1252[10] = "Gr\xFC\xDF" "e \x80";
+    const std::string umlaute = "max 0x0 | 4:3 | 6,4 | -111,0 | 5,5 | 400 | 000 | 2 | 11 [Jörg] [Grüße €] | 0";
+    werte("UTF-8", datei(utf8), umlaute);
+    werte("UTF-8 with BOM", "\xEF\xBB\xBF"_qba + datei(utf8), umlaute);
+    werte("Windows-1252", datei(windows1252), umlaute);
+    werte("CR LF", datei(utf8).replace("\n", "\r\n"), umlaute);
+    werte("lone CR", datei(windows1252).replace("\n", "\r"), umlaute);
 
-TEST(Einstellungsleser, endOfFileNamesTheMissingSetting)
-{
-    // A file that ends before a value names the first setting it lacks, before or inside its comment block.
+    const auto falsch = [&](int index, const QByteArray& wert, const char* erklaerung) {
+        const int einstellung = index == 11 ? 11 : index + 1;
+        neu("setting " + std::to_string(einstellung) + " '" + wert.toStdString() + "'",
+                          mitWert(index, wert), einstellungsMeldung(einstellung, QString::fromUtf8(wert), erklaerung));
+    };
+    const auto gut = [&](int index, const QByteArray& wert) {
+        neu("accepted " + std::to_string(index) + " '" + wert.toStdString() + "'", mitWert(index, wert),
+                          QString());
+    };
+    falsch(0, "1024", "Die Einstellung für die Fenstergröße muss ein Komma enthalten.");
+    falsch(0, "max 1", "Die Einstellung für die Fenstergröße muss ein Komma enthalten.");
+    falsch(0, "1024,", "Unkorrekte Pixel-Angaben für die Fenstergröße.");
+    falsch(0, "a,768", "Unkorrekte Pixel-Angaben für die Fenstergröße.");
+    falsch(0, "1024,768,5", "Unkorrekte Pixel-Angaben für die Fenstergröße.");
+    falsch(0, "0,768", "Die Fenstergröße muss größer als 0 sein.");
+    falsch(0, "1024,-1", "Die Fenstergröße muss größer als 0 sein.");
+    falsch(0, "2147483647,2147483647", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen.");
+    falsch(0, "16385,768", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen.");
+    falsch(0, "1024,16385", "Die Fenstergröße darf höchstens 16384 x 16384 Pixel betragen.");
+    falsch(0, "gro\xC3\x9F", "Die Einstellung für die Fenstergröße muss ein Komma enthalten.");
+    falsch(0, QByteArray(200, 'a'), "Die Einstellung für die Fenstergröße muss ein Komma enthalten.");
+    falsch(1, "4,3", "Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten.");
+    falsch(1, " 4 : drei ", "Unkorrekte Angaben für das Seitenverhältnis.");
+    falsch(1, "4:3:2", "Unkorrekte Angaben für das Seitenverhältnis.");
+    falsch(1, "0:3", "Die Zahlen für das Seitenverhältnis müssen größer als 0 sein.");
+    falsch(1, "4:-3", "Die Zahlen für das Seitenverhältnis müssen größer als 0 sein.");
+    falsch(2, "6 4", "Die Einstellung für die Anzahl der Karten muss ein Komma enthalten.");
+    falsch(2, "6,4.0", "Unkorrekte Angaben für die Anzahl der Karten.");
+    falsch(2, "101,2", "Die Zahlen dürfen nicht größer als 100 sein.");
+    falsch(2, "2,101", "Die Zahlen dürfen nicht größer als 100 sein.");
+    falsch(2, "101,-1", "Die Zahlen dürfen nicht größer als 100 sein.");
+    falsch(2, "0,2", "Die Anzahl der Spalten und Zeilen muss größer als 0 sein.");
+    falsch(2, "-2,-2", "Die Anzahl der Spalten und Zeilen muss größer als 0 sein.");
+    falsch(2, "3,5", "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein.");
+    falsch(2, "99,99", "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein.");
+    falsch(3, "automatisch", "Die Einstellung für die Größe der Karten muss ein Komma enthalten.");
+    falsch(3, "auto,", "Unkorrekte Angaben für die Größe der Karten.");
+    falsch(3, "0,100", "Die Größe der Karten muss größer als 0 sein.");
+    falsch(3, "100,-5", "Die Größe der Karten muss größer als 0 sein.");
+    falsch(4, "5;5", "Die Einstellung für die Abstände der Karten muss ein Komma enthalten.");
+    falsch(4, "5,x", "Unkorrekte Angaben für die Abstände der Karten.");
+    falsch(4, "-1,0", "Die Abstände der Karten dürfen nicht negativ sein.");
+    for (const QByteArray wert : {"vierhundert", "400 ms", "400,5", ""})
+        falsch(5, wert, "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten.");
+    for (const QByteArray wert : {"0", "-0", "-400", "inf", "nan", "1e-320"})
+        falsch(5, wert, "Die Zeit zum Umdrehen der Karten muss größer als 0 sein.");
+    for (const QByteArray wert : {"60000.5", "1e300"})
+        falsch(5, wert,
+               "Die Zeit zum Umdrehen der Karten darf höchstens 60000 Millisekunden (eine Minute) betragen.");
+    falsch(6, "2", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein.");
+    falsch(6, "01", "Die Einstellung, ob Bilder geschnitten werden sollen, muss eine 0 oder eine 1 sein.");
+    falsch(7, "ja", "Die Einstellung, ob am Anfang die Spielerzahl abgefragt werden soll, muss eine 0 oder eine 1 sein.");
+    for (const QByteArray wert : {"3", "0", ""})
+        falsch(8, wert, "Die Anzahl der Gruppen muss 1 oder 2 sein.");
+    falsch(11, "1 1", "Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein.");
+    for (const auto& [index, wert] : std::initializer_list<std::pair<int, QByteArray>>{
+             {0, "1,1"}, {0, "10240,7680"}, {0, "16384,16384"}, {1, "1:1"}, {2, "100,100"}, {2, "1,2"}, {2, "4,5"},
+             {3, "1,1"}, {4, "0,0"}, {5, "0.001"}, {5, "60000"}, {5, " 400 "}, {5, "4e2"}, {6, " 1 "}, {11, "\t0\x01"}})
+        gut(index, wert);
+
+    // Where the value line is and how it is quoted.
     const QByteArrayList zeilen = zeilenVon(Standard);
+    QByteArrayList leerNachBlock = zeilen;
+    leerNachBlock.insert(leerNachBlock.indexOf("4:3"), "");
+    neu("blank line after a block is the value", verbunden(leerNachBlock),
+                      einstellungsMeldung(2, u""_qs,
+                                          "Die Einstellung für das Seitenverhältnis muss einen Doppelpunkt enthalten."));
+    neu("indented hash is no comment", verbunden(QByteArrayList{" # Fenster"} + zeilen),
+                      einstellungsMeldung(1, u" # Fenster"_qs,
+                                          "Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
+    neu("Windows-1252 umlaut", mitWert(0, "gro\xDF"),
+                      einstellungsMeldung(1, u"groß"_qs,
+                                          "Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
+    neu("201 characters are quoted shortened", mitWert(0, QByteArray(199, 'a') + "bc"),
+                      einstellungsMeldung(1, QString(199, u'a') + u"b…"_qs,
+                                          "Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
+    // Where "." groups thousands, "1.500" means fifteen hundred and never one and a half.
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    for (const QByteArray wert : {"1.500", "400.5"})
+        neu("German " + wert.toStdString(), mitWert(5, wert),
+                          einstellungsMeldung(6, QString::fromUtf8(wert),
+                                              "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."),
+                          0, deutsch);
+
+    // A file that ends before a value names the first setting it lacks, before or inside its comment block.
     const char* const fehlend[] = {"Fenstergröße", "Seitenverhältnis", "Anzahl der Karten", "Größe der Karten",
                                    "Abstände der Karten", "Zeit zum Umdrehen der Karten", "Bilder schneiden",
                                    "Spielerzahl abfragen", "Anzahl der Gruppen", "Gruppennamen", "Testmodus"};
-    const char* const imKommentar[] = {"Fenstergröße", "Seitenverhältnis", "Anzahl der Karten", "Größe der Karten",
-                                       "Abstände der Karten", "Zeit zum Umdrehen der Karten", "Bilder schneiden",
-                                       "Spielerzahl abfragen", "Anzahl der Gruppen", "Gruppenname 1", "Testmodus"};
     qsizetype ende = 0; // lines of the file before the comment block of the next setting
     for (int einstellung = 0; einstellung < 11; ++einstellung) {
-        const QByteArray davor = verbunden(zeilen.mid(0, ende));
-        erwarteFehlerbox(leseEinstellungen(ende == 0 ? QByteArray() : davor), zuWenigMeldung(fehlend[einstellung]),
-                         "ends before " + std::string(fehlend[einstellung]));
-        erwarteFehlerbox(leseEinstellungen(verbunden(zeilen.mid(0, ende + 2))),
-                         zuWenigMeldung(imKommentar[einstellung]),
-                         "ends in the comment of " + std::string(fehlend[einstellung]));
+        const char* imKommentar = einstellung == 9 ? "Gruppenname 1" : fehlend[einstellung];
+        neu(std::string("ends before ") + fehlend[einstellung],
+                          ende == 0 ? QByteArray() : verbunden(zeilen.mid(0, ende)), zuWenigMeldung(fehlend[einstellung]));
+        neu(std::string("ends in the comment of ") + fehlend[einstellung],
+                          verbunden(zeilen.mid(0, ende + 2)), zuWenigMeldung(imKommentar));
         ende += einstellung == 9 ? 4 : 3;
     }
-    const qsizetype nachErstemNamen = zeilen.indexOf("Anna") + 1;
-    erwarteFehlerbox(leseEinstellungen(verbunden(zeilen.mid(0, nachErstemNamen))), zuWenigMeldung("Gruppenname 2"),
-                     "ends after the first name");
-    erwarteFehlerbox(leseEinstellungen(verbunden(zeilen.mid(0, nachErstemNamen)) + "# noch ein Kommentar"),
-                     zuWenigMeldung("Gruppenname 2"), "ends in a comment after the first name");
-    EXPECT_FALSE(leseEinstellungen(verbunden(zeilen)).EinstellungsFehler);
-}
+    const QByteArray bisErstemNamen = verbunden(zeilen.mid(0, zeilen.indexOf("Anna") + 1));
+    neu("ends after the first name", bisErstemNamen, zuWenigMeldung("Gruppenname 2"));
+    neu("ends in a comment after the first name", bisErstemNamen + "# noch ein Kommentar",
+                      zuWenigMeldung("Gruppenname 2"));
 
-TEST(Einstellungsleser, nothingAfterTheTestModeIsRead)
-{
-    // Reading ends with setting 11's value line.
-    const Einstellungsergebnis e = leseEinstellungen(datei() + "# mehr\nMuell\n\x00\xff"_qba);
-    EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
-}
+    // Setting 12 is read only after a block that begins as the writer's does; anything else after
+    // setting 11 is left unread as before. Standard's 6 x 4 board holds at most 12 pairs.
+    const QByteArray zwoelf = "\n# 12. Bildpaare je Runde\n# Erklaerung\n";
+    neu("ends after setting 11", datei(), QString());
+    neu("free text after setting 11", datei() + "# mehr\nMuell\n\x00\xff"_qba, QString());
+    neu("block of 12 not first", datei() + "# mehr" + zwoelf + "acht\n", QString());
+    neu("block without the point", datei() + "\n# 12 Paare\nacht\n", QString());
+    neu("setting 12 empty", datei() + zwoelf + " \n", QString());
+    neu("ends in the block of 12", datei() + zwoelf, QString());
+    neu("setting 12 valid", datei() + zwoelf + "8\n", QString(), 8);
+    neu("setting 12 after free text", datei() + "Notiz\n" + zwoelf + " 12 \r\n", QString(), 12);
+    for (const QByteArray wert : {"0", "13", "-1"})
+        neu("setting 12 '" + wert.toStdString() + "'", datei() + zwoelf + wert,
+                          einstellungsMeldung(12, QString::fromUtf8(wert),
+                                              "Die Anzahl der Bildpaare je Runde muss zwischen 1 und 12 liegen."));
+    // An odd number of cells is allowed only with a value in setting 12; else setting 3 refuses it as ever.
+    const QString ungerade = einstellungsMeldung(3, u"3,5"_qs, "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein.");
+    neu("odd board with setting 12", mitWert(2, "3,5") + zwoelf + "7", QString(), 7);
+    neu("odd board, setting 12 too large", mitWert(2, "3,5") + zwoelf + "8",
+                      einstellungsMeldung(12, u"8"_qs, "Die Anzahl der Bildpaare je Runde muss zwischen 1 und 7 liegen."));
+    neu("odd board, setting 12 empty", mitWert(2, "3,5") + zwoelf + "\n", ungerade);
+    neu("odd board, free text after setting 11", mitWert(2, "3,5") + "# mehr\n7\n", ungerade);
+    Werte spaeterFalsch = Standard;
+    spaeterFalsch[2] = "3,5";
+    spaeterFalsch[4] = "x";
+    neu("odd board, later error", datei(spaeterFalsch) + zwoelf + "7", ungerade);
+    for (const QByteArray wert : {"acht", "8,5", "8 Paare", "99999999999"})
+        neu("setting 12 '" + wert.toStdString() + "'", datei() + zwoelf + wert,
+                          einstellungsMeldung(12, QString::fromUtf8(wert),
+                                              "Unkorrekte Angabe für die Anzahl der Bildpaare je Runde."));
 
-TEST(Einstellungsleser, encodingsAndLineEnds)
-{
-    // UTF-8 with or without BOM, Windows-1252 otherwise; LF, CR LF and lone CR end lines.
-    Werte werte = Standard;
-    werte[9] = "J\xC3\xB6rg";
-    werte[10] = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC";
-    const QByteArray utf8 = datei(werte);
-    werte[9] = "J\xF6rg";
-    werte[10] = "Gr\xFC\xDF" "e \x80";
-    const QByteArray windows1252 = datei(werte);
-    QByteArray crlf = utf8;
-    crlf.replace("\n", "\r\n");
-    QByteArray cr = windows1252;
-    cr.replace("\n", "\r");
-
-    for (const QByteArray& inhalt : {utf8, "\xEF\xBB\xBF"_qba + utf8, windows1252, crlf, cr}) {
-        const Einstellungsergebnis e = leseEinstellungen(inhalt);
-        EXPECT_FALSE(e.EinstellungsFehler) << qPrintable(e.Meldung);
-        EXPECT_EQ(e.Fenster, Fensterzustand::Maximiert);
-        EXPECT_EQ(e.Name1, u"Jörg"_qs) << inhalt.toHex().constData();
-        EXPECT_EQ(e.Name2, u"Grüße €"_qs) << inhalt.toHex().constData();
+    for (const Fall& fall : faelle) {
+        const Einstellungsergebnis e = leseEinstellungen(fall.inhalt, fall.format);
+        EXPECT_EQ(e.Meldung, fall.meldung) << fall.name;
+        EXPECT_EQ(e.EinstellungsFehler, !fall.meldung.isEmpty()) << fall.name;
+        EXPECT_EQ(e.Meldungsart, fall.meldung.isEmpty() ? Meldungsform::Keine : Meldungsform::Fehlerbox) << fall.name;
+        if (fall.werte.empty()) {
+            EXPECT_EQ(e.Werte.PaareJeRunde, fall.paare) << fall.name;
+        } else {
+            EXPECT_EQ(werteText(e), fall.werte) << fall.name;
+        }
     }
-}
-
-TEST(Einstellungsleser, umlautInAQuotedLineIsKept)
-{
-    // The quoted line shows the characters of the file, in either encoding.
-    for (const QByteArray& wert : {"gro\xC3\x9F"_qba, "gro\xDF"_qba}) {
-        erwarteFehlerbox(leseEinstellungen(mitWert(0, wert)),
-                         einstellungsMeldung(1, u"groß"_qs,
-                                             "Die Einstellung für die Fenstergröße muss ein Komma enthalten."),
-                         wert.toHex().toStdString());
-    }
+    // The turn is stored in days, divided in this order.
+    EXPECT_EQ(leseEinstellungen(datei()).Werte.HalbeDrehZeit, 400.0 / 24 / 3600 / 1000 / 2);
 }
 
 TEST(Einstellungsleser, junkIsASettingsError)
@@ -436,38 +359,6 @@ TEST(Einstellungsleser, junkIsASettingsError)
     const Einstellungsergebnis e = leseEinstellungen(mitWert(9, langeZeile));
     EXPECT_FALSE(e.EinstellungsFehler);
     EXPECT_EQ(e.Name1.size(), langeZeile.size());
-}
-
-TEST(Einstellungsleser, longLinesAreQuotedShortened)
-{
-    // A quoted line over 200 characters shows its first 200 followed by an ellipsis.
-    const QByteArray lang = QByteArray(199, 'a') + "bc";
-    erwarteFehlerbox(leseEinstellungen(mitWert(0, lang)),
-                     einstellungsMeldung(1, QString(199, u'a') + u"b…"_qs,
-                                         "Die Einstellung für die Fenstergröße muss ein Komma enthalten."),
-                     "201 characters");
-    const QByteArray genau = QByteArray(200, 'a');
-    erwarteFehlerbox(leseEinstellungen(mitWert(0, genau)),
-                     einstellungsMeldung(1, QString(200, u'a'),
-                                         "Die Einstellung für die Fenstergröße muss ein Komma enthalten."),
-                     "200 characters");
-}
-
-TEST(Einstellungsleser, secondLocaleAcceptsItsDecimalSeparator)
-{
-    // Setting 6 reads the given locale's decimal comma; where "." groups thousands a point is
-    // refused, since "1.500" there means fifteen hundred and never one and a half.
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
-    for (const QByteArray wert : {"400,5", " 400,5 "}) {
-        const Einstellungsergebnis e = leseEinstellungen(mitWert(5, wert), deutsch);
-        EXPECT_FALSE(e.EinstellungsFehler) << wert.constData() << ": " << qPrintable(e.Meldung);
-        EXPECT_EQ(e.Werte.HalbeDrehZeit, 400.5 / 24 / 3600 / 1000 / 2) << wert.constData();
-    }
-    for (const QByteArray wert : {"1.500", "400.5"})
-        erwarteFehlerbox(leseEinstellungen(mitWert(5, wert), deutsch),
-                         einstellungsMeldung(6, QString::fromUtf8(wert),
-                                             "Unkorrekte Angabe für die Zeit zum Umdrehen der Karten."),
-                         wert.toStdString());
 }
 
 TEST(Einstellungsdatei, missingFileAndRealFile)

@@ -41,11 +41,15 @@ TEST(Neuverteilung, picturesGoWhereTheDealWouldPutThem)
         // Picture 0 to the last free cell (3), picture 1 to cell 2, 2 to 1, 3 to 0.
         {"all last free cells", {0, 1, 2, 3}, {3, 2, 1, 0}, {3, 2, 1, 0}},
         {"from a shuffled board", {2, 3, 0, 1}, {1, 0, 1, 0}, {3, 2, 1, 0}},
+        // Empty places (-1) stay empty and go to the end; one draw per dealt card.
+        {"two empty places", {1, 0, -1, -1}, {1, 0}, {0, 1, -1, -1}},
+        {"empty places in between", {-1, 0, 1, -1}, {0, 0}, {1, 2, -1, -1}},
     };
     for (const auto& f : faelle) {
         Zahlenfolge zufall(f.zahlen);
         EXPECT_EQ(neuVerteilen(f.bildAnZelle, 2, 2, zufall), f.quelle) << f.fall;
-        EXPECT_EQ(zufall.anzahl, 4) << f.fall;
+        EXPECT_EQ(zufall.anzahl, std::count_if(f.bildAnZelle.begin(), f.bildAnZelle.end(), [](int k) { return k >= 0; }))
+            << f.fall;
     }
 }
 
@@ -71,4 +75,6 @@ TEST(Neuverteilung, aBoardThatIsNoPermutationIsRefused)
     EXPECT_THROW(neuVerteilen({0, 1, 1, 3}, 2, 2, zufall), std::invalid_argument);
     EXPECT_THROW(neuVerteilen({0, 1, 2, 4}, 2, 2, zufall), std::invalid_argument);
     EXPECT_THROW(neuVerteilen({0, 1, 2, -1}, 2, 2, zufall), std::invalid_argument);
+    EXPECT_THROW(neuVerteilen({0, 2, -1, -1}, 2, 2, zufall), std::invalid_argument);
+    EXPECT_THROW(neuVerteilen({-1, -1, -1, -1}, 2, 2, zufall), std::invalid_argument);
 }

@@ -24,9 +24,9 @@ void pruefe(const std::vector<Fall>& faelle)
         const Passgeometrie g = berechnePassgeometrie(f.W, f.H, f.TW, f.TH, QString::fromUtf8(f.modus));
         SCOPED_TRACE(testing::Message() << f.W << "x" << f.H << " into " << f.TW << "x" << f.TH << " mode \""
                                         << f.modus << "\"");
-        EXPECT_EQ(g.quelle, f.quelle);
-        EXPECT_EQ(g.ziel, f.ziel);
-        EXPECT_EQ(g.unskaliert, f.unskaliert);
+        EXPECT_EQ(g.Quelle, f.quelle);
+        EXPECT_EQ(g.Ziel, f.ziel);
+        EXPECT_EQ(g.Unskaliert, f.unskaliert);
     }
 }
 
@@ -115,15 +115,15 @@ TEST(Passgeometrie, degenerateSizesNeverDivideByZeroOrGiveAnEmptyCrop)
 {
     // Zero sizes give empty rectangles rather than a crash; a crop band is at least one pixel.
     const Passgeometrie schmal = berechnePassgeometrie(1, 1000, 3, 1, QStringLiteral("m"));
-    EXPECT_EQ(schmal.quelle, QRect(0, 500, 1, 1));
+    EXPECT_EQ(schmal.Quelle, QRect(0, 500, 1, 1));
     for (const char* modus : {"", "m", "o", "u", "l", "r", "n"}) {
         for (const auto& [W, H, TW, TH] : std::vector<std::array<int, 4>>{
                  {0, 0, 200, 200}, {0, 10, 200, 200}, {10, 0, 200, 200}, {10, 10, 0, 0}, {10, 10, 0, 5}, {10, 10, 5, 0}}) {
             const Passgeometrie g = berechnePassgeometrie(W, H, TW, TH, QString::fromUtf8(modus));
-            EXPECT_GE(g.ziel.width(), 0);
-            EXPECT_GE(g.ziel.height(), 0);
-            EXPECT_LE(g.ziel.x() + g.ziel.width(), std::max(TW, W));
-            EXPECT_LE(g.quelle.y() + g.quelle.height(), H);
+            EXPECT_GE(g.Ziel.width(), 0);
+            EXPECT_GE(g.Ziel.height(), 0);
+            EXPECT_LE(g.Ziel.x() + g.Ziel.width(), std::max(TW, W));
+            EXPECT_LE(g.Quelle.y() + g.Quelle.height(), H);
         }
     }
 }
