@@ -54,7 +54,7 @@ TEST(Spielende, twoGroupsSeeTheWinnerOverTheBoardAndCanStillViewTheirCards)
     ASSERT_NE(f.PSpielende, nullptr);
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.PSpielende->isVisible());
-    EXPECT_EQ(f.ErgebnisLabel->text(), QStringLiteral("Ben gewinnt mit 12 zu 0 Punkten!"));
+    EXPECT_EQ(f.ErgebnisLabel->text(), QStringLiteral("Gewonnen: Ben, 12 zu 0 Punkte!"));
     EXPECT_FALSE(f.BestleistungLabel->isVisible());
     EXPECT_EQ(f.PSpielende->geometry().center(), f.PKarten->geometry().center());
     EXPECT_TRUE(f.PKarten->geometry().contains(f.PSpielende->geometry()));
@@ -123,7 +123,7 @@ TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
     std::vector<int> nachher;
     for (const Zelle z : t.zellen()) {
         EXPECT_TRUE(t.liegtVerdeckt(z)) << z.Zeile << "," << z.Spalte;
-        EXPECT_EQ(f.Brett.lage(z), Kartenlage::Verdeckt);
+        EXPECT_EQ(f.Zug.brett().lage(z), Kartenlage::Verdeckt);
         EXPECT_EQ(t.bild(z)->parentWidget(), t.ruecken(z)->parentWidget());
         EXPECT_TRUE(aehnlich(mittelfarbe(t.bild(z)), t.bildfarbeVon(z)));
         EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z.Zeile][z.Spalte]->bild()), t.bildfarbeVon(z)));
@@ -134,7 +134,7 @@ TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
     std::sort(nachher.begin(), nachher.end());
     EXPECT_EQ(nachher, vorher);
 
-    EXPECT_TRUE(f.Brett.gesammelt(0).empty() && f.Brett.gesammelt(1).empty());
+    EXPECT_TRUE(f.Zug.brett().gesammelt(0).empty() && f.Zug.brett().gesammelt(1).empty());
     EXPECT_FALSE(f.PSpielende->isVisible());
     EXPECT_TRUE(f.PKarten->isVisible());
     EXPECT_TRUE(f.PBekommeneKarten->isVisible());
