@@ -157,7 +157,12 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
              }
          },
          folge({{Paar, 3}})},
-        {"the last pair", [&] { t.deckePaarAuf(paare.back()); }, Paar},
+        {"the last pair, announced with the result",
+         [&] {
+             t.deckePaarAuf(paare.back());
+             EXPECT_TRUE(f.Ansage->text().endsWith(QStringLiteral(". ") + emma)) << qPrintable(f.Ansage->text());
+         },
+         Paar},
         {"the board cleared", [&] { t.klicke(f.Image1); }, {K::Spielende}, emma},
         {"a collected card shows large",
          [&] {
