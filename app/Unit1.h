@@ -3,13 +3,13 @@
 #include "board/Spieleinstellungen.h"
 #include "board/Zellcode.h"
 #include "play/Ansagen.h"
-#include "play/Brettstand.h"
 #include "play/Fokusbewegung.h"
 #include "play/Zugzustand.h"
 #include "platform/Spieldateien.h"
 #include "widgets/Rollfenster.h"
 #include "platform/Zufallsquelle.h"
 
+#include <QSize>
 #include <QString>
 #include <array>
 #include <initializer_list>
@@ -114,10 +114,8 @@ public:
     // Picture work objects, created at the first activation.
     std::unique_ptr<Bildarbeitsobjekte> Arbeitsobjekte;
 
-    // The move rules, whose turn it is and the groups' scores.
+    // The move rules, where every card lies, whose turn it is and the groups' scores.
     Zugzustand Zug;
-    // Where every card lies, kept by the same steps that change the widgets.
-    Brettstand Brett;
     std::array<TPanel*, 2> GruppenPanels{};
     std::array<TLabel*, 2> NamensLabel{};
     std::array<TLabel*, 2> PunkteLabel{};
@@ -225,6 +223,10 @@ private:
     // aufBrett: the clicked control is a card (back or picture) on the board.
     void spiele(const Zugschritte& schritte, TImage* geklickt, bool aufBrett);
     void fuehreAus(const Zugschritte& schritte, TImage* geklickt);
+    // Puts the cell's controls where a card in this state lies: covered at its
+    // cell, open at its cell, or collected into the panel of gruppe, answering
+    // clicks, keys and the screen reader as such a card does. No animation.
+    void zeigeZelle(Zelle z, Kartenlage lage, int gruppe = 0);
     void zeigeHaelften(Bildschirmhaelften h);
     void Zudecken(Zelle erste, Zelle zweite);
     // How the collected cards lie in a group panel.
@@ -272,7 +274,9 @@ private:
     bool aktiviert_ = false;
     bool aufgebaut_ = false;
     Sammelplatz sammelFokus_;
-    bool spielende_ = false;
+    // The client area when the board was built: the panels are laid out for
+    // it, also later when a scroll bar has made the client area smaller.
+    QSize clientBeimAufbau_;
     QString konfigurationspfad_;
     Klangausgabe* klangausgabe_ = nullptr;
     bool tonAn_ = false;

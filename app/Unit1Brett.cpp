@@ -47,7 +47,9 @@ void TForm1::zeigeFortschritt()
 
 bool TForm1::legeFensterAn()
 {
-    const Bildschirmaufteilung a = berechneBildschirmaufteilung(ClientWidth(), ClientHeight(), Einstellungen);
+    clientBeimAufbau_ = QSize(ClientWidth(), ClientHeight());
+    const Bildschirmaufteilung a =
+        berechneBildschirmaufteilung(clientBeimAufbau_.width(), clientBeimAufbau_.height(), Einstellungen);
     if (!a.Passt) {
         brichAufbauAb(a.Fehlertext);
         return false;
@@ -151,7 +153,6 @@ void TForm1::erzeugeZellen()
             PaarNummern[zeile][spalte] = -1;
         }
     }
-    Brett.neuesSpiel(e.Spalten, e.Zeilen);
     bildbeschreibungen_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), QString());
 }
 

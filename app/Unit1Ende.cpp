@@ -19,15 +19,6 @@
 
 #include <QFileInfo>
 
-namespace {
-constexpr int EndeBreite = 480;
-constexpr int Rand = 16;
-constexpr int ErgebnisHoehe = 64;
-constexpr int BestleistungHoehe = 48;
-constexpr int KnopfBreite = 300;
-constexpr int KnopfHoehe = 57;
-} // namespace
-
 void TForm1::erzeugeSpielende()
 {
     // Beside the board, not in it: the board shows a screen reader only its cells.
@@ -80,22 +71,12 @@ void TForm1::zeigeSpielende()
     BestleistungLabel->setText(best);
     BestleistungLabel->setVisible(!best.isEmpty());
 
-    const int breite = qMax(qMin(EndeBreite, PKarten->width() - 2 * Rand), KnopfBreite + 2 * Rand);
-    const int innen = breite - 2 * Rand;
-    int y = Rand;
-    ErgebnisLabel->setGeometry(Rand, y, innen, ErgebnisHoehe);
-    y += ErgebnisHoehe;
-    if (!best.isEmpty()) {
-        BestleistungLabel->setGeometry(Rand, y, innen, BestleistungHoehe);
-        y += BestleistungHoehe;
-    }
-    y += Rand;
-    NochmalButton->setGeometry((breite - KnopfBreite) / 2, y, KnopfBreite, KnopfHoehe);
-    QRect r(0, 0, breite, y + KnopfHoehe + Rand + 4);
-    r.moveCenter(PKarten->geometry().center());
-    PSpielende->setGeometry(r);
-
-    spielende_ = true;
+    const Spielendelage lage = spielendeLage(PKarten->geometry(), !best.isEmpty());
+    ErgebnisLabel->setGeometry(lage.Ergebnis);
+    if (!best.isEmpty())
+        BestleistungLabel->setGeometry(lage.Bestleistung);
+    NochmalButton->setGeometry(lage.Knopf);
+    PSpielende->setGeometry(lage.Panel);
     zeigeSpielendeBeiBrett(Zug.haelften());
     Ansage->ansagen(best.isEmpty() ? ergebnis : ergebnis + QLatin1Char(' ') + best);
 }
@@ -104,7 +85,7 @@ void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
 {
     if (!PSpielende)
         return;
-    const bool zeigen = spielende_ && h.Links == LinkeHaelfte::Karten;
+    const bool zeigen = Zug.spielZuEnde() && h.Links == LinkeHaelfte::Karten;
     PSpielende->setVisible(zeigen);
     if (!zeigen)
         return;
@@ -120,11 +101,9 @@ void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
 
 void TForm1::NochmalClick()
 {
-    spielende_ = false;
     if (PSpielende)
         PSpielende->hide();
     verteileNeu();
-    Brett.neuesSpiel(Einstellungen.Spalten, Einstellungen.Zeilen);
     stelleGruppenPanelsAuf();
     sammelFokus_ = {};
     PBildLinks->hide();
@@ -181,20 +160,7 @@ void TForm1::verteileNeu()
             bildbeschreibungen_[i] = k.Beschreibung;
         if (e.Testmodus)
             ruecken->setzeBild(k.Klein);
-
         // Face down at its cell, as the board was built: a collected card comes home.
-        const int x = zellPosition(zeile, spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY).x();
-        if (bild->parentWidget() != ruecken->parentWidget()) {
-            bild->setParent(ruecken->parentWidget());
-            bild->removeEventFilter(this);
-            bild->setFocusPolicy(Qt::NoFocus);
-            bild->setAccessibleName(QString());
-            bild->setAccessibleDescription(QString());
-            bild->OnClick = [this](TImage* sender) { IBildClick(sender); };
-        }
-        bild->setGeometry(x, 0, e.KartenBreite, e.KartenHoehe);
-        bild->hide();
-        ruecken->setGeometry(x, 0, e.KartenBreite, e.KartenHoehe);
-        ruecken->show();
+        zeigeZelle({zeile, spalte}, Kartenlage::Verdeckt);
     }
 }

@@ -55,9 +55,10 @@ void TForm1::baueGruppenPanelsAuf()
 
 void TForm1::stelleGruppenPanelsAuf()
 {
-    const Gruppengeometrie g = gruppengeometrie(ClientWidth(), ClientHeight(), Einstellungen.Spalten,
-                                                Einstellungen.Zeilen, Einstellungen.KartenBreite,
-                                                Einstellungen.KartenHoehe);
+    // Also after "Nochmal spielen" with a scroll bar showing: it changes no size.
+    const Gruppengeometrie g =
+        gruppengeometrie(clientBeimAufbau_.width(), clientBeimAufbau_.height(), Einstellungen.Spalten,
+                         Einstellungen.Zeilen, Einstellungen.KartenBreite, Einstellungen.KartenHoehe);
     PBekommeneKarten->setGeometry(g.BekommeneKarten);
     KartenProReihe = g.KartenProReihe;
     for (int i = 0; i < 2; ++i) {
@@ -135,8 +136,8 @@ void TForm1::Button1Click()
         ZuegeLabel->show();
         AnDerReiheLabel->hide();
     } else {
-        setzeGruppenname(0, Edit1->text().isEmpty() ? QStringLiteral("Spieler Nr. 1") : Edit1->text());
-        setzeGruppenname(1, Edit2->text().isEmpty() ? QStringLiteral("Spieler Nr. 2") : Edit2->text());
+        setzeGruppenname(0, Edit1->text().isEmpty() ? standardGruppenname(0) : Edit1->text());
+        setzeGruppenname(1, Edit2->text().isEmpty() ? standardGruppenname(1) : Edit2->text());
     }
     PKarten->setEnabled(true);
     zeigeHaelften(Zug.haelften());

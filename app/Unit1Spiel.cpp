@@ -82,7 +82,6 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
     const int x = geklickt->x();
     const int w = geklickt->width();
     for (const Zugschritt& schritt : schritte) {
-        Brett.fuehreAus(schritt);
         spieleKlangZu(schritt);
         std::visit(
             Faelle{
@@ -101,7 +100,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                         setzeBreiteUndLinks(bild, x, w, breite);
                         sofortNeuZeichnen();
                     });
-                    bild->setGeometry(x, bild->y(), Einstellungen.KartenBreite, bild->height());
+                    zeigeZelle(s.Zelle, Kartenlage::Aufgedeckt);
                 },
                 [&](const Schritt::Grossbild& s) {
                     TImage* ziel = s.Seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
@@ -113,13 +112,8 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                 [&](const Schritt::Zudecken& s) { Zudecken(s.Erste, s.Zweite); },
                 [&](const Schritt::ZuegeZeigen& s) { ZuegeLabel->setText(zuegeText(s.Zuege)); },
                 [&](const Schritt::PaarNehmen& s) {
-                    for (const Zelle z : {s.Erste, s.Zweite}) {
-                        TImage* karte = KartenBilder[z.Zeile][z.Spalte];
-                        karte->setParent(GruppenPanels[s.Gruppe]);
-                        karte->show();
-                    }
                     for (const Zelle z : {s.Erste, s.Zweite})
-                        KartenBilder[z.Zeile][z.Spalte]->OnClick = [this](TImage* t) { IBildErgebnisClick(t); };
+                        zeigeZelle(z, Kartenlage::Gesammelt, s.Gruppe);
                 },
                 [&](const Schritt::KarteAblegen& s) {
                     KartenBilder[s.Zelle.Zeile][s.Zelle.Spalte]->move(kartenPlatz(s.Nummer, ablageraster()));
@@ -180,6 +174,43 @@ void TForm1::Zudecken(Zelle erste, Zelle zweite)
         setzeBreiteUndLinks(c1, x1, w, c0->width());
         sofortNeuZeichnen();
     });
-    c0->setGeometry(x0, c0->y(), kb, c0->height());
-    c1->setGeometry(x1, c1->y(), kb, c1->height());
+    zeigeZelle(erste, Kartenlage::Verdeckt);
+    zeigeZelle(zweite, Kartenlage::Verdeckt);
+}
+
+void TForm1::zeigeZelle(Zelle z, Kartenlage lage, int gruppe)
+{
+    TImage* bild = KartenBilder[z.Zeile][z.Spalte];
+    TImage* ruecken = KartenRuecken[z.Zeile][z.Spalte];
+    if (lage == Kartenlage::Gesammelt) {
+        bild->setParent(GruppenPanels[gruppe & 1]);
+        bild->show();
+        bild->OnClick = [this](TImage* t) { IBildErgebnisClick(t); };
+        // Reachable by Tab and arrows, named as it is seen.
+        bild->setFocusPolicy(Qt::ClickFocus);
+        bild->installEventFilter(this);
+        bild->setAccessibleName(zellenName({}, Kartenlage::Gesammelt, {}));
+        bild->setAccessibleDescription(bildTextVon(z));
+        return;
+    }
+    const Spieleinstellungen& e = Einstellungen;
+    const QRect platz(zellPosition(z.Zeile, z.Spalte, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY).x(), 0,
+                      e.KartenBreite, e.KartenHoehe);
+    if (bild->parentWidget() != ruecken->parentWidget()) {
+        // A collected card comes home: a card on the board again.
+        bild->setParent(ruecken->parentWidget());
+        bild->removeEventFilter(this);
+        bild->setFocusPolicy(Qt::NoFocus);
+        bild->setAccessibleName(QString());
+        bild->setAccessibleDescription(QString());
+        bild->OnClick = [this](TImage* sender) { IBildClick(sender); };
+        bild->setGeometry(platz);
+    }
+    TImage* gezeigt = lage == Kartenlage::Aufgedeckt ? bild : lage == Kartenlage::Verdeckt ? ruecken : nullptr;
+    // The face not shown keeps its size: a turn starts it from there.
+    for (TImage* seite : {bild, ruecken}) {
+        if (seite == gezeigt)
+            seite->setGeometry(platz);
+        seite->setVisible(seite == gezeigt);
+    }
 }

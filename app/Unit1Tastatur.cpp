@@ -75,16 +75,19 @@ void TForm1::richteTastaturEin()
         w->installEventFilter(this);
 
     Zellraster r;
-    r.Groesse = [this] { return Brett.spalten() > 0 ? QSize(Brett.spalten(), Brett.zeilen()) : QSize(); };
+    r.Groesse = [this] {
+        const Brettstand& b = Zug.brett();
+        return b.spalten() > 0 ? QSize(b.spalten(), b.zeilen()) : QSize();
+    };
     r.Name = [this](int zeile, int spalte) {
         const Zelle z{zeile, spalte};
-        const Kartenlage lage = Brett.lage(z);
-        return zellenName(zellenKoordinate(zeile, spalte, Brett.zeilen()), lage,
+        const Kartenlage lage = Zug.brett().lage(z);
+        return zellenName(zellenKoordinate(zeile, spalte, Zug.brett().zeilen()), lage,
                           lage == Kartenlage::Aufgedeckt ? bildTextVon(z) : QString());
     };
     r.Beschreibung = [this](int zeile, int spalte) {
         // An empty place is only "gesammelt": where it is goes here.
-        return karteAn({zeile, spalte}) ? QString() : zellenKoordinate(zeile, spalte, Brett.zeilen());
+        return karteAn({zeile, spalte}) ? QString() : zellenKoordinate(zeile, spalte, Zug.brett().zeilen());
     };
     r.Anklickbar = [this](int zeile, int spalte) { return karteAn({zeile, spalte}) != nullptr; };
     r.Rechteck = [this](int zeile, int spalte) {
@@ -103,7 +106,7 @@ void TForm1::richteTastaturEin()
 
 TImage* TForm1::karteAn(Zelle z) const
 {
-    switch (Brett.lage(z)) {
+    switch (Zug.brett().lage(z)) {
     case Kartenlage::Verdeckt:
         return KartenRuecken[z.Zeile][z.Spalte];
     case Kartenlage::Aufgedeckt:
@@ -121,9 +124,9 @@ std::optional<Sammelplatz> TForm1::sammelplatzVon(const QWidget* w) const
     if (!karte || karte->Tag == 0)
         return std::nullopt;
     const Zelle z = zelleAusTag(karte->Tag);
-    if (Brett.lage(z) != Kartenlage::Gesammelt || KartenBilder[z.Zeile][z.Spalte] != karte)
+    if (Zug.brett().lage(z) != Kartenlage::Gesammelt || KartenBilder[z.Zeile][z.Spalte] != karte)
         return std::nullopt;
-    return Brett.sammelplatz(z);
+    return Zug.brett().sammelplatz(z);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
@@ -184,7 +187,7 @@ bool TForm1::tasteAufBrett(QKeyEvent* taste)
 {
     if (const auto pfeil = pfeilVon(taste)) {
         merkeTastatur();
-        setzeBrettfokus(bewegeBrettfokus(BrettFokus, *pfeil, Brett.zeilen(), Brett.spalten()));
+        setzeBrettfokus(bewegeBrettfokus(BrettFokus, *pfeil, Zug.brett().zeilen(), Zug.brett().spalten()));
         return true;
     }
     if (istTab(taste)) {
@@ -223,7 +226,7 @@ bool TForm1::tasteAufSammelkarte(TImage* karte, QKeyEvent* taste)
 {
     if (const auto pfeil = pfeilVon(taste)) {
         merkeTastatur();
-        const int anzahl[2] = {int(Brett.gesammelt(0).size()), int(Brett.gesammelt(1).size())};
+        const int anzahl[2] = {int(Zug.brett().gesammelt(0).size()), int(Zug.brett().gesammelt(1).size())};
         if (anzahl[sammelFokus_.Gruppe] > sammelFokus_.Karte)
             fokussiereSammelkarte(bewegeSammelfokus(sammelFokus_, *pfeil, anzahl, KartenProReihe));
         return true;
@@ -245,7 +248,7 @@ bool TForm1::tasteAufSammelkarte(TImage* karte, QKeyEvent* taste)
 std::vector<TImage*> TForm1::gesammelteKarten(int gruppe) const
 {
     std::vector<TImage*> karten;
-    for (const Zelle z : Brett.gesammelt(gruppe))
+    for (const Zelle z : Zug.brett().gesammelt(gruppe))
         karten.push_back(KartenBilder[z.Zeile][z.Spalte]);
     return karten;
 }
@@ -264,7 +267,7 @@ void TForm1::wechsleBereich()
     }
     if (h.Rechts != RechteHaelfte::BekommeneKarten)
         return;
-    const int anzahl[2] = {int(Brett.gesammelt(0).size()), int(Brett.gesammelt(1).size())};
+    const int anzahl[2] = {int(Zug.brett().gesammelt(0).size()), int(Zug.brett().gesammelt(1).size())};
     Sammelplatz platz = sammelFokus_;
     if (platz.Karte >= anzahl[platz.Gruppe])
         platz = {anzahl[0] > 0 ? 0 : 1, 0};
@@ -297,8 +300,8 @@ void TForm1::zeigeFokusrahmen()
         return;
     const QWidget* fokus = focusWidget();
     // Once every card is collected, nothing on the board is left to point at.
-    if (tastaturBenutzt_ && fokus == PKarten && Zug.haelften().Links == LinkeHaelfte::Karten && Brett.spalten() > 0
-        && !Brett.alleGesammelt()) {
+    if (tastaturBenutzt_ && fokus == PKarten && Zug.haelften().Links == LinkeHaelfte::Karten
+        && Zug.brett().spalten() > 0 && !Zug.spielZuEnde()) {
         const Spieleinstellungen& e = Einstellungen;
         const QRect karte(zellPosition(BrettFokus.Zeile, BrettFokus.Spalte, e.KartenBreite, e.KartenHoehe,
                                        e.AbstandX, e.AbstandY),

@@ -18,7 +18,7 @@ QString TForm1::bildnameVon(Zelle z) const
 
 QString TForm1::bildTextVon(Zelle z) const
 {
-    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Brett.spalten()) + std::size_t(z.Spalte);
+    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Zug.brett().spalten()) + std::size_t(z.Spalte);
     return bildText(bildnameVon(z), i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString());
 }
 
@@ -34,7 +34,7 @@ Ansagestand TForm1::ansagestand() const
     s.AnzahlGruppen = Zug.anzahlGruppen();
     s.Punkte = Zug.stand().Punkte;
     s.Spielzuege = Zug.stand().Spielzuege;
-    s.Ende = Brett.alleGesammelt();
+    s.Ende = Zug.spielZuEnde();
     return s;
 }
 
@@ -45,25 +45,12 @@ void TForm1::benenneGruppenpanels()
     for (int g = 0; g < 2; ++g)
         if (GruppenPanels[g])
             GruppenPanels[g]->setAccessibleName(gruppenpanelName(
-                gruppenName(g), Zug.stand().Punkte[g], zweiGruppen && g == Zug.aktiveGruppe() && !Brett.alleGesammelt(),
+                gruppenName(g), Zug.stand().Punkte[g], zweiGruppen && g == Zug.aktiveGruppe() && !Zug.spielZuEnde(),
                 !zweiGruppen && g == 0 ? Zug.stand().Spielzuege : 0));
 }
 
 void TForm1::aktualisiereZugang(const Zugschritte& schritte)
 {
-    for (const Zugschritt& schritt : schritte) {
-        const auto* paar = std::get_if<Schritt::PaarNehmen>(&schritt);
-        if (!paar)
-            continue;
-        for (const Zelle z : {paar->Erste, paar->Zweite}) {
-            // A collected card: reachable by Tab and arrows, named as it is seen.
-            TImage* bild = KartenBilder[z.Zeile][z.Spalte];
-            bild->setFocusPolicy(Qt::ClickFocus);
-            bild->installEventFilter(this);
-            bild->setAccessibleName(zellenName({}, Kartenlage::Gesammelt, {}));
-            bild->setAccessibleDescription(bildTextVon(z));
-        }
-    }
     benenneGruppenpanels();
     const QString text = ansageZuSchritten(schritte, ansagestand(), {gruppenName(0), gruppenName(1)},
                                            [this](Zelle z) { return bildTextVon(z); });

@@ -15,8 +15,3 @@ int Gruppenstand::zugZaehlen()
 {
     return ++Spielzuege;
 }
-
-bool Gruppenstand::spielZuEnde(int spalten, int zeilen) const
-{
-    return Punkte[0] + Punkte[1] >= spalten * zeilen;
-}

@@ -18,7 +18,4 @@ struct Gruppenstand {
 
     // Counts a completed single-player move; returns the new count.
     int zugZaehlen();
-
-    // All cards of the board are collected.
-    bool spielZuEnde(int spalten, int zeilen) const;
 };

@@ -11,3 +11,8 @@ QString zuegeText(int spielzuege)
         return QStringLiteral("(1 Spielzug)");
     return QStringLiteral("(") + QString::number(spielzuege) + QStringLiteral(" Spielzüge)");
 }
+
+QString standardGruppenname(int gruppe)
+{
+    return QStringLiteral("Spieler Nr. %1").arg(gruppe + 1);
+}

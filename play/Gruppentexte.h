@@ -7,3 +7,7 @@ QString punkteText(int punkte);
 
 // Text of the single-player move counter: "(1 Spielzug)", "(2 Spielzüge)".
 QString zuegeText(int spielzuege);
+
+// The name of a group whose name field was left empty: "Spieler Nr. 1" for
+// group 0, "Spieler Nr. 2" for group 1.
+QString standardGruppenname(int gruppe);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <array>
 #include <optional>
@@ -11,10 +12,24 @@ struct Spielausgang {
     int Spielzuege = 0;
 };
 
-// The result as the ending shows and says it: "Anna gewinnt mit 16 zu 14 Punkten!",
-// "Unentschieden – 15 zu 15 Punkte!" or "Geschafft in 23 Zügen!".
+// The result as the ending shows and says it: "Gewonnen: Eltern, 16 zu 14 Punkte!",
+// "Unentschieden – 15 zu 15 Punkte!" or "Geschafft in 23 Zügen!". The wording
+// fits a name in the singular and in the plural; a name of blanks alone is
+// named as an empty one is ("Spieler Nr. 1").
 // namen: the groups' full names.
 QString ergebnisSatz(const Spielausgang& ausgang, const std::array<QString, 2>& namen);
+
+// The ending panel and its parts.
+struct Spielendelage {
+    QRect Panel;        // in the board's parent's coordinates
+    QRect Ergebnis;     // the result, in the panel
+    QRect Bestleistung; // the best-result line, in the panel; empty without one
+    QRect Knopf;        // "Nochmal spielen", in the panel
+};
+// Centred on the board (PKarten's geometry brett) and clear of its frame and
+// coordinate strips; on a board too small for it, its top-left corner stays
+// clear and it reaches past the board's right or bottom edge.
+Spielendelage spielendeLage(const QRect& brett, bool mitBestleistung);
 
 // The single player's result against the best one remembered for the game folder.
 struct Bestleistung {

@@ -10,8 +10,13 @@ void Zugzustand::gruppenAufbauen(int startgruppe, int spalten, int zeilen)
     ErgebnisAnzeige = false;
     AktiveGruppe = startgruppe;
     AufgedeckteKarten = 0;
-    Spalten = spalten;
-    Zeilen = zeilen;
+    Brett.neuesSpiel(spalten, zeilen);
+}
+
+void Zugzustand::gib(Zugschritte& s, Zugschritt schritt)
+{
+    Brett.fuehreAus(schritt);
+    s.push_back(std::move(schritt));
 }
 
 void Zugzustand::spielBeginnen(int anzahlGruppen)
@@ -27,38 +32,39 @@ Zugschritte Zugzustand::rueckseiteGeklickt(int tag, const Kartenauskunft& karten
 {
     if (haelften().Links != LinkeHaelfte::Karten)
         return {};
-    Zugschritte s{HinweisVerbergen{}};
+    Zugschritte s;
+    gib(s, HinweisVerbergen{});
     if (AufgedeckteKarten == 2) {
         // The clicked card stays covered: the player clicks again to turn it.
         zudecken(s);
         return s;
     }
-    s.push_back(RueckseiteDrehen{});
+    gib(s, RueckseiteDrehen{});
     if (tag == 0) {
-        s.push_back(Meldung{QStringLiteral("Tag ist Null!")});
+        gib(s, Meldung{QStringLiteral("Tag ist Null!")});
         return s;
     }
     const Zelle z = zelleAusTag(tag);
     GewaehlteSpalte[AufgedeckteKarten] = z.Spalte;
     GewaehlteZeile[AufgedeckteKarten] = z.Zeile;
-    s.push_back(BildDrehen{z});
+    gib(s, BildDrehen{z});
     if (AufgedeckteKarten != 1)
-        s.push_back(Grossbild{Grossbildseite::Rechts, z});
+        gib(s, Grossbild{Grossbildseite::Rechts, z});
     ++AufgedeckteKarten;
-    s.push_back(Haelften{haelften()});
+    gib(s, Haelften{haelften()});
     if (AufgedeckteKarten != 2)
         return s;
 
     if (AnzahlGruppen == 1)
-        s.push_back(ZuegeZeigen{Stand.zugZaehlen()});
+        gib(s, ZuegeZeigen{Stand.zugZaehlen()});
     if (karten.PaarNummer(gewaehlt(0)) != karten.PaarNummer(gewaehlt(1))) {
-        s.push_back(Grossbild{Grossbildseite::Rechts, z});
-        s.push_back(KeinPaar{});
+        gib(s, Grossbild{Grossbildseite::Rechts, z});
+        gib(s, KeinPaar{});
         return s;
     }
-    s.push_back(Grossbild{Grossbildseite::Links, z});
+    gib(s, Grossbild{Grossbildseite::Links, z});
     AufgedeckteKarten = 3;
-    s.push_back(Haelften{haelften()});
+    gib(s, Haelften{haelften()});
     paarEinsammeln(s, karten);
     return s;
 }
@@ -67,58 +73,58 @@ Zugschritte Zugzustand::rueckseiteGeklickt(int tag, const Kartenauskunft& karten
 void Zugzustand::paarEinsammeln(Zugschritte& s, const Kartenauskunft& karten)
 {
     const int a = AktiveGruppe;
-    s.push_back(PaarNehmen{a, gewaehlt(0), gewaehlt(1)});
+    gib(s, PaarNehmen{a, gewaehlt(0), gewaehlt(1)});
     const int tag0 = karten.BildTag(gewaehlt(0));
     if (tag0 == karten.BildTag(gewaehlt(1)))
-        s.push_back(Meldung{QStringLiteral("Fehler: Beide Bilder haben gleichen Tag.")});
+        gib(s, Meldung{QStringLiteral("Fehler: Beide Bilder haben gleichen Tag.")});
     for (const int eintrag : ablageReihenfolge(tag0))
-        s.push_back(KarteAblegen{gewaehlt(eintrag), Stand.karteAblegen(a)});
-    s.push_back(PunkteZeigen{a, Stand.paarWerten(a)});
+        gib(s, KarteAblegen{gewaehlt(eintrag), Stand.karteAblegen(a)});
+    gib(s, PunkteZeigen{a, Stand.paarWerten(a)});
     if (AnzahlGruppen > 1)
-        s.push_back(PanelsWachsen{a, Stand.GesammelteKarten});
-    if (Stand.spielZuEnde(Spalten, Zeilen))
-        s.push_back(Markieren{a, false});
+        gib(s, PanelsWachsen{a, Stand.GesammelteKarten});
+    if (spielZuEnde())
+        gib(s, Markieren{a, false});
 }
 
 void Zugzustand::zudecken(Zugschritte& s)
 {
     // Every caller checks for two open cards; the check guards the state itself.
     if (AufgedeckteKarten != 2)
-        s.push_back(Meldung{QStringLiteral("Fehler")});
-    s.push_back(Zudecken{gewaehlt(0), gewaehlt(1)});
+        gib(s, Meldung{QStringLiteral("Fehler")});
+    gib(s, Zudecken{gewaehlt(0), gewaehlt(1)});
     AufgedeckteKarten = 0;
-    s.push_back(Haelften{haelften()});
-    s.push_back(Markieren{AktiveGruppe, false});
+    gib(s, Haelften{haelften()});
+    gib(s, Markieren{AktiveGruppe, false});
     if (AnzahlGruppen < 2)
         return;
     AktiveGruppe = AktiveGruppe + 1 > AnzahlGruppen - 1 ? 0 : AktiveGruppe + 1;
-    s.push_back(Markieren{AktiveGruppe, true});
+    gib(s, Markieren{AktiveGruppe, true});
 }
 
 Zugschritte Zugzustand::offeneKarteGeklickt()
 {
     if (haelften().Links != LinkeHaelfte::Karten)
         return {};
-    if (AufgedeckteKarten != 2)
-        return {Meldung{QStringLiteral("Bitte eine weitere Karte auswählen.")}};
     Zugschritte s;
-    zudecken(s);
+    if (AufgedeckteKarten != 2)
+        gib(s, Meldung{QStringLiteral("Bitte eine weitere Karte auswählen.")});
+    else
+        zudecken(s);
     return s;
 }
 
 Zugschritte Zugzustand::grossbildGeklickt()
 {
+    Zugschritte s;
     if (ErgebnisAnzeige) {
         ErgebnisAnzeige = false;
-        return {Haelften{haelften()}};
-    }
-    Zugschritte s;
-    if (AufgedeckteKarten == 3) {
+        gib(s, Haelften{haelften()});
+    } else if (AufgedeckteKarten == 3) {
         // The same group moves again.
         AufgedeckteKarten = 0;
-        s.push_back(Haelften{haelften()});
-        if (Stand.spielZuEnde(Spalten, Zeilen))
-            s.push_back(Spielende{});
+        gib(s, Haelften{haelften()});
+        if (spielZuEnde())
+            gib(s, Spielende{});
     } else if (AufgedeckteKarten == 2) {
         zudecken(s);
     }
@@ -130,7 +136,10 @@ Zugschritte Zugzustand::gesammelteKarteGeklickt(int tag)
     if (haelften().Rechts != RechteHaelfte::BekommeneKarten)
         return {};
     ErgebnisAnzeige = true;
-    return {Haelften{haelften()}, Grossbild{Grossbildseite::Links, zelleAusTag(tag)}};
+    Zugschritte s;
+    gib(s, Haelften{haelften()});
+    gib(s, Grossbild{Grossbildseite::Links, zelleAusTag(tag)});
+    return s;
 }
 
 Bildschirmhaelften Zugzustand::haelften() const

@@ -2,6 +2,7 @@
 
 #include "board/Zellcode.h"
 #include "play/Bildschirmhaelften.h"
+#include "play/Brettstand.h"
 #include "play/Gruppenstand.h"
 #include "play/Zugschritt.h"
 
@@ -13,13 +14,14 @@ struct Kartenauskunft {
     std::function<int(Zelle)> BildTag;    // Tag of the cell's small picture
 };
 
-// The referee of play: the move state, whose turn it is and the groups' scores.
-// Each click answers with the steps the window must carry out, in order. A click
-// on a control in a half of the screen that is not shown changes nothing.
+// The referee of play: the move state, where every card lies, whose turn it is
+// and the groups' scores. Each click answers with the steps the window must
+// carry out, in order, and the board follows the same steps. A click on a
+// control in a half of the screen that is not shown changes nothing.
 class Zugzustand {
 public:
-    // The group panels are built: startgruppe (0 or 1) begins, nobody has scored.
-    // spalten, zeilen: the board, whose cards all collected end the game.
+    // A new game on a spalten x zeilen board, every card covered: startgruppe
+    // (0 or 1) begins, nobody has scored. 0 <= spalten, zeilen <= 100
     void gruppenAufbauen(int startgruppe, int spalten, int zeilen);
     // The players have chosen one or two groups; a single player is group 0.
     void spielBeginnen(int anzahlGruppen);
@@ -44,8 +46,15 @@ public:
     int aktiveGruppe() const { return AktiveGruppe; }
     int anzahlGruppen() const { return AnzahlGruppen; }
     const Gruppenstand& stand() const { return Stand; }
+    // Where every card lies after the steps answered so far.
+    const Brettstand& brett() const { return Brett; }
+    // Every card is collected: the game is over. The steps, the ending and
+    // what a screen reader is told all ask here.
+    bool spielZuEnde() const { return Brett.alleGesammelt(); }
 
 private:
+    // Adds the step to the answer and carries it out on the board.
+    void gib(Zugschritte& s, Zugschritt schritt);
     void zudecken(Zugschritte& s);
     void paarEinsammeln(Zugschritte& s, const Kartenauskunft& karten);
 
@@ -56,6 +65,5 @@ private:
     int AktiveGruppe = 0;
     int AnzahlGruppen = 2;
     Gruppenstand Stand;
-    int Spalten = 0;
-    int Zeilen = 0;
+    Brettstand Brett;
 };

@@ -1,10 +1,12 @@
-// The ending over the empty board and "Nochmal spielen", clicked like a player.
+// The ending over the empty board, "Nochmal spielen" and the game's sounds with the
+// key M that switches them, clicked like a player through three games in one window.
 #include "Spieltisch.h"
 
 #include "play/Spielende.h"
 #include "platform/BildHalter.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "widgets/Ansagefeld.h"
+#include "widgets/Klangausgabe.h"
 #include "widgets/TBitBtn.h"
 #include "widgets/TImage.h"
 #include "widgets/TLabel.h"
@@ -12,13 +14,43 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
+class KlangRecorder final : public Klangausgabe {
+public:
+    void spiele(Klang klang) override { klaenge.push_back(klang); }
+    std::vector<Klang> klaenge;
+};
+
+using K = Klang;
+const std::vector<Klang> Paar{K::KarteDreht, K::KarteDreht, K::PaarGefunden};
+// Two cards that are no pair, covered again by a click on the large picture.
+const std::vector<Klang> Fehlzug{K::KarteDreht, K::KarteDreht, K::KeinPaar, K::KarteDreht};
+
+// The sounds of the parts, each repeated as often as it says, in order.
+std::vector<Klang> folge(std::initializer_list<std::pair<std::vector<Klang>, int>> teile)
+{
+    std::vector<Klang> alle;
+    for (const auto& [klaenge, mal] : teile)
+        for (int i = 0; i < mal; ++i)
+            alle.insert(alle.end(), klaenge.begin(), klaenge.end());
+    return alle;
+}
+
+void aktiviere(TForm1& f)
+{
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+}
+
 // Clears every pair still on the board, each pair's large pictures clicked away.
 void spieleZuEnde(Spieltisch& t)
 {
@@ -28,136 +60,216 @@ void spieleZuEnde(Spieltisch& t)
     }
 }
 
-Tischvorgaben annaUndBen(int startgruppe)
+void fehlzug(Spieltisch& t)
 {
-    Tischvorgaben v;
-    v.Abfragen = QStringLiteral("0");
-    v.Gruppen = QStringLiteral("2");
-    v.Namen = QStringLiteral("Anna\nBen");
-    v.Startgruppe = startgruppe;
-    return v;
+    t.deckeKeinPaarAuf();
+    t.klicke(t.form->Image1);
+}
+
+// Every cell's pair number, negative for the pair's second picture.
+std::vector<int> verteilung(const Spieltisch& t)
+{
+    std::vector<int> karten;
+    for (const Zelle z : t.zellen())
+        karten.push_back(t.form->PaarNummern[z.Zeile][z.Spalte] * (t.bild(z)->Tag < 0 ? -1 : 1));
+    return karten;
 }
 
 QString gespeicherteBestleistung(const QString& pfad)
 {
     return Nutzerkonfiguration(pfad).wert(bestleistungsSchluessel(QFileInfo(QStringLiteral(".")).canonicalFilePath()));
 }
+
+QString gespeicherterTon(const QString& pfad)
+{
+    return Nutzerkonfiguration(pfad).wert(QStringLiteral("Ton"));
+}
 } // namespace
 
-TEST(Spielende, twoGroupsSeeTheWinnerOverTheBoardAndCanStillViewTheirCards)
+TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
 {
-    // The sentence, centred on the board, the button focused and the same words for the
-    // screen reader; a collected card still shows large, and the ending comes back after.
-    Spieltisch t(annaUndBen(1));
-    TForm1& f = *t.form;
-    spieleZuEnde(t);
-    ASSERT_NE(f.PSpielende, nullptr);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(f.PSpielende->isVisible());
-    EXPECT_EQ(f.ErgebnisLabel->text(), QStringLiteral("Ben gewinnt mit 12 zu 0 Punkten!"));
-    EXPECT_FALSE(f.BestleistungLabel->isVisible());
-    EXPECT_EQ(f.PSpielende->geometry().center(), f.PKarten->geometry().center());
-    EXPECT_TRUE(f.PKarten->geometry().contains(f.PSpielende->geometry()));
-    EXPECT_EQ(f.NochmalButton->text(), QStringLiteral("Nochmal spielen"));
-    EXPECT_EQ(QApplication::focusWidget(), f.NochmalButton);
-    EXPECT_EQ(f.Ansage->text(), f.ErgebnisLabel->text());
-
-    t.klicke(t.bild(t.zellen().front()));
-    EXPECT_TRUE(f.PBildLinks->isVisible());
-    EXPECT_FALSE(f.PSpielende->isVisible());
-    t.klicke(f.Image2);
-    EXPECT_TRUE(f.PSpielende->isVisible());
-    EXPECT_TRUE(t.meldungen.eintraege.empty());
-}
-
-TEST(Spielende, aSinglePlayerSeesTheMovesAndTheBestResultOfThisFolder)
-{
-    // The first result is the best; a worse one later names the remembered best. Playing
-    // again asks for the players again when the settings say so, keeping the choice.
+    // Turning and covering tap, a pair and no pair have their notes, the cleared board its own,
+    // also after "Nochmal spielen"; M mutes and unmutes, remembered, and a name typed with an M
+    // switches nothing. The result is centred on the board, the button focused, the same words
+    // for the screen reader; a collected card still shows large. Playing again deals the same
+    // pictures anew face down, each with its pair number and description, with nothing scored,
+    // and asks for the players again keeping the choice. The single player's first result is the
+    // best; a worse one names the remembered best and leaves it.
     QTemporaryDir konfiguration;
     const QString pfad = konfiguration.filePath(QStringLiteral("paarlix.conf"));
-    Spieltisch t;
-    TForm1& f = *t.form;
-    f.setzeKonfigurationspfad(pfad);
-    t.losGehts();
-    spieleZuEnde(t);
-    EXPECT_EQ(f.ErgebnisLabel->text(), QStringLiteral("Geschafft in 6 Zügen!"));
-    EXPECT_EQ(f.BestleistungLabel->text(), QStringLiteral("Neues bestes Ergebnis!"));
-    EXPECT_TRUE(f.BestleistungLabel->isVisible());
-    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Geschafft in 6 Zügen! Neues bestes Ergebnis!"));
-    EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("6"));
-
-    t.klicke(f.NochmalButton);
-    EXPECT_FALSE(f.PSpielende->isVisible());
-    EXPECT_TRUE(f.PAnfangsEinstellungen->isVisible());
-    EXPECT_FALSE(f.PKarten->isEnabled());
-    EXPECT_TRUE(f.RadioButton1->isChecked());
-    t.losGehts();
-    t.deckeKeinPaarAuf();
-    t.klicke(f.Image1);
-    spieleZuEnde(t);
-    EXPECT_EQ(f.ErgebnisLabel->text(), QStringLiteral("Geschafft in 7 Zügen!"));
-    EXPECT_EQ(f.BestleistungLabel->text(), QStringLiteral("Bisher bestes Ergebnis: 6 Züge"));
-    EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("6"));
-    EXPECT_TRUE(t.meldungen.eintraege.empty());
-}
-
-TEST(Nochmal, playingAgainDealsTheSamePicturesAnewFaceDownWithNothingScored)
-{
-    // Every card back at its cell, each picture moved with its pair number and its
-    // description, nothing scored, the panels as at the first start with the names kept;
-    // then a full game.
-    Tischvorgaben v = annaUndBen(0);
+    Tischvorgaben v;
+    v.Startgruppe = 1;
     v.Kommentare = {{QStringLiteral("01a.jpg"), "Oma Erna"}};
     Spieltisch t(v);
     TForm1& f = *t.form;
+    f.setzeKonfigurationspfad(pfad);
+    KlangRecorder r;
+    f.richteTonEin(&r, false);
+    aktiviere(f);
+    const std::vector<int> vorher = verteilung(t);
     const QRect panels[2] = {f.GruppenPanels[0]->geometry(), f.GruppenPanels[1]->geometry()};
-    std::vector<int> vorher;
-    for (const Zelle z : t.zellen())
-        vorher.push_back(f.PaarNummern[z.Zeile][z.Spalte] * (t.bild(z)->Tag < 0 ? -1 : 1));
-    t.deckeKeinPaarAuf();
-    t.klicke(f.Image1);
-    spieleZuEnde(t);
-    t.klicke(f.NochmalButton);
+    const std::vector<int> paare = t.offenePaare();
+    const auto [x, y] = t.keinPaar();
+    const auto [a, b] = t.paar(1);
+    const Zelle erstes = t.bild(a)->Tag < 0 ? b : a;
+    const Zelle zweites = erstes == a ? b : a;
 
-    std::vector<int> nachher;
-    for (const Zelle z : t.zellen()) {
-        EXPECT_TRUE(t.liegtVerdeckt(z)) << z.Zeile << "," << z.Spalte;
-        EXPECT_EQ(f.Brett.lage(z), Kartenlage::Verdeckt);
-        EXPECT_EQ(t.bild(z)->parentWidget(), t.ruecken(z)->parentWidget());
-        EXPECT_TRUE(aehnlich(mittelfarbe(t.bild(z)), t.bildfarbeVon(z)));
-        EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z.Zeile][z.Spalte]->bild()), t.bildfarbeVon(z)));
-        nachher.push_back(f.PaarNummern[z.Zeile][z.Spalte] * (t.bild(z)->Tag < 0 ? -1 : 1));
+    const QString emma = QStringLiteral("Gewonnen: Emma, 12 zu 0 Punkte!");
+    const struct {
+        const char* klick;
+        std::function<void()> tun;
+        std::vector<Klang> klaenge;
+        QString ergebnis; // the ending's result, empty while it is hidden
+        QString best;     // its best-result line, empty while hidden
+    } faelle[] = {
+        {"two groups, named with an M",
+         [&] {
+             f.RadioButton2->click();
+             f.Edit1->setFocus();
+             QTest::keyClicks(f.Edit1, QStringLiteral("Emma"));
+             QTest::keyClicks(f.Edit2, QStringLiteral("Ben"));
+             EXPECT_TRUE(f.tonAn());
+             t.losGehts();
+         },
+         {}},
+        {"first card", [&] { t.klicke(t.ruecken(x)); }, {K::KarteDreht}},
+        {"second card, no pair", [&] { t.klicke(t.ruecken(y)); }, {K::KarteDreht, K::KeinPaar}},
+        {"large picture covers both", [&] { t.klicke(f.Image1); }, {K::KarteDreht}},
+        {"a pair", [&] { t.deckePaarAuf(paare[0]); }, Paar},
+        {"its large pictures go", [&] { t.klicke(f.Image2); }, {}},
+        {"M mutes",
+         [&] {
+             QTest::keyClick(&f, Qt::Key_M);
+             EXPECT_FALSE(f.tonAn());
+             EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ton aus."));
+             EXPECT_EQ(gespeicherterTon(pfad), QStringLiteral("aus"));
+             t.deckePaarAuf(paare[1]);
+             t.klicke(f.Image1);
+         },
+         {}},
+        {"M unmutes",
+         [&] {
+             QTest::keyClick(&f, Qt::Key_M);
+             EXPECT_EQ(gespeicherterTon(pfad), QStringLiteral("an"));
+             for (std::size_t i = 2; i + 1 < paare.size(); ++i) {
+                 t.deckePaarAuf(paare[i]);
+                 t.klicke(f.Image1);
+             }
+         },
+         folge({{Paar, 3}})},
+        {"the last pair, announced with the result",
+         [&] {
+             t.deckePaarAuf(paare.back());
+             EXPECT_TRUE(f.Ansage->text().endsWith(QStringLiteral(". ") + emma)) << qPrintable(f.Ansage->text());
+         },
+         Paar},
+        {"the board cleared", [&] { t.klicke(f.Image1); }, {K::Spielende}, emma},
+        {"a collected card shows large",
+         [&] {
+             t.klicke(t.bild(t.zellen().front()));
+             EXPECT_TRUE(f.PBildLinks->isVisible());
+         },
+         {}},
+        {"the large picture goes", [&] { t.klicke(f.Image2); }, {}, emma},
+        {"Nochmal spielen",
+         [&] {
+             t.klicke(f.NochmalButton);
+             EXPECT_TRUE(f.PAnfangsEinstellungen->isVisible());
+             EXPECT_FALSE(f.PKarten->isEnabled());
+             EXPECT_TRUE(f.PKarten->isVisible());
+             EXPECT_TRUE(f.RadioButton2->isChecked());
+             EXPECT_EQ(f.Edit1->text() + f.Edit2->text(), QStringLiteral("EmmaBen"));
+             for (const Zelle z : t.zellen()) {
+                 EXPECT_TRUE(t.liegtVerdeckt(z)) << z.Zeile << "," << z.Spalte;
+                 EXPECT_EQ(f.Zug.brett().lage(z), Kartenlage::Verdeckt);
+                 EXPECT_EQ(t.bild(z)->parentWidget(), t.ruecken(z)->parentWidget());
+                 EXPECT_TRUE(aehnlich(mittelfarbe(t.bild(z)), t.bildfarbeVon(z)));
+                 EXPECT_TRUE(aehnlich(mittelfarbe(f.GrossBilder[z.Zeile][z.Spalte]->bild()), t.bildfarbeVon(z)));
+             }
+             std::vector<int> nachher = verteilung(t);
+             EXPECT_NE(nachher, vorher);
+             std::vector<int> sortiert = vorher;
+             std::sort(sortiert.begin(), sortiert.end());
+             std::sort(nachher.begin(), nachher.end());
+             EXPECT_EQ(nachher, sortiert);
+             for (int g = 0; g < 2; ++g) {
+                 EXPECT_EQ(f.GruppenPanels[g]->geometry(), panels[g]);
+                 EXPECT_EQ(f.PunkteLabel[g]->text(), QStringLiteral("0 Punkte"));
+                 EXPECT_EQ(f.Zug.stand().Punkte[g], 0);
+             }
+             EXPECT_EQ(t.markierteGruppe(), f.Zug.aktiveGruppe());
+             EXPECT_EQ(f.AnDerReiheLabel->parentWidget(), f.GruppenPanels[f.Zug.aktiveGruppe()]);
+             EXPECT_FALSE(f.AnDerReiheLabel->isHidden());
+         },
+         {}},
+        {"one player, its first card",
+         [&] {
+             f.RadioButton1->click();
+             t.losGehts();
+             const auto [c, d] = t.paar(1);
+             t.klicke(t.ruecken(t.bild(c)->Tag < 0 ? d : c));
+             EXPECT_EQ(f.Image1->accessibleName(), QStringLiteral("Oma Erna"));
+         },
+         {K::KarteDreht}},
+        {"a failed move and the other pairs",
+         [&] {
+             const auto [c, d] = t.paar(1);
+             t.klicke(t.ruecken(t.bild(c)->Tag < 0 ? c : d));
+             t.klicke(f.Image1);
+             fehlzug(t);
+             spieleZuEnde(t);
+             EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("7"));
+         },
+         folge({{{K::KarteDreht, K::PaarGefunden}, 1}, {Fehlzug, 1}, {Paar, 5}, {{K::Spielende}, 1}}),
+         QStringLiteral("Geschafft in 7 Zügen!"), QStringLiteral("Neues bestes Ergebnis!")},
+        {"Nochmal spielen, two failed moves and all pairs",
+         [&] {
+             t.klicke(f.NochmalButton);
+             EXPECT_TRUE(f.PAnfangsEinstellungen->isVisible());
+             EXPECT_TRUE(f.RadioButton1->isChecked());
+             t.losGehts();
+             fehlzug(t);
+             fehlzug(t);
+             spieleZuEnde(t);
+             EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("7"));
+         },
+         folge({{Fehlzug, 2}, {Paar, 6}, {{K::Spielende}, 1}}), QStringLiteral("Geschafft in 8 Zügen!"),
+         QStringLiteral("Bisher bestes Ergebnis: 7 Züge")},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.klick);
+        r.klaenge.clear();
+        fall.tun();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(r.klaenge, fall.klaenge);
+        ASSERT_EQ(f.PSpielende && f.PSpielende->isVisible(), !fall.ergebnis.isEmpty());
+        if (fall.ergebnis.isEmpty())
+            continue;
+        EXPECT_EQ(f.ErgebnisLabel->text(), fall.ergebnis);
+        EXPECT_EQ(f.BestleistungLabel->isVisible(), !fall.best.isEmpty());
+        EXPECT_EQ(f.BestleistungLabel->text(), fall.best);
+        EXPECT_EQ(f.PSpielende->geometry(), spielendeLage(f.PKarten->geometry(), !fall.best.isEmpty()).Panel);
+        EXPECT_EQ(f.NochmalButton->text(), QStringLiteral("Nochmal spielen"));
+        EXPECT_EQ(QApplication::focusWidget(), f.NochmalButton);
+        EXPECT_EQ(f.Ansage->text(), fall.best.isEmpty() ? fall.ergebnis : fall.ergebnis + QLatin1Char(' ') + fall.best);
     }
-    EXPECT_NE(nachher, vorher);
-    std::sort(vorher.begin(), vorher.end());
-    std::sort(nachher.begin(), nachher.end());
-    EXPECT_EQ(nachher, vorher);
-
-    EXPECT_TRUE(f.Brett.gesammelt(0).empty() && f.Brett.gesammelt(1).empty());
-    EXPECT_FALSE(f.PSpielende->isVisible());
-    EXPECT_TRUE(f.PKarten->isVisible());
-    EXPECT_TRUE(f.PBekommeneKarten->isVisible());
-    for (int g = 0; g < 2; ++g) {
-        EXPECT_EQ(f.GruppenPanels[g]->geometry(), panels[g]);
-        EXPECT_EQ(f.PunkteLabel[g]->text(), QStringLiteral("0 Punkte"));
-        EXPECT_EQ(f.Zug.stand().Punkte[g], 0);
-    }
-    EXPECT_EQ(f.NamensLabel[0]->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(f.NamensLabel[1]->text(), QStringLiteral("Ben"));
-    EXPECT_EQ(t.markierteGruppe(), f.Zug.aktiveGruppe());
-    EXPECT_EQ(f.AnDerReiheLabel->parentWidget(), f.GruppenPanels[f.Zug.aktiveGruppe()]);
-    EXPECT_TRUE(f.AnDerReiheLabel->isVisible());
-
-    auto [a, b] = t.paar(1);
-    if (t.bild(a)->Tag < 0)
-        std::swap(a, b);
-    t.klicke(t.ruecken(a));
-    EXPECT_EQ(f.Image1->accessibleName(), QStringLiteral("Oma Erna"));
-    t.klicke(t.ruecken(b));
-    t.klicke(f.Image1);
-    spieleZuEnde(t);
-    EXPECT_TRUE(f.PSpielende->isVisible());
-    EXPECT_EQ(f.Zug.stand().Punkte[0] + f.Zug.stand().Punkte[1], 12);
     EXPECT_TRUE(t.meldungen.eintraege.empty());
+
+    // The next start is muted as M left it, and M there is remembered; --ohne-ton mutes whatever
+    // the config says.
+    QTest::keyClick(&f, Qt::Key_M);
+    {
+        Spieltisch naechster;
+        naechster.form->setzeKonfigurationspfad(pfad);
+        naechster.form->richteTonEin(&r, false);
+        aktiviere(*naechster.form);
+        EXPECT_FALSE(naechster.form->tonAn());
+        QTest::keyClick(naechster.form, Qt::Key_M);
+        EXPECT_TRUE(naechster.form->tonAn());
+        EXPECT_EQ(gespeicherterTon(pfad), QStringLiteral("an"));
+    }
+    Spieltisch ohneTon;
+    ohneTon.form->setzeKonfigurationspfad(pfad);
+    ohneTon.form->richteTonEin(&r, true);
+    EXPECT_FALSE(ohneTon.form->tonAn());
 }

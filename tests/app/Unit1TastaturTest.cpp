@@ -137,8 +137,8 @@ TEST(Tastatur, aWholeGameIsPlayedWithKeysAlone)
             EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
         }
     }
-    EXPECT_TRUE(f.Zug.stand().spielZuEnde(4, 3));
-    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ben gewinnt mit 12 zu 0 Punkten!"));
+    EXPECT_TRUE(f.Zug.spielZuEnde());
+    EXPECT_EQ(f.Ansage->text(), QStringLiteral("Gewonnen: Ben, 12 zu 0 Punkte!"));
     // Nothing is left on the board to point at.
     EXPECT_EQ(QApplication::focusWidget(), f.PKarten);
     taste(Qt::Key_Left);

@@ -71,7 +71,7 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
 TEST(Ansagen, endSaysTheSentenceTheEndingShows)
 {
     // The winner with both groups' points, or the single player's moves.
-    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Ben gewinnt mit 10 zu 2 Punkten!"));
+    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!"));
     EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen), QStringLiteral("Geschafft in 1 Zug!"));
 }
 

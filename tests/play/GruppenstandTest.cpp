@@ -23,16 +23,3 @@ TEST(Gruppenstand, everyPairScoresTwoPoints)
     EXPECT_EQ(s.zugZaehlen(), 1);
     EXPECT_EQ(s.zugZaehlen(), 2);
 }
-
-TEST(Gruppenstand, theGameEndsWhenBothGroupsTogetherHoldEveryCard)
-{
-    // Punkte[0] + Punkte[1] >= Spalten * Zeilen.
-    Gruppenstand s;
-    s.Punkte = {4, 6};
-    EXPECT_FALSE(s.spielZuEnde(3, 4));
-    s.Punkte = {6, 6};
-    EXPECT_TRUE(s.spielZuEnde(3, 4));
-    s.Punkte = {12, 0};
-    EXPECT_TRUE(s.spielZuEnde(3, 4));
-    EXPECT_FALSE(s.spielZuEnde(5, 4));
-}

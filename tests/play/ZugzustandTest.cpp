@@ -1,5 +1,7 @@
 #include "play/Zugzustand.h"
 
+#include "play/Klangwahl.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -89,11 +91,36 @@ QString beschreibe(const Zugschritte& schritte)
     }
     return zeilen.join(QStringLiteral("; "));
 }
+
+// The sounds the steps ask for, in order.
+QString klaenge(const Zugschritte& schritte)
+{
+    QStringList namen;
+    for (const Zugschritt& s : schritte) {
+        if (const std::optional<Klang> k = klangZu(s))
+            namen << QStringList{"turn", "pair", "no pair", "end"}.at(int(*k));
+    }
+    return namen.join(QStringLiteral(", "));
+}
+
+// Every cell's place and each group's collected cards.
+QString brett(const Brettstand& b)
+{
+    QString text;
+    for (const Zelle z : {Zelle{0, 0}, Zelle{0, 1}, Zelle{0, 2}, Zelle{1, 0}, Zelle{1, 1}, Zelle{1, 2}})
+        text += QString::number(int(b.lage(z)));
+    for (int g = 0; g < 2; ++g)
+        for (const Zelle z : b.gesammelt(g))
+            text += QStringLiteral(" %1:").arg(g) + zelle(z);
+    return text;
+}
 } // namespace
 
 TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
 {
     // The move: turn two cards, keep a pair and the turn, cover a failed pair and pass the turn.
+    // Turning and covering cards tap, a pair and no pair have their notes, the end its own;
+    // the board follows the steps.
     const struct {
         const char* fall;
         int gruppen;
@@ -103,48 +130,59 @@ TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
         int offen;  // open cards after the click
         int gruppe; // whose turn it is after the click
         bool ergebnis;
+        const char* klaenge;
     } faelle[] = {
-        {"0: back", 2, {}, R(1), "hint off; back; picture 0,0; right 0,0; board|right", 1, 1, false},
-        {"0: back without cell code", 2, {}, R(0), "hint off; back; say Tag ist Null!", 0, 1, false},
-        {"1: back, no pair", 2, {R(1)}, R(2), "hint off; back; picture 0,1; board|right; right 0,1; no pair", 2, 1, false},
+        {"0: back", 2, {}, R(1), "hint off; back; picture 0,0; right 0,0; board|right", 1, 1, false, "turn"},
+        {"0: back without cell code", 2, {}, R(0), "hint off; back; say Tag ist Null!", 0, 1, false, ""},
+        {"1: back, no pair", 2, {R(1)}, R(2), "hint off; back; picture 0,1; board|right; right 0,1; no pair", 2, 1,
+         false, "turn, no pair"},
         {"1: back, no pair, one player", 1, {R(1)}, R(2),
-         "hint off; back; picture 0,1; board|right; moves 1; right 0,1; no pair", 2, 0, false},
+         "hint off; back; picture 0,1; board|right; moves 1; right 0,1; no pair", 2, 0, false, "turn, no pair"},
         {"1: back, pair", 2, {R(1)}, R(102),
          "hint off; back; picture 1,1; board|right; left 1,1; left|right; take to 1 0,0 1,1; lay 0,0 #0; "
          "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
-         3, 1, false},
+         3, 1, false, "turn, pair"},
         {"1: back, pair b first", 2, {R(102)}, R(1),
          "hint off; back; picture 0,0; board|right; left 0,0; left|right; take to 1 1,1 0,0; lay 0,0 #0; "
          "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
-         3, 1, false},
+         3, 1, false, "turn, pair"},
         {"1: back, last pair with equal Tags, one player", 1, {R(1), R(102), G, R(2), R(101), G, R(3)}, R(103),
          "hint off; back; picture 1,2; board|right; moves 3; left 1,2; left|right; take to 0 0,2 1,2; "
          "say Fehler: Beide Bilder haben gleichen Tag.; lay 0,2 #4; lay 1,2 #5; points 0: 6; mark 0 off",
-         3, 0, false},
-        {"1: open card", 2, {R(1)}, O, "say Bitte eine weitere Karte auswählen.", 1, 1, false},
-        {"1: large picture", 2, {R(1)}, G, "", 1, 1, false},
-        {"1: collected card", 2, {R(1), R(102), G, R(2)}, E(1), "", 1, 1, false},
-        {"2: back", 2, {R(1), R(2)}, R(3), "hint off; cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false},
-        {"2: open card", 2, {R(1), R(2)}, O, "cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false},
-        {"2: large picture, one player", 1, {R(1), R(2)}, G, "cover 0,0 0,1; board|groups; mark 0 off", 0, 0, false},
-        {"3: large picture", 2, {R(1), R(102)}, G, "board|groups", 0, 1, false},
+         3, 0, false, "turn, pair"},
+        {"1: open card", 2, {R(1)}, O, "say Bitte eine weitere Karte auswählen.", 1, 1, false, ""},
+        {"1: large picture", 2, {R(1)}, G, "", 1, 1, false, ""},
+        {"1: collected card", 2, {R(1), R(102), G, R(2)}, E(1), "", 1, 1, false, ""},
+        {"2: back", 2, {R(1), R(2)}, R(3), "hint off; cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false,
+         "turn"},
+        {"2: open card", 2, {R(1), R(2)}, O, "cover 0,0 0,1; board|groups; mark 1 off; mark 0 on", 0, 0, false, "turn"},
+        {"2: large picture, one player", 1, {R(1), R(2)}, G, "cover 0,0 0,1; board|groups; mark 0 off", 0, 0, false,
+         "turn"},
+        {"3: large picture", 2, {R(1), R(102)}, G, "board|groups", 0, 1, false, ""},
         {"3: large picture of the last pair", 1, {R(1), R(102), G, R(2), R(101), G, R(3), R(103)}, G,
-         "board|groups; end", 0, 0, false},
-        {"3: back", 2, {R(1), R(102)}, R(2), "", 3, 1, false},
-        {"0: collected card", 2, {R(1), R(102), G}, E(-102), "left|groups; left 1,1", 0, 1, true},
-        {"0 with result: collected card", 2, {R(1), R(102), G, E(1)}, E(-102), "left|groups; left 1,1", 0, 1, true},
-        {"0 with result: large picture", 2, {R(1), R(102), G, E(1)}, G, "board|groups", 0, 1, false},
-        {"0 with result: back", 2, {R(1), R(102), G, E(1)}, R(2), "", 0, 1, true},
+         "board|groups; end", 0, 0, false, "end"},
+        {"3: back", 2, {R(1), R(102)}, R(2), "", 3, 1, false, ""},
+        {"0: collected card", 2, {R(1), R(102), G}, E(-102), "left|groups; left 1,1", 0, 1, true, ""},
+        {"0 with result: collected card", 2, {R(1), R(102), G, E(1)}, E(-102), "left|groups; left 1,1", 0, 1, true, ""},
+        {"0 with result: large picture", 2, {R(1), R(102), G, E(1)}, G, "board|groups", 0, 1, false, ""},
+        {"0 with result: back", 2, {R(1), R(102), G, E(1)}, R(2), "", 0, 1, true, ""},
     };
     for (const auto& f : faelle) {
         Zugzustand z;
         z.gruppenAufbauen(1, 3, 2);
         z.spielBeginnen(f.gruppen);
+        Brettstand b;
+        b.neuesSpiel(3, 2);
         for (const Klick k : f.vorher)
-            klicke(z, k);
-        EXPECT_EQ(beschreibe(klicke(z, f.klick)).toStdString(), f.schritte) << f.fall;
+            b.fuehreAus(klicke(z, k));
+        const Zugschritte schritte = klicke(z, f.klick);
+        b.fuehreAus(schritte);
+        EXPECT_EQ(beschreibe(schritte).toStdString(), f.schritte) << f.fall;
+        EXPECT_EQ(klaenge(schritte).toStdString(), f.klaenge) << f.fall;
         EXPECT_EQ(z.aufgedeckteKarten(), f.offen) << f.fall;
         EXPECT_EQ(z.aktiveGruppe(), f.gruppe) << f.fall;
         EXPECT_EQ(z.ergebnisAnzeige(), f.ergebnis) << f.fall;
+        EXPECT_EQ(brett(z.brett()), brett(b)) << f.fall;
+        EXPECT_EQ(z.spielZuEnde(), b.alleGesammelt()) << f.fall;
     }
 }
