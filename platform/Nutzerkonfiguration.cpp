@@ -36,7 +36,7 @@ Eintraege liesDatei(const QString& pfad)
     if (inhalt.contains('\0'))
         return {};
     QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8(inhalt);
+    [[maybe_unused]] const QString text = utf8(inhalt); // only the decoding sets hasError()
     if (utf8.hasError())
         return {};
 

@@ -61,6 +61,7 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
         {"oversize file", [&](const QString& pfad, const QString&) { schreibe(pfad, zuGross); }, true},
         {"garbage bytes", [&](const QString& pfad, const QString&) { schreibe(pfad, muell); }, true},
         {"nul byte", [](const QString& pfad, const QString&) { schreibe(pfad, Gueltig + '\0'); }, true},
+        {"not UTF-8", [](const QString& pfad, const QString&) { schreibe(pfad, Gueltig + "; \xFF\n"); }, true},
         {"directory", [](const QString& pfad, const QString&) { ASSERT_TRUE(QDir().mkpath(pfad)); }, false},
         {"missing, folder too", [](const QString&, const QString&) {}, true},
     };
