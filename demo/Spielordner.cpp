@@ -8,30 +8,27 @@
 #include "neuesspiel/Kartentext.h"
 #include "neuesspiel/Spielordnerpruefung.h"
 
+#include "platform/Systemfehler.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int JpegQualitaet = 90;
 
-QStringList schreibeEinstellungen(const QString& pfad)
+QByteArray kodiert(const QImage& bild, const char* format, int qualitaet = -1)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return {pfad + QStringLiteral(": kann nicht geschrieben werden (") + datei.errorString() + ')'};
-    datei.write(einstellungsvorlage().toUtf8());
-    if (!datei.commit())
-        return {pfad + QStringLiteral(": kann nicht geschrieben werden (") + datei.errorString() + ')'};
-    return {};
-}
-
-QStringList speichere(const QImage& bild, const QString& pfad, const char* format, int qualitaet = -1)
-{
-    if (!bild.save(pfad, format, qualitaet))
-        return {pfad + QStringLiteral(": kann nicht gespeichert werden")};
-    return {};
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    return bild.save(&puffer, format, qualitaet) ? daten : QByteArray();
 }
 
 // The two pictures of a pair must differ, or the pair would be a plain copy.
@@ -46,7 +43,27 @@ QStringList pruefePaarVerschieden(const QString& pfadA, const QString& pfadB)
 
 } // namespace
 
-QStringList schreibeSpielordner(const QString& ordner)
+int schreibeDateiGanz(const QString& pfad, const QByteArray& daten)
+{
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errno;
+    qsizetype geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const ssize_t n = ::write(fd, daten.constData() + geschrieben, std::size_t(daten.size() - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int f = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return f;
+        }
+        geschrieben += n;
+    }
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+QStringList schreibeSpielordner(const QString& ordner, const Dateischreiber& schreibe)
 {
     const QDir ziel(ordner);
     if (!QDir().mkpath(ordner))
@@ -55,13 +72,23 @@ QStringList schreibeSpielordner(const QString& ordner)
     if (zentrierterText(QStringLiteral("Paarlix"), 40, QPointF(), 1000).isEmpty())
         return {QStringLiteral("Keine Schrift gefunden (Paket fonts-dejavu-core fehlt?)")};
 
-    QStringList fehler;
+    // The first failure says it all: a full disk would fail every file after it too.
+    const auto schreibeGanz = [&](const QString& pfad, const QByteArray& daten) -> QStringList {
+        if (daten.isEmpty())
+            return {pfad + QStringLiteral(": kann nicht gespeichert werden")};
+        if (const int f = schreibe(pfad, daten))
+            return {QStringLiteral("In „%1“ kann nicht geschrieben werden: %2")
+                        .arg(QDir::toNativeSeparators(ordner), systemfehlerText(f))};
+        return {};
+    };
     const QString ini = ziel.filePath(QStringLiteral("Paarlix.ini"));
-    fehler += schreibeEinstellungen(ini);
-    fehler += pruefeEinstellungsdatei(ini);
+    // A folder with an old settings file would be a game while it is written.
+    QFile::remove(ini);
 
     const QString bmp = ziel.filePath(QStringLiteral("Kartentext.bmp"));
-    fehler += speichere(zeichneKartentext(), bmp, "BMP");
+    QStringList fehler = schreibeGanz(bmp, kodiert(zeichneKartentext(), "BMP"));
+    if (!fehler.isEmpty())
+        return fehler;
     fehler += pruefeKartentext(bmp);
 
     const QSize groesse(DemoBildBreite, DemoBildHoehe);
@@ -70,10 +97,21 @@ QStringList schreibeSpielordner(const QString& ordner)
         for (const char buchstabe : {'a', 'b'}) {
             const QString pfad = ziel.filePath(bilddateiname(paar, buchstabe == 'b'));
             pfade[buchstabe - 'a'] = pfad;
-            fehler += speichere(zeichneDemoBild(paar, buchstabe), pfad, "JPG", JpegQualitaet);
+            const QStringList geschrieben =
+                schreibeGanz(pfad, kodiert(zeichneDemoBild(paar, buchstabe), "JPG", JpegQualitaet));
+            if (!geschrieben.isEmpty())
+                return geschrieben;
             fehler += pruefeJpeg(pfad, groesse);
         }
         fehler += pruefePaarVerschieden(pfade[0], pfade[1]);
     }
+
+    if (const QStringList geschrieben = schreibeGanz(ini, einstellungsvorlage().toUtf8()); !geschrieben.isEmpty()) {
+        QFile::remove(ini);
+        return geschrieben;
+    }
+    fehler += pruefeEinstellungsdatei(ini);
+    if (!fehler.isEmpty())
+        QFile::remove(ini);
     return fehler;
 }

@@ -59,6 +59,9 @@ QString beschreibungstext(const QByteArray& roh)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
             || c.category() == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
+    // Direction marks and overrides, zero-width spaces and joiners would reorder or hide
+    // what a screen reader says and what the window shows.
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     text = text.simplified();
     if (text.size() > maxBeschreibung) {
         text.truncate(maxBeschreibung);

@@ -16,7 +16,8 @@ QString bildbeschreibung(const QByteArray& kommentar, const unsigned char* exif,
 
 // The bytes as one line to be read out: UTF-8 when they are valid UTF-8, else
 // Latin-1; up to the first zero byte; control characters and runs of spaces
-// become one space; trimmed; at most maxBeschreibung characters.
+// become one space; format characters (direction marks and overrides, zero-width
+// spaces and joiners) are removed; trimmed; at most maxBeschreibung characters.
 QString beschreibungstext(const QByteArray& roh);
 
 // A longer description is cut: a screen reader says it at every card.

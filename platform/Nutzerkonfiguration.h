@@ -4,35 +4,42 @@
 #include <QStringList>
 
 #include <map>
+#include <set>
 
-// The user's config file (~/.config/paarlix/paarlix.conf, or the path given). Read only
-// when it is a regular file of sane size (not a link, FIFO, device); anything odd reads as
-// empty, without a message. Saved by writing a new file beside it and renaming it over.
-// The text is the INI form that QSettings writes ("Gruppe/schluessel" keys, quoted and
-// escaped values, lists separated by commas), so files of earlier versions keep their values.
+// The user's config file (~/.config/paarlix/paarlix.conf, or the path given), in the INI form
+// of QSettings. Read only when it is a regular file of sane size (not a link, FIFO, device);
+// anything odd reads as empty, without a message. QSettings reads a private copy of it, and
+// writes the new file beside it, which is then renamed over the old one: it never follows a
+// link nor opens a FIFO. Saving merges: under a lock beside the file, it is read again and only
+// the keys set on this object are replaced, so another running instance keeps its changes.
+// Keys are "Gruppe/name"; leading, trailing and doubled "/" do not count, as in QSettings.
 class Nutzerkonfiguration {
 public:
     explicit Nutzerkonfiguration(QString pfad = standardPfad());
     static QString standardPfad();
     // Larger files read as empty: the config holds a few folder names.
     static constexpr qint64 Hoechstgroesse = 1024 * 1024;
+    // How long a save waits for another instance's save.
+    static constexpr int SperrWartezeitMs = 5000;
 
     QString pfad() const { return pfad_; }
-    // The value of schluessel ("Gruppe/name"); vorgabe when it is missing or a list of several.
+    // The value of schluessel; vorgabe when it is missing or a list of several.
     QString wert(const QString& schluessel, const QString& vorgabe = {}) const;
     // The list at schluessel; a single value is a list of one, a missing key an empty list.
     QStringList liste(const QString& schluessel) const;
     void setzeWert(const QString& schluessel, const QString& wert);
     void setzeListe(const QString& schluessel, const QStringList& werte);
-    bool speichere() const; // false when it could not be written; never throws
+    // Writes the keys set since the last save into the file as it is now; afterwards this
+    // object holds the whole file. False when it could not be written; never throws.
+    bool speichere();
+
+    struct Eintrag {
+        QStringList Teile;
+        bool Liste = false;
+    };
 
 private:
-    struct Eintrag {
-        QStringList teile;
-        bool liste = false;
-    };
-    void lies();
-
     QString pfad_;
     std::map<QString, Eintrag> eintraege_;
+    std::set<QString> geaendert_;
 };

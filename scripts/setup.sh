@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/debian-packages.txt that are still
-# missing. Does nothing (and asks for nothing) when all are there.
+# Installs the Debian packages that are still missing: the build dependencies
+# of debian/control (one list for the package and the checkout) and those of
+# scripts/debian-packages.txt, which only the tests and checks need. Does
+# nothing (and asks for nothing) when all are there.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -9,7 +11,19 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
     exit 1
 fi
 
+# Build-Depends: its lines up to the next field, without versions and
+# architectures; of alternatives the first; debhelper-compat is debhelper's.
+bauabhaengigkeiten() {
+    awk '/^Build-Depends:/ { an = 1; sub(/^Build-Depends:/, ""); print; next }
+         an && /^[^ \t#]/ { an = 0 }
+         an { print }' debian/control |
+        tr ',' '\n' | sed 's/|.*//; s/([^)]*)//g; s/\[[^]]*\]//g; s/<[^>]*>//g' |
+        tr -d ' \t' | sed '/^$/d; s/^debhelper-compat$/debhelper/'
+}
+
 pakete=()
+while read -r paket; do pakete+=("$paket"); done < <(bauabhaengigkeiten)
+[ ${#pakete[@]} -gt 0 ] || { echo "setup.sh: keine Build-Depends in debian/control gefunden." >&2; exit 1; }
 while read -r zeile; do
     zeile="${zeile%%#*}"
     for paket in $zeile; do pakete+=("$paket"); done

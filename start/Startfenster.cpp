@@ -4,6 +4,7 @@
 #include "demo/Spielordner.h"
 #include "neuesspiel/Entwurf.h"
 #include "pictures/Vorschaubilder.h"
+#include "platform/Dateiname.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
@@ -25,6 +26,8 @@ namespace {
 
 // A list row's number: the filling in the high bits, the row in the low ones.
 constexpr int Zeilenbits = 8;
+// Lines of a message about the demo game.
+constexpr qsizetype MaxFehlerzeilen = 5;
 
 } // namespace
 
@@ -100,11 +103,13 @@ void Startfenster::zeigeLetzteSpiele()
     const QStringList spiele = letzteSpiele(konfiguration_);
     for (int i = 0; i < spiele.size(); ++i) {
         const Spieluebersicht u = spieluebersicht(spiele[i]);
-        const QString text = u.Brett.isEmpty() ? u.Name : u.Name + QStringLiteral(" – ") + u.Brett;
+        // A line break or a direction override in a folder's name is shown, not obeyed.
+        const QString name = sichtbar(u.Name);
+        const QString text = u.Brett.isEmpty() ? name : name + QStringLiteral(" – ") + u.Brett;
         auto* eintrag = new QListWidgetItem(text, LetzteSpiele);
         eintrag->setData(Qt::UserRole, spiele[i]);
-        eintrag->setToolTip(spiele[i]);
-        eintrag->setData(Qt::AccessibleDescriptionRole, spiele[i]);
+        eintrag->setToolTip(sichtbar(spiele[i]));
+        eintrag->setData(Qt::AccessibleDescriptionRole, sichtbar(spiele[i]));
         vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), u.ErsteKarte);
     }
     if (!spiele.isEmpty())
@@ -142,10 +147,15 @@ void Startfenster::starteBeispiel()
 {
     if (!istSpielordner(beispielordner_)) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const QStringList fehler = schreibeSpielordner(beispielordner_);
+        QStringList fehler = schreibeSpielordner(beispielordner_, dateischreiber_);
         QApplication::restoreOverrideCursor();
         if (!fehler.isEmpty()) {
-            meldungen_.fehler(QStringLiteral("Das Beispielspiel kann nicht angelegt werden:\n") + fehler.join('\n'));
+            // A message taller than the screen could not be closed.
+            if (const qsizetype mehr = fehler.size() - MaxFehlerzeilen; mehr > 0) {
+                fehler = fehler.mid(0, MaxFehlerzeilen);
+                fehler += QStringLiteral("… und %1 weitere").arg(mehr);
+            }
+            meldungen_.fehler(QStringLiteral("Das Beispielspiel kann nicht angelegt werden.\n") + fehler.join('\n'));
             activateWindow();
             return;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "demo/Spielordner.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +30,8 @@ public:
     void setzeOrdnerwahl(std::function<QString(const QString&)> wahl) { ordnerwahl_ = std::move(wahl); }
     // Where the demo game is written (the user's data folder unless set).
     void setzeBeispielordner(const QString& ordner) { beispielordner_ = ordner; }
+    // How the demo game's files are written (to a full disk, in a test).
+    void setzeDateischreiber(Dateischreiber schreiber) { dateischreiber_ = std::move(schreiber); }
     // Reads the last games again from the config.
     void zeigeLetzteSpiele();
 
@@ -54,6 +58,7 @@ private:
     Meldungen& meldungen_;
     std::function<QString(const QString&)> ordnerwahl_;
     QString beispielordner_;
+    Dateischreiber dateischreiber_ = schreibeDateiGanz;
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::uint64_t liste_ = 0; // counts the list's fillings, so late pictures of an old one are dropped
 };

@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// A row that fails names the format, not its bytes.
+void PrintTo(const Kartenformat& format, std::ostream* aus)
+{
+    *aus << format.FormatX << ':' << format.FormatY << (format.Schneiden ? " cropped" : " fitted");
+}
+
 namespace {
 
 std::vector<QSize> fotos(std::initializer_list<std::pair<int, QSize>> gruppen)
@@ -44,6 +52,6 @@ TEST(Kartenformat, photoSetsGiveTheFormatTheyFillAndCropOnlyWhenLittleIsLost)
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(waehleKartenformat(f.fotos), f.format) << f.name;
-    EXPECT_EQ(formatBeschreibung({4, 3, true}), QStringLiteral("Querformat 4:3, zugeschnitten"));
-    EXPECT_EQ(formatBeschreibung({1, 1, false}), QStringLiteral("quadratisch 1:1, ganz gezeigt"));
+    EXPECT_EQ(formatBeschreibung({4, 3, true}).toStdString(), "Querformat 4:3, zugeschnitten");
+    EXPECT_EQ(formatBeschreibung({1, 1, false}).toStdString(), "quadratisch 1:1, ganz gezeigt");
 }

@@ -272,6 +272,13 @@ TEST_F(JpegDekodiererTest, thePicturesOwnDescriptionIsItsCommentElseItsExifDescr
         {"Latin-1", mitKommentar(jpeg, "J\xF6rg"), QStringLiteral("Jörg")},
         {"lines, tabs and a zero", mitKommentar(jpeg, QByteArray("Oma\r\n\tErna\0Rest", 15)), QStringLiteral("Oma Erna")},
         {"terminal escape", mitKommentar(jpeg, "\x1B]0;Titel\x07Oma"), QStringLiteral("]0;Titel Oma")},
+        {"right-to-left override", mitKommentar(jpeg, "\xE2\x80\xAE" "anrE amO"), QStringLiteral("anrE amO")},
+        {"embedding and pop", mitKommentar(jpeg, "Oma \xE2\x80\xAA" "Erna\xE2\x80\xAC"), QStringLiteral("Oma Erna")},
+        {"isolates", mitKommentar(jpeg, "\xE2\x81\xA6" "Oma\xE2\x81\xA9 \xE2\x81\xA8" "Erna\xE2\x81\xA7"),
+         QStringLiteral("Oma Erna")},
+        {"zero-width and marks", mitKommentar(jpeg, "O\xE2\x80\x8Bma\xE2\x80\x8C \xE2\x80\x8D" "Erna\xE2\x80\x8E\xE2\x80\x8F"),
+         QStringLiteral("Oma Erna")},
+        {"only format characters", mitKommentar(jpeg, "\xE2\x80\xAE\xE2\x80\x8B"), QString()},
         {"long comment", mitKommentar(jpeg, lang), QString(maxBeschreibung, QLatin1Char('x'))},
     };
     for (const Fall& f : faelle) {

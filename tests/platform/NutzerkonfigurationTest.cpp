@@ -61,6 +61,7 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
         {"oversize file", [&](const QString& pfad, const QString&) { schreibe(pfad, zuGross); }, true},
         {"garbage bytes", [&](const QString& pfad, const QString&) { schreibe(pfad, muell); }, true},
         {"nul byte", [](const QString& pfad, const QString&) { schreibe(pfad, Gueltig + '\0'); }, true},
+        {"not UTF-8", [](const QString& pfad, const QString&) { schreibe(pfad, Gueltig + "; \xFF\n"); }, true},
         {"directory", [](const QString& pfad, const QString&) { ASSERT_TRUE(QDir().mkpath(pfad)); }, false},
         {"missing, folder too", [](const QString&, const QString&) {}, true},
     };
@@ -90,7 +91,8 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
 }
 
 // Values and lists survive a save and a read, and the file is the one QSettings reads and
-// writes, so a folder remembered by an earlier version is still found.
+// writes, so a folder remembered by an earlier version is still found. Keys are spelt as
+// QSettings spells them: "a/" and "/a//b" are "a" and "a/b".
 TEST(Nutzerkonfiguration, valuesRoundTripAndMatchQSettings)
 {
     struct Fall {
@@ -107,6 +109,10 @@ TEST(Nutzerkonfiguration, valuesRoundTripAndMatchQSettings)
         {"ohne Gruppe", {"w"}, false},
         {"Spiele/zuletzt", {"/a,b", " /c d", "@y", "/日本"}, true},
         {"Spiele/keine", {}, true},
+        {"Ton", {"", "us"}, true},
+        {"Spiele/danach leer", {"a", ""}, true},
+        {"Spiele/ende/", {"x"}, false},
+        {"/Spiele//doppelt", {"y", "z"}, true},
     };
     QTemporaryDir tmp;
     const QString eigen = tmp.filePath("eigen.conf");
@@ -142,4 +148,34 @@ TEST(Nutzerkonfiguration, valuesRoundTripAndMatchQSettings)
     }
     EXPECT_EQ(vonUns.wert("Spiele/zuletzt", "mehrere").toStdString(), "mehrere");
     EXPECT_EQ(vonUns.wert("gibt/es nicht", "fehlt").toStdString(), "fehlt");
+}
+
+// Two instances on one file, as the start window's (read when it opened) and the game's:
+// each save writes only its own keys into the file as it is then.
+TEST(Nutzerkonfiguration, aSaveKeepsWhatAnotherInstanceSavedMeanwhile)
+{
+    QTemporaryDir tmp;
+    const QString pfad = tmp.filePath("paarlix/paarlix.conf");
+    QDir().mkpath(tmp.filePath("paarlix"));
+    schreibe(pfad, "[Spiele]\nzuletzt=/alt\n");
+    Nutzerkonfiguration start(pfad);
+    Nutzerkonfiguration spiel(pfad);
+    spiel.setzeWert("Ton", "aus");
+    spiel.setzeWert("Bestwerte/Familie", "12");
+    ASSERT_TRUE(spiel.speichere());
+    start.setzeListe("Spiele/zuletzt", {"/neu", "/alt"});
+    ASSERT_TRUE(start.speichere());
+    EXPECT_EQ(start.wert("Ton").toStdString(), "aus") << "holds the file after a save";
+
+    spiel.setzeWert("Ton", "an");
+    ASSERT_TRUE(spiel.speichere());
+    start.setzeWert("Spielordner/zuletzt", "/neu");
+    ASSERT_TRUE(start.speichere());
+    const Nutzerkonfiguration danach(pfad);
+    EXPECT_EQ(danach.wert("Ton").toStdString(), "an") << "a key saved before is not written again";
+    EXPECT_EQ(danach.wert("Bestwerte/Familie").toStdString(), "12");
+    EXPECT_EQ(danach.liste("Spiele/zuletzt").join('|').toStdString(), "/neu|/alt");
+    EXPECT_EQ(danach.wert("Spielordner/zuletzt").toStdString(), "/neu");
+    EXPECT_EQ(QDir(tmp.filePath("paarlix")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"paarlix.conf"});
 }

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 using namespace neuspielbilder;
 
 namespace {
@@ -63,8 +65,9 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
     QTemporaryDir tmp;
     Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
     QStringList ordner;
+    // A line break in a folder's name is shown, not obeyed.
     for (int i = 1; i <= 12; ++i)
-        ordner += legeSpielAn(tmp, QStringLiteral("Spiel %1").arg(i), 4, 2);
+        ordner += legeSpielAn(tmp, QString(i == 3 ? "Spiel\n%1" : "Spiel %1").arg(i), 4, 2);
     for (const QString& o : ordner)
         ASSERT_TRUE(merkeSpiel(konfiguration, o));
     ASSERT_TRUE(merkeSpiel(konfiguration, ordner[5] + "/"));
@@ -81,7 +84,8 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
     EXPECT_EQ(s(zeilen(fenster.LetzteSpiele)),
               s({"Spiel 6 – 4 × 2 Karten", "Spiel 10 – 4 × 2 Karten", "Spiel 9 – 4 × 2 Karten",
                  "Spiel 8 – 4 × 2 Karten", "Spiel 7 – 4 × 2 Karten", "Spiel 5 – 4 × 2 Karten",
-                 "Spiel 4 – 4 × 2 Karten", "Spiel 3 – 4 × 2 Karten"}));
+                 "Spiel 4 – 4 × 2 Karten", "Spiel\\x0A3 – 4 × 2 Karten"}));
+    EXPECT_EQ(fenster.LetzteSpiele->item(7)->toolTip().count('\n'), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.LetzteSpiele->item(0)->icon().isNull(); }, 5000))
         << "first card shown";
 
@@ -100,8 +104,9 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
 
 // "Spiel öffnen…" names a folder without a game and offers the dialog again; a game
 // folder is chosen and remembered as the last folder; a cancel chooses nothing.
-// "Beispielspiel" writes the demo game once and chooses it. Opening the window clears the draft a
-// killed writer left in the games folder.
+// "Beispielspiel" writes the demo game once and chooses it; on a full disk it says so in one
+// short message naming the folder, and the half-written folder is no game. Opening the window
+// clears the draft a killed writer left in the games folder.
 TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
 {
     QTemporaryDir tmp;
@@ -130,6 +135,21 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     QTest::mouseClick(fenster.OeffnenKnopf, Qt::LeftButton);
     EXPECT_EQ(gewaehlt.size(), 1);
 
+    qsizetype platz = 200000;
+    fenster.setzeDateischreiber([&](const QString& pfad, const QByteArray& daten) {
+        platz -= daten.size();
+        return platz < 0 ? ENOSPC : schreibeDateiGanz(pfad, daten);
+    });
+    QTest::mouseClick(fenster.BeispielKnopf, Qt::LeftButton);
+    EXPECT_EQ(gewaehlt.size(), 1);
+    ASSERT_EQ(meldungen.eintraege.size(), 2u);
+    EXPECT_EQ(meldungen.eintraege[1].text.toStdString(),
+              ("Das Beispielspiel kann nicht angelegt werden.\nIn „" + tmp.filePath("daten/Beispielspiel")
+               + "“ kann nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr.")
+                  .toStdString());
+    EXPECT_FALSE(istSpielordner(tmp.filePath("daten/Beispielspiel")));
+
+    fenster.setzeDateischreiber(schreibeDateiGanz);
     QTest::mouseClick(fenster.BeispielKnopf, Qt::LeftButton);
     ASSERT_EQ(gewaehlt.size(), 2);
     EXPECT_EQ(gewaehlt[1][0].toString(), tmp.filePath("daten/Beispielspiel"));
@@ -138,7 +158,7 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     QTest::mouseClick(fenster.BeispielKnopf, Qt::LeftButton);
     EXPECT_EQ(gewaehlt.size(), 3);
     EXPECT_FALSE(QFile::exists(tmp.filePath("daten/Beispielspiel/15b.jpg"))) << "written once";
-    EXPECT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_EQ(meldungen.eintraege.size(), 2u);
 }
 
 // From the start window to the new-game window and back; "Beispielspiel" then ends the start
