@@ -1,6 +1,18 @@
 #include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Paarliste.h"
+
+#include "Neuspielbilder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <functional>
 
 #include <gtest/gtest.h>
+
+namespace {
+std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+} // namespace
 
 // The names cameras and phones give are recognised; names a person gives, even with
 // numbers in them, are not.
@@ -86,4 +98,74 @@ TEST(Fotoliste, folderOrderAndGameNameFollowTheFolder)
                   {".versteckt", false}, {"Ä ö ü", true}};
     for (const auto& f : faelle)
         EXPECT_EQ(spielnameFehler(QString::fromUtf8(f.name)).isEmpty(), f.geht) << f.name;
+}
+
+// The board shown while a worker answers one question at a time: the latest question wins,
+// an answer to an older one is dropped, and no question is computed twice.
+TEST(Fotoliste, theLatestBoardQuestionWins)
+{
+    const QSize schirm(1366, 768);
+    const Brettfrage a{6, {4, 3, true}, schirm};
+    const Brettfrage b{6, {3, 4, true}, schirm};
+    const Brettfrage wenige{1, {4, 3, true}, schirm};
+    Brettvorschauen v;
+    std::optional<Brettfrage> laeuft;
+    const auto frage = [&](const Brettfrage& f) {
+        const Brettvorschauen::Schritt schritt = v.frage(f);
+        if (schritt.Starte) {
+            EXPECT_FALSE(laeuft) << "one question at a time";
+            laeuft = schritt.Starte;
+        }
+        return schritt.Zeigen.Text.toStdString();
+    };
+    const auto antworte = [&] {
+        EXPECT_TRUE(laeuft);
+        laeuft = v.beantwortet(*laeuft, brettvorschau(*laeuft));
+    };
+    const std::string textA = brettvorschau(a).Text.toStdString();
+    const std::string textB = brettvorschau(b).Text.toStdString();
+    ASSERT_NE(textA, textB);
+    const struct {
+        const char* schritt;
+        std::function<std::string()> tu;
+        std::string zeigt;
+        std::optional<Brettfrage> laeuft;
+    } schritte[] = {
+        {"A asked", [&] { return frage(a); }, "Spielfeld wird berechnet …", a},
+        {"A again: not started again", [&] { return frage(a); }, "Spielfeld wird berechnet …", a},
+        {"B while A runs: waits", [&] { return frage(b); }, "Spielfeld wird berechnet …", a},
+        {"A answered: dropped, B starts", [&] { antworte(); return frage(b); }, "Spielfeld wird berechnet …", b},
+        {"B answered", [&] { antworte(); return frage(b); }, textB, std::nullopt},
+        {"too few: at once", [&] { return frage(wenige); }, "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", std::nullopt},
+        {"B again: known", [&] { return frage(b); }, textB, std::nullopt},
+        {"A, then too few while A runs", [&] { frage(a); return frage(wenige); },
+         "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", a},
+        {"A's late answer starts nothing", [&] { antworte(); return frage(wenige); },
+         "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", std::nullopt},
+    };
+    for (const auto& s : schritte) {
+        SCOPED_TRACE(s.schritt);
+        EXPECT_EQ(s.tu(), s.zeigt);
+        EXPECT_EQ(laeuft, s.laeuft);
+    }
+}
+
+// The file dialog opens in the first folder that exists, else at home.
+TEST(Fotoliste, theFileDialogStartsInAFolderThatExists)
+{
+    QTemporaryDir tmp;
+    QDir().mkpath(tmp.filePath("Bilder"));
+    const QString heim = tmp.filePath("heim");
+    const struct {
+        QStringList ordner;
+        QString start;
+    } faelle[] = {
+        {{tmp.filePath("Bilder")}, tmp.filePath("Bilder")},
+        {{tmp.filePath("weg"), tmp.filePath("Bilder")}, tmp.filePath("Bilder")},
+        {{"", tmp.filePath("Pictures")}, heim},
+        {{tmp.filePath("Bilder/datei.jpg")}, heim},
+    };
+    neuspielbilder::schreibe(tmp.filePath("Bilder/datei.jpg"), "x");
+    for (const auto& f : faelle)
+        EXPECT_EQ(vorhandenerOrdner(f.ordner, heim).toStdString(), f.start.toStdString()) << s(f.ordner);
 }
