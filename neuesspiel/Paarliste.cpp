@@ -10,7 +10,11 @@ namespace {
 
 QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
-QString eintrag(const Ausgelassen& a) { return QStringLiteral("%1 (%2)").arg(QFileInfo(a.Pfad).fileName(), a.Grund); }
+// One line each: a decoder's reason may come in paragraphs.
+QString eintrag(const Ausgelassen& a)
+{
+    return QStringLiteral("%1 (%2)").arg(QFileInfo(a.Pfad).fileName(), a.Grund.simplified());
+}
 
 } // namespace
 

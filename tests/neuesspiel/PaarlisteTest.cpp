@@ -118,7 +118,7 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         {"Ben read", [&] { EXPECT_EQ(liste.vorschauFertig(nummerBen, QSize(40, 30)), 2); }, "Anna |  | Ben | anna",
          "Name doppelt | Name fehlt |  | Name doppelt", 2, 3},
         {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Anna |  | Ben | Uwe", " | Name fehlt |  | ", 2, 3},
-        {"the camera photo cannot be read", [&] { EXPECT_EQ(liste.nichtLesbar(nummerImg, "kaputt"), 1); },
+        {"the camera photo cannot be read", [&] { EXPECT_EQ(liste.nichtLesbar(nummerImg, "kaputt.\n\nDatei: x"), 1); },
          "Anna | Ben | Uwe", " |  | ", 1, 2},
         {"the first row removed", [&] { liste.entferne(0); }, "Ben | Uwe", " | ", 0, 1},
         {"names off again", [&] { liste.setzeMitNamen(false); }, "Ben | Uwe", " | ", 0, 1},
@@ -132,6 +132,7 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         EXPECT_EQ(liste.offeneVorschauen(), schritt.offen);
     }
     EXPECT_EQ(liste.zeileVon(nummerImg), -1);
+    EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), "Nicht aufgenommen: IMG_0001.jpg (kaputt. Datei: x)") << "one line";
     EXPECT_EQ(liste.vorschauFertig(nummerImg, QSize(1, 1)), -1) << "a thumbnail of a row that is gone";
     EXPECT_EQ(liste.zeile(0).ausrichtung(), Ausrichtung::Quer);
     EXPECT_EQ(liste.zeile(1).ausrichtung(), Ausrichtung::Unbekannt);
