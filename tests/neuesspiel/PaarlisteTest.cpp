@@ -39,7 +39,7 @@ QStringList hinweise(const Paarliste& liste)
 {
     QStringList r;
     for (int i = 0; i < liste.anzahl(); ++i)
-        r += liste.hinweis(i);
+        r += liste.hinweis(i) + (liste.doppelt(i) ? "*" : "");
     return r;
 }
 
@@ -101,27 +101,31 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
     liste.fuegeHinzu(pfade);
     const std::uint64_t nummerBen = liste.zeile(1).Nummer;
     const std::uint64_t nummerImg = liste.zeile(2).Nummer;
+    const std::uint64_t nummerUwe = liste.zeile(3).Nummer;
     const std::function<void()> mitNamen = [&] { liste.setzeMitNamen(true); };
+    // "*": the name is marked as another row's.
     const struct {
         const char* schritt;
         std::function<void()> tu;
         const char* namen;
         const char* hinweise;
         int zeileBen;
+        int zeileUwe;
         int offen;
     } schritte[] = {
-        {"names off: no hints", [] {}, "Anna | Ben |  | anna", " |  |  | ", 1, 4},
-        {"names on", mitNamen, "Anna | Ben |  | anna", "Name doppelt |  | Name fehlt | Name doppelt", 1, 4},
-        {"Ben down", [&] { liste.verschiebe(1, +1); }, "Anna |  | Ben | anna", "Name doppelt | Name fehlt |  | Name doppelt", 2, 4},
-        {"no row below the last", [&] { EXPECT_FALSE(liste.verschiebe(3, +1)); }, "Anna |  | Ben | anna",
-         "Name doppelt | Name fehlt |  | Name doppelt", 2, 4},
-        {"Ben read", [&] { EXPECT_EQ(liste.vorschauFertig(nummerBen, QSize(40, 30)), 2); }, "Anna |  | Ben | anna",
-         "Name doppelt | Name fehlt |  | Name doppelt", 2, 3},
-        {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Anna |  | Ben | Uwe", " | Name fehlt |  | ", 2, 3},
-        {"the camera photo cannot be read", [&] { EXPECT_EQ(liste.nichtLesbar(nummerImg, "kaputt.\n\nDatei: x"), 1); },
-         "Anna | Ben | Uwe", " |  | ", 1, 2},
-        {"the first row removed", [&] { liste.entferne(0); }, "Ben | Uwe", " | ", 0, 1},
-        {"names off again", [&] { liste.setzeMitNamen(false); }, "Ben | Uwe", " | ", 0, 1},
+        {"names off: no hints", [] {}, "Anna | Ben |  | anna", " |  |  | ", 1, 3, 4},
+        {"names on", mitNamen, "Anna | Ben |  | anna", "Name doppelt* |  | Name fehlt | Name doppelt*", 1, 3, 4},
+        {"Ben up", [&] { liste.verschiebe(1, -1); }, "Ben | Anna |  | anna",
+         " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 4},
+        {"no row below the last", [&] { EXPECT_FALSE(liste.verschiebe(3, +1)); }, "Ben | Anna |  | anna",
+         " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 4},
+        {"Ben read", [&] { EXPECT_EQ(liste.vorschauFertig(nummerBen, QSize(40, 30)), 0); }, "Ben | Anna |  | anna",
+         " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 3},
+        {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Ben | Anna |  | Uwe", " |  | Name fehlt | ", 0, 3, 3},
+        {"the camera photo cannot be read", [&] { EXPECT_EQ(liste.nichtLesbar(nummerImg, "kaputt.\n\nDatei: x"), 2); },
+         "Ben | Anna | Uwe", " |  | ", 0, 2, 2},
+        {"the first row removed", [&] { liste.entferne(0); }, "Anna | Uwe", " | ", -1, 1, 2},
+        {"names off again", [&] { liste.setzeName(1, "anna"); liste.setzeMitNamen(false); }, "Anna | anna", " | ", -1, 1, 2},
     };
     for (const auto& schritt : schritte) {
         SCOPED_TRACE(schritt.schritt);
@@ -129,12 +133,12 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         EXPECT_EQ(s(liste.namen()), schritt.namen);
         EXPECT_EQ(s(hinweise(liste)), schritt.hinweise);
         EXPECT_EQ(liste.zeileVon(nummerBen), schritt.zeileBen);
+        EXPECT_EQ(liste.zeileVon(nummerUwe), schritt.zeileUwe);
         EXPECT_EQ(liste.offeneVorschauen(), schritt.offen);
     }
     EXPECT_EQ(liste.zeileVon(nummerImg), -1);
     EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), "Nicht aufgenommen: IMG_0001.jpg (kaputt. Datei: x)") << "one line";
     EXPECT_EQ(liste.vorschauFertig(nummerImg, QSize(1, 1)), -1) << "a thumbnail of a row that is gone";
-    EXPECT_EQ(liste.zeile(0).ausrichtung(), Ausrichtung::Quer);
     EXPECT_EQ(liste.zeile(1).ausrichtung(), Ausrichtung::Unbekannt);
 }
 
@@ -146,6 +150,7 @@ TEST(Paarliste, targetWritingAndLeftOutFilesAreAnswered)
     QTemporaryDir tmp;
     schreibe(tmp.filePath("Spiele/Voll/a.txt"), "x");
     schreibe(tmp.filePath("Spiele/Datei"), "x");
+    schreibe(tmp.filePath("Spiele/Versteckt/.entwurf"), "x");
     QDir().mkpath(tmp.filePath("Spiele/Leer"));
     const QString spiele = tmp.filePath("Spiele");
     const struct {
@@ -161,6 +166,7 @@ TEST(Paarliste, targetWritingAndLeftOutFilesAreAnswered)
         {"Leer", false, true, "Das Spiel wird angelegt in „" + spiele + "/Leer“."},
         {"Voll", false, false, "„" + spiele + "/Voll“ gibt es schon. Bitte einen anderen Namen für das Spiel wählen."},
         {"Datei", false, false, "„" + spiele + "/Datei“ gibt es schon. Bitte einen anderen Namen für das Spiel wählen."},
+        {"Versteckt", false, false, "„" + spiele + "/Versteckt“ gibt es schon. Bitte einen anderen Namen für das Spiel wählen."},
     };
     schreibe(tmp.filePath("a.jpg"), "x");
     Paarliste leer;
