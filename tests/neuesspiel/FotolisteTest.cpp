@@ -3,16 +3,12 @@
 
 #include "Neuspielbilder.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
-#include <functional>
+#include <map>
 
 #include <gtest/gtest.h>
 
-namespace {
-std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
-} // namespace
 
 // The names cameras and phones give are recognised; names a person gives, even with
 // numbers in them, are not.
@@ -105,50 +101,37 @@ TEST(Fotoliste, folderOrderAndGameNameFollowTheFolder)
 TEST(Fotoliste, theLatestBoardQuestionWins)
 {
     const QSize schirm(1366, 768);
-    const Brettfrage a{6, {4, 3, true}, schirm};
-    const Brettfrage b{6, {3, 4, true}, schirm};
-    const Brettfrage wenige{1, {4, 3, true}, schirm};
-    Brettvorschauen v;
-    std::optional<Brettfrage> laeuft;
-    const auto frage = [&](const Brettfrage& f) {
-        const Brettvorschauen::Schritt schritt = v.frage(f);
-        if (schritt.Starte) {
-            EXPECT_FALSE(laeuft) << "one question at a time";
-            laeuft = schritt.Starte;
-        }
-        return schritt.Zeigen.Text.toStdString();
-    };
-    const auto antworte = [&] {
-        EXPECT_TRUE(laeuft);
-        laeuft = v.beantwortet(*laeuft, brettvorschau(*laeuft));
-    };
-    const std::string textA = brettvorschau(a).Text.toStdString();
-    const std::string textB = brettvorschau(b).Text.toStdString();
-    ASSERT_NE(textA, textB);
+    const std::map<char, Brettfrage> fragen{{'a', {6, {4, 3, true}, schirm}}, {'b', {6, {3, 4, true}, schirm}},
+                                            {'w', {1, {4, 3, true}, schirm}}};
+    const std::string a = brettvorschau(fragen.at('a')).Text.toStdString();
+    const std::string wenige = "1 Foto – für ein Spiel werden mindestens 2 gebraucht.";
+    const std::string offen = "Spielfeld wird berechnet …";
+    // Each step: questions asked (a, b, w: too few) and "!": the worker answers.
     const struct {
-        const char* schritt;
-        std::function<std::string()> tu;
+        const char* schritte;
         std::string zeigt;
-        std::optional<Brettfrage> laeuft;
-    } schritte[] = {
-        {"A asked", [&] { return frage(a); }, "Spielfeld wird berechnet …", a},
-        {"A again: not started again", [&] { return frage(a); }, "Spielfeld wird berechnet …", a},
-        {"B while A runs: waits", [&] { return frage(b); }, "Spielfeld wird berechnet …", a},
-        {"A answered: dropped, B starts", [&] { antworte(); return frage(b); }, "Spielfeld wird berechnet …", b},
-        {"A again while B runs: not known", [&] { return frage(a); }, "Spielfeld wird berechnet …", b},
-        {"B answered: dropped, A starts", [&] { antworte(); return frage(a); }, "Spielfeld wird berechnet …", a},
-        {"A answered", [&] { antworte(); return frage(a); }, textA, std::nullopt},
-        {"too few: at once", [&] { return frage(wenige); }, "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", std::nullopt},
-        {"A again: known", [&] { return frage(a); }, textA, std::nullopt},
-        {"B, then too few while B runs", [&] { frage(b); return frage(wenige); },
-         "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", b},
-        {"B's late answer starts nothing", [&] { antworte(); return frage(wenige); },
-         "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", std::nullopt},
-    };
-    for (const auto& s : schritte) {
-        SCOPED_TRACE(s.schritt);
-        EXPECT_EQ(s.tu(), s.zeigt);
-        EXPECT_EQ(laeuft, s.laeuft);
+        char rechnet;
+    } faelle[] = {{"a", offen, 'a'},  {"a", offen, 'a'},    {"b", offen, 'a'},   {"!b", offen, 'b'},
+                  {"a", offen, 'b'},  {"!a", offen, 'a'},   {"!a", a, 0},        {"w", wenige, 0},
+                  {"a", a, 0},        {"bw", wenige, 'b'},  {"!w", wenige, 0}};
+    Brettvorschauen v;
+    std::optional<Brettfrage> rechnet;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.schritte);
+        std::string zeigt;
+        for (const char* c = f.schritte; *c; ++c) {
+            if (*c == '!') {
+                ASSERT_TRUE(rechnet);
+                rechnet = v.beantwortet(*rechnet, brettvorschau(*rechnet));
+                continue;
+            }
+            const Brettvorschauen::Schritt schritt = v.frage(fragen.at(*c));
+            EXPECT_FALSE(schritt.Starte && rechnet) << "one question at a time";
+            rechnet = schritt.Starte ? schritt.Starte : rechnet;
+            zeigt = schritt.Zeigen.Text.toStdString();
+        }
+        EXPECT_EQ(zeigt, f.zeigt);
+        EXPECT_EQ(rechnet, f.rechnet ? std::optional(fragen.at(f.rechnet)) : std::nullopt);
     }
 }
 
@@ -156,18 +139,8 @@ TEST(Fotoliste, theLatestBoardQuestionWins)
 TEST(Fotoliste, theFileDialogStartsInAFolderThatExists)
 {
     QTemporaryDir tmp;
-    QDir().mkpath(tmp.filePath("Bilder"));
-    const QString heim = tmp.filePath("heim");
-    const struct {
-        QStringList ordner;
-        QString start;
-    } faelle[] = {
-        {{tmp.filePath("Bilder")}, tmp.filePath("Bilder")},
-        {{tmp.filePath("weg"), tmp.filePath("Bilder")}, tmp.filePath("Bilder")},
-        {{"", tmp.filePath("Pictures")}, heim},
-        {{tmp.filePath("Bilder/datei.jpg")}, heim},
-    };
-    neuspielbilder::schreibe(tmp.filePath("Bilder/datei.jpg"), "x");
-    for (const auto& f : faelle)
-        EXPECT_EQ(vorhandenerOrdner(f.ordner, heim).toStdString(), f.start.toStdString()) << s(f.ordner);
+    const QString datei = tmp.filePath("datei.jpg");
+    neuspielbilder::schreibe(datei, "x");
+    EXPECT_EQ(vorhandenerOrdner({tmp.filePath("weg"), tmp.path()}, "~"), tmp.path());
+    EXPECT_EQ(vorhandenerOrdner({"", datei}, "~"), "~");
 }

@@ -27,8 +27,6 @@
 #include <QTextStream>
 #include <QUrl>
 
-#include <deque>
-
 #include <gtest/gtest.h>
 
 using namespace neuspielbilder;
@@ -127,6 +125,7 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
 {
     Aufbau a;
     ASSERT_TRUE(a.aktiv);
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Fotos.");
     const QString img = a.foto("Familie/IMG_2041.jpg", jpeg(Qt::red, 120, 90, 6));
     const QString oma = a.foto("Familie/Oma Erna.jpg", jpeg(Qt::green, 120, 90));
     const QString kaputt = a.foto("Familie/kaputt.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein JPEG", 15));
@@ -137,13 +136,14 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
     a.foto("Mehr/DSC01234.jpg", jpeg(Qt::yellow, 40, 30));
     a.foto("Mehr/Ben.png", pngHalbDurchsichtig(Qt::blue, 40, 30));
     a.foto("Mehr/liesmich.txt", "Text");
+    QStringList fehlend;
+    for (int i = 0; i < 40; ++i)
+        fehlend += a.tmp.filePath(QStringLiteral("fehlt %1.jpg").arg(i));
     QStringList starts;
-    std::deque<QStringList> wahlen{{img, oma, kaputt, notiz, oma}, {uwe}};
+    const QStringList wahlen[] = {{img, oma, kaputt, notiz, oma}, QStringList{uwe} + fehlend};
     a.fenster->setzeDateiwahl([&](const QString& ordner) {
         starts += ordner;
-        const QStringList wahl = wahlen.front();
-        wahlen.pop_front();
-        return wahl;
+        return wahlen[starts.size() - 1];
     });
 
     QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
@@ -179,71 +179,29 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
     EXPECT_EQ(s(a.fenster->namen()), s({"", "", "Oma Erna", "Zoe 9", "Zoe 10"}));
 
     // The second time the dialog starts where the photos came from; the keys go to the new one.
-    a.fenster->HinzufuegenKnopf->setFocus();
     QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(starts.value(1), a.tmp.filePath("Familie"));
     EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste);
     EXPECT_EQ(a.fenster->Liste->currentIndex().row(), 5);
-
-    QStringList fehlend;
-    for (int i = 0; i < 40; ++i)
-        fehlend += a.tmp.filePath(QStringLiteral("fehlt %1.jpg").arg(i));
-    a.fenster->fuegeHinzu(fehlend);
     EXPECT_TRUE(a.fenster->Ausgelassen->text().endsWith("\n… und 40 weitere")) << a.fenster->Ausgelassen->text().toStdString();
+    ASSERT_TRUE(a.fenster->AlleAusgelassenKnopf->isVisible());
     QTest::mouseClick(a.fenster->AlleAusgelassenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.fenster->AlleAusgelassen->isVisible());
-    EXPECT_EQ(a.fenster->AlleAusgelassenText->toPlainText().toStdString(), a.fenster->liste().ausgelassenAlle().toStdString());
-    a.fenster->AlleAusgelassen->close();
+    EXPECT_EQ(a.fenster->AlleAusgelassenText->toPlainText(), a.fenster->liste().ausgelassenAlle());
 
     QStringList fragen;
-    bool verwerfen = false;
     a.fenster->setzeRueckfrage([&](const QString& text) {
         fragen += text;
-        return verwerfen;
+        return fragen.size() > 1;
     });
     QSignalSpy geschlossen(a.fenster.get(), &NeuesSpielFenster::geschlossen);
-    a.fenster->activateWindow();
-    a.fenster->HinzufuegenKnopf->setFocus();
     QTest::keyClick(a.fenster->HinzufuegenKnopf, Qt::Key_Escape);
     EXPECT_TRUE(a.fenster->isVisible()) << "kept when the user says no";
-    verwerfen = true;
     a.fenster->close();
-    EXPECT_FALSE(a.fenster->isVisible());
+    EXPECT_FALSE(a.fenster->isVisible() || a.fenster->AlleAusgelassen->isVisible());
     EXPECT_EQ(geschlossen.size(), 1);
-    EXPECT_EQ(s(fragen), s({"Die 6 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?",
-                            "Die 6 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?"}));
-}
-
-// The board line follows the count; a count with no good board says which counts work
-// and keeps "Spiel anlegen" off.
-TEST(NeuesSpielFenster, theBoardLineFollowsTheCount)
-{
-    Aufbau a;
-    const struct {
-        int fotos;
-        const char* text;
-        bool anlegen;
-    } faelle[] = {
-        {0, "Noch keine Fotos.", false},
-        {1, "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", false},
-        {2, "2 Paare → 2 × 2 Karten, je 308 × 231 Pixel auf diesem Bildschirm", true},
-        {15, "15 Paare → 5 × 6 Karten, je 116 × 87 Pixel auf diesem Bildschirm", true},
-        {17, "17 Fotos ergeben 34 Karten", false},
-        {20, "20 Paare → 5 × 8 Karten, je 104 × 78 Pixel auf diesem Bildschirm", true},
-    };
-    int da = 0;
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.fotos);
-        QStringList neu;
-        for (; da < f.fotos; ++da)
-            neu += a.foto(QStringLiteral("Fotos/Foto %1.jpg").arg(da + 1), jpeg(QColor::fromHsv(da * 20 % 360, 200, 200), 40, 30));
-        a.fenster->fuegeHinzu(neu);
-        ASSERT_TRUE(a.gelesen());
-        EXPECT_TRUE(a.fenster->Brett->text().startsWith(QString::fromUtf8(f.text))) << a.fenster->Brett->text().toStdString();
-        EXPECT_EQ(a.fenster->Brett->accessibleName(), a.fenster->Brett->text()) << "read as its text";
-        EXPECT_EQ(a.fenster->AnlegenKnopf->isEnabled(), f.anlegen);
-    }
+    EXPECT_EQ(s(fragen), s(QStringList(2, "Die 6 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?")));
 }
 
 // "Zweite Karte zeigt den Namen" is off until the user turns it on, and then stays on. Missing
@@ -260,10 +218,14 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
                             a.foto("Fotos/Ben.jpg", jpeg(farben[1], 40, 30)),
                             a.foto("Fotos/Oma.jpg", jpeg(farben[2], 30, 40, 6)),
                             a.foto("Fotos/Pia.png", pngHalbDurchsichtig(farben[3], 40, 30))};
+    a.fenster->fuegeHinzu({fotos[0]});
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_FALSE(a.fenster->AnlegenKnopf->isEnabled()) << "no game of one photo";
     a.fenster->fuegeHinzu(fotos);
     ASSERT_TRUE(a.gelesen());
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "4 Paare → 2 × 4 Karten, je 228 × 171 Pixel auf diesem Bildschirm");
+    EXPECT_EQ(a.fenster->Brett->accessibleName(), a.fenster->Brett->text()) << "read as its text";
     EXPECT_FALSE(a.fenster->MitNamen->isChecked());
-    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"", "", "", ""}));
     a.fenster->MitNamen->setFocus();
     QTest::keyClick(a.fenster->MitNamen, Qt::Key_Space);
     ASSERT_TRUE(a.fenster->MitNamen->isChecked());
@@ -295,10 +257,9 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
     const QString ziel = a.tmp.filePath("Spiele/Fotos");
     EXPECT_EQ(angelegt[0][0].toString(), ziel);
-    const Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
+    Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
     EXPECT_EQ(gespeichert.wert(SpieleordnerSchluessel), a.tmp.filePath("Spiele"));
-    Nutzerkonfiguration naechstesMal(a.tmp.filePath("paarlix.conf"));
-    EXPECT_TRUE(NeuesSpielFenster(naechstesMal, a.meldungen).MitNamen->isChecked()) << "as the user left it";
+    EXPECT_TRUE(NeuesSpielFenster(gespeichert, a.meldungen).MitNamen->isChecked()) << "as the user left it";
 
     NeuesSpiel auftrag{a.tmp.filePath("Befehlszeile"), fotos, true};
     auftrag.namen = QStringList{"Anna", "Ben", "Oma", "Pia"};
@@ -326,12 +287,10 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
                 const int paar = f.PaarNummern[z][sp];
                 ASSERT_TRUE(paar >= 1 && paar <= 4) << z << "," << sp;
                 const QImage karte = f.KartenBilder[z][sp]->bild();
-                ASSERT_FALSE(karte.isNull());
                 // Three quarters across: inside the PNG's opaque half too.
                 const QColor farbe = karte.pixelColor(karte.width() * 3 / 4, karte.height() / 2);
                 fotokarten[paar - 1] += aehnlich(farbe, farben[paar - 1], 12);
             }
-        EXPECT_EQ(f.Einstellungen.Zeilen * f.Einstellungen.Spalten, 8);
         for (int paar = 0; paar < 4; ++paar)
             EXPECT_EQ(fotokarten[paar], 1) << "pair " << paar + 1;
     }
