@@ -95,7 +95,6 @@ public:
     QString hinweis(int zeile) const;
     // The name is another row's too (with names shown).
     bool doppelt(int zeile) const;
-    Namensfehler namensfehler() const { return pruefeNamen(namen(), mitNamen_); }
     // The folder `spielname` in `ordner`: a name that can be a folder, not an existing
     // file or a folder with something in it.
     Zielpruefung pruefeZiel(const QString& ordner, const QString& spielname) const;

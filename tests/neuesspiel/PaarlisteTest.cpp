@@ -184,6 +184,9 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         }
         for (int i = 0; i < f.quer + f.hoch; ++i)
             liste.vorschauFertig(liste.zeile(i).Nummer, i < f.quer ? QSize(4000, 3000) : QSize(3000, 4000));
+        if (liste.anzahl() > 0) {
+            EXPECT_EQ(liste.zeile(0).ausrichtung(), f.quer ? Ausrichtung::Quer : f.hoch ? Ausrichtung::Hoch : Ausrichtung::Unbekannt);
+        }
         const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768)));
         EXPECT_TRUE(b.Text.startsWith(QString::fromUtf8(f.text))) << b.Text.toStdString();
     }
