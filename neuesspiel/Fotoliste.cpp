@@ -195,71 +195,58 @@ std::vector<QSize> bekannteGroessen(const std::vector<QSize>& fotos)
 
 } // namespace
 
-Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
+Brettfrage brettfrage(const std::vector<QSize>& fotos, QSize bildschirm)
 {
-    const int paare = int(fotos.size());
+    // The writer's own rule: the card format from the photos read so far.
+    return {int(fotos.size()), waehleKartenformat(bekannteGroessen(fotos)), bildschirm};
+}
+
+Brettvorschau brettvorschau(const Brettfrage& frage)
+{
+    const int paare = frage.Paare;
     if (paare == 0)
         return {false, 0, 0, {}, QStringLiteral("Noch keine Fotos.")};
     if (paare < MinBilder)
         return {false, 0, 0, {}, QStringLiteral("1 Foto – für ein Spiel werden mindestens %1 gebraucht.").arg(MinBilder)};
-    // The writer's own rule: card format from the photos read so far, then the board.
-    const Brettwahl wahl = waehleBrett(paare, waehleKartenformat(bekannteGroessen(fotos)), bildschirm);
+    const Brettwahl wahl = waehleBrett(paare, frage.Format, frage.Bildschirm);
     if (!wahl.Gut)
-        return {false, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte, brettFehler(paare, wahl, bildschirm)};
+        return {false, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte, brettFehler(paare, wahl, frage.Bildschirm)};
     return {true, wahl.Brett.Spalten, wahl.Brett.Zeilen, wahl.Karte,
             QStringLiteral("%1 Paare → %2 × %3 Karten, je %4 × %5 Pixel auf diesem Bildschirm")
                 .arg(paare).arg(wahl.Brett.Spalten).arg(wahl.Brett.Zeilen)
                 .arg(wahl.Karte.width()).arg(wahl.Karte.height())};
 }
 
-Brettvorschauen::Brettvorschauen(std::function<void()> fertig)
-    : fertig_(std::move(fertig)), thread_([this] { arbeite(); })
+Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm)
 {
+    return brettvorschau(brettfrage(fotos, bildschirm));
 }
 
-Brettvorschauen::~Brettvorschauen()
+Brettvorschauen::Schritt Brettvorschauen::frage(const Brettfrage& frage)
 {
-    {
-        const std::lock_guard<std::mutex> sperre(mutex_);
-        halt_ = true;
+    // Too few photos is answered at once; a running answer to an older question is then dropped.
+    if (frage.Paare < MinBilder) {
+        gefragt_.reset();
+        return {brettvorschau(frage), std::nullopt};
     }
-    neu_.notify_all();
-    thread_.join();
+    gefragt_ = frage;
+    if (antwort_ && antwort_->first == frage)
+        return {antwort_->second, std::nullopt};
+    Schritt schritt{{false, 0, 0, {}, QStringLiteral("Spielfeld wird berechnet …")}, std::nullopt};
+    if (!rechnet_) {
+        rechnet_ = true;
+        schritt.Starte = frage;
+    }
+    return schritt;
 }
 
-Brettvorschau Brettvorschauen::fuer(const std::vector<QSize>& fotos, QSize bildschirm)
+std::optional<Brettfrage> Brettvorschauen::beantwortet(const Brettfrage& frage, const Brettvorschau& antwort)
 {
-    if (fotos.size() < std::size_t(MinBilder))
-        return brettvorschau(fotos, bildschirm);
-    const Kartenformat format = waehleKartenformat(bekannteGroessen(fotos));
-    const Schluessel schluessel{int(fotos.size()), format.FormatX, format.FormatY, format.Schneiden, bildschirm};
-    {
-        const std::lock_guard<std::mutex> sperre(mutex_);
-        if (antwort_ && antwort_->first == schluessel)
-            return antwort_->second;
-        if (!auftrag_ || !(auftrag_->first == schluessel))
-            auftrag_.emplace(schluessel, fotos);
-    }
-    neu_.notify_one();
-    return {false, 0, 0, {}, QStringLiteral("Spielfeld wird berechnet …")};
-}
-
-void Brettvorschauen::arbeite()
-{
-    while (true) {
-        std::optional<std::pair<Schluessel, std::vector<QSize>>> auftrag;
-        {
-            std::unique_lock<std::mutex> sperre(mutex_);
-            neu_.wait(sperre, [this] { return halt_ || auftrag_; });
-            if (halt_)
-                return;
-            auftrag.swap(auftrag_);
-        }
-        Brettvorschau antwort = brettvorschau(auftrag->second, auftrag->first.bildschirm);
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            antwort_.emplace(auftrag->first, std::move(antwort));
-        }
-        fertig_();
-    }
+    rechnet_ = false;
+    if (gefragt_ && *gefragt_ == frage)
+        antwort_.emplace(frage, antwort);
+    if (!gefragt_ || (antwort_ && antwort_->first == *gefragt_))
+        return std::nullopt;
+    rechnet_ = true;
+    return gefragt_;
 }

@@ -4,11 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <condition_variable>
-#include <functional>
-#include <mutex>
+#include "neuesspiel/Kartenformat.h"
+
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -55,41 +53,38 @@ struct Brettvorschau {
     QString Text; // "15 Paare → 6 × 5 Karten, je 87 × 116 Pixel auf diesem Bildschirm", or which counts work
 };
 
-// The board the writer chooses for these photos (upright sizes; an empty size for one not
-// read yet) on a screen of the size bildschirm. fotos.size() >= 0
+// What the board shown depends on: the count, the card format of the photos read so far
+// and the screen. Two photos lists with equal questions get the same board.
+struct Brettfrage {
+    int Paare = 0;
+    Kartenformat Format;
+    QSize Bildschirm;
+    friend bool operator==(const Brettfrage&, const Brettfrage&) = default;
+};
+
+// The question for these photos (upright sizes; an empty size for one not read yet).
+Brettfrage brettfrage(const std::vector<QSize>& fotos, QSize bildschirm);
+
+// The board the writer chooses for the question. A count that works nowhere searches
+// hundreds of counts for the nearest good ones (tens of milliseconds).
+Brettvorschau brettvorschau(const Brettfrage& frage);
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);
 
-// brettvorschau on a worker thread, computed again only when the count, the card format or
-// the screen changes: a count that works nowhere near searches hundreds of counts for the
-// nearest good ones (tens of milliseconds), and thumbnails arrive one by one.
+// Which board to show while a worker answers questions one at a time, as thumbnails
+// arrive one by one: the latest question wins. An answer to an older question is dropped;
+// a question that is being answered or was answered is not asked again.
 class Brettvorschauen {
 public:
-    // Called on the worker thread when a new answer is ready.
-    explicit Brettvorschauen(std::function<void()> fertig);
-    ~Brettvorschauen();
-    Brettvorschauen(const Brettvorschauen&) = delete;
-    Brettvorschauen& operator=(const Brettvorschauen&) = delete;
-
-    // The answer for these photos when it is known; otherwise asks for it and answers
-    // "Spielfeld wird berechnet …" (not Gut) until it is.
-    Brettvorschau fuer(const std::vector<QSize>& fotos, QSize bildschirm);
+    struct Schritt {
+        Brettvorschau Zeigen;             // "Spielfeld wird berechnet …" (not Gut) while open
+        std::optional<Brettfrage> Starte; // to be answered by the worker
+    };
+    Schritt frage(const Brettfrage& frage);
+    // The worker's answer to `frage`, the last question Starte gave; returns the next one.
+    std::optional<Brettfrage> beantwortet(const Brettfrage& frage, const Brettvorschau& antwort);
 
 private:
-    struct Schluessel {
-        int paare = -1;
-        int formatX = 0;
-        int formatY = 0;
-        bool schneiden = false;
-        QSize bildschirm;
-        friend bool operator==(const Schluessel&, const Schluessel&) = default;
-    };
-    void arbeite();
-
-    const std::function<void()> fertig_;
-    std::mutex mutex_;
-    std::condition_variable neu_;
-    bool halt_ = false;
-    std::optional<std::pair<Schluessel, std::vector<QSize>>> auftrag_; // the latest question
-    std::optional<std::pair<Schluessel, Brettvorschau>> antwort_;     // the latest answer
-    std::thread thread_;
+    std::optional<Brettfrage> gefragt_;
+    bool rechnet_ = false;
+    std::optional<std::pair<Brettfrage, Brettvorschau>> antwort_;
 };

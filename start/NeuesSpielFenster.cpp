@@ -1,11 +1,12 @@
 #include "start/NeuesSpielFenster.h"
 
-#include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Fensterknopf.h"
+#include "start/Fotolistenmodell.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
@@ -18,54 +19,39 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSet>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QTableWidget>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int RolleNummer = Qt::UserRole;
-constexpr int RollePfad = Qt::UserRole + 1;
-constexpr int RolleGroesse = Qt::UserRole + 2;
-const QColor DoppeltFarbe(255, 205, 205);
+// Lines of "Nicht aufgenommen:" before "… und 38 weitere".
+constexpr int AusgelassenZeilen = 3;
 
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
-
-// The file names Qt's readers (and the game's JPEG decoder) take, for folders and the dialog.
-QStringList bildmuster()
+// The desktop's question, with buttons that say what they do.
+bool frageVerwerfen(QWidget* eltern, const QString& text)
 {
-    QStringList muster{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")};
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        const QString m = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
-        if (!muster.contains(m))
-            muster += m;
-    }
-    return muster;
-}
-
-// The pictures directly in a folder, in the order a file manager shows them ("Bild 2" before "Bild 10").
-QStringList bilderIn(const QString& ordner)
-{
-    QDir dir(ordner);
-    QStringList namen = dir.entryList(bildmuster(), QDir::Files | QDir::Readable, QDir::NoSort);
-    std::sort(namen.begin(), namen.end(), natuerlichVor);
-    QStringList pfade;
-    for (const QString& name : namen)
-        pfade += dir.absoluteFilePath(name);
-    return pfade;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Neues Spiel"), text, QMessageBox::NoButton, eltern);
+    QPushButton* verwerfen = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    QPushButton* bleiben = box.addButton(QStringLiteral("Zurück zur Liste"), QMessageBox::RejectRole);
+    box.setDefaultButton(bleiben);
+    box.setEscapeButton(bleiben);
+    box.exec();
+    return box.clickedButton() == verwerfen;
 }
 
 } // namespace
@@ -83,27 +69,50 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     ordnerwahl_ = [this](const QString& start) {
         return frageNachOrdner(this, QStringLiteral("Ordner für die Spiele wählen"), start);
     };
+    rueckfrage_ = [this](const QString& text) { return frageVerwerfen(this, text); };
     ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
-    letzterFotoordner_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     bildschirm_ = bezugsbildschirm();
 
+    baueListe();
+    baueAusgelassen();
+    baueZiel();
+    baueLayout();
+    verbinde();
+    verbindeListe();
+    starteArbeiter();
+    aktualisiere();
+}
+
+NeuesSpielFenster::~NeuesSpielFenster()
+{
+    // Nothing may report to the window once it goes: the workers are joined first.
+    vorschaubilder_.reset();
+    brettrechner_.waitForFinished();
+    if (schreiber_) {
+        abbrechen_ = true;
+        schreiber_->waitForFinished();
+    }
+}
+
+void NeuesSpielFenster::baueListe()
+{
     HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
                              QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
     EntfernenKnopf = knopf(QStringLiteral("Entfernen"), QStringLiteral("Die gewählten Fotos aus der Liste nehmen (Entf)"), this);
     HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Foto eine Zeile nach oben (Strg+Pfeil hoch)"), this);
     RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Foto eine Zeile nach unten (Strg+Pfeil runter)"), this);
 
-    Liste = new QTableWidget(0, Spaltenzahl, this);
-    Liste->setHorizontalHeaderLabels({QStringLiteral("Foto"), QStringLiteral("Name"), QStringLiteral("Datei"),
-                                      QStringLiteral("Hinweis")});
+    Modell = new Fotolistenmodell(this);
+    Liste = new QTableView(this);
+    Liste->setModel(Modell);
     Liste->setAccessibleName(QStringLiteral("Fotos"));
     Liste->setAccessibleDescription(QStringLiteral("Ein Foto je Zeile; Tippen ändert den Namen"));
     Liste->setIconSize(QSize(Bildkante, Bildkante));
     Liste->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
-    Liste->horizontalHeader()->setSectionResizeMode(SpalteName, QHeaderView::Stretch);
-    Liste->setColumnWidth(SpalteFoto, Bildkante + 8);
-    Liste->setColumnWidth(SpalteDatei, 200);
-    Liste->setColumnWidth(SpalteHinweis, 120);
+    Liste->horizontalHeader()->setSectionResizeMode(Fotolistenmodell::SpalteName, QHeaderView::Stretch);
+    Liste->setColumnWidth(Fotolistenmodell::SpalteFoto, Bildkante + 8);
+    Liste->setColumnWidth(Fotolistenmodell::SpalteDatei, 200);
+    Liste->setColumnWidth(Fotolistenmodell::SpalteHinweis, 120);
     Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Liste->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -113,30 +122,52 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     Liste->setWordWrap(false);
     Liste->setMinimumHeight(240);
 
-    Ausgelassen = new QLabel(this);
-    Ausgelassen->setWordWrap(true);
-    Ausgelassen->setTextFormat(Qt::PlainText);
-    Ausgelassen->hide();
-
     MitNamen = new QCheckBox(QStringLiteral("Zweite Karte zeigt den Namen"), this);
-    MitNamen->setChecked(true);
+    // Off unless the user wanted name cards last time: most parents make a photo game.
+    MitNamen->setChecked(konfiguration_.wert(NamenskartenSchluessel) == QLatin1String("an"));
+    Modell->setzeMitNamen(MitNamen->isChecked());
     MitNamen->setAccessibleName(MitNamen->text());
     MitNamen->setToolTip(QStringLiteral("Sonst zeigen beide Karten eines Paares dasselbe Foto"));
 
     Brett = new QLabel(this);
-    Brett->setAccessibleName(QStringLiteral("Spielfeld"));
     Brett->setTextFormat(Qt::PlainText);
     Brett->setWordWrap(true);
+}
 
+void NeuesSpielFenster::baueAusgelassen()
+{
+    Ausgelassen = new QLabel(this);
+    Ausgelassen->setWordWrap(true);
+    Ausgelassen->setTextFormat(Qt::PlainText);
+    Ausgelassen->hide();
+    AlleAusgelassenKnopf = knopf(QStringLiteral("Alle anzeigen"), QStringLiteral("Alle nicht aufgenommenen Dateien zeigen"), this);
+    AlleAusgelassenKnopf->hide();
+
+    // A window of its own that scrolls: hundreds of files may be left out.
+    AlleAusgelassen = new QWidget(this, Qt::Dialog);
+    AlleAusgelassen->setWindowTitle(QStringLiteral("Nicht aufgenommen"));
+    AlleAusgelassenText = new QPlainTextEdit(AlleAusgelassen);
+    AlleAusgelassenText->setReadOnly(true);
+    AlleAusgelassenText->setAccessibleName(QStringLiteral("Nicht aufgenommen"));
+    AlleAusgelassenText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPushButton* schliessen = knopf(QStringLiteral("Schließen"), QString(), AlleAusgelassen);
+    auto* spalte = new QVBoxLayout(AlleAusgelassen);
+    spalte->addWidget(AlleAusgelassenText, 1);
+    spalte->addWidget(schliessen, 0, Qt::AlignRight);
+    AlleAusgelassen->resize(560, 400);
+    connect(schliessen, &QPushButton::clicked, AlleAusgelassen, &QWidget::close);
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), AlleAusgelassen);
+    connect(esc, &QShortcut::activated, AlleAusgelassen, &QWidget::close);
+}
+
+void NeuesSpielFenster::baueZiel()
+{
     Spielname = new QLineEdit(this);
     Spielname->setAccessibleName(QStringLiteral("Name des Spiels"));
-    auto* spielnameText = new QLabel(QStringLiteral("Name des Spiels:"), this);
-    spielnameText->setBuddy(Spielname);
     Spieleordner = new QLabel(this);
     Spieleordner->setTextFormat(Qt::PlainText);
     Spieleordner->setAccessibleName(QStringLiteral("Ordner für die Spiele"));
     Spieleordner->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* ordnerText = new QLabel(QStringLiteral("Ordner für die Spiele:"), this);
     OrdnerKnopf = knopf(QStringLiteral("Ändern…"), QStringLiteral("Den Ordner für die Spiele wählen"), this);
     OrdnerKnopf->setAccessibleName(QStringLiteral("Ordner für die Spiele ändern"));
     Ziel = new QLabel(this);
@@ -151,11 +182,20 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     AbbrechenKnopf = knopf(QStringLiteral("Abbrechen"), QStringLiteral("Das Anlegen abbrechen; es bleibt nichts zurück"), this);
     AbbrechenKnopf->hide();
     AnlegenKnopf = knopf(QStringLiteral("Spiel anlegen"), QStringLiteral("Das Spiel schreiben und starten"), this);
+}
 
+void NeuesSpielFenster::baueLayout()
+{
     auto* listenKnoepfe = new QHBoxLayout;
     for (QPushButton* k : {HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf})
         listenKnoepfe->addWidget(k);
     listenKnoepfe->addStretch(1);
+    auto* ausgelassen = new QHBoxLayout;
+    ausgelassen->addWidget(Ausgelassen, 1);
+    ausgelassen->addWidget(AlleAusgelassenKnopf, 0, Qt::AlignBottom);
+    auto* spielnameText = new QLabel(QStringLiteral("Name des Spiels:"), this);
+    spielnameText->setBuddy(Spielname);
+    auto* ordnerText = new QLabel(QStringLiteral("Ordner für die Spiele:"), this);
     auto* wo = new QGridLayout;
     wo->addWidget(spielnameText, 0, 0);
     wo->addWidget(Spielname, 0, 1, 1, 2);
@@ -171,24 +211,28 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(listenKnoepfe);
     spalte->addWidget(Liste, 1);
-    spalte->addWidget(Ausgelassen);
+    spalte->addLayout(ausgelassen);
     spalte->addWidget(MitNamen);
     spalte->addWidget(Brett);
     spalte->addLayout(wo);
     spalte->addWidget(Ziel);
     spalte->addWidget(Status);
     spalte->addLayout(unten);
-    QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, MitNamen,
-                              Spielname, OrdnerKnopf, AnlegenKnopf, AbbrechenKnopf};
+    QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, AlleAusgelassenKnopf,
+                              MitNamen, Spielname, OrdnerKnopf, AnlegenKnopf, AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     resize(760, 640);
     HinzufuegenKnopf->setFocus();
+}
 
+void NeuesSpielFenster::verbinde()
+{
     connect(HinzufuegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleFotos);
     connect(EntfernenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::entferne);
     connect(HochKnopf, &QPushButton::clicked, this, [this] { verschiebe(-1); });
     connect(RunterKnopf, &QPushButton::clicked, this, [this] { verschiebe(+1); });
+    connect(AlleAusgelassenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::zeigeAlleAusgelassen);
     connect(OrdnerKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleSpieleordner);
     connect(AnlegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::legeAn);
     connect(AbbrechenKnopf, &QPushButton::clicked, this, [this] {
@@ -196,20 +240,32 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
         AbbrechenKnopf->setEnabled(false);
         Status->setText(QStringLiteral("Wird abgebrochen…"));
     });
-    connect(MitNamen, &QCheckBox::toggled, this, &NeuesSpielFenster::aktualisiere);
+    connect(MitNamen, &QCheckBox::toggled, this, [this](bool an) {
+        Modell->setzeMitNamen(an);
+        konfiguration_.setzeWert(NamenskartenSchluessel, an ? QStringLiteral("an") : QStringLiteral("aus"));
+        konfiguration_.speichere();
+        aktualisiere();
+    });
     connect(Spielname, &QLineEdit::textEdited, this, [this] {
         nameVonHand_ = true;
         aktualisiere();
     });
-    connect(Liste, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* eintrag) {
-        if (!setztSelbst_ && eintrag->column() == SpalteName)
-            aktualisiere();
+    connect(Spielname, &QLineEdit::returnPressed, this, [this] {
+        if (AnlegenKnopf->isEnabled())
+            AnlegenKnopf->click();
     });
+}
+
+void NeuesSpielFenster::verbindeListe()
+{
+    connect(Modell, &Fotolistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
+    connect(Modell, &Fotolistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
     // Typing on a row edits its name, whichever cell of the row is current (the file name's
     // cell while names are off, as the name column is hidden then).
-    connect(Liste, &QTableWidget::currentCellChanged, this, [this](int zeile, int spalte) {
-        if (zeile >= 0 && spalte != zielspalte())
-            Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
+    connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& aktuell) {
+        if (aktuell.isValid() && aktuell.column() != zielspalte())
+            Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), zielspalte()),
+                                                     QItemSelectionModel::NoUpdate);
     });
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(entf, &QShortcut::activated, this, &NeuesSpielFenster::entferne);
@@ -217,25 +273,27 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     connect(hoch, &QShortcut::activated, this, [this] { verschiebe(-1); });
     auto* runter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(runter, &QShortcut::activated, this, [this] { verschiebe(+1); });
-
-    brettvorschauen_ = std::make_unique<Brettvorschauen>([this] {
-        QMetaObject::invokeMethod(this, [this] { aktualisiereBald(); }, Qt::QueuedConnection);
-    });
-    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
-        QMetaObject::invokeMethod(this, [this, v = std::move(v)] { zeigeVorschau(v); }, Qt::QueuedConnection);
-    });
-    aktualisiere();
 }
 
-NeuesSpielFenster::~NeuesSpielFenster()
+void NeuesSpielFenster::starteArbeiter()
 {
-    // Nothing may report to the window once it goes: the workers are joined first.
-    vorschaubilder_.reset();
-    brettvorschauen_.reset();
-    if (schreiber_) {
-        abbrechen_ = true;
-        schreiber_->waitForFinished();
-    }
+    connect(&brettrechner_, &QFutureWatcher<Brettvorschau>::finished, this, [this] {
+        if (const std::optional<Brettfrage> naechste = brettvorschauen_.beantwortet(gerechnet_, brettrechner_.result()))
+            rechneBrett(*naechste);
+        aktualisiereBald();
+    });
+    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
+        QMetaObject::invokeMethod(this, [this, v = std::move(v)] {
+            Modell->zeigeVorschau(v);
+            aktualisiereBald();
+        }, Qt::QueuedConnection);
+    });
+}
+
+void NeuesSpielFenster::rechneBrett(const Brettfrage& frage)
+{
+    gerechnet_ = frage;
+    brettrechner_.setFuture(QtConcurrent::run([frage] { return brettvorschau(frage); }));
 }
 
 void NeuesSpielFenster::setzeBildschirm(QSize groesse)
@@ -246,178 +304,101 @@ void NeuesSpielFenster::setzeBildschirm(QSize groesse)
 
 void NeuesSpielFenster::waehleFotos()
 {
-    const QStringList gewaehlt = dateiwahl_(letzterFotoordner_);
+    const QString heim = QDir::homePath();
+    // A folder that is missing would show as a file name, with "Öffnen" off.
+    const QString start = vorhandenerOrdner(
+        {letzterFotoordner_, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)}, heim);
+    const QStringList gewaehlt = dateiwahl_(start);
     holeFokusZurueck();
     if (!gewaehlt.isEmpty())
         letzterFotoordner_ = QFileInfo(gewaehlt.first()).absolutePath();
-    fuegeHinzu(gewaehlt);
+    // Typing goes on in the first new photo's name.
+    if (const int erste = fuegeHinzu(gewaehlt); erste >= 0) {
+        Liste->setFocus();
+        waehleZeile(erste);
+    }
 }
 
-void NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
+int NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
 {
-    if (schreiber_)
-        return;
-    QStringList dateien;
-    for (const QString& pfad : pfade) {
-        const QFileInfo info(pfad);
-        if (info.isDir()) {
-            const QStringList bilder = bilderIn(pfad);
-            if (bilder.isEmpty())
-                merkeAusgelassen(pfad, QStringLiteral("keine Bilder darin"));
-            dateien += bilder;
-        } else {
-            dateien += info.absoluteFilePath();
-        }
+    if (schreibtGerade())
+        return -1;
+    const bool warLeer = Modell->rowCount() == 0;
+    const int erste = Modell->fuegeHinzu(pfade);
+    if (erste < 0) {
+        aktualisiere();
+        return -1;
     }
-    QSet<QString> schonDa;
-    for (const QString& foto : fotos())
-        schonDa.insert(QFileInfo(foto).canonicalFilePath());
-    QStringList neu;
-    for (const QString& datei : dateien) {
-        const QString echt = QFileInfo(datei).canonicalFilePath();
-        if (echt.isEmpty())
-            merkeAusgelassen(datei, QStringLiteral("gibt es nicht"));
-        else if (schonDa.contains(echt))
-            merkeAusgelassen(datei, QStringLiteral("schon in der Liste"));
-        else
-            neu += datei;
-        schonDa.insert(echt);
-    }
-    const int erste = Liste->rowCount();
-    const bool warLeer = erste == 0;
-    const QString erstes = neu.value(0);
-    setztSelbst_ = true;
-    // All rows at once and one repaint: hundreds of photos may come in one drop.
-    Liste->setUpdatesEnabled(false);
-    Liste->setRowCount(erste + int(neu.size()));
-    for (int i = 0; i < neu.size(); ++i) {
-        const QFileInfo info(neu[i]);
-        const int zeile = erste + i;
-        const std::uint64_t nummer = naechste_++;
-        auto* foto = new QTableWidgetItem;
-        foto->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        foto->setData(RolleNummer, QVariant::fromValue<qulonglong>(nummer));
-        foto->setData(RollePfad, neu[i]);
-        foto->setData(Qt::AccessibleTextRole, QStringLiteral("Foto %1").arg(info.fileName()));
-        auto* name = new QTableWidgetItem(vorgeschlagenerName(info.fileName()));
-        name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-        auto* dateiname = new QTableWidgetItem(info.fileName());
-        dateiname->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        dateiname->setToolTip(neu[i]);
-        auto* hinweis = new QTableWidgetItem;
-        hinweis->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        Liste->setItem(zeile, SpalteFoto, foto);
-        Liste->setItem(zeile, SpalteName, name);
-        Liste->setItem(zeile, SpalteDatei, dateiname);
-        Liste->setItem(zeile, SpalteHinweis, hinweis);
-        vorschaubilder_->bestelle(nummer, neu[i]);
-    }
-    Liste->setUpdatesEnabled(true);
-    setztSelbst_ = false;
-    if (warLeer && !erstes.isEmpty()) {
+    const Paarliste& liste = Modell->liste();
+    for (int zeile = erste; zeile < liste.anzahl(); ++zeile)
+        vorschaubilder_->bestelle(liste.zeile(zeile).Nummer, liste.zeile(zeile).Pfad);
+    if (warLeer) {
         if (!nameVonHand_)
-            Spielname->setText(spielnameFuer(erstes));
+            Spielname->setText(spielnameFuer(liste.zeile(0).Pfad));
         waehleZeile(0);
     }
     aktualisiere();
+    return erste;
 }
 
-QStringList NeuesSpielFenster::fotos() const
+const Paarliste& NeuesSpielFenster::liste() const { return Modell->liste(); }
+
+QStringList NeuesSpielFenster::fotos() const { return Modell->liste().fotos(); }
+
+QStringList NeuesSpielFenster::namen() const { return Modell->liste().namen(); }
+
+int NeuesSpielFenster::offeneVorschauen() const { return Modell->liste().offeneVorschauen(); }
+
+QString NeuesSpielFenster::ziel() const { return Modell->liste().pruefeZiel(ordner_, Spielname->text()).Pfad; }
+
+void NeuesSpielFenster::zeigeAusgelassen()
 {
-    QStringList pfade;
-    for (int zeile = 0; zeile < Liste->rowCount(); ++zeile)
-        pfade += Liste->item(zeile, SpalteFoto)->data(RollePfad).toString();
-    return pfade;
+    const Paarliste& liste = Modell->liste();
+    Ausgelassen->setText(liste.ausgelassenKurz(AusgelassenZeilen));
+    Ausgelassen->setVisible(!liste.ausgelassen().empty());
+    AlleAusgelassenKnopf->setVisible(Ausgelassen->text().contains(QStringLiteral("\n… und ")));
+    if (AlleAusgelassen->isVisible())
+        AlleAusgelassenText->setPlainText(liste.ausgelassenAlle());
 }
 
-QStringList NeuesSpielFenster::namen() const
+void NeuesSpielFenster::zeigeAlleAusgelassen()
 {
-    QStringList n;
-    for (int zeile = 0; zeile < Liste->rowCount(); ++zeile)
-        n += Liste->item(zeile, SpalteName)->text();
-    return n;
-}
-
-int NeuesSpielFenster::offeneVorschauen() const
-{
-    int offen = 0;
-    for (int zeile = 0; zeile < Liste->rowCount(); ++zeile)
-        if (!Liste->item(zeile, SpalteFoto)->data(RolleGroesse).isValid())
-            ++offen;
-    return offen;
-}
-
-QString NeuesSpielFenster::ziel() const { return QDir(ordner_).filePath(Spielname->text().trimmed()); }
-
-int NeuesSpielFenster::zeileVon(std::uint64_t nummer) const
-{
-    for (int zeile = 0; zeile < Liste->rowCount(); ++zeile)
-        if (Liste->item(zeile, SpalteFoto)->data(RolleNummer).toULongLong() == nummer)
-            return zeile;
-    return -1;
-}
-
-void NeuesSpielFenster::merkeAusgelassen(const QString& pfad, const QString& grund)
-{
-    ausgelassen_ += QStringLiteral("%1 (%2)").arg(QFileInfo(pfad).fileName(), grund);
-    Ausgelassen->setText(QStringLiteral("Nicht aufgenommen: ") + ausgelassen_.join(QStringLiteral(", ")));
-    Ausgelassen->show();
-}
-
-void NeuesSpielFenster::zeigeVorschau(const Vorschau& vorschau)
-{
-    const int zeile = zeileVon(vorschau.Nummer);
-    if (zeile < 0)
-        return;
-    if (vorschau.Bild.isNull()) {
-        merkeAusgelassen(Liste->item(zeile, SpalteFoto)->data(RollePfad).toString(), vorschau.Fehler);
-        Liste->removeRow(zeile);
-    } else {
-        setztSelbst_ = true;
-        QTableWidgetItem* foto = Liste->item(zeile, SpalteFoto);
-        foto->setIcon(QIcon(QPixmap::fromImage(vorschau.Bild)));
-        foto->setData(RolleGroesse, vorschau.Groesse);
-        setztSelbst_ = false;
-    }
-    aktualisiereBald();
+    AlleAusgelassenText->setPlainText(Modell->liste().ausgelassenAlle());
+    AlleAusgelassen->show();
+    AlleAusgelassen->raise();
+    AlleAusgelassen->activateWindow();
 }
 
 void NeuesSpielFenster::entferne()
 {
-    if (schreiber_)
+    if (schreibtGerade())
         return;
     QList<int> zeilen;
     for (const QModelIndex& index : Liste->selectionModel()->selectedRows())
         zeilen += index.row();
-    if (zeilen.isEmpty() && Liste->currentRow() >= 0)
-        zeilen += Liste->currentRow();
-    std::sort(zeilen.begin(), zeilen.end(), std::greater<>());
-    for (const int zeile : zeilen)
-        Liste->removeRow(zeile);
-    if (!zeilen.isEmpty() && Liste->rowCount() > 0)
-        waehleZeile(std::min(zeilen.last(), Liste->rowCount() - 1));
+    if (zeilen.isEmpty() && aktuelleZeile() >= 0)
+        zeilen += aktuelleZeile();
+    Modell->entferne(zeilen);
+    if (!zeilen.isEmpty() && Modell->rowCount() > 0)
+        waehleZeile(std::min(*std::min_element(zeilen.begin(), zeilen.end()), Modell->rowCount() - 1));
     aktualisiere();
 }
 
 void NeuesSpielFenster::verschiebe(int richtung)
 {
-    const int zeile = Liste->currentRow();
-    const int nach = zeile + richtung;
-    if (schreiber_ || zeile < 0 || nach < 0 || nach >= Liste->rowCount())
+    const int zeile = aktuelleZeile();
+    if (schreibtGerade() || !Modell->verschiebe(zeile, richtung))
         return;
-    setztSelbst_ = true;
-    for (int spalte = 0; spalte < Spaltenzahl; ++spalte) {
-        QTableWidgetItem* a = Liste->takeItem(zeile, spalte);
-        QTableWidgetItem* b = Liste->takeItem(nach, spalte);
-        Liste->setItem(zeile, spalte, b);
-        Liste->setItem(nach, spalte, a);
-    }
-    setztSelbst_ = false;
-    waehleZeile(nach);
+    waehleZeile(zeile + richtung);
     aktualisiere();
 }
 
-int NeuesSpielFenster::zielspalte() const { return MitNamen->isChecked() ? SpalteName : SpalteDatei; }
+int NeuesSpielFenster::aktuelleZeile() const { return Liste->currentIndex().row(); }
+
+int NeuesSpielFenster::zielspalte() const
+{
+    return MitNamen->isChecked() ? Fotolistenmodell::SpalteName : Fotolistenmodell::SpalteDatei;
+}
 
 void NeuesSpielFenster::holeFokusZurueck()
 {
@@ -429,7 +410,8 @@ void NeuesSpielFenster::holeFokusZurueck()
 void NeuesSpielFenster::waehleZeile(int zeile)
 {
     // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
-    Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Liste->selectionModel()->setCurrentIndex(Modell->index(zeile, zielspalte()),
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void NeuesSpielFenster::waehleSpieleordner()
@@ -453,61 +435,40 @@ void NeuesSpielFenster::aktualisiereBald()
     });
 }
 
-bool NeuesSpielFenster::zielGeht()
+Zielpruefung NeuesSpielFenster::zeigeZiel()
 {
     Spieleordner->setText(QDir::toNativeSeparators(ordner_));
-    if (const QString fehler = spielnameFehler(Spielname->text()); !fehler.isEmpty()) {
-        // Before the first photo the name is still to come: nothing to complain about yet.
-        Ziel->setText(Liste->rowCount() == 0 && Spielname->text().isEmpty() ? QString() : fehler);
-        return false;
-    }
-    const QString z = ziel();
-    const QFileInfo info(z);
-    if (info.exists() && !(info.isDir() && QDir(z).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))) {
-        Ziel->setText(QStringLiteral("%1 gibt es schon. Bitte einen anderen Namen für das Spiel wählen.")
-                          .arg(inAnfuehrung(QDir::toNativeSeparators(z))));
-        return false;
-    }
-    Ziel->setText(QStringLiteral("Das Spiel wird angelegt in %1.").arg(inAnfuehrung(QDir::toNativeSeparators(z))));
-    return true;
+    Zielpruefung pruefung = Modell->liste().pruefeZiel(ordner_, Spielname->text());
+    Ziel->setText(pruefung.Text);
+    return pruefung;
+}
+
+void NeuesSpielFenster::zeigeBrett(const Brettvorschau& vorschau)
+{
+    Brett->setText(vorschau.Text);
+    // A screen reader reads the line itself, not a label for it.
+    Brett->setAccessibleName(vorschau.Text);
+    Brett->setAccessibleDescription(vorschau.Text);
 }
 
 void NeuesSpielFenster::aktualisiere()
 {
+    const Paarliste& liste = Modell->liste();
     const bool mitNamen = MitNamen->isChecked();
-    const QStringList n = namen();
-    const std::vector<bool> doppelt = doppelteNamen(n);
-    std::vector<QSize> groessen;
-    setztSelbst_ = true;
-    for (int zeile = 0; zeile < Liste->rowCount(); ++zeile) {
-        const bool leer = n[zeile].trimmed().isEmpty();
-        const bool zweimal = mitNamen && doppelt[std::size_t(zeile)];
-        const QString hinweis = !mitNamen ? QString()
-            : leer                        ? QStringLiteral("Name fehlt")
-            : zweimal                     ? QStringLiteral("Name doppelt")
-                                          : QString();
-        QTableWidgetItem* h = Liste->item(zeile, SpalteHinweis);
-        if (h->text() != hinweis)
-            h->setText(hinweis);
-        QTableWidgetItem* name = Liste->item(zeile, SpalteName);
-        const QBrush hintergrund = zweimal ? QBrush(DoppeltFarbe) : QBrush();
-        if (name->background() != hintergrund)
-            name->setBackground(hintergrund);
-        groessen.push_back(Liste->item(zeile, SpalteFoto)->data(RolleGroesse).toSize());
-    }
-    setztSelbst_ = false;
-    Liste->setColumnHidden(SpalteName, !mitNamen);
-    Liste->setColumnHidden(SpalteHinweis, !mitNamen);
-    if (const int zeile = Liste->currentRow(); zeile >= 0 && Liste->currentColumn() != zielspalte())
-        Liste->setCurrentCell(zeile, zielspalte(), QItemSelectionModel::NoUpdate);
+    Liste->setColumnHidden(Fotolistenmodell::SpalteName, !mitNamen);
+    Liste->setColumnHidden(Fotolistenmodell::SpalteHinweis, !mitNamen);
+    if (const QModelIndex aktuell = Liste->currentIndex(); aktuell.isValid() && aktuell.column() != zielspalte())
+        Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), zielspalte()), QItemSelectionModel::NoUpdate);
 
-    const Brettvorschau vorschau = brettvorschauen_->fuer(groessen, bildschirm_);
-    Brett->setText(vorschau.Text);
-    const bool zielOk = zielGeht();
-    const int offen = offeneVorschauen();
-    if (!schreiber_)
+    const Brettvorschauen::Schritt brett = brettvorschauen_.frage(liste.brettfrage(bildschirm_));
+    if (brett.Starte)
+        rechneBrett(*brett.Starte);
+    zeigeBrett(brett.Zeigen);
+    const Zielpruefung ziel = zeigeZiel();
+    const int offen = liste.offeneVorschauen();
+    if (!schreibtGerade())
         Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : QString());
-    AnlegenKnopf->setEnabled(vorschau.Gut && zielOk && offen == 0 && !schreiber_);
+    AnlegenKnopf->setEnabled(liste.schreibbar(brett.Zeigen, ziel) && !schreibtGerade());
 }
 
 void NeuesSpielFenster::setzeEingabenAn(bool an)
@@ -529,7 +490,7 @@ void NeuesSpielFenster::legeAn()
         holeFokusZurueck();
         Liste->setFocus();
         waehleZeile(fehler.Zeile);
-        Liste->editItem(Liste->item(fehler.Zeile, SpalteName));
+        Liste->edit(Modell->index(fehler.Zeile, Fotolistenmodell::SpalteName));
         return;
     }
     // A missing games folder is made; the writer refuses a missing parent.
@@ -592,7 +553,7 @@ void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
 void NeuesSpielFenster::dragEnterEvent(QDragEnterEvent* ereignis)
 {
     const QList<QUrl> urls = ereignis->mimeData()->urls();
-    if (!schreiber_ && std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); }))
+    if (!schreibtGerade() && std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); }))
         ereignis->acceptProposedAction();
 }
 
@@ -602,14 +563,36 @@ void NeuesSpielFenster::dropEvent(QDropEvent* ereignis)
     for (const QUrl& url : ereignis->mimeData()->urls())
         if (url.isLocalFile())
             pfade += url.toLocalFile();
-    if (pfade.isEmpty() || schreiber_)
+    if (pfade.isEmpty() || schreibtGerade())
         return;
     ereignis->acceptProposedAction();
     fuegeHinzu(pfade);
 }
 
+void NeuesSpielFenster::keyPressEvent(QKeyEvent* ereignis)
+{
+    // Escape closes the window as in a dialog; a name being edited has taken its Escape already.
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}
+
 void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
 {
+    // The photos and the typed names would be lost without a word.
+    if (const int fotos = Modell->rowCount(); fotos > 0 && !schreibtGerade()) {
+        const QString text = fotos == 1 ? QStringLiteral("Das Foto in der Liste und sein Name gehen verloren. Trotzdem schließen?")
+                                        : QStringLiteral("Die %1 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?").arg(fotos);
+        const bool verwerfen = rueckfrage_(text);
+        holeFokusZurueck();
+        if (!verwerfen) {
+            ereignis->ignore();
+            return;
+        }
+    }
+    AlleAusgelassen->close();
     if (schreiber_) {
         // The writer stops before its next picture and removes its draft.
         abbrechen_ = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "neuesspiel/Fotoliste.h"
+
 #include <QFutureWatcher>
 #include <QSize>
 #include <QString>
@@ -7,25 +9,29 @@
 #include <QWidget>
 
 #include <atomic>
-#include <cstdint>
 #include <functional>
 #include <memory>
 
-class Brettvorschauen;
+class Fotolistenmodell;
 class Meldungen;
+class Paarliste;
 class Nutzerkonfiguration;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
+class QPlainTextEdit;
+class QTableView;
 struct Schreibergebnis;
 class Vorschaubilder;
 struct Vorschau;
+struct Zielpruefung;
 
 // The config key of the folder new games go into.
 inline const QString SpieleordnerSchluessel = QStringLiteral("NeuesSpiel/spieleordner");
+// The config key of "Zweite Karte zeigt den Namen" as the user left it: "an" or "aus".
+inline const QString NamenskartenSchluessel = QStringLiteral("NeuesSpiel/namenskarten");
 
 // "Neues Spiel": photos in a list with thumbnails and names, the board they give, where
 // the game goes, and "Spiel anlegen", which writes the game with the same writer as
@@ -33,9 +39,6 @@ inline const QString SpieleordnerSchluessel = QStringLiteral("NeuesSpiel/spieleo
 class NeuesSpielFenster final : public QWidget {
     Q_OBJECT
 public:
-    // The list's columns.
-    enum Spalte { SpalteFoto, SpalteName, SpalteDatei, SpalteHinweis, Spaltenzahl };
-
     NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen, QWidget* eltern = nullptr);
     ~NeuesSpielFenster() override;
 
@@ -43,11 +46,15 @@ public:
     void setzeDateiwahl(std::function<QStringList(const QString&)> wahl) { dateiwahl_ = std::move(wahl); }
     // The folder dialog for the games folder.
     void setzeOrdnerwahl(std::function<QString(const QString&)> wahl) { ordnerwahl_ = std::move(wahl); }
+    // Asked before the list is thrown away; true: throw it away.
+    void setzeRueckfrage(std::function<bool(const QString&)> frage) { rueckfrage_ = std::move(frage); }
     // The screen the board is chosen for (the window's screen unless set).
     void setzeBildschirm(QSize groesse);
 
     // Adds files and the pictures in folders, in order; files already in the list are left out.
-    void fuegeHinzu(const QStringList& pfade);
+    // Returns the first new row, -1 for none.
+    int fuegeHinzu(const QStringList& pfade);
+    const Paarliste& liste() const;
     // The photos in the list's order, and their names.
     QStringList fotos() const;
     QStringList namen() const;
@@ -57,12 +64,18 @@ public:
     QString ziel() const;
     bool schreibtGerade() const { return bool(schreiber_); }
 
+    Fotolistenmodell* Modell = nullptr;
+
     QPushButton* HinzufuegenKnopf = nullptr;
     QPushButton* EntfernenKnopf = nullptr;
     QPushButton* HochKnopf = nullptr;
     QPushButton* RunterKnopf = nullptr;
-    QTableWidget* Liste = nullptr;
+    QTableView* Liste = nullptr;
     QLabel* Ausgelassen = nullptr;
+    QPushButton* AlleAusgelassenKnopf = nullptr;
+    // Every file left out, opened by "Alle anzeigen".
+    QWidget* AlleAusgelassen = nullptr;
+    QPlainTextEdit* AlleAusgelassenText = nullptr;
     QCheckBox* MitNamen = nullptr;
     QLabel* Brett = nullptr;
     QLineEdit* Spielname = nullptr;
@@ -82,40 +95,50 @@ protected:
     void dragEnterEvent(QDragEnterEvent* ereignis) override;
     void dropEvent(QDropEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
+    void baueListe();
+    void baueAusgelassen();
+    void baueZiel();
+    void baueLayout();
+    void verbinde();
+    void verbindeListe();
+    void starteArbeiter();
     void waehleFotos();
     void waehleSpieleordner();
     void entferne();
     void verschiebe(int richtung);
     void waehleZeile(int zeile);
+    int aktuelleZeile() const;
     void holeFokusZurueck();
     int zielspalte() const;
-    void zeigeVorschau(const Vorschau& vorschau);
+    void zeigeAusgelassen();
+    void zeigeAlleAusgelassen();
+    void rechneBrett(const Brettfrage& frage);
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.
     void aktualisiereBald();
     void aktualisiere();
-    bool zielGeht();
+    Zielpruefung zeigeZiel();
+    void zeigeBrett(const Brettvorschau& vorschau);
     void setzeEingabenAn(bool an);
     void legeAn();
     void schreibenFertig(const Schreibergebnis& ergebnis);
-    int zeileVon(std::uint64_t nummer) const;
-    void merkeAusgelassen(const QString& pfad, const QString& grund);
 
     Nutzerkonfiguration& konfiguration_;
     Meldungen& meldungen_;
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
+    std::function<bool(const QString&)> rueckfrage_;
     QSize bildschirm_;
-    std::unique_ptr<Brettvorschauen> brettvorschauen_;
-    QString ordner_;             // the games folder
-    bool nameVonHand_ = false;   // the game name was typed, so new photos leave it alone
-    bool setztSelbst_ = false;   // the window itself changes cells: no user edit
-    std::uint64_t naechste_ = 1; // numbers of photos
+    Brettvorschauen brettvorschauen_;
+    QFutureWatcher<Brettvorschau> brettrechner_;
+    Brettfrage gerechnet_; // the question brettrechner_ answers
+    QString ordner_;           // the games folder
+    bool nameVonHand_ = false; // the game name was typed, so new photos leave it alone
     bool aktualisierungGeplant_ = false;
-    QString letzterFotoordner_; // where the file dialog starts
-    QStringList ausgelassen_;
+    QString letzterFotoordner_; // where the file dialog starts, once photos came from it
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::atomic<bool> abbrechen_ = false;
     std::unique_ptr<QFutureWatcher<Schreibergebnis>> schreiber_;

@@ -1,6 +1,14 @@
 #include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Paarliste.h"
+
+#include "Neuspielbilder.h"
+
+#include <QTemporaryDir>
+
+#include <map>
 
 #include <gtest/gtest.h>
+
 
 // The names cameras and phones give are recognised; names a person gives, even with
 // numbers in them, are not.
@@ -86,4 +94,53 @@ TEST(Fotoliste, folderOrderAndGameNameFollowTheFolder)
                   {".versteckt", false}, {"Ä ö ü", true}};
     for (const auto& f : faelle)
         EXPECT_EQ(spielnameFehler(QString::fromUtf8(f.name)).isEmpty(), f.geht) << f.name;
+}
+
+// The board shown while a worker answers one question at a time: the latest question wins,
+// an answer to an older one is dropped, and no question is computed twice.
+TEST(Fotoliste, theLatestBoardQuestionWins)
+{
+    const QSize schirm(1366, 768);
+    const std::map<char, Brettfrage> fragen{{'a', {6, {4, 3, true}, schirm}}, {'b', {6, {3, 4, true}, schirm}},
+                                            {'w', {1, {4, 3, true}, schirm}}};
+    const std::string a = brettvorschau(fragen.at('a')).Text.toStdString();
+    const std::string wenige = "1 Foto – für ein Spiel werden mindestens 2 gebraucht.";
+    const std::string offen = "Spielfeld wird berechnet …";
+    // Each step: questions asked (a, b, w: too few) and "!": the worker answers.
+    const struct {
+        const char* schritte;
+        std::string zeigt;
+        char rechnet;
+    } faelle[] = {{"a", offen, 'a'},  {"a", offen, 'a'},    {"b", offen, 'a'},   {"!b", offen, 'b'},
+                  {"a", offen, 'b'},  {"!a", offen, 'a'},   {"!a", a, 0},        {"w", wenige, 0},
+                  {"a", a, 0},        {"bw", wenige, 'b'},  {"!w", wenige, 0}};
+    Brettvorschauen v;
+    std::optional<Brettfrage> rechnet;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.schritte);
+        std::string zeigt;
+        for (const char* c = f.schritte; *c; ++c) {
+            if (*c == '!') {
+                ASSERT_TRUE(rechnet);
+                rechnet = v.beantwortet(*rechnet, brettvorschau(*rechnet));
+                continue;
+            }
+            const Brettvorschauen::Schritt schritt = v.frage(fragen.at(*c));
+            EXPECT_FALSE(schritt.Starte && rechnet) << "one question at a time";
+            rechnet = schritt.Starte ? schritt.Starte : rechnet;
+            zeigt = schritt.Zeigen.Text.toStdString();
+        }
+        EXPECT_EQ(zeigt, f.zeigt);
+        EXPECT_EQ(rechnet, f.rechnet ? std::optional(fragen.at(f.rechnet)) : std::nullopt);
+    }
+}
+
+// The file dialog opens in the first folder that exists, else at home.
+TEST(Fotoliste, theFileDialogStartsInAFolderThatExists)
+{
+    QTemporaryDir tmp;
+    const QString datei = tmp.filePath("datei.jpg");
+    neuspielbilder::schreibe(datei, "x");
+    EXPECT_EQ(vorhandenerOrdner({tmp.filePath("weg"), tmp.path()}, "~"), tmp.path());
+    EXPECT_EQ(vorhandenerOrdner({"", datei}, "~"), "~");
 }

@@ -1,8 +1,13 @@
 #include "start/NeuesSpielFenster.h"
 
+#include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "start/Fotolistenmodell.h"
+#include "support/Farben.h"
 #include "support/MeldungsRecorder.h"
+#include "support/Testfenster.h"
+#include "widgets/TImage.h"
 
 #include "../neuesspiel/Neuspielbilder.h"
 
@@ -13,9 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -74,9 +80,9 @@ struct Aufbau {
     // Types a name into a row as a person does: F2 on the row, the text, Enter.
     void tippe(int zeile, const QString& name)
     {
-        QTableWidget* liste = fenster->Liste;
+        QTableView* liste = fenster->Liste;
         liste->setFocus();
-        liste->setCurrentCell(zeile, NeuesSpielFenster::SpalteName);
+        liste->setCurrentIndex(fenster->Modell->index(zeile, Fotolistenmodell::SpalteName));
         QTest::keyClick(liste, Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
         ASSERT_TRUE(qobject_cast<QLineEdit*>(editor) && liste->isAncestorOf(editor)) << "the name is being edited";
@@ -89,9 +95,13 @@ struct Aufbau {
     QStringList spalte(int s) const
     {
         QStringList texte;
-        for (int z = 0; z < fenster->Liste->rowCount(); ++z)
-            texte += fenster->Liste->item(z, s)->text();
+        for (int z = 0; z < fenster->Modell->rowCount(); ++z)
+            texte += fenster->Modell->index(z, s).data().toString();
         return texte;
+    }
+    QIcon bild(int zeile) const
+    {
+        return fenster->Modell->index(zeile, Fotolistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
     }
 
     QTemporaryDir tmp;
@@ -105,37 +115,50 @@ std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
 
 } // namespace
 
-// Photos come through the file dialog and by a drop of files and folders, in order: names
-// from the file names, camera names left empty, thumbnails upright, the game named after
-// the first photos' folder; unreadable files and repeats are named and left out.
+// Photos come through the file dialog, which opens in a folder that exists, and by a drop of
+// files and folders, in order: names from the file names, camera names left empty, thumbnails
+// upright, the game named after the first photos' folder, the keys on the first new photo;
+// unreadable files and repeats are named and left out, a long list of them behind "Alle
+// anzeigen". Escape asks before the photos are thrown away.
 TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
 {
     Aufbau a;
+    ASSERT_TRUE(a.aktiv);
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Fotos.");
     const QString img = a.foto("Familie/IMG_2041.jpg", jpeg(Qt::red, 120, 90, 6));
     const QString oma = a.foto("Familie/Oma Erna.jpg", jpeg(Qt::green, 120, 90));
     const QString kaputt = a.foto("Familie/kaputt.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein JPEG", 15));
     const QString notiz = a.foto("Familie/notiz.txt", "Text");
+    const QString uwe = a.foto("Familie/Uwe.jpg", jpeg(Qt::gray, 40, 30));
     a.foto("Mehr/Zoe 10.jpg", jpeg(Qt::blue, 40, 30));
     a.foto("Mehr/Zoe 9.jpg", jpeg(Qt::blue, 40, 30));
     a.foto("Mehr/DSC01234.jpg", jpeg(Qt::yellow, 40, 30));
     a.foto("Mehr/Ben.png", pngHalbDurchsichtig(Qt::blue, 40, 30));
     a.foto("Mehr/liesmich.txt", "Text");
-    QString start;
+    QStringList fehlend;
+    for (int i = 0; i < 40; ++i)
+        fehlend += a.tmp.filePath(QStringLiteral("fehlt %1.jpg").arg(i));
+    QStringList starts;
+    const QStringList wahlen[] = {{img, oma, kaputt, notiz, oma}, QStringList{uwe} + fehlend};
     a.fenster->setzeDateiwahl([&](const QString& ordner) {
-        start = ordner;
-        return QStringList{img, oma, kaputt, notiz, oma};
+        starts += ordner;
+        return wahlen[starts.size() - 1];
     });
 
     QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.gelesen());
-    EXPECT_FALSE(start.isEmpty());
+    ASSERT_EQ(starts.size(), 1);
+    EXPECT_TRUE(QFileInfo(starts[0]).isDir()) << starts[0].toStdString();
     EXPECT_EQ(a.fenster->fotos(), (QStringList{img, oma}));
     EXPECT_EQ(s(a.fenster->namen()), s({"", "Oma Erna"}));
     EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Familie");
+    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste);
+    EXPECT_EQ(a.fenster->Liste->currentIndex().row(), 0);
     const QString ausgelassen = a.fenster->Ausgelassen->text();
     for (const char* teil : {"Oma Erna.jpg (schon in der Liste)", "kaputt.jpg (JPEG-Fehlernr.", "notiz.txt (kein bekanntes Bildformat)"})
         EXPECT_TRUE(ausgelassen.contains(QString::fromUtf8(teil))) << ausgelassen.toStdString();
-    const QIcon hochkant = a.fenster->Liste->item(0, NeuesSpielFenster::SpalteFoto)->icon();
+    EXPECT_FALSE(a.fenster->AlleAusgelassenKnopf->isVisible());
+    const QIcon hochkant = a.bild(0);
     ASSERT_FALSE(hochkant.isNull());
     EXPECT_EQ(hochkant.pixmap(64).size(), QSize(48, 64)) << "turned upright by its EXIF tag";
 
@@ -143,64 +166,72 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(s(a.fenster->namen()), s({"", "Oma Erna", "Ben", "", "Zoe 9", "Zoe 10"}));
     EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Familie");
-    for (int z = 0; z < a.fenster->Liste->rowCount(); ++z)
-        EXPECT_FALSE(a.fenster->Liste->item(z, NeuesSpielFenster::SpalteFoto)->icon().isNull()) << z;
+    for (int z = 0; z < a.fenster->Modell->rowCount(); ++z)
+        EXPECT_FALSE(a.bild(z).isNull()) << z;
 
     // Keys reorder and remove.
     a.fenster->Liste->setFocus();
-    a.fenster->Liste->setCurrentCell(2, NeuesSpielFenster::SpalteName);
+    a.fenster->Liste->setCurrentIndex(a.fenster->Modell->index(2, Fotolistenmodell::SpalteDatei));
     QTest::keyClick(a.fenster->Liste, Qt::Key_Up, Qt::ControlModifier);
     QTest::keyClick(a.fenster->Liste, Qt::Key_Delete);
     QTest::mouseClick(a.fenster->RunterKnopf, Qt::LeftButton);
     EXPECT_EQ(s(a.fenster->namen()), s({"", "", "Oma Erna", "Zoe 9", "Zoe 10"}));
+
+    // The second time the dialog starts where the photos came from; the keys go to the new one.
+    QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_EQ(starts.value(1), a.tmp.filePath("Familie"));
+    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste);
+    EXPECT_EQ(a.fenster->Liste->currentIndex().row(), 5);
+    EXPECT_TRUE(a.fenster->Ausgelassen->text().endsWith("\n… und 40 weitere")) << a.fenster->Ausgelassen->text().toStdString();
+    ASSERT_TRUE(a.fenster->AlleAusgelassenKnopf->isVisible());
+    QTest::mouseClick(a.fenster->AlleAusgelassenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.fenster->AlleAusgelassen->isVisible());
+    EXPECT_EQ(a.fenster->AlleAusgelassenText->toPlainText(), a.fenster->liste().ausgelassenAlle());
+
+    QStringList fragen;
+    a.fenster->setzeRueckfrage([&](const QString& text) {
+        fragen += text;
+        return fragen.size() > 1;
+    });
+    QSignalSpy geschlossen(a.fenster.get(), &NeuesSpielFenster::geschlossen);
+    QTest::keyClick(a.fenster->HinzufuegenKnopf, Qt::Key_Escape);
+    EXPECT_TRUE(a.fenster->isVisible()) << "kept when the user says no";
+    a.fenster->close();
+    EXPECT_FALSE(a.fenster->isVisible() || a.fenster->AlleAusgelassen->isVisible());
+    EXPECT_EQ(geschlossen.size(), 1);
+    EXPECT_EQ(s(fragen), s(QStringList(2, "Die 6 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?")));
 }
 
-// The board line follows the count; a count with no good board says which counts work
-// and keeps "Spiel anlegen" off.
-TEST(NeuesSpielFenster, theBoardLineFollowsTheCount)
-{
-    Aufbau a;
-    const struct {
-        int fotos;
-        const char* text;
-        bool anlegen;
-    } faelle[] = {
-        {0, "Noch keine Fotos.", false},
-        {1, "1 Foto – für ein Spiel werden mindestens 2 gebraucht.", false},
-        {2, "2 Paare → 2 × 2 Karten, je 308 × 231 Pixel auf diesem Bildschirm", true},
-        {15, "15 Paare → 5 × 6 Karten, je 116 × 87 Pixel auf diesem Bildschirm", true},
-        {17, "17 Fotos ergeben 34 Karten", false},
-        {20, "20 Paare → 5 × 8 Karten, je 104 × 78 Pixel auf diesem Bildschirm", true},
-    };
-    int da = 0;
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.fotos);
-        QStringList neu;
-        for (; da < f.fotos; ++da)
-            neu += a.foto(QStringLiteral("Fotos/Foto %1.jpg").arg(da + 1), jpeg(QColor::fromHsv(da * 20 % 360, 200, 200), 40, 30));
-        a.fenster->fuegeHinzu(neu);
-        ASSERT_TRUE(a.gelesen());
-        EXPECT_TRUE(a.fenster->Brett->text().startsWith(QString::fromUtf8(f.text))) << a.fenster->Brett->text().toStdString();
-        EXPECT_EQ(a.fenster->AnlegenKnopf->isEnabled(), f.anlegen);
-    }
-}
-
-// Missing and equal names are marked and asked for before anything is written; "Abbrechen"
-// leaves nothing; then "Spiel anlegen" writes what the writer of `paarlix --neues-spiel`
-// writes, announces the folder and remembers the games folder.
+// "Zweite Karte zeigt den Namen" is off until the user turns it on, and then stays on. Missing
+// and equal names are marked and asked for before anything is written; "Abbrechen" leaves
+// nothing; then Enter in the game's name writes what the writer of `paarlix --neues-spiel`
+// writes, announces the folder and remembers the games folder. The game opens in the game
+// window without any message and deals every photo: each pair shows its photo's colour.
 TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWould)
 {
     Aufbau a;
     ASSERT_TRUE(a.aktiv);
-    const QStringList fotos{a.foto("Fotos/IMG_0001.jpg", jpeg(Qt::red, 40, 30)),
-                            a.foto("Fotos/Ben.jpg", jpeg(Qt::green, 40, 30)),
-                            a.foto("Fotos/Oma.jpg", jpeg(Qt::blue, 30, 40, 6))};
+    const QColor farben[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    const QStringList fotos{a.foto("Fotos/IMG_0001.jpg", jpeg(farben[0], 40, 30)),
+                            a.foto("Fotos/Ben.jpg", jpeg(farben[1], 40, 30)),
+                            a.foto("Fotos/Oma.jpg", jpeg(farben[2], 30, 40, 6)),
+                            a.foto("Fotos/Pia.png", pngHalbDurchsichtig(farben[3], 40, 30))};
+    a.fenster->fuegeHinzu({fotos[0]});
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_FALSE(a.fenster->AnlegenKnopf->isEnabled()) << "no game of one photo";
     a.fenster->fuegeHinzu(fotos);
     ASSERT_TRUE(a.gelesen());
-    EXPECT_EQ(s(a.spalte(NeuesSpielFenster::SpalteHinweis)), s({"Name fehlt", "", ""}));
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "4 Paare → 2 × 4 Karten, je 228 × 171 Pixel auf diesem Bildschirm");
+    EXPECT_EQ(a.fenster->Brett->accessibleName(), a.fenster->Brett->text()) << "read as its text";
+    EXPECT_FALSE(a.fenster->MitNamen->isChecked());
+    a.fenster->MitNamen->setFocus();
+    QTest::keyClick(a.fenster->MitNamen, Qt::Key_Space);
+    ASSERT_TRUE(a.fenster->MitNamen->isChecked());
+    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"Name fehlt", "", "", ""}));
 
     a.tippe(0, "ben");
-    EXPECT_EQ(s(a.spalte(NeuesSpielFenster::SpalteHinweis)), s({"Name doppelt", "Name doppelt", ""}));
+    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"Name doppelt", "Name doppelt", "", ""}));
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
     ASSERT_EQ(a.meldungen.eintraege.size(), 1u);
@@ -208,7 +239,7 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     EXPECT_FALSE(a.fenster->schreibtGerade());
 
     a.tippe(0, "Anna");
-    EXPECT_EQ(s(a.spalte(NeuesSpielFenster::SpalteHinweis)), s({"", "", ""}));
+    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"", "", "", ""}));
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     // "Abbrechen" right away: the writer stops before its first picture and leaves nothing.
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
@@ -220,19 +251,46 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     EXPECT_EQ(angelegt.size(), 0);
     EXPECT_EQ(a.meldungen.eintraege.size(), 1u) << "no box for a cancel";
 
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    a.fenster->Spielname->setFocus();
+    QTest::keyClick(a.fenster->Spielname, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
     const QString ziel = a.tmp.filePath("Spiele/Fotos");
     EXPECT_EQ(angelegt[0][0].toString(), ziel);
-    EXPECT_EQ(Nutzerkonfiguration(a.tmp.filePath("paarlix.conf")).wert(SpieleordnerSchluessel),
-              a.tmp.filePath("Spiele"));
+    Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
+    EXPECT_EQ(gespeichert.wert(SpieleordnerSchluessel), a.tmp.filePath("Spiele"));
+    EXPECT_TRUE(NeuesSpielFenster(gespeichert, a.meldungen).MitNamen->isChecked()) << "as the user left it";
 
     NeuesSpiel auftrag{a.tmp.filePath("Befehlszeile"), fotos, true};
-    auftrag.Namen = QStringList{"Anna", "Ben", "Oma"};
+    auftrag.Namen = QStringList{"Anna", "Ben", "Oma", "Pia"};
     const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
     ASSERT_EQ(ergebnis.Art, Schreibergebnis::Ausgang::Geschrieben) << ergebnis.Meldung.toStdString();
     const QStringList dateien = QDir(ziel).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(dateien, QDir(auftrag.Ziel).entryList(QDir::Files, QDir::Name));
     for (const QString& datei : dateien)
         EXPECT_EQ(lies(ziel + "/" + datei), lies(auftrag.Ziel + "/" + datei)) << datei.toStdString();
+
+    a.fenster.reset();
+    const QString vorher = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(ziel));
+    {
+        Testfenster spiel;
+        spiel.aktiviere();
+        const TForm1& f = *spiel.form;
+        EXPECT_TRUE(spiel.meldungen.eintraege.empty()) << spiel.meldungen.eintraege[0].text.toStdString();
+        ASSERT_TRUE(f.aufgebaut());
+        // One card of each pair shows the photo, the other its name.
+        int fotokarten[4] = {};
+        for (int z = 0; z < f.Einstellungen.Zeilen; ++z)
+            for (int sp = 0; sp < f.Einstellungen.Spalten; ++sp) {
+                const int paar = f.PaarNummern[z][sp];
+                ASSERT_TRUE(paar >= 1 && paar <= 4) << z << "," << sp;
+                const QImage karte = f.KartenBilder[z][sp]->bild();
+                // Three quarters across: inside the PNG's opaque half too.
+                const QColor farbe = karte.pixelColor(karte.width() * 3 / 4, karte.height() / 2);
+                fotokarten[paar - 1] += aehnlich(farbe, farben[paar - 1], 12);
+            }
+        for (int paar = 0; paar < 4; ++paar)
+            EXPECT_EQ(fotokarten[paar], 1) << "pair " << paar + 1;
+    }
+    QDir::setCurrent(vorher);
 }

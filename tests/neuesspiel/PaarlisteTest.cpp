@@ -1,0 +1,193 @@
+#include "neuesspiel/Paarliste.h"
+
+#include "Neuspielbilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void schreibe(const QString& pfad, const QByteArray& daten = "x")
+{
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    neuspielbilder::schreibe(pfad, daten);
+}
+
+std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+
+} // namespace
+
+// Files and folders come in the order given, a folder's pictures as a file manager sorts them;
+// a file already in the list (also under another name) or missing is left out with its reason.
+TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
+{
+    QTemporaryDir tmp;
+    for (const char* datei : {"a.jpg", "B.jpg", "IMG_2041.jpg", "Ordner/Bild 10.png", "Ordner/Bild 9.jpg",
+                              "Ordner/notiz.txt", "Leer/notiz.txt"})
+        schreibe(tmp.filePath(datei));
+    ASSERT_TRUE(QFile::link(tmp.filePath("a.jpg"), tmp.filePath("Ordner/Verweis auf a.jpg")));
+    const struct {
+        QStringList hinzu;
+        const char* fotos;
+        const char* namen;
+        const char* ausgelassen; // so far
+    } schritte[] = {
+        {{"a.jpg", "IMG_2041.jpg", "a.jpg"}, "a.jpg | IMG_2041.jpg", "a | ", "a.jpg (schon in der Liste)"},
+        {{"Ordner", "fehlt.jpg", "Leer", "./B.jpg"}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | B.jpg",
+         "a |  | Bild 9 | Bild 10 | B", "a.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
+         "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)"},
+    };
+    Paarliste liste;
+    for (const auto& schritt : schritte) {
+        SCOPED_TRACE(s(schritt.hinzu));
+        QStringList pfade;
+        for (const QString& p : schritt.hinzu)
+            pfade += tmp.filePath(p);
+        liste.fuegeHinzu(pfade);
+        QStringList fotos;
+        for (const QString& p : liste.fotos())
+            fotos += QDir(tmp.path()).relativeFilePath(p);
+        EXPECT_EQ(s(fotos), schritt.fotos);
+        EXPECT_EQ(s(liste.namen()), schritt.namen);
+        EXPECT_EQ(liste.ausgelassenAlle().toStdString(), schritt.ausgelassen);
+    }
+    EXPECT_EQ(liste.offeneVorschauen(), 5);
+    liste.entferne(0);
+    EXPECT_TRUE(liste.fuegeHinzu({tmp.filePath("Ordner/Verweis auf a.jpg")}).empty()) << "a removed photo may come again";
+}
+
+// Rows are renamed, moved, read, refused and removed; the hints ("*": marked as another row's
+// name), the rows of the photos' numbers and the count of thumbnails still open follow.
+TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
+{
+    QTemporaryDir tmp;
+    Paarliste liste;
+    for (const char* datei : {"Anna.jpg", "Ben.jpg", "IMG_0001.jpg", "anna .jpg"}) {
+        schreibe(tmp.filePath(datei));
+        liste.fuegeHinzu({tmp.filePath(datei)});
+    }
+    const std::uint64_t ben = liste.zeile(1).Nummer, img = liste.zeile(2).Nummer, uwe = liste.zeile(3).Nummer;
+    const struct {
+        const char* schritt;
+        std::function<void()> tu;
+        const char* namen;
+        const char* hinweise;
+        int zeileBen, zeileUwe, offen;
+    } schritte[] = {
+        {"names off: no hints", [] {}, "Anna | Ben |  | anna", " |  |  | ", 1, 3, 4},
+        {"names on", [&] { liste.setzeMitNamen(true); }, "Anna | Ben |  | anna",
+         "Name doppelt* |  | Name fehlt | Name doppelt*", 1, 3, 4},
+        {"Ben up", [&] { liste.verschiebe(1, -1); }, "Ben | Anna |  | anna", " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 4},
+        {"none below the last", [&] { EXPECT_FALSE(liste.verschiebe(3, +1)); }, "Ben | Anna |  | anna",
+         " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 4},
+        {"Ben read", [&] { EXPECT_EQ(liste.vorschauFertig(ben, QSize(40, 30)), 0); }, "Ben | Anna |  | anna",
+         " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 3},
+        {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Ben | Anna |  | Uwe", " |  | Name fehlt | ", 0, 3, 3},
+        {"unreadable", [&] { EXPECT_EQ(liste.nichtLesbar(img, "kaputt.\n\nDatei: x"), 2); }, "Ben | Anna | Uwe", " |  | ", 0, 2, 2},
+        {"first removed", [&] { liste.entferne(0); }, "Anna | Uwe", " | ", -1, 1, 2},
+        {"names off again", [&] { liste.setzeName(1, "anna"); liste.setzeMitNamen(false); }, "Anna | anna", " | ", -1, 1, 2},
+    };
+    for (const auto& schritt : schritte) {
+        SCOPED_TRACE(schritt.schritt);
+        schritt.tu();
+        QStringList hinweise;
+        for (int i = 0; i < liste.anzahl(); ++i)
+            hinweise += liste.hinweis(i) + (liste.doppelt(i) ? "*" : "");
+        EXPECT_EQ(s(liste.namen()), schritt.namen);
+        EXPECT_EQ(s(hinweise), schritt.hinweise);
+        EXPECT_EQ(liste.zeileVon(ben), schritt.zeileBen);
+        EXPECT_EQ(liste.zeileVon(uwe), schritt.zeileUwe);
+        EXPECT_EQ(liste.offeneVorschauen(), schritt.offen);
+    }
+    EXPECT_EQ(liste.vorschauFertig(img, QSize(1, 1)), -1) << "a thumbnail of a row that is gone";
+    EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), "Nicht aufgenommen: IMG_0001.jpg (kaputt. Datei: x)");
+}
+
+// The game goes into a new or empty folder whose name can be a folder's; nothing is said about
+// the name before the first photo. The list can be written when every photo is read, the board
+// is good and the target free; "Nicht aufgenommen" shows three lines and counts the rest.
+TEST(Paarliste, targetWritingAndLeftOutFilesAreAnswered)
+{
+    QTemporaryDir tmp;
+    for (const char* datei : {"Spiele/Voll/a.txt", "Spiele/Datei", "Spiele/Versteckt/.entwurf", "a.jpg"})
+        schreibe(tmp.filePath(datei));
+    QDir().mkpath(tmp.filePath("Spiele/Leer"));
+    const QString spiele = tmp.filePath("Spiele");
+    const QString schon = "“ gibt es schon. Bitte einen anderen Namen für das Spiel wählen.";
+    const struct {
+        const char* name;
+        bool mitFoto;
+        bool geht;
+        QString text;
+    } ziele[] = {
+        {"", false, false, ""},
+        {"", true, false, "Bitte einen Namen für das Spiel eingeben."},
+        {"a/b", false, false, "Der Name „a/b“ geht nicht als Ordnername (kein „/“ und kein Punkt am Anfang)."},
+        {"Neu ", false, true, "Das Spiel wird angelegt in „" + spiele + "/Neu“."},
+        {"Leer", false, true, "Das Spiel wird angelegt in „" + spiele + "/Leer“."},
+        {"Voll", false, false, "„" + spiele + "/Voll" + schon},
+        {"Datei", false, false, "„" + spiele + "/Datei" + schon},
+        {"Versteckt", false, false, "„" + spiele + "/Versteckt" + schon},
+    };
+    Paarliste leer, eins;
+    eins.fuegeHinzu({tmp.filePath("a.jpg")});
+    for (const auto& z : ziele) {
+        const Zielpruefung p = (z.mitFoto ? eins : leer).pruefeZiel(spiele, QString::fromUtf8(z.name));
+        EXPECT_EQ(p.Geht, z.geht) << z.name;
+        EXPECT_EQ(p.Text.toStdString(), z.text.toStdString());
+    }
+
+    const Brettvorschau gut{true, 2, 2, {}, {}};
+    const Zielpruefung frei{true, {}, {}};
+    EXPECT_FALSE(eins.schreibbar(gut, frei)) << "a thumbnail is still open";
+    eins.vorschauFertig(eins.zeile(0).Nummer, QSize(4, 3));
+    EXPECT_TRUE(eins.schreibbar(gut, frei));
+    EXPECT_FALSE(eins.schreibbar(Brettvorschau{}, frei));
+    EXPECT_FALSE(eins.schreibbar(gut, Zielpruefung{}));
+
+    const std::pair<int, const char*> ausgelassen[] = {
+        {4, "Nicht aufgenommen: 1.jpg (gibt es nicht)\n2.jpg (gibt es nicht)\n3.jpg (gibt es nicht)\n4.jpg (gibt es nicht)"},
+        {41, "Nicht aufgenommen: 1.jpg (gibt es nicht)\n2.jpg (gibt es nicht)\n3.jpg (gibt es nicht)\n… und 38 weitere"}};
+    for (const auto& [fehlend, kurz] : ausgelassen) {
+        Paarliste liste;
+        for (int i = 1; i <= fehlend; ++i)
+            liste.fuegeHinzu({tmp.filePath(QStringLiteral("%1.jpg").arg(i))});
+        EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), kurz);
+        EXPECT_EQ(liste.ausgelassenAlle().count('\n'), fehlend - 1);
+    }
+}
+
+// The board as the list sees it: the count of rows and the card format of the photos read so far.
+TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
+{
+    QTemporaryDir tmp;
+    const struct {
+        int quer, hoch, offen;
+        const char* text;
+    } faelle[] = {
+        {0, 0, 0, "Noch keine Fotos."},
+        {6, 0, 0, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
+        {0, 6, 0, "6 Paare → 4 × 3 Karten, je 150 × 200 Pixel auf diesem Bildschirm"},
+        {3, 3, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm"},
+        {4, 1, 1, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
+        {17, 0, 0, "17 Fotos ergeben 34 Karten"},
+        {1, 0, 0, "1 Foto – für ein Spiel werden mindestens 2 gebraucht."},
+    };
+    for (const auto& f : faelle) {
+        Paarliste liste;
+        for (int i = 0; i < f.quer + f.hoch + f.offen; ++i) {
+            schreibe(tmp.filePath(QStringLiteral("%1.jpg").arg(i)));
+            liste.fuegeHinzu({tmp.filePath(QStringLiteral("%1.jpg").arg(i))});
+        }
+        for (int i = 0; i < f.quer + f.hoch; ++i)
+            liste.vorschauFertig(liste.zeile(i).Nummer, i < f.quer ? QSize(4000, 3000) : QSize(3000, 4000));
+        if (liste.anzahl() > 0) {
+            EXPECT_EQ(liste.zeile(0).ausrichtung(), f.quer ? Ausrichtung::Quer : f.hoch ? Ausrichtung::Hoch : Ausrichtung::Unbekannt);
+        }
+        const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768)));
+        EXPECT_TRUE(b.Text.startsWith(QString::fromUtf8(f.text))) << b.Text.toStdString();
+    }
+}
