@@ -116,3 +116,30 @@ QByteArray wavDatei(const std::vector<std::int16_t>& proben, int rate)
     }
     return datei;
 }
+
+Klangmischer::Klangmischer()
+{
+    for (int k = 0; k < AnzahlKlaenge; ++k)
+        proben_[std::size_t(k)] = klangProben(Klang(k));
+}
+
+void Klangmischer::spiele(Klang klang)
+{
+    if (stimmen_.size() >= HoechstensStimmen)
+        stimmen_.erase(stimmen_.begin());
+    stimmen_.push_back({&proben_[std::size_t(klang)], 0});
+}
+
+void Klangmischer::mische(std::int16_t* ziel, std::size_t anzahl)
+{
+    summe_.assign(anzahl, 0);
+    for (Stimme& s : stimmen_) {
+        const std::size_t n = std::min(anzahl, s.Proben->size() - s.Stelle);
+        for (std::size_t i = 0; i < n; ++i)
+            summe_[i] += (*s.Proben)[s.Stelle + i];
+        s.Stelle += n;
+    }
+    std::erase_if(stimmen_, [](const Stimme& s) { return s.Stelle == s.Proben->size(); });
+    std::transform(summe_.begin(), summe_.end(), ziel,
+                   [](std::int32_t v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); });
+}
