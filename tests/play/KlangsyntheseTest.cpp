@@ -67,3 +67,42 @@ TEST(Klangsynthese, wavFileHoldsTheSamplesBehindAPcmHeader)
     for (std::size_t i = 0; i < p.size(); ++i)
         EXPECT_EQ(qFromLittleEndian<qint16>(w.constData() + 44 + 2 * i), p[i]) << i;
 }
+
+TEST(Klangmischer, soundsStartWithTheNextSampleAddUpAndEndInSilence)
+{
+    // Silence until a sound is asked; a sound plays whole across the takes; one asked
+    // later starts at the next take and adds to what plays, clipped at full scale.
+    const std::vector<std::int16_t> tippen = klangProben(Klang::KarteDreht);
+    const std::vector<std::int16_t> paar = klangProben(Klang::PaarGefunden);
+    ASSERT_LT(tippen.size(), paar.size());
+    Klangmischer m;
+    std::vector<std::int16_t> strom(paar.size() + 300, 1);
+    m.mische(strom.data(), 100);
+    m.spiele(Klang::PaarGefunden);
+    m.mische(strom.data() + 100, 7);
+    for (int i = 0; i < 4; ++i)
+        m.spiele(Klang::KarteDreht);
+    m.mische(strom.data() + 107, strom.size() - 107);
+    EXPECT_EQ(m.stimmen(), 0u);
+    std::vector<std::int16_t> erwartet(strom.size(), 0);
+    for (std::size_t i = 0; i < paar.size(); ++i)
+        erwartet[100 + i] = paar[i];
+    for (std::size_t i = 0; i < tippen.size(); ++i)
+        erwartet[107 + i] = std::int16_t(std::clamp(erwartet[107 + i] + 4 * tippen[i], -32768, 32767));
+    EXPECT_EQ(strom, erwartet);
+    EXPECT_TRUE(std::any_of(tippen.begin(), tippen.end(), [](std::int16_t v) { return std::abs(4 * v) > 32767; }))
+        << "the four taps together reach the clipping";
+}
+
+TEST(Klangmischer, theOldestSoundGivesWayBeyondTheLimit)
+{
+    // One more than the limit asked at once: the first one asked is dropped.
+    Klangmischer m;
+    m.spiele(Klang::Spielende);
+    for (std::size_t i = 0; i < Klangmischer::HoechstensStimmen; ++i)
+        m.spiele(Klang::KarteDreht);
+    EXPECT_EQ(m.stimmen(), Klangmischer::HoechstensStimmen);
+    std::vector<std::int16_t> strom(klangProben(Klang::KarteDreht).size());
+    m.mische(strom.data(), strom.size());
+    EXPECT_EQ(m.stimmen(), 0u) << "only the taps were left";
+}
