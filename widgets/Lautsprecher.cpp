@@ -59,7 +59,7 @@ namespace {
 
 // What the server holds ahead of the ear: the delay from a click to its sound,
 // and the time the sound thread may be late before the stream runs dry.
-constexpr int PufferMs = 80;
+constexpr int PufferMs = 150;
 
 QtMessageHandler vorigerHandler = nullptr;
 
