@@ -1,7 +1,5 @@
 #include "play/Klangsynthese.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -78,43 +76,6 @@ std::vector<std::int16_t> klangProben(Klang klang)
     std::transform(summe.begin(), summe.end(), proben.begin(),
                    [faktor](double v) { return static_cast<std::int16_t>(std::lrint(v * faktor)); });
     return proben;
-}
-
-QByteArray wavDatei(const std::vector<std::int16_t>& proben, int rate)
-{
-    const auto datenBytes = static_cast<quint32>(proben.size() * 2);
-    QByteArray datei(44 + int(datenBytes), Qt::Uninitialized);
-    char* p = datei.data();
-    const auto text = [&p](const char* t) {
-        std::copy(t, t + 4, p);
-        p += 4;
-    };
-    const auto zahl32 = [&p](quint32 v) {
-        qToLittleEndian(v, p);
-        p += 4;
-    };
-    const auto zahl16 = [&p](quint16 v) {
-        qToLittleEndian(v, p);
-        p += 2;
-    };
-    text("RIFF");
-    zahl32(36 + datenBytes);
-    text("WAVE");
-    text("fmt ");
-    zahl32(16);
-    zahl16(1); // PCM
-    zahl16(1); // mono
-    zahl32(quint32(rate));
-    zahl32(quint32(rate) * 2); // bytes per second
-    zahl16(2);                 // bytes per frame
-    zahl16(16);                // bits per sample
-    text("data");
-    zahl32(datenBytes);
-    for (const std::int16_t v : proben) {
-        qToLittleEndian(v, p);
-        p += 2;
-    }
-    return datei;
 }
 
 Klangmischer::Klangmischer()

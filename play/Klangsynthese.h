@@ -2,7 +2,6 @@
 
 #include "play/Klangwahl.h"
 
-#include <QByteArray>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +15,6 @@ constexpr int Klangrate = 11025;
 // mallet-like notes with soft overtones, quiet (peaks near a third of full
 // scale), starting and ending at silence so that nothing clicks.
 std::vector<std::int16_t> klangProben(Klang klang);
-
-// A WAV file (RIFF, PCM, mono, 16 bit little-endian) of the samples at rate.
-QByteArray wavDatei(const std::vector<std::int16_t>& proben, int rate);
 
 // The sounds asked for, mixed into one endless stream of samples at Klangrate:
 // a sound output that never runs dry never stops, so nothing asked is cut off
