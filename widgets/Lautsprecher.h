@@ -11,10 +11,11 @@ class QThread;
 class Mischquelle;
 
 // The sounds through one Qt Multimedia output stream (QAudioSink) on a thread
-// of its own, mixed in memory and fed without a pause: the card animations run
-// on the window's thread without returning to its event loop, and a stream
-// that only gets a sound's samples now and then stalls or is cut off by the
-// sound server (short sounds were lost). Nothing is written to disk.
+// of its own, mixed in memory and fed without a pause, silence between sounds.
+// The thread: the card animations run on the window's thread without returning
+// to its event loop. One endless stream: a stream per sound (QSoundEffect)
+// ended with its last samples written, and card taps, shorter than what the
+// server holds back, came cut or not at all. Nothing is written to disk.
 // Nothing happens until the first sound or bereiteVor(): then the sound server
 // is asked for a device. Without one the sounds stay silent for good, and
 // nothing is said about it.
