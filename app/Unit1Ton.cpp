@@ -19,6 +19,8 @@ void TForm1::richteTonEin(Klangausgabe* ausgabe, bool ohneTon)
 {
     klangausgabe_ = ausgabe;
     tonAn_ = !ohneTon && Nutzerkonfiguration(konfigurationspfad_).wert(TonSchluessel) != Aus;
+    if (tonAn_ && klangausgabe_)
+        klangausgabe_->bereiteVor();
     // A text field takes its letters first: typing a name with an M switches nothing.
     auto* taste = new QShortcut(QKeySequence(Qt::Key_M), this);
     connect(taste, &QShortcut::activated, this, [this] { schalteTonUm(); });
@@ -27,6 +29,8 @@ void TForm1::richteTonEin(Klangausgabe* ausgabe, bool ohneTon)
 void TForm1::schalteTonUm()
 {
     tonAn_ = !tonAn_;
+    if (tonAn_ && klangausgabe_)
+        klangausgabe_->bereiteVor();
     if (!konfigurationspfad_.isEmpty()) {
         Nutzerkonfiguration konfiguration(konfigurationspfad_);
         konfiguration.setzeWert(TonSchluessel, tonAn_ ? An : Aus);

@@ -1,7 +1,5 @@
 #include "play/Klangsynthese.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -80,39 +78,29 @@ std::vector<std::int16_t> klangProben(Klang klang)
     return proben;
 }
 
-QByteArray wavDatei(const std::vector<std::int16_t>& proben, int rate)
+Klangmischer::Klangmischer()
 {
-    const auto datenBytes = static_cast<quint32>(proben.size() * 2);
-    QByteArray datei(44 + int(datenBytes), Qt::Uninitialized);
-    char* p = datei.data();
-    const auto text = [&p](const char* t) {
-        std::copy(t, t + 4, p);
-        p += 4;
-    };
-    const auto zahl32 = [&p](quint32 v) {
-        qToLittleEndian(v, p);
-        p += 4;
-    };
-    const auto zahl16 = [&p](quint16 v) {
-        qToLittleEndian(v, p);
-        p += 2;
-    };
-    text("RIFF");
-    zahl32(36 + datenBytes);
-    text("WAVE");
-    text("fmt ");
-    zahl32(16);
-    zahl16(1); // PCM
-    zahl16(1); // mono
-    zahl32(quint32(rate));
-    zahl32(quint32(rate) * 2); // bytes per second
-    zahl16(2);                 // bytes per frame
-    zahl16(16);                // bits per sample
-    text("data");
-    zahl32(datenBytes);
-    for (const std::int16_t v : proben) {
-        qToLittleEndian(v, p);
-        p += 2;
+    for (int k = 0; k < AnzahlKlaenge; ++k)
+        proben_[std::size_t(k)] = klangProben(Klang(k));
+}
+
+void Klangmischer::spiele(Klang klang)
+{
+    if (stimmen_.size() >= HoechstensStimmen)
+        stimmen_.erase(stimmen_.begin());
+    stimmen_.push_back({&proben_[std::size_t(klang)], 0});
+}
+
+void Klangmischer::mische(std::int16_t* ziel, std::size_t anzahl)
+{
+    summe_.assign(anzahl, 0);
+    for (Stimme& s : stimmen_) {
+        const std::size_t n = std::min(anzahl, s.Proben->size() - s.Stelle);
+        for (std::size_t i = 0; i < n; ++i)
+            summe_[i] += (*s.Proben)[s.Stelle + i];
+        s.Stelle += n;
     }
-    return datei;
+    std::erase_if(stimmen_, [](const Stimme& s) { return s.Stelle == s.Proben->size(); });
+    std::transform(summe_.begin(), summe_.end(), ziel,
+                   [](std::int32_t v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); });
 }

@@ -2,7 +2,8 @@
 
 #include "play/Klangwahl.h"
 
-#include <QByteArray>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,5 +16,29 @@ constexpr int Klangrate = 11025;
 // scale), starting and ending at silence so that nothing clicks.
 std::vector<std::int16_t> klangProben(Klang klang);
 
-// A WAV file (RIFF, PCM, mono, 16 bit little-endian) of the samples at rate.
-QByteArray wavDatei(const std::vector<std::int16_t>& proben, int rate);
+// The sounds asked for, mixed into one endless stream of samples at Klangrate:
+// a sound output that never runs dry never stops, so nothing asked is cut off
+// or held back. Each sound starts with the next sample taken and plays to its
+// end; sounds that overlap add up, clipped at full scale. Not thread-safe.
+class Klangmischer {
+public:
+    Klangmischer();
+
+    void spiele(Klang klang);
+    // The next anzahl samples of the stream into ziel: silence where nothing plays.
+    void mische(std::int16_t* ziel, std::size_t anzahl);
+    // Sounds still playing or waiting.
+    std::size_t stimmen() const { return stimmen_.size(); }
+
+    // More at once only add noise: the oldest then gives way.
+    static constexpr std::size_t HoechstensStimmen = 16;
+
+private:
+    struct Stimme {
+        const std::vector<std::int16_t>* Proben;
+        std::size_t Stelle;
+    };
+    std::array<std::vector<std::int16_t>, AnzahlKlaenge> proben_;
+    std::vector<Stimme> stimmen_;
+    std::vector<std::int32_t> summe_;
+};

@@ -6,6 +6,9 @@
 class Klangausgabe {
 public:
     virtual ~Klangausgabe() = default;
+    // Gets ready to sound (connects to the sound server) without waiting for
+    // it, so that the first sound is not late. Returns at once.
+    virtual void bereiteVor() {}
     // Starts the sound and returns at once, without waiting for it to end.
     virtual void spiele(Klang klang) = 0;
 };

@@ -2,21 +2,23 @@
 
 #include "widgets/Klangausgabe.h"
 
-#include <QTemporaryDir>
-#include <array>
 #include <atomic>
 #include <memory>
 
+class QAudioSink;
 class QObject;
-class QSoundEffect;
 class QThread;
+class Mischquelle;
 
-// The sounds through Qt Multimedia (QSoundEffect), on a thread of their own:
-// the card animations run on the window's thread without returning to its
-// event loop, and a sound must neither wait for them nor hold them up.
-// Nothing happens until the first sound: then the sounds are synthesised and
-// the sound server is asked for a device. Without one the sounds stay silent
-// for good, and nothing is said about it.
+// The sounds through one Qt Multimedia output stream (QAudioSink) on a thread
+// of its own, mixed in memory and fed without a pause, silence between sounds.
+// The thread: the card animations run on the window's thread without returning
+// to its event loop. One endless stream: a stream per sound (QSoundEffect)
+// ended with its last samples written, and card taps, shorter than what the
+// server holds back, came cut or not at all. Nothing is written to disk.
+// Nothing happens until the first sound or bereiteVor(): then the sound server
+// is asked for a device. Without one the sounds stay silent for good, and
+// nothing is said about it.
 // Create and destroy on the window's thread; an application object must exist.
 class Lautsprecher final : public Klangausgabe {
 public:
@@ -25,14 +27,15 @@ public:
     Lautsprecher(const Lautsprecher&) = delete;
     Lautsprecher& operator=(const Lautsprecher&) = delete;
 
+    void bereiteVor() override;
     void spiele(Klang klang) override;
 
 private:
     void starte();
 
     std::unique_ptr<QThread> thread_;
-    QObject* arbeiter_ = nullptr; // lives on thread_, parent of the effects
-    std::array<QSoundEffect*, AnzahlKlaenge> effekte_{}; // used on thread_ only
-    std::unique_ptr<QTemporaryDir> dateien_;
+    QObject* arbeiter_ = nullptr;  // lives on thread_, parent of the stream
+    Mischquelle* quelle_ = nullptr; // lives on thread_; spiele() only through its lock
+    QAudioSink* ausgabe_ = nullptr; // used on thread_ only
     std::atomic<bool> stumm_{false};
 };

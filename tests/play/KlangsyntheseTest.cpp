@@ -1,6 +1,5 @@
 #include "play/Klangsynthese.h"
 
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +9,7 @@
 TEST(Klangsynthese, everySoundIsShortQuietAndNeverClipped)
 {
     // Length in bounds, peak a third of full scale, enough energy to hear, no sample at
-    // the limits, silence at both ends (no click), and a few kilobytes as a file.
+    // the limits, silence at both ends (no click), and a few kilobytes.
     const struct {
         Klang klang;
         double kuerzeste, laengste; // seconds
@@ -38,32 +37,47 @@ TEST(Klangsynthese, everySoundIsShortQuietAndNeverClipped)
         EXPECT_GT(std::sqrt(energie / double(p.size())), 32767 * 0.03) << "audible on average";
         EXPECT_LT(std::abs(int(p.front())), 300);
         EXPECT_LT(std::abs(int(p.back())), 300);
-        EXPECT_LE(wavDatei(p, Klangrate).size(), 24 * 1024);
+        EXPECT_LE(p.size() * 2, 24u * 1024) << "a few kilobytes in memory";
         verschieden.insert(p);
     }
     EXPECT_EQ(verschieden.size(), 4u);
 }
 
-TEST(Klangsynthese, wavFileHoldsTheSamplesBehindAPcmHeader)
+TEST(Klangmischer, soundsStartWithTheNextSampleAddUpAndEndInSilence)
 {
-    // RIFF sizes, PCM mono 16 bit at the rate, then the samples little-endian.
-    const std::vector<std::int16_t> p{0, 1, -1, 32767, -32768, 258};
-    const QByteArray w = wavDatei(p, 11025);
-    ASSERT_EQ(w.size(), 44 + 12);
-    const auto z32 = [&w](int at) { return qFromLittleEndian<quint32>(w.constData() + at); };
-    const auto z16 = [&w](int at) { return qFromLittleEndian<quint16>(w.constData() + at); };
-    EXPECT_EQ(w.left(4), "RIFF");
-    EXPECT_EQ(z32(4), 36u + 12u);
-    EXPECT_EQ(w.mid(8, 8), "WAVEfmt ");
-    EXPECT_EQ(z32(16), 16u);
-    EXPECT_EQ(z16(20), 1u);
-    EXPECT_EQ(z16(22), 1u);
-    EXPECT_EQ(z32(24), 11025u);
-    EXPECT_EQ(z32(28), 22050u);
-    EXPECT_EQ(z16(32), 2u);
-    EXPECT_EQ(z16(34), 16u);
-    EXPECT_EQ(w.mid(36, 4), "data");
-    EXPECT_EQ(z32(40), 12u);
-    for (std::size_t i = 0; i < p.size(); ++i)
-        EXPECT_EQ(qFromLittleEndian<qint16>(w.constData() + 44 + 2 * i), p[i]) << i;
+    // Silence until a sound is asked; a sound plays whole across the takes; one asked
+    // later starts at the next take and adds to what plays, clipped at full scale.
+    const std::vector<std::int16_t> tippen = klangProben(Klang::KarteDreht);
+    const std::vector<std::int16_t> paar = klangProben(Klang::PaarGefunden);
+    ASSERT_LT(tippen.size(), paar.size());
+    Klangmischer m;
+    std::vector<std::int16_t> strom(paar.size() + 300, 1);
+    m.mische(strom.data(), 100);
+    m.spiele(Klang::PaarGefunden);
+    m.mische(strom.data() + 100, 7);
+    for (int i = 0; i < 4; ++i)
+        m.spiele(Klang::KarteDreht);
+    m.mische(strom.data() + 107, strom.size() - 107);
+    EXPECT_EQ(m.stimmen(), 0u);
+    std::vector<std::int16_t> erwartet(strom.size(), 0);
+    for (std::size_t i = 0; i < paar.size(); ++i)
+        erwartet[100 + i] = paar[i];
+    for (std::size_t i = 0; i < tippen.size(); ++i)
+        erwartet[107 + i] = std::int16_t(std::clamp(erwartet[107 + i] + 4 * tippen[i], -32768, 32767));
+    EXPECT_EQ(strom, erwartet);
+    EXPECT_TRUE(std::any_of(tippen.begin(), tippen.end(), [](std::int16_t v) { return std::abs(4 * v) > 32767; }))
+        << "the four taps together reach the clipping";
+}
+
+TEST(Klangmischer, theOldestSoundGivesWayBeyondTheLimit)
+{
+    // One more than the limit asked at once: the first one asked is dropped.
+    Klangmischer m;
+    m.spiele(Klang::Spielende);
+    for (std::size_t i = 0; i < Klangmischer::HoechstensStimmen; ++i)
+        m.spiele(Klang::KarteDreht);
+    EXPECT_EQ(m.stimmen(), Klangmischer::HoechstensStimmen);
+    std::vector<std::int16_t> strom(klangProben(Klang::KarteDreht).size());
+    m.mische(strom.data(), strom.size());
+    EXPECT_EQ(m.stimmen(), 0u) << "only the taps were left";
 }
