@@ -4,13 +4,9 @@
 #include <QSize>
 #include <QString>
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <mutex>
-#include <thread>
-#include <vector>
+#include <memory>
 
 class Arbeitsbitmap;
 class JpegDekodierer;
@@ -24,14 +20,16 @@ struct Vorschau {
 };
 
 // Makes one preview: JPEG files through the game's decoder at the smallest scale that
-// still gives kante pixels (libjpeg's reduced-scale decode), other formats through Qt's
-// reader. Only regular files are opened. dekodierer and puffer are the caller's, reused.
-// kante >= 1
+// still gives kante pixels (libjpeg's reduced-scale decode), BMP files through the game's
+// BMP reader, which refuses damaged ones, other formats through Qt's reader. Only
+// regular files are opened. dekodierer and puffer are the caller's, reused; the preview
+// owns its pixels. kante >= 1
 Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer, Arbeitsbitmap& puffer);
 
-// Previews made on worker threads, one per core, in the order asked for. Each result is
-// handed to `fertig` on the worker thread that made it. Every thread is joined when the
-// object goes; photos not started by then are dropped.
+// Previews made on a thread pool of their own, started in the order asked for. Each
+// result is handed to `fertig` on the thread that made the object, from its event loop.
+// The object is made, used and destroyed on that thread. Its destructor waits for the
+// previews being made and drops the rest; `fertig` is never called after it.
 class Vorschaubilder {
 public:
     using Fertig = std::function<void(Vorschau)>;
@@ -42,21 +40,10 @@ public:
     Vorschaubilder& operator=(const Vorschaubilder&) = delete;
 
     void bestelle(std::uint64_t nummer, const QString& pfad);
-    // Drops the photos not yet started.
+    // Drops the photos not yet started and the previews not yet handed over.
     void vergissOffene();
 
 private:
-    struct Auftrag {
-        std::uint64_t nummer;
-        QString pfad;
-    };
-    void arbeite();
-
-    const int kante_;
-    const Fertig fertig_;
-    std::mutex mutex_;
-    std::condition_variable neu_;
-    std::deque<Auftrag> offen_;
-    bool halt_ = false;
-    std::vector<std::thread> threads_;
+    class Innen;
+    std::unique_ptr<Innen> innen_;
 };

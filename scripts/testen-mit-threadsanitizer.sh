@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the worker pool's test and the deal's window test with
-# ThreadSanitizer in ./build-tsan (only those two and what they need) and
-# runs them. A reported data race ends the test that made it, so the command
-# fails.
+# Builds the tests of the worker threads with ThreadSanitizer in ./build-tsan
+# (only these and what they need) and runs them: the deal's pool, the deal in
+# the game window, the thumbnails, and the start and new-game windows, which
+# make thumbnails, board previews and the game folder on other threads. A
+# reported data race ends the test that made it, so the command fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh
+tests=(platform_tests austeilen_test vorschaubilder_test startfenster_test)
 cmake -S . -B build-tsan -DPAARLIX_SANITIZE_THREAD=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-tsan -j"$(nproc)" --target platform_tests austeilen_test
+cmake --build build-tsan -j"$(nproc)" --target "${tests[@]}"
 # Suppressions for Qt's own code only (see the file). Qt's threads use its own
 # event loop instead of GLib's, whose allocations ThreadSanitizer cannot see either.
 export TSAN_OPTIONS="${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}:suppressions=$PWD/scripts/threadsanitizer-qt.supp"
@@ -17,5 +19,5 @@ ohneZufall=()
 if command -v setarch >/dev/null && setarch "$(uname -m)" -R true 2>/dev/null; then
     ohneZufall=(setarch "$(uname -m)" -R)
 fi
-QT_QPA_PLATFORM=offscreen "${ohneZufall[@]}" ctest --test-dir build-tsan -R '^(platform_tests|austeilen_test)$' \
+QT_QPA_PLATFORM=offscreen "${ohneZufall[@]}" ctest --test-dir build-tsan -R "^($(IFS='|'; echo "${tests[*]}"))\$" \
     --output-on-failure -j2
