@@ -15,9 +15,6 @@
 #include <QFile>
 #include <QImage>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,26 +39,6 @@ QStringList pruefePaarVerschieden(const QString& pfadA, const QString& pfadB)
 }
 
 } // namespace
-
-int schreibeDateiGanz(const QString& pfad, const QByteArray& daten)
-{
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return errno;
-    qsizetype geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const ssize_t n = ::write(fd, daten.constData() + geschrieben, std::size_t(daten.size() - geschrieben));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int f = n < 0 ? errno : ENOSPC;
-            ::close(fd);
-            return f;
-        }
-        geschrieben += n;
-    }
-    return ::close(fd) == 0 ? 0 : errno;
-}
 
 QStringList schreibeSpielordner(const QString& ordner, const Dateischreiber& schreibe)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Dateischreiben.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,6 @@
 
 // Writes one file whole, replacing one that is there. Returns errno, or 0.
 using Dateischreiber = std::function<int(const QString& pfad, const QByteArray& daten)>;
-int schreibeDateiGanz(const QString& pfad, const QByteArray& daten);
 
 // Writes the demo game into `ordner` (created when missing; existing files
 // are overwritten): "Kartentext.bmp", the pictures 01a.jpg to 15b.jpg and

@@ -12,6 +12,7 @@
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Dateiname.h"
+#include "platform/Dateischreiben.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Systemfehler.h"
 
@@ -157,25 +158,7 @@ int legeOrdnerAn(const QString& ordner, QStringList& angelegt)
 }
 
 // Writes a new file. Returns errno, or 0.
-int schreibeDatei(const QString& pfad, const QByteArray& daten)
-{
-    const int fd = ::open(roh(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return errno;
-    qsizetype geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const ssize_t n = ::write(fd, daten.constData() + geschrieben, std::size_t(daten.size() - geschrieben));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int f = n < 0 ? errno : ENOSPC;
-            ::close(fd);
-            return f;
-        }
-        geschrieben += n;
-    }
-    return ::close(fd) == 0 ? 0 : errno;
-}
+int schreibeDatei(const QString& pfad, const QByteArray& daten) { return schreibeDateiGanz(pfad, daten, true); }
 
 struct Kopie {
     int Lesefehler = 0;
