@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QImage>
 
-
 namespace {
 
 constexpr int JpegQualitaet = 90;
