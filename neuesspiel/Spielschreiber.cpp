@@ -157,8 +157,6 @@ int legeOrdnerAn(const QString& ordner, QStringList& angelegt)
     return 0;
 }
 
-// Writes a new file. Returns errno, or 0.
-int schreibeDatei(const QString& pfad, const QByteArray& daten) { return schreibeDateiGanz(pfad, daten, true); }
 
 struct Kopie {
     int Lesefehler = 0;
@@ -428,7 +426,7 @@ Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
 {
     const Brettmass& brett = plan.Wahl.Brett;
     const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
-    if (const int f = schreibeDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format).toUtf8()))
+    if (const int f = schreibeNeueDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format).toUtf8()))
         return schreibfehler(plan.Ziel, f);
     QByteArray kartentext;
     QBuffer kartentextPuffer(&kartentext);
@@ -436,7 +434,7 @@ Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
     if (!zeichneKartentext().save(&kartentextPuffer, "BMP"))
         return fehlgeschlagen(QStringLiteral("Die Kartenrückseite kann nicht gezeichnet werden.") + NichtsGeschrieben);
     const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
-    if (const int f = schreibeDatei(bmp, kartentext))
+    if (const int f = schreibeNeueDatei(bmp, kartentext))
         return schreibfehler(plan.Ziel, f);
     if (const QStringList f = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format)
                               + pruefeKartentext(bmp);
@@ -482,7 +480,7 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Bildauft
                              + NichtsGeschrieben);
         if (k.Schreibfehler)
             return schreibfehler(plan.Ziel, k.Schreibfehler);
-    } else if (const int f = schreibeDatei(zielA, umgewandelt)) {
+    } else if (const int f = schreibeNeueDatei(zielA, umgewandelt)) {
         return schreibfehler(plan.Ziel, f);
     }
     if (!auftrag.MitNamen)
@@ -492,7 +490,7 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Bildauft
     if (karte.isEmpty())
         return fehlgeschlagen(QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
                                   .arg(inAnfuehrung(bild.Name)) + NichtsGeschrieben);
-    if (const int f = schreibeDatei(ordner.filePath(bild.ZielB), karte))
+    if (const int f = schreibeNeueDatei(ordner.filePath(bild.ZielB), karte))
         return schreibfehler(plan.Ziel, f);
     return {};
 }

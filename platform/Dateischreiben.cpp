@@ -6,10 +6,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-int schreibeDateiGanz(const QString& pfad, const QByteArray& daten, bool neu)
+namespace {
+
+int schreibe(const QString& pfad, const QByteArray& daten, int art)
 {
-    const int art = O_WRONLY | O_CREAT | O_CLOEXEC | (neu ? O_EXCL : O_TRUNC);
-    const int fd = ::open(QFile::encodeName(pfad).constData(), art, 0644);
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_CLOEXEC | art, 0644);
     if (fd < 0)
         return errno;
     qsizetype geschrieben = 0;
@@ -26,3 +27,9 @@ int schreibeDateiGanz(const QString& pfad, const QByteArray& daten, bool neu)
     }
     return ::close(fd) == 0 ? 0 : errno;
 }
+
+} // namespace
+
+int schreibeDateiGanz(const QString& pfad, const QByteArray& daten) { return schreibe(pfad, daten, O_TRUNC); }
+
+int schreibeNeueDatei(const QString& pfad, const QByteArray& daten) { return schreibe(pfad, daten, O_EXCL); }

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Writes daten as the whole file at pfad: a new file when neu (an existing one is an error,
-// EEXIST), else the file is made or emptied first. A short write counts as a full disk.
-// Returns errno, or 0 when every byte is written and the file is closed.
-int schreibeDateiGanz(const QString& pfad, const QByteArray& daten, bool neu = false);
+// Write daten as the whole file at pfad; a short write counts as a full disk.
+// Return errno, or 0 when every byte is written and the file is closed.
+
+// Makes the file or replaces the one that is there.
+int schreibeDateiGanz(const QString& pfad, const QByteArray& daten);
+// Makes a new file; an existing one is an error (EEXIST).
+int schreibeNeueDatei(const QString& pfad, const QByteArray& daten);
