@@ -70,6 +70,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
         return frageNachOrdner(this, QStringLiteral("Ordner für die Spiele wählen"), start);
     };
     rueckfrage_ = [this](const QString& text) { return frageVerwerfen(this, text); };
+    schreibe_ = schreibeNeuesSpiel;
     ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
     bildschirm_ = bezugsbildschirm();
 
@@ -525,7 +526,7 @@ void NeuesSpielFenster::legeAn()
         schreiber_.release()->deleteLater();
         schreibenFertig(ergebnis);
     });
-    schreiber_->setFuture(QtConcurrent::run(schreibeNeuesSpiel, auftrag));
+    schreiber_->setFuture(QtConcurrent::run(schreibe_, auftrag));
 }
 
 void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)

@@ -23,6 +23,7 @@ class QProgressBar;
 class QPushButton;
 class QPlainTextEdit;
 class QTableView;
+struct NeuesSpiel;
 struct Schreibergebnis;
 class Vorschaubilder;
 struct Vorschau;
@@ -48,6 +49,8 @@ public:
     void setzeOrdnerwahl(std::function<QString(const QString&)> wahl) { ordnerwahl_ = std::move(wahl); }
     // Asked before the list is thrown away; true: throw it away.
     void setzeRueckfrage(std::function<bool(const QString&)> frage) { rueckfrage_ = std::move(frage); }
+    // The writer run on a worker thread; tests hold it to cancel before it is done.
+    void setzeSchreiber(std::function<Schreibergebnis(const NeuesSpiel&)> schreiber) { schreibe_ = std::move(schreiber); }
     // The screen the board is chosen for (the window's screen unless set).
     void setzeBildschirm(QSize groesse);
 
@@ -131,6 +134,7 @@ private:
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
     std::function<bool(const QString&)> rueckfrage_;
+    std::function<Schreibergebnis(const NeuesSpiel&)> schreibe_;
     QSize bildschirm_;
     Brettvorschauen brettvorschauen_;
     QFutureWatcher<Brettvorschau> brettrechner_;

@@ -24,9 +24,12 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace neuspielbilder;
 
@@ -241,10 +244,18 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     a.tippe(0, "Anna");
     EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"", "", "", ""}));
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
-    // "Abbrechen" right away: the writer stops before its first picture and leaves nothing.
+    // "Abbrechen" right away: the writer stops before its first picture and leaves nothing. It is
+    // held until the click, or four tiny photos may be written before it.
+    std::atomic<bool> los = false;
+    a.fenster->setzeSchreiber([&los](const NeuesSpiel& auftrag) {
+        while (!los)
+            QThread::msleep(1);
+        return schreibeNeuesSpiel(auftrag);
+    });
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.fenster->AbbrechenKnopf->isVisible());
     QTest::mouseClick(a.fenster->AbbrechenKnopf, Qt::LeftButton);
+    los = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !a.fenster->schreibtGerade(); }, 20000));
     EXPECT_EQ(a.fenster->Status->text().toStdString(), "Abgebrochen. Es wurde nichts geschrieben.");
     EXPECT_EQ(s(QDir(a.tmp.filePath("Spiele")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)), "");
