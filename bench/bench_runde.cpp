@@ -33,7 +33,7 @@
 
 namespace {
 
-constexpr int paareJeRunde = 8;
+constexpr int rundenPaare = 8;
 constexpr int paareImOrdner = 78;
 constexpr int laeufe = 3;
 
@@ -125,7 +125,7 @@ Messung fenster(const QString& ordner, unsigned saat)
 QList<QByteArray> einstellungen(bool jeRunde)
 {
     QList<QByteArray> w{"1016,734", "3:4", "4,4", "auto", "10,10", "400", "0", "0", "1", "A\nB", "0"};
-    return jeRunde ? w << QByteArray::number(paareJeRunde) : w;
+    return jeRunde ? w << QByteArray::number(rundenPaare) : w;
 }
 
 } // namespace
@@ -139,7 +139,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir fotos, gross, klein;
     QStringList geschrieben;
-    for (int k = 0; k < 2 * paareJeRunde; ++k)
+    for (int k = 0; k < 2 * rundenPaare; ++k)
         geschrieben << fotos.filePath(bilddateiname(k / 2 + 1, k % 2 == 1));
     {
         std::vector<std::thread> schreiber;
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
         }
     };
     verlinke(gross, paareImOrdner);
-    verlinke(klein, paareJeRunde);
+    verlinke(klein, rundenPaare);
     schreibeSpiel(gross.path(), einstellungen(true));
     // Setting 12 is read only under the head the writer gives it.
     {
@@ -169,8 +169,9 @@ int main(int argc, char** argv)
         if (f.open(QIODevice::ReadOnly))
             text = f.readAll();
         f.close();
-        const QByteArray alt = "# Einstellung\n" + QByteArray::number(paareJeRunde) + "\n";
-        text.replace(text.lastIndexOf(alt), alt.size(), "# 12. Bildpaare je Runde\n" + QByteArray::number(paareJeRunde) + "\n");
+        const QByteArray alt = "# Einstellung\n" + QByteArray::number(rundenPaare) + "\n";
+        const QByteArray neu = "# 12. Bildpaare je Runde\n" + QByteArray::number(rundenPaare) + "\n";
+        text.replace(text.lastIndexOf(alt), alt.size(), neu);
         if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
             f.write(text);
     }
@@ -191,7 +192,7 @@ int main(int argc, char** argv)
         letzte = mb;
     }
     QStringList achtPaare;
-    for (int k = 0; k < 2 * paareJeRunde; ++k)
+    for (int k = 0; k < 2 * rundenPaare; ++k)
         achtPaare << klein.filePath(bilddateiname(k / 2 + 1, k % 2 == 1));
     for (int i = 0; i < laeufe; ++i) {
         QElapsedTimer t;
@@ -202,8 +203,8 @@ int main(int argc, char** argv)
 
     std::printf("A round of %d pairs on a 4 x 4 board; 4000 x 3000 photo-like JPEGs; large picture %d x %d; "
                 "%d cores; median of %d runs%s\n",
-                paareJeRunde, letzte.gross.width(), letzte.gross.height(), kerne, laeufe, ok ? "" : "; DEAL FAILED");
-    const auto zeile = [](const char* was, double ms) { std::printf("  %-66s %7.0f ms\n", was, ms); };
+                rundenPaare, letzte.gross.width(), letzte.gross.height(), kerne, laeufe, ok ? "" : "; DEAL FAILED");
+    const auto zeile = [](const char* was, double ms) { std::printf("  %-66s %7.1f ms\n", was, ms); };
     zeile("(a) floor: 16 photos decoded once at the needed scale, all cores", median(a));
     zeile("(b) deal of 8 pairs drawn from a folder of 78 (window activation)", median(b));
     zeile("(c) deal of a folder with exactly 8 pairs (window activation)", median(c));
