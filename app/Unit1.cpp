@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "board/Einstellungsleser.h"
+#include "board/Paarziehung.h"
 #include "app/Knopfbild.h"
 #include "board/Speicherbedarf.h"
 #include "pictures/Bildarbeitsobjekte.h"
@@ -187,6 +188,8 @@ void TForm1::baueSpielAuf()
         zufall_ = std::make_unique<MersenneZufall>(MersenneZufall::seedAusUhrzeit());
     Arbeitsobjekte = std::make_unique<Bildarbeitsobjekte>();
     Arbeitsobjekte->Ordner = Ordner;
+    if (Einstellungen.PaareJeRunde > 0)
+        vorhandenePaare_ = vorhandenePaare(Ordner);
     if (!legeFensterAn())
         return;
     if (!pruefeSpeicher())

@@ -267,6 +267,14 @@ private:
     std::vector<std::unique_ptr<TBildHalter>> grossBildHalter_;
     // What each dealt picture says of itself, row by row; empty when nothing.
     std::vector<QString> bildbeschreibungen_;
+    // With a twelfth setting: the consecutive pairs the folder holds, counted
+    // once at the start. A round draws from them when they are more.
+    int vorhandenePaare_ = 0;
+    // The pictures the last deal laid on the board's first cells; -1 before
+    // the first deal.
+    int ausgeteilteKarten_ = -1;
+    // Each round draws its own pairs: every round reads and deals anew.
+    bool ziehtJedeRunde() const;
 
     Meldungen& meldungen_;
     Uhr& uhr_;

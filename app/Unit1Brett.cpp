@@ -5,6 +5,7 @@
 #include "board/Austeiler.h"
 #include "board/Bildschirmaufteilung.h"
 #include "board/Kartenrueckseite.h"
+#include "board/Paarziehung.h"
 #include "board/Speicherbedarf.h"
 #include "board/Spielfeldhintergrund.h"
 #include "board/Zellcode.h"
@@ -161,8 +162,19 @@ void TForm1::teileBilderAus()
     PStatusBar->show();
     ProgressBar1->setValue(0);
     zeigeFortschritt();
-    // Draws nothing until the first picture is dealt.
-    Austeiler austeiler(Einstellungen.Spalten, Einstellungen.Zeilen, *zufall_);
+    const Spieleinstellungen& e = Einstellungen;
+    // Without a twelfth setting the deal of a full board, drawing nothing
+    // until the first picture is dealt; with it the round's pairs come first.
+    Austeiler austeiler =
+        e.PaareJeRunde > 0
+            ? Austeiler(e.Spalten, e.Zeilen, paareDerRunde(vorhandenePaare_, e.PaareJeRunde, *zufall_), *zufall_)
+            : Austeiler(e.Spalten, e.Zeilen, *zufall_);
+    ausgeteilteKarten_ = austeiler.anzahl();
+    // The places no picture reaches show the board's background.
+    for (int i = ausgeteilteKarten_; i < e.Spalten * e.Zeilen; ++i) {
+        PaarNummern[i / e.Spalten][i % e.Spalten] = -1;
+        zeigeZelle({i / e.Spalten, i % e.Spalten}, Kartenlage::Leer);
+    }
     Vorausdarsteller::Auftrag auftrag;
     auftrag.Dateinamen = austeiler.dateinamen();
     auftrag.Ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};

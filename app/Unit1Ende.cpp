@@ -19,6 +19,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 void TForm1::erzeugeSpielende()
 {
     // Beside the board, not in it: the board shows a screen reader only its cells.
@@ -120,10 +122,23 @@ void TForm1::NochmalClick()
     BitBtn1->setFocus(Qt::OtherFocusReason);
 }
 
+bool TForm1::ziehtJedeRunde() const
+{
+    return Einstellungen.PaareJeRunde > 0 && vorhandenePaare_ > Einstellungen.PaareJeRunde;
+}
+
 void TForm1::verteileNeu()
 {
     const Spieleinstellungen& e = Einstellungen;
     const int n = e.Spalten * e.Zeilen;
+    if (ziehtJedeRunde()) {
+        // Other pairs than the last round's: read and dealt as at the start,
+        // onto cards face down at their cells.
+        for (int i = 0; i < std::max(ausgeteilteKarten_, 0); ++i)
+            zeigeZelle({i / e.Spalten, i % e.Spalten}, Kartenlage::Verdeckt);
+        teileBilderAus();
+        return;
+    }
     struct Karte {
         QImage Klein;
         QImage Gross;
@@ -139,14 +154,16 @@ void TForm1::verteileNeu()
         const TImage* bild = KartenBilder[zeile][spalte];
         bisher[i] = {bild->bild(), GrossBilder[zeile][spalte]->bild(), PaarNummern[zeile][spalte], bild->Tag < 0,
                      i < int(bildbeschreibungen_.size()) ? bildbeschreibungen_[i] : QString()};
-        // The deal's picture number: 01a is 0, 01b is 1, 02a is 2, ...
-        bildAnZelle[i] = (bisher[i].Paar - 1) * 2 + (bisher[i].Zweites ? 1 : 0);
+        // The deal's picture number: 01a is 0, 01b is 1, 02a is 2, ...; -1 for an empty place.
+        bildAnZelle[i] = bisher[i].Paar < 1 ? -1 : (bisher[i].Paar - 1) * 2 + (bisher[i].Zweites ? 1 : 0);
     }
     const std::vector<int> quelle = neuVerteilen(bildAnZelle, e.Spalten, e.Zeilen, *zufall_);
 
     for (int i = 0; i < n; ++i) {
         const int zeile = i / e.Spalten;
         const int spalte = i % e.Spalten;
+        if (quelle[i] < 0)
+            continue; // an empty place stays one
         const Karte& k = bisher[quelle[i]];
         TImage* bild = KartenBilder[zeile][spalte];
         TImage* ruecken = KartenRuecken[zeile][spalte];

@@ -71,7 +71,7 @@ void TForm1::stelleGruppenPanelsAuf()
         setzeGruppenname(i, QStringLiteral("Gruppe %1").arg(i + 1));
     }
     LinkerRand = g.LinkerRand;
-    Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen);
+    Zug.gruppenAufbauen(zufall_->naechste(2), Einstellungen.Spalten, Einstellungen.Zeilen, ausgeteilteKarten_);
     faerbeGruppe(Zug.aktiveGruppe(), true);
 
     // The hint stays in the panel of the group that begins.

@@ -79,6 +79,8 @@ void TForm1::richteTastaturEin()
         const Brettstand& b = Zug.brett();
         return b.spalten() > 0 ? QSize(b.spalten(), b.zeilen()) : QSize();
     };
+    // The places where no card was dealt are no cells to a screen reader.
+    r.Anzahl = [this] { return Zug.brett().karten(); };
     r.Name = [this](int zeile, int spalte) {
         const Zelle z{zeile, spalte};
         const Kartenlage lage = Zug.brett().lage(z);
@@ -187,7 +189,8 @@ bool TForm1::tasteAufBrett(QKeyEvent* taste)
 {
     if (const auto pfeil = pfeilVon(taste)) {
         merkeTastatur();
-        setzeBrettfokus(bewegeBrettfokus(BrettFokus, *pfeil, Zug.brett().zeilen(), Zug.brett().spalten()));
+        setzeBrettfokus(
+            bewegeBrettfokus(BrettFokus, *pfeil, Zug.brett().zeilen(), Zug.brett().spalten(), Zug.brett().karten()));
         return true;
     }
     if (istTab(taste)) {

@@ -1,5 +1,7 @@
 #include "board/Paarziehung.h"
 
+#include "board/Bilddateiname.h"
+
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
@@ -27,4 +29,21 @@ std::vector<int> ziehePaare(int vorhanden, int gewuenscht, Zufallsquelle& zufall
     }
     std::sort(gezogen.begin(), gezogen.end());
     return gezogen;
+}
+
+int vorhandenePaare(const Spieldateien& ordner)
+{
+    int p = 0;
+    while (ordner.enthaelt(bilddateiname(p + 1, false)) && ordner.enthaelt(bilddateiname(p + 1, true)))
+        ++p;
+    return p;
+}
+
+std::vector<int> paareDerRunde(int vorhanden, int gewuenscht, Zufallsquelle& zufall)
+{
+    if (vorhanden > gewuenscht)
+        return ziehePaare(vorhanden, gewuenscht, zufall);
+    std::vector<int> paare(static_cast<std::size_t>(std::max(gewuenscht, 0)));
+    std::iota(paare.begin(), paare.end(), 1);
+    return paare;
 }

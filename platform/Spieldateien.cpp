@@ -1,6 +1,7 @@
 #include "platform/Spieldateien.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <dirent.h>
@@ -69,4 +70,11 @@ QString Spieldateien::pfad(const QString& name) const
         return imOrdner(name);
     const auto gefunden = ohneGrossKlein_.constFind(schluessel(name));
     return imOrdner(gefunden != ohneGrossKlein_.constEnd() ? *gefunden : name);
+}
+
+bool Spieldateien::enthaelt(const QString& name) const
+{
+    if (!gelistet_ || name.contains(QLatin1Char('/')))
+        return QFileInfo::exists(name);
+    return namen_.contains(name) || ohneGrossKlein_.contains(schluessel(name));
 }

@@ -24,6 +24,10 @@ public:
     // is kept in the folder, so that opening it fails.
     QString pfad(const QString& name) const;
 
+    // Whether the folder holds a file for name as pfad finds it. Without a
+    // listing, whether the path exists.
+    bool enthaelt(const QString& name) const;
+
     // Opens the file for name (see Lesedatei: regular files only, never blocking).
     Lesedatei oeffne(const QString& name) const { return Lesedatei(pfad(name)); }
 

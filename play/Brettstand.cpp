@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
-void Brettstand::neuesSpiel(int spalten, int zeilen)
+void Brettstand::neuesSpiel(int spalten, int zeilen, int karten)
 {
     spalten_ = spalten;
     zeilen_ = zeilen;
-    lagen_.assign(std::size_t(spalten) * zeilen, Kartenlage::Verdeckt);
+    const int zellen = spalten * zeilen;
+    karten_ = karten < 0 ? zellen : std::min(karten, zellen);
+    lagen_.assign(std::size_t(zellen), Kartenlage::Leer);
+    std::fill_n(lagen_.begin(), karten_, Kartenlage::Verdeckt);
     gruppen_.assign(lagen_.size(), -1);
     for (auto& karten : gesammelt_)
         karten.clear();
@@ -36,8 +39,8 @@ std::optional<Sammelplatz> Brettstand::sammelplatz(Zelle z) const
 
 bool Brettstand::alleGesammelt() const
 {
-    return !lagen_.empty() && std::all_of(lagen_.begin(), lagen_.end(), [](Kartenlage l) {
-        return l == Kartenlage::Gesammelt;
+    return karten_ > 0 && std::all_of(lagen_.begin(), lagen_.end(), [](Kartenlage l) {
+        return l == Kartenlage::Gesammelt || l == Kartenlage::Leer;
     });
 }
 
@@ -52,7 +55,7 @@ void Brettstand::fuehreAus(const Zugschritt& schritt)
     // Cells the rules name lie on the board; a step that named another would
     // come from a fault and must not reach past the tables.
     const auto setze = [this](Zelle z, Kartenlage lage) {
-        if (aufBrett(z))
+        if (aufBrett(z) && lagen_[index(z)] != Kartenlage::Leer)
             lagen_[index(z)] = lage;
     };
     if (const auto* s = std::get_if<Schritt::BildDrehen>(&schritt)) {
@@ -63,7 +66,7 @@ void Brettstand::fuehreAus(const Zugschritt& schritt)
     } else if (const auto* s = std::get_if<Schritt::PaarNehmen>(&schritt)) {
         for (const Zelle z : {s->Erste, s->Zweite}) {
             setze(z, Kartenlage::Gesammelt);
-            if (aufBrett(z))
+            if (aufBrett(z) && lagen_[index(z)] == Kartenlage::Gesammelt)
                 gruppen_[index(z)] = s->Gruppe & 1;
         }
     } else if (const auto* s = std::get_if<Schritt::KarteAblegen>(&schritt)) {

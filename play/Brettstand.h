@@ -16,10 +16,11 @@
 // from the widgets.
 class Brettstand {
 public:
-    // A new deal: every cell of the spalten x zeilen board holds a covered
-    // card, no group holds any. Also starts a game again.
+    // A new deal: the first `karten` cells of the spalten x zeilen board in
+    // reading order hold a covered card (every cell when karten < 0), the rest
+    // are empty places; no group holds any. Also starts a game again.
     // 0 <= spalten, zeilen <= 100
-    void neuesSpiel(int spalten, int zeilen);
+    void neuesSpiel(int spalten, int zeilen, int karten = -1);
 
     // Carries out one step of the move rules; steps that move no card change nothing.
     void fuehreAus(const Zugschritt& schritt);
@@ -34,6 +35,8 @@ public:
     const std::vector<Zelle>& gesammelt(int gruppe) const { return gesammelt_[gruppe & 1]; }
     // Group and number of a collected card in its panel; none for a card on the board.
     std::optional<Sammelplatz> sammelplatz(Zelle z) const;
+    // The cells that hold a card, the first in reading order.
+    int karten() const { return karten_; }
     // Every card of a board that has cards is collected: the game is over.
     bool alleGesammelt() const;
 
@@ -43,6 +46,7 @@ private:
 
     int spalten_ = 0;
     int zeilen_ = 0;
+    int karten_ = 0;
     std::vector<Kartenlage> lagen_;
     std::vector<int> gruppen_; // the group that took the card, -1 while it lies on the board
     std::array<std::vector<Zelle>, 2> gesammelt_;

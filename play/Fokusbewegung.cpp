@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-Zelle bewegeBrettfokus(Zelle z, Pfeil p, int zeilen, int spalten)
+Zelle bewegeBrettfokus(Zelle z, Pfeil p, int zeilen, int spalten, int karten)
 {
+    const Zelle vorher = z;
     switch (p) {
     case Pfeil::Links:
         z.Spalte = std::max(z.Spalte - 1, 0);
@@ -18,6 +19,8 @@ Zelle bewegeBrettfokus(Zelle z, Pfeil p, int zeilen, int spalten)
         z.Zeile = std::min(z.Zeile + 1, zeilen - 1);
         break;
     }
+    if (karten >= 0 && z.Zeile * spalten + z.Spalte >= karten)
+        return vorher;
     return z;
 }
 

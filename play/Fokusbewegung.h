@@ -5,9 +5,12 @@
 // A direction of an arrow key.
 enum class Pfeil { Links, Rechts, Hoch, Runter };
 
-// The board's focus one cell further, over every cell (empty places included);
-// at an edge it stays. 0 <= z.Zeile < zeilen, 0 <= z.Spalte < spalten.
-Zelle bewegeBrettfokus(Zelle z, Pfeil p, int zeilen, int spalten);
+// The board's focus one cell further, over every cell that held a card
+// (places whose cards were collected included); at an edge it stays. Only the
+// first `karten` cells in reading order were dealt (all when karten < 0): the
+// places after them count as beyond the edge. 0 <= z.Zeile < zeilen,
+// 0 <= z.Spalte < spalten.
+Zelle bewegeBrettfokus(Zelle z, Pfeil p, int zeilen, int spalten, int karten = -1);
 
 // A collected card: its group and its number in the group's panel.
 struct Sammelplatz {

@@ -4,13 +4,13 @@
 
 using namespace Schritt;
 
-void Zugzustand::gruppenAufbauen(int startgruppe, int spalten, int zeilen)
+void Zugzustand::gruppenAufbauen(int startgruppe, int spalten, int zeilen, int karten)
 {
     Stand = Gruppenstand{};
     ErgebnisAnzeige = false;
     AktiveGruppe = startgruppe;
     AufgedeckteKarten = 0;
-    Brett.neuesSpiel(spalten, zeilen);
+    Brett.neuesSpiel(spalten, zeilen, karten);
 }
 
 void Zugzustand::gib(Zugschritte& s, Zugschritt schritt)

@@ -21,8 +21,10 @@ struct Kartenauskunft {
 class Zugzustand {
 public:
     // A new game on a spalten x zeilen board, every card covered: startgruppe
-    // (0 or 1) begins, nobody has scored. 0 <= spalten, zeilen <= 100
-    void gruppenAufbauen(int startgruppe, int spalten, int zeilen);
+    // (0 or 1) begins, nobody has scored. Cards lie on the first `karten`
+    // cells in reading order (every cell when karten < 0), the rest are empty
+    // places. 0 <= spalten, zeilen <= 100
+    void gruppenAufbauen(int startgruppe, int spalten, int zeilen, int karten = -1);
     // The players have chosen one or two groups; a single player is group 0.
     void spielBeginnen(int anzahlGruppen);
 

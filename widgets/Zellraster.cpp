@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 QHash<const QObject*, Zellraster>& raster()
@@ -107,15 +109,11 @@ public:
             QAccessible::deleteAccessibleInterface(m.id);
     }
 
-    int childCount() const override
-    {
-        const QSize g = groesse();
-        return g.width() * g.height();
-    }
+    int childCount() const override { return anzahl(); }
     QAccessibleInterface* child(int index) const override
     {
         const QSize g = groesse();
-        if (index < 0 || index >= g.width() * g.height())
+        if (index < 0 || index >= anzahl())
             return nullptr;
         return zelle(index / g.width(), index % g.width());
     }
@@ -132,7 +130,7 @@ public:
         const QPoint p = widget()->mapFromGlobal(QPoint(x, y));
         for (int zeile = 0; zeile < g.height(); ++zeile)
             for (int spalte = 0; spalte < g.width(); ++spalte)
-                if (r().Rechteck(zeile, spalte).contains(p))
+                if (zeile * g.width() + spalte < anzahl() && r().Rechteck(zeile, spalte).contains(p))
                     return zelle(zeile, spalte);
         return nullptr;
     }
@@ -181,6 +179,12 @@ public:
 private:
     const Zellraster& r() const { return raster()[widget()]; }
     QSize groesse() const { return raster().contains(widget()) ? r().Groesse() : QSize(); }
+    int anzahl() const
+    {
+        const QSize g = groesse();
+        const int alle = g.width() * g.height();
+        return alle > 0 && r().Anzahl ? std::clamp(r().Anzahl(), 0, alle) : alle;
+    }
 
     mutable QHash<int, Zellmerk> zellen_;
 };

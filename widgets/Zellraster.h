@@ -13,6 +13,9 @@ class QWidget;
 // controls inside it are not shown to the screen reader at all.
 struct Zellraster {
     std::function<QSize()> Groesse;                          // columns x rows; empty before the cells exist
+    // The cells that exist, the first in reading order; the places after them are
+    // left out. Unset: every cell of Groesse.
+    std::function<int()> Anzahl;
     std::function<QString(int zeile, int spalte)> Name;
     std::function<QString(int zeile, int spalte)> Beschreibung;
     std::function<bool(int zeile, int spalte)> Anklickbar;   // something lies there to click

@@ -16,8 +16,36 @@
 
 QStringList Tischvorgaben::werte() const
 {
-    return {Fenster, QStringLiteral("3:4"), Karten,          Kartengroesse, Abstaende, QStringLiteral("400"),
-            QStringLiteral("0"), Abfragen,  Gruppen, Namen, QStringLiteral("0")};
+    QStringList w{Fenster, QStringLiteral("3:4"), Karten,          Kartengroesse, Abstaende, QStringLiteral("400"),
+                  QStringLiteral("0"), Abfragen,  Gruppen, Namen, QStringLiteral("0")};
+    if (!JeRunde.isEmpty())
+        w.push_back(JeRunde);
+    return w;
+}
+
+namespace {
+int zellen(const Tischvorgaben& v)
+{
+    const QStringList karten = v.Karten.split(QLatin1Char(','));
+    return karten.value(0).trimmed().toInt() * karten.value(1).trimmed().toInt();
+}
+} // namespace
+
+std::deque<int> Tischvorgaben::zahlen() const
+{
+    // A round of its own pairs draws them first, then one cell per picture.
+    int ziehungen = zellen(*this);
+    if (!JeRunde.isEmpty()) {
+        const int jeRunde = JeRunde.toInt();
+        const int imOrdner = Paare > 0 ? Paare : ziehungen / 2;
+        ziehungen = (imOrdner > jeRunde ? jeRunde : 0) + 2 * jeRunde;
+    }
+    std::mt19937 gen(Seed);
+    std::deque<int> z;
+    for (int k = 0; k < ziehungen; ++k)
+        z.push_back(static_cast<int>(gen() >> 1));
+    z.push_back(Startgruppe);
+    return z;
 }
 
 namespace {
@@ -25,11 +53,14 @@ namespace {
 // deal, then the starting group.
 std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben& v)
 {
-    const QStringList karten = v.Karten.split(QLatin1Char(','));
-    const int n = karten.value(0).trimmed().toInt() * karten.value(1).trimmed().toInt();
     ordner.schreibeIni(v.werte());
     ordner.schreibeKartentext();
-    ordner.schreibeBilder(n);
+    ordner.schreibeBilder(v.Paare > 0 ? 2 * v.Paare : zellen(v));
+    for (const QString& datei : v.Kaputt) {
+        QFile f(ordner.pfad(datei));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("no JPEG at all");
+    }
     for (const auto& [datei, kommentar] : v.Kommentare) {
         QFile f(ordner.pfad(datei));
         EXPECT_TRUE(f.open(QIODevice::ReadWrite));
@@ -41,13 +72,7 @@ std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben&
         f.seek(0);
         f.write(jpeg.left(2) + segment + kommentar + jpeg.mid(2));
     }
-
-    std::mt19937 gen(v.Seed);
-    std::deque<int> zahlen;
-    for (int k = 0; k < n; ++k)
-        zahlen.push_back(static_cast<int>(gen() >> 1));
-    zahlen.push_back(v.Startgruppe);
-    return std::make_unique<Testfenster>(zahlen, 1, Spieltisch::Uhrschritt);
+    return std::make_unique<Testfenster>(v.zahlen(), 1, Spieltisch::Uhrschritt);
 }
 } // namespace
 
@@ -109,7 +134,8 @@ std::vector<int> Spieltisch::offenePaare() const
 {
     std::set<int> nummern;
     for (const Zelle z : zellen())
-        if (bild(z)->parentWidget() != form->GruppenPanels[0] && bild(z)->parentWidget() != form->GruppenPanels[1])
+        if (form->PaarNummern[z.Zeile][z.Spalte] >= 1 && bild(z)->parentWidget() != form->GruppenPanels[0]
+            && bild(z)->parentWidget() != form->GruppenPanels[1])
             nummern.insert(form->PaarNummern[z.Zeile][z.Spalte]);
     return {nummern.begin(), nummern.end()};
 }

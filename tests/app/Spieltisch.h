@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QStringList>
+#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -26,8 +27,18 @@ struct Tischvorgaben {
     unsigned Seed = 7;   // for the deal's draws
     // Picture files given a JPEG comment: file name and comment.
     std::vector<std::pair<QString, QByteArray>> Kommentare;
+    // Setting 12, the pairs per round; empty: the file ends after setting 11.
+    QString JeRunde;
+    // The pairs in the folder; 0: one pair for every two cells.
+    int Paare = 0;
+    // Picture files that hold no picture: a read of them fails.
+    QStringList Kaputt;
 
     QStringList werte() const;
+    // The scripted numbers of the window's random source: one for each draw of
+    // the first round's pairs and cards, then the starting group. Further
+    // numbers come from a generator seeded with 1.
+    std::deque<int> zahlen() const;
 };
 
 // The main window on a generated game folder, activated and ready for clicks.
@@ -64,7 +75,7 @@ public:
     std::pair<Zelle, Zelle> paar(int p) const;
     // Two cells of different pairs whose cards still lie on the board.
     std::pair<Zelle, Zelle> keinPaar() const;
-    // Pair numbers whose cards still lie on the board.
+    // Pair numbers whose cards still lie on the board (empty places hold none).
     std::vector<int> offenePaare() const;
     // Turns both cards of pair p (first card a, then b when erstesA).
     void deckePaarAuf(int p, bool erstesA = true);

@@ -2,6 +2,10 @@
 // key M that switches them, clicked like a player through three games in one window.
 #include "Spieltisch.h"
 
+#include "board/Austeiler.h"
+#include "board/Bilddateiname.h"
+#include "board/Neuverteilung.h"
+#include "board/Paarziehung.h"
 #include "play/Spielende.h"
 #include "platform/BildHalter.h"
 #include "platform/Nutzerkonfiguration.h"
@@ -14,7 +18,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QAccessible>
+#include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,4 +279,114 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
     ohneTon.form->setzeKonfigurationspfad(pfad);
     ohneTon.form->richteTonEin(&r, true);
     EXPECT_FALSE(ohneTon.form->tonAn());
+}
+
+TEST(Spielende, eachRoundDealsItsPairsWithEmptyPlacesAtTheEnd)
+{
+    // A 3 x 3 board, 3 pairs per round. From a folder of 5 pairs each round (the start, then
+    // "Nochmal spielen") reads only the pairs the seeded source draws (the others hold no
+    // picture) and deals them with the bar counting 6 pictures; from a folder of 3 pairs playing
+    // again deals the same pictures anew and reads nothing. The last row stays empty: the
+    // background shows, a click there does nothing, arrows and screen reader skip it. The ending
+    // comes with the third pair.
+    const struct {
+        const char* name;
+        int paare;
+        std::vector<int> balkenNochmal;
+    } faelle[] = {
+        {"5 pairs: a draw per round", 5, {0, 16, 33, 50, 66, 83, 100}},
+        {"3 pairs: the same pairs anew", 3, {}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Tischvorgaben v;
+        v.Karten = QStringLiteral("3,3");
+        v.Abfragen = QStringLiteral("0");
+        v.JeRunde = QStringLiteral("3");
+        v.Paare = fall.paare;
+        const bool ziehen = fall.paare > 3;
+        SkriptZufall nachgespielt(v.zahlen(), 1);
+        struct Runde {
+            std::vector<int> paare{1, 2, 3};
+            std::vector<int> bildAnZelle;
+        };
+        Runde runden[2];
+        runden[0].paare = paareDerRunde(fall.paare, 3, nachgespielt);
+        runden[0].bildAnZelle = austeilen(3, 3, runden[0].paare, nachgespielt);
+        nachgespielt.naechste(2); // the starting group
+        if (ziehen) {
+            runden[1].paare = ziehePaare(fall.paare, 3, nachgespielt);
+            runden[1].bildAnZelle = austeilen(3, 3, runden[1].paare, nachgespielt);
+            ASSERT_NE(runden[0].paare, runden[1].paare) << "the seed draws the same pairs twice";
+        } else {
+            const std::vector<int> quelle = neuVerteilen(runden[0].bildAnZelle, 3, 3, nachgespielt);
+            for (const int q : quelle)
+                runden[1].bildAnZelle.push_back(q < 0 ? -1 : runden[0].bildAnZelle[std::size_t(q)]);
+        }
+        // Files a round must not read hold no picture.
+        const auto nichtGezogen = [&](const Runde& r, bool liest) {
+            QStringList dateien;
+            for (int p = 1; p <= fall.paare; ++p)
+                if (!liest || std::find(r.paare.begin(), r.paare.end(), p) == r.paare.end())
+                    dateien << bilddateiname(p, false) << bilddateiname(p, true);
+            return dateien;
+        };
+        v.Kaputt = nichtGezogen(runden[0], true);
+        Spieltisch t(v);
+        TForm1& f = *t.form;
+        aktiviere(f);
+        std::vector<int> balken;
+        QObject::connect(f.ProgressBar1, &QProgressBar::valueChanged, [&](int wert) { balken.push_back(wert); });
+
+        for (int runde = 0; runde < 2; ++runde) {
+            SCOPED_TRACE(testing::Message() << "round " << runde + 1);
+            const Runde& r = runden[runde];
+            if (runde == 1) {
+                t.ordner.schreibeBilder(2 * fall.paare);
+                for (const QString& datei : nichtGezogen(r, ziehen)) {
+                    QFile d(t.ordner.pfad(datei));
+                    ASSERT_TRUE(d.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                    d.write("no JPEG at all");
+                }
+                balken.clear();
+                t.klicke(f.NochmalButton);
+                EXPECT_EQ(balken, fall.balkenNochmal);
+            }
+            EXPECT_TRUE(t.meldungen.eintraege.empty());
+            for (int i = 0; i < 9; ++i) {
+                const Zelle z{i / 3, i % 3};
+                const int k = r.bildAnZelle[std::size_t(i)];
+                EXPECT_EQ(f.PaarNummern[z.Zeile][z.Spalte], k < 0 ? -1 : r.paare[std::size_t(k / 2)]) << "cell " << i;
+                EXPECT_EQ(k >= 0 && t.bild(z)->Tag < 0, k % 2 == 1) << "cell " << i;
+                if (k < 0)
+                    EXPECT_TRUE(t.ruecken(z)->isHidden() && t.bild(z)->isHidden()) << "cell " << i;
+                else
+                    EXPECT_TRUE(t.liegtVerdeckt(z)) << "cell " << i;
+            }
+            // A click on an empty place hits no card.
+            const Spieleinstellungen& e = f.Einstellungen;
+            const QPoint leer = QRect(zellPosition(2, 1, e.KartenBreite, e.KartenHoehe, e.AbstandX, e.AbstandY),
+                                      QSize(e.KartenBreite, e.KartenHoehe))
+                                    .center();
+            QWidget* getroffen = f.PKarten->childAt(leer);
+            ASSERT_NE(getroffen, nullptr);
+            QTest::mouseClick(getroffen, Qt::LeftButton, {}, getroffen->mapFrom(f.PKarten, leer));
+            EXPECT_EQ(f.Zug.aufgedeckteKarten(), 0);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(f.PKarten)->childCount(), 6);
+            f.BrettFokus = {1, 2};
+            QTest::keyClick(f.PKarten, Qt::Key_Down);
+            EXPECT_EQ(f.BrettFokus, (Zelle{1, 2}));
+            QTest::keyClick(f.PKarten, Qt::Key_Left);
+            EXPECT_EQ(f.BrettFokus, (Zelle{1, 1}));
+
+            const std::vector<int> offen = t.offenePaare();
+            EXPECT_EQ(offen, r.paare);
+            for (const int p : offen) {
+                EXPECT_FALSE(f.PSpielende && f.PSpielende->isVisible());
+                t.deckePaarAuf(p);
+                t.klicke(f.Image1);
+            }
+            EXPECT_TRUE(f.PSpielende && f.PSpielende->isVisible());
+        }
+    }
 }

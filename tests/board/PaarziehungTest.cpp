@@ -2,6 +2,8 @@
 
 #include "support/SkriptZufall.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,4 +56,34 @@ TEST(Paarziehung, roundsOfASeededSourceDrawEveryPairAlike)
     }
     for (int paar = 1; paar <= 25; ++paar)
         EXPECT_NEAR(haeufigkeit[static_cast<std::size_t>(paar)], 1280, 150) << "pair " << paar;
+}
+
+// The pairs of a folder count up to the first pair with a picture missing; letters in any case and
+// ".jpeg" count, as the game finds its files. A round draws from them only when they are more.
+TEST(Paarziehung, folderPairsCountUntilTheFirstGapAndARoundDrawsOnlyFromMore)
+{
+    struct Fall {
+        const char* name;
+        QStringList dateien;
+        int paare;
+    };
+    const Fall faelle[] = {
+        {"empty folder", {}, 0},
+        {"three pairs", {"01a.jpg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg"}, 3},
+        {"gap at 02b", {"01a.jpg", "01b.jpg", "02a.jpg", "03a.jpg", "03b.jpg"}, 1},
+        {"other case and .jpeg", {"01A.JPG", "01b.jpeg", "02a.jpg", "02B.Jpeg"}, 2},
+    };
+    for (const Fall& f : faelle) {
+        QTemporaryDir dir;
+        for (const QString& datei : f.dateien) {
+            QFile d(dir.filePath(datei));
+            ASSERT_TRUE(d.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(vorhandenePaare(Spieldateien(dir.path())), f.paare) << f.name;
+    }
+    SkriptZufall zufall({2, 2, 0});
+    EXPECT_EQ(paareDerRunde(3, 3, zufall), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(paareDerRunde(2, 3, zufall), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(zufall.bereiche.empty());
+    EXPECT_EQ(paareDerRunde(5, 3, zufall), (std::vector<int>{1, 3, 4}));
 }

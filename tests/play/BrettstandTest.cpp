@@ -108,4 +108,15 @@ TEST(Brettstand, aNewDealCoversEveryCardAgain)
     EXPECT_EQ(brett(b), "vv");
     EXPECT_TRUE(b.gesammelt(0).empty());
     EXPECT_EQ(b.sammelplatz({0, 0}), std::nullopt);
+    // Fewer cards than cells: the rest are empty places at the end, which no
+    // step turns, and the game ends with the last dealt pair.
+    b.neuesSpiel(3, 2, 2);
+    EXPECT_EQ(brett(b), "vv-|---");
+    EXPECT_EQ(b.karten(), 2);
+    b.fuehreAus(Zugschritte{BildDrehen{{0, 2}}, PaarNehmen{0, {1, 0}, {1, 1}}});
+    EXPECT_EQ(brett(b), "vv-|---");
+    EXPECT_FALSE(b.alleGesammelt());
+    b.fuehreAus(paar(1, {0, 1}, {0, 0}, {0, 1}, 0));
+    EXPECT_EQ(brett(b), "gg-|---");
+    EXPECT_TRUE(b.alleGesammelt());
 }

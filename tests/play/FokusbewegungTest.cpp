@@ -5,18 +5,22 @@
 TEST(Fokusbewegung, boardFocusMovesOneCellAndStaysAtTheEdge)
 {
     // Every cell is reachable, empty places too; an arrow against an edge keeps the cell.
+    // With 10 cards dealt on the 3 x 4 board, cells 2,2 and 2,3 were never dealt: an edge.
     struct Fall {
         Zelle von;
         Pfeil p;
         Zelle nach;
+        int karten = -1;
     };
     const Fall faelle[] = {
         {{1, 1}, Pfeil::Links, {1, 0}}, {{1, 1}, Pfeil::Rechts, {1, 2}}, {{1, 1}, Pfeil::Hoch, {0, 1}},
         {{1, 1}, Pfeil::Runter, {2, 1}}, {{0, 0}, Pfeil::Links, {0, 0}}, {{0, 0}, Pfeil::Hoch, {0, 0}},
         {{2, 3}, Pfeil::Rechts, {2, 3}}, {{2, 3}, Pfeil::Runter, {2, 3}},
+        {{2, 1}, Pfeil::Rechts, {2, 1}, 10}, {{1, 2}, Pfeil::Runter, {1, 2}, 10}, {{1, 1}, Pfeil::Runter, {2, 1}, 10},
+        {{1, 3}, Pfeil::Rechts, {1, 3}, 10}, {{2, 1}, Pfeil::Links, {2, 0}, 10},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(bewegeBrettfokus(f.von, f.p, 3, 4), f.nach) << f.von.Zeile << "," << f.von.Spalte;
+        EXPECT_EQ(bewegeBrettfokus(f.von, f.p, 3, 4, f.karten), f.nach) << f.von.Zeile << "," << f.von.Spalte;
 }
 
 TEST(Fokusbewegung, collectedFocusRunsThroughBothPanels)

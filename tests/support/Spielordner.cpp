@@ -26,7 +26,9 @@ void Spielordner::schreibeIni(const QStringList& werte)
 {
     QByteArray text;
     for (int i = 0; i < werte.size(); ++i) {
-        text += "# Einstellung " + QByteArray::number(i + 1) + "\n";
+        // The optional twelfth is read only under the head the writer gives it.
+        text += i == 11 ? QByteArray("# 12. Bildpaare je Runde\n")
+                        : "# Einstellung " + QByteArray::number(i + 1) + "\n";
         text += werte[i].toUtf8() + "\n";
     }
     schreibeRohIni(text);

@@ -17,7 +17,8 @@ public:
     QString pfad(const QString& datei) const;
 
     // Writes "Paarlix.ini" from the eleven value lines (the tenth holds two
-    // names separated by '\n'), each after a comment block.
+    // names separated by '\n'), each after a comment block; a twelfth value
+    // follows the block "# 12. ..." the reader knows it by.
     void schreibeIni(const QStringList& werte);
     void schreibeRohIni(const QByteArray& inhalt);
     void schreibeKartentext(int breite = 200, int hoehe = 200);
