@@ -12,6 +12,7 @@
 #include "platform/PaarlixFehler.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFuture>
 #include <QPagedPaintDevice>
@@ -21,6 +22,9 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <map>
+#include <set>
+#include <sys/stat.h>
 #include <cmath>
 #include <memory>
 
@@ -34,6 +38,7 @@ struct Bildauftrag {
     bool Schneiden = false;
     const Spieldateien* Dateien = nullptr;
     Kartenformat Format;
+    QString Kennung;
 };
 
 // A prepared card: the picture scaled to at most DruckDpi with where it goes
@@ -44,7 +49,21 @@ struct Kartenbild {
     bool Namenskarte = false;
     QString Name;
     QString Fehler;
+    QString Dateiname;
+    QString Kennung;
 };
+
+// Prepared pictures kept for later pages stay within this.
+constexpr qint64 MaxGehalteneBytes = 512LL << 20;
+
+// One text for every name of the same file (hard links included).
+QString dateikennung(const QString& pfad)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0)
+        return pfad;
+    return QStringLiteral("%1:%2").arg(qulonglong(info.st_dev)).arg(qulonglong(info.st_ino));
+}
 
 Kartenbild bereiteVor(const Bildauftrag& a)
 {
@@ -52,6 +71,8 @@ Kartenbild bereiteVor(const Bildauftrag& a)
     thread_local JpegDekodierer dekodierer;
     thread_local Arbeitsbitmap bitmap;
     Kartenbild k;
+    k.Dateiname = a.Dateiname;
+    k.Kennung = a.Kennung;
     try {
         const QSize voll = dekodierer.dekodiere(
             a.Dateiname, bitmap, [&](int b, int h) { return druckAchtel(b, h, a.Pixel, a.Schneiden); },
@@ -168,15 +189,39 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
     format.FormatX = w.FormatX;
     format.FormatY = w.FormatY;
     format.Schneiden = w.BilderSchneiden;
-    const auto auftraegeFuer = [&](const Druckseite& seite) {
+    // Both cards of a pair are often one file linked twice: it is decoded once and embedded once.
+    std::map<std::pair<int, bool>, QString> kennung;
+    for (int paar = 1; paar <= spiel.Paare; ++paar)
+        for (const bool b : {false, true})
+            kennung[{paar, b}] = dateikennung(spiel.Dateien.pfad(bilddateiname(paar, b)));
+    // The last front page that shows each picture.
+    std::map<QString, std::size_t> zuletzt;
+    for (std::size_t s = 0; s < bogen.Seiten.size(); ++s)
+        for (const Druckkarte& k : bogen.Seiten[s].Karten)
+            zuletzt[kennung[{k.Paar, k.ZweitesBild}]] = s;
+    std::map<QString, Kartenbild> fertigeBilder;
+    qint64 gehalteneBytes = 0;
+    // The pictures of a front page not prepared yet, each once.
+    const auto auftraegeFuer = [&](std::size_t s) {
         std::vector<Bildauftrag> a;
-        for (const Druckkarte& k : seite.Karten)
-            a.push_back({bilddateiname(k.Paar, k.ZweitesBild), k.Paar, pixel, w.BilderSchneiden, &spiel.Dateien,
-                         format});
+        std::set<QString> bestellt;
+        for (const Druckkarte& k : bogen.Seiten[s].Karten) {
+            const QString& id = kennung[{k.Paar, k.ZweitesBild}];
+            if (fertigeBilder.count(id) == 0 && bestellt.insert(id).second)
+                a.push_back({bilddateiname(k.Paar, k.ZweitesBild), k.Paar, pixel, w.BilderSchneiden,
+                             &spiel.Dateien, format, id});
+        }
         return a;
     };
+    const auto naechsteVorderseite = [&](std::size_t s) {
+        while (s < bogen.Seiten.size() && bogen.Seiten[s].Rueckseite)
+            ++s;
+        return s;
+    };
     const auto starte = [&](std::size_t s) {
-        return QtConcurrent::mapped(auftraegeFuer(bogen.Seiten[s]), bereiteVor);
+        if (s >= bogen.Seiten.size())
+            return QFuture<Kartenbild>();
+        return QtConcurrent::mapped(auftraegeFuer(s), bereiteVor);
     };
 
     QPainter p;
@@ -192,7 +237,7 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
     const int gesamt = 2 * spiel.Paare;
     int fertig = 0;
     // The next front page's pictures are prepared while this one is written.
-    QFuture<Kartenbild> naechste = starte(0);
+    QFuture<Kartenbild> naechste = starte(naechsteVorderseite(0));
     // However this ends, no worker outlives what it reads.
     struct Warten {
         QFuture<Kartenbild>& f;
@@ -210,19 +255,19 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
             for (const Druckkarte& k : seite.Karten)
                 p.drawImage(k.Rechteck, ruecken);
         } else {
-            QFuture<Kartenbild> diese = naechste;
-            std::size_t folgende = s + 1;
-            while (folgende < bogen.Seiten.size() && bogen.Seiten[folgende].Rueckseite)
-                ++folgende;
-            if (folgende < bogen.Seiten.size())
-                naechste = starte(folgende);
-            for (std::size_t i = 0; i < seite.Karten.size(); ++i) {
-                const Druckkarte& k = seite.Karten[i];
-                const Kartenbild bild = diese.resultAt(int(i));
+            naechste.waitForFinished();
+            for (const Kartenbild& bild : naechste.results()) {
                 if (!bild.Fehler.isEmpty()) {
                     p.end();
-                    throw EPaarlixFehler(druckFehler(bilddateiname(k.Paar, k.ZweitesBild), bild.Fehler));
+                    throw EPaarlixFehler(druckFehler(bild.Dateiname, bild.Fehler));
                 }
+                gehalteneBytes += bild.Bild.sizeInBytes();
+                fertigeBilder[bild.Kennung] = bild;
+            }
+            const std::size_t folgende = naechsteVorderseite(s + 1);
+            naechste = starte(folgende);
+            for (const Druckkarte& k : seite.Karten) {
+                const Kartenbild& bild = fertigeBilder.at(kennung[{k.Paar, k.ZweitesBild}]);
                 p.drawImage(inMillimetern(bild.Ziel, pixel, k.Rechteck), bild.Bild);
                 if (bild.Namenskarte) {
                     const QSize groesse = namenskartenGroesse(format);
@@ -237,6 +282,21 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
                 if (fortschritt && !fortschritt(fertig, gesamt)) {
                     p.end();
                     return false;
+                }
+            }
+            // Pictures no later page shows go; beyond the budget, all but those of the
+            // page being prepared (a picture dropped is prepared again when shown again).
+            std::set<QString> gebraucht;
+            if (folgende < bogen.Seiten.size())
+                for (const Druckkarte& k : bogen.Seiten[folgende].Karten)
+                    gebraucht.insert(kennung[{k.Paar, k.ZweitesBild}]);
+            for (auto i = fertigeBilder.begin(); i != fertigeBilder.end();) {
+                const bool weg = zuletzt[i->first] <= s || (gehalteneBytes > MaxGehalteneBytes && !gebraucht.count(i->first));
+                if (weg) {
+                    gehalteneBytes -= i->second.Bild.sizeInBytes();
+                    i = fertigeBilder.erase(i);
+                } else {
+                    ++i;
                 }
             }
         }

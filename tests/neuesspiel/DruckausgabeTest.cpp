@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace neuspielbilder;
 
 namespace {
@@ -28,6 +30,7 @@ QString poppler(const QString& programm, const QStringList& argumente)
 struct Bildzeile {
     int seite = 0;
     QString art;
+    int objekt = 0;
     double ppiX = 0, ppiY = 0;
 };
 
@@ -38,7 +41,7 @@ std::vector<Bildzeile> bilderImPdf(const QString& pdf)
     for (qsizetype i = 2; i < text.size(); ++i) {
         const QStringList f = text[i].split(' ', Qt::SkipEmptyParts);
         if (f.size() >= 14)
-            zeilen.push_back({f[0].toInt(), f[8], f[12].toDouble(), f[13].toDouble()});
+            zeilen.push_back({f[0].toInt(), f[8], f[10].toInt(), f[12].toDouble(), f[13].toDouble()});
     }
     return zeilen;
 }
@@ -159,7 +162,8 @@ TEST(Druckausgabe, thePdfHoldsTheLaidOutPagesAsAPdfReaderSeesThem)
     EXPECT_NE(bei(vorne, a.left() + 10, a.top() + 5), bei(vorne, a.left() + 70, a.top() + 5));
 }
 
-// "Ohne Rückseiten" leaves the back pages out; another page size is used as given.
+// "Ohne Rückseiten" leaves the back pages out; another page size is used as given; a photo whose
+// two cards are one file is embedded once.
 TEST(Druckausgabe, withoutBacksOnLetter)
 {
     QTemporaryDir tmp;
@@ -172,7 +176,12 @@ TEST(Druckausgabe, withoutBacksOnLetter)
     const QString info = poppler("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression("Page size: +612 x 792 pts \\(letter\\)"))) << info.toStdString();
-    EXPECT_EQ(bilderImPdf(pdf).size(), 4u);
+    const std::vector<Bildzeile> bilder = bilderImPdf(pdf);
+    EXPECT_EQ(bilder.size(), 4u);
+    std::set<int> objekte;
+    for (const Bildzeile& b : bilder)
+        objekte.insert(b.objekt);
+    EXPECT_EQ(objekte.size(), 2u);
 }
 
 // An unreadable picture, a folder that cannot be written and a cancel all leave no file behind.
