@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -52,6 +53,9 @@ struct Kartenbild {
     QString Dateiname;
     QString Kennung;
 };
+
+// A disk with less free space than this after a failed write is full.
+constexpr qint64 VollUnter = 256 << 10;
 
 // Prepared pictures kept for later pages stay within this.
 constexpr qint64 MaxGehalteneBytes = 512LL << 20;
@@ -128,6 +132,37 @@ QRectF inMillimetern(const QRect& ziel, QSize pixel, const QRectF& karte)
     const double sy = karte.height() / pixel.height();
     return QRectF(karte.x() + ziel.x() * sx, karte.y() + ziel.y() * sy, ziel.width() * sx, ziel.height() * sy);
 }
+
+// Passes the PDF on to the file and keeps its first failed write: the PDF
+// engine ignores failed writes, and QSaveFile may commit a file cut short.
+class Schreibwaechter final : public QIODevice {
+public:
+    explicit Schreibwaechter(QFileDevice& ziel) : ziel_(ziel) { open(QIODevice::WriteOnly); }
+    bool fehlgeschlagen() const { return fehlgeschlagen_; }
+    QFileDevice::FileError art() const { return art_; }
+    const QString& grund() const { return grund_; }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* daten, qint64 laenge) override
+    {
+        if (fehlgeschlagen_)
+            return -1;
+        if (ziel_.write(daten, laenge) == laenge)
+            return laenge;
+        fehlgeschlagen_ = true;
+        art_ = ziel_.error();
+        grund_ = ziel_.errorString();
+        return -1;
+    }
+
+private:
+    QFileDevice& ziel_;
+    bool fehlgeschlagen_ = false;
+    QFileDevice::FileError art_ = QFileDevice::NoError;
+    QString grund_;
+};
 
 } // namespace
 
@@ -320,15 +355,20 @@ bool schreibeDruckPdf(const QString& ordner, const Druckoptionen& optionen, cons
     if (!datei.open(QIODevice::WriteOnly))
         throw EPaarlixFehler(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(zielOrdner));
     bool fertig = false;
+    Schreibwaechter waechter(datei);
     {
-        QPdfWriter pdf(&datei);
+        QPdfWriter pdf(&waechter);
         pdf.setCreator(QStringLiteral("Paarlix"));
         pdf.setTitle(QFileInfo(ordner).fileName());
         fertig = zeichneDruck(spiel, optionen, pdf, fortschritt);
     }
-    // The device's first write error, full disk included, makes commit fail and remove the temporary file.
-    const QFileDevice::FileError fehler = datei.error();
-    const QString grund = datei.errorString();
+    const bool geleert = !waechter.fehlgeschlagen() && datei.flush();
+    QFileDevice::FileError fehler = geleert ? QFileDevice::NoError : datei.error();
+    if (waechter.fehlgeschlagen())
+        fehler = waechter.art() != QFileDevice::NoError ? waechter.art() : QFileDevice::WriteError;
+    else if (!geleert && fehler == QFileDevice::NoError)
+        fehler = QFileDevice::WriteError;
+    const QString grund = waechter.fehlgeschlagen() ? waechter.grund() : datei.errorString();
     if (!fertig) {
         datei.cancelWriting();
         return false;
@@ -336,7 +376,10 @@ bool schreibeDruckPdf(const QString& ordner, const Druckoptionen& optionen, cons
     if (fehler == QFileDevice::NoError && datei.commit())
         return true;
     datei.cancelWriting();
-    if (fehler == QFileDevice::ResourceError || grund.contains(QStringLiteral("space"), Qt::CaseInsensitive))
+    // The file device does not always keep why a write failed; the free space tells.
+    QStorageInfo platz(ziel.absolutePath());
+    platz.refresh();
+    if (fehler == QFileDevice::ResourceError || platz.bytesAvailable() < VollUnter)
         throw EPaarlixFehler(
             QStringLiteral("Auf dem Datenträger des Ordners %1 ist kein Platz mehr für %2.").arg(zielOrdner, ziel.fileName()));
     throw EPaarlixFehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")

@@ -13,6 +13,9 @@
 
 #include <set>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace neuspielbilder;
 
 namespace {
@@ -200,6 +203,22 @@ TEST(Druckausgabe, faultsAndCancelLeaveNoFile)
 
     EXPECT_EQ(fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), tmp.filePath("fehlt/spiel.pdf")); }),
               QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(tmp.filePath("fehlt")));
+
+    // A write that fails part way (here: beyond a limit on file size) is named, and the part written
+    // is gone.
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit vorher {};
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        rlimit knapp = vorher;
+        knapp.rlim_cur = 20000;
+        setrlimit(RLIMIT_FSIZE, &knapp);
+        const QString teilweise = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), pdf); });
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        EXPECT_TRUE(teilweise.startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: ").arg(pdf)))
+            << teilweise.toStdString();
+        EXPECT_TRUE(leer());
+    }
 
     QFile::remove(spiel + "/02b.jpg");
     schreibe(spiel + "/02b.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein Bild", 14));
