@@ -162,8 +162,10 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 
 std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
-    if (befehl.Art == Befehl::Aufruf::Drucken)
-        return druckeMitDialog(befehl.Ordner, befehl.Druck, nullptr) ? 0 : 1;
+    if (befehl.Art == Befehl::Aufruf::Drucken) {
+        Meldungsfenster meldungen;
+        return druckeMitDialog(befehl.Ordner, befehl.Druck, meldungen, nullptr) ? 0 : 1;
+    }
     if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
         return std::nullopt;
     Nutzerkonfiguration konfiguration;

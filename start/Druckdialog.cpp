@@ -2,7 +2,7 @@
 
 #include "neuesspiel/Druckausgabe.h"
 #include "platform/PaarlixFehler.h"
-#include "widgets/Meldungsfenster.h"
+#include "platform/Meldungen.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -46,7 +46,8 @@ bool frageDruckoptionen(Druckoptionen& optionen, QWidget* eltern)
     return true;
 }
 
-bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPrinter& drucker, QWidget* eltern)
+bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPrinter& drucker, Meldungen& meldungen,
+                      QWidget* eltern)
 {
     Druckoptionen o = optionen;
     o.Seite = drucker.pageLayout().pageSize();
@@ -64,14 +65,12 @@ bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPri
         });
     } catch (const EPaarlixFehler& e) {
         fortschritt.close();
-        Meldungsfenster meldungen;
-        meldungen.setzeElternfenster(eltern);
         meldungen.fehler(e.text());
         return false;
     }
 }
 
-bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, QWidget* eltern)
+bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, Meldungen& meldungen, QWidget* eltern)
 {
     Druckoptionen optionen = vorgabe;
     if (!frageDruckoptionen(optionen, eltern))
@@ -84,6 +83,6 @@ bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, QWidge
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
     bool gezeichnet = false;
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                     [&](QPrinter* ziel) { gezeichnet = druckeAufDrucker(ordner, optionen, *ziel, &vorschau); });
+                     [&](QPrinter* ziel) { gezeichnet = druckeAufDrucker(ordner, optionen, *ziel, meldungen, &vorschau); });
     return vorschau.exec() == QDialog::Accepted && gezeichnet;
 }

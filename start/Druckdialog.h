@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Meldungen;
 class QPrinter;
 class QWidget;
 
@@ -13,10 +14,11 @@ bool frageDruckoptionen(Druckoptionen& optionen, QWidget* eltern);
 
 // Draws the game of `ordner` onto the printer with a progress window and
 // "Abbrechen"; the paper is the printer's. A fault is shown in a message
-// box. Returns true when every page was drawn.
-bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPrinter& drucker, QWidget* eltern);
+// box of meldungen. Returns true when every page was drawn.
+bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPrinter& drucker, Meldungen& meldungen,
+                      QWidget* eltern);
 
 // "Drucken…": asks for the options, shows the pages in a preview, and
 // prints them through the print dialog (or into a PDF file where no
-// printer is set up). Returns true when printed.
-bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, QWidget* eltern);
+// printer is set up); faults go to meldungen. Returns true when printed.
+bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, Meldungen& meldungen, QWidget* eltern);

@@ -80,7 +80,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
         const QListWidgetItem* gewaehlt = LetzteSpiele->currentItem();
         const QString ordner = gewaehlt ? gewaehlt->data(Qt::UserRole).toString() : waehleSpielordner(konfiguration_, ordnerwahl_);
         if (!ordner.isEmpty())
-            druckeMitDialog(ordner, Druckoptionen(), this);
+            druckeMitDialog(ordner, Druckoptionen(), meldungen_, this);
     });
     // Enter and a double click both activate a row.
     connect(LetzteSpiele, &QListWidget::itemActivated, this,
