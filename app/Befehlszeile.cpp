@@ -2,12 +2,19 @@
 
 #include <QCommandLineParser>
 
+#include <optional>
+
 namespace {
 
 const QString OrdnerWaehlen = QStringLiteral("ordner-waehlen");
 const QString NeuesSpiel = QStringLiteral("neues-spiel");
 const QString Namen = QStringLiteral("namen");
 const QString OhneTon = QStringLiteral("ohne-ton");
+const QString Drucken = QStringLiteral("drucken");
+const QString OhneRueckseiten = QStringLiteral("ohne-rueckseiten");
+const QString PaareNebeneinander = QStringLiteral("paare-nebeneinander");
+const QString Karte = QStringLiteral("karte");
+const QString Papier = QStringLiteral("papier");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -84,12 +91,57 @@ QStringList bilderNachDemZiel(const QStringList& argumente)
     return optionen + QStringList{QStringLiteral("--")} + woerter;
 }
 
+// The paper sizes the command line knows by name.
+std::optional<QPageSize> papierNamens(const QString& name)
+{
+    static const std::pair<const char*, QPageSize::PageSizeId> namen[] = {
+        {"a3", QPageSize::A3}, {"a4", QPageSize::A4}, {"a5", QPageSize::A5},
+        {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal}};
+    for (const auto& [n, id] : namen)
+        if (name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+            return QPageSize(id);
+    return std::nullopt;
+}
+
+Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
+{
+    if (leser.isSet(NeuesSpiel) || leser.isSet(OrdnerWaehlen) || leser.isSet(Namen) || leser.isSet(OhneTon))
+        return fehler(QStringLiteral("--drucken geht nur mit --papier, --karte, --paare-nebeneinander und "
+                                     "--ohne-rueckseiten zusammen."));
+    if (rest.isEmpty())
+        return fehler(QStringLiteral("Bei --drucken fehlt der Spielordner."));
+    if (rest.size() > 2)
+        return fehler(QStringLiteral("Bei --drucken folgen nur der Spielordner und eine PDF-Datei."));
+    Befehl b = befehl(Befehl::Aufruf::Drucken, rest[0]);
+    b.Datei = rest.value(1);
+    b.Druck.OhneRueckseiten = leser.isSet(OhneRueckseiten);
+    b.Druck.PaareNebeneinander = leser.isSet(PaareNebeneinander);
+    if (leser.isSet(Karte)) {
+        bool zahl = false;
+        b.Druck.LangeSeiteMm = leser.value(Karte).toInt(&zahl);
+        if (!zahl || b.Druck.LangeSeiteMm < KleinsteSeiteMm || b.Druck.LangeSeiteMm > GroessteSeiteMm)
+            return fehler(QStringLiteral("--karte erwartet die lange Seite der Karten in Millimetern, %1 bis %2.")
+                              .arg(KleinsteSeiteMm)
+                              .arg(GroessteSeiteMm));
+    }
+    if (leser.isSet(Papier)) {
+        const std::optional<QPageSize> seite = papierNamens(leser.value(Papier));
+        if (!seite)
+            return fehler(QStringLiteral("Unbekanntes Papier „%1“; möglich sind A3, A4, A5, Letter und Legal.")
+                              .arg(leser.value(Papier)));
+        b.Druck.Seite = *seite;
+    }
+    return b;
+}
+
 } // namespace
 
 Befehl leseBefehlszeile(const QStringList& argumente)
 {
     QCommandLineParser leser;
-    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
+    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}}, {Drucken, {}},
+                      {OhneRueckseiten, {}}, {PaareNebeneinander, {}}, {Karte, {}, QStringLiteral("mm")},
+                      {Papier, {}, QStringLiteral("name")},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
@@ -105,6 +157,11 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         return befehl(Befehl::Aufruf::Version);
 
     const QStringList rest = leser.positionalArguments();
+    if (leser.isSet(Drucken))
+        return druckbefehl(leser, rest);
+    for (const QString& option : {OhneRueckseiten, PaareNebeneinander, Karte, Papier})
+        if (leser.isSet(option))
+            return fehler(QStringLiteral("--%1 gehört zu --drucken.").arg(option));
     if (leser.isSet(NeuesSpiel)) {
         if (leser.isSet(OhneTon))
             return fehler(QStringLiteral("--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."));
@@ -139,6 +196,7 @@ QString hilfetext(const QString& programm)
                "Aufruf: %1 [--ohne-ton] [ORDNER]\n"
                "%2%1 --ordner-waehlen\n"
                "%2%1 --neues-spiel [--namen] ZIELORDNER BILD…\n"
+               "%2%1 --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n"
                "\n"
                "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
                "  --ordner-waehlen  mit dem Startfenster beginnen: Spiel öffnen, aus Fotos\n"
@@ -147,6 +205,12 @@ QString hilfetext(const QString& programm)
                "                    jedes Bild wird ein Paar\n"
                "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
                "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  --drucken         die Karten des Spiels zum Ausschneiden drucken, mit\n"
+               "                    Rückseiten: in die DATEI.pdf, sonst mit dem Druckdialog\n"
+               "  --papier=NAME     Papier A4 (so ohne Angabe), A3, A5, Letter oder Legal\n"
+               "  --karte=MM        lange Seite der Karten in mm, 40 bis 90 (sonst 60)\n"
+               "  --paare-nebeneinander  beide Karten eines Paares nebeneinander\n"
+               "  --ohne-rueckseiten     ohne die Seiten mit den Rückseiten\n"
                "  --ohne-ton        ohne Ton spielen; die Taste M schaltet den Ton im Spiel\n"
                "                    ein und aus\n"
                "  -h, --help        diese Hilfe\n"

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "neuesspiel/Druckbogen.h"
+
 #include <QString>
 #include <QStringList>
 
 // What the command line asks for.
 struct Befehl {
-    enum class Aufruf { Spielen, OrdnerWaehlen, NeuesSpiel, Hilfe, Version, Fehler };
+    enum class Aufruf { Spielen, OrdnerWaehlen, NeuesSpiel, Drucken, Hilfe, Version, Fehler };
     Aufruf Art = Aufruf::Spielen;
-    QString Ordner;     // Spielen: the game folder (empty: the current one); NeuesSpiel: the target
+    QString Ordner;     // Spielen, Drucken: the game folder (empty: the current one); NeuesSpiel: the target
+    QString Datei;      // Drucken: the PDF to write; empty: the print dialog
+    Druckoptionen Druck; // Drucken: page, card size and order
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
     bool MitNamen = false;
     bool OhneTon = false; // Spielen, OrdnerWaehlen: start with the sound off

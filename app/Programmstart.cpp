@@ -1,9 +1,12 @@
 #include "app/Programmstart.h"
 
+#include "neuesspiel/Druckausgabe.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "platform/PaarlixFehler.h"
 #include "platform/Dateiname.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
+#include "start/Druckdialog.h"
 #include "start/Startablauf.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/PaarlixApplication.h"
@@ -120,6 +123,29 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
             fehler << ergebnis.Meldung << '\n';
         return ergebnis.status();
     }
+    case Befehl::Aufruf::Drucken: {
+        if (befehl.Datei.isEmpty())
+            break; // the print dialog needs the application object
+        qInstallMessageHandler(nurFataleMeldungen);
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+        schalteSkalierungAus();
+        const QGuiApplication anwendung(argc, argv);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, merkeAbbruch);
+        try {
+            const bool fertig = schreibeDruckPdf(befehl.Ordner, befehl.Druck, befehl.Datei,
+                                                 [](int, int) { return abbruchSignal == 0; });
+            if (!fertig) {
+                fehler << programmname(argv) << ": " << QStringLiteral("Abgebrochen; es wurde nichts geschrieben.") << '\n';
+                return 1;
+            }
+        } catch (const EPaarlixFehler& e) {
+            fehler << programmname(argv) << ": " << e.text() << '\n';
+            return 1;
+        }
+        ausgabe << QStringLiteral("Geschrieben: %1").arg(befehl.Datei) << '\n';
+        return 0;
+    }
     case Befehl::Aufruf::Spielen:
         // Checked before any window, so a wrong folder needs no display.
         if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteOrdner(befehl.Ordner);
@@ -136,6 +162,10 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
 
 std::optional<int> betreteSpielordner(const Befehl& befehl)
 {
+    if (befehl.Art == Befehl::Aufruf::Drucken) {
+        Meldungsfenster meldungen;
+        return druckeMitDialog(befehl.Ordner, befehl.Druck, meldungen, nullptr) ? 0 : 1;
+    }
     if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
         return std::nullopt;
     Nutzerkonfiguration konfiguration;

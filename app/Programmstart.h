@@ -13,6 +13,8 @@ Befehl befehlAus(int argc, char** argv);
 // status when the program ends here; empty when the game is to start.
 std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv);
 
+// With --drucken and no file, once the application object exists: prints
+// through the preview and the print dialog; 0 when printed, 1 when not.
 // With --ordner-waehlen, once the application object exists: shows the start
 // window (open a game, make one from photos, the last games, the demo game)
 // and enters the folder of the game chosen. Returns the exit status when the

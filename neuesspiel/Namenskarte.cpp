@@ -105,18 +105,26 @@ Namenssatz setzeNamen(const QString& name, QSize groesse)
     return getrennt.Pixel * 10 >= ganz.Pixel * 11 ? getrennt : ganz;
 }
 
-QImage zeichneNamenskarte(const QString& name, int paar, const Kartenformat& format)
+namespace {
+
+// Golden-angle steps keep neighbouring pairs' hues apart.
+int farbtonVon(int paar)
 {
-    const QSize groesse = namenskartenGroesse(format);
+    return (paar * 137 + 200) % 360;
+}
+
+} // namespace
+
+void maleNamenskartenHintergrund(QPainter& maler, QSize groesse, int paar)
+{
+    maleHintergrund(maler, groesse, farbtonVon(paar), true, unsigned(paar * 2 + 1));
+}
+
+void maleNamen(QPainter& maler, QSize groesse, const QString& name, int paar)
+{
     const qreal b = groesse.width();
     const qreal h = groesse.height();
-    // Golden-angle steps keep neighbouring pairs' hues apart.
-    const int farbton = (paar * 137 + 200) % 360;
-
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    maleHintergrund(maler, groesse, farbton, true, unsigned(paar * 2 + 1));
+    const int farbton = farbtonVon(paar);
 
     const Namenssatz satz = setzeNamen(name, groesse);
     maler.setRenderHint(QPainter::Antialiasing, true);
@@ -131,6 +139,16 @@ QImage zeichneNamenskarte(const QString& name, int paar, const Kartenformat& for
         zeichneUmrandet(maler, pfad.translated(rand, rand), QColor(0, 0, 0, 60), QColor(0, 0, 0, 40), rand);
         zeichneUmrandet(maler, pfad, schrift, Qt::white, rand);
     }
+}
+
+QImage zeichneNamenskarte(const QString& name, int paar, const Kartenformat& format)
+{
+    const QSize groesse = namenskartenGroesse(format);
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    maleNamenskartenHintergrund(maler, groesse, paar);
+    maleNamen(maler, groesse, name, paar);
     maler.end();
     return bild;
 }

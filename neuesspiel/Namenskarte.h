@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPainter;
+
 // A name card's size: the card format with a long side of 800 pixels
 // (600 x 800 for 3:4, 800 x 600 for 4:3, 800 x 800 for 1:1).
 QSize namenskartenGroesse(const Kartenformat& format);
@@ -28,6 +30,12 @@ Namenssatz setzeNamen(const QString& name, QSize groesse);
 
 // Draws `name` in the demo's lettering on the demo's background, in a hue of
 // its own for pair `paar`. Format_RGB32. paar >= 1
+// The two layers of that card over 0, 0 .. groesse: the background of
+// pair paar, and the name over it as paths, so that a printer gets it sharp
+// at any size. paar >= 1
+void maleNamenskartenHintergrund(QPainter& maler, QSize groesse, int paar);
+void maleNamen(QPainter& maler, QSize groesse, const QString& name, int paar);
+
 QImage zeichneNamenskarte(const QString& name, int paar, const Kartenformat& format = {});
 
 // `bild` as a JPEG of quality `qualitaet` whose comment (COM segment, UTF-8)

@@ -8,6 +8,7 @@
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
+#include "start/Druckdialog.h"
 #include "start/Fensterknopf.h"
 #include "start/NeuesSpielFenster.h"
 #include "widgets/Ordnerdialog.h"
@@ -52,6 +53,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
                             QStringLiteral("Fotos auswählen, Namen eingeben und daraus ein Spiel anlegen"), this);
     OeffnenKnopf = knopf(QStringLiteral("Spiel öffnen…"), QStringLiteral("Einen Spielordner wählen und spielen"), this);
     BeispielKnopf = knopf(QStringLiteral("Beispielspiel"), QStringLiteral("Das mitgelieferte Spiel mit Zahlen und Formen spielen"), this);
+    DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des gewählten Spiels zum Ausschneiden drucken"), this);
     auto* ueberschrift = new QLabel(QStringLiteral("Zuletzt gespielt:"), this);
     LetzteSpiele = new QListWidget(this);
     LetzteSpiele->setIconSize(QSize(Bildkante, Bildkante));
@@ -62,6 +64,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     spalte->addWidget(NeuesSpielKnopf);
     spalte->addWidget(OeffnenKnopf);
     spalte->addWidget(BeispielKnopf);
+    spalte->addWidget(DruckenKnopf);
     spalte->addSpacing(8);
     spalte->addWidget(ueberschrift);
     spalte->addWidget(KeineSpiele);
@@ -76,6 +79,12 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     connect(NeuesSpielKnopf, &QPushButton::clicked, this, &Startfenster::neuesSpielGewuenscht);
     connect(OeffnenKnopf, &QPushButton::clicked, this, &Startfenster::oeffneSpiel);
     connect(BeispielKnopf, &QPushButton::clicked, this, &Startfenster::starteBeispiel);
+    connect(DruckenKnopf, &QPushButton::clicked, this, [this] {
+        const QListWidgetItem* gewaehlt = LetzteSpiele->currentItem();
+        const QString ordner = gewaehlt ? gewaehlt->data(Qt::UserRole).toString() : waehleSpielordner(konfiguration_, ordnerwahl_);
+        if (!ordner.isEmpty())
+            druckeMitDialog(ordner, Druckoptionen(), meldungen_, this);
+    });
     // Enter and a double click both activate a row.
     connect(LetzteSpiele, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* eintrag) { emit spielGewaehlt(eintrag->data(Qt::UserRole).toString()); });

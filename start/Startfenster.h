@@ -38,6 +38,7 @@ public:
     QPushButton* NeuesSpielKnopf = nullptr;
     QPushButton* OeffnenKnopf = nullptr;
     QPushButton* BeispielKnopf = nullptr;
+    QPushButton* DruckenKnopf = nullptr; // the chosen last game, else a folder from the dialog
     QListWidget* LetzteSpiele = nullptr;
     QLabel* KeineSpiele = nullptr;
 

@@ -69,12 +69,62 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
         const Befehl b = leseBefehlszeile(QStringList{"paarlix"} + f.argumente);
+        ASSERT_NE(b.Art, Aufruf::Drucken);
         EXPECT_EQ(b.Art, f.art);
         EXPECT_EQ(s(b.Ordner), f.ordner);
         EXPECT_EQ(b.Bilder, f.bilder);
         EXPECT_EQ(b.MitNamen, f.mitNamen);
         EXPECT_EQ(s(b.Meldung), f.meldung);
         EXPECT_EQ(b.OhneTon, f.ohneTon);
+    }
+}
+
+// --drucken takes the game folder and an optional PDF file, and the print options; those options
+// belong to it alone.
+TEST(Befehlszeile, printingTakesAFolderAFileAndItsOptions)
+{
+    struct Fall {
+        QStringList argumente;
+        Aufruf art;
+        const char* ordner;
+        const char* datei;
+        QPageSize::PageSizeId papier;
+        int mm;
+        bool nebeneinander, ohneRuecken;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {{"--drucken", "Spiel"}, Aufruf::Drucken, "Spiel", "", QPageSize::A4, 60, false, false, ""},
+        {{"--drucken", "Spiel", "a.pdf"}, Aufruf::Drucken, "Spiel", "a.pdf", QPageSize::A4, 60, false, false, ""},
+        {{"--drucken", "--papier=letter", "--karte", "45", "--paare-nebeneinander", "--ohne-rueckseiten", "S", "b.pdf"},
+         Aufruf::Drucken, "S", "b.pdf", QPageSize::Letter, 45, true, true, ""},
+        {{"--drucken", "--papier", "A5", "--karte=90", "S"}, Aufruf::Drucken, "S", "", QPageSize::A5, 90, false, false, ""},
+        {{"--drucken"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false, "Bei --drucken fehlt der Spielordner."},
+        {{"--drucken", "S", "a.pdf", "b.pdf"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "Bei --drucken folgen nur der Spielordner und eine PDF-Datei."},
+        {{"--drucken", "--karte=39", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--karte erwartet die lange Seite der Karten in Millimetern, 40 bis 90."},
+        {{"--drucken", "--karte=91", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--karte erwartet die lange Seite der Karten in Millimetern, 40 bis 90."},
+        {{"--drucken", "--papier=B5", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "Unbekanntes Papier „B5“; möglich sind A3, A4, A5, Letter und Legal."},
+        {{"--drucken", "--ohne-ton", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
+        {{"--ohne-rueckseiten", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--ohne-rueckseiten gehört zu --drucken."},
+        {{"--karte=50", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false, "--karte gehört zu --drucken."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(s(f.argumente.join(' ')));
+        const Befehl b = leseBefehlszeile(QStringList{"paarlix"} + f.argumente);
+        EXPECT_EQ(b.Art, f.art);
+        EXPECT_EQ(s(b.Ordner), f.ordner);
+        EXPECT_EQ(s(b.Datei), f.datei);
+        EXPECT_EQ(b.Druck.Seite.id(), f.papier);
+        EXPECT_EQ(b.Druck.LangeSeiteMm, f.mm);
+        EXPECT_EQ(b.Druck.PaareNebeneinander, f.nebeneinander);
+        EXPECT_EQ(b.Druck.OhneRueckseiten, f.ohneRuecken);
+        EXPECT_EQ(s(b.Meldung), f.meldung);
     }
 }
 
@@ -85,9 +135,11 @@ TEST(Befehlszeile, helpNamesEveryOption)
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
     EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [--ohne-ton] [ORDNER]\n"
                                               "        paarlix --ordner-waehlen\n"
-                                              "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n")))
+                                              "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n"
+                                              "        paarlix --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n")))
         << s(hilfe);
-    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--help", "--version"})
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--drucken", "--papier",
+                               "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help", "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 
