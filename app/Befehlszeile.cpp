@@ -8,6 +8,7 @@ const QString OrdnerWaehlen = QStringLiteral("ordner-waehlen");
 const QString NeuesSpiel = QStringLiteral("neues-spiel");
 const QString Namen = QStringLiteral("namen");
 const QString OhneTon = QStringLiteral("ohne-ton");
+const QString JeRunde = QStringLiteral("je-runde");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -40,6 +41,12 @@ QStringList ohneQtOptionen(const QStringList& argumente)
     for (int i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         neuesSpiel = neuesSpiel || a == QLatin1String("--") + NeuesSpiel;
+        // Its number is no target.
+        if (a == QLatin1String("--") + JeRunde && i + 1 < argumente.size()) {
+            rest += a;
+            rest += argumente[++i];
+            continue;
+        }
         if (neuesSpiel && i > 0 && !a.startsWith(QLatin1Char('-')))
             return rest + argumente.mid(i);
         if (i == 0 || a == QLatin1String("--") || !a.startsWith(QLatin1Char('-'))) {
@@ -76,6 +83,13 @@ QStringList bilderNachDemZiel(const QStringList& argumente)
         const QString& a = argumente[i];
         if (!nurWoerter && a == QLatin1String("--"))
             nurWoerter = true;
+        else if (!nurWoerter && a == "--" + JeRunde) {
+            // Without its number it must not take the "--" added below.
+            optionen += i + 1 < argumente.size() ? a : a + '=';
+            if (i + 1 < argumente.size())
+                optionen += argumente[++i];
+        } else if (!nurWoerter && a.startsWith("--" + JeRunde + '='))
+            optionen += a;
         else if (nurWoerter || !a.startsWith(QLatin1Char('-')) || (!woerter.isEmpty() && !eigene.contains(a)))
             woerter += a;
         else
@@ -90,10 +104,13 @@ Befehl leseBefehlszeile(const QStringList& argumente)
 {
     QCommandLineParser leser;
     leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
+                      {JeRunde, {}, QStringLiteral("N")},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
         const QStringList unbekannt = leser.unknownOptionNames();
+        if (unbekannt.isEmpty() && leser.errorText().contains(JeRunde))
+            return fehler(QStringLiteral("Bei --je-runde fehlt die Zahl der Paare je Runde."));
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));
         const QString name = unbekannt.first();
@@ -115,10 +132,22 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         Befehl neu = befehl(Befehl::Aufruf::NeuesSpiel, rest.first());
         neu.Bilder = rest.mid(1);
         neu.MitNamen = leser.isSet(Namen);
+        if (leser.isSet(JeRunde)) {
+            bool zahl = false;
+            const QString wert = leser.value(JeRunde);
+            if (wert.isEmpty())
+                return fehler(QStringLiteral("Bei --je-runde fehlt die Zahl der Paare je Runde."));
+            neu.JeRunde = wert.toInt(&zahl);
+            if (!zahl || neu.JeRunde < 1)
+                return fehler(QStringLiteral("Bei --je-runde muss die Zahl der Paare je Runde stehen (ab 1), nicht „%1“.")
+                                  .arg(wert));
+        }
         return neu;
     }
     if (leser.isSet(Namen))
         return fehler(QStringLiteral("--namen gehört zu --neues-spiel."));
+    if (leser.isSet(JeRunde))
+        return fehler(QStringLiteral("--je-runde gehört zu --neues-spiel."));
     if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty())
         return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
     if (rest.size() > 1)
@@ -138,7 +167,7 @@ QString hilfetext(const QString& programm)
                "\n"
                "Aufruf: %1 [--ohne-ton] [ORDNER]\n"
                "%2%1 --ordner-waehlen\n"
-               "%2%1 --neues-spiel [--namen] ZIELORDNER BILD…\n"
+               "%2%1 --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
                "\n"
                "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
                "  --ordner-waehlen  mit dem Startfenster beginnen: Spiel öffnen, aus Fotos\n"
@@ -147,6 +176,8 @@ QString hilfetext(const QString& programm)
                "                    jedes Bild wird ein Paar\n"
                "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
                "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  --je-runde N      je Runde N Paare, zufällig aus allen; das Spielfeld wird\n"
+               "                    für N Paare gewählt (sonst für alle, die Platz haben)\n"
                "  --ohne-ton        ohne Ton spielen; die Taste M schaltet den Ton im Spiel\n"
                "                    ein und aus\n"
                "  -h, --help        diese Hilfe\n"

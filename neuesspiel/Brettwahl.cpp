@@ -137,6 +137,49 @@ int groessteAnzahlMitLuecken(const Kartenformat& format, QSize bildschirm)
     return bilder;
 }
 
+Spielfeld waehleSpielfeld(int bilder, int jeRunde, const Kartenformat& format, QSize bildschirm)
+{
+    Spielfeld feld;
+    const int groesste = groessteAnzahlMitLuecken(format, bildschirm);
+    const QString schirm = QStringLiteral("%1 × %2").arg(bildschirm.width()).arg(bildschirm.height());
+    if (jeRunde < 0 || jeRunde > bilder) {
+        feld.Fehler = QStringLiteral("Je Runde können 1 bis %1 Paare gespielt werden, so viele, wie es Fotos sind; "
+                                     "angegeben %2.").arg(bilder).arg(jeRunde);
+        return feld;
+    }
+    if (jeRunde > groesste) {
+        feld.Fehler = QStringLiteral("%1 Paare haben auf einem Bildschirm von %2 Pixeln nicht auf einmal Platz; "
+                                     "je Runde passen höchstens %3.").arg(jeRunde).arg(schirm).arg(groesste);
+        return feld;
+    }
+    if (groesste < 1) {
+        feld.Fehler = QStringLiteral("Auf einem Bildschirm von %1 Pixeln hat kein Spielfeld Platz.").arg(schirm);
+        return feld;
+    }
+    feld.Paare = jeRunde > 0 ? jeRunde : std::min(bilder, groesste);
+    feld.Wahl = waehleBrettMitLuecken(feld.Paare, format, bildschirm);
+    feld.Gut = feld.Wahl.Passt;
+    if (feld.Paare < bilder || feld.Wahl.Frei > 0)
+        feld.PaareJeRunde = feld.Paare;
+    return feld;
+}
+
+QString spielfeldText(const Spielfeld& feld, int bilder, bool pfeil)
+{
+    const Brettmass& brett = feld.Wahl.Brett;
+    QString text = feld.Paare < bilder
+        ? QStringLiteral("%1 Runde %2 von %3 Paaren").arg(pfeil ? "Je" : "je").arg(feld.Paare).arg(bilder)
+        : QStringLiteral("%1 Paare").arg(bilder);
+    text += pfeil ? QStringLiteral(" → ") : QStringLiteral(" auf ");
+    if (feld.Wahl.Frei == 0)
+        return text + QStringLiteral("%1 × %2 Karten").arg(brett.Spalten).arg(brett.Zeilen);
+    return text + QStringLiteral("%1 × %2 %3, %4 %5 frei")
+                      .arg(brett.Spalten).arg(brett.Zeilen)
+                      .arg(pfeil ? QStringLiteral("Felder") : QStringLiteral("Feldern"))
+                      .arg(feld.Wahl.Frei)
+                      .arg(feld.Wahl.Frei == 1 ? QStringLiteral("bleibt") : QStringLiteral("bleiben"));
+}
+
 QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm)
 {
     if (wahl.Gut)

@@ -68,3 +68,24 @@ BrettMitLuecken waehleBrettMitLuecken(int bilder, const Kartenformat& format, QS
 // The most pairs waehleBrettMitLuecken fits on the screen; every count from 1
 // up to it fits.
 int groessteAnzahlMitLuecken(const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// The board a new game is written with for `bilder` pictures, each a pair,
+// when every round deals `jeRunde` of them (0: all that fit).
+struct Spielfeld {
+    bool Gut = false;
+    BrettMitLuecken Wahl; // for Paare pairs
+    int Paare = 0;        // dealt each round
+    int PaareJeRunde = 0; // the twelfth setting; 0 when all pictures fill the board
+    QString Fehler;       // why there is no game, one sentence; empty when Gut
+};
+
+// With jeRunde 0, all pictures up to groessteAnzahlMitLuecken, above it that
+// many drawn each round. jeRunde 1..bilder: that many, if they fit. The
+// twelfth setting is written whenever a round deals fewer pairs than the
+// board has places or than there are pictures. bilder >= 1; bildschirm not empty
+Spielfeld waehleSpielfeld(int bilder, int jeRunde, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// The board in words: "25 Paare auf 8 × 7 Feldern, 6 bleiben frei", "je Runde
+// 8 von 25 Paaren auf 4 × 4 Karten"; with `pfeil` as the new-game window
+// shows it: "25 Paare → 8 × 7 Felder, 6 bleiben frei". feld.Gut
+QString spielfeldText(const Spielfeld& feld, int bilder, bool pfeil);

@@ -167,13 +167,17 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
     const struct {
         int quer, hoch, offen;
         const char* text;
+        int jeRunde = 0;
     } faelle[] = {
         {0, 0, 0, "Noch keine Fotos."},
         {6, 0, 0, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
         {0, 6, 0, "6 Paare → 4 × 3 Karten, je 150 × 200 Pixel auf diesem Bildschirm"},
         {3, 3, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm"},
         {4, 1, 1, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
-        {17, 0, 0, "17 Fotos ergeben 34 Karten"},
+        {17, 0, 0, "17 Paare → 5 × 7 Felder, 1 bleibt frei, je 116 × 87 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "25 Paare → 8 × 7 Felder, 6 bleiben frei, je 69 × 92 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "Je Runde 8 von 25 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8},
+        {0, 6, 0, "Je Runde können 1 bis 6 Paare gespielt werden", 7},
         {1, 0, 0, "1 Foto – für ein Spiel werden mindestens 2 gebraucht."},
     };
     for (const auto& f : faelle) {
@@ -187,7 +191,7 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         if (liste.anzahl() > 0) {
             EXPECT_EQ(liste.zeile(0).ausrichtung(), f.quer ? Ausrichtung::Quer : f.hoch ? Ausrichtung::Hoch : Ausrichtung::Unbekannt);
         }
-        const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768)));
+        const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768), f.jeRunde));
         EXPECT_TRUE(b.Text.startsWith(QString::fromUtf8(f.text))) << b.Text.toStdString();
     }
 }
