@@ -258,6 +258,13 @@ Brettvorschauen::Schritt Brettvorschauen::frage(const Brettfrage& frage)
     if (antwort_ && antwort_->first == frage)
         return {antwort_->second, std::nullopt};
     Schritt schritt{{false, 0, 0, {}, QStringLiteral("Spielfeld wird berechnet …")}, std::nullopt};
+    // Names change only the line about them: the board answered stays meanwhile.
+    if (antwort_) {
+        Brettfrage ohneNamen = frage;
+        ohneNamen.Namen = antwort_->first.Namen;
+        if (ohneNamen == antwort_->first)
+            schritt.Zeigen = antwort_->second;
+    }
     if (!rechnet_) {
         rechnet_ = true;
         schritt.Starte = frage;

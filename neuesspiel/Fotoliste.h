@@ -81,7 +81,8 @@ Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);
 
 // Which board to show while a worker answers questions one at a time, as thumbnails
 // arrive one by one: the latest question wins. An answer to an older question is dropped;
-// a question that is being answered or was answered is not asked again.
+// a question that is being answered or was answered is not asked again. While only the
+// names changed, the board answered before is shown.
 class Brettvorschauen {
 public:
     struct Schritt {
