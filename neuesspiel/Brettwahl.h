@@ -24,32 +24,6 @@ inline constexpr int MaxBrettSpalten = 26;
 // Smaller cards cannot be told apart.
 inline constexpr int MinKartenHoehe = 48;
 
-// The board for a number of pictures on a screen, and whether it makes a good game.
-struct Brettwahl {
-    bool Gut = false;
-    Brettmass Brett;   // the board with the largest cards (also when not good); 0 x 0 if none fits at all
-    QSize Karte;       // its card size in a maximised window with "auto" cards
-    int IdealHoehe = 0; // the card height if rows and columns could be any real numbers
-    // When not good: the nearest good picture counts below and above; 0 where there is none.
-    int Kleiner = 0;
-    int Groesser = 0;
-};
-
-// Chooses spalten x zeilen = 2 * bilder (at most MaxBrettSpalten columns) with
-// the largest cards in the game's own layout for a maximised window of
-// `bildschirm`'s size and "auto" cards, with the new game's gaps. Good when
-// the cards are at least MinKartenHoehe high and at least half as high as
-// IdealHoehe. bilder >= 1; bildschirm not empty
-Brettwahl waehleBrett(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
-
-// Whether `bilder` pictures make a good game; waehleBrett without the search
-// for neighbours. bilder >= 1
-bool istGuteAnzahl(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
-
-// Why `bilder` pictures make no good game, naming the nearest good counts
-// ("Mit 46 oder 48 Bildern geht es."); empty when `wahl` is good.
-QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm = Bezugsbildschirm);
-
 // The board for a number of pairs when places may stay empty.
 struct BrettMitLuecken {
     bool Passt = false; // the cards are at least MinKartenHoehe high
@@ -61,7 +35,8 @@ struct BrettMitLuecken {
 // Chooses among all boards of at most MaxBrettSpalten columns and 100 rows
 // on which 2 * bilder cards leave fewer empty places than one row (an odd
 // number of cells too, which the settings allow with setting 12) the one
-// with the largest cards, in the game's own layout as waehleBrett does. Equal cards: fewer empty places, then the squarer
+// with the largest cards, in the game's own layout for a maximised window of
+// `bildschirm`'s size and "auto" cards, with the new game's gaps. Equal cards: fewer empty places, then the squarer
 // board, then the wider one. bilder >= 1; bildschirm not empty
 BrettMitLuecken waehleBrettMitLuecken(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
 
