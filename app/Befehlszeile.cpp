@@ -15,6 +15,7 @@ const QString OhneRueckseiten = QStringLiteral("ohne-rueckseiten");
 const QString PaareNebeneinander = QStringLiteral("paare-nebeneinander");
 const QString Karte = QStringLiteral("karte");
 const QString Papier = QStringLiteral("papier");
+const QString JeRunde = QStringLiteral("je-runde");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -47,6 +48,12 @@ QStringList ohneQtOptionen(const QStringList& argumente)
     for (int i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         neuesSpiel = neuesSpiel || a == QLatin1String("--") + NeuesSpiel;
+        // Its number is no target.
+        if (a == QLatin1String("--") + JeRunde && i + 1 < argumente.size()) {
+            rest += a;
+            rest += argumente[++i];
+            continue;
+        }
         if (neuesSpiel && i > 0 && !a.startsWith(QLatin1Char('-')))
             return rest + argumente.mid(i);
         if (i == 0 || a == QLatin1String("--") || !a.startsWith(QLatin1Char('-'))) {
@@ -83,6 +90,13 @@ QStringList bilderNachDemZiel(const QStringList& argumente)
         const QString& a = argumente[i];
         if (!nurWoerter && a == QLatin1String("--"))
             nurWoerter = true;
+        else if (!nurWoerter && a == "--" + JeRunde) {
+            // Without its number it must not take the "--" added below.
+            optionen += i + 1 < argumente.size() ? a : a + '=';
+            if (i + 1 < argumente.size())
+                optionen += argumente[++i];
+        } else if (!nurWoerter && a.startsWith("--" + JeRunde + '='))
+            optionen += a;
         else if (nurWoerter || !a.startsWith(QLatin1Char('-')) || (!woerter.isEmpty() && !eigene.contains(a)))
             woerter += a;
         else
@@ -105,7 +119,8 @@ std::optional<QPageSize> papierNamens(const QString& name)
 
 Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
 {
-    if (leser.isSet(NeuesSpiel) || leser.isSet(OrdnerWaehlen) || leser.isSet(Namen) || leser.isSet(OhneTon))
+    if (leser.isSet(NeuesSpiel) || leser.isSet(OrdnerWaehlen) || leser.isSet(Namen) || leser.isSet(OhneTon)
+        || leser.isSet(JeRunde))
         return fehler(QStringLiteral("--drucken geht nur mit --papier, --karte, --paare-nebeneinander und "
                                      "--ohne-rueckseiten zusammen."));
     if (rest.isEmpty())
@@ -139,13 +154,16 @@ Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
 Befehl leseBefehlszeile(const QStringList& argumente)
 {
     QCommandLineParser leser;
-    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}}, {Drucken, {}},
+    leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
+                      {JeRunde, {}, QStringLiteral("N")}, {Drucken, {}},
                       {OhneRueckseiten, {}}, {PaareNebeneinander, {}}, {Karte, {}, QStringLiteral("mm")},
                       {Papier, {}, QStringLiteral("name")},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
         const QStringList unbekannt = leser.unknownOptionNames();
+        if (unbekannt.isEmpty() && leser.errorText().contains(JeRunde))
+            return fehler(QStringLiteral("Bei --je-runde fehlt die Zahl der Paare je Runde."));
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));
         const QString name = unbekannt.first();
@@ -172,10 +190,22 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         Befehl neu = befehl(Befehl::Aufruf::NeuesSpiel, rest.first());
         neu.Bilder = rest.mid(1);
         neu.MitNamen = leser.isSet(Namen);
+        if (leser.isSet(JeRunde)) {
+            bool zahl = false;
+            const QString wert = leser.value(JeRunde);
+            if (wert.isEmpty())
+                return fehler(QStringLiteral("Bei --je-runde fehlt die Zahl der Paare je Runde."));
+            neu.JeRunde = wert.toInt(&zahl);
+            if (!zahl || neu.JeRunde < 1)
+                return fehler(QStringLiteral("Bei --je-runde muss die Zahl der Paare je Runde stehen (ab 1), nicht „%1“.")
+                                  .arg(wert));
+        }
         return neu;
     }
     if (leser.isSet(Namen))
         return fehler(QStringLiteral("--namen gehört zu --neues-spiel."));
+    if (leser.isSet(JeRunde))
+        return fehler(QStringLiteral("--je-runde gehört zu --neues-spiel."));
     if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty())
         return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
     if (rest.size() > 1)
@@ -195,7 +225,7 @@ QString hilfetext(const QString& programm)
                "\n"
                "Aufruf: %1 [--ohne-ton] [ORDNER]\n"
                "%2%1 --ordner-waehlen\n"
-               "%2%1 --neues-spiel [--namen] ZIELORDNER BILD…\n"
+               "%2%1 --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
                "%2%1 --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n"
                "\n"
                "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
@@ -205,6 +235,8 @@ QString hilfetext(const QString& programm)
                "                    jedes Bild wird ein Paar\n"
                "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
                "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  --je-runde N      je Runde N Paare, zufällig aus allen; das Spielfeld wird\n"
+               "                    für N Paare gewählt (sonst für alle, die Platz haben)\n"
                "  --drucken         die Karten des Spiels zum Ausschneiden drucken, mit\n"
                "                    Rückseiten: in die DATEI.pdf, sonst mit dem Druckdialog\n"
                "  --papier=NAME     Papier A4 (so ohne Angabe), A3, A5, Letter oder Legal\n"

@@ -14,6 +14,7 @@ struct Befehl {
     Druckoptionen Druck; // Drucken: page, card size and order
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
     bool MitNamen = false;
+    int JeRunde = 0;      // NeuesSpiel: pairs per round (--je-runde), 0 when not given
     bool OhneTon = false; // Spielen, OrdnerWaehlen: start with the sound off
     QString Meldung;    // Fehler: what is wrong, in German
 };

@@ -105,6 +105,7 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         auftrag.Ziel = befehl.Ordner;
         auftrag.Bilder = befehl.Bilder;
         auftrag.MitNamen = befehl.MitNamen;
+        auftrag.JeRunde = befehl.JeRunde;
         auftrag.Programm = QString::fromLocal8Bit(argv[0]);
         auftrag.Abgebrochen = [] { return abbruchSignal != 0; };
         auftrag.Bildschirm = bezugsbildschirm();

@@ -24,32 +24,6 @@ inline constexpr int MaxBrettSpalten = 26;
 // Smaller cards cannot be told apart.
 inline constexpr int MinKartenHoehe = 48;
 
-// The board for a number of pictures on a screen, and whether it makes a good game.
-struct Brettwahl {
-    bool Gut = false;
-    Brettmass Brett;   // the board with the largest cards (also when not good); 0 x 0 if none fits at all
-    QSize Karte;       // its card size in a maximised window with "auto" cards
-    int IdealHoehe = 0; // the card height if rows and columns could be any real numbers
-    // When not good: the nearest good picture counts below and above; 0 where there is none.
-    int Kleiner = 0;
-    int Groesser = 0;
-};
-
-// Chooses spalten x zeilen = 2 * bilder (at most MaxBrettSpalten columns) with
-// the largest cards in the game's own layout for a maximised window of
-// `bildschirm`'s size and "auto" cards, with the new game's gaps. Good when
-// the cards are at least MinKartenHoehe high and at least half as high as
-// IdealHoehe. bilder >= 1; bildschirm not empty
-Brettwahl waehleBrett(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
-
-// Whether `bilder` pictures make a good game; waehleBrett without the search
-// for neighbours. bilder >= 1
-bool istGuteAnzahl(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
-
-// Why `bilder` pictures make no good game, naming the nearest good counts
-// ("Mit 46 oder 48 Bildern geht es."); empty when `wahl` is good.
-QString brettFehler(int bilder, const Brettwahl& wahl, QSize bildschirm = Bezugsbildschirm);
-
 // The board for a number of pairs when places may stay empty.
 struct BrettMitLuecken {
     bool Passt = false; // the cards are at least MinKartenHoehe high
@@ -61,10 +35,32 @@ struct BrettMitLuecken {
 // Chooses among all boards of at most MaxBrettSpalten columns and 100 rows
 // on which 2 * bilder cards leave fewer empty places than one row (an odd
 // number of cells too, which the settings allow with setting 12) the one
-// with the largest cards, in the game's own layout as waehleBrett does. Equal cards: fewer empty places, then the squarer
+// with the largest cards, in the game's own layout for a maximised window of
+// `bildschirm`'s size and "auto" cards, with the new game's gaps. Equal cards: fewer empty places, then the squarer
 // board, then the wider one. bilder >= 1; bildschirm not empty
 BrettMitLuecken waehleBrettMitLuecken(int bilder, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
 
 // The most pairs waehleBrettMitLuecken fits on the screen; every count from 1
 // up to it fits.
 int groessteAnzahlMitLuecken(const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// The board a new game is written with for `bilder` pictures, each a pair,
+// when every round deals `jeRunde` of them (0: all that fit).
+struct Spielfeld {
+    bool Gut = false;
+    BrettMitLuecken Wahl; // for Paare pairs
+    int Paare = 0;        // dealt each round
+    int PaareJeRunde = 0; // the twelfth setting; 0 when all pictures fill the board
+    QString Fehler;       // why there is no game, one sentence; empty when Gut
+};
+
+// With jeRunde 0, all pictures up to groessteAnzahlMitLuecken, above it that
+// many drawn each round. jeRunde 1..bilder: that many, if they fit. The
+// twelfth setting is written whenever a round deals fewer pairs than the
+// board has places or than there are pictures. bilder >= 1; bildschirm not empty
+Spielfeld waehleSpielfeld(int bilder, int jeRunde, const Kartenformat& format, QSize bildschirm = Bezugsbildschirm);
+
+// The board in words: "25 Paare auf 8 × 7 Feldern, 6 bleiben frei", "je Runde
+// 8 von 25 Paaren auf 4 × 4 Karten"; with `pfeil` as the new-game window
+// shows it: "25 Paare → 8 × 7 Felder, 6 bleiben frei". feld.Gut
+QString spielfeldText(const Spielfeld& feld, int bilder, bool pfeil);

@@ -224,13 +224,16 @@ Zielpruefung Paarliste::pruefeZiel(const QString& ordner, const QString& spielna
     return {true, pfad, QStringLiteral("Das Spiel wird angelegt in %1.").arg(inAnfuehrung(QDir::toNativeSeparators(pfad)))};
 }
 
-Brettfrage Paarliste::brettfrage(QSize bildschirm) const
+Brettfrage Paarliste::brettfrage(QSize bildschirm, int jeRunde) const
 {
     std::vector<QSize> groessen;
     groessen.reserve(zeilen_.size());
     for (const Paarzeile& z : zeilen_)
         groessen.push_back(z.Groesse);
-    return ::brettfrage(groessen, bildschirm);
+    Brettfrage frage = ::brettfrage(groessen, bildschirm, jeRunde);
+    if (mitNamen_)
+        frage.Namen = namen();
+    return frage;
 }
 
 bool Paarliste::schreibbar(const Brettvorschau& brett, const Zielpruefung& ziel) const

@@ -98,7 +98,8 @@ public:
     // The folder `spielname` in `ordner`: a name that can be a folder, not an existing
     // file or a folder with something in it.
     Zielpruefung pruefeZiel(const QString& ordner, const QString& spielname) const;
-    Brettfrage brettfrage(QSize bildschirm) const;
+    // jeRunde: the pairs per round the user asks for, 0: all that fit.
+    Brettfrage brettfrage(QSize bildschirm, int jeRunde = 0) const;
     // Whether "Spiel anlegen" may write the list: every photo read, a good board, a free target.
     bool schreibbar(const Brettvorschau& brett, const Zielpruefung& ziel) const;
 

@@ -35,7 +35,8 @@ QImage leseBild(const QString& pfad, const QByteArray& format, QStringList& fehl
 
 } // namespace
 
-QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen, const Kartenformat& format)
+QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen, const Kartenformat& format,
+                                    int paareJeRunde)
 {
     QStringList fehler;
     const QByteArray inhalt = leseDatei(pfad, fehler);
@@ -55,7 +56,7 @@ QStringList pruefeEinstellungsdatei(const QString& pfad, int spalten, int zeilen
                          && w.FormatX == format.FormatX && w.FormatY == format.FormatY && w.Spalten == spalten && w.Zeilen == zeilen
                          && w.KartenBreite == AutoKartenBreite && w.AbstandX == 10 && w.AbstandY == 10
                          && w.HalbeDrehZeit == 400.0 / 24 / 3600 / 1000 / 2 && w.BilderSchneiden == format.Schneiden
-                         && w.SpielerAbfragen && !w.Testmodus;
+                         && w.SpielerAbfragen && !w.Testmodus && w.PaareJeRunde == paareJeRunde;
     if (!richtig)
         fehler += pfad + QStringLiteral(": vom Programm nicht wie erwartet gelesen: ") + e.Meldung;
     return fehler;

@@ -344,7 +344,7 @@ struct Plan {
     std::vector<Bildauftrag> Bilder;
     QString Ziel; // absolute and clean
     Kartenformat Format;
-    Brettwahl Wahl;
+    Spielfeld Feld;
 };
 
 // No result: go on.
@@ -396,9 +396,9 @@ Schritt planeSpiel(const NeuesSpiel& auftrag, Plan& plan)
     }
     const int anzahl = int(plan.Quellen.size());
     plan.Format = waehleKartenformat(groessen);
-    plan.Wahl = waehleBrett(anzahl, plan.Format, auftrag.Bildschirm);
-    if (!plan.Wahl.Gut)
-        return abgelehnt(brettFehler(anzahl, plan.Wahl, auftrag.Bildschirm));
+    plan.Feld = waehleSpielfeld(anzahl, auftrag.JeRunde, plan.Format, auftrag.Bildschirm);
+    if (!plan.Feld.Gut)
+        return abgelehnt(plan.Feld.Fehler + NichtsGeschrieben);
     return {};
 }
 
@@ -424,9 +424,10 @@ Schritt legeEntwurfAn(const Plan& plan, Entwurf& entwurf)
 // The settings and the card-back overlay, read back and checked.
 Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
 {
-    const Brettmass& brett = plan.Wahl.Brett;
+    const Brettmass& brett = plan.Feld.Wahl.Brett;
+    const int jeRunde = plan.Feld.PaareJeRunde;
     const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
-    if (const int f = schreibeNeueDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format).toUtf8()))
+    if (const int f = schreibeNeueDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format, jeRunde).toUtf8()))
         return schreibfehler(plan.Ziel, f);
     QByteArray kartentext;
     QBuffer kartentextPuffer(&kartentext);
@@ -436,7 +437,7 @@ Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
     const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
     if (const int f = schreibeNeueDatei(bmp, kartentext))
         return schreibfehler(plan.Ziel, f);
-    if (const QStringList f = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format)
+    if (const QStringList f = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format, jeRunde)
                               + pruefeKartentext(bmp);
         !f.isEmpty())
         return fehlgeschlagen(f.join('\n') + NichtsGeschrieben);
@@ -525,10 +526,11 @@ Schritt stelleFertig(const Plan& plan, Entwurf& entwurf)
 
 QString schlusszeile(const NeuesSpiel& auftrag, const Plan& plan)
 {
-    return QStringLiteral("Fertig: %1 Paare auf %2 × %3 Karten (je %4 × %5 Pixel auf einem Bildschirm von "
-                          "%6 × %7), %8, in %9. Starten mit: %10 %11")
-        .arg(plan.Bilder.size()).arg(plan.Wahl.Brett.Spalten).arg(plan.Wahl.Brett.Zeilen)
-        .arg(plan.Wahl.Karte.width()).arg(plan.Wahl.Karte.height())
+    const BrettMitLuecken& wahl = plan.Feld.Wahl;
+    return QStringLiteral("Fertig: %1 (je %2 × %3 Pixel auf einem Bildschirm von "
+                          "%4 × %5), %6, in %7. Starten mit: %8 %9")
+        .arg(spielfeldText(plan.Feld, int(plan.Bilder.size()), false))
+        .arg(wahl.Karte.width()).arg(wahl.Karte.height())
         .arg(auftrag.Bildschirm.width()).arg(auftrag.Bildschirm.height())
         .arg(formatBeschreibung(plan.Format), inAnfuehrung(plan.Ziel), auftrag.Programm, fuerDieShell(plan.Ziel));
 }

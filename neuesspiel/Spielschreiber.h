@@ -23,6 +23,9 @@ struct NeuesSpiel {
     // `Namen`), where that differs from its path in `Bilder` (a name that is
     // not valid UTF-8 is opened through another path); empty: the paths.
     QStringList Anzeigenamen = {};
+    // Pairs dealt each round, drawn from all pictures; 0: all of them when
+    // they fit the screen, else as many as fit.
+    int JeRunde = 0;
 };
 
 // How the writing ended, in words for the user.
@@ -42,7 +45,8 @@ struct Schreibergebnis {
 
 // Writes a complete game folder at auftrag.Ziel: "Paarlix.ini" with the
 // demo's values, the board, card format and crop mode chosen for the
-// pictures, the card-back overlay "Kartentext.bmp" and one pair per picture
+// pictures (and the pairs per round when a round deals fewer pairs than there
+// are pictures or places), the card-back overlay "Kartentext.bmp" and one pair per picture
 // (without names both cards of a pair are one file, linked twice where the
 // file system allows). Missing folders above the target are made. Everything
 // is written into a draft beside the target and renamed at the end, so a

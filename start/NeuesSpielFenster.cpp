@@ -32,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -41,6 +42,8 @@ namespace {
 
 // Lines of "Nicht aufgenommen:" before "… und 38 weitere".
 constexpr int AusgelassenZeilen = 3;
+// Pairs per round first offered: a short round with big cards.
+constexpr int VorgeschlageneJeRunde = 8;
 
 // The desktop's question, with buttons that say what they do.
 bool frageVerwerfen(QWidget* eltern, const QString& text)
@@ -130,6 +133,15 @@ void NeuesSpielFenster::baueListe()
     MitNamen->setAccessibleName(MitNamen->text());
     MitNamen->setToolTip(QStringLiteral("Sonst zeigen beide Karten eines Paares dasselbe Foto"));
 
+    JeRunde = new QCheckBox(QStringLiteral("Je Runde"), this);
+    JeRunde->setAccessibleName(QStringLiteral("Je Runde nur einige Paare spielen, zufällig aus allen"));
+    JeRunde->setToolTip(QStringLiteral("Größere Karten und kürzere Runden; jede Runde zieht die Paare neu"));
+    JeRundeAnzahl = new QSpinBox(this);
+    JeRundeAnzahl->setRange(1, 1);
+    JeRundeAnzahl->setValue(1);
+    JeRundeAnzahl->setEnabled(false);
+    JeRundeAnzahl->setAccessibleName(QStringLiteral("Paare je Runde"));
+
     Brett = new QLabel(this);
     Brett->setTextFormat(Qt::PlainText);
     Brett->setWordWrap(true);
@@ -214,13 +226,20 @@ void NeuesSpielFenster::baueLayout()
     spalte->addWidget(Liste, 1);
     spalte->addLayout(ausgelassen);
     spalte->addWidget(MitNamen);
+    auto* jeRunde = new QHBoxLayout;
+    jeRunde->addWidget(JeRunde);
+    jeRunde->addWidget(JeRundeAnzahl);
+    jeRunde->addWidget(new QLabel(QStringLiteral("Paare, zufällig aus allen"), this));
+    jeRunde->addStretch(1);
+    spalte->addLayout(jeRunde);
     spalte->addWidget(Brett);
     spalte->addLayout(wo);
     spalte->addWidget(Ziel);
     spalte->addWidget(Status);
     spalte->addLayout(unten);
     QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, AlleAusgelassenKnopf,
-                              MitNamen, Spielname, OrdnerKnopf, AnlegenKnopf, AbbrechenKnopf};
+                              MitNamen, JeRunde, JeRundeAnzahl, Spielname, OrdnerKnopf, AnlegenKnopf,
+                              AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     resize(760, 640);
@@ -247,6 +266,11 @@ void NeuesSpielFenster::verbinde()
         konfiguration_.speichere();
         aktualisiere();
     });
+    connect(JeRunde, &QCheckBox::toggled, this, [this](bool an) {
+        JeRundeAnzahl->setEnabled(an);
+        aktualisiere();
+    });
+    connect(JeRundeAnzahl, &QSpinBox::valueChanged, this, [this] { aktualisiere(); });
     connect(Spielname, &QLineEdit::textEdited, this, [this] {
         nameVonHand_ = true;
         aktualisiere();
@@ -452,6 +476,11 @@ void NeuesSpielFenster::zeigeBrett(const Brettvorschau& vorschau)
     Brett->setAccessibleDescription(vorschau.Text);
 }
 
+int NeuesSpielFenster::jeRunde() const
+{
+    return JeRunde->isChecked() ? JeRundeAnzahl->value() : 0;
+}
+
 void NeuesSpielFenster::aktualisiere()
 {
     const Paarliste& liste = Modell->liste();
@@ -461,7 +490,13 @@ void NeuesSpielFenster::aktualisiere()
     if (const QModelIndex aktuell = Liste->currentIndex(); aktuell.isValid() && aktuell.column() != zielspalte())
         Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), zielspalte()), QItemSelectionModel::NoUpdate);
 
-    const Brettvorschauen::Schritt brett = brettvorschauen_.frage(liste.brettfrage(bildschirm_));
+    // At most one pair per photo; a few pairs per round is what the option is for.
+    const int vorher = JeRundeAnzahl->maximum();
+    const QSignalBlocker still(JeRundeAnzahl);
+    JeRundeAnzahl->setMaximum(std::max(1, liste.anzahl()));
+    if (vorher <= 1 && JeRundeAnzahl->value() == 1)
+        JeRundeAnzahl->setValue(std::min(VorgeschlageneJeRunde, JeRundeAnzahl->maximum()));
+    const Brettvorschauen::Schritt brett = brettvorschauen_.frage(liste.brettfrage(bildschirm_, jeRunde()));
     if (brett.Starte)
         rechneBrett(*brett.Starte);
     zeigeBrett(brett.Zeigen);
@@ -475,8 +510,9 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
-                                                      Liste, MitNamen, Spielname, OrdnerKnopf})
+                                                      Liste, MitNamen, JeRunde, Spielname, OrdnerKnopf})
         w->setEnabled(an);
+    JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     setAcceptDrops(an);
 }
 
@@ -500,6 +536,7 @@ void NeuesSpielFenster::legeAn()
     NeuesSpiel auftrag{ziel(), fotos(), MitNamen->isChecked()};
     // The board the window showed is the board written.
     auftrag.Bildschirm = bildschirm_;
+    auftrag.JeRunde = jeRunde();
     if (auftrag.MitNamen)
         auftrag.Namen = n;
     abbrechen_ = false;

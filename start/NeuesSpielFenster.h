@@ -22,6 +22,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QPlainTextEdit;
+class QSpinBox;
 class QTableView;
 struct NeuesSpiel;
 struct Schreibergebnis;
@@ -80,6 +81,9 @@ public:
     QWidget* AlleAusgelassen = nullptr;
     QPlainTextEdit* AlleAusgelassenText = nullptr;
     QCheckBox* MitNamen = nullptr;
+    // "Je Runde N Paare, zufällig aus allen": the board is chosen for N pairs, drawn anew each round.
+    QCheckBox* JeRunde = nullptr;
+    QSpinBox* JeRundeAnzahl = nullptr;
     QLabel* Brett = nullptr;
     QLineEdit* Spielname = nullptr;
     QLabel* Spieleordner = nullptr;
@@ -119,6 +123,8 @@ private:
     void zeigeAusgelassen();
     void zeigeAlleAusgelassen();
     void rechneBrett(const Brettfrage& frage);
+    // The pairs per round asked for, 0 for all.
+    int jeRunde() const;
     // Marks names, shows the board and the target, and enables "Spiel anlegen"; at most
     // once per pass of the event loop, however many thumbnails arrive.
     void aktualisiereBald();

@@ -32,6 +32,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         bool mitNamen;
         const char* meldung;
         bool ohneTon = false;
+        int jeRunde = 0;
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -65,6 +66,18 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"--ordner-waehlen", "--ohne-ton"}, Aufruf::OrdnerWaehlen, "", {}, false, "", true},
         {{"--ohne-ton", "--neues-spiel", "Z", "a.jpg"}, Aufruf::Fehler, "", {}, false,
          "--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."},
+        // The pairs per round, before or after the target; its number is no picture.
+        {{"--neues-spiel", "--je-runde", "8", "Ziel", "a.jpg"}, Aufruf::NeuesSpiel, "Ziel", {"a.jpg"}, false, "", false, 8},
+        {{"--neues-spiel", "Ziel", "a.jpg", "--je-runde", "8", "b.jpg"}, Aufruf::NeuesSpiel, "Ziel", {"a.jpg", "b.jpg"},
+         false, "", false, 8},
+        {{"--je-runde=3", "--neues-spiel", "Ziel", "a.jpg"}, Aufruf::NeuesSpiel, "Ziel", {"a.jpg"}, false, "", false, 3},
+        {{"--neues-spiel", "--je-runde", "acht", "Ziel", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "Bei --je-runde muss die Zahl der Paare je Runde stehen (ab 1), nicht „acht“."},
+        {{"--neues-spiel", "--je-runde=0", "Ziel", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "Bei --je-runde muss die Zahl der Paare je Runde stehen (ab 1), nicht „0“."},
+        {{"--neues-spiel", "Ziel", "a.jpg", "--je-runde"}, Aufruf::Fehler, "", {}, false,
+         "Bei --je-runde fehlt die Zahl der Paare je Runde."},
+        {{"--je-runde", "8", "Ordner"}, Aufruf::Fehler, "", {}, false, "--je-runde gehört zu --neues-spiel."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -76,6 +89,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         EXPECT_EQ(b.MitNamen, f.mitNamen);
         EXPECT_EQ(s(b.Meldung), f.meldung);
         EXPECT_EQ(b.OhneTon, f.ohneTon);
+        EXPECT_EQ(b.JeRunde, f.jeRunde);
     }
 }
 
@@ -135,11 +149,12 @@ TEST(Befehlszeile, helpNamesEveryOption)
     EXPECT_TRUE(hilfe.startsWith(QStringLiteral("Paarlix – das Memory-Spiel mit eigenen Bildern\n")));
     EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [--ohne-ton] [ORDNER]\n"
                                               "        paarlix --ordner-waehlen\n"
-                                              "        paarlix --neues-spiel [--namen] ZIELORDNER BILD…\n"
+                                              "        paarlix --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
                                               "        paarlix --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n")))
         << s(hilfe);
-    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--ohne-ton", "--drucken", "--papier",
-                               "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help", "--version"})
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--je-runde", "--ohne-ton", "--drucken",
+                               "--papier", "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help",
+                               "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 

@@ -102,18 +102,21 @@ TEST(Fotoliste, theLatestBoardQuestionWins)
 {
     const QSize schirm(1366, 768);
     const std::map<char, Brettfrage> fragen{{'a', {6, {4, 3, true}, schirm}}, {'b', {6, {3, 4, true}, schirm}},
-                                            {'w', {1, {4, 3, true}, schirm}}};
+                                            {'w', {1, {4, 3, true}, schirm}},
+                                            {'n', {6, {4, 3, true}, schirm, 0, {"Anna", "Ben", "Cem", "Dora", "Emil", "Ida"}}}};
     const std::string a = brettvorschau(fragen.at('a')).Text.toStdString();
     const std::string wenige = "1 Foto – für ein Spiel werden mindestens 2 gebraucht.";
     const std::string offen = "Spielfeld wird berechnet …";
-    // Each step: questions asked (a, b, w: too few) and "!": the worker answers.
+    // Each step: questions asked (a, b, w: too few, n: a with names) and "!": the worker answers.
     const struct {
         const char* schritte;
         std::string zeigt;
         char rechnet;
     } faelle[] = {{"a", offen, 'a'},  {"a", offen, 'a'},    {"b", offen, 'a'},   {"!b", offen, 'b'},
                   {"a", offen, 'b'},  {"!a", offen, 'a'},   {"!a", a, 0},        {"w", wenige, 0},
-                  {"a", a, 0},        {"bw", wenige, 'b'},  {"!w", wenige, 0}};
+                  {"a", a, 0},        {"n", a, 'n'},        {"!n", a, 0},        {"b", offen, 'b'},
+                  {"n", a, 'b'},      {"!n", a, 0},         {"bw", wenige, 'b'},
+                  {"!w", wenige, 0}};
     Brettvorschauen v;
     std::optional<Brettfrage> rechnet;
     for (const auto& f : faelle) {

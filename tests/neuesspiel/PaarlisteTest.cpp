@@ -167,13 +167,23 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
     const struct {
         int quer, hoch, offen;
         const char* text;
+        int jeRunde = 0;
+        const char* name = nullptr; // every row's name card, with names
     } faelle[] = {
         {0, 0, 0, "Noch keine Fotos."},
         {6, 0, 0, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
         {0, 6, 0, "6 Paare → 4 × 3 Karten, je 150 × 200 Pixel auf diesem Bildschirm"},
         {3, 3, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm"},
         {4, 1, 1, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
-        {17, 0, 0, "17 Fotos ergeben 34 Karten"},
+        {17, 0, 0, "17 Paare → 5 × 7 Felder, 1 bleibt frei, je 116 × 87 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "25 Paare → 8 × 7 Felder, 6 bleiben frei, je 69 × 92 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "Je Runde 8 von 25 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8},
+        {0, 6, 0, "Je Runde können 1 bis 6 Paare gespielt werden", 7},
+        {0, 40, 0, "40 Paare → 10 × 8 Karten, je 54 × 72 Pixel auf diesem Bildschirm\nDie Namen wären auf den Karten "
+                   "nur 8 Pixel hoch und schwer zu lesen; mit „Je Runde 28 Paare“ werden sie lesbar.", 0,
+         "Maximilian Alexander "},
+        {0, 40, 0, "Je Runde 8 von 40 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8,
+         "Maximilian Alexander "},
         {1, 0, 0, "1 Foto – für ein Spiel werden mindestens 2 gebraucht."},
     };
     for (const auto& f : faelle) {
@@ -187,7 +197,13 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         if (liste.anzahl() > 0) {
             EXPECT_EQ(liste.zeile(0).ausrichtung(), f.quer ? Ausrichtung::Quer : f.hoch ? Ausrichtung::Hoch : Ausrichtung::Unbekannt);
         }
-        const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768)));
+        if (f.name) {
+            liste.setzeMitNamen(true);
+            for (int i = 0; i < liste.anzahl(); ++i)
+                liste.setzeName(i, QString::fromUtf8(f.name) + QString::number(i));
+        }
+        const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768), f.jeRunde));
         EXPECT_TRUE(b.Text.startsWith(QString::fromUtf8(f.text))) << b.Text.toStdString();
+        EXPECT_EQ(b.Text.contains('\n'), f.name && !f.jeRunde) << b.Text.toStdString();
     }
 }

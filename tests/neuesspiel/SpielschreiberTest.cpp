@@ -1,6 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "Neuspielbilder.h"
+#include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
 #include "neuesspiel/Entwurf.h"
 #include "pictures/Testbilder.h"
@@ -177,9 +178,58 @@ TEST(Spielschreiber, manyPicturesShowAProgressCount)
     EXPECT_EQ(zeilen, lauf.ausgabe.mid(0, 20));
     EXPECT_TRUE(lauf.ausgabe[0].startsWith("[ 1/20] ")) << lauf.ausgabe[0].toStdString();
     EXPECT_TRUE(lauf.ausgabe[19].startsWith("[20/20] ")) << lauf.ausgabe[19].toStdString();
-    EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 5 × 8 Karten (je 80 × 80 Pixel"))
+    EXPECT_TRUE(lauf.ausgabe[20].startsWith("Fertig: 20 Paare auf 6 × 7 Feldern, 2 bleiben frei (je 93 × 93 Pixel"))
         << lauf.ausgabe[20].toStdString();
     EXPECT_TRUE(lauf.ausgabe[20].contains("quadratisch 1:1, zugeschnitten"));
+}
+
+// Every count fits: the board with the largest cards, its empty places left at the end by the
+// twelfth setting; above the largest count, or when asked, each round draws some of all pairs,
+// all of which are written. A count that fills the board writes the eleven settings alone. The
+// card size printed is the one the game's layout gives the written settings.
+TEST(Spielschreiber, everyCountGetsABoardAndPairsPerRoundWhereNeeded)
+{
+    QTemporaryDir tmp;
+    QStringList hoch;
+    for (int i = 1; i <= 79; ++i) {
+        hoch += tmp.filePath(QStringLiteral("h%1.jpg").arg(i));
+        schreibe(hoch.last(), jpeg(QColor::fromHsv(i * 4, 200, 200), 6, 8));
+    }
+    const struct {
+        int bilder, jeRunde, spalten, zeilen, setting12;
+        const char* zusammenfassung;
+    } faelle[] = {
+        {24, 0, 8, 6, 0, "Fertig: 24 Paare auf 8 × 6 Karten (je 69 × 92 Pixel"},
+        {25, 0, 8, 7, 25, "Fertig: 25 Paare auf 8 × 7 Feldern, 6 bleiben frei (je 69 × 92 Pixel"},
+        {25, 8, 4, 4, 8, "Fertig: je Runde 8 von 25 Paaren auf 4 × 4 Karten (je 126 × 168 Pixel"},
+        {24, 24, 8, 6, 0, "Fertig: 24 Paare auf 8 × 6 Karten (je 69 × 92 Pixel"},
+        {79, 0, 13, 12, 78, "Fertig: je Runde 78 von 79 Paaren auf 13 × 12 Karten (je 36 × 48 Pixel"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zusammenfassung);
+        const QString ziel = tmp.filePath(QStringLiteral("spiel%1-%2").arg(f.bilder).arg(f.jeRunde));
+        NeuesSpiel auftrag{ziel, hoch.mid(0, f.bilder)};
+        auftrag.JeRunde = f.jeRunde;
+        const Lauf lauf = schreibe(auftrag);
+        ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+        const QByteArray ini = lies(ziel + "/Paarlix.ini");
+        EXPECT_EQ(ini.contains("# 12."), f.setting12 > 0);
+        const Einstellungsergebnis e = leseEinstellungen(ini);
+        EXPECT_FALSE(e.EinstellungsFehler) << e.Meldung.toStdString();
+        EXPECT_EQ(e.Werte.Spalten, f.spalten);
+        EXPECT_EQ(e.Werte.Zeilen, f.zeilen);
+        EXPECT_EQ(e.Werte.PaareJeRunde, f.setting12);
+        EXPECT_TRUE(QFileInfo::exists(ziel + QStringLiteral("/%1b.jpg").arg(f.bilder, 2, 10, QLatin1Char('0'))));
+        const Bildschirmaufteilung a = berechneBildschirmaufteilung(1366, 768, e.Werte);
+        ASSERT_TRUE(a.Passt);
+        const QString letzte = lauf.ausgabe.value(f.bilder);
+        EXPECT_TRUE(letzte.startsWith(QString::fromUtf8(f.zusammenfassung))) << letzte.toStdString();
+        EXPECT_TRUE(letzte.contains(QStringLiteral("(je %1 × %2 Pixel").arg(a.KartenBreite).arg(a.KartenHoehe)))
+            << letzte.toStdString();
+        if (f.bilder == 25 && f.jeRunde == 0) {
+            EXPECT_GE(a.KartenHoehe, 90);
+        }
+    }
 }
 
 // Every refusal names its reason (a path once, control characters made visible), ends with
@@ -224,10 +274,16 @@ TEST(Spielschreiber, refusalsWriteNothing)
         QString meldung;
         Ausgang art = Ausgang::Abgelehnt;
         bool mitNamen = false;
+        int jeRunde = 0;
     };
     const Fall faelle[] = {
         {"one picture", ziel, {gut}, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
-        {"too many pictures for the screen", ziel, viele, "80 Fotos ergeben 160 Karten; auf einem Bildschirm von 1366 × 768"},
+        {"more pairs per round than fit the screen", ziel, viele,
+         "67 Paare haben auf einem Bildschirm von 1366 × 768 Pixeln nicht auf einmal Platz; je Runde passen "
+         "höchstens 66. Es wurde nichts geschrieben.", Ausgang::Abgelehnt, false, 67},
+        {"more pairs per round than pictures", ziel, {gut, gut2},
+         "Je Runde können 1 bis 2 Paare gespielt werden, so viele, wie es Fotos sind; angegeben 3.",
+         Ausgang::Abgelehnt, false, 3},
         {"target not empty", tmp.filePath("voll"), {gut, gut2},
          "Der Zielordner „" + tmp.filePath("voll") + "“ ist nicht leer. Bitte einen neuen oder leeren Ordner angeben."},
         {"target is a file", gut2, {gut, tmp.filePath("kaputt.jpg")}, "„" + gut2 + "“ ist eine Datei und kein Ordner."},
@@ -269,7 +325,9 @@ TEST(Spielschreiber, refusalsWriteNothing)
     const QStringList vorher = inhalt(tmp.path());
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
-        const Lauf lauf = schreibe(f.ziel, f.bilder, f.mitNamen);
+        NeuesSpiel auftrag{f.ziel, f.bilder, f.mitNamen};
+        auftrag.JeRunde = f.jeRunde;
+        const Lauf lauf = schreibe(auftrag);
         EXPECT_EQ(lauf.art, f.art);
         EXPECT_EQ(lauf.status, 1);
         EXPECT_TRUE(lauf.fehler.startsWith(f.meldung)) << lauf.fehler.toStdString();

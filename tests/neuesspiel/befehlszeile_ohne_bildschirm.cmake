@@ -28,7 +28,7 @@ erwarte(2 "Aufruf: paarlix_demo ORDNER")
 set(programm ${PAARLIX})
 
 erwarte(0 "Paarlix 1." --version)
-erwarte(0 "--neues-spiel [--namen] ZIELORDNER BILD…" --help)
+erwarte(0 "--neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…" --help)
 erwarte(2 "Unbekannte Option „--gibtsnicht“." --gibtsnicht)
 erwarte(2 "Es kann nur ein Spielordner angegeben werden." a b)
 erwarte(1 "Den Spielordner „${ORDNER}/fehlt“ gibt es nicht." ${ORDNER}/fehlt)

@@ -1,5 +1,6 @@
 #include "start/NeuesSpielFenster.h"
 
+#include "board/Einstellungsleser.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -304,4 +306,35 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
             EXPECT_EQ(fotokarten[paar], 1) << "pair " << paar + 1;
     }
     QDir::setCurrent(vorher);
+}
+
+// 25 photos fill a board with empty places; "Je Runde 8 Paare" chooses the board for 8, and the
+// game written holds all 25 pairs and deals 8 of them each round.
+TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
+{
+    Aufbau a;
+    ASSERT_TRUE(a.aktiv);
+    QStringList fotos;
+    for (int i = 0; i < 25; ++i)
+        fotos += a.foto(QStringLiteral("Klasse/%1.jpg").arg(i), jpeg(QColor::fromHsv(i * 14, 200, 200), 6, 8));
+    a.fenster->fuegeHinzu(fotos);
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(),
+              "25 Paare → 8 × 7 Felder, 6 bleiben frei, je 69 × 92 Pixel auf diesem Bildschirm");
+    EXPECT_FALSE(a.fenster->JeRundeAnzahl->isEnabled());
+    a.fenster->JeRunde->setFocus();
+    QTest::keyClick(a.fenster->JeRunde, Qt::Key_Space);
+    ASSERT_TRUE(a.fenster->JeRundeAnzahl->isEnabled());
+    EXPECT_EQ(a.fenster->JeRundeAnzahl->value(), 8);
+    EXPECT_EQ(a.fenster->JeRundeAnzahl->maximum(), 25);
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_TRUE(a.fenster->Brett->text().startsWith("Je Runde 8 von 25 Paaren → ")) << a.fenster->Brett->text().toStdString();
+
+    QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
+    ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
+    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    const QString ziel = angelegt[0][0].toString();
+    EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
+    EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
 }
