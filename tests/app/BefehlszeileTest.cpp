@@ -124,6 +124,8 @@ TEST(Befehlszeile, printingTakesAFolderAFileAndItsOptions)
          "Unbekanntes Papier „B5“; möglich sind A3, A4, A5, Letter und Legal."},
         {{"--drucken", "--ohne-ton", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
          "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
+        {{"--drucken", "--je-runde", "8", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
         {{"--ohne-rueckseiten", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
          "--ohne-rueckseiten gehört zu --drucken."},
         {{"--karte=50", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false, "--karte gehört zu --drucken."},
