@@ -117,17 +117,14 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
     const QRect panels[2] = {f.GruppenPanels[0]->geometry(), f.GruppenPanels[1]->geometry()};
     const std::vector<int> paare = t.offenePaare();
     const auto [x, y] = t.keinPaar();
-    const auto [a, b] = t.paar(1);
-    const Zelle erstes = t.bild(a)->Tag < 0 ? b : a;
-    const Zelle zweites = erstes == a ? b : a;
 
     const QString emma = QStringLiteral("Gewonnen: Emma, 12 zu 0 Punkte!");
     const struct {
         const char* klick;
         std::function<void()> tun;
         std::vector<Klang> klaenge;
-        QString ergebnis; // the ending's result, empty while it is hidden
-        QString best;     // its best-result line, empty while hidden
+        QString ergebnis = {}; // the ending's result, empty while it is hidden
+        QString best = {};     // its best-result line, empty while hidden
     } faelle[] = {
         {"two groups, named with an M",
          [&] {
