@@ -503,7 +503,7 @@ void NeuesSpielFenster::aktualisiere()
     const Zielpruefung ziel = zeigeZiel();
     const int offen = liste.offeneVorschauen();
     if (!schreibtGerade())
-        Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : QString());
+        Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : schreibmeldung_);
     AnlegenKnopf->setEnabled(liste.schreibbar(brett.Zeigen, ziel) && !schreibtGerade());
 }
 
@@ -555,6 +555,7 @@ void NeuesSpielFenster::legeAn()
     AbbrechenKnopf->setEnabled(true);
     AbbrechenKnopf->show();
     AbbrechenKnopf->setFocus();
+    schreibmeldung_.clear();
     Status->setText(QStringLiteral("Das Spiel wird angelegt …"));
     schreiber_ = std::make_unique<QFutureWatcher<Schreibergebnis>>();
     connect(schreiber_.get(), &QFutureWatcherBase::finished, this, [this] {
@@ -574,13 +575,13 @@ void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
     if (ergebnis.Art == Schreibergebnis::Ausgang::Geschrieben) {
         konfiguration_.setzeWert(SpieleordnerSchluessel, ordner_);
         konfiguration_.speichere();
+        schreibmeldung_ = QStringLiteral("Das Spiel ist angelegt.");
         aktualisiere();
-        Status->setText(QStringLiteral("Das Spiel ist angelegt."));
         emit spielAngelegt(QDir::cleanPath(QFileInfo(ziel()).absoluteFilePath()));
         return;
     }
+    schreibmeldung_ = ergebnis.Meldung;
     aktualisiere();
-    Status->setText(ergebnis.Meldung);
     if (ergebnis.Art != Schreibergebnis::Ausgang::Abgebrochen) {
         meldungen_.fehler(ergebnis.Meldung);
         holeFokusZurueck();

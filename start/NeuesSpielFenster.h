@@ -147,6 +147,7 @@ private:
     Brettfrage gerechnet_; // the question brettrechner_ answers
     QString ordner_;           // the games folder
     bool nameVonHand_ = false; // the game name was typed, so new photos leave it alone
+    QString schreibmeldung_;   // the last write's outcome, shown until the next one or photos are read
     bool aktualisierungGeplant_ = false;
     QString letzterFotoordner_; // where the file dialog starts, once photos came from it
     std::unique_ptr<Vorschaubilder> vorschaubilder_;

@@ -61,12 +61,19 @@ struct Aufbau {
     bool gelesen() const
     {
         // Every thumbnail there, and the board computed for them.
-        const bool fertig = QTest::qWaitFor([this] {
-            return fenster->offeneVorschauen() == 0 && !fenster->Brett->text().startsWith("Spielfeld wird berechnet");
-        }, 10000);
-        // The window's own update after the last of them.
+        const auto fertig = [this] {
+            return QTest::qWaitFor([this] {
+                return fenster->offeneVorschauen() == 0
+                       && !fenster->Brett->text().startsWith("Spielfeld wird berechnet");
+            }, 10000);
+        };
+        // The window's own update after the last thumbnail may ask for the board once more
+        // (the text shown until then is the board of fewer photos): wait for that answer too.
+        const bool da = fertig();
         QApplication::processEvents();
-        return fertig;
+        const bool berechnet = da && fertig();
+        QApplication::processEvents();
+        return berechnet;
     }
     void lassFallen(const QStringList& pfade)
     {
