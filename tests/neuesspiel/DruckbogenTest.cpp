@@ -130,7 +130,8 @@ TEST(Druckbogen, cutLinesFollowThePrintedCardsAndCropMarksContinueThem)
     erwarteLinie(hinten.Schnittmarken[7], {103, 28.5, 98, 28.5});
 
     // A full row and a part row: the lower edge and the right columns stop where the cards do.
-    const Druckseite& voll = planeDruckbogen(3, 3, 4, optionen(QPageSize::A4, 60)).Seiten[0];
+    const Druckbogen teils = planeDruckbogen(3, 3, 4, optionen(QPageSize::A4, 60));
+    const Druckseite& voll = teils.Seiten[0];
     ASSERT_EQ(voll.Schnittlinien.size(), 8u);
     erwarteLinie(voll.Schnittlinien[2], {15, 148.5, 105, 148.5});
     erwarteLinie(voll.Schnittlinien[5], {105, 28.5, 105, 148.5});
