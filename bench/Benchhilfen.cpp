@@ -7,7 +7,7 @@
 
 #include <jpeglib.h>
 
-void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
+void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer, QSize ziel)
 {
     std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
     jpeg_decompress_struct c {};
@@ -17,6 +17,13 @@ void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer)
     jpeg_stdio_src(&c, datei);
     jpeg_read_header(&c, TRUE);
     c.out_color_space = JCS_EXT_BGRX;
+    if (!ziel.isEmpty())
+        for (unsigned d = 8; d > 1; d /= 2)
+            if (c.image_width / d >= unsigned(ziel.width()) && c.image_height / d >= unsigned(ziel.height())) {
+                c.scale_num = 1;
+                c.scale_denom = d;
+                break;
+            }
     jpeg_start_decompress(&c);
     const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
     puffer.resize(zeilenlaenge * c.output_height);

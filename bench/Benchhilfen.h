@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -17,9 +18,10 @@ public:
     QString letzte;
 };
 
-// libjpeg alone: full size, BGRX into a buffer that is reused; the floor the
-// program's decoding is measured against.
-void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer);
+// libjpeg alone: BGRX into a buffer that is reused; the floor the program's
+// decoding is measured against. Full size, or with ziel the smallest of
+// libjpeg's scales 1/1 .. 1/8 that still covers ziel.
+void rohDekodieren(const QString& pfad, std::vector<unsigned char>& puffer, QSize ziel = {});
 
 // A game folder with these eleven settings and a plain white card back; the
 // pictures are the caller's.

@@ -23,12 +23,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <functional>
 #include <thread>
 #include <vector>
 
-#include <jpeglib.h>
 #include <unistd.h>
 
 namespace {
@@ -36,36 +34,6 @@ namespace {
 constexpr int rundenPaare = 8;
 constexpr int paareImOrdner = 78;
 constexpr int laeufe = 3;
-
-// libjpeg alone at the smallest of its scales 1/1 .. 1/8 that still covers ziel.
-void dekodiereSkaliert(const QString& pfad, QSize ziel, std::vector<unsigned char>& puffer)
-{
-    std::FILE* datei = std::fopen(QFile::encodeName(pfad).constData(), "rb");
-    jpeg_decompress_struct c {};
-    jpeg_error_mgr fehler {};
-    c.err = jpeg_std_error(&fehler);
-    jpeg_create_decompress(&c);
-    jpeg_stdio_src(&c, datei);
-    jpeg_read_header(&c, TRUE);
-    c.out_color_space = JCS_EXT_BGRX;
-    c.scale_num = 1;
-    c.scale_denom = 1;
-    for (unsigned d = 8; d > 1; d /= 2)
-        if (c.image_width / d >= unsigned(ziel.width()) && c.image_height / d >= unsigned(ziel.height())) {
-            c.scale_denom = d;
-            break;
-        }
-    jpeg_start_decompress(&c);
-    const std::size_t zeilenlaenge = std::size_t(c.output_width) * 4;
-    puffer.resize(zeilenlaenge * c.output_height);
-    while (c.output_scanline < c.output_height) {
-        JSAMPROW z = puffer.data() + zeilenlaenge * c.output_scanline;
-        jpeg_read_scanlines(&c, &z, 1);
-    }
-    jpeg_finish_decompress(&c);
-    jpeg_destroy_decompress(&c);
-    std::fclose(datei);
-}
 
 // The floor: the 16 photos of 8 pairs, each decoded once, one thread per core taking the next.
 void boden(const QStringList& dateien, QSize ziel, int kerne)
@@ -76,7 +44,7 @@ void boden(const QStringList& dateien, QSize ziel, int kerne)
         threads.emplace_back([&] {
             std::vector<unsigned char> puffer;
             for (int k = naechste++; k < int(dateien.size()); k = naechste++)
-                dekodiereSkaliert(dateien[k], ziel, puffer);
+                rohDekodieren(dateien[k], puffer, ziel);
         });
     for (std::thread& t : threads)
         t.join();
