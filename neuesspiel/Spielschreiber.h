@@ -1,12 +1,15 @@
 #pragma once
 
 #include "neuesspiel/Brettwahl.h"
+#include "neuesspiel/Kartenformat.h"
+#include "neuesspiel/Paarangabe.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // What `paarlix --neues-spiel` and the new-game window ask the writer to do.
 struct NeuesSpiel {
@@ -26,6 +29,16 @@ struct NeuesSpiel {
     // Pairs dealt each round, drawn from all pictures; 0: all of them when
     // they fit the screen, else as many as fit.
     int JeRunde = 0;
+    // The pairs, each card a photo or a text; when not empty they are the
+    // game, and Bilder, MitNamen, Namen and Anzeigenamen are not used.
+    Paarangaben Paare = {};
+    // The card format and crop mode the user chose (or the edited game had);
+    // none: chosen from the photos.
+    std::optional<Kartenformat> Format = {};
+    // Ziel is an existing game that this one replaces as a whole once it is
+    // complete; its settings the writer does not choose, its card back and
+    // the best results stay.
+    bool Ersetzen = false;
 };
 
 // How the writing ended, in words for the user.
