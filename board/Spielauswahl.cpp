@@ -42,13 +42,20 @@ QStringList letzteSpiele(const Nutzerkonfiguration& konfiguration)
 
 bool merkeSpiel(Nutzerkonfiguration& konfiguration, const QString& ordner)
 {
-    QStringList spiele = letzteSpiele(konfiguration);
     const QString s = sauber(ordner);
-    spiele.removeAll(s);
-    spiele.prepend(s);
-    while (spiele.size() > MaxLetzteSpiele)
-        spiele.removeLast();
-    konfiguration.setzeListe(LetzteSpieleSchluessel, spiele);
+    // Applied again on the list as saved then: a game another instance remembered meanwhile stays.
+    konfiguration.aendereListe(LetzteSpieleSchluessel, [s](const QStringList& gespeichert) {
+        QStringList spiele;
+        for (const QString& eintrag : gespeichert) {
+            const QString o = sauber(eintrag);
+            if (!eintrag.isEmpty() && o != s && !spiele.contains(o) && istSpielordner(o))
+                spiele += o;
+        }
+        spiele.prepend(s);
+        while (spiele.size() > MaxLetzteSpiele)
+            spiele.removeLast();
+        return spiele;
+    });
     return konfiguration.speichere();
 }
 

@@ -129,6 +129,7 @@ void Nutzerkonfiguration::setzeWert(const QString& schluessel, const QString& we
     const QString s = normalisiert(schluessel);
     eintraege_[s] = {QStringList{wert}, false};
     geaendert_.insert(s);
+    aenderungen_.erase(s);
 }
 
 void Nutzerkonfiguration::setzeListe(const QString& schluessel, const QStringList& werte)
@@ -136,6 +137,17 @@ void Nutzerkonfiguration::setzeListe(const QString& schluessel, const QStringLis
     const QString s = normalisiert(schluessel);
     eintraege_[s] = {werte, true};
     geaendert_.insert(s);
+    aenderungen_.erase(s);
+}
+
+void Nutzerkonfiguration::aendereListe(const QString& schluessel,
+                                       std::function<QStringList(const QStringList&)> aenderung)
+{
+    const QString s = normalisiert(schluessel);
+    eintraege_[s] = {aenderung(liste(s)), true};
+    // A value set since the last save is written whole, with the change in it.
+    if (!geaendert_.contains(s))
+        aenderungen_[s].push_back(std::move(aenderung));
 }
 
 bool Nutzerkonfiguration::speichere()
@@ -150,10 +162,18 @@ bool Nutzerkonfiguration::speichere()
         Eintraege jetzt = liesDatei(pfad_);
         for (const QString& schluessel : geaendert_)
             jetzt[schluessel] = eintraege_.at(schluessel);
+        for (const auto& [schluessel, aenderungen] : aenderungen_) {
+            const auto da = jetzt.find(schluessel);
+            QStringList werte = da == jetzt.end() ? QStringList() : da->second.Teile;
+            for (const auto& aenderung : aenderungen)
+                werte = aenderung(werte);
+            jetzt[schluessel] = {werte, true};
+        }
         if (!schreibeDatei(ziel, jetzt))
             return false;
         eintraege_ = std::move(jetzt);
         geaendert_.clear();
+        aenderungen_.clear();
         return true;
     } catch (...) {
         return false;

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 // The user's config file (~/.config/paarlix/paarlix.conf, or the path given), in the INI form
 // of QSettings. Read only when it is a regular file of sane size (not a link, FIFO, device);
@@ -29,6 +31,10 @@ public:
     QStringList liste(const QString& schluessel) const;
     void setzeWert(const QString& schluessel, const QString& wert);
     void setzeListe(const QString& schluessel, const QStringList& werte);
+    // Changes the list at schluessel now, and again at the next save on the list as the
+    // file holds it then, so that another instance's entries saved meanwhile stay.
+    // aenderung: without side effects; it may run several times.
+    void aendereListe(const QString& schluessel, std::function<QStringList(const QStringList&)> aenderung);
     // Writes the keys set since the last save into the file as it is now; afterwards this
     // object holds the whole file. False when it could not be written; never throws.
     bool speichere();
@@ -42,4 +48,5 @@ private:
     QString pfad_;
     std::map<QString, Eintrag> eintraege_;
     std::set<QString> geaendert_;
+    std::map<QString, std::vector<std::function<QStringList(const QStringList&)>>> aenderungen_;
 };

@@ -178,4 +178,24 @@ TEST(Nutzerkonfiguration, aSaveKeepsWhatAnotherInstanceSavedMeanwhile)
     EXPECT_EQ(danach.wert("Spielordner/zuletzt").toStdString(), "/neu");
     EXPECT_EQ(QDir(tmp.filePath("paarlix")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"paarlix.conf"});
+
+    // A list changed by both: each change is made on the list as saved, so neither entry is lost.
+    const auto vorne = [](const QString& neu) {
+        return [neu](QStringList l) {
+            l.removeAll(neu);
+            return QStringList{neu} + l;
+        };
+    };
+    Nutzerkonfiguration zweite(pfad);
+    spiel.aendereListe("Spiele/zuletzt", vorne("/spiel"));
+    zweite.aendereListe("Spiele/zuletzt", vorne("/zweite"));
+    EXPECT_EQ(spiel.liste("Spiele/zuletzt").join('|').toStdString(), "/spiel|/neu|/alt") << "changed at once";
+    ASSERT_TRUE(spiel.speichere());
+    ASSERT_TRUE(zweite.speichere());
+    EXPECT_EQ(Nutzerkonfiguration(pfad).liste("Spiele/zuletzt").join('|').toStdString(), "/zweite|/spiel|/neu|/alt");
+    zweite.setzeListe("Spiele/zuletzt", {"/gesetzt"});
+    zweite.aendereListe("Spiele/zuletzt", vorne("/danach"));
+    ASSERT_TRUE(zweite.speichere());
+    EXPECT_EQ(Nutzerkonfiguration(pfad).liste("Spiele/zuletzt").join('|').toStdString(), "/danach|/gesetzt")
+        << "a list set since the last save is written as set and changed";
 }
