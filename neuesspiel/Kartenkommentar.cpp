@@ -33,7 +33,8 @@ std::optional<Textseite> markeIn(const QByteArray& kommentar)
 
 // What the walk found before the scan (or before a fault).
 struct Marken {
-    QList<QByteArray> Kommentare;
+    std::optional<QByteArray> Kommentar; // the first
+    std::optional<Textseite> Marke;      // in a later comment
     JpegKopf Kopf;
 };
 
@@ -58,15 +59,20 @@ Marken leseMarken(std::FILE* datei)
         const int laenge = uchar(kopf[2]) << 8 | uchar(kopf[3]);
         if (laenge < 2)
             return m;
-        // Frame headers (among C0..CF) are recognised where the game reads them.
-        if (marker == Com || (marker >= 0xC0 && marker <= 0xCF && !m.Kopf.Gefunden)) {
+        // Only the first comment is kept whole; a later one is read when it may be the mark.
+        const bool markeMoeglich = m.Kommentar && laenge - 2 == textkartenMarke(Textseite::ZuFoto).size();
+        // Frame headers (among C0..CF) are told apart where the game reads them.
+        const bool rahmenMoeglich = marker >= 0xC0 && marker <= 0xCF && !m.Kopf.Gefunden;
+        if ((marker == Com && (!m.Kommentar || markeMoeglich)) || rahmenMoeglich) {
             QByteArray inhalt(laenge - 2, Qt::Uninitialized);
             if (!liesGenau(datei, inhalt.data(), std::size_t(inhalt.size())))
                 return m;
-            if (marker == Com)
-                m.Kommentare += inhalt;
-            else
+            if (marker != Com)
                 m.Kopf = leseJpegKopf(QByteArray("\xFF\xD8", 2) + QByteArray(kopf, 4) + inhalt);
+            else if (!m.Kommentar)
+                m.Kommentar = inhalt;
+            else if ((m.Marke = markeIn(inhalt)))
+                return m;
         } else if (std::fseek(datei, laenge - 2, SEEK_CUR) != 0) {
             return m;
         }
@@ -102,17 +108,16 @@ Kartenkommentar leseKartenkommentar(const QString& pfad)
         return {};
     const Marken m = leseMarken(datei.get());
     Kartenkommentar k;
-    if (m.Kommentare.isEmpty())
+    if (!m.Kommentar)
         return k;
-    // The mark follows the text; a lone mark is no text.
-    for (qsizetype i = 1; i < m.Kommentare.size() && !k.Textkarte; ++i)
-        k.Textkarte = markeIn(m.Kommentare[i]);
-    if (k.Textkarte) {
-        const QByteArray& roh = m.Kommentare.front();
+    // The mark follows the text: a lone mark is no text card.
+    if (m.Marke) {
+        const QByteArray& roh = *m.Kommentar;
         k.Text = utf8Text(roh.left(roh.indexOf('\0') < 0 ? roh.size() : roh.indexOf('\0')));
+        k.Textkarte = m.Marke;
         return k;
     }
-    k.Text = bildbeschreibung(m.Kommentare.front(), nullptr, 0);
+    k.Text = bildbeschreibung(*m.Kommentar, nullptr, 0);
     if (!k.Text.isEmpty() && hatNamenskartenGroesse(m.Kopf))
         k.Textkarte = Textseite::ZuFoto;
     return k;
