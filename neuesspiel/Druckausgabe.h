@@ -40,7 +40,7 @@ int druckAchtel(int W, int H, QSize karte, bool schneiden);
 using Druckfortschritt = std::function<bool(int fertig, int gesamt)>;
 
 // Draws the game onto geraet, page after page: the pictures fitted or cropped
-// as the game's setting says, name cards as text, the game's card back
+// as the game's setting says, name and text cards as text in their side's look, the game's card back
 // behind them. Sets the device's page size from the options and its margins
 // to none. The pictures are decoded at reduced scale on every core. Returns
 // false when fortschritt cancelled. Throws EPaarlixFehler naming a picture

@@ -2,6 +2,7 @@
 
 #include "Neuspielbilder.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "neuesspiel/Textkarte.h"
 #include "platform/PaarlixFehler.h"
 
 #include <QDir>
@@ -185,6 +186,36 @@ TEST(Druckausgabe, withoutBacksOnLetter)
     for (const Bildzeile& b : bilder)
         objekte.insert(b.objekt);
     EXPECT_EQ(objekte.size(), 2u);
+}
+
+// A text-text pair is printed as text on its sides' plain backgrounds: no picture is embedded
+// for it, neither is its file decoded (a card cut after its comments prints too).
+TEST(Druckausgabe, textCardsArePrintedAsTextOnTheirSidesBackgrounds)
+{
+    QTemporaryDir tmp;
+    const QString spiel = schreibeSpiel(tmp, 2, false);
+    const Kartenformat format{4, 3, false};
+    const QByteArray frage = textkartenJpeg(QStringLiteral("3 + 4"), 1, Textseite::Erste, format, 90);
+    QFile::remove(spiel + "/01a.jpg");
+    QFile::remove(spiel + "/01b.jpg");
+    schreibe(spiel + "/01a.jpg", frage.left(frage.indexOf("Paarlix-Textkarte") + 40));
+    schreibe(spiel + "/01b.jpg", textkartenJpeg(QStringLiteral("7"), 1, Textseite::Zweite, format, 90));
+    const QString pdf = tmp.filePath(QStringLiteral("text.pdf"));
+    Druckoptionen o;
+    o.OhneRueckseiten = true;
+    ASSERT_TRUE(schreibeDruckPdf(spiel, o, pdf));
+    EXPECT_EQ(bilderImPdf(pdf).size(), 2u);
+    const QImage seite = seiteAlsBild(pdf, 1, tmp.filePath("seite"));
+    const Druckbogen bogen = planeDruckbogen(2, 4, 3, o);
+    for (const Druckkarte& k : bogen.Seiten[0].Karten) {
+        if (k.Paar != 1)
+            continue;
+        SCOPED_TRACE(k.ZweitesBild);
+        const QRgb ecke = seite.pixel(int((k.Rechteck.left() + 2) * 10), int((k.Rechteck.top() + 2) * 10));
+        EXPECT_GT(qGray(ecke), 225);
+        EXPECT_EQ(qBlue(ecke) > qRed(ecke), !k.ZweitesBild);
+        EXPECT_LT(qGray(seite.pixel(int(k.Rechteck.center().x() * 10), int(k.Rechteck.center().y() * 10))), 120);
+    }
 }
 
 // An unreadable picture, a folder that cannot be written and a cancel all leave no file behind.

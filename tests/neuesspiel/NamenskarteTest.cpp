@@ -1,5 +1,6 @@
 #include "neuesspiel/Namenskarte.h"
 
+#include "Neuspielbilder.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/JpegDekodierer.h"
 
@@ -59,17 +60,27 @@ TEST(Namenskarte, theJpegCarriesTheNameAsComment)
     EXPECT_EQ(bild.text(QStringLiteral("Description")), name);
 }
 
-// The game's own decode of a name card gives the screen reader the name.
+// The game's own decode of a name or text card gives the screen reader its text, on one line.
 TEST(Namenskarte, theGameReadsTheNameAsThePicturesDescription)
 {
+    struct Fall {
+        QByteArray jpeg;
+        const char* beschreibung;
+    };
     const QString name = QStringLiteral("Oma Erna – die Älteste");
+    const Fall faelle[] = {
+        {jpegMitKommentar(zeichneNamenskarte(name, 1, {3, 4, false}), name, 90), "Oma Erna – die Älteste"},
+        {textkartenJpeg(QStringLiteral("Hauptstadt von\nFrankreich?"), 2, Textseite::Erste, {4, 3, false}, 90),
+         "Hauptstadt von Frankreich?"},
+        {textkartenJpeg(QStringLiteral("Paris"), 2, Textseite::Zweite, {1, 1, false}, 90), "Paris"},
+    };
     QTemporaryDir ordner;
-    QFile datei(ordner.filePath(QStringLiteral("01b.jpg")));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(jpegMitKommentar(zeichneNamenskarte(name, 1, {3, 4, false}), name, 90));
-    datei.close();
-    JpegDekodierer dekodierer;
-    Arbeitsbitmap bild;
-    dekodierer.dekodiere(datei.fileName(), bild);
-    EXPECT_EQ(dekodierer.beschreibung(), name);
+    for (const Fall& f : faelle) {
+        const QString pfad = ordner.filePath(QStringLiteral("01b.jpg"));
+        neuspielbilder::schreibe(pfad, f.jpeg);
+        JpegDekodierer dekodierer;
+        Arbeitsbitmap bild;
+        dekodierer.dekodiere(pfad, bild);
+        EXPECT_EQ(dekodierer.beschreibung(), QString::fromUtf8(f.beschreibung));
+    }
 }
