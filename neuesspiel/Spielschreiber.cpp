@@ -7,8 +7,8 @@
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Kartenformat.h"
 #include "neuesspiel/Kartentext.h"
-#include "neuesspiel/Namenskarte.h"
 #include "neuesspiel/Spielordnerpruefung.h"
+#include "neuesspiel/Textkarte.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
 #include "pictures/Arbeitsbitmap.h"
@@ -711,16 +711,6 @@ Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenan
         return schreibfehler(plan.Ziel, k.Schreibfehler);
     return {};
 }
-
-#if __has_include("neuesspiel/Textkarte.h")
-#include "neuesspiel/Textkarte.h"
-#else
-enum class Textseite { ZuFoto, Erste, Zweite };
-QByteArray textkartenJpeg(const QString& text, int paar, Textseite, const Kartenformat& format, int qualitaet)
-{
-    return jpegMitKommentar(zeichneNamenskarte(text, paar, format), text, qualitaet);
-}
-#endif
 
 // The side a text card shows: beside a photo it is that photo's name card.
 Textseite textseite(const Paarplan& paar, bool zweite)
