@@ -383,6 +383,8 @@ TEST(Spielschreiber, refusalsWriteNothing)
          "Zeile 2, Spalte 1: Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes "
          "Bildformat.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(tmp.filePath("text.png"), "Zeile 2, Spalte 1"), {}}}},
+        {"a text too long for a card", ziel, {}, "Zeile 2, Spalte 2: Der Text „" + QString(30, 'x') + "…“ ist für eine Karte zu lang.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), text(QString(70000, 'x'), "Zeile 2, Spalte 2")}}},
         {"editing a game that is not there", ziel, {}, "Das Spiel „" + ziel + "“ gibt es nicht.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(gut2), {}}}, true},
     };
