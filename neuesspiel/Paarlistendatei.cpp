@@ -91,7 +91,7 @@ Zerlegt zerlege(const QByteArray& text)
 {
     csv_parser leser {};
     Zerlegt ergebnis;
-    if (csv_init(&leser, CSV_APPEND_NULL | CSV_STRICT_FINI) != 0) {
+    if (csv_init(&leser, CSV_APPEND_NULL) != 0) {
         ergebnis.Fehler = QStringLiteral("Die Liste kann nicht gelesen werden: zu wenig Speicher.");
         return ergebnis;
     }
@@ -124,14 +124,20 @@ Zerlegt zerlege(const QByteArray& text)
         if (c == '\n')
             ++zeile;
     }
-    const int anfang = sammler.Anfang;
-    const auto spalte = int(sammler.Offen.Felder.size()) + 1;
-    if (csv_fini(&leser, feldFertig, satzFertig, &sammler) != 0) {
-        ergebnis.Fehler = QStringLiteral("Zeile %1, Spalte %2: Ein Anführungszeichen wird nicht geschlossen.")
-                              .arg(anfang)
-                              .arg(spalte);
-        return ergebnis;
+    // A line end after the last byte ends every record but one whose quote
+    // is still open.
+    if (sammler.Anfang != 0) {
+        const int anfang = sammler.Anfang;
+        const auto spalte = int(sammler.Offen.Felder.size()) + 1;
+        csv_parse(&leser, "\n", 1, feldFertig, satzFertig, &sammler);
+        if (sammler.Anfang != 0) {
+            ergebnis.Fehler = QStringLiteral("Zeile %1, Spalte %2: Ein Anführungszeichen wird nicht geschlossen.")
+                                  .arg(anfang)
+                                  .arg(spalte);
+            return ergebnis;
+        }
     }
+    csv_fini(&leser, feldFertig, satzFertig, &sammler);
     ergebnis.Saetze = std::move(sammler.Saetze);
     return ergebnis;
 }
