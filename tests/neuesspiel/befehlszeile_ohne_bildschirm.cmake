@@ -39,3 +39,11 @@ if(NOT EXISTS ${ORDNER}/spiel/02b.jpg)
   message(SEND_ERROR "the new game lacks 02b.jpg")
 endif()
 erwarte(1 "ist nicht leer" --neues-spiel ${ORDNER}/spiel ${ORDNER}/demo/01a.jpg ${ORDNER}/demo/02a.jpg)
+# A list of pairs is read before anything is written; its refusal names line and column.
+file(WRITE ${ORDNER}/liste.csv "01a.jpg;Hund\nfehlt.jpg;Katze\n")
+file(COPY ${ORDNER}/demo/01a.jpg DESTINATION ${ORDNER})
+erwarte(1 "Zeile 2, Spalte 1: Das Foto „fehlt.jpg“ gibt es nicht." --neues-spiel --paare ${ORDNER}/liste.csv
+        ${ORDNER}/listenspiel)
+if(EXISTS ${ORDNER}/listenspiel)
+  message(SEND_ERROR "a refused list wrote ${ORDNER}/listenspiel")
+endif()
