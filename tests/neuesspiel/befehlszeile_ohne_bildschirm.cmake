@@ -47,3 +47,6 @@ erwarte(1 "Zeile 2, Spalte 1: Das Foto „fehlt.jpg“ gibt es nicht." --neues-s
 if(EXISTS ${ORDNER}/listenspiel)
   message(SEND_ERROR "a refused list wrote ${ORDNER}/listenspiel")
 endif()
+file(COPY ${ORDNER}/demo/02a.jpg DESTINATION ${ORDNER})
+file(WRITE ${ORDNER}/liste.csv "# Paare\n01a.jpg;Hund\n02a.jpg;\n")
+erwarte(0 "Fertig: 2 Paare" --neues-spiel --paare ${ORDNER}/liste.csv ${ORDNER}/listenspiel)
