@@ -60,9 +60,11 @@ bool istKommentar(const QByteArray& text, qsizetype zeilenanfang)
 }
 
 // The first tab, semicolon or comma outside quotes, comment lines left out.
+// As for libcsv, a quote opens a quoted field only at the field's start.
 char trennerVon(const QByteArray& text)
 {
     bool inAnfuehrung = false;
+    bool feldanfang = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (!inAnfuehrung && (i == 0 || text[i - 1] == '\n') && istKommentar(text, i)) {
@@ -72,10 +74,19 @@ char trennerVon(const QByteArray& text)
             i = ende;
             continue;
         }
-        if (c == '"')
-            inAnfuehrung = !inAnfuehrung;
-        else if (!inAnfuehrung && istTrenner(c))
+        if (inAnfuehrung) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                ++i;
+            else if (c == '"')
+                inAnfuehrung = false;
+        } else if (istTrenner(c))
             return c;
+        else if (c == '"' && feldanfang)
+            inAnfuehrung = true;
+        else if (c == '\n' || c == '\r')
+            feldanfang = true;
+        else if (c != ' ')
+            feldanfang = false;
     }
     return ';';
 }
@@ -175,7 +186,7 @@ public:
         const QString pfad = QDir::cleanPath(QDir(ordner_).filePath(feld));
         const QFileInfo info(pfad);
         if (!hatBildendung(feld) && !(info.exists() && !info.isDir())) {
-            karte.Text = QString(feld).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            karte.Text = QString(feld).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
             const QString schluessel = textSchluessel(karte.Text);
             const auto vorher = texte_.constFind(schluessel);
             if (vorher != texte_.constEnd() && vorher->first != zeile) {
