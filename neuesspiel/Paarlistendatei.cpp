@@ -59,6 +59,22 @@ bool istKommentar(const QByteArray& text, qsizetype zeilenanfang)
     return zeilenanfang < text.size() && text[zeilenanfang] == '#';
 }
 
+// Lines end in LF, CR LF or (old Macs) CR alone.
+bool endetZeile(const QByteArray& text, qsizetype i)
+{
+    return text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+}
+
+bool beginntZeile(const QByteArray& text, qsizetype i) { return i == 0 || endetZeile(text, i - 1); }
+
+// The last byte of the line at i.
+qsizetype zeilenende(const QByteArray& text, qsizetype i)
+{
+    while (i + 1 < text.size() && !endetZeile(text, i))
+        ++i;
+    return i;
+}
+
 // The first tab, semicolon or comma outside quotes, comment lines left out.
 // As for libcsv, a quote opens a quoted field only at the field's start.
 char trennerVon(const QByteArray& text)
@@ -67,11 +83,8 @@ char trennerVon(const QByteArray& text)
     bool feldanfang = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!inAnfuehrung && (i == 0 || text[i - 1] == '\n') && istKommentar(text, i)) {
-            const qsizetype ende = text.indexOf('\n', i);
-            if (ende < 0)
-                break;
-            i = ende;
+        if (!inAnfuehrung && beginntZeile(text, i) && istKommentar(text, i)) {
+            i = zeilenende(text, i);
             continue;
         }
         if (inAnfuehrung) {
@@ -114,13 +127,9 @@ Zerlegt zerlege(const QByteArray& text)
     int zeile = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool zeilenanfang = i == 0 || text[i - 1] == '\n';
-        if (zeilenanfang && sammler.Anfang == 0 && istKommentar(text, i)) {
-            const qsizetype ende = text.indexOf('\n', i);
-            if (ende < 0)
-                break;
+        if (beginntZeile(text, i) && sammler.Anfang == 0 && istKommentar(text, i)) {
+            i = zeilenende(text, i);
             ++zeile;
-            i = ende;
             continue;
         }
         // Line ends and blanks before a record begin nothing (libcsv skips them).
@@ -132,7 +141,7 @@ Zerlegt zerlege(const QByteArray& text)
                                   .arg(QString::fromUtf8(csv_strerror(csv_error(&leser))));
             return ergebnis;
         }
-        if (c == '\n')
+        if (endetZeile(text, i))
             ++zeile;
     }
     // A line end after the last byte ends every record but one whose quote
@@ -186,7 +195,10 @@ public:
         const QString pfad = QDir::cleanPath(QDir(ordner_).filePath(feld));
         const QFileInfo info(pfad);
         if (!hatBildendung(feld) && !(info.exists() && !info.isDir())) {
-            karte.Text = QString(feld).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
+            karte.Text = QString(feld)
+                             .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                             .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                             .trimmed();
             const QString schluessel = textSchluessel(karte.Text);
             const auto vorher = texte_.constFind(schluessel);
             if (vorher != texte_.constEnd() && vorher->first != zeile) {

@@ -23,7 +23,7 @@ inline constexpr qint64 GroesstePaarliste = 1024 * 1024;
 Listenergebnis lesePaarliste(const QString& pfad);
 
 // Reads a list's text. The rules:
-// - UTF-8, with or without a byte order mark; lines end in LF or CR LF.
+// - UTF-8, with or without a byte order mark; lines end in LF, CR LF or CR.
 //   Lines that are empty or begin with "#", and lines of empty columns only,
 //   are skipped; a record's line is the line it starts on.
 // - The separator is the first tab, semicolon or comma outside quotes, from

@@ -72,6 +72,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
          "1,1:T(Hauptstadt\nvon Frankreich?) 1,2:T(Paris) | 3,1:T(3 + 4) 3,2:T(7)", ""},
         {"\xEF\xBB\xBF" "a.jpg;Oma\r\nb.png;Opa\r\n", "1,1:F(a.jpg) 1,2:T(Oma) | 2,1:F(b.png) 2,2:T(Opa)", ""},
         {"\"zwei\r\nZeilen\n\";x\r\n", "1,1:T(zwei\nZeilen) 1,2:T(x)", ""},
+        {"#\rHund;dog\rKatze;cat", "2,1:T(Hund) 2,2:T(dog) | 3,1:T(Katze) 3,2:T(cat)", ""},
         {"5\" Diskette,\"Floppy, alt\"\n", "1,1:T(5\" Diskette) 1,2:T(Floppy, alt)", ""},
         {"sub/c.jpg;%O/a.jpg\n", "1,1:F(sub/c.jpg) 1,2:F(%O/a.jpg)", ""},
         {"# Kommentar; mit, Trennern\n\n  \na.jpg\n;;\n#x\nHund;dog\n", "4,1:F(a.jpg) = | 7,1:T(Hund) 7,2:T(dog)", ""},
