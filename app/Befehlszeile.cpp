@@ -16,6 +16,7 @@ const QString PaareNebeneinander = QStringLiteral("paare-nebeneinander");
 const QString Karte = QStringLiteral("karte");
 const QString Papier = QStringLiteral("papier");
 const QString JeRunde = QStringLiteral("je-runde");
+const QString Paare = QStringLiteral("paare");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -48,8 +49,8 @@ QStringList ohneQtOptionen(const QStringList& argumente)
     for (int i = 0; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         neuesSpiel = neuesSpiel || a == QLatin1String("--") + NeuesSpiel;
-        // Its number is no target.
-        if (a == QLatin1String("--") + JeRunde && i + 1 < argumente.size()) {
+        // Their values are no target.
+        if ((a == QLatin1String("--") + JeRunde || a == QLatin1String("--") + Paare) && i + 1 < argumente.size()) {
             rest += a;
             rest += argumente[++i];
             continue;
@@ -90,12 +91,12 @@ QStringList bilderNachDemZiel(const QStringList& argumente)
         const QString& a = argumente[i];
         if (!nurWoerter && a == QLatin1String("--"))
             nurWoerter = true;
-        else if (!nurWoerter && a == "--" + JeRunde) {
-            // Without its number it must not take the "--" added below.
+        else if (!nurWoerter && (a == "--" + JeRunde || a == "--" + Paare)) {
+            // Without its value it must not take the "--" added below.
             optionen += i + 1 < argumente.size() ? a : a + '=';
             if (i + 1 < argumente.size())
                 optionen += argumente[++i];
-        } else if (!nurWoerter && a.startsWith("--" + JeRunde + '='))
+        } else if (!nurWoerter && (a.startsWith("--" + JeRunde + '=') || a.startsWith("--" + Paare + '=')))
             optionen += a;
         else if (nurWoerter || !a.startsWith(QLatin1Char('-')) || (!woerter.isEmpty() && !eigene.contains(a)))
             woerter += a;
@@ -120,7 +121,7 @@ std::optional<QPageSize> papierNamens(const QString& name)
 Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
 {
     if (leser.isSet(NeuesSpiel) || leser.isSet(OrdnerWaehlen) || leser.isSet(Namen) || leser.isSet(OhneTon)
-        || leser.isSet(JeRunde))
+        || leser.isSet(JeRunde) || leser.isSet(Paare))
         return fehler(QStringLiteral("--drucken geht nur mit --papier, --karte, --paare-nebeneinander und "
                                      "--ohne-rueckseiten zusammen."));
     if (rest.isEmpty())
@@ -155,7 +156,7 @@ Befehl leseBefehlszeile(const QStringList& argumente)
 {
     QCommandLineParser leser;
     leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
-                      {JeRunde, {}, QStringLiteral("N")}, {Drucken, {}},
+                      {JeRunde, {}, QStringLiteral("N")}, {Paare, {}, QStringLiteral("liste")}, {Drucken, {}},
                       {OhneRueckseiten, {}}, {PaareNebeneinander, {}}, {Karte, {}, QStringLiteral("mm")},
                       {Papier, {}, QStringLiteral("name")},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
@@ -164,6 +165,8 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         const QStringList unbekannt = leser.unknownOptionNames();
         if (unbekannt.isEmpty() && leser.errorText().contains(JeRunde))
             return fehler(QStringLiteral("Bei --je-runde fehlt die Zahl der Paare je Runde."));
+        if (unbekannt.isEmpty() && leser.errorText().contains("--" + Paare + "'"))
+            return fehler(QStringLiteral("Bei --paare fehlt die Liste der Paare."));
         if (unbekannt.isEmpty())
             return fehler(QStringLiteral("Die Befehlszeile ist fehlerhaft."));
         const QString name = unbekannt.first();
@@ -185,10 +188,21 @@ Befehl leseBefehlszeile(const QStringList& argumente)
             return fehler(QStringLiteral("--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."));
         if (leser.isSet(OrdnerWaehlen))
             return fehler(QStringLiteral("--neues-spiel und --ordner-waehlen gehen nicht zusammen."));
+        if (leser.isSet(Paare)) {
+            if (leser.isSet(Namen))
+                return fehler(QStringLiteral("--namen und --paare gehen nicht zusammen; die Liste nennt jede Karte."));
+            if (leser.value(Paare).isEmpty())
+                return fehler(QStringLiteral("Bei --paare fehlt die Liste der Paare."));
+            if (rest.isEmpty())
+                return fehler(QStringLiteral("Bei --neues-spiel --paare fehlt der Zielordner."));
+            if (rest.size() > 1)
+                return fehler(QStringLiteral("Bei --paare folgt nur der Zielordner; die Bilder stehen in der Liste."));
+        }
         if (rest.isEmpty())
             return fehler(QStringLiteral("Bei --neues-spiel fehlen der Zielordner und die Bilder."));
         Befehl neu = befehl(Befehl::Aufruf::NeuesSpiel, rest.first());
         neu.Bilder = rest.mid(1);
+        neu.Paarliste = leser.value(Paare);
         neu.MitNamen = leser.isSet(Namen);
         if (leser.isSet(JeRunde)) {
             bool zahl = false;
@@ -206,6 +220,8 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         return fehler(QStringLiteral("--namen gehört zu --neues-spiel."));
     if (leser.isSet(JeRunde))
         return fehler(QStringLiteral("--je-runde gehört zu --neues-spiel."));
+    if (leser.isSet(Paare))
+        return fehler(QStringLiteral("--paare gehört zu --neues-spiel."));
     if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty())
         return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
     if (rest.size() > 1)
@@ -226,6 +242,7 @@ QString hilfetext(const QString& programm)
                "Aufruf: %1 [--ohne-ton] [ORDNER]\n"
                "%2%1 --ordner-waehlen\n"
                "%2%1 --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
+               "%2%1 --neues-spiel --paare LISTE [--je-runde N] ZIELORDNER\n"
                "%2%1 --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n"
                "\n"
                "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
@@ -235,6 +252,11 @@ QString hilfetext(const QString& programm)
                "                    jedes Bild wird ein Paar\n"
                "  --namen           als zweites Bild jedes Paares eine Karte mit dem\n"
                "                    Dateinamen ohne Endung („Oma Erna.jpg“ → „Oma Erna“)\n"
+               "  --paare LISTE     die Paare aus der LISTE, einer Textdatei mit zwei Spalten\n"
+               "                    (getrennt durch Tabulator, Semikolon oder Komma, wie eine\n"
+               "                    Tabellenkalkulation sie speichert): je Zeile die erste und\n"
+               "                    die zweite Karte, jede ein Foto (Pfad) oder ein Text; ohne\n"
+               "                    zweite Karte wird das Foto zweimal gezeigt\n"
                "  --je-runde N      je Runde N Paare, zufällig aus allen; das Spielfeld wird\n"
                "                    für N Paare gewählt (sonst für alle, die Platz haben)\n"
                "  --drucken         die Karten des Spiels zum Ausschneiden drucken, mit\n"

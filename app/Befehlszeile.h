@@ -13,6 +13,7 @@ struct Befehl {
     QString Datei;      // Drucken: the PDF to write; empty: the print dialog
     Druckoptionen Druck; // Drucken: page, card size and order
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
+    QString Paarliste;  // NeuesSpiel: the file listing the pairs (--paare); empty: the pictures are the pairs
     bool MitNamen = false;
     int JeRunde = 0;      // NeuesSpiel: pairs per round (--je-runde), 0 when not given
     bool OhneTon = false; // Spielen, OrdnerWaehlen: start with the sound off

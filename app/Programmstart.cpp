@@ -1,6 +1,7 @@
 #include "app/Programmstart.h"
 
 #include "neuesspiel/Druckausgabe.h"
+#include "neuesspiel/Paarlistendatei.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Dateiname.h"
@@ -115,7 +116,15 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
             ausgabe << zeile << Qt::endl;
             ++gezeigt;
         };
-        oeffneRoheNamen(argc, argv, auftrag);
+        if (!befehl.Paarliste.isEmpty()) {
+            Listenergebnis liste = lesePaarliste(befehl.Paarliste);
+            if (!liste.Meldung.isEmpty()) {
+                fehler << programmname(argv) << ": " << befehl.Paarliste << ":\n" << liste.Meldung << '\n';
+                return 1;
+            }
+            auftrag.Paare = std::move(liste.Paare);
+        } else
+            oeffneRoheNamen(argc, argv, auftrag);
         const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);
         for (const QString& zeile : ergebnis.Zusammenfassung.mid(gezeigt))
             ausgabe << zeile << '\n';

@@ -33,6 +33,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         const char* meldung;
         bool ohneTon = false;
         int jeRunde = 0;
+        const char* paarliste = "";
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -78,6 +79,19 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         {{"--neues-spiel", "Ziel", "a.jpg", "--je-runde"}, Aufruf::Fehler, "", {}, false,
          "Bei --je-runde fehlt die Zahl der Paare je Runde."},
         {{"--je-runde", "8", "Ordner"}, Aufruf::Fehler, "", {}, false, "--je-runde gehört zu --neues-spiel."},
+        // The pairs from a list: only the target follows.
+        {{"--neues-spiel", "--paare", "liste.csv", "Ziel"}, Aufruf::NeuesSpiel, "Ziel", {}, false, "", false, 0, "liste.csv"},
+        {{"--neues-spiel", "Ziel", "--paare=l.txt", "--je-runde", "4"}, Aufruf::NeuesSpiel, "Ziel", {}, false, "", false, 4,
+         "l.txt"},
+        {{"--paare", "l.csv", "--neues-spiel", "Ziel"}, Aufruf::NeuesSpiel, "Ziel", {}, false, "", false, 0, "l.csv"},
+        {{"--neues-spiel", "--paare", "l.csv"}, Aufruf::Fehler, "", {}, false,
+         "Bei --neues-spiel --paare fehlt der Zielordner."},
+        {{"--neues-spiel", "--paare", "l.csv", "Ziel", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "Bei --paare folgt nur der Zielordner; die Bilder stehen in der Liste."},
+        {{"--neues-spiel", "--namen", "--paare", "l.csv", "Ziel"}, Aufruf::Fehler, "", {}, false,
+         "--namen und --paare gehen nicht zusammen; die Liste nennt jede Karte."},
+        {{"--neues-spiel", "Ziel", "--paare"}, Aufruf::Fehler, "", {}, false, "Bei --paare fehlt die Liste der Paare."},
+        {{"--paare", "l.csv", "Ordner"}, Aufruf::Fehler, "", {}, false, "--paare gehört zu --neues-spiel."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -90,6 +104,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         EXPECT_EQ(s(b.Meldung), f.meldung);
         EXPECT_EQ(b.OhneTon, f.ohneTon);
         EXPECT_EQ(b.JeRunde, f.jeRunde);
+        EXPECT_EQ(s(b.Paarliste), f.paarliste);
     }
 }
 
@@ -126,6 +141,8 @@ TEST(Befehlszeile, printingTakesAFolderAFileAndItsOptions)
          "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
         {{"--drucken", "--je-runde", "8", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
          "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
+        {{"--drucken", "--paare", "l.csv", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
+         "--drucken geht nur mit --papier, --karte, --paare-nebeneinander und --ohne-rueckseiten zusammen."},
         {{"--ohne-rueckseiten", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false,
          "--ohne-rueckseiten gehört zu --drucken."},
         {{"--karte=50", "S"}, Aufruf::Fehler, "", "", QPageSize::A4, 60, false, false, "--karte gehört zu --drucken."},
@@ -152,9 +169,10 @@ TEST(Befehlszeile, helpNamesEveryOption)
     EXPECT_TRUE(hilfe.contains(QStringLiteral("Aufruf: paarlix [--ohne-ton] [ORDNER]\n"
                                               "        paarlix --ordner-waehlen\n"
                                               "        paarlix --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
+                                              "        paarlix --neues-spiel --paare LISTE [--je-runde N] ZIELORDNER\n"
                                               "        paarlix --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n")))
         << s(hilfe);
-    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--je-runde", "--ohne-ton", "--drucken",
+    for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--paare", "--je-runde", "--ohne-ton", "--drucken",
                                "--papier", "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help",
                                "--version"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
