@@ -2,6 +2,7 @@
 #include "start/NeuesSpielFenster.h"
 
 #include "neuesspiel/Paarliste.h"
+#include "neuesspiel/Paarlistendatei.h"
 #include "pictures/Vorschaubilder.h"
 #include "start/Fensterknopf.h"
 #include "start/Fotolistenmodell.h"
@@ -122,4 +123,30 @@ bool NeuesSpielFenster::legeZweitfotoAb(const QStringList& pfade, QPoint wo)
 
 void NeuesSpielFenster::ladeListe()
 {
+    if (schreibtGerade())
+        return;
+    const QString start = vorhandenerOrdner(
+        {letzterFotoordner_, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}, QDir::homePath());
+    const QString datei = listenwahl_(start);
+    holeFokusZurueck();
+    if (datei.isEmpty())
+        return;
+    letzterFotoordner_ = QFileInfo(datei).absolutePath();
+    const Listenergebnis gelesen = lesePaarliste(datei);
+    // A refused list changes nothing: the whole list or none of it.
+    if (!gelesen.Meldung.isEmpty()) {
+        schreibmeldung_ = gelesen.Meldung;
+        aktualisiere();
+        return;
+    }
+    schreibmeldung_.clear();
+    const bool warLeer = Modell->rowCount() == 0;
+    const int erste = fuegePaareHinzu(gelesen.Paare);
+    if (erste < 0)
+        return;
+    if (warLeer && !nameVonHand_)
+        Spielname->setText(QFileInfo(datei).completeBaseName());
+    Liste->setFocus();
+    waehleZeile(erste);
+    aktualisiere();
 }
