@@ -100,11 +100,13 @@ int Fotolistenmodell::tippspalte(int zeile, bool mitNamen) const
 QModelIndex Fotolistenmodell::textzelle(int zeile) const
 {
     const Paarzeile& z = liste_.zeile(zeile);
-    if (z.istText() && (z.Zweite != Zweitart::Text || !z.Zweittext.trimmed().isEmpty()))
+    if (z.istText() && z.Text.trimmed().isEmpty())
         return index(zeile, SpalteFoto);
-    if (z.Zweite == Zweitart::Text)
-        return index(zeile, z.Zweittext.trimmed().isEmpty() || !z.istText() ? SpalteZweite : SpalteFoto);
-    return index(zeile, SpalteName);
+    if (z.Zweite == Zweitart::Text && z.Zweittext.trimmed().isEmpty())
+        return index(zeile, SpalteZweite);
+    if (z.Zweite == Zweitart::Name)
+        return index(zeile, SpalteName);
+    return index(zeile, z.istText() ? SpalteFoto : SpalteZweite);
 }
 
 void Fotolistenmodell::vergissBilder(int zeile)
@@ -264,9 +266,10 @@ bool Fotolistenmodell::setData(const QModelIndex& index, const QVariant& wert, i
             emit zweitfotoGewuenscht(zeile);
             return false;
         }
-        bilder_.remove(z.Zweitfoto.Nummer);
-        if (!liste_.setzeZweitart(zeile, art))
+        if (!zweitartMoeglich(z, art))
             return false;
+        bilder_.remove(z.Zweitfoto.Nummer);
+        liste_.setzeZweitart(zeile, art);
         break;
     }
     case SpalteZweite:

@@ -293,8 +293,6 @@ void NeuesSpielFenster::verbindeListe()
 {
     connect(Modell, &Fotolistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
     connect(Modell, &Fotolistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
-    // Typing on a row edits its name, whichever cell of the row is current (the file name's
-    // cell while names are off, as the name column is hidden then).
     connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &NeuesSpielFenster::richteAktuelleZelleAus);
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
@@ -522,7 +520,8 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
-                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Liste, MitNamen, JeRunde, Spielname, OrdnerKnopf})
+                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Liste,
+                                                      MitNamen, JeRunde, Spielname, OrdnerKnopf})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     setAcceptDrops(an);
@@ -547,13 +546,6 @@ void NeuesSpielFenster::legeAn()
 
     NeuesSpiel auftrag{ziel(), {}, false};
     auftrag.Paare = liste.paare();
-    // A list of photos alone is also what the command line's photos make.
-    if (!liste.mitPaaren()) {
-        auftrag.Bilder = fotos();
-        auftrag.MitNamen = MitNamen->isChecked();
-        if (auftrag.MitNamen)
-            auftrag.Namen = namen();
-    }
     // The board the window showed is the board written.
     auftrag.Bildschirm = bildschirm_;
     auftrag.JeRunde = jeRunde();
