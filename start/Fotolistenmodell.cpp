@@ -300,8 +300,8 @@ Qt::ItemFlags Fotolistenmodell::flags(const QModelIndex& index) const
 QVariant Fotolistenmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
     if (richtung == Qt::Horizontal && rolle == Qt::DisplayRole) {
-        static const QString titel[] = {QStringLiteral("Erste Karte"), QStringLiteral("Name"),
-                                        QStringLiteral("Zweite Karte"), QString(), QStringLiteral("Datei"),
+        static const QString titel[] = {QStringLiteral("Erste Karte"), QStringLiteral("Name"), QStringLiteral("Art"),
+                                        QStringLiteral("Zweite Karte"), QStringLiteral("Datei"),
                                         QStringLiteral("Hinweis")};
         return abschnitt >= 0 && abschnitt < Spaltenzahl ? titel[abschnitt] : QString();
     }

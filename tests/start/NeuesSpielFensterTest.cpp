@@ -33,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 
 using namespace neuspielbilder;
 
@@ -76,14 +77,15 @@ struct Aufbau {
         QApplication::processEvents();
         return berechnet;
     }
-    void lassFallen(const QStringList& pfade)
+    // Drops onto the window's middle, or onto the point wo of the window.
+    void lassFallen(const QStringList& pfade, std::optional<QPoint> wo = std::nullopt)
     {
         QMimeData daten;
         QList<QUrl> urls;
         for (const QString& p : pfade)
             urls += QUrl::fromLocalFile(p);
         daten.setUrls(urls);
-        const QPointF mitte = QRectF(fenster->rect()).center();
+        const QPointF mitte = wo ? QPointF(*wo) : QRectF(fenster->rect()).center();
         QDragEnterEvent hinein(mitte.toPoint(), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(fenster.get(), &hinein);
         ASSERT_TRUE(hinein.isAccepted());
@@ -357,6 +359,8 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     a.foto("Tiere/Katze.jpg", jpeg(Qt::green, 40, 30));
     a.foto("Tiere/Maus.jpg", jpeg(Qt::blue, 40, 30));
     a.foto("Tiere/Maus hinten.jpg", jpeg(Qt::yellow, 40, 30));
+    const QString hund = a.foto("Tiere/Hund hinten.jpg", jpeg(Qt::cyan, 40, 30));
+    const QString maus = a.foto("Tiere/Maus vorn.jpg", jpeg(Qt::magenta, 40, 30));
     const QString falsch = a.foto("Tiere/falsch.csv", "Hund.jpg;Wauwau;zu viel\n");
     const QString liste = a.foto("Tiere/Tiere.csv", "# Tiere und Rechnen\nHund.jpg;Wauwau\nKatze.jpg\n"
                                                     "3 + 4;7\nMaus.jpg;Maus hinten.jpg\n");
@@ -389,6 +393,16 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(a.fenster->paare()[1].Zweite.Text.toStdString(), "Mieze");
+
+    // Hund's second card: a photo picked in the dialog; Maus's: a photo dropped onto it.
+    a.fenster->setzeDateiwahl([&](const QString&) { return QStringList{hund}; });
+    tabelle->setCurrentIndex(a.fenster->Modell->index(0, Fotolistenmodell::SpalteName));
+    QTest::mouseClick(a.fenster->FotoWaehlenKnopf, Qt::LeftButton);
+    EXPECT_EQ(a.fenster->paare()[0].Zweite.Foto, hund);
+    const QRect zelle = tabelle->visualRect(a.fenster->Modell->index(3, Fotolistenmodell::SpalteZweite));
+    a.lassFallen({maus}, tabelle->viewport()->mapTo(a.fenster.get(), zelle.center()));
+    EXPECT_EQ(a.fenster->paare()[3].Zweite.Foto, maus);
+    EXPECT_EQ(a.fenster->Modell->rowCount(), 4);
 
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     ASSERT_TRUE(a.gelesen());
