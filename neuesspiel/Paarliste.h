@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <vector>
 
-// The list of photos of a new game, without widgets: one row per pair, in the order the
-// cards are numbered. The new-game window is a view over it.
+// The list of pairs of a new game, without widgets: one row per pair (a photo or a text,
+// and a second card), in the order the cards are numbered. The new-game window is a view over it.
 
 // The file name patterns of the pictures Qt's readers and the game's JPEG decoder take.
 QStringList bildmuster();
