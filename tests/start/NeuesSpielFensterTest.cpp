@@ -8,6 +8,7 @@
 #include "support/Farben.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Testfenster.h"
+#include "Druckschritte.h"
 #include "widgets/TImage.h"
 
 #include "../neuesspiel/Neuspielbilder.h"
@@ -273,7 +274,11 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
 
     a.fenster->Spielname->setFocus();
     QTest::keyClick(a.fenster->Spielname, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    EXPECT_EQ(angelegt.size(), 0) << "started only when asked";
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = a.tmp.filePath("Spiele/Fotos");
     EXPECT_EQ(angelegt[0][0].toString(), ziel);
     Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
@@ -340,7 +345,14 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->DruckenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    // The game just written is printed from the window.
+    const QString pdf = a.tmp.filePath("druck.pdf");
+    EXPECT_EQ(s(druckeUeberVorschau(a.fenster->DruckenKnopf, pdf)), s({"Optionen", "Vorschau"}));
+    EXPECT_GT(pdfSeiten(pdf), 0);
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = angelegt[0][0].toString();
     EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
     EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
