@@ -3,7 +3,8 @@
 #include "board/Bilddateiname.h"
 #include "board/Einstellungsleser.h"
 #include "board/Kartenrueckseite.h"
-#include "neuesspiel/Namenskarte.h"
+#include "neuesspiel/Kartenkommentar.h"
+#include "neuesspiel/Textkarte.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/Bildzeichnung.h"
@@ -28,6 +29,7 @@
 #include <sys/stat.h>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -43,12 +45,13 @@ struct Bildauftrag {
 };
 
 // A prepared card: the picture scaled to at most DruckDpi with where it goes
-// in the card's pixels, or the name of a name card.
+// in the card's pixels, or the text and side of a text card (with the
+// background of a photo's name card as a picture).
 struct Kartenbild {
     QImage Bild;
     QRect Ziel;
-    bool Namenskarte = false;
-    QString Name;
+    std::optional<Textseite> Textkarte;
+    QString Text;
     QString Fehler;
     QString Dateiname;
     QString Kennung;
@@ -78,23 +81,26 @@ Kartenbild bereiteVor(const Bildauftrag& a)
     k.Dateiname = a.Dateiname;
     k.Kennung = a.Kennung;
     try {
-        const QSize voll = dekodierer.dekodiere(
-            a.Dateiname, bitmap, [&](int b, int h) { return druckAchtel(b, h, a.Pixel, a.Schneiden); },
-            *a.Dateien);
-        // The new-game writer's name cards: its size, the name in the comment.
-        if (!dekodierer.beschreibung().isEmpty() && voll == namenskartenGroesse(a.Format)) {
-            k.Namenskarte = true;
-            k.Name = dekodierer.beschreibung();
-            // The photo-like background as a picture, the name over it as text.
+        // Text cards are drawn anew as text, so their pixels are never decoded.
+        const Kartenkommentar kommentar = leseKartenkommentar(a.Dateien->pfad(a.Dateiname));
+        if (kommentar.Textkarte) {
+            k.Textkarte = kommentar.Textkarte;
+            k.Text = kommentar.Text;
+            if (*k.Textkarte != Textseite::ZuFoto)
+                return k;
+            // The photo-like background as a picture.
             k.Bild = QImage(a.Pixel, QImage::Format_RGB32);
             k.Ziel = QRect(QPoint(0, 0), a.Pixel);
             k.Bild.fill(Qt::white);
             QPainter maler(&k.Bild);
             const QSize groesse = namenskartenGroesse(a.Format);
             maler.scale(double(a.Pixel.width()) / groesse.width(), double(a.Pixel.height()) / groesse.height());
-            maleNamenskartenHintergrund(maler, groesse, a.Paar);
+            maleTextkartenHintergrund(maler, groesse, a.Paar, Textseite::ZuFoto);
             return k;
         }
+        const QSize voll = dekodierer.dekodiere(
+            a.Dateiname, bitmap, [&](int b, int h) { return druckAchtel(b, h, a.Pixel, a.Schneiden); },
+            *a.Dateien);
         const Passgeometrie g = berechnePassgeometrie(voll.width(), voll.height(), a.Pixel.width(),
                                                       a.Pixel.height(),
                                                       a.Schneiden ? QStringLiteral("m") : QString());
@@ -303,14 +309,19 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
             naechste = starte(folgende);
             for (const Druckkarte& k : seite.Karten) {
                 const Kartenbild& bild = fertigeBilder.at(kennung[{k.Paar, k.ZweitesBild}]);
-                p.drawImage(inMillimetern(bild.Ziel, pixel, k.Rechteck), bild.Bild);
-                if (bild.Namenskarte) {
+                if (!bild.Bild.isNull())
+                    p.drawImage(inMillimetern(bild.Ziel, pixel, k.Rechteck), bild.Bild);
+                if (bild.Textkarte) {
                     const QSize groesse = namenskartenGroesse(format);
                     p.save();
                     p.translate(k.Rechteck.topLeft());
                     p.scale(k.Rechteck.width() / groesse.width(), k.Rechteck.height() / groesse.height());
                     p.setClipRect(QRect(QPoint(0, 0), groesse));
-                    maleNamen(p, groesse, bild.Name, k.Paar);
+                    // A plain background is drawn as a vector too; a name card's comes as a picture.
+                    if (*bild.Textkarte == Textseite::ZuFoto)
+                        maleKartentext(p, groesse, bild.Text, k.Paar, Textseite::ZuFoto);
+                    else
+                        maleTextkarte(p, groesse, bild.Text, k.Paar, *bild.Textkarte);
                     p.restore();
                 }
                 ++fertig;

@@ -1,5 +1,8 @@
 #include "neuesspiel/Einstellungsvorlage.h"
 
+#include "board/Einstellungsleser.h"
+#include "board/Einstellungstext.h"
+
 #include <vector>
 
 namespace {
@@ -97,13 +100,155 @@ QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& fo
             for (const QString& wert : e.werte)
                 text += wert + '\n';
     }
-    // The reader knows setting 12 by the beginning of its first comment line.
     if (paareJeRunde > 0)
-        text += QStringLiteral("\n# 12. Bildpaare je Runde\n"
-                               "#     So viele Paare werden je Runde zufällig aus allen Paaren\n"
-                               "#     im Ordner gezogen; höchstens Spalten mal Zeilen durch 2.\n"
-                               "#     Leer = so viele Paare, wie Karten auf das Spielfeld passen.\n"
-                               "%1\n")
-                    .arg(paareJeRunde);
+        text += '\n' + zwoelfterBlock(paareJeRunde).join('\n') + '\n';
     return text;
+}
+
+namespace {
+
+// A line and its own line end, so that a file keeps its line ends.
+struct Zeile {
+    QString Text;
+    QString Ende;
+};
+
+std::vector<Zeile> zeilenMitEnden(const QString& text)
+{
+    std::vector<Zeile> zeilen;
+    qsizetype anfang = 0;
+    while (anfang < text.size()) {
+        qsizetype ende = anfang;
+        while (ende < text.size() && text[ende] != u'\n' && text[ende] != u'\r')
+            ++ende;
+        qsizetype weiter = ende;
+        if (weiter < text.size())
+            weiter += text[weiter] == u'\r' && weiter + 1 < text.size() && text[weiter + 1] == u'\n' ? 2 : 1;
+        zeilen.push_back({text.mid(anfang, ende - anfang), text.mid(ende, weiter - ende)});
+        anfang = weiter;
+    }
+    return zeilen;
+}
+
+bool istKommentar(const Zeile& zeile) { return zeile.Text.startsWith(u'#'); }
+
+// Finds the value lines as the game's reader does; -1 where there is none.
+class Wertsuche {
+public:
+    explicit Wertsuche(const std::vector<Zeile>& zeilen)
+        : zeilen_(zeilen)
+    {
+    }
+
+    // Setting 1's value: the first line that is neither a comment nor blank.
+    int ersterWert()
+    {
+        for (; stelle_ < size(); ++stelle_)
+            if (!istKommentar(zeilen_[std::size_t(stelle_)]) && !zeilen_[std::size_t(stelle_)].Text.trimmed().isEmpty())
+                return stelle_++;
+        return -1;
+    }
+    int naechsterKommentar()
+    {
+        for (; stelle_ < size(); ++stelle_)
+            if (istKommentar(zeilen_[std::size_t(stelle_)]))
+                return stelle_++;
+        return -1;
+    }
+    int naechsterWert()
+    {
+        for (; stelle_ < size(); ++stelle_)
+            if (!istKommentar(zeilen_[std::size_t(stelle_)]))
+                return stelle_++;
+        return -1;
+    }
+    int wertNachKommentar() { return naechsterKommentar() < 0 ? -1 : naechsterWert(); }
+    // The comment lines from the current place on.
+    int kommentarEnde() const
+    {
+        int i = stelle_;
+        while (i < size() && istKommentar(zeilen_[std::size_t(i)]))
+            ++i;
+        return i;
+    }
+
+private:
+    int size() const { return int(zeilen_.size()); }
+    const std::vector<Zeile>& zeilen_;
+    int stelle_ = 0;
+};
+
+} // namespace
+
+QStringList zwoelfterBlock(int paareJeRunde)
+{
+    // The reader knows setting 12 by the beginning of its first comment line.
+    return {QStringLiteral("# 12. Bildpaare je Runde"),
+            QStringLiteral("#     So viele Paare werden je Runde zufällig aus allen Paaren"),
+            QStringLiteral("#     im Ordner gezogen; höchstens Spalten mal Zeilen durch 2."),
+            QStringLiteral("#     Leer = so viele Paare, wie Karten auf das Spielfeld passen."),
+            QString::number(paareJeRunde)};
+}
+
+std::optional<QString> einstellungsTextErsetzt(const QByteArray& alt, int spalten, int zeilen,
+                                               const Kartenformat& format, int paareJeRunde)
+{
+    if (leseEinstellungen(alt).EinstellungsFehler)
+        return std::nullopt;
+    std::vector<Zeile> text = zeilenMitEnden(dekodiereEinstellungstext(alt));
+    Wertsuche suche(text);
+    int wert[13] = {};
+    wert[1] = suche.ersterWert();
+    for (int e = 2; e <= 11; ++e) {
+        wert[e] = suche.wertNachKommentar();
+        if (e == 10 && wert[e] >= 0)
+            wert[e] = suche.naechsterWert();
+        if (wert[e] < 0)
+            return std::nullopt;
+    }
+    int kopf = suche.naechsterKommentar();
+    if (kopf >= 0 && !text[std::size_t(kopf)].Text.startsWith(QStringLiteral("# 12.")))
+        kopf = -1;
+    const int kopfEnde = kopf >= 0 ? suche.kommentarEnde() : -1;
+    const int wert12 = kopf >= 0 ? suche.naechsterWert() : -1;
+
+    const auto setze = [&text](int zeile, const QString& wert) { text[std::size_t(zeile)].Text = wert; };
+    setze(wert[2], QStringLiteral("%1:%2").arg(format.FormatX).arg(format.FormatY));
+    setze(wert[3], QStringLiteral("%1,%2").arg(spalten).arg(zeilen));
+    setze(wert[7], format.Schneiden ? QStringLiteral("1") : QStringLiteral("0"));
+    QString zeilenende = QStringLiteral("\n");
+    for (const Zeile& z : text)
+        if (!z.Ende.isEmpty()) {
+            zeilenende = z.Ende;
+            break;
+        }
+    const auto abgeschlossen = [&](int zeile) {
+        if (text[std::size_t(zeile)].Ende.isEmpty())
+            text[std::size_t(zeile)].Ende = zeilenende;
+    };
+    if (paareJeRunde > 0 && wert12 >= 0) {
+        setze(wert12, QString::number(paareJeRunde));
+    } else if (paareJeRunde > 0 && kopf >= 0) {
+        abgeschlossen(kopfEnde - 1);
+        text.insert(text.begin() + kopfEnde, Zeile{QString::number(paareJeRunde), zeilenende});
+    } else if (paareJeRunde > 0) {
+        // Right after setting 11, where the reader looks for it.
+        abgeschlossen(wert[11]);
+        std::vector<Zeile> block{{QString(), zeilenende}};
+        for (const QString& zeile : zwoelfterBlock(paareJeRunde))
+            block.push_back({zeile, zeilenende});
+        text.insert(text.begin() + wert[11] + 1, block.begin(), block.end());
+    } else if (kopf >= 0) {
+        text.erase(text.begin() + kopf, text.begin() + (wert12 >= 0 ? wert12 + 1 : kopfEnde));
+    }
+
+    QString neu;
+    for (const Zeile& z : text)
+        neu += z.Text + z.Ende;
+    const Einstellungsergebnis gelesen = leseEinstellungen(neu.toUtf8());
+    const Spieleinstellungen& w = gelesen.Werte;
+    if (gelesen.EinstellungsFehler || w.Spalten != spalten || w.Zeilen != zeilen || w.FormatX != format.FormatX
+        || w.FormatY != format.FormatY || w.BilderSchneiden != format.Schneiden || w.PaareJeRunde != paareJeRunde)
+        return std::nullopt;
+    return neu;
 }

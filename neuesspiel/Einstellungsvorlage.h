@@ -2,8 +2,11 @@
 
 #include "neuesspiel/Kartenformat.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The "Paarlix.ini" every written game starts from, with the demo's values:
 // German comment blocks, each followed directly by its value line (the group
@@ -17,3 +20,16 @@ QString einstellungsvorlage();
 // 1 <= spalten, zeilen <= 100; spalten * zeilen even; paareJeRunde <= spalten * zeilen / 2
 QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format = {}, int paareJeRunde = 0);
 
+
+// The twelfth block's lines, without line ends: its comment and the value.
+QStringList zwoelfterBlock(int paareJeRunde);
+
+// The settings file `alt` of a game being edited with the values the writer
+// chooses put in: card proportions (2), board (3), crop mode (7) and pairs
+// per round (12: replaced, added with its comment block, or removed with it
+// when paareJeRunde is 0). Every other line, comment and line end stays as
+// it was. None when the game's reader does not take `alt`, or not the new
+// values from the result; the caller then starts from the template.
+// Arguments as for einstellungsTextMitBrett.
+std::optional<QString> einstellungsTextErsetzt(const QByteArray& alt, int spalten, int zeilen,
+                                               const Kartenformat& format, int paareJeRunde);

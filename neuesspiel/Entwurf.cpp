@@ -2,12 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +25,34 @@ bool siehtAusWieEntwurf(const QString& eintrag)
         return false;
     const QStringView rest = QStringView(eintrag).right(6);
     return std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; });
+}
+
+// Makes the lock file in `ordner` and holds it: named only once locked, so a
+// cleaner never finds it free. Returns the descriptor, or -1 with errno set.
+int sperreIn(const QString& ordner)
+{
+    const QByteArray neu = roh(ordner + QStringLiteral("/.sperre-neu"));
+    const int sperre = ::open(neu.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (sperre < 0)
+        return -1;
+    if (::flock(sperre, LOCK_EX) != 0
+        || ::rename(neu.constData(), roh(ordner + QLatin1Char('/') + Entwurfssperre).constData()) != 0) {
+        const int f = errno;
+        ::unlink(neu.constData());
+        ::close(sperre);
+        errno = f;
+        return -1;
+    }
+    return sperre;
+}
+
+int tausche(const QByteArray& a, const QByteArray& b)
+{
+#ifdef RENAME_EXCHANGE
+    return ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+#else
+    return int(::syscall(SYS_renameat2, AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), 1 << 1));
+#endif
 }
 
 } // namespace
@@ -43,13 +75,53 @@ int Entwurf::legeAn(const QString& oben, const QString& name)
     if (!::mkdtemp(vorlage.data()))
         return errno;
     pfad_ = QFile::decodeName(vorlage);
-    // The lock file gets its name only once it is locked, so a cleaner never
-    // finds it free while the draft is being made.
-    const QByteArray neu = roh(pfad_ + QStringLiteral("/.sperre-neu"));
-    sperre_ = ::open(neu.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (sperre_ < 0 || ::flock(sperre_, LOCK_EX) != 0
-        || ::rename(neu.constData(), roh(pfad_ + QLatin1Char('/') + Entwurfssperre).constData()) != 0)
+    sperre_ = sperreIn(pfad_);
+    return sperre_ < 0 ? errno : 0;
+}
+
+int Entwurf::ersetze(const QString& ziel)
+{
+    struct stat alt {};
+    if (::stat(roh(ziel).constData(), &alt) != 0)
         return errno;
+    ::chmod(roh(pfad_).constData(), alt.st_mode & 07777);
+    const QByteArray zielSperre = roh(ziel + QLatin1Char('/') + Entwurfssperre);
+    const int altSperre = sperreIn(ziel);
+    if (altSperre < 0)
+        return errno;
+    if (tausche(roh(pfad_), roh(ziel)) == 0) {
+        // The new game's lock file; a kill before this leaves only a stray hidden file.
+        ::unlink(zielSperre.constData());
+        QDir(pfad_).removeRecursively();
+        ::close(altSperre);
+        behalten_ = true;
+        return 0;
+    }
+    const int f = errno;
+    ::unlink(zielSperre.constData());
+    ::close(altSperre);
+    if (f != EINVAL && f != ENOSYS && f != ENOTSUP && f != EOPNOTSUPP)
+        return f;
+    // Without the exchange: the old folder aside, without a lock, so that a
+    // kill in between never lets a cleaner take it.
+    const QFileInfo zielInfo(ziel);
+    QByteArray beiseite = roh(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName()
+                              + QStringLiteral("-XXXXXX"));
+    if (!::mkdtemp(beiseite.data()))
+        return errno;
+    if (::rename(roh(ziel).constData(), beiseite.constData()) != 0) {
+        const int g = errno;
+        ::rmdir(beiseite.constData());
+        return g;
+    }
+    if (::rename(roh(pfad_).constData(), roh(ziel).constData()) != 0) {
+        const int g = errno;
+        ::rename(beiseite.constData(), roh(ziel).constData());
+        return g;
+    }
+    ::unlink(zielSperre.constData());
+    QDir(QFile::decodeName(beiseite)).removeRecursively();
+    behalten_ = true;
     return 0;
 }
 

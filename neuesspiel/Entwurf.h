@@ -30,6 +30,15 @@ public:
     void raeumeSperrdateiWeg();
     // The draft became the game: nothing is removed.
     void behalte() { behalten_ = true; }
+    // The finished draft takes the place of the existing folder `ziel`
+    // beside it in one step, and the old folder, which then lies at the
+    // draft's place, is removed. Before the step the old folder gets a held
+    // lock, so a kill after it leaves the old version as a draft the next run
+    // removes; a kill before it leaves the old folder as it was. Where the
+    // file system cannot exchange, the old folder is renamed aside first and
+    // put back when the draft cannot follow. Returns errno, or 0 (the draft
+    // is then gone). legeAn succeeded
+    int ersetze(const QString& ziel);
 
 private:
     QString pfad_;

@@ -2,8 +2,8 @@
 
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Brettwahl.h"
-#include "neuesspiel/Namenskarte.h"
 #include "neuesspiel/Kartenformat.h"
+#include "neuesspiel/Textkarte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -201,7 +201,7 @@ QString namensHinweis(const Brettfrage& frage, const Spielfeld& feld)
     int kleinste = 0;
     for (const QString& name : frage.Namen)
         if (!name.trimmed().isEmpty()) {
-            const int pixel = setzeNamen(name.trimmed(), karte).Pixel;
+            const int pixel = setzeText(name.trimmed(), karte).Pixel;
             kleinste = kleinste == 0 ? pixel : std::min(kleinste, pixel);
         }
     // The name card fills its card, so the text shrinks with the card's height.

@@ -1,6 +1,7 @@
 #include "neuesspiel/Spielschreiber.h"
 
 #include "neuesspiel/Beschriftung.h"
+#include "board/Bilddateiname.h"
 #include "neuesspiel/Bildplan.h"
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
@@ -8,6 +9,8 @@
 #include "neuesspiel/Kartentext.h"
 #include "neuesspiel/Namenskarte.h"
 #include "neuesspiel/Spielordnerpruefung.h"
+#include "platform/Lesedatei.h"
+#include "platform/Spieldateien.h"
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
@@ -23,9 +26,11 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <optional>
 #include <fcntl.h>
@@ -94,20 +99,24 @@ QString quellFehler(const Quelle& q, QSet<Dateischluessel>& gesehen)
     return {};
 }
 
-// Two pictures whose name cards would read the same make a game that cannot be won fairly.
-QString namensFehler(const std::vector<Bildauftrag>& plan, const QVector<Quelle>& quellen)
+// A refusal about a card starts with where the user gave it.
+QString mitHerkunft(const Kartenangabe& karte, const QString& meldung)
 {
-    QHash<QString, int> erster;
-    for (int i = 0; i < int(plan.size()); ++i) {
-        const QString schluessel = plan[std::size_t(i)].Name.normalized(QString::NormalizationForm_C);
-        if (const auto da = erster.constFind(schluessel); da != erster.constEnd())
-            return QStringLiteral("Die Bilder %1 und %2 ergeben dieselbe Namenskarte %3; zwei gleiche Karten "
-                                  "ließen sich nicht gerecht zuordnen. Bitte eines der Bilder umbenennen.")
-                .arg(inAnfuehrung(quellen[*da].Name), inAnfuehrung(quellen[i].Name),
-                     inAnfuehrung(plan[std::size_t(i)].Name));
-        erster.insert(schluessel, i);
-    }
-    return {};
+    return karte.Herkunft.isEmpty() ? meldung : karte.Herkunft + QStringLiteral(": ") + meldung;
+}
+
+std::optional<Dateischluessel> dateischluessel(const QString& pfad)
+{
+    struct stat info {};
+    if (statFehler(pfad, info) != 0)
+        return std::nullopt;
+    return Dateischluessel(quint64(info.st_dev), quint64(info.st_ino));
+}
+
+// Texts that read the same on two cards: trimmed, composed, case folded.
+QString textschluessel(const QString& text)
+{
+    return text.trimmed().normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 // Refusal of the target folder; empty when the game can go there.
@@ -338,11 +347,21 @@ Schreibergebnis schreibfehler(const QString& ziel, int f)
                           + NichtsGeschrieben);
 }
 
+// One pair as it is written: its two cards; an empty second card is the
+// first card's photo again.
+struct Paarplan {
+    int Paar = 0;
+    Kartenangabe Erste;
+    Kartenangabe Zweite;
+    QString ZielA;
+    QString ZielB;
+    bool mitFoto() const { return Erste.istFoto() || Zweite.istFoto(); }
+};
+
 // What the checks found out, for the writing.
 struct Plan {
-    QVector<Quelle> Quellen;
-    std::vector<Bildauftrag> Bilder;
-    QString Ziel; // absolute and clean
+    std::vector<Paarplan> Paare;
+    QString Ziel; // absolute and clean; when editing, canonical
     Kartenformat Format;
     Spielfeld Feld;
 };
@@ -350,31 +369,129 @@ struct Plan {
 // No result: go on.
 using Schritt = std::optional<Schreibergebnis>;
 
-// The pictures exist, are plain files, given once, enough, and their name cards differ.
-Schritt pruefeBilder(const NeuesSpiel& auftrag, Plan& plan)
+// Today's request of pictures, each with itself or its name, as pairs.
+Paarangaben alsPaare(const NeuesSpiel& auftrag)
 {
-    for (qsizetype i = 0; i < auftrag.Bilder.size(); ++i)
-        plan.Quellen.append({auftrag.Bilder[i], auftrag.Anzeigenamen.value(i, auftrag.Bilder[i])});
+    if (!auftrag.Paare.empty())
+        return auftrag.Paare;
+    Paarangaben paare;
+    for (qsizetype i = 0; i < auftrag.Bilder.size(); ++i) {
+        Paarangabe paar;
+        paar.Erste.Foto = auftrag.Bilder[i];
+        paar.Erste.Anzeigename = auftrag.Anzeigenamen.value(i);
+        if (auftrag.MitNamen)
+            // Names typed in the new-game window replace the file names.
+            paar.Zweite.Text = auftrag.Namen.size() == auftrag.Bilder.size() ? auftrag.Namen[i]
+                                                                               : kartenname(paar.Erste.name());
+        paare.push_back(paar);
+    }
+    return paare;
+}
+
+const Kartenangabe& fotoDesPaars(const Paarplan& paar) { return paar.Erste.istFoto() ? paar.Erste : paar.Zweite; }
+
+// How a refusal names a text card: its text, and where it was given.
+QString textstelle(const Paarplan& paar, const Kartenangabe& karte)
+{
+    const QString wo = !karte.Herkunft.isEmpty() ? karte.Herkunft
+                       : paar.mitFoto()         ? QStringLiteral("zum Bild ") + inAnfuehrung(fotoDesPaars(paar).name())
+                                                : QStringLiteral("Paar %1").arg(paar.Paar);
+    return inAnfuehrung(karte.Text) + QStringLiteral(" (") + wo + QLatin1Char(')');
+}
+
+// Two text cards that read the same on different pairs make a game that cannot be won fairly.
+QString textFehler(const std::vector<Paarplan>& paare)
+{
+    QHash<QString, QPair<int, bool>> erster; // pair index, second card
+    for (int i = 0; i < int(paare.size()); ++i)
+        for (const bool zweite : {false, true}) {
+            const Paarplan& paar = paare[std::size_t(i)];
+            const Kartenangabe& karte = zweite ? paar.Zweite : paar.Erste;
+            if (karte.istFoto() || karte.Text.isEmpty())
+                continue;
+            const QString schluessel = textschluessel(karte.Text);
+            const auto da = erster.constFind(schluessel);
+            if (da == erster.constEnd()) {
+                erster.insert(schluessel, {i, zweite});
+                continue;
+            }
+            if (da->first == i)
+                continue;
+            const Paarplan& frueher = paare[std::size_t(da->first)];
+            const Kartenangabe& andere = da->second ? frueher.Zweite : frueher.Erste;
+            if (frueher.mitFoto() && paar.mitFoto() && andere.Herkunft.isEmpty() && karte.Herkunft.isEmpty())
+                return QStringLiteral("Die Bilder %1 und %2 ergeben dieselbe Namenskarte %3; zwei gleiche Karten "
+                                      "ließen sich nicht gerecht zuordnen. Bitte eines der Bilder umbenennen.")
+                    .arg(inAnfuehrung(fotoDesPaars(frueher).name()), inAnfuehrung(fotoDesPaars(paar).name()),
+                         inAnfuehrung(karte.Text));
+            return mitHerkunft(karte, QStringLiteral("Die Karten %1 und %2 zeigen denselben Text; zwei gleiche "
+                                                     "Karten ließen sich nicht gerecht zuordnen. Bitte einen der "
+                                                     "Texte ändern.")
+                                          .arg(textstelle(frueher, andere), textstelle(paar, karte)));
+        }
+    return {};
+}
+
+// Refusal of a pair whose cards cannot be read as a pair; empty when they can.
+QString paarFehler(const Paarplan& paar)
+{
+    if (paar.Erste.leer() && paar.Zweite.leer())
+        return mitHerkunft(paar.Erste, QStringLiteral("Paar %1 hat keine Karten.").arg(paar.Paar));
+    if (paar.Erste.leer())
+        return mitHerkunft(paar.Erste, QStringLiteral("Zu Paar %1 fehlt die erste Karte.").arg(paar.Paar));
+    if (!paar.Erste.istFoto() && paar.Zweite.leer())
+        return mitHerkunft(paar.Zweite.Herkunft.isEmpty() ? paar.Erste : paar.Zweite,
+                           QStringLiteral("Zum Text %1 fehlt die zweite Karte.").arg(inAnfuehrung(paar.Erste.Text)));
+    return {};
+}
+
+// The photos exist, are plain files, each in one pair; the pairs are enough,
+// and no two text cards read the same.
+Schritt pruefePaare(const NeuesSpiel& auftrag, Plan& plan)
+{
+    const Paarangaben paare = alsPaare(auftrag);
+    for (std::size_t i = 0; i < paare.size(); ++i) {
+        const int nummer = int(i) + 1;
+        Paarplan paar{nummer, paare[i].Erste, paare[i].Zweite, bilddateiname(nummer, false), bilddateiname(nummer, true)};
+        for (Kartenangabe* karte : {&paar.Erste, &paar.Zweite})
+            if (!karte->istFoto())
+                karte->Text = karte->Text.trimmed();
+        // The first photo given again is the pair of one photo.
+        if (paar.Erste.istFoto() && paar.Zweite.istFoto()) {
+            const std::optional<Dateischluessel> a = dateischluessel(paar.Erste.Foto);
+            if (a && a == dateischluessel(paar.Zweite.Foto))
+                paar.Zweite = {};
+        }
+        plan.Paare.push_back(paar);
+    }
     // Missing pictures first: a pattern the shell did not expand arrives as one picture.
     QSet<Dateischluessel> gesehen;
-    for (const Quelle& quelle : plan.Quellen)
-        if (const QString f = quellFehler(quelle, gesehen); !f.isEmpty())
+    for (const Paarplan& paar : plan.Paare) {
+        if (const QString f = paarFehler(paar); !f.isEmpty())
             return abgelehnt(f + NichtsGeschrieben);
-    if (const QString f = anzahlFehler(int(plan.Quellen.size())); !f.isEmpty())
+        for (const Kartenangabe* karte : {&paar.Erste, &paar.Zweite})
+            if (karte->istFoto())
+                if (const QString f = quellFehler({karte->Foto, karte->name()}, gesehen); !f.isEmpty())
+                    return abgelehnt(mitHerkunft(*karte, f) + NichtsGeschrieben);
+    }
+    if (const QString f = anzahlFehler(int(plan.Paare.size())); !f.isEmpty())
         return abgelehnt(f);
-    QStringList genannt;
-    for (const Quelle& quelle : plan.Quellen)
-        genannt += quelle.Name;
-    plan.Bilder = planeBilder(genannt, auftrag.MitNamen);
-    for (std::size_t i = 0; i < plan.Bilder.size(); ++i)
-        plan.Bilder[i].Quelle = plan.Quellen[qsizetype(i)].Pfad;
-    // Names typed in the new-game window replace the file names.
-    if (auftrag.MitNamen && auftrag.Namen.size() == auftrag.Bilder.size())
-        for (std::size_t i = 0; i < plan.Bilder.size(); ++i)
-            plan.Bilder[i].Name = auftrag.Namen[qsizetype(i)].trimmed();
-    if (auftrag.MitNamen)
-        if (const QString f = namensFehler(plan.Bilder, plan.Quellen); !f.isEmpty())
-            return abgelehnt(f + NichtsGeschrieben);
+    if (const QString f = textFehler(plan.Paare); !f.isEmpty())
+        return abgelehnt(f + NichtsGeschrieben);
+    return {};
+}
+
+// Refusal of the game to be replaced; empty when it is a folder.
+QString altesSpielFehler(const QString& ziel)
+{
+    struct stat info {};
+    const int f = statFehler(ziel, info);
+    if (f == ENOENT)
+        return QStringLiteral("Das Spiel %1 gibt es nicht.").arg(inAnfuehrung(ziel));
+    if (f != 0)
+        return QStringLiteral("Das Spiel %1 kann nicht benutzt werden: %2").arg(inAnfuehrung(ziel), systemfehlerText(f));
+    if (!S_ISDIR(info.st_mode))
+        return inAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
     return {};
 }
 
@@ -382,20 +499,29 @@ Schritt pruefeBilder(const NeuesSpiel& auftrag, Plan& plan)
 Schritt planeSpiel(const NeuesSpiel& auftrag, Plan& plan)
 {
     plan.Ziel = QDir::cleanPath(QFileInfo(auftrag.Ziel).absoluteFilePath());
-    if (const QString f = zielFehler(plan.Ziel); !f.isEmpty())
+    if (auftrag.Ersetzen) {
+        if (const QString f = altesSpielFehler(plan.Ziel); !f.isEmpty())
+            return abgelehnt(f + NichtsGeschrieben);
+        // The folder itself is replaced, not a link to it; its best results are kept by this path.
+        plan.Ziel = QFileInfo(plan.Ziel).canonicalFilePath();
+    } else if (const QString f = zielFehler(plan.Ziel); !f.isEmpty()) {
         return abgelehnt(f);
+    }
     // Without any font the card back and the name cards would lack their lettering.
     if (zentrierterText(QStringLiteral("Paarlix"), 40, QPointF(), 1000).isEmpty())
         return fehlgeschlagen(QStringLiteral("Keine Schrift gefunden (Paket fonts-dejavu-core fehlt?)."));
     std::vector<QSize> groessen;
-    for (const Quelle& quelle : plan.Quellen) {
-        if (auftrag.Abgebrochen && auftrag.Abgebrochen())
-            return abgebrochen();
-        if (const QSize g = aufrechteGroesse(quelle.Pfad); !g.isEmpty())
-            groessen.push_back(g);
-    }
-    const int anzahl = int(plan.Quellen.size());
-    plan.Format = waehleKartenformat(groessen);
+    for (const Paarplan& paar : plan.Paare)
+        for (const Kartenangabe* karte : {&paar.Erste, &paar.Zweite}) {
+            if (!karte->istFoto())
+                continue;
+            if (auftrag.Abgebrochen && auftrag.Abgebrochen())
+                return abgebrochen();
+            if (const QSize g = aufrechteGroesse(karte->Foto); !g.isEmpty())
+                groessen.push_back(g);
+        }
+    const int anzahl = int(plan.Paare.size());
+    plan.Format = auftrag.Format ? *auftrag.Format : waehleKartenformat(groessen);
     plan.Feld = waehleSpielfeld(anzahl, auftrag.JeRunde, plan.Format, auftrag.Bildschirm);
     if (!plan.Feld.Gut)
         return abgelehnt(plan.Feld.Fehler + NichtsGeschrieben);
@@ -421,36 +547,12 @@ Schritt legeEntwurfAn(const Plan& plan, Entwurf& entwurf)
     return {};
 }
 
-// The settings and the card-back overlay, read back and checked.
-Schritt schreibeSpieldateien(const Plan& plan, const QDir& ordner)
+// The same file under a second name: linked where the file system allows, else copied.
+Schritt verlinke(const NeuesSpiel& auftrag, const QString& ziel, const QString& von, const QString& nach)
 {
-    const Brettmass& brett = plan.Feld.Wahl.Brett;
-    const int jeRunde = plan.Feld.PaareJeRunde;
-    const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
-    if (const int f = schreibeNeueDatei(ini, einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format, jeRunde).toUtf8()))
-        return schreibfehler(plan.Ziel, f);
-    QByteArray kartentext;
-    QBuffer kartentextPuffer(&kartentext);
-    kartentextPuffer.open(QIODevice::WriteOnly);
-    if (!zeichneKartentext().save(&kartentextPuffer, "BMP"))
-        return fehlgeschlagen(QStringLiteral("Die Kartenrückseite kann nicht gezeichnet werden.") + NichtsGeschrieben);
-    const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
-    if (const int f = schreibeNeueDatei(bmp, kartentext))
-        return schreibfehler(plan.Ziel, f);
-    if (const QStringList f = pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format, jeRunde)
-                              + pruefeKartentext(bmp);
-        !f.isEmpty())
-        return fehlgeschlagen(f.join('\n') + NichtsGeschrieben);
-    return {};
-}
-
-// Both cards of a pair show one file: the second is the first linked again,
-// or a copy where the file system has no links.
-Schritt schreibeZweitesBild(const NeuesSpiel& auftrag, const QString& ziel, const QString& a, const QString& b)
-{
-    if (::link(roh(a).constData(), roh(b).constData()) == 0)
+    if (::link(roh(von).constData(), roh(nach).constData()) == 0)
         return {};
-    const Kopie k = kopiere(a, b, auftrag.Abgebrochen);
+    const Kopie k = kopiere(von, nach, auftrag.Abgebrochen);
     if (k.Abgebrochen)
         return abgebrochen();
     if (k.Lesefehler || k.Schreibfehler)
@@ -458,60 +560,240 @@ Schritt schreibeZweitesBild(const NeuesSpiel& auftrag, const QString& ziel, cons
     return {};
 }
 
-// Both cards of one pair; a JPEG is checked with the game's own decoder and
-// copied as it is, any other picture becomes a JPEG.
-Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Bildauftrag& bild, bool jpeg,
-                     const QDir& ordner, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
+// A folder's tree again in `nach`: folders made, files linked or copied,
+// symbolic links made again. Pipes, sockets and devices are no part of a game.
+Schritt verlinkeOrdner(const NeuesSpiel& auftrag, const QString& ziel, const QString& von, const QString& nach,
+                       const QStringList& ohne = {})
 {
-    const QString& name = plan.Quellen[bild.Paar - 1].Name;
-    const QString zielA = ordner.filePath(bild.ZielA);
-    QByteArray umgewandelt;
-    if (const QString grund = jpeg ? pruefeJpeg(bild.Quelle, dekodierer, probe) : wandleUm(bild.Quelle, umgewandelt);
-        !grund.isEmpty())
-        return abgelehnt(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2.")
-                             .arg(inAnfuehrung(name), grund.endsWith('.') ? grund.chopped(1) : grund)
-                         + NichtsGeschrieben);
-    if (jpeg) {
-        const Kopie k = kopiere(bild.Quelle, zielA, auftrag.Abgebrochen);
-        if (k.Abgebrochen)
-            return abgebrochen();
-        if (k.Lesefehler)
-            return abgelehnt(QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
-                                 .arg(inAnfuehrung(name), systemfehlerText(k.Lesefehler))
-                             + NichtsGeschrieben);
-        if (k.Schreibfehler)
-            return schreibfehler(plan.Ziel, k.Schreibfehler);
-    } else if (const int f = schreibeNeueDatei(zielA, umgewandelt)) {
-        return schreibfehler(plan.Ziel, f);
+    const QDir quelle(von);
+    const auto alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : quelle.entryList(alle, QDir::Name)) {
+        if (ohne.contains(name))
+            continue;
+        const QByteArray a = roh(quelle.filePath(name));
+        const QByteArray b = roh(nach + QLatin1Char('/') + name);
+        struct stat info {};
+        if (::lstat(a.constData(), &info) != 0)
+            return schreibfehler(ziel, errno);
+        if (S_ISDIR(info.st_mode)) {
+            if (::mkdir(b.constData(), info.st_mode & 07777) != 0)
+                return schreibfehler(ziel, errno);
+            if (Schritt s = verlinkeOrdner(auftrag, ziel, quelle.filePath(name), QFile::decodeName(b)))
+                return s;
+        } else if (S_ISLNK(info.st_mode)) {
+            QByteArray wohin(PATH_MAX, Qt::Uninitialized);
+            const ssize_t n = ::readlink(a.constData(), wohin.data(), std::size_t(wohin.size()));
+            if (n < 0 || ::symlink(wohin.left(n).constData(), b.constData()) != 0)
+                return schreibfehler(ziel, errno);
+        } else if (S_ISREG(info.st_mode)) {
+            if (Schritt s = verlinke(auftrag, ziel, QFile::decodeName(a), QFile::decodeName(b)))
+                return s;
+        }
     }
-    if (!auftrag.MitNamen)
-        return schreibeZweitesBild(auftrag, plan.Ziel, zielA, ordner.filePath(bild.ZielB));
-    const QByteArray karte = jpegMitKommentar(zeichneNamenskarte(bild.Name, bild.Paar, plan.Format), bild.Name,
-                                              JpegQualitaet);
+    return {};
+}
+
+// A card file of the game: a number, "a" or "b", ".jpg" or ".jpeg" in any case.
+bool istKartendatei(const QString& name)
+{
+    static const QRegularExpression muster(QStringLiteral("^[0-9]+[ab]\\.jpe?g$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return muster.match(name).hasMatch();
+}
+
+// The settings, when editing, with the old file's other values kept.
+std::optional<QString> behalteneEinstellungen(const Plan& plan, const Spieldateien& alt)
+{
+    if (!alt.enthaelt(QStringLiteral("Paarlix.ini")))
+        return std::nullopt;
+    Lesedatei datei = alt.oeffne(QStringLiteral("Paarlix.ini"));
+    QByteArray inhalt;
+    if (!datei.offen() || datei.liesAlles(inhalt, 1 << 20) != Lesedatei::Lesen::Gelesen)
+        return std::nullopt;
+    const Brettmass& brett = plan.Feld.Wahl.Brett;
+    return einstellungsTextErsetzt(inhalt, brett.Spalten, brett.Zeilen, plan.Format, plan.Feld.PaareJeRunde);
+}
+
+// The edited game's card back, when the game can read it.
+bool kartentextBrauchbar(const Spieldateien& alt)
+{
+    if (!alt.enthaelt(QStringLiteral("Kartentext.bmp")))
+        return false;
+    try {
+        leseBmp(QStringLiteral("Kartentext.bmp"), alt);
+    } catch (const EPaarlixFehler&) {
+        return false;
+    }
+    return true;
+}
+
+// The settings and the card-back overlay, read back and checked; when
+// editing, the old settings' other values, the old card back and every
+// other file of the old game that is not a card.
+Schritt schreibeSpieldateien(const NeuesSpiel& auftrag, const Plan& plan, const QDir& ordner)
+{
+    const Brettmass& brett = plan.Feld.Wahl.Brett;
+    const int jeRunde = plan.Feld.PaareJeRunde;
+    const Spieldateien alt = auftrag.Ersetzen ? Spieldateien(plan.Ziel) : Spieldateien();
+    const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
+    const std::optional<QString> behalten = auftrag.Ersetzen ? behalteneEinstellungen(plan, alt) : std::nullopt;
+    const QString einstellungen =
+        behalten ? *behalten : einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format, jeRunde);
+    if (const int f = schreibeNeueDatei(ini, einstellungen.toUtf8()))
+        return schreibfehler(plan.Ziel, f);
+    const bool alterKartentext = auftrag.Ersetzen && kartentextBrauchbar(alt);
+    const QString bmp = ordner.filePath(QStringLiteral("Kartentext.bmp"));
+    if (!alterKartentext) {
+        QByteArray kartentext;
+        QBuffer kartentextPuffer(&kartentext);
+        kartentextPuffer.open(QIODevice::WriteOnly);
+        if (!zeichneKartentext().save(&kartentextPuffer, "BMP"))
+            return fehlgeschlagen(QStringLiteral("Die Kartenrückseite kann nicht gezeichnet werden.") + NichtsGeschrieben);
+        if (const int f = schreibeNeueDatei(bmp, kartentext))
+            return schreibfehler(plan.Ziel, f);
+    }
+    // The kept settings were checked as they were made.
+    const QStringList fehler = (behalten ? QStringList()
+                                         : pruefeEinstellungsdatei(ini, brett.Spalten, brett.Zeilen, plan.Format, jeRunde))
+                               + (alterKartentext ? QStringList() : pruefeKartentext(bmp));
+    if (!fehler.isEmpty())
+        return fehlgeschlagen(fehler.join('\n') + NichtsGeschrieben);
+    if (!auftrag.Ersetzen)
+        return {};
+    QStringList ohne = {Entwurfssperre, QStringLiteral(".sperre-neu"), QStringLiteral("Paarlix.ini")};
+    if (alt.enthaelt(QStringLiteral("Paarlix.ini")))
+        ohne += QFileInfo(alt.pfad(QStringLiteral("Paarlix.ini"))).fileName();
+    if (!alterKartentext)
+        ohne += QStringLiteral("Kartentext.bmp");
+    const auto alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : QDir(plan.Ziel).entryList(alle))
+        if (istKartendatei(name))
+            ohne += name;
+    return verlinkeOrdner(auftrag, plan.Ziel, plan.Ziel, ordner.path(), ohne);
+}
+
+// Whether `pfad` is a file of the game being replaced, which is then linked
+// into the new version rather than copied.
+bool imAltenSpiel(const NeuesSpiel& auftrag, const Plan& plan, const QString& pfad)
+{
+    return auftrag.Ersetzen && QFileInfo(pfad).canonicalPath() == plan.Ziel;
+}
+
+// A photo card: a JPEG is checked with the game's own decoder and copied as
+// it is, any other picture becomes a JPEG.
+Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenangabe& karte, const QString& ziel,
+                     bool& umgewandelt, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
+{
+    const bool jpeg = istJpeg(karte.Foto);
+    umgewandelt = !jpeg;
+    const auto unlesbar = [&](const QString& grund) {
+        return abgelehnt(mitHerkunft(karte, QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
+                                                .arg(inAnfuehrung(karte.name()), grund))
+                         + NichtsGeschrieben);
+    };
+    QByteArray umgewandeltesBild;
+    if (const QString grund = jpeg ? pruefeJpeg(karte.Foto, dekodierer, probe) : wandleUm(karte.Foto, umgewandeltesBild);
+        !grund.isEmpty())
+        return unlesbar((grund.endsWith('.') ? grund.chopped(1) : grund) + QLatin1Char('.'));
+    if (!jpeg) {
+        if (const int f = schreibeNeueDatei(ziel, umgewandeltesBild))
+            return schreibfehler(plan.Ziel, f);
+        return {};
+    }
+    if (imAltenSpiel(auftrag, plan, karte.Foto) && ::link(roh(karte.Foto).constData(), roh(ziel).constData()) == 0)
+        return {};
+    const Kopie k = kopiere(karte.Foto, ziel, auftrag.Abgebrochen);
+    if (k.Abgebrochen)
+        return abgebrochen();
+    if (k.Lesefehler)
+        return unlesbar(systemfehlerText(k.Lesefehler));
+    if (k.Schreibfehler)
+        return schreibfehler(plan.Ziel, k.Schreibfehler);
+    return {};
+}
+
+#if __has_include("neuesspiel/Textkarte.h")
+#include "neuesspiel/Textkarte.h"
+#else
+enum class Textseite { ZuFoto, Erste, Zweite };
+QByteArray textkartenJpeg(const QString& text, int paar, Textseite, const Kartenformat& format, int qualitaet)
+{
+    return jpegMitKommentar(zeichneNamenskarte(text, paar, format), text, qualitaet);
+}
+#endif
+
+// The side a text card shows: beside a photo it is that photo's name card.
+Textseite textseite(const Paarplan& paar, bool zweite)
+{
+    if (paar.mitFoto())
+        return Textseite::ZuFoto;
+    return zweite ? Textseite::Zweite : Textseite::Erste;
+}
+
+Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const QString& ziel)
+{
+    const QString& text = zweite ? paar.Zweite.Text : paar.Erste.Text;
+    const Textseite seite = textseite(paar, zweite);
+    const QByteArray karte = textkartenJpeg(text, paar.Paar, seite, plan.Format, JpegQualitaet);
     if (karte.isEmpty())
-        return fehlgeschlagen(QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
-                                  .arg(inAnfuehrung(bild.Name)) + NichtsGeschrieben);
-    if (const int f = schreibeNeueDatei(ordner.filePath(bild.ZielB), karte))
+        return fehlgeschlagen(
+            (seite == Textseite::ZuFoto ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
+                                        : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden."))
+                .arg(inAnfuehrung(text))
+            + NichtsGeschrieben);
+    if (const int f = schreibeNeueDatei(ziel, karte))
         return schreibfehler(plan.Ziel, f);
     return {};
 }
 
-// The line the command line shows for a pair written.
-QString paarzeile(const NeuesSpiel& auftrag, const Plan& plan, const Bildauftrag& bild, bool jpeg)
+// Both cards of one pair; `umgewandelt` tells which photos became JPEGs.
+Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Paarplan& paar, const QDir& ordner,
+                     bool (&umgewandelt)[2], JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
 {
-    const int anzahl = int(plan.Bilder.size());
-    QString zeile;
-    if (anzahl >= FortschrittAb)
-        zeile = QStringLiteral("[%1/%2] ").arg(bild.Paar, QString::number(anzahl).size()).arg(anzahl);
-    return zeile + sichtbar(plan.Quellen[bild.Paar - 1].Name) + QStringLiteral(" → ") + bild.ZielA
-           + (auftrag.MitNamen ? QStringLiteral(", Namenskarte %1 → ").arg(inAnfuehrung(bild.Name))
-                               : QStringLiteral(" und "))
-           + bild.ZielB + (jpeg ? QString() : QStringLiteral(" (in JPEG umgewandelt)"));
+    const QString zielA = ordner.filePath(paar.ZielA);
+    const QString zielB = ordner.filePath(paar.ZielB);
+    if (Schritt s = paar.Erste.istFoto()
+                        ? schreibeFoto(auftrag, plan, paar.Erste, zielA, umgewandelt[0], dekodierer, probe)
+                        : schreibeText(plan, paar, false, zielA))
+        return s;
+    if (paar.Zweite.leer())
+        return verlinke(auftrag, plan.Ziel, zielA, zielB);
+    return paar.Zweite.istFoto() ? schreibeFoto(auftrag, plan, paar.Zweite, zielB, umgewandelt[1], dekodierer, probe)
+                                 : schreibeText(plan, paar, true, zielB);
 }
 
-// The draft becomes the game.
-Schritt stelleFertig(const Plan& plan, Entwurf& entwurf)
+// The line the command line shows for a pair written: each card and its file.
+QString paarzeile(const Plan& plan, const Paarplan& paar, const bool (&umgewandelt)[2])
 {
+    const int anzahl = int(plan.Paare.size());
+    QString zeile;
+    if (anzahl >= FortschrittAb)
+        zeile = QStringLiteral("[%1/%2] ").arg(paar.Paar, QString::number(anzahl).size()).arg(anzahl);
+    const QString inJpeg = QStringLiteral(" (in JPEG umgewandelt)");
+    const bool zweiFotos = paar.Erste.istFoto() && paar.Zweite.istFoto();
+    const auto karte = [&](const Kartenangabe& k, const QString& datei, bool gewandelt) {
+        if (!k.istFoto())
+            return (paar.mitFoto() ? QStringLiteral("Namenskarte ") : QStringLiteral("Textkarte "))
+                   + inAnfuehrung(k.Text) + QStringLiteral(" → ") + datei;
+        return sichtbar(k.name()) + QStringLiteral(" → ") + datei + (zweiFotos && gewandelt ? inJpeg : QString());
+    };
+    zeile += karte(paar.Erste, paar.ZielA, umgewandelt[0]);
+    zeile += paar.Zweite.leer() ? QStringLiteral(" und ") + paar.ZielB
+                                : QStringLiteral(", ") + karte(paar.Zweite, paar.ZielB, umgewandelt[1]);
+    if (!zweiFotos && (umgewandelt[0] || umgewandelt[1]))
+        zeile += inJpeg;
+    return zeile;
+}
+
+// The draft becomes the game, or takes the place of the game it replaces.
+Schritt stelleFertig(const NeuesSpiel& auftrag, const Plan& plan, Entwurf& entwurf)
+{
+    if (auftrag.Ersetzen) {
+        if (const int f = entwurf.ersetze(plan.Ziel))
+            return fehlgeschlagen(QStringLiteral("Das Spiel %1 kann nicht ersetzt werden: %2 Es bleibt, wie es war.")
+                                      .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f)));
+        return {};
+    }
     const bool zielDa = QFileInfo(plan.Ziel).isDir();
     entwurf.raeumeSperrdateiWeg();
     if (const int f = gibPlatz(entwurf.pfad(), plan.Ziel, zielDa))
@@ -527,18 +809,20 @@ Schritt stelleFertig(const Plan& plan, Entwurf& entwurf)
 QString schlusszeile(const NeuesSpiel& auftrag, const Plan& plan)
 {
     const BrettMitLuecken& wahl = plan.Feld.Wahl;
-    return QStringLiteral("Fertig: %1 (je %2 × %3 Pixel auf einem Bildschirm von "
-                          "%4 × %5), %6, in %7. Starten mit: %8 %9")
-        .arg(spielfeldText(plan.Feld, int(plan.Bilder.size()), false))
-        .arg(wahl.Karte.width()).arg(wahl.Karte.height())
-        .arg(auftrag.Bildschirm.width()).arg(auftrag.Bildschirm.height())
-        .arg(formatBeschreibung(plan.Format), inAnfuehrung(plan.Ziel), auftrag.Programm, fuerDieShell(plan.Ziel));
+    return (auftrag.Ersetzen ? QStringLiteral("Gespeichert: ") : QStringLiteral("Fertig: "))
+           + QStringLiteral("%1 (je %2 × %3 Pixel auf einem Bildschirm von "
+                            "%4 × %5), %6, in %7. Starten mit: %8 %9")
+                 .arg(spielfeldText(plan.Feld, int(plan.Paare.size()), false))
+                 .arg(wahl.Karte.width()).arg(wahl.Karte.height())
+                 .arg(auftrag.Bildschirm.width()).arg(auftrag.Bildschirm.height())
+                 .arg(formatBeschreibung(plan.Format), inAnfuehrung(plan.Ziel), auftrag.Programm,
+                      fuerDieShell(plan.Ziel));
 }
 
 Schreibergebnis schreibe(const NeuesSpiel& auftrag)
 {
     Plan plan;
-    if (Schritt s = pruefeBilder(auftrag, plan))
+    if (Schritt s = pruefePaare(auftrag, plan))
         return *s;
     if (Schritt s = planeSpiel(auftrag, plan))
         return *s;
@@ -546,7 +830,7 @@ Schreibergebnis schreibe(const NeuesSpiel& auftrag)
     if (Schritt s = legeEntwurfAn(plan, entwurf))
         return *s;
     const QDir ordner(entwurf.pfad());
-    if (Schritt s = schreibeSpieldateien(plan, ordner))
+    if (Schritt s = schreibeSpieldateien(auftrag, plan, ordner))
         return *s;
 
     JpegDekodierer dekodierer;
@@ -556,17 +840,19 @@ Schreibergebnis schreibe(const NeuesSpiel& auftrag)
         e.Zusammenfassung = zeilen;
         return e;
     };
-    for (const Bildauftrag& bild : plan.Bilder) {
+    for (const Paarplan& paar : plan.Paare) {
         if (auftrag.Abgebrochen && auftrag.Abgebrochen())
             return mitZeilen(abgebrochen());
-        const bool jpeg = istJpeg(bild.Quelle);
-        if (Schritt s = schreibePaar(auftrag, plan, bild, jpeg, ordner, dekodierer, probe))
+        bool umgewandelt[2] = {false, false};
+        if (Schritt s = schreibePaar(auftrag, plan, paar, ordner, umgewandelt, dekodierer, probe))
             return mitZeilen(*s);
-        zeilen += paarzeile(auftrag, plan, bild, jpeg);
+        zeilen += paarzeile(plan, paar, umgewandelt);
         if (auftrag.Fortschritt)
-            auftrag.Fortschritt(bild.Paar, int(plan.Bilder.size()), zeilen.last());
+            auftrag.Fortschritt(paar.Paar, int(plan.Paare.size()), zeilen.last());
     }
-    if (Schritt s = stelleFertig(plan, entwurf))
+    if (auftrag.Abgebrochen && auftrag.Abgebrochen())
+        return mitZeilen(abgebrochen());
+    if (Schritt s = stelleFertig(auftrag, plan, entwurf))
         return mitZeilen(*s);
     Schreibergebnis geschrieben = mitZeilen(beendet(Ausgang::Geschrieben, {}));
     geschrieben.Zusammenfassung += schlusszeile(auftrag, plan);

@@ -1,0 +1,96 @@
+#include "neuesspiel/Spielleser.h"
+
+#include "board/Bilddateiname.h"
+#include "board/Einstellungsleser.h"
+#include "platform/Dateiname.h"
+#include "platform/Lesedatei.h"
+#include "platform/Spieldateien.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+
+#if __has_include("neuesspiel/Kartenkommentar.h")
+#include "neuesspiel/Kartenkommentar.h"
+#else
+#include <optional>
+struct Kartenkommentar { QString Text; std::optional<int> Textkarte; };
+static Kartenkommentar leseKartenkommentar(const QString&) { return {}; }
+#endif
+
+namespace {
+
+// Cards larger than this are not compared byte for byte.
+constexpr qint64 GroessterVergleich = 256 * 1024 * 1024;
+
+Kartenangabe karte(const QString& pfad)
+{
+    const Kartenkommentar kommentar = leseKartenkommentar(pfad);
+    if (kommentar.Textkarte && !kommentar.Text.isEmpty())
+        return {QString(), kommentar.Text};
+    return {pfad, QString()};
+}
+
+QByteArray inhalt(const QString& pfad)
+{
+    Lesedatei datei(pfad);
+    QByteArray daten;
+    if (!datei.offen() || datei.liesAlles(daten, GroessterVergleich) != Lesedatei::Lesen::Gelesen)
+        return {};
+    return daten;
+}
+
+// One file linked twice, or the same bytes twice.
+bool dasselbeBild(const QString& a, const QString& b)
+{
+    struct stat ia {}, ib {};
+    if (::stat(QFile::encodeName(a).constData(), &ia) != 0 || ::stat(QFile::encodeName(b).constData(), &ib) != 0)
+        return false;
+    if (ia.st_dev == ib.st_dev && ia.st_ino == ib.st_ino)
+        return true;
+    if (ia.st_size != ib.st_size)
+        return false;
+    const QByteArray da = inhalt(a);
+    return !da.isEmpty() && da == inhalt(b);
+}
+
+QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }
+
+} // namespace
+
+Spielinhalt leseSpiel(const QString& ordner)
+{
+    Spielinhalt spiel;
+    const Spieldateien dateien(ordner);
+    const QString ini = QStringLiteral("Paarlix.ini");
+    if (!dateien.enthaelt(ini)) {
+        spiel.Meldung = QStringLiteral("Im Ordner %1 ist kein Spiel: die Datei „Paarlix.ini“ fehlt.")
+                            .arg(inAnfuehrung(ordner));
+        return spiel;
+    }
+    const Einstellungsergebnis einstellungen = leseEinstellungsdatei(dateien.pfad(ini));
+    if (einstellungen.EinstellungsFehler) {
+        spiel.Meldung = QStringLiteral("Das Spiel %1 kann nicht geöffnet werden. %2")
+                            .arg(inAnfuehrung(ordner),
+                                 QString(einstellungen.Meldung).replace(QStringLiteral("\n\r"), QStringLiteral("\n")));
+        return spiel;
+    }
+    const Spieleinstellungen& werte = einstellungen.Werte;
+    spiel.Format = {werte.FormatX, werte.FormatY, werte.BilderSchneiden};
+    spiel.JeRunde = werte.PaareJeRunde;
+    for (int paar = 1;; ++paar) {
+        const QString a = bilddateiname(paar, false);
+        const QString b = bilddateiname(paar, true);
+        if (!dateien.enthaelt(a) || !dateien.enthaelt(b))
+            break;
+        Paarangabe angabe{karte(dateien.pfad(a)), karte(dateien.pfad(b))};
+        if (angabe.Erste.istFoto() && angabe.Zweite.istFoto() && dasselbeBild(angabe.Erste.Foto, angabe.Zweite.Foto))
+            angabe.Zweite = {};
+        spiel.Paare.push_back(angabe);
+    }
+    if (spiel.Paare.empty())
+        spiel.Meldung = QStringLiteral("Im Ordner %1 ist kein Spiel: es gibt keine Bildpaare („01a.jpg“ und „01b.jpg“).")
+                            .arg(inAnfuehrung(ordner));
+    return spiel;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "neuesspiel/Kartenformat.h"
+#include "neuesspiel/Paarangabe.h"
+
+#include <QString>
+
+// A game folder read back for editing.
+struct Spielinhalt {
+    Paarangaben Paare;
+    Kartenformat Format;
+    int JeRunde = 0; // setting 12; 0 when not given
+    QString Meldung; // why the folder holds no game to edit; empty when it does
+};
+
+// Reads the game in `ordner`: its settings with the game's own reader, and
+// pair k = 1, 2, ... for as long as both of its cards are there (names found
+// as the game finds them). A card that is a text card Paarlix drew gives its
+// text; any other is a photo, named by its path in the folder. A second card
+// that is the first one's file, or a copy of it, is left empty. A folder not
+// made by Paarlix so gives pairs of photos.
+Spielinhalt leseSpiel(const QString& ordner);
