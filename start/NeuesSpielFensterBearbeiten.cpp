@@ -3,11 +3,13 @@
 
 #include "neuesspiel/Druckbogen.h"
 #include "neuesspiel/Paarliste.h"
+#include "neuesspiel/Spielleser.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Dateiname.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Druckdialog.h"
+#include "start/Fotolistenmodell.h"
 #include "start/Fensterknopf.h"
 #include "start/Kartenformatwahl.h"
 
@@ -91,6 +93,49 @@ void NeuesSpielFenster::baueBearbeiten()
         druckeMitDialog(bearbeitet_, Druckoptionen(), meldungen_, this);
         holeFokusZurueck();
     });
+}
+
+bool NeuesSpielFenster::bearbeite(const QString& ordner)
+{
+    const Spielinhalt spiel = leseSpiel(ordner);
+    if (!spiel.Meldung.isEmpty()) {
+        meldungen_.fehler(spiel.Meldung);
+        return false;
+    }
+    const QString name = QFileInfo(ordner).fileName();
+    bearbeitet_ = QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
+    ordner_ = QFileInfo(bearbeitet_).absolutePath();
+    spielformat_ = spiel.Format;
+    setWindowTitle(QStringLiteral("Spiel „%1“ bearbeiten").arg(sichtbar(name)));
+    setAccessibleName(windowTitle());
+    Spielname->setText(name);
+    nameVonHand_ = true;
+    AnlegenKnopf->setText(QStringLiteral("Speichern"));
+    AnlegenKnopf->setToolTip(QStringLiteral("Die neue Fassung an die Stelle des Spiels schreiben"));
+    {
+        const QSignalBlocker still(FormatWahl);
+        const Formatwahl wahl = formatwahlFuer(spiel.Format);
+        FormatWahl->setCurrentIndex(int(wahl.Eintrag));
+        Zuschneiden->setChecked(wahl.Zuschneiden);
+    }
+    QStringList fotos;
+    QStringList namen;
+    for (const Paarangabe& paar : spiel.Paare) {
+        fotos += paar.Erste.Foto;
+        namen += paar.Zweite.Text;
+    }
+    const bool mitNamen = std::any_of(namen.begin(), namen.end(), [](const QString& n) { return !n.isEmpty(); });
+    MitNamen->setChecked(mitNamen);
+    fuegeHinzu(fotos);
+    for (int zeile = 0; mitNamen && zeile < Modell->rowCount(); ++zeile)
+        Modell->setData(Modell->index(zeile, Fotolistenmodell::SpalteName), namen.value(zeile));
+    JeRunde->setChecked(spiel.JeRunde > 0);
+    if (spiel.JeRunde > 0)
+        JeRundeAnzahl->setValue(spiel.JeRunde);
+    setzeBearbeitenAn(true);
+    aktualisiere();
+    gespeichert_ = stand();
+    return true;
 }
 
 std::optional<Kartenformat> NeuesSpielFenster::gewaehltesFormat() const
