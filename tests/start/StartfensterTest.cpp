@@ -2,6 +2,7 @@
 #include "board/Spielauswahl.h"
 #include "start/Startablauf.h"
 #include "start/Startfenster.h"
+#include "start/Fotolistenmodell.h"
 
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
@@ -13,7 +14,10 @@
 #include "../neuesspiel/Neuspielbilder.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QTableView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -163,14 +167,33 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     EXPECT_EQ(meldungen.eintraege.size(), 2u);
 }
 
-// From the start window to the new-game window and back; "Beispielspiel" then ends the start
-// with the demo game's folder in the user's data folder, first among the last games.
-TEST(Startablauf, startWindowLeadsToTheNewGameWindowAndBackThenToTheDemo)
+// The lines of a settings file but the board's, which follows the pair count.
+QStringList ohneBrett(const QString& pfad)
+{
+    return QString::fromUtf8(lies(pfad)).split('\n').filter(QRegularExpression("^(?!\\d+,\\d+$)"));
+}
+
+// From the start window to the new-game window and back; "Spiel bearbeiten…" opens the last
+// game with its pairs, one is removed and "Speichern" replaces the game, which keeps its
+// settings; closing the saved window asks nothing. "Beispielspiel" then ends the start with
+// the demo game's folder in the user's data folder, first among the last games.
+TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDemo)
 {
     QTemporaryDir tmp;
     const QByteArray datenVorher = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath("daten")));
     Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
+    const QString spiel = tmp.filePath("Farben");
+    QStringList fotos;
+    for (const QColor farbe : {Qt::red, Qt::green, Qt::blue}) {
+        fotos += tmp.filePath(farbe.name() + ".jpg");
+        schreibe(fotos.back(), jpeg(farbe, 40, 30));
+    }
+    ASSERT_EQ(schreibeNeuesSpiel({spiel, fotos}).status(), 0);
+    // A line the writer does not choose.
+    schreibe(spiel + "/Paarlix.ini", "# Für die Klasse 2b\n" + lies(spiel + "/Paarlix.ini"));
+    const QStringList einstellungen = ohneBrett(spiel + "/Paarlix.ini");
+    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
     MeldungsRecorder meldungen;
     QStringList schritte;
     QTimer::singleShot(0, [&] {
@@ -184,25 +207,50 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowAndBackThenToTheDemo)
             neu->close();
         }
         QTimer::singleShot(0, [&, start] {
-            if (!start->isVisible() || sichtbar<NeuesSpielFenster>()) {
-                start->close();
-                return;
-            }
+            if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
+                return void(start->close());
             schritte += "zurück";
-            QTest::mouseClick(start->BeispielKnopf, Qt::LeftButton);
+            QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
+            NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>();
+            if (!neu || !QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
+                return void(start->close());
+            schritte += neu->windowTitle();
+            schritte += QString("%1 Paare").arg(neu->Modell->rowCount());
+            neu->setzeRueckfrage([&](const QString&) {
+                schritte += "gefragt";
+                return true;
+            });
+            neu->Liste->setCurrentIndex(neu->Modell->index(1, 0));
+            QTest::mouseClick(neu->EntfernenKnopf, Qt::LeftButton);
+            // The board of the pairs left is computed again first.
+            QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000);
+            QTest::mouseClick(neu->AnlegenKnopf, Qt::LeftButton);
+            if (QTest::qWaitFor([neu] { return neu->StartenKnopf->isVisible(); }, 20000))
+                schritte += neu->AnlegenKnopf->text();
+            neu->close();
+            QTimer::singleShot(0, [&, start] {
+                if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
+                    return void(start->close());
+                schritte += "zurück";
+                QTest::mouseClick(start->BeispielKnopf, Qt::LeftButton);
+            });
         });
     });
     // Ends a run that went astray instead of hanging.
-    QTimer::singleShot(20000, [] {
+    QTimer::singleShot(40000, [] {
         if (Startfenster* start = sichtbar<Startfenster>())
             start->close();
     });
     const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
     qputenv("XDG_DATA_HOME", datenVorher);
-    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück"}));
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück"}));
+    EXPECT_TRUE(meldungen.eintraege.empty()) << meldungen.eintraege[0].text.toStdString();
+    EXPECT_TRUE(QFile::exists(spiel + "/02b.jpg"));
+    EXPECT_FALSE(QFile::exists(spiel + "/03a.jpg")) << "one pair less";
+    EXPECT_EQ(s(ohneBrett(spiel + "/Paarlix.ini")), s(einstellungen));
     EXPECT_EQ(ordner.toStdString(), tmp.filePath("daten/Paarlix/Beispielspiel").toStdString());
     EXPECT_TRUE(istSpielordner(ordner));
-    EXPECT_EQ(s(letzteSpiele(konfiguration)), s({ordner}));
+    EXPECT_EQ(s(letzteSpiele(konfiguration)), s({ordner, spiel}));
     EXPECT_EQ(sichtbar<Startfenster>(), nullptr);
 }
 
