@@ -1,5 +1,7 @@
 #include "neuesspiel/Paarliste.h"
 
+#include "neuesspiel/Kartenformat.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -7,6 +9,11 @@
 #include <algorithm>
 
 namespace {
+
+QString vereinfacht(const QString& text) { return text.simplified().toCaseFolded(); }
+
+Kartenangabe foto(const QString& pfad) { return {pfad, {}}; }
+Kartenangabe text(const QString& t) { return {{}, t}; }
 
 QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
@@ -59,6 +66,11 @@ Ausrichtung Paarzeile::ausrichtung() const
     return Groesse.width() > Groesse.height() ? Ausrichtung::Quer : Ausrichtung::Hoch;
 }
 
+bool zweitartMoeglich(const Paarzeile& zeile, Zweitart art)
+{
+    return !zeile.istText() || art == Zweitart::Foto || art == Zweitart::Text;
+}
+
 Aufnahme Paarliste::pruefe(const QStringList& pfade) const
 {
     Aufnahme aufnahme;
@@ -99,6 +111,7 @@ int Paarliste::nimmAuf(const Aufnahme& aufnahme)
         z.Pfad = aufnahme.Pfade[i];
         z.Echt = aufnahme.Echt[i];
         z.Name = vorgeschlagenerName(z.dateiname());
+        z.Zweite = mitNamen_ ? Zweitart::Name : Zweitart::GleichesFoto;
         zeileVon_.insert(z.Nummer, anzahl());
         echt_.insert(z.Echt);
         zeilen_.push_back(std::move(z));
@@ -116,17 +129,160 @@ std::vector<Ausgelassen> Paarliste::fuegeHinzu(const QStringList& pfade)
     return aufnahme.Ausgelassene;
 }
 
+bool Paarliste::nimmFoto(const QString& pfad, Zeilenfoto& foto, QString& grund)
+{
+    const QFileInfo info(pfad);
+    const QString echt = info.canonicalFilePath();
+    if (echt.isEmpty() || !info.isFile()) {
+        grund = echt.isEmpty() ? QStringLiteral("gibt es nicht") : QStringLiteral("ist kein Bild");
+        return false;
+    }
+    if (echt_.contains(echt)) {
+        grund = QStringLiteral("schon in der Liste");
+        return false;
+    }
+    foto = {naechste_++, info.absoluteFilePath(), echt, {}, Vorschaustand::Offen};
+    echt_.insert(echt);
+    ++offen_;
+    return true;
+}
+
+int Paarliste::fuegePaareHinzu(const Paarangaben& paare)
+{
+    const int erste = anzahl();
+    for (const Paarangabe& paar : paare) {
+        Paarzeile z;
+        Zeilenfoto erstes;
+        Zeilenfoto zweites;
+        QString grund;
+        const auto lassAus = [&](const Kartenangabe& karte) {
+            const QString herkunft = karte.Herkunft.isEmpty() ? QString() : karte.Herkunft + QStringLiteral(": ");
+            ausgelassen_.push_back({karte.name(), herkunft + grund});
+        };
+        if (paar.Erste.istFoto()) {
+            if (!nimmFoto(paar.Erste.Foto, erstes, grund)) {
+                lassAus(paar.Erste);
+                continue;
+            }
+        } else {
+            erstes.Nummer = naechste_++;
+            erstes.Vorschau = Vorschaustand::Fertig;
+            z.Text = paar.Erste.Text;
+        }
+        // The pair's own photo again is the same photo twice.
+        const bool zweitesFoto = paar.Zweite.istFoto()
+            && !(paar.Erste.istFoto() && QFileInfo(paar.Zweite.Foto).canonicalFilePath() == erstes.Echt);
+        if (zweitesFoto && !nimmFoto(paar.Zweite.Foto, zweites, grund)) {
+            lassAus(paar.Zweite);
+            if (paar.Erste.istFoto()) {
+                echt_.remove(erstes.Echt);
+                --offen_;
+            }
+            continue;
+        }
+        z.Nummer = erstes.Nummer;
+        z.Pfad = erstes.Pfad;
+        z.Echt = erstes.Echt;
+        z.Vorschau = erstes.Vorschau;
+        z.Name = z.istText() ? QString() : vorgeschlagenerName(QFileInfo(z.Pfad).fileName());
+        if (zweitesFoto) {
+            z.Zweite = Zweitart::Foto;
+            z.Zweitfoto = zweites;
+            zeileVon_.insert(zweites.Nummer, anzahl());
+        } else if (!paar.Zweite.Text.isEmpty() || z.istText()) {
+            z.Zweite = Zweitart::Text;
+            z.Zweittext = paar.Zweite.Text;
+        } else {
+            z.Zweite = mitNamen_ ? Zweitart::Name : Zweitart::GleichesFoto;
+        }
+        zeileVon_.insert(z.Nummer, anzahl());
+        zeilen_.push_back(std::move(z));
+    }
+    pruefeDoppelte();
+    return anzahl() > erste ? erste : -1;
+}
+
+int Paarliste::fuegeTextpaarHinzu()
+{
+    Paarzeile z;
+    z.Nummer = naechste_++;
+    z.Vorschau = Vorschaustand::Fertig;
+    z.Zweite = Zweitart::Text;
+    zeileVon_.insert(z.Nummer, anzahl());
+    zeilen_.push_back(std::move(z));
+    pruefeDoppelte();
+    return anzahl() - 1;
+}
+
+void Paarliste::lasseZweitfoto(Paarzeile& zeile)
+{
+    Zeilenfoto& foto = zeile.Zweitfoto;
+    if (foto.Nummer == 0)
+        return;
+    zeileVon_.remove(foto.Nummer);
+    echt_.remove(foto.Echt);
+    if (foto.Vorschau == Vorschaustand::Offen)
+        --offen_;
+    foto = {};
+}
+
+bool Paarliste::setzeZweitart(int zeile, Zweitart art)
+{
+    Paarzeile& z = zeilen_[std::size_t(zeile)];
+    if (art == Zweitart::Foto || !zweitartMoeglich(z, art))
+        return false;
+    lasseZweitfoto(z);
+    z.Zweite = art;
+    pruefeDoppelte();
+    return true;
+}
+
+QString Paarliste::setzeZweitfoto(int zeile, const QString& pfad)
+{
+    Paarzeile& z = zeilen_[std::size_t(zeile)];
+    Zeilenfoto foto;
+    QString grund;
+    if (!nimmFoto(pfad, foto, grund)) {
+        ausgelassen_.push_back({pfad, grund});
+        return grund;
+    }
+    lasseZweitfoto(z);
+    z.Zweitfoto = foto;
+    z.Zweite = Zweitart::Foto;
+    zeileVon_.insert(foto.Nummer, zeile);
+    pruefeDoppelte();
+    return {};
+}
+
+std::vector<std::pair<std::uint64_t, QString>> Paarliste::offeneFotos(int ab) const
+{
+    std::vector<std::pair<std::uint64_t, QString>> offen;
+    for (int i = std::max(ab, 0); i < anzahl(); ++i) {
+        const Paarzeile& z = zeilen_[std::size_t(i)];
+        if (!z.istText() && z.Vorschau == Vorschaustand::Offen)
+            offen.emplace_back(z.Nummer, z.Pfad);
+        if (z.Zweitfoto.Nummer != 0 && z.Zweitfoto.Vorschau == Vorschaustand::Offen)
+            offen.emplace_back(z.Zweitfoto.Nummer, z.Zweitfoto.Pfad);
+    }
+    return offen;
+}
+
 void Paarliste::nummeriereAb(int zeile)
 {
-    for (int i = zeile; i < anzahl(); ++i)
+    for (int i = zeile; i < anzahl(); ++i) {
         zeileVon_.insert(zeilen_[std::size_t(i)].Nummer, i);
+        if (const std::uint64_t zweites = zeilen_[std::size_t(i)].Zweitfoto.Nummer; zweites != 0)
+            zeileVon_.insert(zweites, i);
+    }
 }
 
 void Paarliste::entferne(int zeile)
 {
-    const Paarzeile& z = zeilen_[std::size_t(zeile)];
+    Paarzeile& z = zeilen_[std::size_t(zeile)];
+    lasseZweitfoto(z);
     zeileVon_.remove(z.Nummer);
-    echt_.remove(z.Echt);
+    if (!z.istText())
+        echt_.remove(z.Echt);
     if (z.Vorschau == Vorschaustand::Offen)
         --offen_;
     zeilen_.erase(zeilen_.begin() + zeile);
@@ -140,9 +296,8 @@ bool Paarliste::verschiebe(int zeile, int richtung)
     if (zeile < 0 || zeile >= anzahl() || nach < 0 || nach >= anzahl() || (richtung != 1 && richtung != -1))
         return false;
     std::swap(zeilen_[std::size_t(zeile)], zeilen_[std::size_t(nach)]);
-    zeileVon_.insert(zeilen_[std::size_t(zeile)].Nummer, zeile);
-    zeileVon_.insert(zeilen_[std::size_t(nach)].Nummer, nach);
-    std::vector<bool>::swap(doppelt_[std::size_t(zeile)], doppelt_[std::size_t(nach)]);
+    std::swap(doppelt_[std::size_t(zeile)], doppelt_[std::size_t(nach)]);
+    nummeriereAb(std::min(zeile, nach));
     return true;
 }
 
@@ -152,16 +307,30 @@ void Paarliste::setzeName(int zeile, const QString& name)
     pruefeDoppelte();
 }
 
+void Paarliste::setzeText(int zeile, const QString& text)
+{
+    zeilen_[std::size_t(zeile)].Text = text;
+    pruefeDoppelte();
+}
+
+void Paarliste::setzeZweittext(int zeile, const QString& text)
+{
+    zeilen_[std::size_t(zeile)].Zweittext = text;
+    pruefeDoppelte();
+}
+
 int Paarliste::vorschauFertig(std::uint64_t nummer, QSize groesse)
 {
     const int zeile = zeileVon(nummer);
     if (zeile < 0)
         return -1;
     Paarzeile& z = zeilen_[std::size_t(zeile)];
-    if (z.Vorschau == Vorschaustand::Offen)
+    const bool zweites = z.Zweitfoto.Nummer == nummer;
+    Vorschaustand& stand = zweites ? z.Zweitfoto.Vorschau : z.Vorschau;
+    if (stand == Vorschaustand::Offen)
         --offen_;
-    z.Vorschau = Vorschaustand::Fertig;
-    z.Groesse = groesse;
+    stand = Vorschaustand::Fertig;
+    (zweites ? z.Zweitfoto.Groesse : z.Groesse) = groesse;
     return zeile;
 }
 
@@ -170,12 +339,27 @@ int Paarliste::nichtLesbar(std::uint64_t nummer, const QString& grund)
     const int zeile = zeileVon(nummer);
     if (zeile < 0)
         return -1;
-    ausgelassen_.push_back({zeilen_[std::size_t(zeile)].Pfad, grund});
+    Paarzeile& z = zeilen_[std::size_t(zeile)];
+    if (z.Zweitfoto.Nummer == nummer) {
+        ausgelassen_.push_back({z.Zweitfoto.Pfad, grund});
+        lasseZweitfoto(z);
+        z.Zweite = z.istText() ? Zweitart::Text : mitNamen_ ? Zweitart::Name : Zweitart::GleichesFoto;
+        pruefeDoppelte();
+        return zeile;
+    }
+    ausgelassen_.push_back({z.Pfad, grund});
     entferne(zeile);
     return zeile;
 }
 
-void Paarliste::setzeMitNamen(bool mitNamen) { mitNamen_ = mitNamen; }
+void Paarliste::setzeMitNamen(bool mitNamen)
+{
+    mitNamen_ = mitNamen;
+    for (Paarzeile& z : zeilen_)
+        if (z.Zweite == Zweitart::GleichesFoto || z.Zweite == Zweitart::Name)
+            z.Zweite = mitNamen ? Zweitart::Name : Zweitart::GleichesFoto;
+    pruefeDoppelte();
+}
 
 QStringList Paarliste::fotos() const
 {
@@ -195,17 +379,125 @@ QStringList Paarliste::namen() const
     return n;
 }
 
-void Paarliste::pruefeDoppelte() { doppelt_ = doppelteNamen(namen()); }
+Paarangaben Paarliste::paare() const
+{
+    Paarangaben paare;
+    paare.reserve(zeilen_.size());
+    for (const Paarzeile& z : zeilen_) {
+        Paarangabe paar{z.istText() ? text(z.Text) : foto(z.Pfad), {}};
+        switch (z.Zweite) {
+        case Zweitart::GleichesFoto:
+            break;
+        case Zweitart::Name:
+            paar.Zweite = text(z.Name);
+            break;
+        case Zweitart::Foto:
+            paar.Zweite = foto(z.Zweitfoto.Pfad);
+            break;
+        case Zweitart::Text:
+            paar.Zweite = text(z.Zweittext);
+            break;
+        }
+        paare.push_back(std::move(paar));
+    }
+    return paare;
+}
 
-bool Paarliste::doppelt(int zeile) const { return mitNamen_ && doppelt_[std::size_t(zeile)]; }
+bool Paarliste::mitPaaren() const
+{
+    const Zweitart schnell = mitNamen_ ? Zweitart::Name : Zweitart::GleichesFoto;
+    return std::any_of(zeilen_.begin(), zeilen_.end(),
+                       [schnell](const Paarzeile& z) { return z.istText() || z.Zweite != schnell; });
+}
+
+bool Paarliste::zeigtNamen() const
+{
+    return std::any_of(zeilen_.begin(), zeilen_.end(), [](const Paarzeile& z) { return z.Zweite == Zweitart::Name; });
+}
+
+std::vector<std::pair<QString, bool>> Paarliste::texteVon(const Paarzeile& z) const
+{
+    std::vector<std::pair<QString, bool>> texte;
+    if (z.istText())
+        texte.emplace_back(z.Text, false);
+    if (z.Zweite == Zweitart::Name)
+        texte.emplace_back(z.Name, true);
+    if (z.Zweite == Zweitart::Text)
+        texte.emplace_back(z.Zweittext, false);
+    return texte;
+}
+
+QStringList Paarliste::kartentexte() const
+{
+    QStringList texte;
+    for (const Paarzeile& z : zeilen_)
+        for (const auto& [t, name] : texteVon(z))
+            texte += t;
+    return texte;
+}
+
+void Paarliste::pruefeDoppelte()
+{
+    // Equal texts within a pair do not make the game unfair; across pairs they do.
+    doppelt_.assign(zeilen_.size(), 0);
+    // Each text's rows, with whether it is their name there.
+    QHash<QString, std::vector<std::pair<int, bool>>> vorkommen;
+    for (int i = 0; i < anzahl(); ++i)
+        for (const auto& [t, name] : texteVon(zeilen_[std::size_t(i)]))
+            if (const QString schluessel = vereinfacht(t); !schluessel.isEmpty())
+                vorkommen[schluessel].emplace_back(i, name);
+    for (const auto& zeilen : std::as_const(vorkommen)) {
+        if (std::all_of(zeilen.begin(), zeilen.end(), [&](const auto& z) { return z.first == zeilen.front().first; }))
+            continue;
+        for (const auto& [zeile, name] : zeilen)
+            if (doppelt_[std::size_t(zeile)] == 0)
+                doppelt_[std::size_t(zeile)] = name ? 1 : 2;
+    }
+}
+
+bool Paarliste::doppelt(int zeile) const { return doppelt_[std::size_t(zeile)] != 0; }
 
 QString Paarliste::hinweis(int zeile) const
 {
-    if (!mitNamen_)
+    for (const auto& [t, name] : texteVon(zeilen_[std::size_t(zeile)]))
+        if (t.trimmed().isEmpty())
+            return name ? QStringLiteral("Name fehlt") : QStringLiteral("Text fehlt");
+    switch (doppelt_[std::size_t(zeile)]) {
+    case 1:
+        return QStringLiteral("Name doppelt");
+    case 2:
+        return QStringLiteral("Text doppelt");
+    default:
         return {};
-    if (zeilen_[std::size_t(zeile)].Name.trimmed().isEmpty())
-        return QStringLiteral("Name fehlt");
-    return doppelt(zeile) ? QStringLiteral("Name doppelt") : QString();
+    }
+}
+
+Namensfehler Paarliste::pruefeTexte() const
+{
+    // Only names on cards: the words the user knows from before.
+    if (!mitPaaren())
+        return pruefeNamen(namen(), mitNamen_);
+    for (int i = 0; i < anzahl(); ++i)
+        for (const auto& [t, name] : texteVon(zeilen_[std::size_t(i)]))
+            if (t.trimmed().isEmpty())
+                return {name ? QStringLiteral("Bitte dem Foto in Zeile %1 einen Namen geben.").arg(i + 1)
+                             : QStringLiteral("Bitte in Zeile %1 den Text der Karte eingeben.").arg(i + 1),
+                        i};
+    QHash<QString, int> erste;
+    for (int i = 0; i < anzahl(); ++i)
+        for (const auto& [t, name] : texteVon(zeilen_[std::size_t(i)])) {
+            const QString schluessel = vereinfacht(t);
+            const auto gefunden = erste.constFind(schluessel);
+            if (gefunden == erste.constEnd()) {
+                erste.insert(schluessel, i);
+            } else if (*gefunden != i) {
+                return {QStringLiteral("Der Text „%1“ steht in Zeile %2 und in Zeile %3. Zwei gleiche Karten "
+                                       "machen das Spiel unfair: bitte die Texte unterscheiden.")
+                            .arg(t.trimmed()).arg(*gefunden + 1).arg(i + 1),
+                        i};
+            }
+        }
+    return {};
 }
 
 Zielpruefung Paarliste::pruefeZiel(const QString& ordner, const QString& spielname) const
@@ -227,12 +519,18 @@ Zielpruefung Paarliste::pruefeZiel(const QString& ordner, const QString& spielna
 Brettfrage Paarliste::brettfrage(QSize bildschirm, int jeRunde) const
 {
     std::vector<QSize> groessen;
+    std::vector<QSize> alle;
     groessen.reserve(zeilen_.size());
-    for (const Paarzeile& z : zeilen_)
+    for (const Paarzeile& z : zeilen_) {
         groessen.push_back(z.Groesse);
+        for (const QSize& g : {z.Groesse, z.Zweitfoto.Groesse})
+            if (!g.isEmpty())
+                alle.push_back(g);
+    }
     Brettfrage frage = ::brettfrage(groessen, bildschirm, jeRunde);
-    if (mitNamen_)
-        frage.Namen = namen();
+    // Second photos are cards too: they count for the card format.
+    frage.Format = waehleKartenformat(alle);
+    frage.Namen = kartentexte();
     return frage;
 }
 

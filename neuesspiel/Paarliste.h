@@ -1,6 +1,7 @@
 #pragma once
 
 #include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Paarangabe.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,8 +12,8 @@
 #include <cstdint>
 #include <vector>
 
-// The list of photos of a new game, without widgets: one row per pair, in the order the
-// cards are numbered. The new-game window is a view over it.
+// The list of pairs of a new game, without widgets: one row per pair (a photo or a text,
+// and a second card), in the order the cards are numbered. The new-game window is a view over it.
 
 // The file name patterns of the pictures Qt's readers and the game's JPEG decoder take.
 QStringList bildmuster();
@@ -26,17 +27,37 @@ QString vorhandenerOrdner(const QStringList& ordner, const QString& sonst);
 enum class Vorschaustand { Offen, Fertig };
 enum class Ausrichtung { Unbekannt, Quer, Hoch, Quadratisch };
 
+// What a row's second card shows.
+enum class Zweitart { GleichesFoto, Name, Foto, Text };
+
+// A photo of a row: its own number while it lives, for its thumbnail.
+struct Zeilenfoto {
+    std::uint64_t Nummer = 0;
+    QString Pfad;  // absolute, as it was added
+    QString Echt;  // canonical: the same file under another name is a repeat
+    QSize Groesse; // upright; empty while the thumbnail is Offen
+    Vorschaustand Vorschau = Vorschaustand::Offen;
+};
+
 struct Paarzeile {
-    std::uint64_t Nummer = 0; // the row's own number while it lives, for its thumbnail
-    QString Pfad;             // absolute, as it was added
+    std::uint64_t Nummer = 0; // the row's own number while it lives (its first photo's thumbnail)
+    QString Pfad;             // the first photo, absolute, as it was added; empty: a text
     QString Echt;             // canonical: the same file under another name is a repeat
     QString Name;             // the name card's text
     QSize Groesse;            // upright; empty while the thumbnail is Offen
     Vorschaustand Vorschau = Vorschaustand::Offen;
+    QString Text;             // the first card's text when there is no first photo
+    Zweitart Zweite = Zweitart::GleichesFoto;
+    Zeilenfoto Zweitfoto;     // with Zweitart::Foto
+    QString Zweittext;        // with Zweitart::Text
 
+    bool istText() const { return Pfad.isEmpty(); }
     QString dateiname() const;
     Ausrichtung ausrichtung() const;
 };
+
+// The kinds of second card a row may have: a text has no photo to show again or to name.
+bool zweitartMoeglich(const Paarzeile& zeile, Zweitart art);
 
 // A file or folder left out of the list, and why ("schon in der Liste").
 struct Ausgelassen {
@@ -68,6 +89,12 @@ public:
     int nimmAuf(const Aufnahme& aufnahme);
     // pruefe() and nimmAuf(); returns what was left out.
     std::vector<Ausgelassen> fuegeHinzu(const QStringList& pfade);
+    // Appends the pairs; a photo missing or already in the list leaves its pair out (named with
+    // its Herkunft). A text beside a photo is the row's typed second card. Returns the first
+    // new row, -1 for none; the photos' thumbnails are then open as for added photos.
+    int fuegePaareHinzu(const Paarangaben& paare);
+    // A text-text row at the end, both texts still to type; returns its row.
+    int fuegeTextpaarHinzu();
 
     // 0 <= zeile < anzahl()
     void entferne(int zeile);
@@ -75,10 +102,24 @@ public:
     bool verschiebe(int zeile, int richtung);
     // 0 <= zeile < anzahl()
     void setzeName(int zeile, const QString& name);
+    // The first card's text of a text row; 0 <= zeile < anzahl()
+    void setzeText(int zeile, const QString& text);
+    void setzeZweittext(int zeile, const QString& text);
+    // False when the row cannot have that kind, or for Foto (setzeZweitfoto gives it). A second
+    // photo the row leaves is out of the list.
+    bool setzeZweitart(int zeile, Zweitart art);
+    // The row's second card becomes the photo; the empty string when it did, else why not
+    // (the photo is then left out as fuegeHinzu leaves one out).
+    QString setzeZweitfoto(int zeile, const QString& pfad);
+    // The photos whose thumbnails are open, from row `ab` on: number and path.
+    std::vector<std::pair<std::uint64_t, QString>> offeneFotos(int ab = 0) const;
     // The thumbnail of photo nummer is made: its row, or -1 when the row is gone.
     int vorschauFertig(std::uint64_t nummer, QSize groesse);
-    // Photo nummer cannot be read: its row is removed and left out. The row it had, or -1.
+    // Photo nummer cannot be read: its row is removed and left out (a second photo alone: the
+    // row's second card is the first photo or its name again). The row it had, or -1.
     int nichtLesbar(std::uint64_t nummer, const QString& grund);
+    // The quick setting: every photo row whose second card is the photo again or its name
+    // shows the name (or the photo); rows with their own second photo or text stay.
     void setzeMitNamen(bool mitNamen);
 
     bool mitNamen() const { return mitNamen_; }
@@ -89,12 +130,24 @@ public:
     int zeileVon(std::uint64_t nummer) const { return zeileVon_.value(nummer, -1); }
     QStringList fotos() const;
     QStringList namen() const;
+    // What the writer gets.
+    Paarangaben paare() const;
+    // Whether a row's second card is another than the quick setting gives, or a row is a text.
+    bool mitPaaren() const;
+    // Whether a row's second card shows its name.
+    bool zeigtNamen() const;
     int offeneVorschauen() const { return offen_; }
 
-    // "Name fehlt", "Name doppelt" or nothing; only while the second card shows the name.
+    // "Name fehlt", "Text fehlt", "Name doppelt", "Text doppelt" or nothing: about the texts
+    // on the row's cards (its name only while a card shows it).
     QString hinweis(int zeile) const;
-    // The name is another row's too (with names shown).
+    // A text on the row's cards is on another row's cards too.
     bool doppelt(int zeile) const;
+    // Why the list cannot be written yet for its cards' texts (the first row to look at);
+    // empty when it can.
+    Namensfehler pruefeTexte() const;
+    // The texts on the cards: names shown, texts typed, in row order.
+    QStringList kartentexte() const;
     // The folder `spielname` in `ordner`: a name that can be a folder, not an existing
     // file or a folder with something in it.
     Zielpruefung pruefeZiel(const QString& ordner, const QString& spielname) const;
@@ -114,11 +167,16 @@ public:
 private:
     void nummeriereAb(int zeile);
     void pruefeDoppelte();
+    // Takes the photo into the list under a new number; false with the reason when it cannot.
+    bool nimmFoto(const QString& pfad, Zeilenfoto& foto, QString& grund);
+    void lasseZweitfoto(Paarzeile& zeile);
+    // The row's texts on cards, each with whether it is its name.
+    std::vector<std::pair<QString, bool>> texteVon(const Paarzeile& zeile) const;
 
     std::vector<Paarzeile> zeilen_;
     QHash<std::uint64_t, int> zeileVon_;
     QSet<QString> echt_;
-    std::vector<bool> doppelt_;
+    std::vector<int> doppelt_; // 0 none, 1 the name, 2 a text
     std::vector<Ausgelassen> ausgelassen_;
     std::uint64_t naechste_ = 1;
     int offen_ = 0;

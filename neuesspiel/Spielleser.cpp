@@ -2,6 +2,7 @@
 
 #include "board/Bilddateiname.h"
 #include "board/Einstellungsleser.h"
+#include "neuesspiel/Kartenkommentar.h"
 #include "platform/Dateiname.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
@@ -10,14 +11,6 @@
 #include <QFile>
 
 #include <sys/stat.h>
-
-#if __has_include("neuesspiel/Kartenkommentar.h")
-#include "neuesspiel/Kartenkommentar.h"
-#else
-#include <optional>
-struct Kartenkommentar { QString Text; std::optional<int> Textkarte; };
-static Kartenkommentar leseKartenkommentar(const QString&) { return {}; }
-#endif
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Kartenformat.h"
 #include "neuesspiel/Kartentext.h"
-#include "neuesspiel/Namenskarte.h"
 #include "neuesspiel/Spielordnerpruefung.h"
+#include "neuesspiel/Textkarte.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
 #include "pictures/Arbeitsbitmap.h"
@@ -44,6 +44,8 @@ constexpr int JpegQualitaet = 90;
 constexpr int FortschrittAb = 20;
 // Pieces of a copy, between which Ctrl+C is noticed.
 constexpr qsizetype KopierStueck = 1 << 20;
+// Bytes of UTF-8 a JPEG comment holds.
+constexpr qsizetype GroessterKartentext = 65533;
 
 const QString NichtsGeschrieben = QStringLiteral(" Es wurde nichts geschrieben.");
 
@@ -439,6 +441,11 @@ QString paarFehler(const Paarplan& paar)
         return mitHerkunft(paar.Erste, QStringLiteral("Paar %1 hat keine Karten.").arg(paar.Paar));
     if (paar.Erste.leer())
         return mitHerkunft(paar.Erste, QStringLiteral("Zu Paar %1 fehlt die erste Karte.").arg(paar.Paar));
+    for (const Kartenangabe* karte : {&paar.Erste, &paar.Zweite})
+        // The text goes into the card's JPEG comment, whose length is limited.
+        if (!karte->istFoto() && karte->Text.toUtf8().size() > GroessterKartentext)
+            return mitHerkunft(*karte, QStringLiteral("Der Text %1 ist für eine Karte zu lang.")
+                                           .arg(inAnfuehrung(karte->Text.left(30) + QChar(0x2026))));
     if (!paar.Erste.istFoto() && paar.Zweite.leer())
         return mitHerkunft(paar.Zweite.Herkunft.isEmpty() ? paar.Erste : paar.Zweite,
                            QStringLiteral("Zum Text %1 fehlt die zweite Karte.").arg(inAnfuehrung(paar.Erste.Text)));
@@ -712,16 +719,6 @@ Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenan
     return {};
 }
 
-#if __has_include("neuesspiel/Textkarte.h")
-#include "neuesspiel/Textkarte.h"
-#else
-enum class Textseite { ZuFoto, Erste, Zweite };
-QByteArray textkartenJpeg(const QString& text, int paar, Textseite, const Kartenformat& format, int qualitaet)
-{
-    return jpegMitKommentar(zeichneNamenskarte(text, paar, format), text, qualitaet);
-}
-#endif
-
 // The side a text card shows: beside a photo it is that photo's name card.
 Textseite textseite(const Paarplan& paar, bool zweite)
 {
@@ -732,14 +729,15 @@ Textseite textseite(const Paarplan& paar, bool zweite)
 
 Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const QString& ziel)
 {
-    const QString& text = zweite ? paar.Zweite.Text : paar.Erste.Text;
+    const Kartenangabe& angabe = zweite ? paar.Zweite : paar.Erste;
     const Textseite seite = textseite(paar, zweite);
-    const QByteArray karte = textkartenJpeg(text, paar.Paar, seite, plan.Format, JpegQualitaet);
+    const QByteArray karte = textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, JpegQualitaet);
     if (karte.isEmpty())
         return fehlgeschlagen(
-            (seite == Textseite::ZuFoto ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
-                                        : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden."))
-                .arg(inAnfuehrung(text))
+            mitHerkunft(angabe, (seite == Textseite::ZuFoto
+                                     ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
+                                     : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden."))
+                                    .arg(inAnfuehrung(angabe.Text)))
             + NichtsGeschrieben);
     if (const int f = schreibeNeueDatei(ziel, karte))
         return schreibfehler(plan.Ziel, f);

@@ -59,10 +59,15 @@ struct Schreibergebnis {
 // Writes a complete game folder at auftrag.Ziel: "Paarlix.ini" with the
 // demo's values, the board, card format and crop mode chosen for the
 // pictures (and the pairs per round when a round deals fewer pairs than there
-// are pictures or places), the card-back overlay "Kartentext.bmp" and one pair per picture
-// (without names both cards of a pair are one file, linked twice where the
-// file system allows). Missing folders above the target are made. Everything
-// is written into a draft beside the target and renamed at the end, so a
-// refusal or failure leaves nothing (also no folder made above it); drafts of
-// killed runs beside it are removed.
+// are pictures or places), the card-back overlay "Kartentext.bmp" and the
+// pairs: a photo copied (a JPEG as it is, checked with the game's decoder),
+// the first photo linked again where the second card is empty, a text drawn
+// as a text card (beside a photo as its name card). Missing folders above the
+// target are made. Everything is written into a draft beside the target and
+// renamed at the end, so a refusal or failure leaves nothing (also no folder
+// made above it); drafts of killed runs beside it are removed.
+// With Ersetzen the draft takes the old game's place in one step once it is
+// complete; it keeps the old settings file's values and comments except the
+// ones chosen here, a card back the game can read, and every file that is
+// not a card. Until then the old game stays as it was.
 Schreibergebnis schreibeNeuesSpiel(const NeuesSpiel& auftrag);

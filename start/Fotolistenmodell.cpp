@@ -3,12 +3,29 @@
 #include "pictures/Vorschaubilder.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QPixmap>
 
 #include <algorithm>
 
 namespace {
 const QColor DoppeltFarbe(255, 205, 205);
+constexpr Zweitart Zweitarten[] = {Zweitart::GleichesFoto, Zweitart::Name, Zweitart::Foto, Zweitart::Text};
+} // namespace
+
+QString zweitartText(Zweitart art)
+{
+    switch (art) {
+    case Zweitart::GleichesFoto:
+        return QStringLiteral("gleiches Foto");
+    case Zweitart::Name:
+        return QStringLiteral("Name");
+    case Zweitart::Foto:
+        return QStringLiteral("Foto");
+    case Zweitart::Text:
+        return QStringLiteral("Text");
+    }
+    return {};
 }
 
 Fotolistenmodell::Fotolistenmodell(QObject* eltern) : QAbstractTableModel(eltern) {}
@@ -32,13 +49,79 @@ int Fotolistenmodell::fuegeHinzu(const QStringList& pfade)
     return erste;
 }
 
+int Fotolistenmodell::fuegePaareHinzu(const Paarangaben& paare)
+{
+    const int vorher = rowCount();
+    const std::size_t ausgelassen = liste_.ausgelassen().size();
+    Paarliste neu = liste_;
+    const int erste = neu.fuegePaareHinzu(paare);
+    if (erste >= 0) {
+        beginInsertRows({}, vorher, neu.anzahl() - 1);
+        liste_ = std::move(neu);
+        endInsertRows();
+        hinweiseGeaendert();
+    } else {
+        liste_ = std::move(neu);
+    }
+    if (liste_.ausgelassen().size() != ausgelassen)
+        emit ausgelassenGeaendert();
+    return erste;
+}
+
+int Fotolistenmodell::fuegeTextpaarHinzu()
+{
+    beginInsertRows({}, rowCount(), rowCount());
+    const int zeile = liste_.fuegeTextpaarHinzu();
+    endInsertRows();
+    hinweiseGeaendert();
+    return zeile;
+}
+
+QString Fotolistenmodell::setzeZweitfoto(int zeile, const QString& pfad)
+{
+    const std::uint64_t vorher = liste_.zeile(zeile).Zweitfoto.Nummer;
+    const QString grund = liste_.setzeZweitfoto(zeile, pfad);
+    if (!grund.isEmpty()) {
+        emit ausgelassenGeaendert();
+        return grund;
+    }
+    bilder_.remove(vorher);
+    hinweiseGeaendert();
+    return {};
+}
+
+int Fotolistenmodell::tippspalte(int zeile, bool mitNamen) const
+{
+    if (zeile >= 0 && zeile < rowCount() && liste_.zeile(zeile).istText())
+        return SpalteFoto;
+    return mitNamen ? SpalteName : SpalteDatei;
+}
+
+QModelIndex Fotolistenmodell::textzelle(int zeile) const
+{
+    const Paarzeile& z = liste_.zeile(zeile);
+    if (z.istText() && z.Text.trimmed().isEmpty())
+        return index(zeile, SpalteFoto);
+    if (z.Zweite == Zweitart::Text && z.Zweittext.trimmed().isEmpty())
+        return index(zeile, SpalteZweite);
+    if (z.Zweite == Zweitart::Name)
+        return index(zeile, SpalteName);
+    return index(zeile, z.istText() ? SpalteFoto : SpalteZweite);
+}
+
+void Fotolistenmodell::vergissBilder(int zeile)
+{
+    bilder_.remove(liste_.zeile(zeile).Nummer);
+    bilder_.remove(liste_.zeile(zeile).Zweitfoto.Nummer);
+}
+
 void Fotolistenmodell::entferne(QList<int> zeilen)
 {
     std::sort(zeilen.begin(), zeilen.end(), std::greater<>());
     zeilen.erase(std::unique(zeilen.begin(), zeilen.end()), zeilen.end());
     for (const int zeile : zeilen) {
         beginRemoveRows({}, zeile, zeile);
-        bilder_.remove(liste_.zeile(zeile).Nummer);
+        vergissBilder(zeile);
         liste_.entferne(zeile);
         endRemoveRows();
     }
@@ -63,17 +146,21 @@ void Fotolistenmodell::zeigeVorschau(const Vorschau& vorschau)
     const int zeile = liste_.zeileVon(vorschau.Nummer);
     if (zeile < 0)
         return;
+    const bool zweites = liste_.zeile(zeile).Zweitfoto.Nummer == vorschau.Nummer;
     if (vorschau.Bild.isNull()) {
-        beginRemoveRows({}, zeile, zeile);
+        // A second photo that cannot be read leaves its row with another second card.
+        if (!zweites)
+            beginRemoveRows({}, zeile, zeile);
         liste_.nichtLesbar(vorschau.Nummer, vorschau.Fehler);
-        endRemoveRows();
+        if (!zweites)
+            endRemoveRows();
         hinweiseGeaendert();
         emit ausgelassenGeaendert();
         return;
     }
     bilder_.insert(vorschau.Nummer, QIcon(QPixmap::fromImage(vorschau.Bild)));
     liste_.vorschauFertig(vorschau.Nummer, vorschau.Groesse);
-    emit dataChanged(index(zeile, SpalteFoto), index(zeile, SpalteFoto), {Qt::DecorationRole});
+    emit dataChanged(index(zeile, SpalteFoto), index(zeile, SpalteZweite), {Qt::DecorationRole});
 }
 
 void Fotolistenmodell::setzeMitNamen(bool mitNamen)
@@ -85,7 +172,7 @@ void Fotolistenmodell::setzeMitNamen(bool mitNamen)
 void Fotolistenmodell::hinweiseGeaendert()
 {
     if (rowCount() > 0)
-        emit dataChanged(index(0, SpalteName), index(rowCount() - 1, SpalteHinweis));
+        emit dataChanged(index(0, SpalteFoto), index(rowCount() - 1, SpalteHinweis));
 }
 
 int Fotolistenmodell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : liste_.anzahl(); }
@@ -97,18 +184,49 @@ QVariant Fotolistenmodell::data(const QModelIndex& index, int rolle) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const Paarzeile& z = liste_.zeile(index.row());
+    const bool text = rolle == Qt::DisplayRole || rolle == Qt::EditRole;
+    const bool doppelt = rolle == Qt::BackgroundRole && liste_.doppelt(index.row());
     switch (index.column()) {
     case SpalteFoto:
+        if (z.istText()) {
+            if (text || rolle == Qt::AccessibleTextRole)
+                return z.Text;
+            return doppelt ? QVariant(DoppeltFarbe) : QVariant();
+        }
         if (rolle == Qt::DecorationRole)
             return bilder_.value(z.Nummer);
         if (rolle == Qt::AccessibleTextRole)
             return QStringLiteral("Foto %1").arg(z.dateiname());
         return {};
     case SpalteName:
-        if (rolle == Qt::DisplayRole || rolle == Qt::EditRole)
+        if (z.istText())
+            return {};
+        if (text)
             return z.Name;
-        if (rolle == Qt::BackgroundRole && liste_.doppelt(index.row()))
-            return DoppeltFarbe;
+        return doppelt ? QVariant(DoppeltFarbe) : QVariant();
+    case SpalteArt:
+        if (rolle == Qt::DisplayRole || rolle == Qt::AccessibleTextRole)
+            return zweitartText(z.Zweite);
+        if (rolle == Qt::EditRole)
+            return int(z.Zweite);
+        return {};
+    case SpalteZweite:
+        switch (z.Zweite) {
+        case Zweitart::GleichesFoto:
+            return rolle == Qt::DecorationRole ? QVariant(bilder_.value(z.Nummer)) : QVariant();
+        case Zweitart::Name:
+            return rolle == Qt::DisplayRole ? QVariant(z.Name) : QVariant();
+        case Zweitart::Foto:
+            if (rolle == Qt::DecorationRole)
+                return bilder_.value(z.Zweitfoto.Nummer);
+            if (rolle == Qt::AccessibleTextRole || rolle == Qt::ToolTipRole)
+                return QStringLiteral("Foto %1").arg(z.Zweitfoto.Pfad);
+            return {};
+        case Zweitart::Text:
+            if (text || rolle == Qt::AccessibleTextRole)
+                return z.Zweittext;
+            return doppelt ? QVariant(DoppeltFarbe) : QVariant();
+        }
         return {};
     case SpalteDatei:
         if (rolle == Qt::DisplayRole)
@@ -125,12 +243,43 @@ QVariant Fotolistenmodell::data(const QModelIndex& index, int rolle) const
 
 bool Fotolistenmodell::setData(const QModelIndex& index, const QVariant& wert, int rolle)
 {
-    if (!index.isValid() || index.column() != SpalteName || rolle != Qt::EditRole)
+    if (!index.isValid() || rolle != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const QString name = wert.toString();
-    if (name == liste_.zeile(index.row()).Name)
-        return true;
-    liste_.setzeName(index.row(), name);
+    const int zeile = index.row();
+    const Paarzeile& z = liste_.zeile(zeile);
+    switch (index.column()) {
+    case SpalteFoto:
+        if (wert.toString() == z.Text)
+            return true;
+        liste_.setzeText(zeile, wert.toString());
+        break;
+    case SpalteName:
+        if (wert.toString() == z.Name)
+            return true;
+        liste_.setzeName(zeile, wert.toString());
+        break;
+    case SpalteArt: {
+        const auto art = Zweitart(wert.toInt());
+        if (art == z.Zweite)
+            return true;
+        if (art == Zweitart::Foto) {
+            emit zweitfotoGewuenscht(zeile);
+            return false;
+        }
+        if (!zweitartMoeglich(z, art))
+            return false;
+        bilder_.remove(z.Zweitfoto.Nummer);
+        liste_.setzeZweitart(zeile, art);
+        break;
+    }
+    case SpalteZweite:
+        if (wert.toString() == z.Zweittext)
+            return true;
+        liste_.setzeZweittext(zeile, wert.toString());
+        break;
+    default:
+        return false;
+    }
     hinweiseGeaendert();
     emit namenGeaendert();
     return true;
@@ -141,15 +290,47 @@ Qt::ItemFlags Fotolistenmodell::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Qt::ItemFlags immer = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return index.column() == SpalteName ? immer | Qt::ItemIsEditable : immer;
+    const Paarzeile& z = liste_.zeile(index.row());
+    const bool editierbar = (index.column() == SpalteFoto && z.istText())
+        || (index.column() == SpalteName && !z.istText()) || index.column() == SpalteArt
+        || (index.column() == SpalteZweite && z.Zweite == Zweitart::Text);
+    return editierbar ? immer | Qt::ItemIsEditable : immer;
 }
 
 QVariant Fotolistenmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
 {
     if (richtung == Qt::Horizontal && rolle == Qt::DisplayRole) {
-        static const QString titel[] = {QStringLiteral("Foto"), QStringLiteral("Name"), QStringLiteral("Datei"),
+        static const QString titel[] = {QStringLiteral("Erste Karte"), QStringLiteral("Name"), QStringLiteral("Art"),
+                                        QStringLiteral("Zweite Karte"), QStringLiteral("Datei"),
                                         QStringLiteral("Hinweis")};
         return abschnitt >= 0 && abschnitt < Spaltenzahl ? titel[abschnitt] : QString();
     }
     return QAbstractTableModel::headerData(abschnitt, richtung, rolle);
+}
+
+QWidget* Zweitartwahl::createEditor(QWidget* eltern, const QStyleOptionViewItem&, const QModelIndex& index) const
+{
+    auto* wahl = new QComboBox(eltern);
+    wahl->setAccessibleName(QStringLiteral("Zweite Karte"));
+    const auto* modell = qobject_cast<const Fotolistenmodell*>(index.model());
+    for (const Zweitart art : Zweitarten)
+        if (!modell || zweitartMoeglich(modell->liste().zeile(index.row()), art))
+            wahl->addItem(zweitartText(art), int(art));
+    // Chosen is chosen: no second step to leave the cell.
+    connect(wahl, &QComboBox::activated, this, [this, wahl] {
+        emit const_cast<Zweitartwahl*>(this)->commitData(wahl);
+        emit const_cast<Zweitartwahl*>(this)->closeEditor(wahl);
+    });
+    return wahl;
+}
+
+void Zweitartwahl::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* wahl = static_cast<QComboBox*>(editor);
+    wahl->setCurrentIndex(std::max(0, wahl->findData(index.data(Qt::EditRole))));
+}
+
+void Zweitartwahl::setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const
+{
+    modell->setData(index, static_cast<QComboBox*>(editor)->currentData(), Qt::EditRole);
 }

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
+#include <QStyledItemDelegate>
 
 struct Vorschau;
 
@@ -13,7 +14,8 @@ struct Vorschau;
 class Fotolistenmodell final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Spalte { SpalteFoto, SpalteName, SpalteDatei, SpalteHinweis, Spaltenzahl };
+    // SpalteFoto: the first card, a photo or a text; SpalteArt and SpalteZweite: the second card.
+    enum Spalte { SpalteFoto, SpalteName, SpalteArt, SpalteZweite, SpalteDatei, SpalteHinweis, Spaltenzahl };
 
     explicit Fotolistenmodell(QObject* eltern = nullptr);
 
@@ -21,6 +23,15 @@ public:
 
     // The rows added, first one first; the row of the first new one, -1 for none.
     int fuegeHinzu(const QStringList& pfade);
+    int fuegePaareHinzu(const Paarangaben& paare);
+    // A text-text row at the end; its row.
+    int fuegeTextpaarHinzu();
+    // The row's second card becomes the photo; empty when it did, else why not.
+    QString setzeZweitfoto(int zeile, const QString& pfad);
+    // The cell typing on the row goes to: a text row's text, else the name or the file name.
+    int tippspalte(int zeile, bool mitNamen) const;
+    // The cell of the row's first missing or repeated text.
+    QModelIndex textzelle(int zeile) const;
     // 0 <= zeile < rowCount()
     void entferne(QList<int> zeilen);
     bool verschiebe(int zeile, int richtung);
@@ -39,11 +50,28 @@ signals:
     void namenGeaendert();
     // Photos were left out (also when their thumbnail cannot be made).
     void ausgelassenGeaendert();
+    // "Foto" was chosen as the row's second card: a photo is to be picked for it.
+    void zweitfotoGewuenscht(int zeile);
 
 private:
     // Names and hints of every row: one name marks others as repeats.
     void hinweiseGeaendert();
 
+    void vergissBilder(int zeile);
+
     Paarliste liste_;
     QHash<std::uint64_t, QIcon> bilder_;
 };
+
+// The second card's kind as a choice in its cell.
+class Zweitartwahl final : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* modell, const QModelIndex& index) const override;
+};
+
+// The words of the kinds, as the user reads them.
+QString zweitartText(Zweitart art);

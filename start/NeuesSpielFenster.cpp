@@ -78,12 +78,14 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     bildschirm_ = bezugsbildschirm();
 
     baueListe();
+    bauePaarKnoepfe();
     baueAusgelassen();
     baueZiel();
     baueLayout();
     baueBearbeiten();
     verbinde();
     verbindeListe();
+    verbindePaare();
     starteArbeiter();
     aktualisiere();
 }
@@ -204,6 +206,10 @@ void NeuesSpielFenster::baueLayout()
     for (QPushButton* k : {HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf})
         listenKnoepfe->addWidget(k);
     listenKnoepfe->addStretch(1);
+    auto* paarKnoepfe = new QHBoxLayout;
+    for (QPushButton* k : {FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf})
+        paarKnoepfe->addWidget(k);
+    paarKnoepfe->addStretch(1);
     auto* ausgelassen = new QHBoxLayout;
     ausgelassen->addWidget(Ausgelassen, 1);
     ausgelassen->addWidget(AlleAusgelassenKnopf, 0, Qt::AlignBottom);
@@ -224,6 +230,7 @@ void NeuesSpielFenster::baueLayout()
     unten->addWidget(AnlegenKnopf);
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(listenKnoepfe);
+    spalte->addLayout(paarKnoepfe);
     spalte->addWidget(Liste, 1);
     spalte->addLayout(ausgelassen);
     spalte->addWidget(MitNamen);
@@ -238,7 +245,8 @@ void NeuesSpielFenster::baueLayout()
     spalte->addWidget(Ziel);
     spalte->addWidget(Status);
     spalte->addLayout(unten);
-    QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, AlleAusgelassenKnopf,
+    QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, FotoWaehlenKnopf,
+                              TextpaarKnopf, ListeLadenKnopf, AlleAusgelassenKnopf,
                               MitNamen, JeRunde, JeRundeAnzahl, Spielname, OrdnerKnopf, AnlegenKnopf,
                               AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
@@ -286,13 +294,8 @@ void NeuesSpielFenster::verbindeListe()
 {
     connect(Modell, &Fotolistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
     connect(Modell, &Fotolistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
-    // Typing on a row edits its name, whichever cell of the row is current (the file name's
-    // cell while names are off, as the name column is hidden then).
-    connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& aktuell) {
-        if (aktuell.isValid() && aktuell.column() != zielspalte())
-            Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), zielspalte()),
-                                                     QItemSelectionModel::NoUpdate);
-    });
+    connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &NeuesSpielFenster::richteAktuelleZelleAus);
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
     connect(entf, &QShortcut::activated, this, &NeuesSpielFenster::entferne);
     auto* hoch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), Liste, nullptr, nullptr, Qt::WidgetShortcut);
@@ -356,8 +359,7 @@ int NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
         return -1;
     }
     const Paarliste& liste = Modell->liste();
-    for (int zeile = erste; zeile < liste.anzahl(); ++zeile)
-        vorschaubilder_->bestelle(liste.zeile(zeile).Nummer, liste.zeile(zeile).Pfad);
+    bestelleVorschauen(erste);
     if (warLeer) {
         if (!nameVonHand_)
             Spielname->setText(spielnameFuer(liste.zeile(0).Pfad));
@@ -424,9 +426,18 @@ void NeuesSpielFenster::verschiebe(int richtung)
 
 int NeuesSpielFenster::aktuelleZeile() const { return Liste->currentIndex().row(); }
 
-int NeuesSpielFenster::zielspalte() const
+void NeuesSpielFenster::richteAktuelleZelleAus()
 {
-    return MitNamen->isChecked() ? Fotolistenmodell::SpalteName : Fotolistenmodell::SpalteDatei;
+    // Typing on a row edits what the row has to type (the file name's cell, kept still, when
+    // there is nothing), whichever cell the keys or the mouse went to.
+    const QModelIndex aktuell = Liste->currentIndex();
+    if (!aktuell.isValid())
+        return;
+    const int ziel = Modell->tippspalte(aktuell.row(), MitNamen->isChecked());
+    if (aktuell.column() == ziel
+        || ((Modell->flags(aktuell) & Qt::ItemIsEditable) && !Liste->isColumnHidden(aktuell.column())))
+        return;
+    Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), ziel), QItemSelectionModel::NoUpdate);
 }
 
 void NeuesSpielFenster::holeFokusZurueck()
@@ -439,7 +450,7 @@ void NeuesSpielFenster::holeFokusZurueck()
 void NeuesSpielFenster::waehleZeile(int zeile)
 {
     // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
-    Liste->selectionModel()->setCurrentIndex(Modell->index(zeile, zielspalte()),
+    Liste->selectionModel()->setCurrentIndex(Modell->index(zeile, Modell->tippspalte(zeile, MitNamen->isChecked())),
                                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
@@ -489,11 +500,10 @@ int NeuesSpielFenster::jeRunde() const
 void NeuesSpielFenster::aktualisiere()
 {
     const Paarliste& liste = Modell->liste();
-    const bool mitNamen = MitNamen->isChecked();
-    Liste->setColumnHidden(Fotolistenmodell::SpalteName, !mitNamen);
-    Liste->setColumnHidden(Fotolistenmodell::SpalteHinweis, !mitNamen);
-    if (const QModelIndex aktuell = Liste->currentIndex(); aktuell.isValid() && aktuell.column() != zielspalte())
-        Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), zielspalte()), QItemSelectionModel::NoUpdate);
+    const bool namen = MitNamen->isChecked() || liste.zeigtNamen();
+    Liste->setColumnHidden(Fotolistenmodell::SpalteName, !namen);
+    Liste->setColumnHidden(Fotolistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
+    richteAktuelleZelleAus();
 
     // At most one pair per photo; a few pairs per round is what the option is for.
     const int vorher = JeRundeAnzahl->maximum();
@@ -518,7 +528,8 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
-                                                      Liste, MitNamen, JeRunde, Spielname, OrdnerKnopf})
+                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Liste,
+                                                      MitNamen, JeRunde, Spielname, OrdnerKnopf})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     setzeBearbeitenAn(an);
@@ -529,25 +540,24 @@ void NeuesSpielFenster::legeAn()
 {
     if (!AnlegenKnopf->isEnabled() || schreiber_)
         return;
-    const QStringList n = namen();
-    if (const Namensfehler fehler = pruefeNamen(n, MitNamen->isChecked()); !fehler.Text.isEmpty()) {
+    const Paarliste& liste = Modell->liste();
+    if (const Namensfehler fehler = liste.pruefeTexte(); !fehler.Text.isEmpty()) {
         Status->setText(fehler.Text);
         meldungen_.hinweis(fehler.Text);
         holeFokusZurueck();
         Liste->setFocus();
         waehleZeile(fehler.Zeile);
-        Liste->edit(Modell->index(fehler.Zeile, Fotolistenmodell::SpalteName));
+        Liste->edit(Modell->textzelle(fehler.Zeile));
         return;
     }
     // A missing games folder is made; the writer refuses a missing parent.
     QDir().mkpath(ordner_);
 
-    NeuesSpiel auftrag{ziel(), fotos(), MitNamen->isChecked()};
+    NeuesSpiel auftrag{ziel(), {}, false};
+    auftrag.Paare = liste.paare();
     // The board the window showed is the board written.
     auftrag.Bildschirm = bildschirm_;
     auftrag.JeRunde = jeRunde();
-    if (auftrag.MitNamen)
-        auftrag.Namen = n;
     ergaenzeAuftrag(auftrag);
     abbrechen_ = false;
     auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
@@ -559,7 +569,7 @@ void NeuesSpielFenster::legeAn()
     };
     setzeEingabenAn(false);
     AnlegenKnopf->setEnabled(false);
-    Fortschritt->setRange(0, int(auftrag.Bilder.size()));
+    Fortschritt->setRange(0, int(auftrag.Paare.size()));
     Fortschritt->setValue(0);
     Fortschritt->show();
     AbbrechenKnopf->setEnabled(true);
@@ -611,7 +621,8 @@ void NeuesSpielFenster::dropEvent(QDropEvent* ereignis)
     if (pfade.isEmpty() || schreibtGerade())
         return;
     ereignis->acceptProposedAction();
-    fuegeHinzu(pfade);
+    if (!legeZweitfotoAb(pfade, ereignis->position().toPoint()))
+        fuegeHinzu(pfade);
 }
 
 void NeuesSpielFenster::keyPressEvent(QKeyEvent* ereignis)

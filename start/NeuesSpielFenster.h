@@ -2,6 +2,7 @@
 
 #include "neuesspiel/Fotoliste.h"
 #include "neuesspiel/Kartenformat.h"
+#include "neuesspiel/Paarangabe.h"
 
 #include <QFutureWatcher>
 #include <QSize>
@@ -57,10 +58,16 @@ public:
     void setzeSchreiber(std::function<Schreibergebnis(const NeuesSpiel&)> schreiber) { schreibe_ = std::move(schreiber); }
     // The screen the board is chosen for (the window's screen unless set).
     void setzeBildschirm(QSize groesse);
+    // The file dialog for a pair list, given the folder to start in; returns the file or nothing.
+    void setzeListenwahl(std::function<QString(const QString&)> wahl) { listenwahl_ = std::move(wahl); }
 
     // Adds files and the pictures in folders, in order; files already in the list are left out.
     // Returns the first new row, -1 for none.
     int fuegeHinzu(const QStringList& pfade);
+    // Appends the pairs; pairs with a missing or repeated photo are left out. Returns the
+    // first new row, -1 for none.
+    int fuegePaareHinzu(const Paarangaben& paare);
+    Paarangaben paare() const;
     const Paarliste& liste() const;
     // The photos in the list's order, and their names.
     QStringList fotos() const;
@@ -84,6 +91,10 @@ public:
     QPushButton* EntfernenKnopf = nullptr;
     QPushButton* HochKnopf = nullptr;
     QPushButton* RunterKnopf = nullptr;
+    // "Foto wählen…": a second photo for the current row.
+    QPushButton* FotoWaehlenKnopf = nullptr;
+    QPushButton* TextpaarKnopf = nullptr;
+    QPushButton* ListeLadenKnopf = nullptr;
     QTableView* Liste = nullptr;
     QLabel* Ausgelassen = nullptr;
     QPushButton* AlleAusgelassenKnopf = nullptr;
@@ -130,6 +141,17 @@ private:
     void baueLayout();
     void verbinde();
     void verbindeListe();
+    void bauePaarKnoepfe();
+    void verbindePaare();
+    void bestelleVorschauen(int ab);
+    void bestelleZweitfoto(int zeile);
+    void waehleZweitfoto(int zeile);
+    void fuegeTextpaarHinzu();
+    void ladeListe();
+    // A photo dropped onto a row's second card becomes its second photo; false elsewhere.
+    bool legeZweitfotoAb(const QStringList& pfade, QPoint wo);
+    // The current cell is one that typing edits.
+    void richteAktuelleZelleAus();
     void starteArbeiter();
     void waehleFotos();
     void waehleSpieleordner();
@@ -138,7 +160,6 @@ private:
     void waehleZeile(int zeile);
     int aktuelleZeile() const;
     void holeFokusZurueck();
-    int zielspalte() const;
     void zeigeAusgelassen();
     void zeigeAlleAusgelassen();
     void rechneBrett(const Brettfrage& frage);
@@ -167,6 +188,7 @@ private:
     Meldungen& meldungen_;
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> ordnerwahl_;
+    std::function<QString(const QString&)> listenwahl_;
     std::function<bool(const QString&)> rueckfrage_;
     std::function<Schreibergebnis(const NeuesSpiel&)> schreibe_;
     QSize bildschirm_;

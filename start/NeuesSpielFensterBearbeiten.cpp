@@ -9,8 +9,8 @@
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Druckdialog.h"
-#include "start/Fotolistenmodell.h"
 #include "start/Fensterknopf.h"
+#include "start/Fotolistenmodell.h"
 #include "start/Kartenformatwahl.h"
 
 #include <QBoxLayout>
@@ -118,17 +118,14 @@ bool NeuesSpielFenster::bearbeite(const QString& ordner)
         FormatWahl->setCurrentIndex(int(wahl.Eintrag));
         Zuschneiden->setChecked(wahl.Zuschneiden);
     }
-    QStringList fotos;
-    QStringList namen;
-    for (const Paarangabe& paar : spiel.Paare) {
-        fotos += paar.Erste.Foto;
-        namen += paar.Zweite.Text;
+    {
+        // A pair without a second card is the same photo twice, whatever the quick setting
+        // says; the user's setting in the config stays.
+        const QSignalBlocker still(MitNamen);
+        MitNamen->setChecked(false);
+        Modell->setzeMitNamen(false);
     }
-    const bool mitNamen = std::any_of(namen.begin(), namen.end(), [](const QString& n) { return !n.isEmpty(); });
-    MitNamen->setChecked(mitNamen);
-    fuegeHinzu(fotos);
-    for (int zeile = 0; mitNamen && zeile < Modell->rowCount(); ++zeile)
-        Modell->setData(Modell->index(zeile, Fotolistenmodell::SpalteName), namen.value(zeile));
+    fuegePaareHinzu(spiel.Paare);
     JeRunde->setChecked(spiel.JeRunde > 0);
     if (spiel.JeRunde > 0)
         JeRundeAnzahl->setValue(spiel.JeRunde);
@@ -189,8 +186,10 @@ void NeuesSpielFenster::zeigeGeschrieben(const QString& ordner)
 
 QStringList NeuesSpielFenster::stand() const
 {
-    QStringList teile = fotos() + namen();
-    teile << QString::number(MitNamen->isChecked()) << QString::number(jeRunde());
+    QStringList teile;
+    for (const Paarangabe& paar : paare())
+        teile << paar.Erste.Foto << paar.Erste.Text << paar.Zweite.Foto << paar.Zweite.Text;
+    teile << QString::number(jeRunde());
     if (const std::optional<Kartenformat> f = gewaehltesFormat())
         teile << QStringLiteral("%1:%2:%3").arg(f->FormatX).arg(f->FormatY).arg(f->Schneiden);
     return teile;

@@ -61,6 +61,7 @@ TEST(Fotoliste, equalAndMissingNamesAreFoundBeforeWriting)
         bool mitNamen;
         const char* text;
         int zeile;
+        QStringList paare = {}; // text pairs "Hund|dog" of a list, checked instead of the names
     } faelle[] = {
         {{"Oma", "Ben"}, true, "", -1},
         {{"Oma", "oma"}, false, "", -1},
@@ -69,10 +70,19 @@ TEST(Fotoliste, equalAndMissingNamesAreFoundBeforeWriting)
         {{"Ben", "Oma", "oma"}, true,
          "Der Name „Oma“ steht mehrmals in der Liste. Zwei gleiche Namenskarten machen das Spiel unfair: "
          "bitte die Namen unterscheiden.", 1},
+        {{}, false, "Bitte in Zeile 2 den Text der Karte eingeben.", 1, {"3 + 4|7", " |dog"}},
+        {{}, false, "Der Text „DOG“ steht in Zeile 1 und in Zeile 3. Zwei gleiche Karten machen das Spiel unfair: "
+         "bitte die Texte unterscheiden.", 2, {"Hund|dog", "Katze|cat", "DOG|Hund"}},
+        {{}, false, "", -1, {"7|7", "8|9"}},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.namen.join('|').toStdString());
-        const Namensfehler fehler = pruefeNamen(f.namen, f.mitNamen);
+        SCOPED_TRACE((f.namen + f.paare).join(',').toStdString());
+        Paarangaben paare;
+        for (const QString& paar : f.paare)
+            paare.push_back({{{}, paar.section('|', 0, 0)}, {{}, paar.section('|', 1)}});
+        Paarliste liste;
+        liste.fuegePaareHinzu(paare);
+        const Namensfehler fehler = f.paare.isEmpty() ? pruefeNamen(f.namen, f.mitNamen) : liste.pruefeTexte();
         EXPECT_EQ(fehler.Text.toStdString(), f.text);
         EXPECT_EQ(fehler.Zeile, f.zeile);
     }

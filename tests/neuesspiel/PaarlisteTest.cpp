@@ -18,6 +18,43 @@ void schreibe(const QString& pfad, const QByteArray& daten = "x")
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
 
+// "a.jpg" for a photo (its file name), "'Text'" for a text, "=" for none (the first photo again).
+QString karte(const Kartenangabe& k)
+{
+    if (k.leer())
+        return "=";
+    return k.istFoto() ? QFileInfo(k.Foto).fileName() : "'" + k.Text + "'";
+}
+
+std::string paare(const Paarliste& liste)
+{
+    QStringList texte;
+    for (const Paarangabe& p : liste.paare())
+        texte += karte(p.Erste) + "↔" + karte(p.Zweite);
+    return s(texte);
+}
+
+// "a.jpg;b.jpg" or "'3 + 4';'7'": a photo in dir or a text on each side, an empty side none.
+Paarangaben paarangaben(const QDir& dir, const QStringList& zeilen)
+{
+    Paarangaben paare;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        Paarangabe paar;
+        const QStringList seiten = zeilen[i].split(';');
+        for (int seite = 0; seite < 2; ++seite) {
+            const QString t = seiten.value(seite);
+            Kartenangabe& k = seite == 0 ? paar.Erste : paar.Zweite;
+            if (t.startsWith('\''))
+                k.Text = t.mid(1, t.size() - 2);
+            else if (!t.isEmpty())
+                k.Foto = dir.filePath(t);
+            k.Herkunft = QStringLiteral("Zeile %1, Spalte %2").arg(i + 1).arg(seite + 1);
+        }
+        paare.push_back(paar);
+    }
+    return paare;
+}
+
 } // namespace
 
 // Files and folders come in the order given, a folder's pictures as a file manager sorts them;
@@ -34,11 +71,20 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
         const char* fotos;
         const char* namen;
         const char* ausgelassen; // so far
+        QStringList paare = {};  // given as pairs instead (paarangaben())
+        const char* ergebnis = nullptr; // paare(), when given
     } schritte[] = {
         {{"a.jpg", "IMG_2041.jpg", "a.jpg"}, "a.jpg | IMG_2041.jpg", "a | ", "a.jpg (schon in der Liste)"},
         {{"Ordner", "fehlt.jpg", "Leer", "./B.jpg"}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | B.jpg",
          "a |  | Bild 9 | Bild 10 | B", "a.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
          "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)"},
+        {{}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | B.jpg |  | Leer/notiz.txt | ", "a |  | Bild 9 | Bild 10 | B |  | notiz | ",
+         "a.jpg (schon in der Liste)\nLeer (keine Bilder darin)\nVerweis auf a.jpg (schon in der Liste)\n"
+         "fehlt.jpg (gibt es nicht)\nB.jpg (Zeile 1, Spalte 1: schon in der Liste)\n"
+         "Bild 9.jpg (Zeile 2, Spalte 2: schon in der Liste)\nfehlt.jpg (Zeile 5, Spalte 2: gibt es nicht)",
+         {"B.jpg;'B'", "Leer/notiz.txt;Ordner/Bild 9.jpg", "'3 + 4';'7'", "Leer/notiz.txt;Leer/notiz.txt", "'x';fehlt.jpg",
+          "'Hund';"},
+         "a.jpg↔= | IMG_2041.jpg↔= | Bild 9.jpg↔= | Bild 10.png↔= | B.jpg↔= | '3 + 4'↔'7' | notiz.txt↔= | 'Hund'↔="},
     };
     Paarliste liste;
     for (const auto& schritt : schritte) {
@@ -46,7 +92,13 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
         QStringList pfade;
         for (const QString& p : schritt.hinzu)
             pfade += tmp.filePath(p);
-        liste.fuegeHinzu(pfade);
+        if (schritt.paare.isEmpty())
+            liste.fuegeHinzu(pfade);
+        else
+            EXPECT_EQ(liste.fuegePaareHinzu(paarangaben(QDir(tmp.path()), schritt.paare)), 5);
+        if (schritt.ergebnis) {
+            EXPECT_EQ(paare(liste), schritt.ergebnis);
+        }
         QStringList fotos;
         for (const QString& p : liste.fotos())
             fotos += QDir(tmp.path()).relativeFilePath(p);
@@ -54,7 +106,7 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
         EXPECT_EQ(s(liste.namen()), schritt.namen);
         EXPECT_EQ(liste.ausgelassenAlle().toStdString(), schritt.ausgelassen);
     }
-    EXPECT_EQ(liste.offeneVorschauen(), 5);
+    EXPECT_EQ(liste.offeneVorschauen(), 6);
     liste.entferne(0);
     EXPECT_TRUE(liste.fuegeHinzu({tmp.filePath("Ordner/Verweis auf a.jpg")}).empty()) << "a removed photo may come again";
 }
@@ -76,6 +128,7 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         const char* namen;
         const char* hinweise;
         int zeileBen, zeileUwe, offen;
+        const char* paare = nullptr; // paare(), when given
     } schritte[] = {
         {"names off: no hints", [] {}, "Anna | Ben |  | anna", " |  |  | ", 1, 3, 4},
         {"names on", [&] { liste.setzeMitNamen(true); }, "Anna | Ben |  | anna",
@@ -88,7 +141,40 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Ben | Anna |  | Uwe", " |  | Name fehlt | ", 0, 3, 3},
         {"unreadable", [&] { EXPECT_EQ(liste.nichtLesbar(img, "kaputt.\n\nDatei: x"), 2); }, "Ben | Anna | Uwe", " |  | ", 0, 2, 2},
         {"first removed", [&] { liste.entferne(0); }, "Anna | Uwe", " | ", -1, 1, 2},
-        {"names off again", [&] { liste.setzeName(1, "anna"); liste.setzeMitNamen(false); }, "Anna | anna", " | ", -1, 1, 2},
+        {"names off again", [&] { liste.setzeName(1, "anna"); liste.setzeMitNamen(false); }, "Anna | anna", " | ", -1, 1, 2,
+         "Anna.jpg↔= | anna .jpg↔="},
+        {"a text pair", [&] { EXPECT_EQ(liste.fuegeTextpaarHinzu(), 2); }, "Anna | anna | ", " |  | Text fehlt", -1, 1, 2,
+         "Anna.jpg↔= | anna .jpg↔= | =↔="},
+        {"its texts", [&] { liste.setzeText(2, "3 + 4"); liste.setzeZweittext(2, "7"); }, "Anna | anna | ", " |  | ", -1, 1, 2,
+         "Anna.jpg↔= | anna .jpg↔= | '3 + 4'↔'7'"},
+        {"photo to text, equal to another pair's", [&] { liste.setzeZweitart(0, Zweitart::Text); liste.setzeZweittext(0, " 7"); },
+         "Anna | anna | ", "Text doppelt* |  | Text doppelt*", -1, 1, 2, "Anna.jpg↔' 7' | anna .jpg↔= | '3 + 4'↔'7'"},
+        {"names on: the typed text stays", [&] { liste.setzeMitNamen(true); }, "Anna | anna | ",
+         "Text doppelt* |  | Text doppelt*", -1, 1, 2, "Anna.jpg↔' 7' | anna .jpg↔'anna' | '3 + 4'↔'7'"},
+        {"a name equal to a text", [&] { liste.setzeZweittext(0, "8"); liste.setzeName(1, "3 +  4"); },
+         "Anna | 3 +  4 | ", " | Name doppelt* | Text doppelt*", -1, 1, 2, "Anna.jpg↔'8' | anna .jpg↔'3 +  4' | '3 + 4'↔'7'"},
+        {"no photo again for a text, no photo without one", [&] {
+             EXPECT_FALSE(liste.setzeZweitart(2, Zweitart::GleichesFoto));
+             EXPECT_FALSE(liste.setzeZweitart(2, Zweitart::Name));
+             EXPECT_FALSE(liste.setzeZweitart(0, Zweitart::Foto));
+             liste.setzeName(1, "Uwe");
+         }, "Anna | Uwe | ", " |  | ", -1, 1, 2, "Anna.jpg↔'8' | anna .jpg↔'Uwe' | '3 + 4'↔'7'"},
+        {"second photos: one new, one already in the list", [&] {
+             EXPECT_EQ(liste.setzeZweitfoto(2, tmp.filePath("Ben.jpg")), "");
+             EXPECT_EQ(liste.setzeZweitfoto(1, tmp.filePath("Anna.jpg")), "schon in der Liste");
+         }, "Anna | Uwe | ", " |  | ", -1, 1, 3, "Anna.jpg↔'8' | anna .jpg↔'Uwe' | '3 + 4'↔Ben.jpg"},
+        {"the second photo read, a row moved", [&] {
+             EXPECT_EQ(liste.vorschauFertig(liste.zeile(2).Zweitfoto.Nummer, QSize(4, 3)), 2);
+             liste.verschiebe(2, -1);
+         }, "Anna |  | Uwe", " |  | ", -1, 2, 2, "Anna.jpg↔'8' | '3 + 4'↔Ben.jpg | anna .jpg↔'Uwe'"},
+        {"the photo of a name card again; the text typed before comes back", [&] {
+             liste.setzeMitNamen(false);
+             EXPECT_TRUE(liste.setzeZweitart(1, Zweitart::Text));
+         }, "Anna |  | Uwe", " |  | ", -1, 2, 2, "Anna.jpg↔'8' | '3 + 4'↔'7' | anna .jpg↔="},
+        {"an unreadable second photo leaves its row", [&] {
+             EXPECT_EQ(liste.setzeZweitfoto(0, tmp.filePath("Ben.jpg")), "") << "free again";
+             EXPECT_EQ(liste.nichtLesbar(liste.zeile(0).Zweitfoto.Nummer, "kaputt"), 0);
+         }, "Anna |  | Uwe", " |  | ", -1, 2, 2, "Anna.jpg↔= | '3 + 4'↔'7' | anna .jpg↔="},
     };
     for (const auto& schritt : schritte) {
         SCOPED_TRACE(schritt.schritt);
@@ -101,9 +187,14 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
         EXPECT_EQ(liste.zeileVon(ben), schritt.zeileBen);
         EXPECT_EQ(liste.zeileVon(uwe), schritt.zeileUwe);
         EXPECT_EQ(liste.offeneVorschauen(), schritt.offen);
+        if (schritt.paare) {
+            EXPECT_EQ(paare(liste), schritt.paare);
+        }
+        EXPECT_EQ(liste.brettfrage(QSize(1366, 768)).Namen, liste.kartentexte());
     }
     EXPECT_EQ(liste.vorschauFertig(img, QSize(1, 1)), -1) << "a thumbnail of a row that is gone";
-    EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), "Nicht aufgenommen: IMG_0001.jpg (kaputt. Datei: x)");
+    EXPECT_EQ(liste.ausgelassenKurz(3).toStdString(), "Nicht aufgenommen: IMG_0001.jpg (kaputt. Datei: x)\n"
+                                                      "Anna.jpg (schon in der Liste)\nBen.jpg (kaputt)");
 }
 
 // The game goes into a new or empty folder whose name can be a folder's; nothing is said about
@@ -169,6 +260,7 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         const char* text;
         int jeRunde = 0;
         const char* name = nullptr; // every row's name card, with names
+        int zweiteHoch = 0;         // rows with an upright second photo: cards too
     } faelle[] = {
         {0, 0, 0, "Noch keine Fotos."},
         {6, 0, 0, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
@@ -185,6 +277,7 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         {0, 40, 0, "Je Runde 8 von 40 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8,
          "Maximilian Alexander "},
         {1, 0, 0, "1 Foto – für ein Spiel werden mindestens 2 gebraucht."},
+        {6, 0, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm", 0, nullptr, 6},
     };
     for (const auto& f : faelle) {
         Paarliste liste;
@@ -194,6 +287,12 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         }
         for (int i = 0; i < f.quer + f.hoch; ++i)
             liste.vorschauFertig(liste.zeile(i).Nummer, i < f.quer ? QSize(4000, 3000) : QSize(3000, 4000));
+        for (int i = 0; i < f.zweiteHoch; ++i) {
+            const QString zweites = tmp.filePath(QStringLiteral("zweites %1.jpg").arg(i));
+            schreibe(zweites);
+            ASSERT_EQ(liste.setzeZweitfoto(i, zweites), "");
+            liste.vorschauFertig(liste.zeile(i).Zweitfoto.Nummer, QSize(3000, 4000));
+        }
         if (liste.anzahl() > 0) {
             EXPECT_EQ(liste.zeile(0).ausrichtung(), f.quer ? Ausrichtung::Quer : f.hoch ? Ausrichtung::Hoch : Ausrichtung::Unbekannt);
         }

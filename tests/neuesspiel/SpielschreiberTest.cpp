@@ -3,11 +3,15 @@
 #include "Neuspielbilder.h"
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
+#include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
+#include "neuesspiel/Kartenkommentar.h"
+#include "neuesspiel/Spielleser.h"
 #include "pictures/Testbilder.h"
 #include "support/Farben.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -55,6 +59,39 @@ ino_t inode(const QString& pfad)
 QStringList inhalt(const QString& ordner)
 {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// Every file below `ordner` with its bytes.
+QMap<QString, QByteArray> schnappschuss(const QString& ordner)
+{
+    QMap<QString, QByteArray> dateien;
+    QDirIterator it(ordner, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString pfad = it.next();
+        dateien.insert(pfad.mid(ordner.size()), lies(pfad));
+    }
+    return dateien;
+}
+
+Kartenangabe foto(const QString& pfad, const QString& herkunft = {})
+{
+    return {pfad, {}, {}, herkunft};
+}
+
+Kartenangabe text(const QString& t, const QString& herkunft = {})
+{
+    return {{}, t, {}, herkunft};
+}
+
+// What leseSpiel gives for a pair written as `paar` in `ziel` as pair `k`.
+Paarangabe gelesen(const Paarangabe& paar, const QString& ziel, int k)
+{
+    const auto karte = [&](const Kartenangabe& c, char seite) {
+        return c.istFoto() ? foto(ziel + QStringLiteral("/%1%2.jpg").arg(k, 2, 10, QLatin1Char('0')).arg(seite))
+                           : text(c.Text.trimmed());
+    };
+    const bool einFoto = paar.Zweite.leer() || (paar.Zweite.istFoto() && QDir::cleanPath(paar.Zweite.Foto) == QDir::cleanPath(paar.Erste.Foto));
+    return {karte(paar.Erste, 'a'), einFoto ? Kartenangabe{} : karte(paar.Zweite, 'b')};
 }
 
 } // namespace
@@ -275,6 +312,8 @@ TEST(Spielschreiber, refusalsWriteNothing)
         Ausgang art = Ausgang::Abgelehnt;
         bool mitNamen = false;
         int jeRunde = 0;
+        Paarangaben paare = {};
+        bool ersetzen = false;
     };
     const Fall faelle[] = {
         {"one picture", ziel, {gut}, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
@@ -321,12 +360,41 @@ TEST(Spielschreiber, refusalsWriteNothing)
          "Das Bild „" + tmp.filePath("rle.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
         {"target not writable", "/proc/paarlix-spiel", {gut, gut2},
          "In den Ordner „/proc“ kann nicht geschrieben werden: ", Ausgang::Fehlgeschlagen},
+        {"a text with nothing beside it", ziel, {}, "Zeile 2, Spalte 1: Zum Text „Hund“ fehlt die zweite Karte.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("Hund", "Zeile 2, Spalte 1"), {}}}},
+        {"equal texts on two pairs", ziel, {},
+         "Zeile 3, Spalte 2: Die Karten „Hund“ (Zeile 2, Spalte 2) und „HUND“ (Zeile 3, Spalte 2) zeigen denselben "
+         "Text; zwei gleiche Karten ließen sich nicht gerecht zuordnen. Bitte einen der Texte ändern. Es wurde "
+         "nichts geschrieben.",
+         Ausgang::Abgelehnt, false, 0,
+         {{text("Katze", "Zeile 2, Spalte 1"), text("Hund", "Zeile 2, Spalte 2")},
+          {text("dog", "Zeile 3, Spalte 1"), text(" HUND ", "Zeile 3, Spalte 2")}}},
+        {"equal name cards without a place", ziel, {},
+         "Die Bilder „" + gut + "“ und „" + gut2 + "“ ergeben dieselbe Namenskarte „oma“", Ausgang::Abgelehnt, true,
+         0, {{foto(gut), text("Oma")}, {foto(gut2), text("oma")}}},
+        {"a photo in two pairs", ziel, {},
+         "Zeile 3, Spalte 1: Das Bild „" + tmp.filePath("./gut.jpg") + "“ ist doppelt angegeben.",
+         Ausgang::Abgelehnt, false, 0,
+         {{foto(gut), foto(gut2)}, {text("x"), text("y")}, {foto(tmp.filePath("./gut.jpg"), "Zeile 3, Spalte 1"), {}}}},
+        {"a missing photo named by its place", ziel, {},
+         "Zeile 2, Spalte 2: Das Bild „" + tmp.filePath("weg.jpg") + "“ gibt es nicht. Es wurde nichts geschrieben.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("x"), foto(tmp.filePath("weg.jpg"), "Zeile 2, Spalte 2")}}},
+        {"an unreadable photo named by its place", ziel, {},
+         "Zeile 2, Spalte 1: Das Bild „" + tmp.filePath("text.png") + "“ kann nicht gelesen werden: kein bekanntes "
+         "Bildformat.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(tmp.filePath("text.png"), "Zeile 2, Spalte 1"), {}}}},
+        {"a text too long for a card", ziel, {}, "Zeile 2, Spalte 2: Der Text „" + QString(30, 'x') + "…“ ist für eine Karte zu lang.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), text(QString(70000, 'x'), "Zeile 2, Spalte 2")}}},
+        {"editing a game that is not there", ziel, {}, "Das Spiel „" + ziel + "“ gibt es nicht.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(gut2), {}}}, true},
     };
     const QStringList vorher = inhalt(tmp.path());
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         NeuesSpiel auftrag{f.ziel, f.bilder, f.mitNamen};
         auftrag.JeRunde = f.jeRunde;
+        auftrag.Paare = f.paare;
+        auftrag.Ersetzen = f.ersetzen;
         const Lauf lauf = schreibe(auftrag);
         EXPECT_EQ(lauf.art, f.art);
         EXPECT_EQ(lauf.status, 1);
@@ -376,4 +444,282 @@ TEST(Spielschreiber, anInterruptionLeavesNothingBehind)
     EXPECT_EQ(lauf.fehler, QStringLiteral("Abgebrochen. Es wurde nichts geschrieben."));
     EXPECT_EQ(lauf.ausgabe.size(), 1); // the first picture was done
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg"}));
+}
+
+// Every kind of pair is written with a summary line naming both cards, and leseSpiel reads the
+// folder back as the same pairs: a photo as the file that holds it (a JPEG byte for byte), a
+// text as its text on a card of its side, a photo given twice as one photo; the card format
+// given is the one written.
+TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
+{
+    QTemporaryDir tmp;
+    const QByteArray rot = jpeg(Qt::red, 40, 30);
+    const QByteArray gruen = jpeg(Qt::green, 30, 40);
+    const QByteArray blau = jpeg(Qt::blue, 40, 30);
+    const QByteArray gelb = jpeg(Qt::yellow, 40, 30);
+    const QByteArray grau = jpeg(Qt::gray, 40, 30);
+    for (const auto& [name, daten] : {std::pair{"rot.jpg", rot}, {"gruen.jpg", gruen}, {"blau.jpg", blau},
+                                      {"gelb.jpg", gelb}, {"grau.jpg", grau}})
+        schreibe(tmp.filePath(name), daten);
+    schreibe(tmp.filePath("Katze.png"), pngHalbDurchsichtig(Qt::blue, 40, 30));
+    const auto f = [&](const char* name) { return foto(tmp.filePath(name)); };
+    const QString p = tmp.path() + '/';
+    const struct {
+        Paarangabe paar;
+        QString zeile;
+        std::optional<Textseite> seiteA, seiteB;
+        QByteArray fotoA, fotoB;
+    } faelle[] = {
+        {{f("rot.jpg"), {}}, p + "rot.jpg → 01a.jpg und 01b.jpg", {}, {}, rot, rot},
+        {{f("gruen.jpg"), text(" Grün ")}, p + "gruen.jpg → 02a.jpg, Namenskarte „Grün“ → 02b.jpg", {},
+         Textseite::ZuFoto, gruen, {}},
+        {{text("Hund"), f("blau.jpg")}, "Namenskarte „Hund“ → 03a.jpg, " + p + "blau.jpg → 03b.jpg",
+         Textseite::ZuFoto, {}, {}, blau},
+        {{text("3 + 4"), text("7")}, "Textkarte „3 + 4“ → 04a.jpg, Textkarte „7“ → 04b.jpg", Textseite::Erste,
+         Textseite::Zweite, {}, {}},
+        {{f("gelb.jpg"), f("Katze.png")}, p + "gelb.jpg → 05a.jpg, " + p + "Katze.png → 05b.jpg (in JPEG umgewandelt)",
+         {}, {}, gelb, {}},
+        {{f("grau.jpg"), foto(p + "./grau.jpg")}, p + "grau.jpg → 06a.jpg und 06b.jpg", {}, {}, grau, grau},
+        {{text("Hauptstadt von Frankreich?"), text("Paris")},
+         "Textkarte „Hauptstadt von Frankreich?“ → 07a.jpg, Textkarte „Paris“ → 07b.jpg", Textseite::Erste,
+         Textseite::Zweite, {}, {}},
+    };
+    NeuesSpiel auftrag;
+    auftrag.Ziel = tmp.filePath("spiel");
+    for (const auto& fall : faelle)
+        auftrag.Paare.push_back(fall.paar);
+    auftrag.Format = Kartenformat{1, 1, true};
+    const Lauf lauf = schreibe(auftrag);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    ASSERT_EQ(lauf.ausgabe.size(), std::size(faelle) + 1);
+    EXPECT_TRUE(lauf.ausgabe.last().startsWith("Fertig: 7 Paare")) << lauf.ausgabe.last().toStdString();
+    EXPECT_TRUE(lauf.ausgabe.last().contains("quadratisch 1:1, zugeschnitten"));
+
+    const Spielinhalt spiel = leseSpiel(auftrag.Ziel);
+    EXPECT_TRUE(spiel.Meldung.isEmpty()) << spiel.Meldung.toStdString();
+    EXPECT_EQ(spiel.Format, (Kartenformat{1, 1, true}));
+    ASSERT_EQ(spiel.Paare.size(), std::size(faelle));
+    for (int k = 1; k <= int(std::size(faelle)); ++k) {
+        const auto& fall = faelle[k - 1];
+        SCOPED_TRACE(fall.zeile.toStdString());
+        EXPECT_EQ(lauf.ausgabe[k - 1], fall.zeile);
+        const Paarangabe erwartet = gelesen(fall.paar, auftrag.Ziel, k);
+        EXPECT_EQ(spiel.Paare[std::size_t(k - 1)], erwartet)
+            << spiel.Paare[std::size_t(k - 1)].Erste.Foto.toStdString() << spiel.Paare[std::size_t(k - 1)].Erste.Text.toStdString();
+        const QString a = auftrag.Ziel + QStringLiteral("/%1a.jpg").arg(k, 2, 10, QLatin1Char('0'));
+        const QString b = auftrag.Ziel + QStringLiteral("/%1b.jpg").arg(k, 2, 10, QLatin1Char('0'));
+        EXPECT_EQ(leseKartenkommentar(a).Textkarte, fall.seiteA);
+        EXPECT_EQ(leseKartenkommentar(b).Textkarte, fall.seiteB);
+        if (!fall.fotoA.isEmpty()) {
+            EXPECT_EQ(lies(a), fall.fotoA);
+        }
+        if (!fall.fotoB.isEmpty()) {
+            EXPECT_EQ(lies(b), fall.fotoB);
+        }
+    }
+    EXPECT_EQ(QImage(auftrag.Ziel + "/04a.jpg", "JPG").size(), QSize(800, 800));
+}
+
+namespace {
+
+// A game folder with the user's own settings, card back and files beside the cards.
+struct EigenesSpiel {
+    QString Ziel;
+    QByteArray Kartentext = testbilder::bmp24(testbilder::muster(200, 200));
+    Einstellungsergebnis Einstellungen;
+};
+
+EigenesSpiel eigenesSpiel(const QString& ziel, const Paarangaben& paare)
+{
+    EigenesSpiel spiel;
+    spiel.Ziel = ziel;
+    NeuesSpiel auftrag;
+    auftrag.Ziel = ziel;
+    auftrag.Paare = paare;
+    const Lauf lauf = schreibe(auftrag);
+    EXPECT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    QString ini = QString::fromUtf8(lies(ziel + "/Paarlix.ini"));
+    ini.replace("\nmax\n", "\n1024,768\n").replace("\n400\n", "\n300\n").replace("Team Sonne\nTeam Mond", "Rot\nBlau");
+    ini.replace("(zum Prüfen der Bilder)\n0\n", "(zum Prüfen der Bilder)\n1\n").replace("Namen von unten\n1\n", "Namen von unten\n0\n");
+    ini += "\n# Für die Klasse 3b\n";
+    ini.replace("\n", "\r\n");
+    QFile::remove(ziel + "/Paarlix.ini");
+    neuspielbilder::schreibe(ziel + "/Paarlix.ini", ini.toUtf8());
+    spiel.Einstellungen = leseEinstellungen(ini.toUtf8());
+    EXPECT_FALSE(spiel.Einstellungen.EinstellungsFehler);
+    QFile::remove(ziel + "/Kartentext.bmp");
+    neuspielbilder::schreibe(ziel + "/Kartentext.bmp", spiel.Kartentext);
+    neuspielbilder::schreibe(ziel + "/notiz.txt", "Klasse 3b");
+    QDir().mkdir(ziel + "/extra");
+    neuspielbilder::schreibe(ziel + "/extra/liste.txt", "Anna, Ben");
+    return spiel;
+}
+
+} // namespace
+
+// An opened game, changed (a pair removed, one added, two swapped, a name card turned into
+// another text) and saved, opens as the changed pairs in the same place, with the old settings
+// the writer does not choose, their comments and line ends, the old card back and every other
+// file kept; the old cards are linked, not copied.
+TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
+{
+    QTemporaryDir tmp;
+    const QByteArray rot = jpeg(Qt::red, 40, 30);
+    const QByteArray blau = jpeg(Qt::blue, 40, 30);
+    schreibe(tmp.filePath("a.jpg"), rot);
+    schreibe(tmp.filePath("b.jpg"), jpeg(Qt::green, 40, 30));
+    schreibe(tmp.filePath("d.jpg"), blau);
+    const QString ziel = tmp.filePath("spiel");
+    const EigenesSpiel alt = eigenesSpiel(
+        ziel, {{foto(tmp.filePath("a.jpg")), text("Anna")}, {foto(tmp.filePath("b.jpg")), {}}, {text("Hund"), text("dog")}});
+
+    const Spielinhalt offen = leseSpiel(ziel);
+    ASSERT_TRUE(offen.Meldung.isEmpty()) << offen.Meldung.toStdString();
+    ASSERT_EQ(offen.Paare.size(), 3u);
+    Paarangabe anna = offen.Paare[0];
+    anna.Zweite.Text = "Anna B.";
+    const Paarangaben geaendert = {offen.Paare[2], anna, {foto(tmp.filePath("d.jpg")), {}}};
+    NeuesSpiel auftrag;
+    auftrag.Ziel = ziel;
+    auftrag.Paare = geaendert;
+    auftrag.Format = offen.Format;
+    auftrag.JeRunde = offen.JeRunde;
+    auftrag.Ersetzen = true;
+    const ino_t karte = inode(ziel + "/01a.jpg");
+    const Lauf lauf = schreibe(auftrag);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_TRUE(lauf.ausgabe.last().startsWith("Gespeichert: 3 Paare")) << lauf.ausgabe.last().toStdString();
+    EXPECT_TRUE(lauf.ausgabe.last().endsWith("Starten mit: paarlix " + ziel)) << lauf.ausgabe.last().toStdString();
+
+    const Spielinhalt wieder = leseSpiel(ziel);
+    EXPECT_EQ(wieder.Paare, (Paarangaben{{text("Hund"), text("dog")}, {foto(ziel + "/02a.jpg"), text("Anna B.")},
+                                         {foto(ziel + "/03a.jpg"), {}}}));
+    EXPECT_EQ(lies(ziel + "/02a.jpg"), rot);
+    EXPECT_EQ(inode(ziel + "/02a.jpg"), karte);
+    EXPECT_EQ(lies(ziel + "/03b.jpg"), blau);
+    const QByteArray ini = lies(ziel + "/Paarlix.ini");
+    EXPECT_EQ(ini.count("\n"), ini.count("\r\n"));
+    EXPECT_TRUE(ini.contains("# Für die Klasse 3b\r\n"));
+    const Einstellungsergebnis e = leseEinstellungen(ini);
+    EXPECT_FALSE(e.EinstellungsFehler) << e.Meldung.toStdString();
+    EXPECT_EQ(e.Werte.Spalten * e.Werte.Zeilen, 6);
+    EXPECT_EQ(e.Fenster, alt.Einstellungen.Fenster);
+    EXPECT_EQ(e.FensterBreite, 1024);
+    EXPECT_EQ(e.Werte.HalbeDrehZeit, alt.Einstellungen.Werte.HalbeDrehZeit);
+    EXPECT_EQ(e.Name1, "Rot");
+    EXPECT_EQ(e.Name2, "Blau");
+    EXPECT_TRUE(e.Werte.Testmodus);
+    EXPECT_EQ(lies(ziel + "/Kartentext.bmp"), alt.Kartentext);
+    EXPECT_EQ(lies(ziel + "/notiz.txt"), "Klasse 3b");
+    EXPECT_EQ(lies(ziel + "/extra/liste.txt"), "Anna, Ben");
+    EXPECT_EQ(inhalt(ziel), (QStringList{"01a.jpg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg",
+                                         "Kartentext.bmp", "Paarlix.ini", "extra", "notiz.txt"}));
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "d.jpg", "spiel"}));
+}
+
+// While an edited game is saved the old one stays whole: a refusal, a cancel after the first
+// pair and a board that does not fit leave it byte for byte; a run killed before the exchange
+// leaves a draft, one killed after it the old version in a draft's place, and the old game (or
+// the new) opens as before; the next save removes both leftovers.
+TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
+{
+    QTemporaryDir tmp;
+    schreibe(tmp.filePath("a.jpg"), jpeg(Qt::red, 16, 16));
+    schreibe(tmp.filePath("b.jpg"), jpeg(Qt::blue, 16, 16));
+    const QString ziel = tmp.filePath("spiel");
+    eigenesSpiel(ziel, {{foto(tmp.filePath("a.jpg")), {}}, {foto(tmp.filePath("b.jpg")), text("Ben")}});
+    const QMap<QString, QByteArray> vorher = schnappschuss(ziel);
+    const Spielinhalt offen = leseSpiel(ziel);
+    Paarangaben mehr = offen.Paare;
+    mehr.push_back({text("Hund"), text("dog")});
+
+    int erledigt = 0;
+    const struct {
+        const char* name;
+        Paarangaben paare;
+        int jeRunde;
+        Ausgang art;
+        bool abbrechen = false;
+    } faelle[] = {
+        {"a missing photo", {offen.Paare[0], {foto(tmp.filePath("weg.jpg")), {}}}, 0, Ausgang::Abgelehnt},
+        {"equal texts", {offen.Paare[0], {text("Ben"), text("Lea")}, offen.Paare[1]}, 0, Ausgang::Abgelehnt},
+        {"more pairs per round than pairs", mehr, 5, Ausgang::Abgelehnt},
+        {"cancelled after the first pair", mehr, 0, Ausgang::Abgebrochen, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        erledigt = 0;
+        NeuesSpiel auftrag;
+    auftrag.Ziel = ziel;
+        auftrag.Paare = f.paare;
+        auftrag.JeRunde = f.jeRunde;
+        auftrag.Ersetzen = true;
+        if (f.abbrechen) {
+            auftrag.Abgebrochen = [&erledigt] { return erledigt == 1; };
+            auftrag.Fortschritt = [&erledigt](int n, int, const QString&) { erledigt = n; };
+        }
+        const Lauf lauf = schreibe(auftrag);
+        EXPECT_EQ(lauf.art, f.art) << lauf.fehler.toStdString();
+        EXPECT_EQ(schnappschuss(ziel), vorher);
+        EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
+    }
+
+    // What a kill before the exchange leaves: a half draft; after it: the old version as a draft.
+    const QString halb = tmp.filePath(".spiel-Ab12Cd");
+    QDir().mkdir(halb);
+    schreibe(halb + "/01a.jpg", "halb");
+    schreibe(halb + '/' + Entwurfssperre, "");
+    const QString altesSpiel = tmp.filePath(".spiel-Xy34Zw");
+    QDir().mkdir(altesSpiel);
+    for (const QString& name : QDir(ziel).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(ziel + '/' + name, altesSpiel + '/' + name));
+    schreibe(altesSpiel + '/' + Entwurfssperre, "");
+    EXPECT_EQ(leseSpiel(ziel).Paare, offen.Paare);
+    EXPECT_EQ(schnappschuss(ziel), vorher);
+
+    NeuesSpiel auftrag;
+    auftrag.Ziel = ziel;
+    auftrag.Paare = mehr;
+    auftrag.Ersetzen = true;
+    const Lauf lauf = schreibe(auftrag);
+    ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_EQ(leseSpiel(ziel).Paare.size(), 3u);
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
+}
+
+// A folder not made by Paarlix opens as pairs of photos, a copy of the first photo as the
+// photo twice; a folder without settings or without pairs opens with a message.
+TEST(Spielleser, foldersOpenAsPairsOfPhotosOrWithAMessage)
+{
+    QTemporaryDir tmp;
+    const QString fremd = tmp.filePath("fremd");
+    QDir().mkdir(fremd);
+    schreibe(fremd + "/Paarlix.ini", einstellungsvorlage().toUtf8());
+    schreibe(fremd + "/01a.jpg", jpeg(Qt::red, 16, 16));
+    schreibe(fremd + "/01b.jpg", jpeg(Qt::blue, 16, 16));
+    schreibe(fremd + "/02a.jpg", jpeg(Qt::green, 16, 16));
+    schreibe(fremd + "/02B.JPEG", jpeg(Qt::green, 16, 16));
+    schreibe(fremd + "/04a.jpg", jpeg(Qt::gray, 16, 16));
+    schreibe(fremd + "/04b.jpg", jpeg(Qt::gray, 16, 16));
+    const QString leer = tmp.filePath("leer");
+    QDir().mkdir(leer);
+    schreibe(leer + "/Paarlix.ini", einstellungsvorlage().toUtf8());
+    const QString ohne = tmp.filePath("ohne");
+    QDir().mkdir(ohne);
+    schreibe(ohne + "/01a.jpg", jpeg(Qt::red, 16, 16));
+    schreibe(ohne + "/01b.jpg", jpeg(Qt::red, 16, 16));
+
+    const Spielinhalt spiel = leseSpiel(fremd);
+    EXPECT_TRUE(spiel.Meldung.isEmpty());
+    EXPECT_EQ(spiel.Format, (Kartenformat{3, 4, false}));
+    EXPECT_EQ(spiel.Paare, (Paarangaben{{foto(fremd + "/01a.jpg"), foto(fremd + "/01b.jpg")}, {foto(fremd + "/02a.jpg"), {}}}));
+    const std::pair<QString, QString> meldungen[] = {
+        {leer, "Im Ordner „" + leer + "“ ist kein Spiel: es gibt keine Bildpaare („01a.jpg“ und „01b.jpg“)."},
+        {ohne, "Im Ordner „" + ohne + "“ ist kein Spiel: die Datei „Paarlix.ini“ fehlt."},
+    };
+    for (const auto& [ordner, meldung] : meldungen) {
+        const Spielinhalt nichts = leseSpiel(ordner);
+        EXPECT_EQ(nichts.Meldung, meldung);
+        EXPECT_TRUE(nichts.Paare.empty());
+    }
 }

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 
 using namespace neuspielbilder;
 
@@ -76,14 +78,15 @@ struct Aufbau {
         QApplication::processEvents();
         return berechnet;
     }
-    void lassFallen(const QStringList& pfade)
+    // Drops onto the window's middle, or onto the point wo of the window.
+    void lassFallen(const QStringList& pfade, std::optional<QPoint> wo = std::nullopt)
     {
         QMimeData daten;
         QList<QUrl> urls;
         for (const QString& p : pfade)
             urls += QUrl::fromLocalFile(p);
         daten.setUrls(urls);
-        const QPointF mitte = QRectF(fenster->rect()).center();
+        const QPointF mitte = wo ? QPointF(*wo) : QRectF(fenster->rect()).center();
         QDragEnterEvent hinein(mitte.toPoint(), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(fenster.get(), &hinein);
         ASSERT_TRUE(hinein.isAccepted());
@@ -356,4 +359,89 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     const QString ziel = angelegt[0][0].toString();
     EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
     EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
+}
+
+// A list of pairs: a refused list changes nothing; a list loaded, a photo pair changed to photo ↔
+// text in the table, and the game written from the pairs is dealt with all its pairs.
+TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
+{
+    Aufbau a;
+    ASSERT_TRUE(a.aktiv);
+    a.foto("Tiere/Hund.jpg", jpeg(Qt::red, 40, 30));
+    a.foto("Tiere/Katze.jpg", jpeg(Qt::green, 40, 30));
+    a.foto("Tiere/Maus.jpg", jpeg(Qt::blue, 40, 30));
+    a.foto("Tiere/Maus hinten.jpg", jpeg(Qt::yellow, 40, 30));
+    const QString hund = a.foto("Tiere/Hund hinten.jpg", jpeg(Qt::cyan, 40, 30));
+    const QString maus = a.foto("Tiere/Maus vorn.jpg", jpeg(Qt::magenta, 40, 30));
+    const QString falsch = a.foto("Tiere/falsch.csv", "Hund.jpg;Wauwau;zu viel\n");
+    const QString liste = a.foto("Tiere/Tiere.csv", "# Tiere und Rechnen\nHund.jpg;Wauwau\nKatze.jpg\n"
+                                                    "3 + 4;7\nMaus.jpg;Maus hinten.jpg\n");
+    QStringList listen{falsch, liste};
+    a.fenster->setzeListenwahl([&](const QString&) { return listen.takeFirst(); });
+
+    QTest::mouseClick(a.fenster->ListeLadenKnopf, Qt::LeftButton);
+    EXPECT_TRUE(a.fenster->Status->text().contains("Zeile 1")) << a.fenster->Status->text().toStdString();
+    EXPECT_EQ(a.fenster->Modell->rowCount(), 0);
+    QTest::mouseClick(a.fenster->ListeLadenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.gelesen());
+    ASSERT_EQ(a.fenster->Modell->rowCount(), 4);
+    EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Tiere");
+
+    // Katze's second card: from the same photo to a typed text, by keys.
+    QTableView* tabelle = a.fenster->Liste;
+    tabelle->setFocus();
+    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Fotolistenmodell::SpalteArt));
+    QTest::keyClick(tabelle, Qt::Key_F2);
+    auto* wahl = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_TRUE(wahl) << "the kind is chosen in a list";
+    QTest::keyClick(wahl, Qt::Key_End);
+    QApplication::processEvents();
+    EXPECT_EQ(a.fenster->liste().zeile(1).Zweite, Zweitart::Text);
+    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Fotolistenmodell::SpalteZweite));
+    QTest::keyClick(tabelle, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(editor)) << "the text is being edited";
+    QTest::keyClicks(editor, "Mieze");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(a.fenster->paare()[1].Zweite.Text.toStdString(), "Mieze");
+
+    // Hund's second card: a photo picked in the dialog; Maus's: a photo dropped onto it.
+    a.fenster->setzeDateiwahl([&](const QString&) { return QStringList{hund}; });
+    tabelle->setCurrentIndex(a.fenster->Modell->index(0, Fotolistenmodell::SpalteName));
+    QTest::mouseClick(a.fenster->FotoWaehlenKnopf, Qt::LeftButton);
+    EXPECT_EQ(a.fenster->paare()[0].Zweite.Foto, hund);
+    const QRect zelle = tabelle->visualRect(a.fenster->Modell->index(3, Fotolistenmodell::SpalteZweite));
+    a.lassFallen({maus}, tabelle->viewport()->mapTo(a.fenster.get(), zelle.center()));
+    EXPECT_EQ(a.fenster->paare()[3].Zweite.Foto, maus);
+    EXPECT_EQ(a.fenster->Modell->rowCount(), 4);
+
+    QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
+    ASSERT_TRUE(a.gelesen());
+    ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled()) << a.fenster->Status->text().toStdString();
+    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
+    const QString ziel = angelegt[0][0].toString();
+
+    a.fenster.reset();
+    const QString vorher = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(ziel));
+    {
+        Testfenster spiel;
+        spiel.aktiviere();
+        const TForm1& f = *spiel.form;
+        EXPECT_TRUE(spiel.meldungen.eintraege.empty()) << spiel.meldungen.eintraege[0].text.toStdString();
+        ASSERT_TRUE(f.aufgebaut());
+        int karten[4] = {};
+        for (int z = 0; z < f.Einstellungen.Zeilen; ++z)
+            for (int sp = 0; sp < f.Einstellungen.Spalten; ++sp)
+                if (const int paar = f.PaarNummern[z][sp]; paar >= 1 && paar <= 4)
+                    ++karten[paar - 1];
+        for (int paar = 0; paar < 4; ++paar)
+            EXPECT_EQ(karten[paar], 2) << "pair " << paar + 1;
+    }
+    QDir::setCurrent(vorher);
 }

@@ -1,0 +1,331 @@
+#include "neuesspiel/Paarlistendatei.h"
+
+#include "platform/Lesedatei.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <csv.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// More refusals than this hide the rest behind a count: a binary file read
+// as a list would give thousands.
+constexpr int GezeigteFehler = 10;
+
+// One record of the list, as libcsv gives it.
+struct Datensatz {
+    int Zeile = 0;
+    std::vector<QByteArray> Felder;
+};
+
+// What libcsv's callbacks fill in.
+struct Sammler {
+    std::vector<Datensatz> Saetze;
+    Datensatz Offen;
+    int Anfang = 0; // the line the open record starts on; 0: none begun
+};
+
+void feldFertig(void* daten, size_t laenge, void* sammler)
+{
+    auto& s = *static_cast<Sammler*>(sammler);
+    s.Offen.Felder.emplace_back(static_cast<const char*>(daten), qsizetype(laenge));
+}
+
+void satzFertig(int, void* sammler)
+{
+    auto& s = *static_cast<Sammler*>(sammler);
+    s.Offen.Zeile = s.Anfang;
+    s.Saetze.push_back(std::move(s.Offen));
+    s.Offen = {};
+    s.Anfang = 0;
+}
+
+// Only the blank is trimmed: a tab may be the separator.
+int istLeerzeichen(unsigned char c) { return c == ' '; }
+
+bool istTrenner(char c) { return c == '\t' || c == ';' || c == ','; }
+
+bool istKommentar(const QByteArray& text, qsizetype zeilenanfang)
+{
+    return zeilenanfang < text.size() && text[zeilenanfang] == '#';
+}
+
+// The first tab, semicolon or comma outside quotes, comment lines left out.
+char trennerVon(const QByteArray& text)
+{
+    bool inAnfuehrung = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!inAnfuehrung && (i == 0 || text[i - 1] == '\n') && istKommentar(text, i)) {
+            const qsizetype ende = text.indexOf('\n', i);
+            if (ende < 0)
+                break;
+            i = ende;
+            continue;
+        }
+        if (c == '"')
+            inAnfuehrung = !inAnfuehrung;
+        else if (!inAnfuehrung && istTrenner(c))
+            return c;
+    }
+    return ';';
+}
+
+struct Zerlegt {
+    std::vector<Datensatz> Saetze;
+    QString Fehler;
+};
+
+// Splits the text into records with libcsv, one byte at a time so that each
+// record knows the line it starts on.
+Zerlegt zerlege(const QByteArray& text)
+{
+    csv_parser leser {};
+    Zerlegt ergebnis;
+    if (csv_init(&leser, CSV_APPEND_NULL) != 0) {
+        ergebnis.Fehler = QStringLiteral("Die Liste kann nicht gelesen werden: zu wenig Speicher.");
+        return ergebnis;
+    }
+    const std::unique_ptr<csv_parser, void (*)(csv_parser*)> freigabe(&leser, csv_free);
+    csv_set_delim(&leser, static_cast<unsigned char>(trennerVon(text)));
+    csv_set_space_func(&leser, istLeerzeichen);
+
+    Sammler sammler;
+    int zeile = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool zeilenanfang = i == 0 || text[i - 1] == '\n';
+        if (zeilenanfang && sammler.Anfang == 0 && istKommentar(text, i)) {
+            const qsizetype ende = text.indexOf('\n', i);
+            if (ende < 0)
+                break;
+            ++zeile;
+            i = ende;
+            continue;
+        }
+        // Line ends and blanks before a record begin nothing (libcsv skips them).
+        if (sammler.Anfang == 0 && c != '\r' && c != '\n' && c != ' ')
+            sammler.Anfang = zeile;
+        if (csv_parse(&leser, &c, 1, feldFertig, satzFertig, &sammler) != 1) {
+            ergebnis.Fehler = QStringLiteral("Zeile %1: Die Liste kann nicht gelesen werden (%2).")
+                                  .arg(zeile)
+                                  .arg(QString::fromUtf8(csv_strerror(csv_error(&leser))));
+            return ergebnis;
+        }
+        if (c == '\n')
+            ++zeile;
+    }
+    // A line end after the last byte ends every record but one whose quote
+    // is still open.
+    if (sammler.Anfang != 0) {
+        const int anfang = sammler.Anfang;
+        const auto spalte = int(sammler.Offen.Felder.size()) + 1;
+        csv_parse(&leser, "\n", 1, feldFertig, satzFertig, &sammler);
+        if (sammler.Anfang != 0) {
+            ergebnis.Fehler = QStringLiteral("Zeile %1, Spalte %2: Ein Anführungszeichen wird nicht geschlossen.")
+                                  .arg(anfang)
+                                  .arg(spalte);
+            return ergebnis;
+        }
+    }
+    csv_fini(&leser, feldFertig, satzFertig, &sammler);
+    ergebnis.Saetze = std::move(sammler.Saetze);
+    return ergebnis;
+}
+
+bool hatBildendung(const QString& feld)
+{
+    static const QStringList endungen = {"jpg", "jpeg", "png", "bmp", "gif", "webp", "tif", "tiff"};
+    const qsizetype punkt = feld.lastIndexOf(QLatin1Char('.'));
+    return punkt >= 0 && endungen.contains(feld.mid(punkt + 1), Qt::CaseInsensitive);
+}
+
+QString herkunft(int zeile, int spalte) { return QStringLiteral("Zeile %1, Spalte %2").arg(zeile).arg(spalte); }
+
+// Equal texts are those that differ only in blanks and the case of letters.
+QString textSchluessel(const QString& text) { return text.simplified().toCaseFolded(); }
+
+class Listenpruefung {
+public:
+    explicit Listenpruefung(QString ordner) : ordner_(std::move(ordner)) {}
+
+    void fehler(int zeile, int spalte, const QString& text) { fehler_ += herkunft(zeile, spalte) + ": " + text; }
+
+    // The card in this field; nullopt after a refusal.
+    std::optional<Kartenangabe> karte(const QByteArray& roh, int zeile, int spalte)
+    {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString feld = utf8.decode(roh);
+        if (utf8.hasError()) {
+            fehler(zeile, spalte, QStringLiteral("Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."));
+            return std::nullopt;
+        }
+        Kartenangabe karte;
+        karte.Anzeigename = feld;
+        karte.Herkunft = herkunft(zeile, spalte);
+        const QString pfad = QDir::cleanPath(QDir(ordner_).filePath(feld));
+        const QFileInfo info(pfad);
+        if (!hatBildendung(feld) && !(info.exists() && !info.isDir())) {
+            karte.Text = QString(feld).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            const QString schluessel = textSchluessel(karte.Text);
+            const auto vorher = texte_.constFind(schluessel);
+            if (vorher != texte_.constEnd() && vorher->first != zeile) {
+                fehler(zeile, spalte, QStringLiteral("Den Text „%1“ gibt es schon in Zeile %2, Spalte %3.")
+                                          .arg(feld)
+                                          .arg(vorher->first)
+                                          .arg(vorher->second));
+                return std::nullopt;
+            }
+            if (vorher == texte_.constEnd())
+                texte_.insert(schluessel, {zeile, spalte});
+            return karte;
+        }
+        karte.Foto = pfad;
+        if (!info.exists()) {
+            fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ gibt es nicht.").arg(feld));
+            return std::nullopt;
+        }
+        // Only the header: the writer decodes each photo anyway. A FIFO or
+        // device must not be opened at all.
+        if (!info.isFile() || !lesbaresBild(pfad)) {
+            fehler(zeile, spalte, QStringLiteral("„%1“ ist kein lesbares Bild.").arg(feld));
+            return std::nullopt;
+        }
+        const QString kanonisch = info.canonicalFilePath();
+        const auto vorher = fotos_.constFind(kanonisch);
+        if (vorher != fotos_.constEnd() && vorher->first != zeile) {
+            fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ steht schon in Zeile %2, Spalte %3.")
+                                      .arg(feld)
+                                      .arg(vorher->first)
+                                      .arg(vorher->second));
+            return std::nullopt;
+        }
+        if (vorher == fotos_.constEnd())
+            fotos_.insert(kanonisch, {zeile, spalte});
+        return karte;
+    }
+
+    QString meldung() const
+    {
+        QStringList zeilen = fehler_.mid(0, GezeigteFehler);
+        if (fehler_.size() > GezeigteFehler)
+            zeilen += QStringLiteral("… und %1 weitere Fehler.").arg(fehler_.size() - GezeigteFehler);
+        return zeilen.join(QLatin1Char('\n'));
+    }
+
+private:
+    static bool lesbaresBild(const QString& pfad)
+    {
+        Lesedatei datei(pfad);
+        if (!datei.offen())
+            return false;
+        QImageReader leser(pfad);
+        return leser.canRead() && leser.size().isValid() && !leser.size().isEmpty();
+    }
+
+    QString ordner_;
+    QStringList fehler_;
+    QHash<QString, std::pair<int, int>> texte_; // where each text stands first
+    QHash<QString, std::pair<int, int>> fotos_; // where each photo stands first
+};
+
+bool alleLeer(const Datensatz& satz)
+{
+    for (const QByteArray& feld : satz.Felder)
+        if (!feld.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+} // namespace
+
+Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner)
+{
+    Listenergebnis ergebnis;
+    const QByteArray bom("\xEF\xBB\xBF");
+    const Zerlegt zerlegt = zerlege(inhalt.startsWith(bom) ? inhalt.mid(bom.size()) : inhalt);
+    if (!zerlegt.Fehler.isEmpty()) {
+        ergebnis.Meldung = zerlegt.Fehler;
+        return ergebnis;
+    }
+    Listenpruefung pruefung(listenordner);
+    for (const Datensatz& satz : zerlegt.Saetze) {
+        if (alleLeer(satz))
+            continue;
+        const int zeile = satz.Zeile;
+        bool gut = true;
+        for (std::size_t k = 2; k < satz.Felder.size(); ++k)
+            if (!satz.Felder[k].trimmed().isEmpty()) {
+                pruefung.fehler(zeile, int(k) + 1,
+                                QStringLiteral("Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."));
+                gut = false;
+                break;
+            }
+        const QByteArray erstes = satz.Felder[0];
+        const QByteArray zweites = satz.Felder.size() > 1 ? satz.Felder[1] : QByteArray();
+        if (erstes.trimmed().isEmpty()) {
+            pruefung.fehler(zeile, 1, QStringLiteral("Die erste Karte fehlt."));
+            continue;
+        }
+        Paarangabe paar;
+        const std::optional<Kartenangabe> erste = pruefung.karte(erstes, zeile, 1);
+        if (erste)
+            paar.Erste = *erste;
+        if (zweites.trimmed().isEmpty()) {
+            if (erste && !erste->istFoto()) {
+                pruefung.fehler(zeile, 2, QStringLiteral("Die zweite Karte fehlt; allein stehen darf nur ein Foto, "
+                                                         "das dann zweimal gezeigt wird."));
+                gut = false;
+            }
+        } else if (const std::optional<Kartenangabe> zweite = pruefung.karte(zweites, zeile, 2))
+            paar.Zweite = *zweite;
+        else
+            gut = false;
+        if (gut && erste)
+            ergebnis.Paare.push_back(std::move(paar));
+    }
+    ergebnis.Meldung = pruefung.meldung();
+    if (ergebnis.Meldung.isEmpty() && ergebnis.Paare.empty())
+        ergebnis.Meldung = QStringLiteral("Die Liste enthält kein Paar.");
+    if (!ergebnis.Meldung.isEmpty())
+        ergebnis.Paare.clear();
+    return ergebnis;
+}
+
+Listenergebnis lesePaarliste(const QString& pfad)
+{
+    Listenergebnis ergebnis;
+    const QFileInfo info(pfad);
+    if (!info.exists()) {
+        ergebnis.Meldung = QStringLiteral("Die Liste „%1“ gibt es nicht.").arg(pfad);
+        return ergebnis;
+    }
+    if (!info.isFile()) {
+        ergebnis.Meldung = QStringLiteral("„%1“ ist keine Datei; die Liste der Paare muss eine Textdatei sein.").arg(pfad);
+        return ergebnis;
+    }
+    Lesedatei datei(pfad);
+    QByteArray inhalt;
+    const Lesedatei::Lesen gelesen = datei.offen() ? datei.liesAlles(inhalt, GroesstePaarliste) : Lesedatei::Lesen::Fehler;
+    if (gelesen == Lesedatei::Lesen::ZuGross) {
+        ergebnis.Meldung = QStringLiteral("Die Liste „%1“ ist zu groß (mehr als %2 MB); eine Liste von Paaren ist "
+                                          "viel kleiner.")
+                               .arg(pfad)
+                               .arg(GroesstePaarliste / (1024 * 1024));
+        return ergebnis;
+    }
+    if (gelesen != Lesedatei::Lesen::Gelesen) {
+        ergebnis.Meldung = QStringLiteral("Die Liste „%1“ kann nicht gelesen werden.").arg(pfad);
+        return ergebnis;
+    }
+    return lesePaarlistentext(inhalt, info.absolutePath());
+}

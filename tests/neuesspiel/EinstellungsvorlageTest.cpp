@@ -1,0 +1,55 @@
+#include "neuesspiel/Einstellungsvorlage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A settings file with the user's own window size and group names.
+QString eigen(int spalten, int zeilen, const Kartenformat& format = {}, int paare = 0)
+{
+    return einstellungsTextMitBrett(spalten, zeilen, format, paare)
+        .replace(QStringLiteral("\nmax\n"), QStringLiteral("\n800,600\n"))
+        .replace(QStringLiteral("Team Sonne"), QStringLiteral("Rot"));
+}
+
+QString crlf(QString text) { return text.replace('\n', QStringLiteral("\r\n")); }
+
+} // namespace
+
+// An edited game's settings get the writer's values (2, 3, 7 and 12); every other line,
+// comment and line end stays. Setting 12 is replaced, added right after setting 11 (where the
+// reader looks for it, before any free text) or removed with its block; a file the game's
+// reader refuses gives none.
+TEST(Einstellungsvorlage, anOldFileKeepsAllButTheWritersValues)
+{
+    const Kartenformat quer{4, 3, true};
+    const QString notiz = QStringLiteral("\n# Notiz der Lehrerin\nnicht löschen\n");
+    const struct {
+        const char* name;
+        QString alt;
+        int spalten, zeilen;
+        Kartenformat format;
+        int paare;
+        std::optional<QString> erwartet;
+    } faelle[] = {
+        {"board, format and crop", eigen(6, 5), 4, 4, quer, 0, eigen(4, 4, quer)},
+        {"setting 12 added", eigen(6, 5), 8, 7, {}, 25, eigen(8, 7, {}, 25)},
+        {"setting 12 replaced", eigen(8, 7, {}, 25), 8, 7, {}, 20, eigen(8, 7, {}, 20)},
+        {"setting 12 removed", eigen(8, 7, {}, 25), 6, 5, {}, 0, eigen(6, 5) + '\n'},
+        {"Windows line ends", crlf(eigen(6, 5)), 8, 7, {}, 25, crlf(eigen(8, 7, {}, 25))},
+        {"free text after setting 11", eigen(6, 5) + notiz, 8, 7, {}, 25, eigen(8, 7, {}, 25) + notiz},
+        {"no line end at the end", eigen(6, 5).chopped(1), 8, 7, {}, 25, eigen(8, 7, {}, 25)},
+        {"setting 12 without a value", eigen(6, 5) + "\n# 12. Bildpaare je Runde", 8, 7, {}, 25,
+         eigen(8, 7) + "\n# 12. Bildpaare je Runde\n25\n"},
+        {"not a settings file", QStringLiteral("Fenster\n"), 6, 5, {}, 0, std::nullopt},
+        {"a setting the reader refuses", eigen(6, 5).replace("\n10,10\n", "\nzehn\n"), 6, 5, {}, 0, std::nullopt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const std::optional<QString> neu = einstellungsTextErsetzt(f.alt.toUtf8(), f.spalten, f.zeilen, f.format, f.paare);
+        ASSERT_EQ(neu.has_value(), f.erwartet.has_value());
+        if (neu) {
+            EXPECT_EQ(neu->toStdString(), f.erwartet->toStdString());
+        }
+    }
+}

@@ -1,0 +1,132 @@
+#include "neuesspiel/Paarlistendatei.h"
+
+#include "Neuspielbilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A folder of pictures for the lists: a.jpg, b.png, sub/c.jpg, "Oma Erna.jpg", a JPEG without
+// extension, a broken JPEG and a folder.
+struct Bilderordner {
+    QTemporaryDir tmp;
+    Bilderordner()
+    {
+        QDir(tmp.path()).mkpath("sub");
+        neuspielbilder::schreibe(tmp.filePath("a.jpg"), neuspielbilder::jpeg(Qt::red, 8, 6));
+        neuspielbilder::schreibe(tmp.filePath("b.png"), neuspielbilder::pngHalbDurchsichtig(Qt::blue, 6, 8));
+        neuspielbilder::schreibe(tmp.filePath("sub/c.jpg"), neuspielbilder::jpeg(Qt::green, 8, 6));
+        neuspielbilder::schreibe(tmp.filePath("Oma Erna.jpg"), neuspielbilder::jpeg(Qt::gray, 8, 6));
+        neuspielbilder::schreibe(tmp.filePath("ohne-endung"), neuspielbilder::jpeg(Qt::cyan, 8, 6));
+        neuspielbilder::schreibe(tmp.filePath("kaputt.jpg"), "\xFF\xD8 kein Bild");
+    }
+    QString pfad() const { return tmp.path(); }
+};
+
+// Each pair as "line,column:F(photo)" or ":T(text)"; "=" for the photo shown twice.
+std::string beschreibe(const Paarangaben& paare, const QString& ordner)
+{
+    QStringList teile;
+    for (const Paarangabe& paar : paare) {
+        QStringList karten;
+        for (const Kartenangabe* k : {&paar.Erste, &paar.Zweite}) {
+            if (k->leer()) {
+                karten += QStringLiteral("=");
+                continue;
+            }
+            QString ort = k->Herkunft;
+            ort.remove(QStringLiteral("Zeile ")).remove(QStringLiteral(" Spalte "));
+            karten += ort + ':' + (k->istFoto() ? "F(" + k->Anzeigename + ')' : "T(" + k->Text + ')');
+            if (k->istFoto()) {
+                EXPECT_EQ(k->Foto, QDir::cleanPath(QDir(ordner).filePath(k->Anzeigename)));
+            }
+        }
+        teile += karten.join(' ');
+    }
+    return teile.join(" | ").replace(ordner, "%O").toStdString();
+}
+
+} // namespace
+
+// Separators, quotes, line breaks in fields, byte order mark, Windows line ends, paths and
+// comments each give their pairs with the line and column of every card; every refusal names
+// its line and column.
+TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
+{
+    const Bilderordner ordner;
+    const struct {
+        QByteArray inhalt; // %O: the folder of the pictures
+        const char* paare;
+        const char* meldung;
+    } faelle[] = {
+        {"a.jpg;Hund\n", "1,1:F(a.jpg) 1,2:T(Hund)", ""},
+        {"Hund,dog\nKatze,cat", "1,1:T(Hund) 1,2:T(dog) | 2,1:T(Katze) 2,2:T(cat)", ""},
+        {"a.jpg\tb.png\n", "1,1:F(a.jpg) 1,2:F(b.png)", ""},
+        {"\"Müller, Anna\",Oma Erna.jpg\n", "1,1:T(Müller, Anna) 1,2:F(Oma Erna.jpg)", ""},
+        {"\"Er sagt \"\"Hallo\"\"\";Gruß\n", "1,1:T(Er sagt \"Hallo\") 1,2:T(Gruß)", ""},
+        {"\"Hauptstadt\nvon Frankreich?\";Paris\n3 + 4;7\n",
+         "1,1:T(Hauptstadt\nvon Frankreich?) 1,2:T(Paris) | 3,1:T(3 + 4) 3,2:T(7)", ""},
+        {"\xEF\xBB\xBF" "a.jpg;Oma\r\nb.png;Opa\r\n", "1,1:F(a.jpg) 1,2:T(Oma) | 2,1:F(b.png) 2,2:T(Opa)", ""},
+        {"\"zwei\r\nZeilen\";x\r\n", "1,1:T(zwei\nZeilen) 1,2:T(x)", ""},
+        {"sub/c.jpg;%O/a.jpg\n", "1,1:F(sub/c.jpg) 1,2:F(%O/a.jpg)", ""},
+        {"# Kommentar; mit, Trennern\n\n  \na.jpg\n;;\n#x\nHund;dog\n", "4,1:F(a.jpg) = | 7,1:T(Hund) 7,2:T(dog)", ""},
+        {"\"a\n# kein Kommentar\";b\nc;d\n", "1,1:T(a\n# kein Kommentar) 1,2:T(b) | 3,1:T(c) 3,2:T(d)", ""},
+        {"ohne-endung;sub;;\na.jpg;a.jpg\n", "1,1:F(ohne-endung) 1,2:T(sub) | 2,1:F(a.jpg) 2,2:F(a.jpg)", ""},
+        {"A.JPG;x\n", "", "Zeile 1, Spalte 1: Das Foto „A.JPG“ gibt es nicht."},
+        {"kaputt.jpg;x\n", "", "Zeile 1, Spalte 1: „kaputt.jpg“ ist kein lesbares Bild."},
+        {"Hund;dog\nKatze;cat\n hund ;Wau\n", "", "Zeile 3, Spalte 1: Den Text „hund“ gibt es schon in Zeile 1, Spalte 1."},
+        {"a.jpg;b.png;c\n", "", "Zeile 1, Spalte 3: Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."},
+        {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",
+         "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
+        {";Hund\n", "", "Zeile 1, Spalte 1: Die erste Karte fehlt."},
+        {"Hund\n", "",
+         "Zeile 1, Spalte 2: Die zweite Karte fehlt; allein stehen darf nur ein Foto, das dann zweimal gezeigt wird."},
+        {"Stra\xDF" "e;street\n", "",
+         "Zeile 1, Spalte 1: Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."},
+        {"a.jpg;b.png\nc;\"offen\n", "", "Zeile 2, Spalte 2: Ein Anführungszeichen wird nicht geschlossen."},
+        {"# nur ein Kommentar\n\n", "", "Die Liste enthält kein Paar."},
+        {"fehlt.jpg;x\n;y\na.jpg;b.png\n", "",
+         "Zeile 1, Spalte 1: Das Foto „fehlt.jpg“ gibt es nicht.\nZeile 2, Spalte 1: Die erste Karte fehlt."},
+    };
+    for (const auto& f : faelle) {
+        const QByteArray inhalt = QByteArray(f.inhalt).replace("%O", ordner.pfad().toUtf8());
+        SCOPED_TRACE(inhalt.toStdString());
+        const Listenergebnis e = lesePaarlistentext(inhalt, ordner.pfad());
+        EXPECT_EQ(beschreibe(e.Paare, ordner.pfad()), f.paare);
+        EXPECT_EQ(e.Meldung.toStdString(), f.meldung);
+    }
+}
+
+// A list file is read relative to its own folder; a missing, too large or non-regular file is
+// refused with its name.
+TEST(Paarlistendatei, theFileIsReadFromItsFolderOrRefused)
+{
+    const Bilderordner ordner;
+    const QString liste = ordner.tmp.filePath("sub/liste.csv");
+    neuspielbilder::schreibe(liste, "c.jpg;Gras\n");
+    const QString gross = ordner.tmp.filePath("gross.csv");
+    QFile datei(gross);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.resize(GroesstePaarliste + 1));
+    datei.close();
+    const struct {
+        QString pfad;
+        const char* paare;
+        QString meldung;
+    } faelle[] = {
+        {liste, "1,1:F(c.jpg) 1,2:T(Gras)", ""},
+        {ordner.tmp.filePath("fehlt.csv"), "", "Die Liste „" + ordner.tmp.filePath("fehlt.csv") + "“ gibt es nicht."},
+        {ordner.tmp.filePath("sub"), "",
+         "„" + ordner.tmp.filePath("sub") + "“ ist keine Datei; die Liste der Paare muss eine Textdatei sein."},
+        {gross, "", "Die Liste „" + gross + "“ ist zu groß (mehr als 1 MB); eine Liste von Paaren ist viel kleiner."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.pfad.toStdString());
+        const Listenergebnis e = lesePaarliste(f.pfad);
+        EXPECT_EQ(beschreibe(e.Paare, ordner.tmp.filePath("sub")), f.paare);
+        EXPECT_EQ(e.Meldung, f.meldung);
+    }
+}
