@@ -519,6 +519,7 @@ void NeuesSpielFenster::aktualisiere()
         rechneBrett(*brett.Starte);
     zeigeBrett(brett.Zeigen);
     const Zielpruefung ziel = zeigeZiel();
+    pruefeGeschrieben();
     const int offen = liste.offeneVorschauen();
     if (!schreibtGerade())
         Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : schreibmeldung_);

@@ -181,6 +181,8 @@ private:
     Zielpruefung bearbeitungsziel() const;
     void setzeBearbeitenAn(bool an);
     void zeigeGeschrieben(const QString& ordner);
+    // "Spiel starten" and "Drucken…" go once the pairs differ from the ones written.
+    void pruefeGeschrieben();
     // What a write would write, to tell whether closing loses anything.
     QStringList stand() const;
 

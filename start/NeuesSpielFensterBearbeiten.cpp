@@ -184,6 +184,15 @@ void NeuesSpielFenster::zeigeGeschrieben(const QString& ordner)
     StartenKnopf->setFocus();
 }
 
+void NeuesSpielFenster::pruefeGeschrieben()
+{
+    if (StartenKnopf->isHidden() || stand() == gespeichert_)
+        return;
+    StartenKnopf->hide();
+    DruckenKnopf->hide();
+    schreibmeldung_.clear();
+}
+
 QStringList NeuesSpielFenster::stand() const
 {
     QStringList teile;

@@ -357,6 +357,9 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
     ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = angelegt[0][0].toString();
+    // A change not yet saved is not what "Spiel starten" would start.
+    QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);
+    EXPECT_FALSE(a.fenster->StartenKnopf->isVisible() || a.fenster->DruckenKnopf->isVisible());
     EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
     EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
 }
