@@ -174,7 +174,7 @@ QStringList ohneBrett(const QString& pfad)
 }
 
 // From the start window to the new-game window and back; "Spiel bearbeiten…" opens the last
-// game with its pairs, one is removed and "Speichern" replaces the game, which keeps its
+// game with its pairs (a folder without a game is named instead), one is removed and "Speichern" replaces the game, which keeps its
 // settings; closing the saved window asks nothing. "Beispielspiel" then ends the start with
 // the demo game's folder in the user's data folder, first among the last games.
 TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDemo)
@@ -210,6 +210,13 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
             if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
                 return void(start->close());
             schritte += "zurück";
+            // Without a chosen last game the folder dialog asks; a folder without a game is named.
+            start->setzeOrdnerwahl([&](const QString&) { return tmp.path(); });
+            start->LetzteSpiele->setCurrentItem(nullptr);
+            QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
+            if (meldungen.eintraege.size() == 1 && start->isVisible() && !sichtbar<NeuesSpielFenster>())
+                schritte += "kein Spiel";
+            start->LetzteSpiele->setCurrentRow(0);
             QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
             NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>();
             if (!neu || !QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
@@ -243,8 +250,10 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
     });
     const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
     qputenv("XDG_DATA_HOME", datenVorher);
-    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück"}));
-    EXPECT_TRUE(meldungen.eintraege.empty()) << meldungen.eintraege[0].text.toStdString();
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück"}));
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_TRUE(meldungen.eintraege[0].text.startsWith("Im Ordner „" + tmp.path() + "“ ist kein Spiel"))
+        << meldungen.eintraege[0].text.toStdString();
     EXPECT_TRUE(QFile::exists(spiel + "/02b.jpg"));
     EXPECT_FALSE(QFile::exists(spiel + "/03a.jpg")) << "one pair less";
     EXPECT_EQ(s(ohneBrett(spiel + "/Paarlix.ini")), s(einstellungen));
