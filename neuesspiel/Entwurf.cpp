@@ -32,6 +32,8 @@ bool siehtAusWieEntwurf(const QString& eintrag)
 int sperreIn(const QString& ordner)
 {
     const QByteArray neu = roh(ordner + QStringLiteral("/.sperre-neu"));
+    // Left by a run killed while it made the lock in a game it was replacing.
+    ::unlink(neu.constData());
     const int sperre = ::open(neu.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (sperre < 0)
         return -1;
