@@ -174,6 +174,7 @@ void NeuesSpielFenster::zeigeGeschrieben(const QString& ordner)
     // A further change replaces the game just written instead of asking for a new name.
     bearbeitet_ = ordner;
     setWindowTitle(QStringLiteral("Spiel „%1“ bearbeiten").arg(sichtbar(QFileInfo(ordner).fileName())));
+    setAccessibleName(windowTitle());
     AnlegenKnopf->setText(QStringLiteral("Speichern"));
     setzeBearbeitenAn(true);
     gespeichert_ = stand();
