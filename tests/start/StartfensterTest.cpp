@@ -263,19 +263,33 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
     EXPECT_EQ(sichtbar<Startfenster>(), nullptr);
 }
 
-// "Drucken…" prints the chosen last game: the options, then the preview, whose print writes
-// every page (here into a PDF file, as where no printer is set up).
+// "Drucken…" goes through the options, then the preview, whose print writes every page (here
+// into a PDF file, as where no printer is set up): in the new-game window once the game is
+// written, and in the start window for the chosen last game.
 TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
 {
     QTemporaryDir tmp;
-    const QStringList fotos{tmp.filePath("rot.jpg"), tmp.filePath("blau.jpg")};
+    const QStringList fotos{tmp.filePath("Farben/rot.jpg"), tmp.filePath("Farben/blau.jpg")};
+    QDir().mkpath(tmp.filePath("Farben"));
     schreibe(fotos[0], jpeg(Qt::red, 160, 120));
     schreibe(fotos[1], jpeg(Qt::blue, 160, 120));
-    const QString spiel = tmp.filePath("spiel");
-    ASSERT_EQ(schreibeNeuesSpiel({spiel, fotos}).status(), 0);
     Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
-    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
+    konfiguration.setzeWert(SpieleordnerSchluessel, tmp.filePath("Spiele"));
     MeldungsRecorder meldungen;
+    QString spiel;
+    {
+        NeuesSpielFenster neu(konfiguration, meldungen);
+        neu.show();
+        neu.fuegeHinzu(fotos);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.AnlegenKnopf->isEnabled(); }, 10000));
+        QTest::mouseClick(neu.AnlegenKnopf, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.DruckenKnopf->isVisible(); }, 20000));
+        spiel = neu.bearbeitet();
+        EXPECT_EQ(s(druckeUeberVorschau(neu.DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau"}));
+        EXPECT_EQ(pdfSeiten(tmp.filePath("neu.pdf")), 1);
+    }
+    EXPECT_EQ(spiel, tmp.filePath("Spiele/Farben"));
+    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
     Startfenster fenster(konfiguration, meldungen);
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
