@@ -82,6 +82,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     baueAusgelassen();
     baueZiel();
     baueLayout();
+    baueBearbeiten();
     verbinde();
     verbindeListe();
     verbindePaare();
@@ -376,7 +377,10 @@ QStringList NeuesSpielFenster::namen() const { return Modell->liste().namen(); }
 
 int NeuesSpielFenster::offeneVorschauen() const { return Modell->liste().offeneVorschauen(); }
 
-QString NeuesSpielFenster::ziel() const { return Modell->liste().pruefeZiel(ordner_, Spielname->text()).Pfad; }
+QString NeuesSpielFenster::ziel() const
+{
+    return bearbeitet_.isEmpty() ? Modell->liste().pruefeZiel(ordner_, Spielname->text()).Pfad : bearbeitet_;
+}
 
 void NeuesSpielFenster::zeigeAusgelassen()
 {
@@ -474,7 +478,8 @@ void NeuesSpielFenster::aktualisiereBald()
 Zielpruefung NeuesSpielFenster::zeigeZiel()
 {
     Spieleordner->setText(QDir::toNativeSeparators(ordner_));
-    Zielpruefung pruefung = Modell->liste().pruefeZiel(ordner_, Spielname->text());
+    Zielpruefung pruefung = bearbeitet_.isEmpty() ? Modell->liste().pruefeZiel(ordner_, Spielname->text())
+                                                  : bearbeitungsziel();
     Ziel->setText(pruefung.Text);
     return pruefung;
 }
@@ -506,11 +511,15 @@ void NeuesSpielFenster::aktualisiere()
     JeRundeAnzahl->setMaximum(std::max(1, liste.anzahl()));
     if (vorher <= 1 && JeRundeAnzahl->value() == 1)
         JeRundeAnzahl->setValue(std::min(VorgeschlageneJeRunde, JeRundeAnzahl->maximum()));
-    const Brettvorschauen::Schritt brett = brettvorschauen_.frage(liste.brettfrage(bildschirm_, jeRunde()));
+    Brettfrage frage = liste.brettfrage(bildschirm_, jeRunde());
+    if (const std::optional<Kartenformat> format = gewaehltesFormat())
+        frage.Format = *format;
+    const Brettvorschauen::Schritt brett = brettvorschauen_.frage(frage);
     if (brett.Starte)
         rechneBrett(*brett.Starte);
     zeigeBrett(brett.Zeigen);
     const Zielpruefung ziel = zeigeZiel();
+    pruefeGeschrieben();
     const int offen = liste.offeneVorschauen();
     if (!schreibtGerade())
         Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : schreibmeldung_);
@@ -524,6 +533,7 @@ void NeuesSpielFenster::setzeEingabenAn(bool an)
                                                       MitNamen, JeRunde, Spielname, OrdnerKnopf})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
+    setzeBearbeitenAn(an);
     setAcceptDrops(an);
 }
 
@@ -549,6 +559,7 @@ void NeuesSpielFenster::legeAn()
     // The board the window showed is the board written.
     auftrag.Bildschirm = bildschirm_;
     auftrag.JeRunde = jeRunde();
+    ergaenzeAuftrag(auftrag);
     abbrechen_ = false;
     auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
     auftrag.Fortschritt = [this](int erledigt, int gesamt, const QString&) {
@@ -583,11 +594,7 @@ void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
     AbbrechenKnopf->hide();
     setzeEingabenAn(true);
     if (ergebnis.Art == Schreibergebnis::Ausgang::Geschrieben) {
-        konfiguration_.setzeWert(SpieleordnerSchluessel, ordner_);
-        konfiguration_.speichere();
-        schreibmeldung_ = QStringLiteral("Das Spiel ist angelegt.");
-        aktualisiere();
-        emit spielAngelegt(QDir::cleanPath(QFileInfo(ziel()).absoluteFilePath()));
+        zeigeGeschrieben(QDir::cleanPath(QFileInfo(ziel()).absoluteFilePath()));
         return;
     }
     schreibmeldung_ = ergebnis.Meldung;
@@ -632,7 +639,7 @@ void NeuesSpielFenster::keyPressEvent(QKeyEvent* ereignis)
 void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
 {
     // The photos and the typed names would be lost without a word.
-    if (const int fotos = Modell->rowCount(); fotos > 0 && !schreibtGerade()) {
+    if (const int fotos = Modell->rowCount(); fotos > 0 && !schreibtGerade() && stand() != gespeichert_) {
         const QString text = fotos == 1 ? QStringLiteral("Das Foto in der Liste und sein Name gehen verloren. Trotzdem schließen?")
                                         : QStringLiteral("Die %1 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?").arg(fotos);
         const bool verwerfen = rueckfrage_(text);

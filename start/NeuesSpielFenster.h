@@ -1,6 +1,7 @@
 #pragma once
 
 #include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QFutureWatcher>
@@ -12,12 +13,14 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Fotolistenmodell;
 class Meldungen;
 class Paarliste;
 class Nutzerkonfiguration;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -75,6 +78,13 @@ public:
     QString ziel() const;
     bool schreibtGerade() const { return bool(schreiber_); }
 
+    // Edit mode (defined in NeuesSpielFensterBearbeiten.cpp): the game of `ordner` with its
+    // pairs, card format and pairs per round; "Speichern" replaces it. A game that cannot be
+    // read is named in a message and false returned.
+    bool bearbeite(const QString& ordner);
+    // The game being edited (also the one just written), empty before.
+    QString bearbeitet() const { return bearbeitet_; }
+
     Fotolistenmodell* Modell = nullptr;
 
     QPushButton* HinzufuegenKnopf = nullptr;
@@ -104,9 +114,18 @@ public:
     QProgressBar* Fortschritt = nullptr;
     QPushButton* AbbrechenKnopf = nullptr;
     QPushButton* AnlegenKnopf = nullptr;
+    // "Kartenformat" and "Fotos zuschneiden".
+    QComboBox* FormatWahl = nullptr;
+    QCheckBox* Zuschneiden = nullptr;
+    // Shown once a game is written: start it, or print its cards.
+    QPushButton* StartenKnopf = nullptr;
+    QPushButton* DruckenKnopf = nullptr;
 
 signals:
+    // "Spiel starten" after a write.
     void spielAngelegt(const QString& ordner);
+    // A game was written (or saved) there.
+    void spielGeschrieben(const QString& ordner);
     void geschlossen();
 
 protected:
@@ -155,6 +174,17 @@ private:
     void setzeEingabenAn(bool an);
     void legeAn();
     void schreibenFertig(const Schreibergebnis& ergebnis);
+    // Edit mode, card format and the buttons after a write (NeuesSpielFensterBearbeiten.cpp).
+    void baueBearbeiten();
+    std::optional<Kartenformat> gewaehltesFormat() const;
+    void ergaenzeAuftrag(NeuesSpiel& auftrag) const;
+    Zielpruefung bearbeitungsziel() const;
+    void setzeBearbeitenAn(bool an);
+    void zeigeGeschrieben(const QString& ordner);
+    // "Spiel starten" and "Drucken…" go once the pairs differ from the ones written.
+    void pruefeGeschrieben();
+    // What a write would write, to tell whether closing loses anything.
+    QStringList stand() const;
 
     Nutzerkonfiguration& konfiguration_;
     Meldungen& meldungen_;
@@ -175,4 +205,7 @@ private:
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::atomic<bool> abbrechen_ = false;
     std::unique_ptr<QFutureWatcher<Schreibergebnis>> schreiber_;
+    QString bearbeitet_;                       // the game replaced by a write; empty: a new one
+    std::optional<Kartenformat> spielformat_; // the edited game's card format
+    QStringList gespeichert_;                 // stand() as last read or written
 };

@@ -39,9 +39,20 @@ QString waehleSpielImStartfenster(Nutzerkonfiguration& konfiguration, Meldungen&
         if (!neu)
             schleife.quit();
     });
-    QObject::connect(&start, &Startfenster::neuesSpielGewuenscht, &schleife, [&] {
-        neu = std::make_unique<NeuesSpielFenster>(konfiguration, meldungen);
+    // The new-game window, empty or with the game of `ordner` to edit.
+    const auto oeffneNeu = [&](const QString& ordner) {
+        auto fenster = std::make_unique<NeuesSpielFenster>(konfiguration, meldungen);
+        if (!ordner.isEmpty() && !fenster->bearbeite(ordner)) {
+            start.activateWindow();
+            return;
+        }
+        neu = std::move(fenster);
         QObject::connect(neu.get(), &NeuesSpielFenster::spielAngelegt, &schleife, waehle);
+        // A game written but not started is found among the last games.
+        QObject::connect(neu.get(), &NeuesSpielFenster::spielGeschrieben, &start, [&](const QString& geschrieben) {
+            merkeSpiel(konfiguration, geschrieben);
+            start.zeigeLetzteSpiele();
+        });
         QObject::connect(neu.get(), &NeuesSpielFenster::geschlossen, &schleife, [&] {
             if (!gewaehlt.isEmpty())
                 return;
@@ -51,7 +62,9 @@ QString waehleSpielImStartfenster(Nutzerkonfiguration& konfiguration, Meldungen&
         });
         start.hide();
         zeige(neu.get());
-    });
+    };
+    QObject::connect(&start, &Startfenster::neuesSpielGewuenscht, &schleife, [&] { oeffneNeu(QString()); });
+    QObject::connect(&start, &Startfenster::spielBearbeitenGewuenscht, &schleife, oeffneNeu);
     zeige(&start);
     schleife.exec();
     if (neu)

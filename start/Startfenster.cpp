@@ -53,6 +53,8 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
                             QStringLiteral("Fotos auswählen, Namen eingeben und daraus ein Spiel anlegen"), this);
     OeffnenKnopf = knopf(QStringLiteral("Spiel öffnen…"), QStringLiteral("Einen Spielordner wählen und spielen"), this);
     BeispielKnopf = knopf(QStringLiteral("Beispielspiel"), QStringLiteral("Das mitgelieferte Spiel mit Zahlen und Formen spielen"), this);
+    BearbeitenKnopf = knopf(QStringLiteral("Spiel bearbeiten…"),
+                            QStringLiteral("Paare des gewählten Spiels hinzufügen, entfernen oder ändern"), this);
     DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des gewählten Spiels zum Ausschneiden drucken"), this);
     auto* ueberschrift = new QLabel(QStringLiteral("Zuletzt gespielt:"), this);
     LetzteSpiele = new QListWidget(this);
@@ -64,6 +66,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     spalte->addWidget(NeuesSpielKnopf);
     spalte->addWidget(OeffnenKnopf);
     spalte->addWidget(BeispielKnopf);
+    spalte->addWidget(BearbeitenKnopf);
     spalte->addWidget(DruckenKnopf);
     spalte->addSpacing(8);
     spalte->addWidget(ueberschrift);
@@ -73,17 +76,22 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     spalte->addStretch(1);
     setTabOrder(NeuesSpielKnopf, OeffnenKnopf);
     setTabOrder(OeffnenKnopf, BeispielKnopf);
-    setTabOrder(BeispielKnopf, LetzteSpiele);
+    setTabOrder(BeispielKnopf, BearbeitenKnopf);
+    setTabOrder(BearbeitenKnopf, DruckenKnopf);
+    setTabOrder(DruckenKnopf, LetzteSpiele);
     resize(420, 460);
 
     connect(NeuesSpielKnopf, &QPushButton::clicked, this, &Startfenster::neuesSpielGewuenscht);
     connect(OeffnenKnopf, &QPushButton::clicked, this, &Startfenster::oeffneSpiel);
     connect(BeispielKnopf, &QPushButton::clicked, this, &Startfenster::starteBeispiel);
+    connect(BearbeitenKnopf, &QPushButton::clicked, this, [this] {
+        if (const QString ordner = gewaehlterOrdner(); !ordner.isEmpty())
+            emit spielBearbeitenGewuenscht(ordner);
+    });
     connect(DruckenKnopf, &QPushButton::clicked, this, [this] {
-        const QListWidgetItem* gewaehlt = LetzteSpiele->currentItem();
-        const QString ordner = gewaehlt ? gewaehlt->data(Qt::UserRole).toString() : waehleSpielordner(konfiguration_, ordnerwahl_);
-        if (!ordner.isEmpty())
+        if (const QString ordner = gewaehlterOrdner(); !ordner.isEmpty())
             druckeMitDialog(ordner, Druckoptionen(), meldungen_, this);
+        activateWindow();
     });
     // Enter and a double click both activate a row.
     connect(LetzteSpiele, &QListWidget::itemActivated, this,
@@ -150,6 +158,16 @@ void Startfenster::oeffneSpiel()
         }
         meldungen_.hinweis(keinSpielMeldung(ordner));
     }
+}
+
+QString Startfenster::gewaehlterOrdner()
+{
+    if (const QListWidgetItem* gewaehlt = LetzteSpiele->currentItem(); gewaehlt)
+        return gewaehlt->data(Qt::UserRole).toString();
+    const QString ordner = waehleSpielordner(konfiguration_, ordnerwahl_);
+    // Without a window manager nobody gives the keyboard back after a dialog.
+    activateWindow();
+    return ordner;
 }
 
 void Startfenster::starteBeispiel()

@@ -38,13 +38,16 @@ public:
     QPushButton* NeuesSpielKnopf = nullptr;
     QPushButton* OeffnenKnopf = nullptr;
     QPushButton* BeispielKnopf = nullptr;
-    QPushButton* DruckenKnopf = nullptr; // the chosen last game, else a folder from the dialog
+    // Both for the chosen last game, else a folder from the dialog.
+    QPushButton* BearbeitenKnopf = nullptr;
+    QPushButton* DruckenKnopf = nullptr;
     QListWidget* LetzteSpiele = nullptr;
     QLabel* KeineSpiele = nullptr;
 
 signals:
     void neuesSpielGewuenscht();
     void spielGewaehlt(const QString& ordner);
+    void spielBearbeitenGewuenscht(const QString& ordner);
     void geschlossen();
 
 protected:
@@ -52,6 +55,8 @@ protected:
 
 private:
     void oeffneSpiel();
+    // The chosen last game, else a folder from the dialog; empty when cancelled.
+    QString gewaehlterOrdner();
     void starteBeispiel();
     void zeigeVorschau(const Vorschau& vorschau);
 

@@ -276,7 +276,11 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
 
     a.fenster->Spielname->setFocus();
     QTest::keyClick(a.fenster->Spielname, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    EXPECT_EQ(angelegt.size(), 0) << "started only when asked";
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = a.tmp.filePath("Spiele/Fotos");
     EXPECT_EQ(angelegt[0][0].toString(), ziel);
     Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
@@ -343,8 +347,14 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = angelegt[0][0].toString();
+    // A change not yet saved is not what "Spiel starten" would start.
+    QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);
+    EXPECT_FALSE(a.fenster->StartenKnopf->isVisible() || a.fenster->DruckenKnopf->isVisible());
     EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
     EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
 }
@@ -408,7 +418,10 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     ASSERT_TRUE(a.gelesen());
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled()) << a.fenster->Status->text().toStdString();
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return angelegt.size() == 1; }, 20000)) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Status->text().toStdString();
+    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = angelegt[0][0].toString();
 
     a.fenster.reset();

@@ -2,25 +2,23 @@
 #include "board/Spielauswahl.h"
 #include "start/Startablauf.h"
 #include "start/Startfenster.h"
+#include "start/Fotolistenmodell.h"
 
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "support/MeldungsRecorder.h"
+#include "Druckschritte.h"
 
 #include "../neuesspiel/Neuspielbilder.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,14 +167,33 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     EXPECT_EQ(meldungen.eintraege.size(), 2u);
 }
 
-// From the start window to the new-game window and back; "Beispielspiel" then ends the start
-// with the demo game's folder in the user's data folder, first among the last games.
-TEST(Startablauf, startWindowLeadsToTheNewGameWindowAndBackThenToTheDemo)
+// The lines of a settings file but the board's, which follows the pair count.
+QStringList ohneBrett(const QString& pfad)
+{
+    return QString::fromUtf8(lies(pfad)).split('\n').filter(QRegularExpression("^(?!\\d+,\\d+$)"));
+}
+
+// From the start window to the new-game window and back; "Spiel bearbeiten…" opens the last
+// game with its pairs (a folder without a game is named instead), one is removed and "Speichern" replaces the game, which keeps its
+// settings; closing the saved window asks nothing. "Beispielspiel" then ends the start with
+// the demo game's folder in the user's data folder, first among the last games.
+TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDemo)
 {
     QTemporaryDir tmp;
     const QByteArray datenVorher = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath("daten")));
     Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
+    const QString spiel = tmp.filePath("Farben");
+    QStringList fotos;
+    for (const QColor farbe : {Qt::red, Qt::green, Qt::blue}) {
+        fotos += tmp.filePath(farbe.name() + ".jpg");
+        schreibe(fotos.back(), jpeg(farbe, 40, 30));
+    }
+    ASSERT_EQ(schreibeNeuesSpiel({spiel, fotos}).status(), 0);
+    // A line the writer does not choose.
+    schreibe(spiel + "/Paarlix.ini", "# Für die Klasse 2b\n" + lies(spiel + "/Paarlix.ini"));
+    const QStringList einstellungen = ohneBrett(spiel + "/Paarlix.ini");
+    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
     MeldungsRecorder meldungen;
     QStringList schritte;
     QTimer::singleShot(0, [&] {
@@ -190,78 +207,95 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowAndBackThenToTheDemo)
             neu->close();
         }
         QTimer::singleShot(0, [&, start] {
-            if (!start->isVisible() || sichtbar<NeuesSpielFenster>()) {
-                start->close();
-                return;
-            }
+            if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
+                return void(start->close());
             schritte += "zurück";
-            QTest::mouseClick(start->BeispielKnopf, Qt::LeftButton);
+            // Without a chosen last game the folder dialog asks; a folder without a game is named.
+            start->setzeOrdnerwahl([&](const QString&) { return tmp.path(); });
+            start->LetzteSpiele->setCurrentItem(nullptr);
+            QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
+            if (meldungen.eintraege.size() == 1 && start->isVisible() && !sichtbar<NeuesSpielFenster>())
+                schritte += "kein Spiel";
+            start->LetzteSpiele->setCurrentRow(0);
+            QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
+            NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>();
+            if (!neu || !QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
+                return void(start->close());
+            schritte += neu->windowTitle();
+            schritte += QString("%1 Paare").arg(neu->Modell->rowCount());
+            neu->setzeRueckfrage([&](const QString&) {
+                schritte += "gefragt";
+                return true;
+            });
+            neu->Liste->setCurrentIndex(neu->Modell->index(1, 0));
+            QTest::mouseClick(neu->EntfernenKnopf, Qt::LeftButton);
+            // The board of the pairs left is computed again first.
+            QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000);
+            QTest::mouseClick(neu->AnlegenKnopf, Qt::LeftButton);
+            if (QTest::qWaitFor([neu] { return neu->StartenKnopf->isVisible(); }, 20000))
+                schritte += neu->AnlegenKnopf->text();
+            neu->close();
+            QTimer::singleShot(0, [&, start] {
+                if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
+                    return void(start->close());
+                schritte += "zurück";
+                QTest::mouseClick(start->BeispielKnopf, Qt::LeftButton);
+            });
         });
     });
     // Ends a run that went astray instead of hanging.
-    QTimer::singleShot(20000, [] {
+    QTimer::singleShot(40000, [] {
         if (Startfenster* start = sichtbar<Startfenster>())
             start->close();
     });
     const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
     qputenv("XDG_DATA_HOME", datenVorher);
-    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück"}));
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück"}));
+    ASSERT_EQ(meldungen.eintraege.size(), 1u);
+    EXPECT_TRUE(meldungen.eintraege[0].text.startsWith("Im Ordner „" + tmp.path() + "“ ist kein Spiel"))
+        << meldungen.eintraege[0].text.toStdString();
+    EXPECT_TRUE(QFile::exists(spiel + "/02b.jpg"));
+    EXPECT_FALSE(QFile::exists(spiel + "/03a.jpg")) << "one pair less";
+    EXPECT_EQ(s(ohneBrett(spiel + "/Paarlix.ini")), s(einstellungen));
     EXPECT_EQ(ordner.toStdString(), tmp.filePath("daten/Paarlix/Beispielspiel").toStdString());
     EXPECT_TRUE(istSpielordner(ordner));
-    EXPECT_EQ(s(letzteSpiele(konfiguration)), s({ordner}));
+    EXPECT_EQ(s(letzteSpiele(konfiguration)), s({ordner, spiel}));
     EXPECT_EQ(sichtbar<Startfenster>(), nullptr);
 }
 
-// "Drucken…" prints the chosen last game: the options, then the preview, whose print writes
-// every page (here into a PDF file, as where no printer is set up).
+// "Drucken…" goes through the options, then the preview, whose print writes every page (here
+// into a PDF file, as where no printer is set up): in the new-game window once the game is
+// written, and in the start window for the chosen last game.
 TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
 {
     QTemporaryDir tmp;
-    const QStringList fotos{tmp.filePath("rot.jpg"), tmp.filePath("blau.jpg")};
+    const QStringList fotos{tmp.filePath("Farben/rot.jpg"), tmp.filePath("Farben/blau.jpg")};
+    QDir().mkpath(tmp.filePath("Farben"));
     schreibe(fotos[0], jpeg(Qt::red, 160, 120));
     schreibe(fotos[1], jpeg(Qt::blue, 160, 120));
-    const QString spiel = tmp.filePath("spiel");
-    ASSERT_EQ(schreibeNeuesSpiel({spiel, fotos}).status(), 0);
     Nutzerkonfiguration konfiguration(tmp.filePath("paarlix.conf"));
-    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
+    konfiguration.setzeWert(SpieleordnerSchluessel, tmp.filePath("Spiele"));
     MeldungsRecorder meldungen;
+    QString spiel;
+    {
+        NeuesSpielFenster neu(konfiguration, meldungen);
+        neu.show();
+        neu.fuegeHinzu(fotos);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.AnlegenKnopf->isEnabled(); }, 10000));
+        QTest::mouseClick(neu.AnlegenKnopf, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.DruckenKnopf->isVisible(); }, 20000));
+        spiel = neu.bearbeitet();
+        EXPECT_EQ(s(druckeUeberVorschau(neu.DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau"}));
+        EXPECT_EQ(pdfSeiten(tmp.filePath("neu.pdf")), 1);
+    }
+    EXPECT_EQ(spiel, tmp.filePath("Spiele/Farben"));
+    ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
     Startfenster fenster(konfiguration, meldungen);
     fenster.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
 
     const QString pdf = tmp.filePath("druck.pdf");
-    QStringList schritte;
-    QTimer::singleShot(0, [&] {
-        auto* optionen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!optionen || optionen->windowTitle() != "Drucken")
-            return;
-        schritte += "Optionen";
-        optionen->findChildren<QCheckBox*>().value(1)->setChecked(true); // "Ohne Rückseiten"
-        // Waits for the preview, which opens once the options' dialog has gone.
-        auto* warten = new QTimer(&fenster);
-        warten->start(20);
-        QObject::connect(warten, &QTimer::timeout, [&, warten] {
-            auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            if (!vorschau || !vorschau->isVisible())
-                return;
-            warten->stop();
-            schritte += "Vorschau";
-            vorschau->printer()->setOutputFormat(QPrinter::PdfFormat);
-            vorschau->printer()->setOutputFileName(pdf);
-            vorschau->findChild<QPrintPreviewWidget*>()->print();
-            vorschau->accept();
-        });
-        optionen->accept();
-    });
-    QTimer::singleShot(20000, [] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    });
-    QTest::mouseClick(fenster.DruckenKnopf, Qt::LeftButton);
-    EXPECT_EQ(s(schritte), s({"Optionen", "Vorschau"}));
+    EXPECT_EQ(s(druckeUeberVorschau(fenster.DruckenKnopf, pdf)), s({"Optionen", "Vorschau"}));
     EXPECT_TRUE(meldungen.eintraege.empty());
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    ASSERT_TRUE(info.waitForFinished(60000));
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_EQ(pdfSeiten(pdf), 1);
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+// Clicks a "Drucken…" button and goes on as a person does: "Ohne Rückseiten" in the options,
+// then the preview, whose print writes the pages into `pdf`. Returns the steps reached.
+inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pdf)
+{
+    QStringList schritte;
+    QTimer::singleShot(0, knopf, [&, knopf] {
+        auto* optionen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!optionen || optionen->windowTitle() != "Drucken")
+            return;
+        schritte += "Optionen";
+        optionen->findChildren<QCheckBox*>().value(1)->setChecked(true); // "Ohne Rückseiten"
+        // Waits for the preview, which opens once the options' dialog has gone.
+        auto* warten = new QTimer(knopf);
+        warten->start(20);
+        QObject::connect(warten, &QTimer::timeout, [&, warten] {
+            auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (!vorschau || !vorschau->isVisible())
+                return;
+            warten->stop();
+            schritte += "Vorschau";
+            vorschau->printer()->setOutputFormat(QPrinter::PdfFormat);
+            vorschau->printer()->setOutputFileName(pdf);
+            vorschau->findChild<QPrintPreviewWidget*>()->print();
+            vorschau->accept();
+        });
+        optionen->accept();
+    });
+    // Ends a run that went astray instead of hanging.
+    QTimer::singleShot(20000, knopf, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    return schritte;
+}
+
+// The page count pdfinfo reads, -1 when it cannot.
+inline int pdfSeiten(const QString& pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    if (!info.waitForFinished(60000))
+        return -1;
+    const QRegularExpressionMatch m
+        = QRegularExpression("Pages: +(\\d+)\n").match(QString::fromUtf8(info.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
