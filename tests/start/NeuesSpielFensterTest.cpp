@@ -34,6 +34,7 @@
 
 #include <atomic>
 #include <optional>
+#include <utility>
 
 using namespace neuspielbilder;
 
@@ -127,6 +128,25 @@ struct Aufbau {
 };
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+
+// Opens the game written at ziel in the game window, as the game would from its folder, and
+// hands the dealt window to pruefe.
+template <class Pruefung>
+void spieleGeschriebenes(const QString& ziel, Pruefung pruefe)
+{
+    const QString vorher = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(ziel));
+    {
+        Testfenster spiel;
+        spiel.aktiviere();
+        EXPECT_TRUE(spiel.meldungen.eintraege.empty()) << spiel.meldungen.eintraege[0].text.toStdString();
+        if (spiel.form->aufgebaut())
+            pruefe(std::as_const(*spiel.form));
+        else
+            ADD_FAILURE() << "the written game is not dealt";
+    }
+    QDir::setCurrent(vorher);
+}
 
 } // namespace
 
@@ -297,14 +317,7 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
         EXPECT_EQ(lies(ziel + "/" + datei), lies(auftrag.Ziel + "/" + datei)) << datei.toStdString();
 
     a.fenster.reset();
-    const QString vorher = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(ziel));
-    {
-        Testfenster spiel;
-        spiel.aktiviere();
-        const TForm1& f = *spiel.form;
-        EXPECT_TRUE(spiel.meldungen.eintraege.empty()) << spiel.meldungen.eintraege[0].text.toStdString();
-        ASSERT_TRUE(f.aufgebaut());
+    spieleGeschriebenes(ziel, [&](const TForm1& f) {
         // One card of each pair shows the photo, the other its name.
         int fotokarten[4] = {};
         for (int z = 0; z < f.Einstellungen.Zeilen; ++z)
@@ -318,8 +331,7 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
             }
         for (int paar = 0; paar < 4; ++paar)
             EXPECT_EQ(fotokarten[paar], 1) << "pair " << paar + 1;
-    }
-    QDir::setCurrent(vorher);
+    });
 }
 
 // 25 photos fill a board with empty places; "Je Runde 8 Paare" chooses the board for 8, and the
@@ -425,14 +437,7 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     const QString ziel = angelegt[0][0].toString();
 
     a.fenster.reset();
-    const QString vorher = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(ziel));
-    {
-        Testfenster spiel;
-        spiel.aktiviere();
-        const TForm1& f = *spiel.form;
-        EXPECT_TRUE(spiel.meldungen.eintraege.empty()) << spiel.meldungen.eintraege[0].text.toStdString();
-        ASSERT_TRUE(f.aufgebaut());
+    spieleGeschriebenes(ziel, [](const TForm1& f) {
         int karten[4] = {};
         for (int z = 0; z < f.Einstellungen.Zeilen; ++z)
             for (int sp = 0; sp < f.Einstellungen.Spalten; ++sp)
@@ -440,6 +445,5 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
                     ++karten[paar - 1];
         for (int paar = 0; paar < 4; ++paar)
             EXPECT_EQ(karten[paar], 2) << "pair " << paar + 1;
-    }
-    QDir::setCurrent(vorher);
+    });
 }
