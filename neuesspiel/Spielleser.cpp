@@ -71,7 +71,6 @@ Spielinhalt leseSpiel(const QString& ordner)
     }
     const Spieleinstellungen& werte = einstellungen.Werte;
     spiel.Format = {werte.FormatX, werte.FormatY, werte.BilderSchneiden};
-    spiel.JeRunde = werte.PaareJeRunde;
     for (int paar = 1;; ++paar) {
         const QString a = bilddateiname(paar, false);
         const QString b = bilddateiname(paar, true);
@@ -82,6 +81,10 @@ Spielinhalt leseSpiel(const QString& ordner)
             angabe.Zweite = {};
         spiel.Paare.push_back(angabe);
     }
+    // The writer also gives setting 12 when a board with empty places deals every pair;
+    // that is no choice of the user's, and it must not hold back pairs added later.
+    if (werte.PaareJeRunde < int(spiel.Paare.size()))
+        spiel.JeRunde = werte.PaareJeRunde;
     if (spiel.Paare.empty())
         spiel.Meldung = QStringLiteral("Im Ordner %1 ist kein Spiel: es gibt keine Bildpaare („01a.jpg“ und „01b.jpg“).")
                             .arg(inAnfuehrung(ordner));

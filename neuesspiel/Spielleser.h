@@ -9,7 +9,7 @@
 struct Spielinhalt {
     Paarangaben Paare;
     Kartenformat Format;
-    int JeRunde = 0; // setting 12; 0 when not given
+    int JeRunde = 0; // setting 12 when it deals fewer pairs than the folder has; else 0: all
     QString Meldung; // why the folder holds no game to edit; empty when it does
 };
 

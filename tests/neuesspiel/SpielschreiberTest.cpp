@@ -560,6 +560,17 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     const Spielinhalt offen = leseSpiel(ziel);
     ASSERT_TRUE(offen.Meldung.isEmpty()) << offen.Meldung.toStdString();
     ASSERT_EQ(offen.Paare.size(), 3u);
+    // Four pairs leave an empty place, so the file deals all four by setting 12: that is no
+    // subset to keep. Two of four is.
+    const QTemporaryDir andere;
+    for (const int jeRunde : {0, 2}) {
+        NeuesSpiel vier;
+        vier.Ziel = andere.filePath(QStringLiteral("vier%1").arg(jeRunde));
+        vier.Paare = {{text("1"), text("eins")}, {text("2"), text("zwei")}, {text("3"), text("drei")}, {text("4"), text("vier")}};
+        vier.JeRunde = jeRunde;
+        ASSERT_EQ(schreibe(vier).status, 0);
+        EXPECT_EQ(leseSpiel(vier.Ziel).JeRunde, jeRunde);
+    }
     Paarangabe anna = offen.Paare[0];
     anna.Zweite.Text = "Anna B.";
     const Paarangaben geaendert = {offen.Paare[2], anna, {foto(tmp.filePath("d.jpg")), {}}};
