@@ -117,7 +117,11 @@ void NeuesSpielFenster::baueListe()
     Liste->setIconSize(QSize(Bildkante, Bildkante));
     Liste->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
     Liste->horizontalHeader()->setSectionResizeMode(Fotolistenmodell::SpalteName, QHeaderView::Stretch);
-    Liste->setColumnWidth(Fotolistenmodell::SpalteFoto, Bildkante + 8);
+    // Wide enough for its title and a short text card too.
+    Liste->setColumnWidth(Fotolistenmodell::SpalteFoto,
+                          std::max(Bildkante + 8, Liste->horizontalHeader()->sectionSizeHint(Fotolistenmodell::SpalteFoto) + 24));
+    // Without the name column the last one takes the room left.
+    Liste->horizontalHeader()->setStretchLastSection(true);
     Liste->setColumnWidth(Fotolistenmodell::SpalteDatei, 200);
     Liste->setColumnWidth(Fotolistenmodell::SpalteHinweis, 120);
     Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
