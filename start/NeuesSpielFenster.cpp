@@ -555,6 +555,8 @@ void NeuesSpielFenster::legeAn()
         Liste->edit(Modell->textzelle(fehler.Zeile));
         return;
     }
+    if (!darfUngeleseneVerlieren())
+        return;
     // A missing games folder is made; the writer refuses a missing parent.
     QDir().mkpath(ordner_);
 
@@ -643,10 +645,8 @@ void NeuesSpielFenster::keyPressEvent(QKeyEvent* ereignis)
 void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
 {
     // The photos and the typed names would be lost without a word.
-    if (const int fotos = Modell->rowCount(); fotos > 0 && !schreibtGerade() && stand() != gespeichert_) {
-        const QString text = fotos == 1 ? QStringLiteral("Das Foto in der Liste und sein Name gehen verloren. Trotzdem schließen?")
-                                        : QStringLiteral("Die %1 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?").arg(fotos);
-        const bool verwerfen = rueckfrage_(text);
+    if (Modell->rowCount() > 0 && !schreibtGerade() && stand() != gespeichert_) {
+        const bool verwerfen = rueckfrage_(verlustfrage());
         holeFokusZurueck();
         if (!verwerfen) {
             ereignis->ignore();

@@ -185,6 +185,11 @@ private:
     void pruefeGeschrieben();
     // What a write would write, to tell whether closing loses anything.
     QStringList stand() const;
+    // Cards of the edited game that could not be read are not in the list, so saving
+    // drops them: asked first. True: go on.
+    bool darfUngeleseneVerlieren();
+    // The question before closing loses the list.
+    QString verlustfrage() const;
 
     Nutzerkonfiguration& konfiguration_;
     Meldungen& meldungen_;
@@ -208,4 +213,5 @@ private:
     QString bearbeitet_;                       // the game replaced by a write; empty: a new one
     std::optional<Kartenformat> spielformat_; // the edited game's card format
     QStringList gespeichert_;                 // stand() as last read or written
+    std::size_t ausgelassenGefragt_ = 0;      // the files left out that saving has asked about
 };

@@ -125,6 +125,7 @@ bool NeuesSpielFenster::bearbeite(const QString& ordner)
         MitNamen->setChecked(false);
         Modell->setzeMitNamen(false);
     }
+    ausgelassenGefragt_ = Modell->liste().ausgelassen().size();
     fuegePaareHinzu(spiel.Paare);
     JeRunde->setChecked(spiel.JeRunde > 0);
     if (spiel.JeRunde > 0)
@@ -203,4 +204,39 @@ QStringList NeuesSpielFenster::stand() const
     if (const std::optional<Kartenformat> f = gewaehltesFormat())
         teile << QStringLiteral("%1:%2:%3").arg(f->FormatX).arg(f->FormatY).arg(f->Schneiden);
     return teile;
+}
+
+bool NeuesSpielFenster::darfUngeleseneVerlieren()
+{
+    const std::vector<::Ausgelassen>& weg = Modell->liste().ausgelassen();
+    if (bearbeitet_.isEmpty() || ausgelassenGefragt_ >= weg.size())
+        return true;
+    const QString innen = bearbeitet_ + QLatin1Char('/');
+    QStringList karten;
+    for (std::size_t i = ausgelassenGefragt_; i < weg.size(); ++i)
+        if (weg[i].Pfad.startsWith(innen))
+            karten += sichtbar(weg[i].Pfad.mid(innen.size())); // why stands under the list
+    if (karten.isEmpty())
+        return true;
+    const bool verwerfen = rueckfrage_(
+        QStringLiteral("Diese Karten des Spiels ließen sich nicht lesen und fallen beim Speichern weg:\n%1\n"
+                       "Verwerfen und speichern?")
+            .arg(karten.join(QLatin1Char('\n'))));
+    holeFokusZurueck();
+    if (verwerfen)
+        ausgelassenGefragt_ = weg.size();
+    return verwerfen;
+}
+
+QString NeuesSpielFenster::verlustfrage() const
+{
+    if (!bearbeitet_.isEmpty())
+        return QStringLiteral("Die Änderungen am Spiel „%1“ gehen verloren. Trotzdem schließen?")
+            .arg(sichtbar(QFileInfo(bearbeitet_).fileName()));
+    const int zeilen = Modell->rowCount();
+    if (Modell->liste().mitPaaren())
+        return zeilen == 1 ? QStringLiteral("Das Paar in der Liste geht verloren. Trotzdem schließen?")
+                           : QStringLiteral("Die %1 Paare in der Liste gehen verloren. Trotzdem schließen?").arg(zeilen);
+    return zeilen == 1 ? QStringLiteral("Das Foto in der Liste und sein Name gehen verloren. Trotzdem schließen?")
+                       : QStringLiteral("Die %1 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?").arg(zeilen);
 }

@@ -334,6 +334,42 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     });
 }
 
+// A card of an edited game that cannot be read is left out of the list; saving asks first,
+// since the new version would lack it, and "Zurück zur Liste" leaves the game as it was.
+// Closing asks about the changes to the game.
+TEST(NeuesSpielFenster, anEditedGameAsksBeforeSavingWithoutACardItCouldNotRead)
+{
+    Aufbau a;
+    ASSERT_TRUE(a.aktiv);
+    NeuesSpiel auftrag{a.tmp.filePath("Spiele/Tiere"),
+                       {a.foto("a.jpg", jpeg(Qt::red, 40, 30)), a.foto("b.jpg", jpeg(Qt::green, 40, 30)),
+                        a.foto("c.jpg", jpeg(Qt::blue, 40, 30))}};
+    ASSERT_EQ(schreibeNeuesSpiel(auftrag).Art, Schreibergebnis::Ausgang::Geschrieben);
+    // Both cards of the pair are one file: a damaged picture.
+    schreibe(auftrag.Ziel + "/02a.jpg", QByteArray("\xFF\xD8\xFF kein Bild", 14));
+    const QByteArray einstellungen = lies(auftrag.Ziel + "/Paarlix.ini");
+
+    ASSERT_TRUE(a.fenster->bearbeite(auftrag.Ziel));
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_EQ(a.fenster->Modell->rowCount(), 2);
+    QStringList fragen;
+    bool verwerfen = false;
+    a.fenster->setzeRueckfrage([&](const QString& text) {
+        fragen += text.split('\n').mid(0, 2);
+        return verwerfen;
+    });
+    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    EXPECT_FALSE(a.fenster->schreibtGerade());
+    EXPECT_EQ(lies(auftrag.Ziel + "/Paarlix.ini"), einstellungen);
+    EXPECT_TRUE(QFileInfo::exists(auftrag.Ziel + "/03b.jpg"));
+    a.fenster->close();
+    EXPECT_TRUE(a.fenster->isVisible());
+    EXPECT_EQ(s(fragen), s({"Diese Karten des Spiels ließen sich nicht lesen und fallen beim Speichern weg:",
+                            "02a.jpg",
+                            "Die Änderungen am Spiel „Tiere“ gehen verloren. Trotzdem schließen?"}));
+    a.fenster->setzeRueckfrage([](const QString&) { return true; });
+}
+
 // 25 photos fill a board with empty places; "Je Runde 8 Paare" chooses the board for 8, and the
 // game written holds all 25 pairs and deals 8 of them each round.
 TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
