@@ -48,6 +48,11 @@ QString schreibeEingabe(const QString& dateiname, const std::uint8_t* data, std:
     return pfad;
 }
 
+QString eingabeordner()
+{
+    return eingabeOrdner().path();
+}
+
 void berichte(const QString& text)
 {
     static const bool gespraechig = !qEnvironmentVariableIsEmpty("PAARLIX_FUZZ_VERBOSE");
