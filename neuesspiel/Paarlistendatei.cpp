@@ -197,7 +197,8 @@ public:
     // The card in this field; nullopt after a refusal.
     std::optional<Kartenangabe> karte(const QByteArray& roh, int zeile, int spalte)
     {
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        // Stateless: a sequence cut at the field's end is an error, not kept for more.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString feld = utf8.decode(roh);
         if (utf8.hasError()) {
             fehler(zeile, spalte, QStringLiteral("Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."));

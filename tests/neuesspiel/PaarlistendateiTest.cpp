@@ -92,6 +92,8 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
          "Zeile 1, Spalte 2: Die zweite Karte fehlt; allein stehen darf nur ein Foto, das dann zweimal gezeigt wird."},
         {"Stra\xDF" "e;street\n", "",
          "Zeile 1, Spalte 1: Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."},
+        {"Hund;Wau\xE2\x82\n", "",
+         "Zeile 1, Spalte 2: Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."},
         {"a.jpg;b.png\nc;\"offen\n", "", "Zeile 2, Spalte 2: Ein Anführungszeichen wird nicht geschlossen."},
         {"# nur ein Kommentar\n\n", "", "Die Liste enthält kein Paar."},
         {"fehlt.jpg;x\n;y\na.jpg;b.png\n", "",
