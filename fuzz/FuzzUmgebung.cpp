@@ -9,10 +9,23 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// Qt's warnings (a file name with a zero byte, say) would flood the run and
+// slow it down; they are shown only when asked for. A fatal one still aborts.
+void meldungen(QtMsgType art, const QMessageLogContext&, const QString& text)
+{
+    if (art == QtFatalMsg || !qEnvironmentVariableIsEmpty("PAARLIX_FUZZ_VERBOSE"))
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+} // namespace
+
 void sichereAnwendung()
 {
     if (QGuiApplication::instance())
         return;
+    qInstallMessageHandler(meldungen);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Lives until the process ends; libFuzzer never returns to a main of ours.
@@ -46,6 +59,11 @@ QString schreibeEingabe(const QString& dateiname, const std::uint8_t* data, std:
         || datei.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         std::abort();
     return pfad;
+}
+
+QString eingabeordner()
+{
+    return eingabeOrdner().path();
 }
 
 void berichte(const QString& text)

@@ -14,6 +14,9 @@ void sichereAnwendung();
 // gives the same path each time, so a run never fills the disk.
 QString schreibeEingabe(const QString& dateiname, const std::uint8_t* data, std::size_t size);
 
+// That temporary folder, for targets that put more files beside the input.
+QString eingabeordner();
+
 // With PAARLIX_FUZZ_VERBOSE set, prints what became of an input (for checking
 // seeds and replaying findings); silent otherwise, so fuzzing stays fast.
 void berichte(const QString& text);

@@ -1,11 +1,15 @@
 // Writes small valid files as starting corpora for the fuzz targets:
 //   fuzz_seeds <folder>
-// makes <folder>/einstellungen, bmp, jpeg and bilddarstellung.
+// makes <folder>/einstellungen, bmp, jpeg, bilddarstellung, paarliste and
+// kartenkommentar.
 #include "fuzz/Bilddarstellungseingabe.h"
+#include "fuzz/Paarlisteneingabe.h"
+#include "neuesspiel/Textkarte.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -201,6 +205,35 @@ QByteArray leereScans(int breite, int hoehe, int scans)
     return d + QByteArray::fromHex("FFD9");
 }
 
+// ---- cards with comments, as the game writes them ----
+
+// The file up to the end of its first scan header: the comment reader stops
+// there, so the picture data would only make the seed larger.
+QByteArray bisZumScan(const QByteArray& jpeg)
+{
+    qsizetype i = 2;
+    while (i + 4 <= jpeg.size() && uchar(jpeg[i]) == 0xFF) {
+        const int marker = uchar(jpeg[i + 1]);
+        i += 2 + ((uchar(jpeg[i + 2]) << 8) | uchar(jpeg[i + 3]));
+        if (marker == 0xDA)
+            return jpeg.left(i);
+    }
+    std::fprintf(stderr, "no scan in a written card\n");
+    std::exit(1);
+}
+
+QByteArray karte(QSize groesse, const QList<QByteArray>& kommentare)
+{
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(qRgb(230, 220, 200));
+    const QByteArray jpeg = jpegMitKommentaren(bild, kommentare, 50);
+    if (jpeg.isEmpty()) {
+        std::fprintf(stderr, "cannot write a card\n");
+        std::exit(1);
+    }
+    return bisZumScan(jpeg);
+}
+
 QByteArray mitKopf(std::uint8_t art, int breite, int hoehe, const QByteArray& datei)
 {
     QByteArray d;
@@ -219,7 +252,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir wurzel(QString::fromLocal8Bit(argv[1]));
-    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung"}) {
+    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung", "paarliste", "kartenkommentar"}) {
         if (!wurzel.mkpath(QString::fromLatin1(unterordner))) {
             std::fprintf(stderr, "cannot make %s\n", unterordner);
             return 1;
@@ -269,5 +302,31 @@ int main(int argc, char** argv)
     schreibe(pfad("bilddarstellung", "bmp_o.bin"), mitKopf(e::bmpBit | 2, 4, 9, bmp24));
     schreibe(pfad("bilddarstellung", "bmp_r.bin"), mitKopf(e::bmpBit | 5, 11, 2, bmp24));
     schreibe(pfad("bilddarstellung", "bmp_passen.bin"), mitKopf(e::bmpBit | 7, 17, 40, bmp24));
+
+    // Lists read against the folder of Paarlisteneingabe.h.
+    namespace p = paarlisteneingabe;
+    const QByteArray png(p::fotoPng);
+    const QByteArray bmpFoto(p::fotoBmp);
+    schreibe(pfad("paarliste", "semikolon.csv"),
+             "# Paare\n" + png + ";Sonne\nHund;Chien\n" + bmpFoto + ";\n\n;;\n");
+    schreibe(pfad("paarliste", "tab_crlf_bom.tsv"),
+             "\xEF\xBB\xBF" "Erste\tZweite\r\n\"Ein \"\"Zitat\"\"\"\tZwei\r\n" + png + "\t" + bmpFoto + "\r\n");
+    schreibe(pfad("paarliste", "komma_umbruch.csv"),
+             "\"Zeile eins\nZeile zwei\",drei\n  vier , f\xC3\xBCnf ,,\n\"a,b\",\"\"\"c\"\"\"");
+    schreibe(pfad("paarliste", "cr.csv"), "eins;zwei\r# drei;vier\r" + png + ";Bild\r");
+    schreibe(pfad("paarliste", "fehler.csv"),
+             png + ";" + png + "\nnur Text\na;b;c\nfehlt.jpg;x\n" + p::kaputt + ";" + p::notiz + "\n" + p::ordner
+                 + ";Y\nHund;Katze\n hund ;Maus\n;z\n\xFF;q\n");
+    schreibe(pfad("paarliste", "offen.csv"), "a;b\n\"offen;c\nd;e\n");
+
+    // Text cards (text, then the mark), a name card from before the mark
+    // (its size alone), a photo's comment, a camera's default.
+    const QSize hochkant = QSize(600, 800);
+    schreibe(pfad("kartenkommentar", "textkarte.jpg"),
+             karte(hochkant, {"Zwei\nZeilen \xC3\xA4", textkartenMarke(Textseite::Erste)}));
+    schreibe(pfad("kartenkommentar", "namenskarte.jpg"), karte(hochkant, {"Anna", textkartenMarke(Textseite::ZuFoto)}));
+    schreibe(pfad("kartenkommentar", "namenskarte_alt.jpg"), karte(QSize(800, 600), {"Bernd"}));
+    schreibe(pfad("kartenkommentar", "foto.jpg"), karte(QSize(16, 12), {"Description: Strand", "zweiter"}));
+    schreibe(pfad("kartenkommentar", "kamera.jpg"), karte(QSize(8, 8), {"OLYMPUS DIGITAL CAMERA"}));
     return 0;
 }

@@ -110,12 +110,16 @@ Kartenkommentar leseKartenkommentar(const QString& pfad)
     Kartenkommentar k;
     if (!m.Kommentar)
         return k;
-    // The mark follows the text: a lone mark is no text card.
+    // The mark follows the text: a lone mark is no text card, and neither is
+    // a mark after a blank text (the writer makes none; it would show nothing).
     if (m.Marke) {
         const QByteArray& roh = *m.Kommentar;
-        k.Text = utf8Text(roh.left(roh.indexOf('\0') < 0 ? roh.size() : roh.indexOf('\0')));
-        k.Textkarte = m.Marke;
-        return k;
+        const QString text = utf8Text(roh.left(roh.indexOf('\0') < 0 ? roh.size() : roh.indexOf('\0')));
+        if (!text.trimmed().isEmpty()) {
+            k.Text = text;
+            k.Textkarte = m.Marke;
+            return k;
+        }
     }
     k.Text = bildbeschreibung(*m.Kommentar, nullptr, 0);
     if (!k.Text.isEmpty() && hatNamenskartenGroesse(m.Kopf))

@@ -12,9 +12,10 @@ struct Kartenkommentar {
     // kept); else as the game reads it out (bildbeschreibung: "Description: "
     // removed, one line, camera makers' defaults as none). Empty without one.
     QString Text;
-    // Set for a text card: by its mark, or, without one, for a JPEG with a
-    // comment of exactly a name card's size in one of the card formats
-    // (the name cards written before the mark existed: ZuFoto).
+    // Set for a text card: by its mark after a text that is not blank, or,
+    // without one, for a JPEG with a comment of exactly a name card's size
+    // in one of the card formats (the name cards written before the mark
+    // existed: ZuFoto).
     std::optional<Textseite> Textkarte;
     friend bool operator==(const Kartenkommentar&, const Kartenkommentar&) = default;
 };

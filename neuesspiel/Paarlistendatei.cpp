@@ -136,8 +136,9 @@ Zerlegt zerlege(const QByteArray& text)
         if (sammler.Anfang == 0 && c != '\r' && c != '\n' && c != ' ')
             sammler.Anfang = zeile;
         if (csv_parse(&leser, &c, 1, feldFertig, satzFertig, &sammler) != 1) {
-            ergebnis.Fehler = QStringLiteral("Zeile %1: Die Liste kann nicht gelesen werden (%2).")
+            ergebnis.Fehler = QStringLiteral("Zeile %1, Spalte %2: Die Liste kann nicht gelesen werden (%3).")
                                   .arg(zeile)
+                                  .arg(sammler.Offen.Felder.size() + 1)
                                   .arg(QString::fromUtf8(csv_strerror(csv_error(&leser))));
             return ergebnis;
         }
@@ -171,6 +172,19 @@ bool hatBildendung(const QString& feld)
 
 QString herkunft(int zeile, int spalte) { return QStringLiteral("Zeile %1, Spalte %2").arg(zeile).arg(spalte); }
 
+// A field quoted in a refusal, on one line: each refusal has a line of its own.
+QString einzeilig(const QString& feld)
+{
+    QString text = QString(feld).replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (const QChar umbruch : {QChar(u'\r'), QChar(u'\n'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        text.replace(umbruch, QLatin1Char(' '));
+    return text;
+}
+
+// A field holds nothing when its text is blank, Unicode blanks such as the
+// no-break space included: else a card would get an empty text.
+bool istLeer(const QByteArray& feld) { return QString::fromUtf8(feld).trimmed().isEmpty(); }
+
 // Equal texts are those that differ only in blanks and the case of letters.
 QString textSchluessel(const QString& text) { return text.simplified().toCaseFolded(); }
 
@@ -183,7 +197,8 @@ public:
     // The card in this field; nullopt after a refusal.
     std::optional<Kartenangabe> karte(const QByteArray& roh, int zeile, int spalte)
     {
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        // Stateless: a sequence cut at the field's end is an error, not kept for more.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString feld = utf8.decode(roh);
         if (utf8.hasError()) {
             fehler(zeile, spalte, QStringLiteral("Der Text ist kein UTF-8; bitte die Liste als UTF-8-Text speichern."));
@@ -203,7 +218,7 @@ public:
             const auto vorher = texte_.constFind(schluessel);
             if (vorher != texte_.constEnd() && vorher->first != zeile) {
                 fehler(zeile, spalte, QStringLiteral("Den Text „%1“ gibt es schon in Zeile %2, Spalte %3.")
-                                          .arg(feld)
+                                          .arg(einzeilig(feld))
                                           .arg(vorher->first)
                                           .arg(vorher->second));
                 return std::nullopt;
@@ -214,20 +229,20 @@ public:
         }
         karte.Foto = pfad;
         if (!info.exists()) {
-            fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ gibt es nicht.").arg(feld));
+            fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ gibt es nicht.").arg(einzeilig(feld)));
             return std::nullopt;
         }
         // Only the header: the writer decodes each photo anyway. A FIFO or
         // device must not be opened at all.
         if (!info.isFile() || !lesbaresBild(pfad)) {
-            fehler(zeile, spalte, QStringLiteral("„%1“ ist kein lesbares Bild.").arg(feld));
+            fehler(zeile, spalte, QStringLiteral("„%1“ ist kein lesbares Bild.").arg(einzeilig(feld)));
             return std::nullopt;
         }
         const QString kanonisch = info.canonicalFilePath();
         const auto vorher = fotos_.constFind(kanonisch);
         if (vorher != fotos_.constEnd() && vorher->first != zeile) {
             fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ steht schon in Zeile %2, Spalte %3.")
-                                      .arg(feld)
+                                      .arg(einzeilig(feld))
                                       .arg(vorher->first)
                                       .arg(vorher->second));
             return std::nullopt;
@@ -264,7 +279,7 @@ private:
 bool alleLeer(const Datensatz& satz)
 {
     for (const QByteArray& feld : satz.Felder)
-        if (!feld.trimmed().isEmpty())
+        if (!istLeer(feld))
             return false;
     return true;
 }
@@ -287,7 +302,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
         const int zeile = satz.Zeile;
         bool gut = true;
         for (std::size_t k = 2; k < satz.Felder.size(); ++k)
-            if (!satz.Felder[k].trimmed().isEmpty()) {
+            if (!istLeer(satz.Felder[k])) {
                 pruefung.fehler(zeile, int(k) + 1,
                                 QStringLiteral("Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."));
                 gut = false;
@@ -295,7 +310,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
             }
         const QByteArray erstes = satz.Felder[0];
         const QByteArray zweites = satz.Felder.size() > 1 ? satz.Felder[1] : QByteArray();
-        if (erstes.trimmed().isEmpty()) {
+        if (istLeer(erstes)) {
             pruefung.fehler(zeile, 1, QStringLiteral("Die erste Karte fehlt."));
             continue;
         }
@@ -303,7 +318,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
         const std::optional<Kartenangabe> erste = pruefung.karte(erstes, zeile, 1);
         if (erste)
             paar.Erste = *erste;
-        if (zweites.trimmed().isEmpty()) {
+        if (istLeer(zweites)) {
             if (erste && !erste->istFoto()) {
                 pruefung.fehler(zeile, 2, QStringLiteral("Die zweite Karte fehlt; allein stehen darf nur ein Foto, "
                                                          "das dann zweimal gezeigt wird."));

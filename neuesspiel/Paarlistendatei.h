@@ -11,7 +11,8 @@
 struct Listenergebnis {
     Paarangaben Paare;
     // Why the list makes no game, one refusal per line, each naming its line
-    // and column ("Zeile 4, Spalte 2: …"); empty when the list was read.
+    // and column ("Zeile 4, Spalte 2: …"; after ten, one more line counts the
+    // rest), or "Die Liste enthält kein Paar."; empty when the list was read.
     QString Meldung;
 };
 
@@ -32,8 +33,9 @@ Listenergebnis lesePaarliste(const QString& pfad);
 // - A field that names an existing file (relative to listenordner, or
 //   absolute) or ends in a picture extension (jpg, jpeg, png, bmp, gif, webp,
 //   tif, tiff, any case) is a photo; anything else is a text.
-// - An empty second column after a photo shows that photo twice (Zweite
-//   empty). Empty columns after the second are ignored.
+// - A field of blanks (Unicode blanks too) is empty. An empty second column
+//   after a photo shows that photo twice (Zweite empty). Empty columns after
+//   the second are ignored.
 // Every card carries "Zeile N, Spalte K" as its Herkunft and the field as
 // written as its Anzeigename. Photos are checked to exist and to have a
 // readable picture header; they are not decoded.

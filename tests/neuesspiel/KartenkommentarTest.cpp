@@ -48,6 +48,8 @@ TEST(Kartenkommentar, theTextAndSideAreReadBackFromTheComments)
         {"photo at card size without comment", foto, "", {}},
         {"a lone mark", jpegMitKommentar(fotoBild.scaled(300, 200), textkartenMarke(Textseite::Erste), 90),
          QString::fromLatin1(textkartenMarke(Textseite::Erste)), {}},
+        {"a blank text before the mark",
+         jpegMitKommentaren(fotoBild.scaled(300, 200), {" \n ", textkartenMarke(Textseite::Erste)}, 90), "", {}},
         {"a wrong mark", jpegMitKommentaren(fotoBild.scaled(300, 200), {"Oma", "Paarlix-Textkarte: 3"}, 90), "Oma", {}},
         {"cut before the mark", erste.left(erste.indexOf("Paarlix-Textkarte") + 5), frage.simplified(), {}},
         {"cut after the mark", erste.left(erste.indexOf("Paarlix-Textkarte") + 20), frage, Textseite::Erste},
