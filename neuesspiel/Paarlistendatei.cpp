@@ -181,9 +181,21 @@ QString einzeilig(const QString& feld)
     return text;
 }
 
+// A card's text: line ends as "\n", other control characters (a card would
+// show nothing for them) as blanks, trimmed.
+QString kartentext(QString feld)
+{
+    feld.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (QChar& c : feld)
+        if (c.category() == QChar::Other_Control && c != QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return feld.trimmed();
+}
+
 // A field holds nothing when its text is blank, Unicode blanks such as the
-// no-break space included: else a card would get an empty text.
-bool istLeer(const QByteArray& feld) { return QString::fromUtf8(feld).trimmed().isEmpty(); }
+// no-break space and control characters included: else a card would get an
+// empty text.
+bool istLeer(const QByteArray& feld) { return kartentext(QString::fromUtf8(feld)).isEmpty(); }
 
 // Equal texts are those that differ only in blanks and the case of letters.
 QString textSchluessel(const QString& text) { return text.simplified().toCaseFolded(); }
@@ -210,10 +222,7 @@ public:
         const QString pfad = QDir::cleanPath(QDir(ordner_).filePath(feld));
         const QFileInfo info(pfad);
         if (!hatBildendung(feld) && !(info.exists() && !info.isDir())) {
-            karte.Text = QString(feld)
-                             .replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                             .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                             .trimmed();
+            karte.Text = kartentext(feld);
             const QString schluessel = textSchluessel(karte.Text);
             const auto vorher = texte_.constFind(schluessel);
             if (vorher != texte_.constEnd() && vorher->first != zeile) {

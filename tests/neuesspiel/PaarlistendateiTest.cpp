@@ -86,6 +86,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
          "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
         {";Hund\n", "", "Zeile 1, Spalte 1: Die erste Karte fehlt."},
         {"\xC2\xA0;Hund\n", "", "Zeile 1, Spalte 1: Die erste Karte fehlt."},
+        {"Hund;\x01\x02\n", "", "Zeile 1, Spalte 2: Die zweite Karte fehlt; allein stehen darf nur ein Foto, das dann zweimal gezeigt wird."},
         {"\"Hund\nWau\";x\n\"hund\r\nwau\";y\n", "",
          "Zeile 3, Spalte 1: Den Text „hund wau“ gibt es schon in Zeile 1, Spalte 1."},
         {"Hund\n", "",
