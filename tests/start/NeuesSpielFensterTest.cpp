@@ -108,6 +108,17 @@ struct Aufbau {
         // The view commits the text once the key has been handled.
         QApplication::processEvents();
     }
+    // "Spiel anlegen", the write awaited, then "Spiel starten": the folder announced, empty
+    // when the game was not written or announced once.
+    QString schreibeUndStarte()
+    {
+        QSignalSpy angelegt(fenster.get(), &NeuesSpielFenster::spielAngelegt);
+        QTest::mouseClick(fenster->AnlegenKnopf, Qt::LeftButton);
+        if (!QTest::qWaitFor([this] { return fenster->StartenKnopf->isVisible(); }, 20000))
+            return {};
+        QTest::mouseClick(fenster->StartenKnopf, Qt::LeftButton);
+        return angelegt.size() == 1 ? angelegt[0][0].toString() : QString();
+    }
     QStringList spalte(int s) const
     {
         QStringList texte;
@@ -392,14 +403,9 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     ASSERT_TRUE(a.gelesen());
     EXPECT_TRUE(a.fenster->Brett->text().startsWith("Je Runde 8 von 25 Paaren → ")) << a.fenster->Brett->text().toStdString();
 
-    QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
-        << a.fenster->Status->text().toStdString();
-    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
-    ASSERT_EQ(angelegt.size(), 1);
-    const QString ziel = angelegt[0][0].toString();
+    const QString ziel = a.schreibeUndStarte();
+    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Status->text().toStdString();
     // A change not yet saved is not what "Spiel starten" would start.
     QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);
     EXPECT_FALSE(a.fenster->StartenKnopf->isVisible() || a.fenster->DruckenKnopf->isVisible());
@@ -462,15 +468,10 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     EXPECT_EQ(a.fenster->paare()[3].Zweite.Foto, maus);
     EXPECT_EQ(a.fenster->Modell->rowCount(), 4);
 
-    QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     ASSERT_TRUE(a.gelesen());
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled()) << a.fenster->Status->text().toStdString();
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
-        << a.fenster->Status->text().toStdString();
-    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
-    ASSERT_EQ(angelegt.size(), 1);
-    const QString ziel = angelegt[0][0].toString();
+    const QString ziel = a.schreibeUndStarte();
+    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Status->text().toStdString();
 
     a.fenster.reset();
     spieleGeschriebenes(ziel, [](const TForm1& f) {
