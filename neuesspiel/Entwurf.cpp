@@ -100,29 +100,42 @@ int Entwurf::ersetze(const QString& ziel)
         return 0;
     }
     const int f = errno;
-    ::unlink(zielSperre.constData());
-    ::close(altSperre);
-    if (f != EINVAL && f != ENOSYS && f != ENOTSUP && f != EOPNOTSUPP)
+    const QByteArray marke = roh(ziel + QLatin1Char('/') + Beiseitemarke);
+    const auto gibFrei = [&] {
+        ::unlink(zielSperre.constData());
+        ::unlink(marke.constData());
+        ::close(altSperre);
+    };
+    if (f != EINVAL && f != ENOSYS && f != ENOTSUP && f != EOPNOTSUPP) {
+        gibFrei();
         return f;
-    // Without the exchange: the old folder aside, without a lock, so that a
-    // kill in between never lets a cleaner take it.
+    }
+    // Without the exchange: the old folder aside, still locked and marked, so
+    // that after a kill in between a cleaner puts it back instead of removing it.
+    const int m = ::open(marke.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     const QFileInfo zielInfo(ziel);
     QByteArray beiseite = roh(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName()
                               + QStringLiteral("-XXXXXX"));
-    if (!::mkdtemp(beiseite.data()))
-        return errno;
+    if (m < 0 || ::close(m) != 0 || !::mkdtemp(beiseite.data())) {
+        const int g = errno;
+        gibFrei();
+        return g;
+    }
     if (::rename(roh(ziel).constData(), beiseite.constData()) != 0) {
         const int g = errno;
         ::rmdir(beiseite.constData());
+        gibFrei();
         return g;
     }
     if (::rename(roh(pfad_).constData(), roh(ziel).constData()) != 0) {
         const int g = errno;
         ::rename(beiseite.constData(), roh(ziel).constData());
+        gibFrei();
         return g;
     }
     ::unlink(zielSperre.constData());
     QDir(QFile::decodeName(beiseite)).removeRecursively();
+    ::close(altSperre);
     behalten_ = true;
     return 0;
 }
@@ -131,6 +144,31 @@ void Entwurf::raeumeSperrdateiWeg()
 {
     ::unlink(roh(pfad_ + QLatin1Char('/') + Entwurfssperre).constData());
 }
+
+namespace {
+
+// An edited game its writer set aside and died before the new version took
+// its place goes back there. False when the folder may go: no such game, or
+// its new version is in place.
+bool bleibtAlsSpiel(const QDir& ordner, const QString& eintrag)
+{
+    const QString beiseite = ordner.filePath(eintrag);
+    if (!QFileInfo::exists(beiseite + QLatin1Char('/') + Beiseitemarke))
+        return false;
+    // ".NAME-XXXXXX"
+    const QString spiel = ordner.filePath(eintrag.mid(1, eintrag.size() - 8));
+    struct stat info {};
+    if (::lstat(roh(spiel).constData(), &info) == 0)
+        return false;
+    // Where it cannot go back it stays as it is: it is the only copy of the game.
+    if (errno == ENOENT && ::rename(roh(beiseite).constData(), roh(spiel).constData()) == 0) {
+        ::unlink(roh(spiel + QLatin1Char('/') + Beiseitemarke).constData());
+        ::unlink(roh(spiel + QLatin1Char('/') + Entwurfssperre).constData());
+    }
+    return true;
+}
+
+} // namespace
 
 void raeumeEntwuerfeAuf(const QString& spieleordner)
 {
@@ -145,7 +183,7 @@ void raeumeEntwuerfeAuf(const QString& spieleordner)
                                   O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (sperre < 0)
             continue;
-        if (::flock(sperre, LOCK_EX | LOCK_NB) == 0)
+        if (::flock(sperre, LOCK_EX | LOCK_NB) == 0 && !bleibtAlsSpiel(ordner, eintrag))
             QDir(entwurf).removeRecursively();
         ::close(sperre);
     }

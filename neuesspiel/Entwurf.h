@@ -9,6 +9,9 @@
 // it dies, so a draft nobody holds is left over from a killed run.
 // The file inside a draft that its writer holds locked.
 inline const QString Entwurfssperre = QStringLiteral(".paarlix-schreibt");
+// The file inside an edited game that a writer has set aside to put its new
+// version in place, where the file system cannot exchange the two.
+inline const QString Beiseitemarke = QStringLiteral(".paarlix-beiseite");
 
 class Entwurf {
 public:
@@ -35,8 +38,9 @@ public:
     // draft's place, is removed. Before the step the old folder gets a held
     // lock, so a kill after it leaves the old version as a draft the next run
     // removes; a kill before it leaves the old folder as it was. Where the
-    // file system cannot exchange, the old folder is renamed aside first and
-    // put back when the draft cannot follow. Returns errno, or 0 (the draft
+    // file system cannot exchange, the old folder is renamed aside first,
+    // locked and marked, and put back when the draft cannot follow (or by the
+    // next cleaner, after a kill). Returns errno, or 0 (the draft
     // is then gone). legeAn succeeded
     int ersetze(const QString& ziel);
 
@@ -48,5 +52,7 @@ private:
 };
 
 // Removes every draft in `spieleordner` whose writer no longer runs. Drafts
-// of running writers and every other folder stay.
+// of running writers and every other folder stay. A game set aside by a
+// writer that died before its new version took the game's place goes back
+// there; set aside beside its new version, it is removed.
 void raeumeEntwuerfeAuf(const QString& spieleordner);

@@ -669,6 +669,23 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     EXPECT_EQ(leseSpiel(ziel).Paare.size(), 3u);
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
+
+    // Where the file system cannot exchange, the game is set aside first, locked and marked: a
+    // kill then leaves it aside, and the next cleaner puts it back; set aside beside its new
+    // version, it goes.
+    const auto gespeichert = schnappschuss(ziel);
+    const QString beiseite = tmp.filePath(".spiel-Be1s3t");
+    ASSERT_TRUE(QDir().rename(ziel, beiseite));
+    schreibe(beiseite + '/' + Entwurfssperre, "");
+    schreibe(beiseite + '/' + Beiseitemarke, "");
+    raeumeEntwuerfeAuf(tmp.path());
+    EXPECT_EQ(schnappschuss(ziel), gespeichert);
+    QDir().mkdir(beiseite);
+    schreibe(beiseite + '/' + Entwurfssperre, "");
+    schreibe(beiseite + '/' + Beiseitemarke, "");
+    raeumeEntwuerfeAuf(tmp.path());
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
+    EXPECT_EQ(schnappschuss(ziel), gespeichert);
 }
 
 // A folder not made by Paarlix opens as pairs of photos, a copy of the first photo as the
