@@ -11,17 +11,16 @@
 #include "pictures/JpegDekodierer.h"
 #include "pictures/Passgeometrie.h"
 #include "platform/PaarlixFehler.h"
+#include "platform/Vorlaufpool.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFuture>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStorageInfo>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <map>
@@ -259,10 +258,15 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
             ++s;
         return s;
     };
-    const auto starte = [&](std::size_t s) {
+    // A page's pictures are prepared on threads of their own, all at once.
+    const auto starte = [&](std::size_t s) -> std::unique_ptr<Vorlaufpool<Kartenbild>> {
         if (s >= bogen.Seiten.size())
-            return QFuture<Kartenbild>();
-        return QtConcurrent::mapped(auftraegeFuer(s), bereiteVor);
+            return nullptr;
+        auto auftraege = std::make_shared<const std::vector<Bildauftrag>>(auftraegeFuer(s));
+        const int anzahl = int(auftraege->size());
+        return std::make_unique<Vorlaufpool<Kartenbild>>(anzahl, rechenkerne(), anzahl, [auftraege] {
+            return [auftraege](int k) { return bereiteVor((*auftraege)[std::size_t(k)]); };
+        });
     };
 
     QPainter p;
@@ -278,16 +282,8 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
     const int gesamt = 2 * spiel.Paare;
     int fertig = 0;
     // The next front page's pictures are prepared while this one is written.
-    QFuture<Kartenbild> naechste = starte(naechsteVorderseite(0));
-    // However this ends, no worker outlives what it reads.
-    struct Warten {
-        QFuture<Kartenbild>& f;
-        ~Warten()
-        {
-            f.cancel();
-            f.waitForFinished();
-        }
-    } warten{naechste};
+    // However this ends, its threads are joined before what they read goes.
+    std::unique_ptr<Vorlaufpool<Kartenbild>> naechste = starte(naechsteVorderseite(0));
     for (std::size_t s = 0; s < bogen.Seiten.size(); ++s) {
         const Druckseite& seite = bogen.Seiten[s];
         if (s > 0)
@@ -296,14 +292,14 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
             for (const Druckkarte& k : seite.Karten)
                 p.drawImage(k.Rechteck, ruecken);
         } else {
-            naechste.waitForFinished();
-            for (const Kartenbild& bild : naechste.results()) {
+            while (naechste && naechste->genommen() < naechste->anzahl()) {
+                Kartenbild bild = naechste->hole();
                 if (!bild.Fehler.isEmpty()) {
                     p.end();
                     throw EPaarlixFehler(druckFehler(bild.Dateiname, bild.Fehler));
                 }
                 gehalteneBytes += bild.Bild.sizeInBytes();
-                fertigeBilder[bild.Kennung] = bild;
+                fertigeBilder[bild.Kennung] = std::move(bild);
             }
             const std::size_t folgende = naechsteVorderseite(s + 1);
             naechste = starte(folgende);

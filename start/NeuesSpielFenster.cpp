@@ -34,7 +34,6 @@
 #include <QTimer>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -60,7 +59,13 @@ bool frageVerwerfen(QWidget* eltern, const QString& text)
 } // namespace
 
 NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen, QWidget* eltern)
-    : QWidget(eltern), konfiguration_(konfiguration), meldungen_(meldungen)
+    : QWidget(eltern), konfiguration_(konfiguration), meldungen_(meldungen),
+      brettrechner_([this](const Brettvorschau& vorschau) {
+          if (const std::optional<Brettfrage> naechste = brettvorschauen_.beantwortet(gerechnet_, vorschau))
+              rechneBrett(*naechste);
+          aktualisiereBald();
+      }),
+      schreiber_([this](const Schreibergebnis& ergebnis) { schreibenFertig(ergebnis); })
 {
     setWindowTitle(QStringLiteral("Neues Spiel"));
     setAccessibleName(QStringLiteral("Neues Spiel"));
@@ -94,11 +99,9 @@ NeuesSpielFenster::~NeuesSpielFenster()
 {
     // Nothing may report to the window once it goes: the workers are joined first.
     vorschaubilder_.reset();
-    brettrechner_.waitForFinished();
-    if (schreiber_) {
-        abbrechen_ = true;
-        schreiber_->waitForFinished();
-    }
+    brettrechner_.vergiss();
+    abbrechen_ = true;
+    schreiber_.vergiss();
 }
 
 void NeuesSpielFenster::baueListe()
@@ -310,11 +313,6 @@ void NeuesSpielFenster::verbindeListe()
 
 void NeuesSpielFenster::starteArbeiter()
 {
-    connect(&brettrechner_, &QFutureWatcher<Brettvorschau>::finished, this, [this] {
-        if (const std::optional<Brettfrage> naechste = brettvorschauen_.beantwortet(gerechnet_, brettrechner_.result()))
-            rechneBrett(*naechste);
-        aktualisiereBald();
-    });
     vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
         QMetaObject::invokeMethod(this, [this, v = std::move(v)] {
             Modell->zeigeVorschau(v);
@@ -326,7 +324,7 @@ void NeuesSpielFenster::starteArbeiter()
 void NeuesSpielFenster::rechneBrett(const Brettfrage& frage)
 {
     gerechnet_ = frage;
-    brettrechner_.setFuture(QtConcurrent::run([frage] { return brettvorschau(frage); }));
+    brettrechner_.starte([frage] { return brettvorschau(frage); });
 }
 
 void NeuesSpielFenster::setzeBildschirm(QSize groesse)
@@ -543,7 +541,7 @@ void NeuesSpielFenster::setzeEingabenAn(bool an)
 
 void NeuesSpielFenster::legeAn()
 {
-    if (!AnlegenKnopf->isEnabled() || schreiber_)
+    if (!AnlegenKnopf->isEnabled() || schreibtGerade())
         return;
     const Paarliste& liste = Modell->liste();
     if (const Namensfehler fehler = liste.pruefeTexte(); !fehler.Text.isEmpty()) {
@@ -584,14 +582,7 @@ void NeuesSpielFenster::legeAn()
     AbbrechenKnopf->setFocus();
     schreibmeldung_.clear();
     Status->setText(QStringLiteral("Das Spiel wird angelegt …"));
-    schreiber_ = std::make_unique<QFutureWatcher<Schreibergebnis>>();
-    connect(schreiber_.get(), &QFutureWatcherBase::finished, this, [this] {
-        const Schreibergebnis ergebnis = schreiber_->result();
-        // The watcher is the sender: it goes once its signal is through.
-        schreiber_.release()->deleteLater();
-        schreibenFertig(ergebnis);
-    });
-    schreiber_->setFuture(QtConcurrent::run(schreibe_, auftrag));
+    schreiber_.starte([schreibe = schreibe_, auftrag] { return schreibe(auftrag); });
 }
 
 void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
@@ -654,11 +645,10 @@ void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
         }
     }
     AlleAusgelassen->close();
-    if (schreiber_) {
+    if (schreibtGerade()) {
         // The writer stops before its next picture and removes its draft.
         abbrechen_ = true;
-        schreiber_->waitForFinished();
-        schreiber_.reset();
+        schreiber_.vergiss();
     }
     QWidget::closeEvent(ereignis);
     emit geschlossen();

@@ -3,8 +3,9 @@
 #include "neuesspiel/Fotoliste.h"
 #include "neuesspiel/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
+#include "neuesspiel/Spielschreiber.h"
+#include "platform/Hintergrundarbeit.h"
 
-#include <QFutureWatcher>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,8 +29,6 @@ class QPushButton;
 class QPlainTextEdit;
 class QSpinBox;
 class QTableView;
-struct NeuesSpiel;
-struct Schreibergebnis;
 class Vorschaubilder;
 struct Vorschau;
 struct Zielpruefung;
@@ -76,7 +75,7 @@ public:
     int offeneVorschauen() const;
     // Where the game will be written.
     QString ziel() const;
-    bool schreibtGerade() const { return bool(schreiber_); }
+    bool schreibtGerade() const { return schreiber_.laeuft(); }
 
     // Edit mode (defined in NeuesSpielFensterBearbeiten.cpp): the game of `ordner` with its
     // pairs, card format and pairs per round; "Speichern" replaces it. A game that cannot be
@@ -200,7 +199,7 @@ private:
     std::function<Schreibergebnis(const NeuesSpiel&)> schreibe_;
     QSize bildschirm_;
     Brettvorschauen brettvorschauen_;
-    QFutureWatcher<Brettvorschau> brettrechner_;
+    Hintergrundarbeit<Brettvorschau> brettrechner_;
     Brettfrage gerechnet_; // the question brettrechner_ answers
     QString ordner_;           // the games folder
     bool nameVonHand_ = false; // the game name was typed, so new photos leave it alone
@@ -209,7 +208,7 @@ private:
     QString letzterFotoordner_; // where the file dialog starts, once photos came from it
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::atomic<bool> abbrechen_ = false;
-    std::unique_ptr<QFutureWatcher<Schreibergebnis>> schreiber_;
+    Hintergrundarbeit<Schreibergebnis> schreiber_;
     QString bearbeitet_;                       // the game replaced by a write; empty: a new one
     std::optional<Kartenformat> spielformat_; // the edited game's card format
     QStringList gespeichert_;                 // stand() as last read or written

@@ -1,0 +1,98 @@
+#include "platform/Hintergrundarbeit.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QString>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Antwort {
+    QString text;
+    std::thread::id thread;
+};
+
+// The jobs' input is written before starte() and read on the pool thread; the
+// result is made there and read here. Under ThreadSanitizer both cross unseen
+// by Qt's locks, so this also shows that the hand-overs are marked.
+TEST(Hintergrundarbeit, aResultComesBackOnTheOwnersThreadAndTheNextJobMayStartFromIt)
+{
+    std::vector<Antwort> antworten;
+    std::unique_ptr<Hintergrundarbeit<Antwort>> arbeit;
+    const auto job = [](QString eingabe) {
+        return [eingabe] { return Antwort{eingabe + QStringLiteral(" fertig"), std::this_thread::get_id()}; };
+    };
+    arbeit = std::make_unique<Hintergrundarbeit<Antwort>>([&](Antwort a) {
+        EXPECT_FALSE(arbeit->laeuft());
+        antworten.push_back(a);
+        if (antworten.size() == 1)
+            arbeit->starte(job(QStringLiteral("zweite")));
+    });
+    arbeit->starte(job(QStringLiteral("erste")));
+    EXPECT_TRUE(arbeit->laeuft());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return antworten.size() == 2; }, 10000));
+    EXPECT_EQ(antworten[0].text, QStringLiteral("erste fertig"));
+    EXPECT_EQ(antworten[1].text, QStringLiteral("zweite fertig"));
+    EXPECT_NE(antworten[0].thread, std::this_thread::get_id());
+    EXPECT_FALSE(arbeit->laeuft());
+}
+
+TEST(Hintergrundarbeit, aForgottenJobIsWaitedForAndItsResultNeverArrives)
+{
+    struct Fall {
+        const char* name;
+        bool neuStarten; // forgotten by starting another job, or by vergiss()
+    };
+    for (const Fall& fall : {Fall{"vergiss", false}, Fall{"starte", true}}) {
+        SCOPED_TRACE(fall.name);
+        std::vector<int> ergebnisse;
+        std::atomic<bool> los{false};
+        std::atomic<bool> beendet{false};
+        Hintergrundarbeit<int> arbeit([&](int n) { ergebnisse.push_back(n); });
+        arbeit.starte([&] {
+            while (!los)
+                std::this_thread::yield();
+            beendet = true;
+            return 1;
+        });
+        std::thread freigabe([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            los = true;
+        });
+        if (fall.neuStarten)
+            arbeit.starte([] { return 2; });
+        else
+            arbeit.vergiss();
+        freigabe.join();
+        EXPECT_TRUE(beendet);
+        EXPECT_EQ(arbeit.laeuft(), fall.neuStarten);
+        // Time for the late signal of the forgotten job, and for the second one.
+        QTest::qWait(100);
+        if (fall.neuStarten) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !ergebnisse.empty(); }, 10000));
+        }
+        EXPECT_EQ(ergebnisse, fall.neuStarten ? std::vector<int>{2} : std::vector<int>{});
+    }
+}
+
+TEST(Hintergrundarbeit, goingAwayWaitsForTheRunningJob)
+{
+    std::atomic<bool> beendet{false};
+    {
+        Hintergrundarbeit<int> arbeit([](int) { ADD_FAILURE() << "a result after the end"; });
+        arbeit.starte([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            beendet = true;
+            return 0;
+        });
+    }
+    EXPECT_TRUE(beendet);
+    QTest::qWait(50);
+}
+
+} // namespace
