@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -46,4 +47,17 @@ void schreibeSpiel(const QString& ordner, const QList<QByteArray>& werte)
     QImage rueckseite(200, 200, QImage::Format_RGB32);
     rueckseite.fill(Qt::white);
     rueckseite.save(ordner + QStringLiteral("/Kartentext.bmp"), "BMP");
+}
+
+void ohneBildschirm()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+double median(std::vector<double> werte)
+{
+    std::sort(werte.begin(), werte.end());
+    const std::size_t mitte = werte.size() / 2;
+    return werte.size() % 2 ? werte[mitte] : (werte[mitte - 1] + werte[mitte]) / 2;
 }

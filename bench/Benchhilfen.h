@@ -8,6 +8,12 @@
 #include <QString>
 #include <vector>
 
+// Nothing is shown unless a platform is asked for; call before the application object.
+void ohneBildschirm();
+
+// The middle value (the mean of the two middle ones for an even count).
+double median(std::vector<double> werte);
+
 // Keeps the last message, so a benchmark can print why a run stopped.
 class AufzeichnendeMeldungen final : public Meldungen {
 public:

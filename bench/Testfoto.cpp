@@ -1,5 +1,6 @@
 #include "bench/Testfoto.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -77,4 +78,18 @@ void schreibeTestfoto(const QString& pfad, int breite, int hoehe, unsigned saat)
     jpeg_finish_compress(&c);
     jpeg_destroy_compress(&c);
     std::fclose(datei);
+}
+
+QStringList schreibeTestfotos(const QString& ordner, int anzahl)
+{
+    constexpr int Verschiedene = 6;
+    QStringList fotos;
+    for (int k = 0; k < anzahl; ++k) {
+        fotos << QDir(ordner).filePath(QStringLiteral("foto%1.jpg").arg(k));
+        if (k < Verschiedene)
+            schreibeTestfoto(fotos.last(), 4000, 3000, unsigned(k + 1));
+        else
+            QFile::copy(fotos[k % Verschiedene], fotos.last());
+    }
+    return fotos;
 }

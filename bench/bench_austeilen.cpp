@@ -244,8 +244,7 @@ void messe(int breite, int hoehe)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QApplication app(argc, argv);
     messe(4000, 3000);
     messe(1632, 1224);

@@ -103,8 +103,7 @@ void grossesBrett()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QApplication app(argc, argv);
     grossesBrett();
     return 0;

@@ -7,6 +7,7 @@
 
 #include "neuesspiel/Druckausgabe.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"
 
 #include <QDir>
@@ -20,9 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-// Distinct photos written; the rest are copies, which decode just as long.
-constexpr int Verschiedene = 6;
 
 double untergrenze(const QStringList& fotos, int achtel)
 {
@@ -48,20 +46,11 @@ double untergrenze(const QStringList& fotos, int achtel)
 
 int main(int argc, char** argv)
 {
-    // Nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QGuiApplication app(argc, argv);
     const int paare = argc > 1 ? std::max(2, std::atoi(argv[1])) : 25;
     QTemporaryDir tmp;
-    QStringList fotos;
-    for (int k = 0; k < paare; ++k) {
-        fotos << tmp.filePath(QStringLiteral("foto%1.jpg").arg(k));
-        if (k < Verschiedene)
-            schreibeTestfoto(fotos.last(), 4000, 3000, unsigned(k + 1));
-        else
-            QFile::copy(fotos[k % Verschiedene], fotos.last());
-    }
+    const QStringList fotos = schreibeTestfotos(tmp.path(), paare);
     const QString spiel = tmp.filePath(QStringLiteral("spiel"));
     const Schreibergebnis geschrieben = schreibeNeuesSpiel({spiel, fotos});
     if (geschrieben.status() != 0) {

@@ -42,18 +42,11 @@ void spieleZuEnde(TForm1& form)
     }
 }
 
-double median(std::vector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    return werte[werte.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     std::vector<std::thread> schreiber;

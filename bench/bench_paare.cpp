@@ -8,11 +8,13 @@
 
 #include "neuesspiel/Paarlistendatei.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -21,16 +23,6 @@
 #include <vector>
 
 namespace {
-
-// Distinct photos written; the rest are copies, which decode just as long.
-constexpr int Verschiedene = 6;
-
-double median(std::vector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    const std::size_t mitte = werte.size() / 2;
-    return werte.size() % 2 ? werte[mitte] : (werte[mitte - 1] + werte[mitte]) / 2;
-}
 
 // Milliseconds to write the game; exits when it is not written.
 double schreibe(const NeuesSpiel& auftrag)
@@ -67,25 +59,16 @@ double ausListe(const QString& liste, const QString& ziel)
 
 int main(int argc, char** argv)
 {
-    // Nothing is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ohneBildschirm();
     QGuiApplication app(argc, argv);
     const int paare = argc > 1 ? std::max(2, std::atoi(argv[1])) : 40;
     const int runden = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     QTemporaryDir tmp;
-    QStringList fotos;
+    const QStringList fotos = schreibeTestfotos(tmp.path(), paare);
     QByteArray liste;
-    for (int k = 0; k < paare; ++k) {
-        const QString name = QStringLiteral("foto%1.jpg").arg(k);
-        fotos << tmp.filePath(name);
-        if (k < Verschiedene)
-            schreibeTestfoto(fotos.last(), 4000, 3000, unsigned(k + 1));
-        else
-            QFile::copy(fotos[k % Verschiedene], fotos.last());
-        // As a spreadsheet saves a row whose second cell is empty.
-        liste += name.toUtf8() + ";\n";
-    }
+    // As a spreadsheet saves a row whose second cell is empty.
+    for (const QString& foto : fotos)
+        liste += QFileInfo(foto).fileName().toUtf8() + ";\n";
     const QString listendatei = tmp.filePath(QStringLiteral("paare.csv"));
     QFile datei(listendatei);
     if (!datei.open(QIODevice::WriteOnly) || datei.write(liste) != liste.size())
