@@ -53,6 +53,7 @@ TEST(Hintergrundarbeit, aForgottenJobIsWaitedForAndItsResultNeverArrives)
         std::vector<int> ergebnisse;
         std::atomic<bool> los{false};
         std::atomic<bool> beendet{false};
+        std::atomic<bool> weiter{false};
         Hintergrundarbeit<int> arbeit([&](int n) { ergebnisse.push_back(n); });
         arbeit.starte([&] {
             while (!los)
@@ -64,15 +65,21 @@ TEST(Hintergrundarbeit, aForgottenJobIsWaitedForAndItsResultNeverArrives)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             los = true;
         });
+        // The second job holds until the first one's late signal had its chance.
         if (fall.neuStarten)
-            arbeit.starte([] { return 2; });
+            arbeit.starte([&] {
+                while (!weiter)
+                    std::this_thread::yield();
+                return 2;
+            });
         else
             arbeit.vergiss();
         freigabe.join();
         EXPECT_TRUE(beendet);
         EXPECT_EQ(arbeit.laeuft(), fall.neuStarten);
-        // Time for the late signal of the forgotten job, and for the second one.
         QTest::qWait(100);
+        EXPECT_TRUE(ergebnisse.empty());
+        weiter = true;
         if (fall.neuStarten) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return !ergebnisse.empty(); }, 10000));
         }
