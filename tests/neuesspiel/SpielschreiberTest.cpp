@@ -17,6 +17,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 using namespace neuspielbilder;
@@ -686,6 +687,67 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     raeumeEntwuerfeAuf(tmp.path());
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
     EXPECT_EQ(schnappschuss(ziel), gespeichert);
+}
+
+// Where the file system refuses to exchange folders, the old game goes aside and the draft takes
+// its place, and nothing of the old one stays; where the draft or the old game cannot be moved,
+// the old game is back as it was and the error answers; any other error of the exchange moves
+// nothing. No set-aside folder, mark or lock is left, and the draft goes with its Entwurf.
+TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCannotFollow)
+{
+    // The folder whose rename fails with EIO: none, the draft or the old game.
+    enum Scheitert { Keiner, DerEntwurf, DasSpiel };
+    const struct {
+        const char* name;
+        int tauschfehler;
+        Scheitert scheitert;
+        int fehler;
+    } faelle[] = {
+        {"exchange refused", EINVAL, Keiner, 0},
+        {"exchange not offered", ENOSYS, Keiner, 0},
+        {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO},
+        {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO},
+        {"exchange denied", EACCES, Keiner, EACCES},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir tmp;
+        const QString ziel = tmp.filePath("spiel");
+        QDir().mkpath(ziel + "/extra");
+        schreibe(ziel + "/01a.jpg", "alt");
+        schreibe(ziel + "/extra/liste.txt", "Anna");
+        const auto alt = schnappschuss(ziel);
+        QString entwurfsname;
+        QMap<QString, QByteArray> neu;
+        {
+            Entwurf entwurf;
+            ASSERT_EQ(entwurf.legeAn(tmp.path(), "spiel"), 0);
+            entwurfsname = QFileInfo(entwurf.pfad()).fileName();
+            QDir().mkpath(entwurf.pfad() + "/extra");
+            schreibe(entwurf.pfad() + "/01a.jpg", "neu");
+            schreibe(entwurf.pfad() + "/extra/liste.txt", "Ben");
+            neu = schnappschuss(entwurf.pfad());
+            neu.remove('/' + Entwurfssperre);
+            const QByteArray quelle = QFile::encodeName(f.scheitert == DerEntwurf ? entwurf.pfad() : ziel);
+            const int antwort = entwurf.ersetze(
+                ziel,
+                [&f](const QByteArray&, const QByteArray&) {
+                    errno = f.tauschfehler;
+                    return -1;
+                },
+                [&f, &quelle](const QByteArray& a, const QByteArray& b) {
+                    if (f.scheitert != Keiner && a == quelle) {
+                        errno = EIO;
+                        return -1;
+                    }
+                    return benenneOrdnerUm(a, b);
+                });
+            EXPECT_EQ(antwort, f.fehler);
+            EXPECT_EQ(schnappschuss(ziel), f.fehler ? alt : neu);
+            EXPECT_EQ(inhalt(tmp.path()), (f.fehler ? QStringList{entwurfsname, "spiel"} : QStringList{"spiel"}));
+        }
+        EXPECT_EQ(inhalt(tmp.path()), QStringList{"spiel"});
+    }
 }
 
 // A folder not made by Paarlix opens as pairs of photos, a copy of the first photo as the
