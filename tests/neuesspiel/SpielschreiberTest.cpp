@@ -18,7 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace neuspielbilder;
 
@@ -689,10 +692,11 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     EXPECT_EQ(schnappschuss(ziel), gespeichert);
 }
 
-// Where the file system refuses to exchange folders, the old game goes aside and the draft takes
-// its place, and nothing of the old one stays; where the draft or the old game cannot be moved,
-// the old game is back as it was and the error answers; any other error of the exchange moves
-// nothing. No set-aside folder, mark or lock is left, and the draft goes with its Entwurf.
+// Where the file system refuses to exchange folders, the old game goes aside, marked and locked,
+// and the draft takes its place, and nothing of the old one stays; where the draft or the old
+// game cannot be moved, the old game is back as it was and the error answers; any other error
+// of the exchange moves nothing. No set-aside folder, mark or lock is left, and the draft goes
+// with its Entwurf.
 TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCannotFollow)
 {
     // The folder whose rename fails with EIO: none, the draft or the old game.
@@ -702,12 +706,21 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
         int tauschfehler;
         Scheitert scheitert;
         int fehler;
+        bool beiseite;
     } faelle[] = {
-        {"exchange refused", EINVAL, Keiner, 0},
-        {"exchange not offered", ENOSYS, Keiner, 0},
-        {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO},
-        {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO},
-        {"exchange denied", EACCES, Keiner, EACCES},
+        {"exchange refused", EINVAL, Keiner, 0, true},
+        {"exchange not offered", ENOSYS, Keiner, 0, true},
+        {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO, true},
+        {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO, true},
+        {"exchange denied", EACCES, Keiner, EACCES, false},
+    };
+    // Whether another writer would find `datei` locked.
+    const auto gesperrt = [](const QString& datei) {
+        const int d = open(QFile::encodeName(datei).constData(), O_RDONLY | O_CLOEXEC);
+        const bool frei = d >= 0 && flock(d, LOCK_EX | LOCK_NB) == 0;
+        if (d >= 0)
+            close(d);
+        return d >= 0 && !frei;
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -729,13 +742,17 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
             neu = schnappschuss(entwurf.pfad());
             neu.remove('/' + Entwurfssperre);
             const QByteArray quelle = QFile::encodeName(f.scheitert == DerEntwurf ? entwurf.pfad() : ziel);
+            bool markiertUndGesperrt = false;
             const int antwort = entwurf.ersetze(
                 ziel,
                 [&f](const QByteArray&, const QByteArray&) {
                     errno = f.tauschfehler;
                     return -1;
                 },
-                [&f, &quelle](const QByteArray& a, const QByteArray& b) {
+                [&](const QByteArray& a, const QByteArray& b) {
+                    if (a == QFile::encodeName(ziel))
+                        markiertUndGesperrt = QFileInfo::exists(ziel + '/' + Beiseitemarke)
+                                              && gesperrt(ziel + '/' + Entwurfssperre);
                     if (f.scheitert != Keiner && a == quelle) {
                         errno = EIO;
                         return -1;
@@ -743,6 +760,7 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
                     return benenneOrdnerUm(a, b);
                 });
             EXPECT_EQ(antwort, f.fehler);
+            EXPECT_EQ(markiertUndGesperrt, f.beiseite);
             EXPECT_EQ(schnappschuss(ziel), f.fehler ? alt : neu);
             EXPECT_EQ(inhalt(tmp.path()), (f.fehler ? QStringList{entwurfsname, "spiel"} : QStringList{"spiel"}));
         }
