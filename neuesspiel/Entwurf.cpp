@@ -117,7 +117,10 @@ int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, cons
     }
     // Without the exchange: the old folder aside, still locked and marked, so
     // that after a kill in between a cleaner puts it back instead of removing it.
-    const int m = ::open(marke.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    // Made afresh: whatever holds the name (a link, a pipe) is neither followed
+    // nor waited on.
+    ::unlink(marke.constData());
+    const int m = ::open(marke.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     const QFileInfo zielInfo(ziel);
     QByteArray beiseite = roh(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName()
                               + QStringLiteral("-XXXXXX"));

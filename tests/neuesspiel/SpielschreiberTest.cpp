@@ -696,7 +696,7 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
 // and the draft takes its place, and nothing of the old one stays; where the draft or the old
 // game cannot be moved, the old game is back as it was and the error answers; any other error
 // of the exchange moves nothing. No set-aside folder, mark or lock is left, and the draft goes
-// with its Entwurf.
+// with its Entwurf. A link left where the mark goes is not followed.
 TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCannotFollow)
 {
     // The folder whose rename fails with EIO: none, the draft or the old game.
@@ -707,9 +707,11 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
         Scheitert scheitert;
         int fehler;
         bool beiseite;
+        bool linkAlsMarke = false;
     } faelle[] = {
         {"exchange refused", EINVAL, Keiner, 0, true},
         {"exchange not offered", ENOSYS, Keiner, 0, true},
+        {"exchange refused, a link where the mark goes", ENOTSUP, Keiner, 0, true, true},
         {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO, true},
         {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO, true},
         {"exchange denied", EACCES, Keiner, EACCES, false},
@@ -730,6 +732,9 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
         schreibe(ziel + "/01a.jpg", "alt");
         schreibe(ziel + "/extra/liste.txt", "Anna");
         const auto alt = schnappschuss(ziel);
+        if (f.linkAlsMarke) {
+            ASSERT_TRUE(QFile::link(tmp.filePath("draussen"), ziel + '/' + Beiseitemarke));
+        }
         QString entwurfsname;
         QMap<QString, QByteArray> neu;
         {
