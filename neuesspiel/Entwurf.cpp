@@ -48,7 +48,9 @@ int sperreIn(const QString& ordner)
     return sperre;
 }
 
-int tausche(const QByteArray& a, const QByteArray& b)
+} // namespace
+
+int tauscheOrdner(const QByteArray& a, const QByteArray& b)
 {
 #ifdef RENAME_EXCHANGE
     return ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
@@ -57,7 +59,10 @@ int tausche(const QByteArray& a, const QByteArray& b)
 #endif
 }
 
-} // namespace
+int benenneOrdnerUm(const QByteArray& a, const QByteArray& b)
+{
+    return ::rename(a.constData(), b.constData());
+}
 
 Entwurf::~Entwurf()
 {
@@ -81,7 +86,7 @@ int Entwurf::legeAn(const QString& oben, const QString& name)
     return sperre_ < 0 ? errno : 0;
 }
 
-int Entwurf::ersetze(const QString& ziel)
+int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, const Ordnerumbenennung& benenne)
 {
     struct stat alt {};
     if (::stat(roh(ziel).constData(), &alt) != 0)
@@ -112,7 +117,10 @@ int Entwurf::ersetze(const QString& ziel)
     }
     // Without the exchange: the old folder aside, still locked and marked, so
     // that after a kill in between a cleaner puts it back instead of removing it.
-    const int m = ::open(marke.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    // Made afresh: whatever holds the name (a link, a pipe) is neither followed
+    // nor waited on.
+    ::unlink(marke.constData());
+    const int m = ::open(marke.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     const QFileInfo zielInfo(ziel);
     QByteArray beiseite = roh(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName()
                               + QStringLiteral("-XXXXXX"));
@@ -121,15 +129,15 @@ int Entwurf::ersetze(const QString& ziel)
         gibFrei();
         return g;
     }
-    if (::rename(roh(ziel).constData(), beiseite.constData()) != 0) {
+    if (benenne(roh(ziel), beiseite) != 0) {
         const int g = errno;
         ::rmdir(beiseite.constData());
         gibFrei();
         return g;
     }
-    if (::rename(roh(pfad_).constData(), roh(ziel).constData()) != 0) {
+    if (benenne(roh(pfad_), roh(ziel)) != 0) {
         const int g = errno;
-        ::rename(beiseite.constData(), roh(ziel).constData());
+        benenne(beiseite, roh(ziel));
         gibFrei();
         return g;
     }

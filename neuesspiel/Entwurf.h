@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A hidden folder ".NAME-XXXXXX" beside a game being written, which becomes
 // the game at the end. Its writer holds a lock on a file inside it for as
 // long as it runs; the kernel lets the lock go when the writer dies, however
@@ -12,6 +14,14 @@ inline const QString Entwurfssperre = QStringLiteral(".paarlix-schreibt");
 // The file inside an edited game that a writer has set aside to put its new
 // version in place, where the file system cannot exchange the two.
 inline const QString Beiseitemarke = QStringLiteral(".paarlix-beiseite");
+
+// A rename of the folder `a` as Entwurf::ersetze makes it, answering as
+// rename(2) does: 0, or -1 with errno set.
+using Ordnerumbenennung = std::function<int(const QByteArray& a, const QByteArray& b)>;
+// The folders `a` and `b` swap names in one step (renameat2 with RENAME_EXCHANGE).
+int tauscheOrdner(const QByteArray& a, const QByteArray& b);
+// The folder `a` takes the name `b` (rename(2)).
+int benenneOrdnerUm(const QByteArray& a, const QByteArray& b);
 
 class Entwurf {
 public:
@@ -41,8 +51,11 @@ public:
     // file system cannot exchange, the old folder is renamed aside first,
     // locked and marked, and put back when the draft cannot follow (or by the
     // next cleaner, after a kill). Returns errno, or 0 (the draft
-    // is then gone). legeAn succeeded
-    int ersetze(const QString& ziel);
+    // is then gone). `tausche` and `benenne` make the folder renames: tests
+    // pass others to take the way of a file system that cannot exchange.
+    // legeAn succeeded
+    int ersetze(const QString& ziel, const Ordnerumbenennung& tausche = tauscheOrdner,
+                const Ordnerumbenennung& benenne = benenneOrdnerUm);
 
 private:
     QString pfad_;

@@ -17,7 +17,11 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace neuspielbilder;
 
@@ -686,6 +690,87 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     raeumeEntwuerfeAuf(tmp.path());
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
     EXPECT_EQ(schnappschuss(ziel), gespeichert);
+}
+
+// Where the file system refuses to exchange folders, the old game goes aside, marked and locked,
+// and the draft takes its place, and nothing of the old one stays; where the draft or the old
+// game cannot be moved, the old game is back as it was and the error answers; any other error
+// of the exchange moves nothing. No set-aside folder, mark or lock is left, and the draft goes
+// with its Entwurf. A link left where the mark goes is not followed.
+TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCannotFollow)
+{
+    // The folder whose rename fails with EIO: none, the draft or the old game.
+    enum Scheitert { Keiner, DerEntwurf, DasSpiel };
+    const struct {
+        const char* name;
+        int tauschfehler;
+        Scheitert scheitert;
+        int fehler;
+        bool beiseite;
+        bool linkAlsMarke = false;
+    } faelle[] = {
+        {"exchange refused", EINVAL, Keiner, 0, true},
+        {"exchange not offered", ENOSYS, Keiner, 0, true},
+        {"exchange refused, a link where the mark goes", ENOTSUP, Keiner, 0, true, true},
+        {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO, true},
+        {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO, true},
+        {"exchange denied", EACCES, Keiner, EACCES, false},
+    };
+    // Whether another writer would find `datei` locked.
+    const auto gesperrt = [](const QString& datei) {
+        const int d = open(QFile::encodeName(datei).constData(), O_RDONLY | O_CLOEXEC);
+        const bool frei = d >= 0 && flock(d, LOCK_EX | LOCK_NB) == 0;
+        if (d >= 0)
+            close(d);
+        return d >= 0 && !frei;
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir tmp;
+        const QString ziel = tmp.filePath("spiel");
+        QDir().mkpath(ziel + "/extra");
+        schreibe(ziel + "/01a.jpg", "alt");
+        schreibe(ziel + "/extra/liste.txt", "Anna");
+        const auto alt = schnappschuss(ziel);
+        if (f.linkAlsMarke) {
+            ASSERT_TRUE(QFile::link(tmp.filePath("draussen"), ziel + '/' + Beiseitemarke));
+        }
+        QString entwurfsname;
+        QMap<QString, QByteArray> neu;
+        {
+            Entwurf entwurf;
+            ASSERT_EQ(entwurf.legeAn(tmp.path(), "spiel"), 0);
+            entwurfsname = QFileInfo(entwurf.pfad()).fileName();
+            QDir().mkpath(entwurf.pfad() + "/extra");
+            schreibe(entwurf.pfad() + "/01a.jpg", "neu");
+            schreibe(entwurf.pfad() + "/extra/liste.txt", "Ben");
+            neu = schnappschuss(entwurf.pfad());
+            neu.remove('/' + Entwurfssperre);
+            const QByteArray quelle = QFile::encodeName(f.scheitert == DerEntwurf ? entwurf.pfad() : ziel);
+            bool markiertUndGesperrt = false;
+            const int antwort = entwurf.ersetze(
+                ziel,
+                [&f](const QByteArray&, const QByteArray&) {
+                    errno = f.tauschfehler;
+                    return -1;
+                },
+                [&](const QByteArray& a, const QByteArray& b) {
+                    if (a == QFile::encodeName(ziel))
+                        markiertUndGesperrt = QFileInfo::exists(ziel + '/' + Beiseitemarke)
+                                              && gesperrt(ziel + '/' + Entwurfssperre);
+                    if (f.scheitert != Keiner && a == quelle) {
+                        errno = EIO;
+                        return -1;
+                    }
+                    return benenneOrdnerUm(a, b);
+                });
+            EXPECT_EQ(antwort, f.fehler);
+            EXPECT_EQ(markiertUndGesperrt, f.beiseite);
+            EXPECT_EQ(schnappschuss(ziel), f.fehler ? alt : neu);
+            EXPECT_EQ(inhalt(tmp.path()), (f.fehler ? QStringList{entwurfsname, "spiel"} : QStringList{"spiel"}));
+        }
+        EXPECT_EQ(inhalt(tmp.path()), QStringList{"spiel"});
+    }
 }
 
 // A folder not made by Paarlix opens as pairs of photos, a copy of the first photo as the
