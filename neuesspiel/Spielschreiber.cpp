@@ -667,7 +667,7 @@ Schritt schreibeSpieldateien(const NeuesSpiel& auftrag, const Plan& plan, const 
         return fehlgeschlagen(fehler.join('\n') + NichtsGeschrieben);
     if (!auftrag.Ersetzen)
         return {};
-    QStringList ohne = {Entwurfssperre, QStringLiteral(".sperre-neu"), QStringLiteral("Paarlix.ini")};
+    QStringList ohne = {Entwurfssperre, Beiseitemarke, QStringLiteral(".sperre-neu"), QStringLiteral("Paarlix.ini")};
     if (alt.enthaelt(QStringLiteral("Paarlix.ini")))
         ohne += QFileInfo(alt.pfad(QStringLiteral("Paarlix.ini"))).fileName();
     if (!alterKartentext)

@@ -585,6 +585,8 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     auftrag.JeRunde = offen.JeRunde;
     auftrag.Ersetzen = true;
     const ino_t karte = inode(ziel + "/01a.jpg");
+    // A mark left by a save killed just after making it is no file of the game.
+    schreibe(ziel + '/' + Beiseitemarke, "");
     const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
     EXPECT_TRUE(lauf.ausgabe.last().startsWith("Gespeichert: 3 Paare")) << lauf.ausgabe.last().toStdString();
