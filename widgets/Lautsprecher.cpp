@@ -91,7 +91,7 @@ void ohneTonmeldungen(QtMsgType art, const QMessageLogContext& kontext, const QS
 {
     const bool vomTon = (kontext.category && qstrncmp(kontext.category, "qt.multimedia", 13) == 0)
                         || text.startsWith(QLatin1String("PulseAudioService"))
-                        || text.startsWith(QLatin1String("Stream error"))
+                        || text.contains(QLatin1String("Stream error"))
                         || text.contains(QLatin1String("audio device"), Qt::CaseInsensitive);
     if (!vomTon && vorigerHandler)
         vorigerHandler(art, kontext, text);
