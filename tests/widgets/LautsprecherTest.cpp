@@ -1,6 +1,7 @@
 // The sounds through Qt Multimedia: silent and quiet without a sound server,
-// every one heard on a real PulseAudio server, back after the server restarted. Each case runs in a process of its own
-// (the sound server is looked up once per process), selected by a filter.
+// every one heard on a real PulseAudio server, back after it restarted. Each case runs
+// in a process of its own (the sound server is looked up once per process), selected
+// by a filter.
 #include "widgets/Lautsprecher.h"
 
 #include <QCoreApplication>
@@ -259,18 +260,16 @@ TEST_F(MitPulseAudio, everySoundOfThreeGamesArrivesAndNothingIsLeftOnDisk)
 
 TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
 {
-    // Sound plays; the server is stopped and another started on the same socket, as a
-    // desktop restarts it; a later sound reaches the new server by itself. Sounds asked
-    // while none runs return at once, and nothing is printed.
+    // Sound plays; the server stops and another starts on the same socket, as a desktop
+    // restarts it; a later sound reaches the new one. Sounds asked in between return at
+    // once, and nothing is printed.
     const QtMessageHandler vorher = qInstallMessageHandler(merkeMeldung);
-    // Sounds every few tenths of a second until one arrives loud in the recording
-    // (a new stream on a null sink first stalls for a second or two).
+    // A sound every 0.4 s until one arrives loud (a new stream on a null sink first stalls).
     const auto gehoert = [&](Lautsprecher& lautsprecher, const QString& datei) {
         QProcess parec;
         nimmAuf(parec, datei);
         bool laut = false;
-        const QDeadlineTimer frist(20000);
-        while (!laut && !frist.hasExpired()) {
+        for (const QDeadlineTimer frist(20000); !laut && !frist.hasExpired();) {
             lautsprecher.spiele(Klang::PaarGefunden);
             warte(400);
             QFile f(datei);
@@ -284,18 +283,14 @@ TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
     };
     {
         Lautsprecher lautsprecher;
-        lautsprecher.bereiteVor();
-        EXPECT_TRUE(gehoert(lautsprecher, ordner.filePath(QStringLiteral("vorher.raw"))))
-            << "no sound before the restart";
+        EXPECT_TRUE(gehoert(lautsprecher, ordner.filePath(QStringLiteral("vorher.raw")))) << "no sound at first";
         dienst.reset();
-        for (int k = 0; k < AnzahlKlaenge; ++k) {
+        for (int k = 0; k < AnzahlKlaenge; ++k)
             lautsprecher.spiele(Klang(k));
-            warte(100);
-        }
         dienst.emplace(ordner.path());
         ASSERT_TRUE(dienst->fehler.isEmpty()) << qPrintable(dienst->fehler);
         EXPECT_TRUE(gehoert(lautsprecher, ordner.filePath(QStringLiteral("nachher.raw"))))
-            << "no sound from the restarted server";
+            << "no sound after the restart";
     }
     qInstallMessageHandler(vorher);
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(QLatin1Char('\n')));
