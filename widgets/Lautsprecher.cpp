@@ -197,7 +197,7 @@ void Lautsprecher::oeffne()
 void Lautsprecher::merke(Tonstromlage lage)
 {
     lage_ = lage;
-    if (lage.Fehler)
+    if (tonstromGestoert(lage))
         quelle_->verwirf();
 }
 

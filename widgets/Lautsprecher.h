@@ -24,7 +24,11 @@ class Mischquelle;
 // about it. When the stream fails (the server died or restarted) or no device
 // was found, the next sound or bereiteVor() opens a new stream on the default
 // device, at most every TonstromNeuversuchAbstand seconds; sounds asked for
-// until one plays are dropped.
+// until one plays are dropped. Qt Multimedia 6.4 itself tries to connect to
+// PulseAudio again only once, three seconds after the server left, and gives up
+// for the process if no socket answers then (measured); so a server back later,
+// or first there after the start, stays unheard. A socket kept open by systemd
+// across a restart, as desktops start PulseAudio and PipeWire, should answer.
 // Create and destroy on the window's thread; an application object must exist.
 class Lautsprecher final : public Klangausgabe {
 public:
