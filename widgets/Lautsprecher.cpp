@@ -25,6 +25,25 @@ public:
         mischer_.spiele(klang);
     }
 
+    // A new stream starts: with silence, and open for it to read.
+    void neuerStrom()
+    {
+        if (!isOpen())
+            open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        vorlauf_ = Vorlauf;
+    }
+
+    // Drops the sounds waiting or half played: nobody heard them, and a stream
+    // opened later must not sound them all at once.
+    void verwirf()
+    {
+        const std::lock_guard sperre(sperre_);
+        std::vector<std::int16_t> weg(Klangrate / 10);
+        // Bounded: a mixer that never ends a voice must not hang the sound thread.
+        for (int i = 0; i < 1000 && mischer_.stimmen() > 0; ++i)
+            mischer_.mische(weg.data(), weg.size());
+    }
+
     // Endless: the output must never think the sound is over and drain the stream.
     bool isSequential() const override { return true; }
     bool atEnd() const override { return false; }
@@ -52,7 +71,8 @@ private:
     std::vector<std::int16_t> proben_;
     // A new stream loses its first few milliseconds (measured on a PulseAudio null
     // sink: the first sound came cut), so it starts with silence.
-    std::size_t vorlauf_ = Klangrate * 50 / 1000;
+    static constexpr std::size_t Vorlauf = Klangrate * 50 / 1000;
+    std::size_t vorlauf_ = Vorlauf;
 };
 
 namespace {
@@ -65,14 +85,37 @@ QtMessageHandler vorigerHandler = nullptr;
 
 // Qt Multimedia reports a missing sound server or device on standard error
 // ("PulseAudioService: pa_context_connect() failed", "No audio device
-// detected"); the game is silent then and says nothing.
+// detected") and a server that went away ("Stream error: Connection
+// terminated"); the game is silent then and says nothing.
 void ohneTonmeldungen(QtMsgType art, const QMessageLogContext& kontext, const QString& text)
 {
     const bool vomTon = (kontext.category && qstrncmp(kontext.category, "qt.multimedia", 13) == 0)
                         || text.startsWith(QLatin1String("PulseAudioService"))
+                        || text.contains(QLatin1String("Stream error"))
                         || text.contains(QLatin1String("audio device"), Qt::CaseInsensitive);
     if (!vomTon && vorigerHandler)
         vorigerHandler(art, kontext, text);
+}
+
+Tonstromlage lageVon(QAudio::State zustand, QAudio::Error fehler)
+{
+    Tonstromlage lage;
+    lage.Fehler = fehler != QAudio::NoError;
+    switch (zustand) {
+    case QAudio::ActiveState:
+        lage.Zustand = Tonstromzustand::Aktiv;
+        break;
+    case QAudio::SuspendedState:
+        lage.Zustand = Tonstromzustand::Angehalten;
+        break;
+    case QAudio::IdleState:
+        lage.Zustand = Tonstromzustand::Leerlauf;
+        break;
+    case QAudio::StoppedState:
+        lage.Zustand = Tonstromzustand::Gestoppt;
+        break;
+    }
+    return lage;
 }
 
 void schweigeUeberTon()
@@ -100,8 +143,9 @@ Lautsprecher::~Lautsprecher()
 
 void Lautsprecher::bereiteVor()
 {
-    if (!thread_ && !stumm_)
+    if (!thread_)
         starte();
+    oeffneWennFaellig();
 }
 
 void Lautsprecher::starte()
@@ -114,34 +158,56 @@ void Lautsprecher::starte()
     quelle_ = new Mischquelle;
     quelle_->moveToThread(thread_.get());
     thread_->start(QThread::HighPriority);
-    QMetaObject::invokeMethod(
-        arbeiter_,
-        [this] {
-            const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-            QAudioFormat format;
-            format.setSampleRate(Klangrate);
-            format.setChannelCount(1);
-            format.setSampleFormat(QAudioFormat::Int16);
-            if (geraet.isNull() || !geraet.isFormatSupported(format)) {
-                stumm_ = true;
-                return;
-            }
-            ausgabe_ = new QAudioSink(geraet, format, arbeiter_);
-            ausgabe_->setBufferSize(Klangrate * 2 * PufferMs / 1000);
-            quelle_->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-            ausgabe_->start(quelle_);
-            if (ausgabe_->state() == QAudio::StoppedState)
-                stumm_ = true;
-        },
-        Qt::QueuedConnection);
+}
+
+void Lautsprecher::oeffneWennFaellig()
+{
+    const double jetzt = uhr_.jetzt() * 86400.0;
+    if (!tonstromNeuOeffnen(lage_.load(), letzterVersuch_, jetzt))
+        return;
+    letzterVersuch_ = jetzt;
+    // Before the request: the sound thread's answer must not be overwritten.
+    // Sounds asked for meanwhile wait in the mix for the new stream.
+    lage_ = Tonstromlage{};
+    QMetaObject::invokeMethod(arbeiter_, [this] { oeffne(); }, Qt::QueuedConnection);
+}
+
+void Lautsprecher::oeffne()
+{
+    delete ausgabe_;
+    ausgabe_ = nullptr;
+    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setSampleRate(Klangrate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (geraet.isNull() || !geraet.isFormatSupported(format)) {
+        merke({Tonstromzustand::Keiner, true});
+        return;
+    }
+    quelle_->neuerStrom();
+    ausgabe_ = new QAudioSink(geraet, format, arbeiter_);
+    ausgabe_->setBufferSize(Klangrate * 2 * PufferMs / 1000);
+    QObject::connect(ausgabe_, &QAudioSink::stateChanged, arbeiter_,
+                     [this](QAudio::State zustand) { merke(lageVon(zustand, ausgabe_->error())); });
+    ausgabe_->start(quelle_);
+    merke(lageVon(ausgabe_->state(), ausgabe_->error()));
+}
+
+void Lautsprecher::merke(Tonstromlage lage)
+{
+    lage_ = lage;
+    if (tonstromGestoert(lage))
+        quelle_->verwirf();
 }
 
 void Lautsprecher::spiele(Klang klang)
 {
-    if (stumm_)
-        return;
     if (!thread_)
         starte();
+    oeffneWennFaellig();
+    if (!tonstromHoerbar(lage_.load()))
+        return;
     // Waits in the mix until the stream (started or starting) takes the next samples.
     quelle_->spiele(klang);
 }

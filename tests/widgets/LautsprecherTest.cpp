@@ -1,6 +1,7 @@
 // The sounds through Qt Multimedia: silent and quiet without a sound server,
-// every one heard on a real PulseAudio server. Each case runs in a process of its own
-// (the sound server is looked up once per process), selected by a filter.
+// every one heard on a real PulseAudio server, back after it restarted. Each case runs
+// in a process of its own (the sound server is looked up once per process), selected
+// by a filter.
 #include "widgets/Lautsprecher.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 #include <csignal>
 #include <cstdlib>
@@ -154,36 +156,54 @@ TEST(OhneTondienst, soundsStaySilentAndSayNothing)
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(QLatin1Char('\n')));
 }
 
-TEST(MitPulseAudio, everySoundOfThreeGamesArrivesAndNothingIsLeftOnDisk)
+// A case with a PulseAudio system daemon of its own, reached through PULSE_SERVER
+// (skipped where it cannot start).
+class PulseAudioFall : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* programm : {"pulseaudio", "parec"})
+            if (QStandardPaths::findExecutable(QLatin1String(programm)).isEmpty())
+                GTEST_SKIP() << programm << " ist nicht installiert (Debian-Pakete pulseaudio und pulseaudio-utils).";
+        // Tests of other builds on this machine wait here rather than fight over the daemon.
+        ASSERT_TRUE(sperre_.tryLock(120000)) << "the PulseAudio test of another build holds the lock";
+        // The daemon runs as the user "pulse" and must create its socket here.
+        ASSERT_TRUE(ordner.isValid());
+        QFile::setPermissions(ordner.path(), QFileDevice::Permissions(0x7777));
+        dienst.emplace(ordner.path());
+        if (!dienst->fehler.isEmpty())
+            GTEST_SKIP() << qPrintable(dienst->fehler) << " (Der Systemdienst startet nur als root.)";
+        qputenv("PULSE_SERVER", ("unix:" + ordner.filePath(QStringLiteral("native"))).toLocal8Bit());
+    }
+
+    // Records the null sink's monitor into datei; a file, as a pipe nobody reads
+    // would stall the stream.
+    void nimmAuf(QProcess& parec, const QString& datei)
+    {
+        parec.setStandardOutputFile(datei);
+        parec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=20"), QStringLiteral("-d"),
+                                              QStringLiteral("test.monitor"), QStringLiteral("--format=s16le"),
+                                              QStringLiteral("--rate=22050"), QStringLiteral("--channels=1")});
+        ASSERT_TRUE(parec.waitForStarted(5000));
+    }
+
+    QLockFile sperre_{QDir::tempPath() + QStringLiteral("/paarlix-pulseaudio-test.lock")};
+    QTemporaryDir ordner;
+    std::optional<Tondienst> dienst;
+};
+
+class MitPulseAudio : public PulseAudioFall {};
+class NeustartPulseAudio : public PulseAudioFall {};
+
+TEST_F(MitPulseAudio, everySoundOfThreeGamesArrivesAndNothingIsLeftOnDisk)
 {
     // Sounds as the game asks for them, three games in a row (after "Nochmal spielen" the
     // same output goes on): the first of the run at once, a card a second, a pair or none,
     // the end. The null sink's monitor, recorded with parec, holds one loud sound per sound
     // asked; and no file lies in the temporary folder, as a killed run would leave it.
-    for (const char* programm : {"pulseaudio", "parec"})
-        if (QStandardPaths::findExecutable(QLatin1String(programm)).isEmpty())
-            GTEST_SKIP() << programm << " ist nicht installiert (Debian-Pakete pulseaudio und pulseaudio-utils).";
-    // Tests of other builds on this machine wait here rather than fight over the daemon.
-    QLockFile sperre(QDir::tempPath() + QStringLiteral("/paarlix-pulseaudio-test.lock"));
-    ASSERT_TRUE(sperre.tryLock(120000)) << "the PulseAudio test of another build holds the lock";
-
-    // The daemon runs as the user "pulse" and must create its socket here.
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    QFile::setPermissions(ordner.path(), QFileDevice::Permissions(0x7777));
-    const Tondienst dienst(ordner.path());
-    if (!dienst.fehler.isEmpty())
-        GTEST_SKIP() << qPrintable(dienst.fehler) << " (Der Systemdienst startet nur als root.)";
-    qputenv("PULSE_SERVER", ("unix:" + ordner.filePath(QStringLiteral("native"))).toLocal8Bit());
-
-    // Written to a file: a pipe nobody reads would stall the stream.
     const QString datei = ordner.filePath(QStringLiteral("aufnahme.raw"));
     QProcess parec;
-    parec.setStandardOutputFile(datei);
-    parec.start(QStringLiteral("parec"), {QStringLiteral("--latency-msec=20"), QStringLiteral("-d"),
-                                          QStringLiteral("test.monitor"), QStringLiteral("--format=s16le"),
-                                          QStringLiteral("--rate=22050"), QStringLiteral("--channels=1")});
-    ASSERT_TRUE(parec.waitForStarted(5000));
+    nimmAuf(parec, datei);
     // A null sink with no stream renders up to two seconds ahead and cannot take all of
     // that back for a stream that comes (measured: a new stream then stalls for 1.2 to 1.8 s
     // after its first 60 ms, holding back what it carries). A sound card takes it back, and
@@ -236,4 +256,42 @@ TEST(MitPulseAudio, everySoundOfThreeGamesArrivesAndNothingIsLeftOnDisk)
     EXPECT_EQ(int(gehoert.size()), gefragt) << "sounds heard:" << qPrintable(liste);
     for (const Einsatz& e : gehoert)
         EXPECT_GT(e.Spitze, 8000) << "the sound at " << e.Ms << " ms is quiet or cut";
+}
+
+TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
+{
+    // Sound plays; the server stops and another starts on the same socket, as a desktop
+    // restarts it; a later sound reaches the new one. Sounds asked in between return at
+    // once, and nothing is printed.
+    const QtMessageHandler vorher = qInstallMessageHandler(merkeMeldung);
+    // A sound every 0.4 s until one arrives loud (a new stream on a null sink first stalls).
+    const auto gehoert = [&](Lautsprecher& lautsprecher, const QString& datei) {
+        QProcess parec;
+        nimmAuf(parec, datei);
+        bool laut = false;
+        for (const QDeadlineTimer frist(20000); !laut && !frist.hasExpired();) {
+            lautsprecher.spiele(Klang::PaarGefunden);
+            warte(400);
+            QFile f(datei);
+            if (f.open(QIODevice::ReadOnly))
+                for (const Einsatz& e : einsaetze(f.readAll(), 22050))
+                    laut = laut || e.Spitze > 8000;
+        }
+        parec.terminate();
+        parec.waitForFinished(5000);
+        return laut;
+    };
+    {
+        Lautsprecher lautsprecher;
+        EXPECT_TRUE(gehoert(lautsprecher, ordner.filePath(QStringLiteral("vorher.raw")))) << "no sound at first";
+        dienst.reset();
+        for (int k = 0; k < AnzahlKlaenge; ++k)
+            lautsprecher.spiele(Klang(k));
+        dienst.emplace(ordner.path());
+        ASSERT_TRUE(dienst->fehler.isEmpty()) << qPrintable(dienst->fehler);
+        EXPECT_TRUE(gehoert(lautsprecher, ordner.filePath(QStringLiteral("nachher.raw"))))
+            << "no sound after the restart";
+    }
+    qInstallMessageHandler(vorher);
+    EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(QLatin1Char('\n')));
 }
