@@ -50,12 +50,6 @@ void boden(const QStringList& dateien, QSize ziel, int kerne)
         t.join();
 }
 
-double median(std::vector<double> zeiten)
-{
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
-
 struct Messung {
     double austeilen = 0; // ms, the activation with its deal
     double nochmal = 0;   // ms, "Nochmal spielen"
