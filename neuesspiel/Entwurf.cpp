@@ -137,7 +137,8 @@ int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, cons
     }
     if (benenne(roh(pfad_), roh(ziel)) != 0) {
         const int g = errno;
-        benenne(beiseite, roh(ziel));
+        if (benenne(beiseite, roh(ziel)) != 0)
+            beiseite_ = QFile::decodeName(beiseite);
         gibFrei();
         return g;
     }

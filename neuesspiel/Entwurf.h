@@ -56,12 +56,16 @@ public:
     // legeAn succeeded
     int ersetze(const QString& ziel, const Ordnerumbenennung& tausche = tauscheOrdner,
                 const Ordnerumbenennung& benenne = benenneOrdnerUm);
+    // Where the old game stayed, whole and marked, when ersetze() could
+    // neither move the draft in nor the old game back; empty otherwise.
+    const QString& altesSpielBeiseite() const { return beiseite_; }
 
 private:
     QString pfad_;
     QStringList angelegt_;
     int sperre_ = -1;
     bool behalten_ = false;
+    QString beiseite_;
 };
 
 // Removes every draft in `spieleordner` whose writer no longer runs. Drafts

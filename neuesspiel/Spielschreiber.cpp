@@ -787,9 +787,15 @@ QString paarzeile(const Plan& plan, const Paarplan& paar, const bool (&umgewande
 Schritt stelleFertig(const NeuesSpiel& auftrag, const Plan& plan, Entwurf& entwurf)
 {
     if (auftrag.Ersetzen) {
-        if (const int f = entwurf.ersetze(plan.Ziel))
-            return fehlgeschlagen(QStringLiteral("Das Spiel %1 kann nicht ersetzt werden: %2 Es bleibt, wie es war.")
-                                      .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f)));
+        if (const int f = entwurf.ersetze(plan.Ziel)) {
+            const QString meldung = QStringLiteral("Das Spiel %1 kann nicht ersetzt werden: %2")
+                                        .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f));
+            // It could not even go back: the user must know where it is.
+            if (!entwurf.altesSpielBeiseite().isEmpty())
+                return fehlgeschlagen(meldung + QStringLiteral(" Das alte Spiel liegt unversehrt in %1.")
+                                                    .arg(inAnfuehrung(entwurf.altesSpielBeiseite())));
+            return fehlgeschlagen(meldung + QStringLiteral(" Es bleibt, wie es war."));
+        }
         return {};
     }
     const bool zielDa = QFileInfo(plan.Ziel).isDir();

@@ -701,8 +701,9 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
 // with its Entwurf. A link left where the mark goes is not followed.
 TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCannotFollow)
 {
-    // The folder whose rename fails with EIO: none, the draft or the old game.
-    enum Scheitert { Keiner, DerEntwurf, DasSpiel };
+    // The folder whose rename fails with EIO: none, the draft, the old game, or the draft
+    // and then the old game on its way back.
+    enum Scheitert { Keiner, DerEntwurf, DasSpiel, EntwurfUndRueckweg };
     const struct {
         const char* name;
         int tauschfehler;
@@ -716,6 +717,7 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
         {"exchange refused, a link where the mark goes", ENOTSUP, Keiner, 0, true, true},
         {"exchange refused, the draft cannot follow", EINVAL, DerEntwurf, EIO, true},
         {"exchange refused, the game cannot go aside", EOPNOTSUPP, DasSpiel, EIO, true},
+        {"exchange refused, neither the draft in nor the game back", EINVAL, EntwurfUndRueckweg, EIO, true},
         {"exchange denied", EACCES, Keiner, EACCES, false},
     };
     // Whether another writer would find `datei` locked.
@@ -748,7 +750,7 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
             schreibe(entwurf.pfad() + "/extra/liste.txt", "Ben");
             neu = schnappschuss(entwurf.pfad());
             neu.remove('/' + Entwurfssperre);
-            const QByteArray quelle = QFile::encodeName(f.scheitert == DerEntwurf ? entwurf.pfad() : ziel);
+            const QByteArray quelle = QFile::encodeName(f.scheitert == DasSpiel ? ziel : entwurf.pfad());
             bool markiertUndGesperrt = false;
             const int antwort = entwurf.ersetze(
                 ziel,
@@ -760,7 +762,8 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
                     if (a == QFile::encodeName(ziel))
                         markiertUndGesperrt = QFileInfo::exists(ziel + '/' + Beiseitemarke)
                                               && gesperrt(ziel + '/' + Entwurfssperre);
-                    if (f.scheitert != Keiner && a == quelle) {
+                    const bool zurueck = b == QFile::encodeName(ziel) && a != QFile::encodeName(entwurf.pfad());
+                    if (f.scheitert != Keiner && (a == quelle || (f.scheitert == EntwurfUndRueckweg && zurueck))) {
                         errno = EIO;
                         return -1;
                     }
@@ -768,8 +771,23 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
                 });
             EXPECT_EQ(antwort, f.fehler);
             EXPECT_EQ(markiertUndGesperrt, f.beiseite);
-            EXPECT_EQ(schnappschuss(ziel), f.fehler ? alt : neu);
-            EXPECT_EQ(inhalt(tmp.path()), (f.fehler ? QStringList{entwurfsname, "spiel"} : QStringList{"spiel"}));
+            if (f.scheitert == EntwurfUndRueckweg) {
+                // Stuck aside, whole, marked and free: the next cleaner puts it back.
+                const QString beiseite = entwurf.altesSpielBeiseite();
+                ASSERT_FALSE(beiseite.isEmpty());
+                EXPECT_FALSE(QFileInfo::exists(ziel));
+                EXPECT_EQ(lies(beiseite + "/01a.jpg"), "alt");
+                EXPECT_TRUE(QFileInfo::exists(beiseite + '/' + Beiseitemarke));
+                EXPECT_FALSE(gesperrt(beiseite + '/' + Entwurfssperre));
+            } else {
+                EXPECT_TRUE(entwurf.altesSpielBeiseite().isEmpty());
+                EXPECT_EQ(schnappschuss(ziel), f.fehler ? alt : neu);
+                EXPECT_EQ(inhalt(tmp.path()), (f.fehler ? QStringList{entwurfsname, "spiel"} : QStringList{"spiel"}));
+            }
+        }
+        if (f.scheitert == EntwurfUndRueckweg) {
+            raeumeEntwuerfeAuf(tmp.path());
+            EXPECT_EQ(schnappschuss(ziel), alt);
         }
         EXPECT_EQ(inhalt(tmp.path()), QStringList{"spiel"});
     }
