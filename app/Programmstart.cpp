@@ -1,6 +1,6 @@
 #include "app/Programmstart.h"
 
-#include "neuesspiel/Druckausgabe.h"
+#include "druck/Druckausgabe.h"
 #include "neuesspiel/Paarlistendatei.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/PaarlixFehler.h"

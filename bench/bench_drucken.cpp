@@ -5,7 +5,7 @@
 // called directly). Prints (b), (a), (b)/(a) (goal at most 2), the PDF's size (goal at
 // most 10 MB) and its pages.
 
-#include "neuesspiel/Druckausgabe.h"
+#include "druck/Druckausgabe.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "bench/Benchhilfen.h"
 #include "bench/Testfoto.h"

@@ -2,7 +2,7 @@
 
 #include "demo/DemoFormenbild.h"
 #include "demo/DemoZahlenbild.h"
-#include "neuesspiel/Fotohintergrund.h"
+#include "karten/Fotohintergrund.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "demo/DemoFormenbild.h"
 
-#include "neuesspiel/Beschriftung.h"
+#include "karten/Beschriftung.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "demo/DemoZahlenbild.h"
 
-#include "neuesspiel/Beschriftung.h"
+#include "karten/Beschriftung.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -3,9 +3,9 @@
 #include "board/Bilddateiname.h"
 
 #include "demo/DemoBilder.h"
-#include "neuesspiel/Beschriftung.h"
+#include "karten/Beschriftung.h"
 #include "neuesspiel/Einstellungsvorlage.h"
-#include "neuesspiel/Kartentext.h"
+#include "karten/Kartentext.h"
 #include "neuesspiel/Spielordnerpruefung.h"
 
 #include "platform/Systemfehler.h"

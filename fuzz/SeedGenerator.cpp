@@ -4,7 +4,7 @@
 // kartenkommentar.
 #include "fuzz/Bilddarstellungseingabe.h"
 #include "fuzz/Paarlisteneingabe.h"
-#include "neuesspiel/Textkarte.h"
+#include "karten/Textkarte.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes as a .jpg file to the reader of a card's comment.
 #include "fuzz/FuzzUmgebung.h"
-#include "neuesspiel/Kartenkommentar.h"
+#include "karten/Kartenkommentar.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "neuesspiel/Fotoliste.h"
+#include "neuesspiel/Brettvorschau.h"
+#include "neuesspiel/Namenspruefung.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QHash>

@@ -2,7 +2,7 @@
 
 #include "board/Bilddateiname.h"
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/Kartenkommentar.h"
+#include "karten/Kartenkommentar.h"
 #include "platform/Dateiname.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "neuesspiel/Kartenformat.h"
+#include "karten/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "board/Einstellungsleser.h"
 #include "neuesspiel/Einstellungsvorlage.h"
-#include "neuesspiel/JpegKopf.h"
-#include "neuesspiel/Kartentext.h"
+#include "karten/JpegKopf.h"
+#include "karten/Kartentext.h"
 
 #include <QFile>
 #include <QImage>

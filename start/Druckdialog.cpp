@@ -1,6 +1,6 @@
 #include "start/Druckdialog.h"
 
-#include "neuesspiel/Druckausgabe.h"
+#include "druck/Druckausgabe.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Meldungen.h"
 

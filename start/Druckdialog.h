@@ -1,6 +1,6 @@
 #pragma once
 
-#include "neuesspiel/Druckbogen.h"
+#include "druck/Druckbogen.h"
 
 #include <QString>
 

@@ -1,12 +1,13 @@
 #include "start/NeuesSpielFenster.h"
 
+#include "neuesspiel/Spielname.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Fensterknopf.h"
-#include "start/Fotolistenmodell.h"
+#include "start/Paarlistenmodell.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
@@ -112,21 +113,21 @@ void NeuesSpielFenster::baueListe()
     HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Foto eine Zeile nach oben (Strg+Pfeil hoch)"), this);
     RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Foto eine Zeile nach unten (Strg+Pfeil runter)"), this);
 
-    Modell = new Fotolistenmodell(this);
+    Modell = new Paarlistenmodell(this);
     Liste = new QTableView(this);
     Liste->setModel(Modell);
     Liste->setAccessibleName(QStringLiteral("Fotos"));
     Liste->setAccessibleDescription(QStringLiteral("Ein Foto je Zeile; Tippen ändert den Namen"));
     Liste->setIconSize(QSize(Bildkante, Bildkante));
     Liste->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
-    Liste->horizontalHeader()->setSectionResizeMode(Fotolistenmodell::SpalteName, QHeaderView::Stretch);
+    Liste->horizontalHeader()->setSectionResizeMode(Paarlistenmodell::SpalteName, QHeaderView::Stretch);
     // Wide enough for its title and a short text card too.
-    Liste->setColumnWidth(Fotolistenmodell::SpalteFoto,
-                          std::max(Bildkante + 8, Liste->horizontalHeader()->sectionSizeHint(Fotolistenmodell::SpalteFoto) + 24));
+    Liste->setColumnWidth(Paarlistenmodell::SpalteFoto,
+                          std::max(Bildkante + 8, Liste->horizontalHeader()->sectionSizeHint(Paarlistenmodell::SpalteFoto) + 24));
     // Without the name column the last one takes the room left.
     Liste->horizontalHeader()->setStretchLastSection(true);
-    Liste->setColumnWidth(Fotolistenmodell::SpalteDatei, 200);
-    Liste->setColumnWidth(Fotolistenmodell::SpalteHinweis, 120);
+    Liste->setColumnWidth(Paarlistenmodell::SpalteDatei, 200);
+    Liste->setColumnWidth(Paarlistenmodell::SpalteHinweis, 120);
     Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Liste->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -299,8 +300,8 @@ void NeuesSpielFenster::verbinde()
 
 void NeuesSpielFenster::verbindeListe()
 {
-    connect(Modell, &Fotolistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
-    connect(Modell, &Fotolistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
+    connect(Modell, &Paarlistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
+    connect(Modell, &Paarlistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
     connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &NeuesSpielFenster::richteAktuelleZelleAus);
     auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
@@ -503,8 +504,8 @@ void NeuesSpielFenster::aktualisiere()
 {
     const Paarliste& liste = Modell->liste();
     const bool namen = MitNamen->isChecked() || liste.zeigtNamen();
-    Liste->setColumnHidden(Fotolistenmodell::SpalteName, !namen);
-    Liste->setColumnHidden(Fotolistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
+    Liste->setColumnHidden(Paarlistenmodell::SpalteName, !namen);
+    Liste->setColumnHidden(Paarlistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
     richteAktuelleZelleAus();
 
     // At most one pair per photo; a few pairs per round is what the option is for.

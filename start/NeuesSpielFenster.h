@@ -1,7 +1,7 @@
 #pragma once
 
-#include "neuesspiel/Fotoliste.h"
-#include "neuesspiel/Kartenformat.h"
+#include "neuesspiel/Brettvorschauen.h"
+#include "karten/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Hintergrundarbeit.h"
@@ -16,7 +16,7 @@
 #include <memory>
 #include <optional>
 
-class Fotolistenmodell;
+class Paarlistenmodell;
 class Meldungen;
 class Paarliste;
 class Nutzerkonfiguration;
@@ -84,7 +84,7 @@ public:
     // The game being edited (also the one just written), empty before.
     QString bearbeitet() const { return bearbeitet_; }
 
-    Fotolistenmodell* Modell = nullptr;
+    Paarlistenmodell* Modell = nullptr;
 
     QPushButton* HinzufuegenKnopf = nullptr;
     QPushButton* EntfernenKnopf = nullptr;

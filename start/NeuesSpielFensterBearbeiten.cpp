@@ -1,7 +1,7 @@
 // The new-game window's edit mode, its card format choice and what follows a write.
 #include "start/NeuesSpielFenster.h"
 
-#include "neuesspiel/Druckbogen.h"
+#include "druck/Druckbogen.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielleser.h"
 #include "neuesspiel/Spielschreiber.h"
@@ -10,7 +10,7 @@
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Druckdialog.h"
 #include "start/Fensterknopf.h"
-#include "start/Fotolistenmodell.h"
+#include "start/Paarlistenmodell.h"
 #include "start/Kartenformatwahl.h"
 
 #include <QBoxLayout>

@@ -1,11 +1,12 @@
 // The new-game window's pairs: a second photo, text pairs and a pair list.
 #include "start/NeuesSpielFenster.h"
 
+#include "neuesspiel/Spielname.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Paarlistendatei.h"
 #include "pictures/Vorschaubilder.h"
 #include "start/Fensterknopf.h"
-#include "start/Fotolistenmodell.h"
+#include "start/Paarlistenmodell.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
@@ -32,9 +33,9 @@ void NeuesSpielFenster::bauePaarKnoepfe()
             QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
         return gewaehlt.value(0);
     };
-    Liste->setItemDelegateForColumn(Fotolistenmodell::SpalteArt, new Zweitartwahl(Liste));
-    Liste->setColumnWidth(Fotolistenmodell::SpalteArt, 120);
-    Liste->setColumnWidth(Fotolistenmodell::SpalteZweite, Bildkante + 80);
+    Liste->setItemDelegateForColumn(Paarlistenmodell::SpalteArt, new Zweitartwahl(Liste));
+    Liste->setColumnWidth(Paarlistenmodell::SpalteArt, 120);
+    Liste->setColumnWidth(Paarlistenmodell::SpalteZweite, Bildkante + 80);
 }
 
 void NeuesSpielFenster::verbindePaare()
@@ -43,7 +44,7 @@ void NeuesSpielFenster::verbindePaare()
     connect(TextpaarKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::fuegeTextpaarHinzu);
     connect(ListeLadenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::ladeListe);
     // After the choice's editor is closed: a dialog inside its commit would outlive it.
-    connect(Modell, &Fotolistenmodell::zweitfotoGewuenscht, this, &NeuesSpielFenster::waehleZweitfoto,
+    connect(Modell, &Paarlistenmodell::zweitfotoGewuenscht, this, &NeuesSpielFenster::waehleZweitfoto,
             Qt::QueuedConnection);
 }
 
@@ -104,14 +105,14 @@ void NeuesSpielFenster::fuegeTextpaarHinzu()
     const int zeile = Modell->fuegeTextpaarHinzu();
     Liste->setFocus();
     waehleZeile(zeile);
-    Liste->edit(Modell->index(zeile, Fotolistenmodell::SpalteFoto));
+    Liste->edit(Modell->index(zeile, Paarlistenmodell::SpalteFoto));
     aktualisiere();
 }
 
 bool NeuesSpielFenster::legeZweitfotoAb(const QStringList& pfade, QPoint wo)
 {
     const QModelIndex index = Liste->indexAt(Liste->viewport()->mapFrom(this, wo));
-    if (!index.isValid() || index.column() != Fotolistenmodell::SpalteZweite || pfade.size() != 1
+    if (!index.isValid() || index.column() != Paarlistenmodell::SpalteZweite || pfade.size() != 1
         || QFileInfo(pfade.first()).isDir())
         return false;
     if (Modell->setzeZweitfoto(index.row(), pfade.first()).isEmpty())

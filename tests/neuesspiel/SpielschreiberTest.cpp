@@ -5,7 +5,7 @@
 #include "board/Einstellungsleser.h"
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
-#include "neuesspiel/Kartenkommentar.h"
+#include "karten/Kartenkommentar.h"
 #include "neuesspiel/Spielleser.h"
 #include "pictures/Testbilder.h"
 #include "support/Farben.h"

@@ -4,7 +4,7 @@
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
-#include "start/Fotolistenmodell.h"
+#include "start/Paarlistenmodell.h"
 #include "support/Farben.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Testfenster.h"
@@ -98,7 +98,7 @@ struct Aufbau {
     {
         QTableView* liste = fenster->Liste;
         liste->setFocus();
-        liste->setCurrentIndex(fenster->Modell->index(zeile, Fotolistenmodell::SpalteName));
+        liste->setCurrentIndex(fenster->Modell->index(zeile, Paarlistenmodell::SpalteName));
         QTest::keyClick(liste, Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
         ASSERT_TRUE(qobject_cast<QLineEdit*>(editor) && liste->isAncestorOf(editor)) << "the name is being edited";
@@ -128,7 +128,7 @@ struct Aufbau {
     }
     QIcon bild(int zeile) const
     {
-        return fenster->Modell->index(zeile, Fotolistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
+        return fenster->Modell->index(zeile, Paarlistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
     }
 
     QTemporaryDir tmp;
@@ -217,7 +217,7 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
 
     // Keys reorder and remove.
     a.fenster->Liste->setFocus();
-    a.fenster->Liste->setCurrentIndex(a.fenster->Modell->index(2, Fotolistenmodell::SpalteDatei));
+    a.fenster->Liste->setCurrentIndex(a.fenster->Modell->index(2, Paarlistenmodell::SpalteDatei));
     QTest::keyClick(a.fenster->Liste, Qt::Key_Up, Qt::ControlModifier);
     QTest::keyClick(a.fenster->Liste, Qt::Key_Delete);
     QTest::mouseClick(a.fenster->RunterKnopf, Qt::LeftButton);
@@ -274,10 +274,10 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     a.fenster->MitNamen->setFocus();
     QTest::keyClick(a.fenster->MitNamen, Qt::Key_Space);
     ASSERT_TRUE(a.fenster->MitNamen->isChecked());
-    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"Name fehlt", "", "", ""}));
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"Name fehlt", "", "", ""}));
 
     a.tippe(0, "ben");
-    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"Name doppelt", "Name doppelt", "", ""}));
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"Name doppelt", "Name doppelt", "", ""}));
     ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
     QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
     ASSERT_EQ(a.meldungen.eintraege.size(), 1u);
@@ -285,7 +285,7 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
     EXPECT_FALSE(a.fenster->schreibtGerade());
 
     a.tippe(0, "Anna");
-    EXPECT_EQ(s(a.spalte(Fotolistenmodell::SpalteHinweis)), s({"", "", "", ""}));
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"", "", "", ""}));
     QSignalSpy angelegt(a.fenster.get(), &NeuesSpielFenster::spielAngelegt);
     // "Abbrechen" right away: the writer stops before its first picture and leaves nothing. It is
     // held until the click, or four tiny photos may be written before it.
@@ -442,14 +442,14 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     // Katze's second card: from the same photo to a typed text, by keys.
     QTableView* tabelle = a.fenster->Liste;
     tabelle->setFocus();
-    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Fotolistenmodell::SpalteArt));
+    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Paarlistenmodell::SpalteArt));
     QTest::keyClick(tabelle, Qt::Key_F2);
     auto* wahl = qobject_cast<QComboBox*>(QApplication::focusWidget());
     ASSERT_TRUE(wahl) << "the kind is chosen in a list";
     QTest::keyClick(wahl, Qt::Key_End);
     QApplication::processEvents();
     EXPECT_EQ(a.fenster->liste().zeile(1).Zweite, Zweitart::Text);
-    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Fotolistenmodell::SpalteZweite));
+    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Paarlistenmodell::SpalteZweite));
     QTest::keyClick(tabelle, Qt::Key_F2);
     QWidget* editor = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(editor)) << "the text is being edited";
@@ -460,10 +460,10 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
 
     // Hund's second card: a photo picked in the dialog; Maus's: a photo dropped onto it.
     a.fenster->setzeDateiwahl([&](const QString&) { return QStringList{hund}; });
-    tabelle->setCurrentIndex(a.fenster->Modell->index(0, Fotolistenmodell::SpalteName));
+    tabelle->setCurrentIndex(a.fenster->Modell->index(0, Paarlistenmodell::SpalteName));
     QTest::mouseClick(a.fenster->FotoWaehlenKnopf, Qt::LeftButton);
     EXPECT_EQ(a.fenster->paare()[0].Zweite.Foto, hund);
-    const QRect zelle = tabelle->visualRect(a.fenster->Modell->index(3, Fotolistenmodell::SpalteZweite));
+    const QRect zelle = tabelle->visualRect(a.fenster->Modell->index(3, Paarlistenmodell::SpalteZweite));
     a.lassFallen({maus}, tabelle->viewport()->mapTo(a.fenster.get(), zelle.center()));
     EXPECT_EQ(a.fenster->paare()[3].Zweite.Foto, maus);
     EXPECT_EQ(a.fenster->Modell->rowCount(), 4);

@@ -2,7 +2,7 @@
 #include "board/Spielauswahl.h"
 #include "start/Startablauf.h"
 #include "start/Startfenster.h"
-#include "start/Fotolistenmodell.h"
+#include "start/Paarlistenmodell.h"
 
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"

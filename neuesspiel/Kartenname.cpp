@@ -1,0 +1,18 @@
+#include "neuesspiel/Kartenname.h"
+
+QString kartenname(const QString& dateipfad)
+{
+    QString name = dateipfad.mid(dateipfad.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+    if (punkt > 0)
+        name.truncate(punkt);
+    return name.trimmed();
+}
+
+QString anzahlFehler(int anzahl)
+{
+    if (anzahl < MinBilder)
+        return QStringLiteral("Für ein Spiel werden mindestens %1 Bilder gebraucht, angegeben %2 %3.")
+            .arg(MinBilder).arg(anzahl == 1 ? QStringLiteral("ist") : QStringLiteral("sind")).arg(anzahl);
+    return {};
+}
