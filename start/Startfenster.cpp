@@ -10,6 +10,7 @@
 #include "platform/Spielordnerwahl.h"
 #include "start/Druckdialog.h"
 #include "start/Fensterknopf.h"
+#include "start/Letztespielemodell.h"
 #include "start/NeuesSpielFenster.h"
 #include "widgets/Ordnerdialog.h"
 
@@ -17,7 +18,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -57,7 +58,9 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
                             QStringLiteral("Paare des gewählten Spiels hinzufügen, entfernen oder ändern"), this);
     DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des gewählten Spiels zum Ausschneiden drucken"), this);
     auto* ueberschrift = new QLabel(QStringLiteral("Zuletzt gespielt:"), this);
-    LetzteSpiele = new QListWidget(this);
+    LetzteSpiele = new QListView(this);
+    LetzteSpiele->setModel(spiele_ = new Letztespielemodell(LetzteSpiele));
+    LetzteSpiele->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LetzteSpiele->setIconSize(QSize(Bildkante, Bildkante));
     LetzteSpiele->setAccessibleName(QStringLiteral("Zuletzt gespielt"));
     LetzteSpiele->setAccessibleDescription(QStringLiteral("Eingabetaste oder Doppelklick startet das Spiel"));
@@ -94,8 +97,8 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
         activateWindow();
     });
     // Enter and a double click both activate a row.
-    connect(LetzteSpiele, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* eintrag) { emit spielGewaehlt(eintrag->data(Qt::UserRole).toString()); });
+    connect(LetzteSpiele, &QListView::activated, this,
+            [this](const QModelIndex& zeile) { emit spielGewaehlt(spiele_->ordner(zeile.row())); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -116,21 +119,12 @@ void Startfenster::zeigeLetzteSpiele()
 {
     vorschaubilder_->vergissOffene();
     ++liste_;
-    LetzteSpiele->clear();
     const QStringList spiele = letzteSpiele(konfiguration_);
-    for (int i = 0; i < spiele.size(); ++i) {
-        const Spieluebersicht u = spieluebersicht(spiele[i]);
-        // A line break or a direction override in a folder's name is shown, not obeyed.
-        const QString name = sichtbar(u.Name);
-        const QString text = u.Brett.isEmpty() ? name : name + QStringLiteral(" – ") + u.Brett;
-        auto* eintrag = new QListWidgetItem(text, LetzteSpiele);
-        eintrag->setData(Qt::UserRole, spiele[i]);
-        eintrag->setToolTip(sichtbar(spiele[i]));
-        eintrag->setData(Qt::AccessibleDescriptionRole, sichtbar(spiele[i]));
-        vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), u.ErsteKarte);
-    }
+    spiele_->setzeSpiele(spiele);
+    for (int i = 0; i < spiele.size(); ++i)
+        vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), spieluebersicht(spiele[i]).ErsteKarte);
     if (!spiele.isEmpty())
-        LetzteSpiele->setCurrentRow(0);
+        LetzteSpiele->setCurrentIndex(spiele_->index(0));
     LetzteSpiele->setVisible(!spiele.isEmpty());
     KeineSpiele->setVisible(spiele.isEmpty());
 }
@@ -138,9 +132,9 @@ void Startfenster::zeigeLetzteSpiele()
 void Startfenster::zeigeVorschau(const Vorschau& vorschau)
 {
     const int zeile = int(vorschau.Nummer & ((1u << Zeilenbits) - 1));
-    if ((vorschau.Nummer >> Zeilenbits) != liste_ || vorschau.Bild.isNull() || zeile >= LetzteSpiele->count())
+    if ((vorschau.Nummer >> Zeilenbits) != liste_ || vorschau.Bild.isNull())
         return;
-    LetzteSpiele->item(zeile)->setIcon(QIcon(QPixmap::fromImage(vorschau.Bild)));
+    spiele_->setzeBild(zeile, vorschau.Bild);
 }
 
 void Startfenster::oeffneSpiel()
@@ -162,8 +156,8 @@ void Startfenster::oeffneSpiel()
 
 QString Startfenster::gewaehlterOrdner()
 {
-    if (const QListWidgetItem* gewaehlt = LetzteSpiele->currentItem(); gewaehlt)
-        return gewaehlt->data(Qt::UserRole).toString();
+    if (const QModelIndex gewaehlt = LetzteSpiele->currentIndex(); gewaehlt.isValid())
+        return spiele_->ordner(gewaehlt.row());
     const QString ordner = waehleSpielordner(konfiguration_, ordnerwahl_);
     // Without a window manager nobody gives the keyboard back after a dialog.
     activateWindow();

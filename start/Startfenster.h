@@ -11,7 +11,8 @@
 
 class Meldungen;
 class Nutzerkonfiguration;
-class QListWidget;
+class Letztespielemodell;
+class QListView;
 class QLabel;
 class QPushButton;
 class Vorschaubilder;
@@ -41,7 +42,7 @@ public:
     // Both for the chosen last game, else a folder from the dialog.
     QPushButton* BearbeitenKnopf = nullptr;
     QPushButton* DruckenKnopf = nullptr;
-    QListWidget* LetzteSpiele = nullptr;
+    QListView* LetzteSpiele = nullptr;
     QLabel* KeineSpiele = nullptr;
 
 signals:
@@ -65,6 +66,7 @@ private:
     std::function<QString(const QString&)> ordnerwahl_;
     QString beispielordner_;
     Dateischreiber dateischreiber_ = schreibeDateiGanz;
+    Letztespielemodell* spiele_ = nullptr;
     std::unique_ptr<Vorschaubilder> vorschaubilder_;
     std::uint64_t liste_ = 0; // counts the list's fillings, so late pictures of an old one are dropped
 };

@@ -15,7 +15,7 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QPushButton>
@@ -42,13 +42,15 @@ QString legeSpielAn(const QTemporaryDir& tmp, const QString& name, int spalten, 
     return ordner;
 }
 
-QStringList zeilen(const QListWidget* liste)
+QStringList zeilen(const QListView* liste)
 {
     QStringList texte;
-    for (int i = 0; i < liste->count(); ++i)
-        texte += liste->item(i)->text();
+    for (int i = 0; i < liste->model()->rowCount(); ++i)
+        texte += liste->model()->index(i, 0).data().toString();
     return texte;
 }
+
+QVariant eintrag(const QListView* liste, int zeile, int rolle) { return liste->model()->index(zeile, 0).data(rolle); }
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
 
@@ -91,8 +93,8 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
               s({"Spiel 6 – 4 × 2 Karten", "Spiel 10 – 4 × 2 Karten", "Spiel 9 – 4 × 2 Karten",
                  "Spiel 8 – 4 × 2 Karten", "Spiel 7 – 4 × 2 Karten", "Spiel 5 – 4 × 2 Karten",
                  "Spiel 4 – 4 × 2 Karten", "Spiel\\x0A3 – 4 × 2 Karten"}));
-    EXPECT_EQ(fenster.LetzteSpiele->item(7)->toolTip().count('\n'), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.LetzteSpiele->item(0)->icon().isNull(); }, 5000))
+    EXPECT_EQ(eintrag(fenster.LetzteSpiele, 7, Qt::ToolTipRole).toString().count('\n'), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return eintrag(fenster.LetzteSpiele, 0, Qt::DecorationRole).isValid(); }, 5000))
         << "first card shown";
 
     QSignalSpy gewaehlt(&fenster, &Startfenster::spielGewaehlt);
@@ -212,11 +214,11 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
             schritte += "zurück";
             // Without a chosen last game the folder dialog asks; a folder without a game is named.
             start->setzeOrdnerwahl([&](const QString&) { return tmp.path(); });
-            start->LetzteSpiele->setCurrentItem(nullptr);
+            start->LetzteSpiele->setCurrentIndex({});
             QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
             if (meldungen.eintraege.size() == 1 && start->isVisible() && !sichtbar<NeuesSpielFenster>())
                 schritte += "kein Spiel";
-            start->LetzteSpiele->setCurrentRow(0);
+            start->LetzteSpiele->setCurrentIndex(start->LetzteSpiele->model()->index(0, 0));
             QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
             NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>();
             if (!neu || !QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
