@@ -6,6 +6,7 @@
 #include "neuesspiel/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
 #include "karten/Kartenformat.h"
+#include "karten/Fotokarte.h"
 #include "karten/Kartentext.h"
 #include "neuesspiel/Spielordnerpruefung.h"
 #include "karten/Textkarte.h"
@@ -14,6 +15,7 @@
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
+#include "platform/Dateikopie.h"
 #include "platform/Dateiname.h"
 #include "platform/Dateischreiben.h"
 #include "platform/PaarlixFehler.h"
@@ -39,11 +41,8 @@
 
 namespace {
 
-constexpr int JpegQualitaet = 90;
 // From this many pictures on, every line carries a progress count.
 constexpr int FortschrittAb = 20;
-// Pieces of a copy, between which Ctrl+C is noticed.
-constexpr qsizetype KopierStueck = 1 << 20;
 // Bytes of UTF-8 a JPEG comment holds.
 constexpr qsizetype GroessterKartentext = 65533;
 
@@ -135,167 +134,6 @@ QString zielFehler(const QString& ziel)
     if (!QDir(ziel).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         return QStringLiteral("Der Zielordner %1 ist nicht leer. Bitte einen neuen oder leeren Ordner angeben.")
             .arg(inAnfuehrung(ziel));
-    return {};
-}
-
-// Makes the missing folders down to `ordner`, outermost first, and lists
-// them in `angelegt`. Returns errno, or 0.
-int legeOrdnerAn(const QString& ordner, QStringList& angelegt)
-{
-    QStringList fehlend;
-    QString pfad = ordner;
-    for (;;) {
-        struct stat info {};
-        const int f = statFehler(pfad, info);
-        if (f == 0) {
-            if (!S_ISDIR(info.st_mode))
-                return ENOTDIR;
-            break;
-        }
-        if (f != ENOENT)
-            return f;
-        fehlend.prepend(pfad);
-        const QString oben = QFileInfo(pfad).absolutePath();
-        if (oben == pfad)
-            break;
-        pfad = oben;
-    }
-    for (const QString& neu : fehlend) {
-        if (::mkdir(roh(neu).constData(), 0777) != 0)
-            return errno;
-        angelegt += neu;
-    }
-    return 0;
-}
-
-
-struct Kopie {
-    int Lesefehler = 0;
-    int Schreibfehler = 0;
-    bool Abgebrochen = false;
-};
-
-// Copies a file piece by piece, asking `abgebrochen` between the pieces.
-Kopie kopiere(const QString& quelle, const QString& ziel, const std::function<bool()>& abgebrochen)
-{
-    Kopie k;
-    const int ein = ::open(roh(quelle).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (ein < 0) {
-        k.Lesefehler = errno;
-        return k;
-    }
-    const int aus = ::open(roh(ziel).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (aus < 0) {
-        k.Schreibfehler = errno;
-        ::close(ein);
-        return k;
-    }
-    QByteArray stueck(KopierStueck, Qt::Uninitialized);
-    for (;;) {
-        if (abgebrochen && abgebrochen()) {
-            k.Abgebrochen = true;
-            break;
-        }
-        const ssize_t n = ::read(ein, stueck.data(), std::size_t(stueck.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            k.Lesefehler = errno;
-            break;
-        }
-        if (n == 0)
-            break;
-        for (ssize_t fertig = 0; fertig < n && k.Schreibfehler == 0;) {
-            const ssize_t m = ::write(aus, stueck.constData() + fertig, std::size_t(n - fertig));
-            if (m < 0 && errno == EINTR)
-                continue;
-            if (m <= 0)
-                k.Schreibfehler = m < 0 ? errno : ENOSPC;
-            else
-                fertig += m;
-        }
-        if (k.Schreibfehler)
-            break;
-    }
-    ::close(ein);
-    if (::close(aus) != 0 && k.Schreibfehler == 0 && k.Lesefehler == 0 && !k.Abgebrochen)
-        k.Schreibfehler = errno;
-    return k;
-}
-
-bool faengtAn(const QString& pfad, const QByteArray& anfang)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) && datei.read(anfang.size()) == anfang;
-}
-
-bool istJpeg(const QString& pfad) { return faengtAn(pfad, QByteArray("\xFF\xD8\xFF", 3)); }
-
-// The upright size from the picture's header, without decoding it; empty
-// when the header does not tell (the writing then names the fault).
-QSize aufrechteGroesse(const QString& pfad)
-{
-    QImageReader leser(pfad);
-    QSize groesse = leser.size();
-    if (leser.transformation() & QImageIOHandler::TransformationRotate90)
-        groesse.transpose();
-    return groesse.isValid() ? groesse : QSize();
-}
-
-// The decoder's message without the file's name, which the writer's own
-// message already gives, and in one line.
-QString ohneDateiname(QString text, const QString& pfad)
-{
-    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    QStringList zeilen;
-    for (const QString& zeile : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (zeile != QStringLiteral("Datei: ") + pfad)
-            zeilen += zeile;
-    text = zeilen.join(QLatin1Char(' '));
-    text.replace(QStringLiteral("Datei ") + pfad, QStringLiteral("Die Datei"));
-    text.replace(QStringLiteral(" \"") + pfad + QStringLiteral("\""), QString());
-    return text;
-}
-
-// Checks a JPEG with the game's own decoder. Returns the reason it cannot be read, or empty.
-QString pruefeJpeg(const QString& quelle, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
-{
-    try {
-        dekodierer.dekodiere(quelle, probe);
-    } catch (const EPaarlixFehler& f) {
-        return ohneDateiname(f.text(), quelle);
-    }
-    return {};
-}
-
-// Any other picture Qt reads becomes a JPEG; transparency turns white.
-QString wandleUm(const QString& quelle, QByteArray& jpeg)
-{
-    QImage gelesen;
-    if (faengtAn(quelle, QByteArrayLiteral("BM"))) {
-        // Qt's reader leaves the pixels of a damaged BMP unset; the game's reader refuses such files.
-        try {
-            gelesen = leseBmp(quelle);
-        } catch (const EPaarlixFehler& f) {
-            return ohneDateiname(f.text(), quelle);
-        }
-    } else {
-        QImageReader leser(quelle);
-        leser.setAutoTransform(true);
-        if (!leser.canRead())
-            return QStringLiteral("kein bekanntes Bildformat");
-        gelesen = leser.read();
-        if (gelesen.isNull())
-            return QStringLiteral("die Bilddaten sind nicht lesbar");
-    }
-    QImage bild(gelesen.size(), QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    maler.drawImage(0, 0, gelesen);
-    maler.end();
-    QBuffer puffer(&jpeg);
-    if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "JPG", JpegQualitaet))
-        return QStringLiteral("es lässt sich nicht als JPEG speichern");
     return {};
 }
 
@@ -554,49 +392,13 @@ Schritt legeEntwurfAn(const Plan& plan, Entwurf& entwurf)
     return {};
 }
 
-// The same file under a second name: linked where the file system allows, else copied.
-Schritt verlinke(const NeuesSpiel& auftrag, const QString& ziel, const QString& von, const QString& nach)
+// A Kopie's failure as the writer's step; none when it went through.
+Schritt alsSchritt(const Kopie& k, const QString& ziel)
 {
-    if (::link(roh(von).constData(), roh(nach).constData()) == 0)
-        return {};
-    const Kopie k = kopiere(von, nach, auftrag.Abgebrochen);
     if (k.Abgebrochen)
         return abgebrochen();
     if (k.Lesefehler || k.Schreibfehler)
         return schreibfehler(ziel, k.Schreibfehler ? k.Schreibfehler : k.Lesefehler);
-    return {};
-}
-
-// A folder's tree again in `nach`: folders made, files linked or copied,
-// symbolic links made again. Pipes, sockets and devices are no part of a game.
-Schritt verlinkeOrdner(const NeuesSpiel& auftrag, const QString& ziel, const QString& von, const QString& nach,
-                       const QStringList& ohne = {})
-{
-    const QDir quelle(von);
-    const auto alle = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    for (const QString& name : quelle.entryList(alle, QDir::Name)) {
-        if (ohne.contains(name))
-            continue;
-        const QByteArray a = roh(quelle.filePath(name));
-        const QByteArray b = roh(nach + QLatin1Char('/') + name);
-        struct stat info {};
-        if (::lstat(a.constData(), &info) != 0)
-            return schreibfehler(ziel, errno);
-        if (S_ISDIR(info.st_mode)) {
-            if (::mkdir(b.constData(), info.st_mode & 07777) != 0)
-                return schreibfehler(ziel, errno);
-            if (Schritt s = verlinkeOrdner(auftrag, ziel, quelle.filePath(name), QFile::decodeName(b)))
-                return s;
-        } else if (S_ISLNK(info.st_mode)) {
-            QByteArray wohin(PATH_MAX, Qt::Uninitialized);
-            const ssize_t n = ::readlink(a.constData(), wohin.data(), std::size_t(wohin.size()));
-            if (n < 0 || ::symlink(wohin.left(n).constData(), b.constData()) != 0)
-                return schreibfehler(ziel, errno);
-        } else if (S_ISREG(info.st_mode)) {
-            if (Schritt s = verlinke(auftrag, ziel, QFile::decodeName(a), QFile::decodeName(b)))
-                return s;
-        }
-    }
     return {};
 }
 
@@ -676,7 +478,7 @@ Schritt schreibeSpieldateien(const NeuesSpiel& auftrag, const Plan& plan, const 
     for (const QString& name : QDir(plan.Ziel).entryList(alle))
         if (istKartendatei(name))
             ohne += name;
-    return verlinkeOrdner(auftrag, plan.Ziel, plan.Ziel, ordner.path(), ohne);
+    return alsSchritt(verlinkeOrdner(plan.Ziel, ordner.path(), auftrag.Abgebrochen, ohne), plan.Ziel);
 }
 
 // Whether `pfad` is a file of the game being replaced, which is then linked
@@ -691,7 +493,7 @@ bool imAltenSpiel(const NeuesSpiel& auftrag, const Plan& plan, const QString& pf
 Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenangabe& karte, const QString& ziel,
                      bool& umgewandelt, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
 {
-    const bool jpeg = istJpeg(karte.Foto);
+    const bool jpeg = istJpegDatei(karte.Foto);
     umgewandelt = !jpeg;
     const auto unlesbar = [&](const QString& grund) {
         return abgelehnt(mitHerkunft(karte, QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
@@ -699,7 +501,7 @@ Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenan
                          + NichtsGeschrieben);
     };
     QByteArray umgewandeltesBild;
-    if (const QString grund = jpeg ? pruefeJpeg(karte.Foto, dekodierer, probe) : wandleUm(karte.Foto, umgewandeltesBild);
+    if (const QString grund = jpeg ? jpegLesefehler(karte.Foto, dekodierer, probe) : wandleInJpegUm(karte.Foto, umgewandeltesBild);
         !grund.isEmpty())
         return unlesbar((grund.endsWith('.') ? grund.chopped(1) : grund) + QLatin1Char('.'));
     if (!jpeg) {
@@ -731,7 +533,7 @@ Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const 
 {
     const Kartenangabe& angabe = zweite ? paar.Zweite : paar.Erste;
     const Textseite seite = textseite(paar, zweite);
-    const QByteArray karte = textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, JpegQualitaet);
+    const QByteArray karte = textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, KartenJpegQualitaet);
     if (karte.isEmpty())
         return fehlgeschlagen(
             mitHerkunft(angabe, (seite == Textseite::ZuFoto
@@ -755,7 +557,7 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Paarplan
                         : schreibeText(plan, paar, false, zielA))
         return s;
     if (paar.Zweite.leer())
-        return verlinke(auftrag, plan.Ziel, zielA, zielB);
+        return alsSchritt(verlinke(zielA, zielB, auftrag.Abgebrochen), plan.Ziel);
     return paar.Zweite.istFoto() ? schreibeFoto(auftrag, plan, paar.Zweite, zielB, umgewandelt[1], dekodierer, probe)
                                  : schreibeText(plan, paar, true, zielB);
 }

@@ -1,0 +1,89 @@
+#include "karten/Fotokarte.h"
+
+#include "pictures/Arbeitsbitmap.h"
+#include "pictures/BmpLeser.h"
+#include "pictures/JpegDekodierer.h"
+#include "platform/PaarlixFehler.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QStringList>
+
+namespace {
+
+bool faengtAn(const QString& pfad, const QByteArray& anfang)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) && datei.read(anfang.size()) == anfang;
+}
+
+// The decoder's message without the file's name, which the writer's own
+// message already gives, and in one line.
+QString ohneDateiname(QString text, const QString& pfad)
+{
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    QStringList zeilen;
+    for (const QString& zeile : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (zeile != QStringLiteral("Datei: ") + pfad)
+            zeilen += zeile;
+    text = zeilen.join(QLatin1Char(' '));
+    text.replace(QStringLiteral("Datei ") + pfad, QStringLiteral("Die Datei"));
+    text.replace(QStringLiteral(" \"") + pfad + QStringLiteral("\""), QString());
+    return text;
+}
+
+} // namespace
+
+bool istJpegDatei(const QString& pfad) { return faengtAn(pfad, QByteArray("\xFF\xD8\xFF", 3)); }
+
+QSize aufrechteGroesse(const QString& pfad)
+{
+    QImageReader leser(pfad);
+    QSize groesse = leser.size();
+    if (leser.transformation() & QImageIOHandler::TransformationRotate90)
+        groesse.transpose();
+    return groesse.isValid() ? groesse : QSize();
+}
+
+QString jpegLesefehler(const QString& quelle, JpegDekodierer& dekodierer, Arbeitsbitmap& probe)
+{
+    try {
+        dekodierer.dekodiere(quelle, probe);
+    } catch (const EPaarlixFehler& f) {
+        return ohneDateiname(f.text(), quelle);
+    }
+    return {};
+}
+
+QString wandleInJpegUm(const QString& quelle, QByteArray& jpeg)
+{
+    QImage gelesen;
+    if (faengtAn(quelle, QByteArrayLiteral("BM"))) {
+        // Qt's reader leaves the pixels of a damaged BMP unset; the game's reader refuses such files.
+        try {
+            gelesen = leseBmp(quelle);
+        } catch (const EPaarlixFehler& f) {
+            return ohneDateiname(f.text(), quelle);
+        }
+    } else {
+        QImageReader leser(quelle);
+        leser.setAutoTransform(true);
+        if (!leser.canRead())
+            return QStringLiteral("kein bekanntes Bildformat");
+        gelesen = leser.read();
+        if (gelesen.isNull())
+            return QStringLiteral("die Bilddaten sind nicht lesbar");
+    }
+    QImage bild(gelesen.size(), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    maler.drawImage(0, 0, gelesen);
+    maler.end();
+    QBuffer puffer(&jpeg);
+    if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "JPG", KartenJpegQualitaet))
+        return QStringLiteral("es lässt sich nicht als JPEG speichern");
+    return {};
+}
