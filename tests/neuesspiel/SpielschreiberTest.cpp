@@ -671,8 +671,12 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     auftrag.Ziel = ziel;
     auftrag.Paare = mehr;
     auftrag.Ersetzen = true;
+    // Exchanged, not written in place: the old folder, held open, is the one removed.
+    const int alterOrdner = open(QFile::encodeName(ziel).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(QString("/proc/self/fd/%1").arg(alterOrdner)).symLinkTarget().endsWith(" (deleted)")
+                && close(alterOrdner) == 0);
     EXPECT_EQ(leseSpiel(ziel).Paare.size(), 3u);
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
 
