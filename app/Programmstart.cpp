@@ -1,6 +1,7 @@
 #include "app/Programmstart.h"
 
 #include "druck/Druckausgabe.h"
+#include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Paarlistendatei.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/PaarlixFehler.h"
@@ -157,7 +158,9 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         return 0;
     }
     case Befehl::Aufruf::Spielen:
-        // Checked before any window, so a wrong folder needs no display.
+        // A game a killed save left aside is put back first. Checked before any window, so a
+        // wrong folder needs no display.
+        raeumeNebenSpielenAuf({befehl.Ordner});
         if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteOrdner(befehl.Ordner);
             !meldung.isEmpty()) {
             fehler << programmname(argv) << ": " << meldung << '\n';
@@ -183,6 +186,8 @@ std::optional<int> betreteSpielordner(const Befehl& befehl)
     const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
     if (ordner.isEmpty())
         return 0;
+    // The folder the game lies in is cleaned as the last games' folders were.
+    raeumeNebenSpielenAuf({ordner});
     if (const QString meldung = betreteOrdner(ordner); !meldung.isEmpty()) {
         QTextStream(stderr) << "paarlix: " << meldung << '\n';
         // Started from the desktop, nobody reads the terminal.

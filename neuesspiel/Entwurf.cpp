@@ -66,24 +66,40 @@ int benenneOrdnerUm(const QByteArray& a, const QByteArray& b)
 
 Entwurf::~Entwurf()
 {
+    // Closed first: a file removed while open stays as ".fuse_hidden…" (FUSE) or ".nfs…" (NFS)
+    // until it is closed, and keeps its folder from going. A cleaner that takes the free draft
+    // meanwhile only removes it too.
+    lassSperreLos();
     if (!behalten_) {
         if (!pfad_.isEmpty())
             QDir(pfad_).removeRecursively();
         for (auto it = angelegt_.crbegin(); it != angelegt_.crend(); ++it)
             ::rmdir(roh(*it).constData());
     }
+}
+
+void Entwurf::lassSperreLos()
+{
     if (sperre_ >= 0)
         ::close(sperre_);
+    sperre_ = -1;
 }
 
 int Entwurf::legeAn(const QString& oben, const QString& name)
 {
-    QByteArray vorlage = roh(oben + QStringLiteral("/.") + name + QStringLiteral("-XXXXXX"));
-    if (!::mkdtemp(vorlage.data()))
-        return errno;
-    pfad_ = QFile::decodeName(vorlage);
-    sperre_ = sperreIn(pfad_);
-    return sperre_ < 0 ? errno : 0;
+    // Until its lock is made the draft is an empty folder, which a cleaner may take for a
+    // leftover beside the game and remove: then a new one is made.
+    for (int versuch = 0;; ++versuch) {
+        QByteArray vorlage = roh(oben + QStringLiteral("/.") + name + QStringLiteral("-XXXXXX"));
+        if (!::mkdtemp(vorlage.data()))
+            return errno;
+        pfad_ = QFile::decodeName(vorlage);
+        sperre_ = sperreIn(pfad_);
+        if (sperre_ >= 0)
+            return 0;
+        if (errno != ENOENT || versuch == 2)
+            return errno;
+    }
 }
 
 int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, const Ordnerumbenennung& benenne)
@@ -97,19 +113,22 @@ int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, cons
     if (altSperre < 0)
         return errno;
     if (tausche(roh(pfad_), roh(ziel)) == 0) {
-        // The new game's lock file; a kill before this leaves only a stray hidden file.
+        // Each lock goes before its file, see ~Entwurf. The new game's lock file; a kill
+        // before this leaves only a stray hidden file.
+        lassSperreLos();
         ::unlink(zielSperre.constData());
-        QDir(pfad_).removeRecursively();
+        // Free, the old version in the draft's place is what any cleaner removes.
         ::close(altSperre);
+        QDir(pfad_).removeRecursively();
         behalten_ = true;
         return 0;
     }
     const int f = errno;
     const QByteArray marke = roh(ziel + QLatin1Char('/') + Beiseitemarke);
     const auto gibFrei = [&] {
+        ::close(altSperre);
         ::unlink(zielSperre.constData());
         ::unlink(marke.constData());
-        ::close(altSperre);
     };
     if (f != EINVAL && f != ENOSYS && f != ENOTSUP && f != EOPNOTSUPP) {
         gibFrei();
@@ -142,9 +161,11 @@ int Entwurf::ersetze(const QString& ziel, const Ordnerumbenennung& tausche, cons
         gibFrei();
         return g;
     }
+    lassSperreLos();
     ::unlink(zielSperre.constData());
-    QDir(QFile::decodeName(beiseite)).removeRecursively();
+    // With its new version in place, a cleaner removes it too.
     ::close(altSperre);
+    QDir(QFile::decodeName(beiseite)).removeRecursively();
     behalten_ = true;
     return 0;
 }
@@ -156,25 +177,35 @@ void Entwurf::raeumeSperrdateiWeg()
 
 namespace {
 
-// An edited game its writer set aside and died before the new version took
-// its place goes back there. False when the folder may go: no such game, or
-// its new version is in place.
-bool bleibtAlsSpiel(const QDir& ordner, const QString& eintrag)
+// What becomes of a free draft.
+enum class Rest { Weg, Bleibt, Zurueck };
+
+// An edited game its writer set aside and died before the new version took its
+// place goes back there (under the cleaner's lock: no other cleaner moves it too).
+// Any other draft may go, and so may the set-aside game once its new version is in place.
+Rest bleibtAlsSpiel(const QString& beiseite, const QString& spiel)
 {
-    const QString beiseite = ordner.filePath(eintrag);
     if (!QFileInfo::exists(beiseite + QLatin1Char('/') + Beiseitemarke))
-        return false;
-    // ".NAME-XXXXXX"
-    const QString spiel = ordner.filePath(eintrag.mid(1, eintrag.size() - 8));
+        return Rest::Weg;
     struct stat info {};
     if (::lstat(roh(spiel).constData(), &info) == 0)
-        return false;
+        return Rest::Weg;
     // Where it cannot go back it stays as it is: it is the only copy of the game.
-    if (errno == ENOENT && ::rename(roh(beiseite).constData(), roh(spiel).constData()) == 0) {
-        ::unlink(roh(spiel + QLatin1Char('/') + Beiseitemarke).constData());
-        ::unlink(roh(spiel + QLatin1Char('/') + Entwurfssperre).constData());
-    }
-    return true;
+    return errno == ENOENT && ::rename(roh(beiseite).constData(), roh(spiel).constData()) == 0 ? Rest::Zurueck
+                                                                                                  : Rest::Bleibt;
+}
+
+// A draft whose lock file was removed while its writer held it open, on a file system that
+// keeps such a file as ".fuse_hidden…" (FUSE) or ".nfs…" (NFS) until it is closed: holding
+// nothing else, with its game beside it. An empty folder of that name elsewhere may be
+// another program's.
+bool istVerwaisterRest(const QString& entwurf, const QString& spiel)
+{
+    const QStringList eintraege = QDir(entwurf).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                           | QDir::NoDotAndDotDot);
+    return QFileInfo(spiel).isDir() && std::all_of(eintraege.begin(), eintraege.end(), [](const QString& e) {
+               return e.startsWith(QStringLiteral(".fuse_hidden")) || e.startsWith(QStringLiteral(".nfs"));
+           });
 }
 
 } // namespace
@@ -187,13 +218,35 @@ void raeumeEntwuerfeAuf(const QString& spieleordner)
         if (!siehtAusWieEntwurf(eintrag))
             continue;
         const QString entwurf = ordner.filePath(eintrag);
+        // ".NAME-XXXXXX"
+        const QString spiel = ordner.filePath(eintrag.mid(1, eintrag.size() - 8));
         // Only a folder with our lock file is a draft; a free lock means its writer is gone.
         const int sperre = ::open(roh(entwurf + QLatin1Char('/') + Entwurfssperre).constData(),
                                   O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (sperre < 0)
+        if (sperre < 0) {
+            if (errno == ENOENT && istVerwaisterRest(entwurf, spiel))
+                QDir(entwurf).removeRecursively();
             continue;
-        if (::flock(sperre, LOCK_EX | LOCK_NB) == 0 && !bleibtAlsSpiel(ordner, eintrag))
-            QDir(entwurf).removeRecursively();
+        }
+        const Rest rest = ::flock(sperre, LOCK_EX | LOCK_NB) == 0 ? bleibtAlsSpiel(entwurf, spiel) : Rest::Bleibt;
+        // Closed before its file goes, see ~Entwurf.
         ::close(sperre);
+        if (rest == Rest::Weg)
+            QDir(entwurf).removeRecursively();
+        if (rest == Rest::Zurueck) {
+            ::unlink(roh(spiel + QLatin1Char('/') + Beiseitemarke).constData());
+            ::unlink(roh(spiel + QLatin1Char('/') + Entwurfssperre).constData());
+        }
     }
+}
+
+void raeumeNebenSpielenAuf(const QStringList& spiele)
+{
+    QStringList ordner;
+    for (const QString& spiel : spiele)
+        if (!spiel.isEmpty())
+            ordner += QDir::cleanPath(QFileInfo(spiel).absolutePath());
+    ordner.removeDuplicates();
+    for (const QString& o : ordner)
+        raeumeEntwuerfeAuf(o);
 }

@@ -61,6 +61,8 @@ public:
     const QString& altesSpielBeiseite() const { return beiseite_; }
 
 private:
+    void lassSperreLos();
+
     QString pfad_;
     QStringList angelegt_;
     int sperre_ = -1;
@@ -71,5 +73,11 @@ private:
 // Removes every draft in `spieleordner` whose writer no longer runs. Drafts
 // of running writers and every other folder stay. A game set aside by a
 // writer that died before its new version took the game's place goes back
-// there; set aside beside its new version, it is removed.
+// there; set aside beside its new version, it is removed. A draft left empty
+// but for the files FUSE and NFS keep of open files removed goes when its game
+// is beside it.
 void raeumeEntwuerfeAuf(const QString& spieleordner);
+// Cleans each folder that holds one of `spiele` (once each) as raeumeEntwuerfeAuf
+// does, wherever it lies: a game among them whose save was killed while it lay
+// aside is back before it is opened or listed.
+void raeumeNebenSpielenAuf(const QStringList& spiele);

@@ -3,6 +3,7 @@
 #include "board/Bilddateiname.h"
 #include "board/Einstellungsleser.h"
 #include "karten/Kartenkommentar.h"
+#include "neuesspiel/Entwurf.h"
 #include "platform/Dateiname.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
@@ -54,6 +55,8 @@ QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sicht
 
 Spielinhalt leseSpiel(const QString& ordner)
 {
+    // A save killed while the game lay aside has it back first.
+    raeumeNebenSpielenAuf({ordner});
     Spielinhalt spiel;
     const Spieldateien dateien(ordner);
     const QString ini = QStringLiteral("Paarlix.ini");

@@ -18,5 +18,6 @@ struct Spielinhalt {
 // as the game finds them). A card that is a text card Paarlix drew gives its
 // text; any other is a photo, named by its path in the folder. A second card
 // that is the first one's file, or a copy of it, is left empty. A folder not
-// made by Paarlix so gives pairs of photos.
+// made by Paarlix so gives pairs of photos. Drafts beside it are cleaned
+// first (raeumeNebenSpielenAuf), so a game a killed save left aside is read.
 Spielinhalt leseSpiel(const QString& ordner);

@@ -38,8 +38,10 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
       beispielordner_(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                       + QStringLiteral("/Beispielspiel"))
 {
-    // Drafts that writers killed in earlier runs left in the games folder.
+    // Drafts that writers killed in earlier runs left in the games folder and beside the
+    // last games, which may lie elsewhere (on a stick); a game left aside is listed again.
     raeumeEntwuerfeAuf(konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele"))));
+    raeumeNebenSpielenAuf(konfiguration_.liste(LetzteSpieleSchluessel));
     setWindowTitle(QStringLiteral("Paarlix"));
     setAccessibleName(QStringLiteral("Paarlix"));
     auto* spalte = new QVBoxLayout(this);

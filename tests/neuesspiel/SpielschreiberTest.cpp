@@ -671,26 +671,34 @@ TEST(Spielschreiber, theOldGameStaysWholeUntilTheNewOneIsComplete)
     auftrag.Ziel = ziel;
     auftrag.Paare = mehr;
     auftrag.Ersetzen = true;
+    // Exchanged, not written in place: the old folder, held open, is the one removed.
+    const int alterOrdner = open(QFile::encodeName(ziel).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const Lauf lauf = schreibe(auftrag);
     ASSERT_EQ(lauf.status, 0) << lauf.fehler.toStdString();
+    EXPECT_TRUE(QFileInfo(QString("/proc/self/fd/%1").arg(alterOrdner)).symLinkTarget().endsWith(" (deleted)")
+                && close(alterOrdner) == 0);
     EXPECT_EQ(leseSpiel(ziel).Paare.size(), 3u);
     EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
 
     // Where the file system cannot exchange, the game is set aside first, locked and marked: a
-    // kill then leaves it aside, and the next cleaner puts it back; set aside beside its new
-    // version, it goes.
+    // kill then leaves it aside, and opening it to edit puts it back; set aside beside its new
+    // version, it goes, as do the emptied drafts a file system that hides removed open files
+    // (FUSE, NFS) leaves beside a game.
     const auto gespeichert = schnappschuss(ziel);
     const QString beiseite = tmp.filePath(".spiel-Be1s3t");
     ASSERT_TRUE(QDir().rename(ziel, beiseite));
     schreibe(beiseite + '/' + Entwurfssperre, "");
     schreibe(beiseite + '/' + Beiseitemarke, "");
-    raeumeEntwuerfeAuf(tmp.path());
+    EXPECT_EQ(leseSpiel(ziel).Paare.size(), 3u);
     EXPECT_EQ(schnappschuss(ziel), gespeichert);
     QDir().mkdir(beiseite);
     schreibe(beiseite + '/' + Entwurfssperre, "");
     schreibe(beiseite + '/' + Beiseitemarke, "");
+    for (const char* rest : {".spiel-Fu5eHd", ".spiel-Le3rLe", ".fremd-Le3rLe"})
+        QDir().mkdir(tmp.filePath(rest));
+    schreibe(tmp.filePath(".spiel-Fu5eHd/.fuse_hidden0000000100000002"), "");
     raeumeEntwuerfeAuf(tmp.path());
-    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "spiel"}));
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{".fremd-Le3rLe", "a.jpg", "b.jpg", "spiel"}));
     EXPECT_EQ(schnappschuss(ziel), gespeichert);
 }
 
@@ -770,6 +778,9 @@ TEST(Entwurf, withoutAnExchangeTheOldGameGoesAsideAndComesBackWhereTheDraftCanno
                     return benenneOrdnerUm(a, b);
                 });
             EXPECT_EQ(antwort, f.fehler);
+            // A lock file removed while open stays as ".fuse_hidden…" on FUSE, and its folder with it.
+            const QFileInfoList fds = QDir("/proc/self/fd").entryInfoList(QDir::System);
+            EXPECT_TRUE(std::none_of(fds.begin(), fds.end(), [](auto& d) { return d.symLinkTarget().endsWith(Entwurfssperre + " (deleted)"); }));
             EXPECT_EQ(markiertUndGesperrt, f.beiseite);
             if (f.scheitert == EntwurfUndRueckweg) {
                 // Stuck aside, whole, marked and free: the next cleaner puts it back.

@@ -27,6 +27,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace neuspielbilder;
 
@@ -114,7 +117,8 @@ TEST(Startfenster, lastGamesAreListedNewestFirstAndEnterStartsOne)
 // folder is chosen and remembered as the last folder; a cancel chooses nothing.
 // "Beispielspiel" writes the demo game once and chooses it; on a full disk it says so in one
 // short message naming the folder, and the half-written folder is no game. Opening the window
-// clears the draft a killed writer left in the games folder.
+// clears the draft a killed writer left in the games folder and puts back a last game elsewhere
+// whose save without an exchange was killed between its two renames.
 TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
 {
     QTemporaryDir tmp;
@@ -126,9 +130,24 @@ TEST(Startfenster, openAsksAgainForAFolderWithoutAGameAndTheDemoIsWrittenOnce)
     konfiguration.setzeWert(SpieleordnerSchluessel, tmp.filePath("Spiele"));
     QDir().mkpath(tmp.filePath("Spiele/.fotos-Ab12Cd"));
     schreibe(tmp.filePath("Spiele/.fotos-Ab12Cd/") + Entwurfssperre, "");
+    const QTemporaryDir stick;
+    const QString ausflug = legeSpielAn(stick, "Ausflug", 4, 2);
+    ASSERT_TRUE(merkeSpiel(konfiguration, ausflug));
+    const pid_t kind = fork();
+    if (kind == 0) {
+        Entwurf entwurf;
+        entwurf.legeAn(stick.path(), "Ausflug");
+        entwurf.ersetze(ausflug, [](auto&, auto&) { return errno = EINVAL, -1; }, [&](const QByteArray& a, auto& b) {
+            return a == QFile::encodeName(entwurf.pfad()) ? raise(SIGKILL) : benenneOrdnerUm(a, b);
+        });
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_TRUE(waitpid(kind, &status, 0) == kind && WIFSIGNALED(status) && !QFileInfo::exists(ausflug));
     MeldungsRecorder meldungen;
     Startfenster fenster(konfiguration, meldungen);
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath("Spiele/.fotos-Ab12Cd")));
+    EXPECT_EQ(s(zeilen(fenster.LetzteSpiele)), s({"Ausflug – 4 × 2 Karten"}));
     fenster.setzeOrdnerwahl([&](const QString&) { return antworten.takeFirst(); });
     fenster.setzeBeispielordner(tmp.filePath("daten/Beispielspiel"));
     fenster.show();
