@@ -4,9 +4,9 @@
 
 #include "demo/DemoBilder.h"
 #include "karten/Beschriftung.h"
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 #include "karten/Kartentext.h"
-#include "neuesspiel/Spielordnerpruefung.h"
+#include "karten/Spielordnerpruefung.h"
 
 #include "platform/Systemfehler.h"
 

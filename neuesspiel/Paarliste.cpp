@@ -1,10 +1,10 @@
 #include "neuesspiel/Paarliste.h"
 
 #include "neuesspiel/Kameraname.h"
-#include "neuesspiel/Spielname.h"
+#include "platform/Spielname.h"
 #include "platform/NatuerlicheOrdnung.h"
 
-#include "karten/Kartenformat.h"
+#include "board/Kartenformat.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "karten/Kartenformat.h"
+#include "board/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QString>

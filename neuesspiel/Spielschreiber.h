@@ -1,7 +1,7 @@
 #pragma once
 
 #include "neuesspiel/Brettwahl.h"
-#include "karten/Kartenformat.h"
+#include "board/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QSize>

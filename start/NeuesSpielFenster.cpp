@@ -1,6 +1,6 @@
 #include "start/NeuesSpielFenster.h"
 
-#include "neuesspiel/Spielname.h"
+#include "platform/Spielname.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"

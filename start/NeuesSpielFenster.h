@@ -1,7 +1,7 @@
 #pragma once
 
 #include "neuesspiel/Brettvorschauen.h"
-#include "karten/Kartenformat.h"
+#include "board/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Hintergrundarbeit.h"

@@ -1,7 +1,7 @@
 // The new-game window's pairs: a second photo, text pairs and a pair list.
 #include "start/NeuesSpielFenster.h"
 
-#include "neuesspiel/Spielname.h"
+#include "platform/Spielname.h"
 #include "neuesspiel/Paarliste.h"
 #include "neuesspiel/Paarlistendatei.h"
 #include "pictures/Vorschaubilder.h"

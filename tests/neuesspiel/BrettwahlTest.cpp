@@ -2,7 +2,7 @@
 
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 
 #include <gtest/gtest.h>
 

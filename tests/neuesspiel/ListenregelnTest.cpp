@@ -1,7 +1,7 @@
 #include "neuesspiel/Brettvorschauen.h"
 #include "neuesspiel/Kameraname.h"
 #include "neuesspiel/Namenspruefung.h"
-#include "neuesspiel/Spielname.h"
+#include "platform/Spielname.h"
 #include "platform/NatuerlicheOrdnung.h"
 #include "neuesspiel/Paarliste.h"
 

@@ -3,7 +3,7 @@
 #include "Neuspielbilder.h"
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
 #include "karten/Kartenkommentar.h"
 #include "neuesspiel/Spielleser.h"

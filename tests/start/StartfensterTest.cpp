@@ -4,7 +4,7 @@
 #include "start/Startfenster.h"
 #include "start/Paarlistenmodell.h"
 
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"

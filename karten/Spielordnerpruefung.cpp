@@ -1,7 +1,7 @@
-#include "neuesspiel/Spielordnerpruefung.h"
+#include "karten/Spielordnerpruefung.h"
 
 #include "board/Einstellungsleser.h"
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 #include "karten/JpegKopf.h"
 #include "karten/Kartentext.h"
 

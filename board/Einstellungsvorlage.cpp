@@ -1,4 +1,4 @@
-#include "neuesspiel/Einstellungsvorlage.h"
+#include "board/Einstellungsvorlage.h"
 
 #include "board/Einstellungsleser.h"
 #include "board/Einstellungstext.h"

@@ -1,4 +1,4 @@
-#include "karten/Kartenformat.h"
+#include "board/Kartenformat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "neuesspiel/Spielname.h"
+#include "platform/Spielname.h"
 
 #include <QDir>
 #include <QFile>
