@@ -96,9 +96,9 @@ struct Aufbau {
     // Types a name into a row as a person does: F2 on the row, the text, Enter.
     void tippe(int zeile, const QString& name)
     {
-        QTableView* liste = fenster->Liste;
+        QTableView* liste = fenster->Liste->Tabelle;
         liste->setFocus();
-        liste->setCurrentIndex(fenster->Modell->index(zeile, Paarlistenmodell::SpalteName));
+        liste->setCurrentIndex(fenster->Liste->Modell->index(zeile, Paarlistenmodell::SpalteName));
         QTest::keyClick(liste, Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
         ASSERT_TRUE(qobject_cast<QLineEdit*>(editor) && liste->isAncestorOf(editor)) << "the name is being edited";
@@ -113,22 +113,22 @@ struct Aufbau {
     QString schreibeUndStarte()
     {
         QSignalSpy angelegt(fenster.get(), &NeuesSpielFenster::spielAngelegt);
-        QTest::mouseClick(fenster->AnlegenKnopf, Qt::LeftButton);
-        if (!QTest::qWaitFor([this] { return fenster->StartenKnopf->isVisible(); }, 20000))
+        QTest::mouseClick(fenster->Leiste->AnlegenKnopf, Qt::LeftButton);
+        if (!QTest::qWaitFor([this] { return fenster->Leiste->StartenKnopf->isVisible(); }, 20000))
             return {};
-        QTest::mouseClick(fenster->StartenKnopf, Qt::LeftButton);
+        QTest::mouseClick(fenster->Leiste->StartenKnopf, Qt::LeftButton);
         return angelegt.size() == 1 ? angelegt[0][0].toString() : QString();
     }
     QStringList spalte(int s) const
     {
         QStringList texte;
-        for (int z = 0; z < fenster->Modell->rowCount(); ++z)
-            texte += fenster->Modell->index(z, s).data().toString();
+        for (int z = 0; z < fenster->Liste->Modell->rowCount(); ++z)
+            texte += fenster->Liste->Modell->index(z, s).data().toString();
         return texte;
     }
     QIcon bild(int zeile) const
     {
-        return fenster->Modell->index(zeile, Paarlistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
+        return fenster->Liste->Modell->index(zeile, Paarlistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
     }
 
     QTemporaryDir tmp;
@@ -139,6 +139,16 @@ struct Aufbau {
 };
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
+
+// The controls Tab walks through, from the window's first one round to it again.
+QStringList tabfolge(QWidget* fenster)
+{
+    QStringList namen;
+    for (QWidget* w = fenster->nextInFocusChain(); w != fenster && namen.size() < 100; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenster) && !w->accessibleName().isEmpty())
+            namen += w->accessibleName();
+    return namen;
+}
 
 // Opens the game written at ziel in the game window, as the game would from its folder, and
 // hands the dealt window to pruefe.
@@ -171,6 +181,11 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
     Aufbau a;
     ASSERT_TRUE(a.aktiv);
     EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Fotos.");
+    EXPECT_EQ(s(tabfolge(a.fenster.get())),
+              s({"Fotos hinzufügen…", "Fotos", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…",
+                 "Textpaar hinzufügen", "Liste laden…", "Zweite Karte zeigt den Namen",
+                 "Je Runde nur einige Paare spielen, zufällig aus allen", "Paare je Runde", "Kartenformat",
+                 "Fotos zuschneiden", "Name des Spiels", "Ordner für die Spiele ändern", "Spiel anlegen"}));
     const QString img = a.foto("Familie/IMG_2041.jpg", jpeg(Qt::red, 120, 90, 6));
     const QString oma = a.foto("Familie/Oma Erna.jpg", jpeg(Qt::green, 120, 90));
     const QString kaputt = a.foto("Familie/kaputt.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein JPEG", 15));
@@ -191,19 +206,19 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
         return wahlen[starts.size() - 1];
     });
 
-    QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Liste->HinzufuegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.gelesen());
     ASSERT_EQ(starts.size(), 1);
     EXPECT_TRUE(QFileInfo(starts[0]).isDir()) << starts[0].toStdString();
     EXPECT_EQ(a.fenster->fotos(), (QStringList{img, oma}));
     EXPECT_EQ(s(a.fenster->namen()), s({"", "Oma Erna"}));
-    EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Familie");
-    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste);
-    EXPECT_EQ(a.fenster->Liste->currentIndex().row(), 0);
-    const QString ausgelassen = a.fenster->Ausgelassen->text();
+    EXPECT_EQ(a.fenster->Leiste->Spielname->text().toStdString(), "Familie");
+    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste->Tabelle);
+    EXPECT_EQ(a.fenster->Liste->Tabelle->currentIndex().row(), 0);
+    const QString ausgelassen = a.fenster->Liste->Ausgelassen->text();
     for (const char* teil : {"Oma Erna.jpg (schon in der Liste)", "kaputt.jpg (JPEG-Fehlernr.", "notiz.txt (kein bekanntes Bildformat)"})
         EXPECT_TRUE(ausgelassen.contains(QString::fromUtf8(teil))) << ausgelassen.toStdString();
-    EXPECT_FALSE(a.fenster->AlleAusgelassenKnopf->isVisible());
+    EXPECT_FALSE(a.fenster->Liste->AlleAusgelassenKnopf->isVisible());
     const QIcon hochkant = a.bild(0);
     ASSERT_FALSE(hochkant.isNull());
     EXPECT_EQ(hochkant.pixmap(64).size(), QSize(48, 64)) << "turned upright by its EXIF tag";
@@ -211,29 +226,29 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
     a.lassFallen({a.tmp.filePath("Mehr")});
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(s(a.fenster->namen()), s({"", "Oma Erna", "Ben", "", "Zoe 9", "Zoe 10"}));
-    EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Familie");
-    for (int z = 0; z < a.fenster->Modell->rowCount(); ++z)
+    EXPECT_EQ(a.fenster->Leiste->Spielname->text().toStdString(), "Familie");
+    for (int z = 0; z < a.fenster->Liste->Modell->rowCount(); ++z)
         EXPECT_FALSE(a.bild(z).isNull()) << z;
 
     // Keys reorder and remove.
-    a.fenster->Liste->setFocus();
-    a.fenster->Liste->setCurrentIndex(a.fenster->Modell->index(2, Paarlistenmodell::SpalteDatei));
-    QTest::keyClick(a.fenster->Liste, Qt::Key_Up, Qt::ControlModifier);
-    QTest::keyClick(a.fenster->Liste, Qt::Key_Delete);
-    QTest::mouseClick(a.fenster->RunterKnopf, Qt::LeftButton);
+    a.fenster->Liste->Tabelle->setFocus();
+    a.fenster->Liste->Tabelle->setCurrentIndex(a.fenster->Liste->Modell->index(2, Paarlistenmodell::SpalteDatei));
+    QTest::keyClick(a.fenster->Liste->Tabelle, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(a.fenster->Liste->Tabelle, Qt::Key_Delete);
+    QTest::mouseClick(a.fenster->Liste->RunterKnopf, Qt::LeftButton);
     EXPECT_EQ(s(a.fenster->namen()), s({"", "", "Oma Erna", "Zoe 9", "Zoe 10"}));
 
     // The second time the dialog starts where the photos came from; the keys go to the new one.
-    QTest::mouseClick(a.fenster->HinzufuegenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Liste->HinzufuegenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(starts.value(1), a.tmp.filePath("Familie"));
-    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste);
-    EXPECT_EQ(a.fenster->Liste->currentIndex().row(), 5);
-    EXPECT_TRUE(a.fenster->Ausgelassen->text().endsWith("\n… und 40 weitere")) << a.fenster->Ausgelassen->text().toStdString();
-    ASSERT_TRUE(a.fenster->AlleAusgelassenKnopf->isVisible());
-    QTest::mouseClick(a.fenster->AlleAusgelassenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(a.fenster->AlleAusgelassen->isVisible());
-    EXPECT_EQ(a.fenster->AlleAusgelassenText->toPlainText(), a.fenster->liste().ausgelassenAlle());
+    EXPECT_EQ(QApplication::focusWidget(), a.fenster->Liste->Tabelle);
+    EXPECT_EQ(a.fenster->Liste->Tabelle->currentIndex().row(), 5);
+    EXPECT_TRUE(a.fenster->Liste->Ausgelassen->text().endsWith("\n… und 40 weitere")) << a.fenster->Liste->Ausgelassen->text().toStdString();
+    ASSERT_TRUE(a.fenster->Liste->AlleAusgelassenKnopf->isVisible());
+    QTest::mouseClick(a.fenster->Liste->AlleAusgelassenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.fenster->Liste->AlleAusgelassen->isVisible());
+    EXPECT_EQ(a.fenster->Liste->AlleAusgelassenText->toPlainText(), a.fenster->liste().ausgelassenAlle());
 
     QStringList fragen;
     a.fenster->setzeRueckfrage([&](const QString& text) {
@@ -241,10 +256,10 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogAndADrop)
         return fragen.size() > 1;
     });
     QSignalSpy geschlossen(a.fenster.get(), &NeuesSpielFenster::geschlossen);
-    QTest::keyClick(a.fenster->HinzufuegenKnopf, Qt::Key_Escape);
+    QTest::keyClick(a.fenster->Liste->HinzufuegenKnopf, Qt::Key_Escape);
     EXPECT_TRUE(a.fenster->isVisible()) << "kept when the user says no";
     a.fenster->close();
-    EXPECT_FALSE(a.fenster->isVisible() || a.fenster->AlleAusgelassen->isVisible());
+    EXPECT_FALSE(a.fenster->isVisible() || a.fenster->Liste->AlleAusgelassen->isVisible());
     EXPECT_EQ(geschlossen.size(), 1);
     EXPECT_EQ(s(fragen), s(QStringList(2, "Die 6 Fotos in der Liste und ihre Namen gehen verloren. Trotzdem schließen?")));
 }
@@ -265,21 +280,21 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
                             a.foto("Fotos/Pia.png", pngHalbDurchsichtig(farben[3], 40, 30))};
     a.fenster->fuegeHinzu({fotos[0]});
     ASSERT_TRUE(a.gelesen());
-    EXPECT_FALSE(a.fenster->AnlegenKnopf->isEnabled()) << "no game of one photo";
+    EXPECT_FALSE(a.fenster->Leiste->AnlegenKnopf->isEnabled()) << "no game of one photo";
     a.fenster->fuegeHinzu(fotos);
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(a.fenster->Brett->text().toStdString(), "4 Paare → 2 × 4 Karten, je 228 × 171 Pixel auf diesem Bildschirm");
     EXPECT_EQ(a.fenster->Brett->accessibleName(), a.fenster->Brett->text()) << "read as its text";
-    EXPECT_FALSE(a.fenster->MitNamen->isChecked());
-    a.fenster->MitNamen->setFocus();
-    QTest::keyClick(a.fenster->MitNamen, Qt::Key_Space);
-    ASSERT_TRUE(a.fenster->MitNamen->isChecked());
+    EXPECT_FALSE(a.fenster->Liste->MitNamen->isChecked());
+    a.fenster->Liste->MitNamen->setFocus();
+    QTest::keyClick(a.fenster->Liste->MitNamen, Qt::Key_Space);
+    ASSERT_TRUE(a.fenster->Liste->MitNamen->isChecked());
     EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"Name fehlt", "", "", ""}));
 
     a.tippe(0, "ben");
     EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"Name doppelt", "Name doppelt", "", ""}));
-    ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.fenster->Leiste->AnlegenKnopf->isEnabled());
+    QTest::mouseClick(a.fenster->Leiste->AnlegenKnopf, Qt::LeftButton);
     ASSERT_EQ(a.meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(a.meldungen.eintraege[0].text.startsWith("Der Name „ben“ steht mehrmals in der Liste."));
     EXPECT_FALSE(a.fenster->schreibtGerade());
@@ -295,28 +310,28 @@ TEST(NeuesSpielFenster, namesAreAskedForThenTheGameIsWrittenAsTheCommandLineWoul
             QThread::msleep(1);
         return schreibeNeuesSpiel(auftrag);
     });
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
-    ASSERT_TRUE(a.fenster->AbbrechenKnopf->isVisible());
-    QTest::mouseClick(a.fenster->AbbrechenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Leiste->AnlegenKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.fenster->Leiste->AbbrechenKnopf->isVisible());
+    QTest::mouseClick(a.fenster->Leiste->AbbrechenKnopf, Qt::LeftButton);
     los = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !a.fenster->schreibtGerade(); }, 20000));
-    EXPECT_EQ(a.fenster->Status->text().toStdString(), "Abgebrochen. Es wurde nichts geschrieben.");
+    EXPECT_EQ(a.fenster->Leiste->Status->text().toStdString(), "Abgebrochen. Es wurde nichts geschrieben.");
     EXPECT_EQ(s(QDir(a.tmp.filePath("Spiele")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)), "");
     EXPECT_EQ(angelegt.size(), 0);
     EXPECT_EQ(a.meldungen.eintraege.size(), 1u) << "no box for a cancel";
 
-    a.fenster->Spielname->setFocus();
-    QTest::keyClick(a.fenster->Spielname, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->StartenKnopf->isVisible(); }, 20000))
-        << a.fenster->Status->text().toStdString();
+    a.fenster->Leiste->Spielname->setFocus();
+    QTest::keyClick(a.fenster->Leiste->Spielname, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.fenster->Leiste->StartenKnopf->isVisible(); }, 20000))
+        << a.fenster->Leiste->Status->text().toStdString();
     EXPECT_EQ(angelegt.size(), 0) << "started only when asked";
-    QTest::mouseClick(a.fenster->StartenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Leiste->StartenKnopf, Qt::LeftButton);
     ASSERT_EQ(angelegt.size(), 1);
     const QString ziel = a.tmp.filePath("Spiele/Fotos");
     EXPECT_EQ(angelegt[0][0].toString(), ziel);
     Nutzerkonfiguration gespeichert(a.tmp.filePath("paarlix.conf"));
     EXPECT_EQ(gespeichert.wert(SpieleordnerSchluessel), a.tmp.filePath("Spiele"));
-    EXPECT_TRUE(NeuesSpielFenster(gespeichert, a.meldungen).MitNamen->isChecked()) << "as the user left it";
+    EXPECT_TRUE(NeuesSpielFenster(gespeichert, a.meldungen).Liste->MitNamen->isChecked()) << "as the user left it";
 
     NeuesSpiel auftrag{a.tmp.filePath("Befehlszeile"), fotos, true};
     auftrag.Namen = QStringList{"Anna", "Ben", "Oma", "Pia"};
@@ -362,14 +377,14 @@ TEST(NeuesSpielFenster, anEditedGameAsksBeforeSavingWithoutACardItCouldNotRead)
 
     ASSERT_TRUE(a.fenster->bearbeite(auftrag.Ziel));
     ASSERT_TRUE(a.gelesen());
-    EXPECT_EQ(a.fenster->Modell->rowCount(), 2);
+    EXPECT_EQ(a.fenster->Liste->Modell->rowCount(), 2);
     QStringList fragen;
     bool verwerfen = false;
     a.fenster->setzeRueckfrage([&](const QString& text) {
         fragen += text.split('\n').mid(0, 2);
         return verwerfen;
     });
-    QTest::mouseClick(a.fenster->AnlegenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Leiste->AnlegenKnopf, Qt::LeftButton);
     EXPECT_FALSE(a.fenster->schreibtGerade());
     EXPECT_EQ(lies(auftrag.Ziel + "/Paarlix.ini"), einstellungen);
     EXPECT_TRUE(QFileInfo::exists(auftrag.Ziel + "/03b.jpg"));
@@ -403,12 +418,12 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsChosenAndWritten)
     ASSERT_TRUE(a.gelesen());
     EXPECT_TRUE(a.fenster->Brett->text().startsWith("Je Runde 8 von 25 Paaren → ")) << a.fenster->Brett->text().toStdString();
 
-    ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled());
+    ASSERT_TRUE(a.fenster->Leiste->AnlegenKnopf->isEnabled());
     const QString ziel = a.schreibeUndStarte();
-    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Status->text().toStdString();
+    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Leiste->Status->text().toStdString();
     // A change not yet saved is not what "Spiel starten" would start.
     QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);
-    EXPECT_FALSE(a.fenster->StartenKnopf->isVisible() || a.fenster->DruckenKnopf->isVisible());
+    EXPECT_FALSE(a.fenster->Leiste->StartenKnopf->isVisible() || a.fenster->Leiste->DruckenKnopf->isVisible());
     EXPECT_EQ(leseEinstellungen(lies(ziel + "/Paarlix.ini")).Werte.PaareJeRunde, 8);
     EXPECT_TRUE(QFileInfo::exists(ziel + "/25b.jpg"));
 }
@@ -431,25 +446,25 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
     QStringList listen{falsch, liste};
     a.fenster->setzeListenwahl([&](const QString&) { return listen.takeFirst(); });
 
-    QTest::mouseClick(a.fenster->ListeLadenKnopf, Qt::LeftButton);
-    EXPECT_TRUE(a.fenster->Status->text().contains("Zeile 1")) << a.fenster->Status->text().toStdString();
-    EXPECT_EQ(a.fenster->Modell->rowCount(), 0);
-    QTest::mouseClick(a.fenster->ListeLadenKnopf, Qt::LeftButton);
+    QTest::mouseClick(a.fenster->Liste->ListeLadenKnopf, Qt::LeftButton);
+    EXPECT_TRUE(a.fenster->Leiste->Status->text().contains("Zeile 1")) << a.fenster->Leiste->Status->text().toStdString();
+    EXPECT_EQ(a.fenster->Liste->Modell->rowCount(), 0);
+    QTest::mouseClick(a.fenster->Liste->ListeLadenKnopf, Qt::LeftButton);
     ASSERT_TRUE(a.gelesen());
-    ASSERT_EQ(a.fenster->Modell->rowCount(), 4);
-    EXPECT_EQ(a.fenster->Spielname->text().toStdString(), "Tiere");
+    ASSERT_EQ(a.fenster->Liste->Modell->rowCount(), 4);
+    EXPECT_EQ(a.fenster->Leiste->Spielname->text().toStdString(), "Tiere");
 
     // Katze's second card: from the same photo to a typed text, by keys.
-    QTableView* tabelle = a.fenster->Liste;
+    QTableView* tabelle = a.fenster->Liste->Tabelle;
     tabelle->setFocus();
-    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Paarlistenmodell::SpalteArt));
+    tabelle->setCurrentIndex(a.fenster->Liste->Modell->index(1, Paarlistenmodell::SpalteArt));
     QTest::keyClick(tabelle, Qt::Key_F2);
     auto* wahl = qobject_cast<QComboBox*>(QApplication::focusWidget());
     ASSERT_TRUE(wahl) << "the kind is chosen in a list";
     QTest::keyClick(wahl, Qt::Key_End);
     QApplication::processEvents();
     EXPECT_EQ(a.fenster->liste().zeile(1).Zweite, Zweitart::Text);
-    tabelle->setCurrentIndex(a.fenster->Modell->index(1, Paarlistenmodell::SpalteZweite));
+    tabelle->setCurrentIndex(a.fenster->Liste->Modell->index(1, Paarlistenmodell::SpalteZweite));
     QTest::keyClick(tabelle, Qt::Key_F2);
     QWidget* editor = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(editor)) << "the text is being edited";
@@ -460,18 +475,18 @@ TEST(NeuesSpielFenster, aPairListIsLoadedChangedAndWritten)
 
     // Hund's second card: a photo picked in the dialog; Maus's: a photo dropped onto it.
     a.fenster->setzeDateiwahl([&](const QString&) { return QStringList{hund}; });
-    tabelle->setCurrentIndex(a.fenster->Modell->index(0, Paarlistenmodell::SpalteName));
-    QTest::mouseClick(a.fenster->FotoWaehlenKnopf, Qt::LeftButton);
+    tabelle->setCurrentIndex(a.fenster->Liste->Modell->index(0, Paarlistenmodell::SpalteName));
+    QTest::mouseClick(a.fenster->Liste->FotoWaehlenKnopf, Qt::LeftButton);
     EXPECT_EQ(a.fenster->paare()[0].Zweite.Foto, hund);
-    const QRect zelle = tabelle->visualRect(a.fenster->Modell->index(3, Paarlistenmodell::SpalteZweite));
+    const QRect zelle = tabelle->visualRect(a.fenster->Liste->Modell->index(3, Paarlistenmodell::SpalteZweite));
     a.lassFallen({maus}, tabelle->viewport()->mapTo(a.fenster.get(), zelle.center()));
     EXPECT_EQ(a.fenster->paare()[3].Zweite.Foto, maus);
-    EXPECT_EQ(a.fenster->Modell->rowCount(), 4);
+    EXPECT_EQ(a.fenster->Liste->Modell->rowCount(), 4);
 
     ASSERT_TRUE(a.gelesen());
-    ASSERT_TRUE(a.fenster->AnlegenKnopf->isEnabled()) << a.fenster->Status->text().toStdString();
+    ASSERT_TRUE(a.fenster->Leiste->AnlegenKnopf->isEnabled()) << a.fenster->Leiste->Status->text().toStdString();
     const QString ziel = a.schreibeUndStarte();
-    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Status->text().toStdString();
+    ASSERT_FALSE(ziel.isEmpty()) << a.fenster->Leiste->Status->text().toStdString();
 
     a.fenster.reset();
     spieleGeschriebenes(ziel, [](const TForm1& f) {
