@@ -1,47 +1,37 @@
 #include "start/NeuesSpielFenster.h"
 
-#include "platform/Spielname.h"
 #include "neuesspiel/Paarliste.h"
-#include "neuesspiel/Spielschreiber.h"
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
-#include "start/Fensterknopf.h"
+#include "start/Kartenformatwahl.h"
 #include "start/Paarlistenmodell.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
-#include <QStandardPaths>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-// Lines of "Nicht aufgenommen:" before "… und 38 weitere".
-constexpr int AusgelassenZeilen = 3;
 // Pairs per round first offered: a short round with big cards.
 constexpr int VorgeschlageneJeRunde = 8;
 
@@ -61,89 +51,42 @@ bool frageVerwerfen(QWidget* eltern, const QString& text)
 
 NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen, QWidget* eltern)
     : QWidget(eltern), konfiguration_(konfiguration), meldungen_(meldungen),
+      bearbeitung_(konfiguration.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")))),
       brettrechner_([this](const Brettvorschau& vorschau) {
           if (const std::optional<Brettfrage> naechste = brettvorschauen_.beantwortet(gerechnet_, vorschau))
               rechneBrett(*naechste);
           aktualisiereBald();
-      }),
-      schreiber_([this](const Schreibergebnis& ergebnis) { schreibenFertig(ergebnis); })
+      })
 {
-    setWindowTitle(QStringLiteral("Neues Spiel"));
-    setAccessibleName(QStringLiteral("Neues Spiel"));
+    setWindowTitle(bearbeitung_.titel());
+    setAccessibleName(windowTitle());
     setAcceptDrops(true);
-    dateiwahl_ = [this](const QString& start) {
-        const QString filter = QStringLiteral("Bilder (%1);;Alle Dateien (*)").arg(bildmuster().join(' '));
-        return frageNachDateien(this, QStringLiteral("Fotos hinzufügen"), start, filter);
-    };
     ordnerwahl_ = [this](const QString& start) {
         return frageNachOrdner(this, QStringLiteral("Ordner für die Spiele wählen"), start);
     };
     rueckfrage_ = [this](const QString& text) { return frageVerwerfen(this, text); };
-    schreibe_ = schreibeNeuesSpiel;
-    ordner_ = konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
     bildschirm_ = bezugsbildschirm();
 
-    baueListe();
-    bauePaarKnoepfe();
-    baueAusgelassen();
-    baueZiel();
+    // Off unless the user wanted name cards last time: most parents make a photo game.
+    Liste = new Paarlistenfeld(konfiguration_.wert(NamenskartenSchluessel) == QLatin1String("an"), this);
+    baueRunden();
+    baueFormat();
+    Leiste = new Schreibleiste(this);
     baueLayout();
-    baueBearbeiten();
     verbinde();
-    verbindeListe();
-    verbindePaare();
-    starteArbeiter();
     aktualisiere();
 }
 
 NeuesSpielFenster::~NeuesSpielFenster()
 {
-    // Nothing may report to the window once it goes: the workers are joined first.
-    vorschaubilder_.reset();
-    brettrechner_.vergiss();
-    abbrechen_ = true;
-    schreiber_.vergiss();
+    // The parts outlive the window's own members and join their own workers: nothing they
+    // say may reach the window then.
+    Liste->disconnect(this);
+    Leiste->disconnect(this);
 }
 
-void NeuesSpielFenster::baueListe()
+void NeuesSpielFenster::baueRunden()
 {
-    HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
-                             QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
-    EntfernenKnopf = knopf(QStringLiteral("Entfernen"), QStringLiteral("Die gewählten Fotos aus der Liste nehmen (Entf)"), this);
-    HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Foto eine Zeile nach oben (Strg+Pfeil hoch)"), this);
-    RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Foto eine Zeile nach unten (Strg+Pfeil runter)"), this);
-
-    Modell = new Paarlistenmodell(this);
-    Liste = new QTableView(this);
-    Liste->setModel(Modell);
-    Liste->setAccessibleName(QStringLiteral("Fotos"));
-    Liste->setAccessibleDescription(QStringLiteral("Ein Foto je Zeile; Tippen ändert den Namen"));
-    Liste->setIconSize(QSize(Bildkante, Bildkante));
-    Liste->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
-    Liste->horizontalHeader()->setSectionResizeMode(Paarlistenmodell::SpalteName, QHeaderView::Stretch);
-    // Wide enough for its title and a short text card too.
-    Liste->setColumnWidth(Paarlistenmodell::SpalteFoto,
-                          std::max(Bildkante + 8, Liste->horizontalHeader()->sectionSizeHint(Paarlistenmodell::SpalteFoto) + 24));
-    // Without the name column the last one takes the room left.
-    Liste->horizontalHeader()->setStretchLastSection(true);
-    Liste->setColumnWidth(Paarlistenmodell::SpalteDatei, 200);
-    Liste->setColumnWidth(Paarlistenmodell::SpalteHinweis, 120);
-    Liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Liste->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                           | QAbstractItemView::AnyKeyPressed);
-    // Tab leaves the list instead of walking its cells.
-    Liste->setTabKeyNavigation(false);
-    Liste->setWordWrap(false);
-    Liste->setMinimumHeight(240);
-
-    MitNamen = new QCheckBox(QStringLiteral("Zweite Karte zeigt den Namen"), this);
-    // Off unless the user wanted name cards last time: most parents make a photo game.
-    MitNamen->setChecked(konfiguration_.wert(NamenskartenSchluessel) == QLatin1String("an"));
-    Modell->setzeMitNamen(MitNamen->isChecked());
-    MitNamen->setAccessibleName(MitNamen->text());
-    MitNamen->setToolTip(QStringLiteral("Sonst zeigen beide Karten eines Paares dasselbe Foto"));
-
     JeRunde = new QCheckBox(QStringLiteral("Je Runde"), this);
     JeRunde->setAccessibleName(QStringLiteral("Je Runde nur einige Paare spielen, zufällig aus allen"));
     JeRunde->setToolTip(QStringLiteral("Größere Karten und kürzere Runden; jede Runde zieht die Paare neu"));
@@ -158,127 +101,45 @@ void NeuesSpielFenster::baueListe()
     Brett->setWordWrap(true);
 }
 
-void NeuesSpielFenster::baueAusgelassen()
-{
-    Ausgelassen = new QLabel(this);
-    Ausgelassen->setWordWrap(true);
-    Ausgelassen->setTextFormat(Qt::PlainText);
-    Ausgelassen->hide();
-    AlleAusgelassenKnopf = knopf(QStringLiteral("Alle anzeigen"), QStringLiteral("Alle nicht aufgenommenen Dateien zeigen"), this);
-    AlleAusgelassenKnopf->hide();
-
-    // A window of its own that scrolls: hundreds of files may be left out.
-    AlleAusgelassen = new QWidget(this, Qt::Dialog);
-    AlleAusgelassen->setWindowTitle(QStringLiteral("Nicht aufgenommen"));
-    AlleAusgelassenText = new QPlainTextEdit(AlleAusgelassen);
-    AlleAusgelassenText->setReadOnly(true);
-    AlleAusgelassenText->setAccessibleName(QStringLiteral("Nicht aufgenommen"));
-    AlleAusgelassenText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QPushButton* schliessen = knopf(QStringLiteral("Schließen"), QString(), AlleAusgelassen);
-    auto* spalte = new QVBoxLayout(AlleAusgelassen);
-    spalte->addWidget(AlleAusgelassenText, 1);
-    spalte->addWidget(schliessen, 0, Qt::AlignRight);
-    AlleAusgelassen->resize(560, 400);
-    connect(schliessen, &QPushButton::clicked, AlleAusgelassen, &QWidget::close);
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), AlleAusgelassen);
-    connect(esc, &QShortcut::activated, AlleAusgelassen, &QWidget::close);
-}
-
-void NeuesSpielFenster::baueZiel()
-{
-    Spielname = new QLineEdit(this);
-    Spielname->setAccessibleName(QStringLiteral("Name des Spiels"));
-    Spieleordner = new QLabel(this);
-    Spieleordner->setTextFormat(Qt::PlainText);
-    Spieleordner->setAccessibleName(QStringLiteral("Ordner für die Spiele"));
-    Spieleordner->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    OrdnerKnopf = knopf(QStringLiteral("Ändern…"), QStringLiteral("Den Ordner für die Spiele wählen"), this);
-    OrdnerKnopf->setAccessibleName(QStringLiteral("Ordner für die Spiele ändern"));
-    Ziel = new QLabel(this);
-    Ziel->setTextFormat(Qt::PlainText);
-    Ziel->setWordWrap(true);
-    Status = new QLabel(this);
-    Status->setTextFormat(Qt::PlainText);
-    Status->setWordWrap(true);
-    Fortschritt = new QProgressBar(this);
-    Fortschritt->setAccessibleName(QStringLiteral("Fortschritt"));
-    Fortschritt->hide();
-    AbbrechenKnopf = knopf(QStringLiteral("Abbrechen"), QStringLiteral("Das Anlegen abbrechen; es bleibt nichts zurück"), this);
-    AbbrechenKnopf->hide();
-    AnlegenKnopf = knopf(QStringLiteral("Spiel anlegen"), QStringLiteral("Das Spiel schreiben und starten"), this);
-}
-
 void NeuesSpielFenster::baueLayout()
 {
-    auto* listenKnoepfe = new QHBoxLayout;
-    for (QPushButton* k : {HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf})
-        listenKnoepfe->addWidget(k);
-    listenKnoepfe->addStretch(1);
-    auto* paarKnoepfe = new QHBoxLayout;
-    for (QPushButton* k : {FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf})
-        paarKnoepfe->addWidget(k);
-    paarKnoepfe->addStretch(1);
-    auto* ausgelassen = new QHBoxLayout;
-    ausgelassen->addWidget(Ausgelassen, 1);
-    ausgelassen->addWidget(AlleAusgelassenKnopf, 0, Qt::AlignBottom);
-    auto* spielnameText = new QLabel(QStringLiteral("Name des Spiels:"), this);
-    spielnameText->setBuddy(Spielname);
-    auto* ordnerText = new QLabel(QStringLiteral("Ordner für die Spiele:"), this);
-    auto* wo = new QGridLayout;
-    wo->addWidget(spielnameText, 0, 0);
-    wo->addWidget(Spielname, 0, 1, 1, 2);
-    wo->addWidget(ordnerText, 1, 0);
-    wo->addWidget(Spieleordner, 1, 1);
-    wo->addWidget(OrdnerKnopf, 1, 2);
-    wo->setColumnStretch(1, 1);
-    auto* unten = new QHBoxLayout;
-    unten->addWidget(Fortschritt, 1);
-    unten->addWidget(AbbrechenKnopf);
-    unten->addStretch(0);
-    unten->addWidget(AnlegenKnopf);
-    auto* spalte = new QVBoxLayout(this);
-    spalte->addLayout(listenKnoepfe);
-    spalte->addLayout(paarKnoepfe);
-    spalte->addWidget(Liste, 1);
-    spalte->addLayout(ausgelassen);
-    spalte->addWidget(MitNamen);
     auto* jeRunde = new QHBoxLayout;
     jeRunde->addWidget(JeRunde);
     jeRunde->addWidget(JeRundeAnzahl);
     jeRunde->addWidget(new QLabel(QStringLiteral("Paare, zufällig aus allen"), this));
     jeRunde->addStretch(1);
+    auto* formatText = new QLabel(QStringLiteral("Kartenformat:"), this);
+    formatText->setBuddy(FormatWahl);
+    auto* format = new QHBoxLayout;
+    format->addWidget(formatText);
+    format->addWidget(FormatWahl);
+    format->addWidget(Zuschneiden);
+    format->addStretch(1);
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(Liste, 1);
     spalte->addLayout(jeRunde);
+    spalte->addLayout(format);
     spalte->addWidget(Brett);
-    spalte->addLayout(wo);
-    spalte->addWidget(Ziel);
-    spalte->addWidget(Status);
-    spalte->addLayout(unten);
-    QWidget* reihenfolge[] = {HinzufuegenKnopf, Liste, EntfernenKnopf, HochKnopf, RunterKnopf, FotoWaehlenKnopf,
-                              TextpaarKnopf, ListeLadenKnopf, AlleAusgelassenKnopf,
-                              MitNamen, JeRunde, JeRundeAnzahl, Spielname, OrdnerKnopf, AnlegenKnopf,
-                              AbbrechenKnopf};
+    spalte->addWidget(Leiste);
+    QWidget* reihenfolge[] = {Liste->HinzufuegenKnopf, Liste->Tabelle, Liste->EntfernenKnopf, Liste->HochKnopf,
+                              Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TextpaarKnopf,
+                              Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, JeRunde,
+                              JeRundeAnzahl, FormatWahl, Zuschneiden, Leiste->Spielname, Leiste->OrdnerKnopf,
+                              Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf,
+                              Leiste->AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     resize(760, 640);
-    HinzufuegenKnopf->setFocus();
+    Liste->HinzufuegenKnopf->setFocus();
 }
 
 void NeuesSpielFenster::verbinde()
 {
-    connect(HinzufuegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleFotos);
-    connect(EntfernenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::entferne);
-    connect(HochKnopf, &QPushButton::clicked, this, [this] { verschiebe(-1); });
-    connect(RunterKnopf, &QPushButton::clicked, this, [this] { verschiebe(+1); });
-    connect(AlleAusgelassenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::zeigeAlleAusgelassen);
-    connect(OrdnerKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleSpieleordner);
-    connect(AnlegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::legeAn);
-    connect(AbbrechenKnopf, &QPushButton::clicked, this, [this] {
-        abbrechen_ = true;
-        AbbrechenKnopf->setEnabled(false);
-        Status->setText(QStringLiteral("Wird abgebrochen…"));
-    });
-    connect(MitNamen, &QCheckBox::toggled, this, [this](bool an) {
-        Modell->setzeMitNamen(an);
+    connect(Liste, &Paarlistenfeld::geaendert, this, &NeuesSpielFenster::aktualisiere);
+    connect(Liste, &Paarlistenfeld::vorschauDa, this, &NeuesSpielFenster::aktualisiereBald);
+    connect(Liste, &Paarlistenfeld::namensvorschlag, Leiste, &Schreibleiste::schlageNamenVor);
+    connect(Liste, &Paarlistenfeld::listenmeldung, Leiste, &Schreibleiste::setzeMeldung);
+    connect(Liste, &Paarlistenfeld::mitNamenGeaendert, this, [this](bool an) {
         konfiguration_.setzeWert(NamenskartenSchluessel, an ? QStringLiteral("an") : QStringLiteral("aus"));
         konfiguration_.speichere();
         aktualisiere();
@@ -288,38 +149,11 @@ void NeuesSpielFenster::verbinde()
         aktualisiere();
     });
     connect(JeRundeAnzahl, &QSpinBox::valueChanged, this, [this] { aktualisiere(); });
-    connect(Spielname, &QLineEdit::textEdited, this, [this] {
-        nameVonHand_ = true;
-        aktualisiere();
-    });
-    connect(Spielname, &QLineEdit::returnPressed, this, [this] {
-        if (AnlegenKnopf->isEnabled())
-            AnlegenKnopf->click();
-    });
-}
-
-void NeuesSpielFenster::verbindeListe()
-{
-    connect(Modell, &Paarlistenmodell::namenGeaendert, this, &NeuesSpielFenster::aktualisiere);
-    connect(Modell, &Paarlistenmodell::ausgelassenGeaendert, this, &NeuesSpielFenster::zeigeAusgelassen);
-    connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &NeuesSpielFenster::richteAktuelleZelleAus);
-    auto* entf = new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(entf, &QShortcut::activated, this, &NeuesSpielFenster::entferne);
-    auto* hoch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), Liste, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(hoch, &QShortcut::activated, this, [this] { verschiebe(-1); });
-    auto* runter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), Liste, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(runter, &QShortcut::activated, this, [this] { verschiebe(+1); });
-}
-
-void NeuesSpielFenster::starteArbeiter()
-{
-    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
-        QMetaObject::invokeMethod(this, [this, v = std::move(v)] {
-            Modell->zeigeVorschau(v);
-            aktualisiereBald();
-        }, Qt::QueuedConnection);
-    });
+    connect(Leiste, &Schreibleiste::nameGetippt, this, &NeuesSpielFenster::aktualisiere);
+    connect(Leiste, &Schreibleiste::geschrieben, this, &NeuesSpielFenster::schreibenFertig);
+    connect(Leiste->OrdnerKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleSpieleordner);
+    connect(Leiste->AnlegenKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::legeAn);
+    verbindeGeschrieben();
 }
 
 void NeuesSpielFenster::rechneBrett(const Brettfrage& frage)
@@ -334,114 +168,15 @@ void NeuesSpielFenster::setzeBildschirm(QSize groesse)
     aktualisiere();
 }
 
-void NeuesSpielFenster::waehleFotos()
-{
-    const QString heim = QDir::homePath();
-    // A folder that is missing would show as a file name, with "Öffnen" off.
-    const QString start = vorhandenerOrdner(
-        {letzterFotoordner_, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)}, heim);
-    const QStringList gewaehlt = dateiwahl_(start);
-    holeFokusZurueck();
-    if (!gewaehlt.isEmpty())
-        letzterFotoordner_ = QFileInfo(gewaehlt.first()).absolutePath();
-    // Typing goes on in the first new photo's name.
-    if (const int erste = fuegeHinzu(gewaehlt); erste >= 0) {
-        Liste->setFocus();
-        waehleZeile(erste);
-    }
-}
+Paarangaben NeuesSpielFenster::paare() const { return liste().paare(); }
 
-int NeuesSpielFenster::fuegeHinzu(const QStringList& pfade)
-{
-    if (schreibtGerade())
-        return -1;
-    const bool warLeer = Modell->rowCount() == 0;
-    const int erste = Modell->fuegeHinzu(pfade);
-    if (erste < 0) {
-        aktualisiere();
-        return -1;
-    }
-    const Paarliste& liste = Modell->liste();
-    bestelleVorschauen(erste);
-    if (warLeer) {
-        if (!nameVonHand_)
-            Spielname->setText(spielnameFuer(liste.zeile(0).Pfad));
-        waehleZeile(0);
-    }
-    aktualisiere();
-    return erste;
-}
+QStringList NeuesSpielFenster::fotos() const { return liste().fotos(); }
 
-const Paarliste& NeuesSpielFenster::liste() const { return Modell->liste(); }
+QStringList NeuesSpielFenster::namen() const { return liste().namen(); }
 
-QStringList NeuesSpielFenster::fotos() const { return Modell->liste().fotos(); }
+int NeuesSpielFenster::offeneVorschauen() const { return liste().offeneVorschauen(); }
 
-QStringList NeuesSpielFenster::namen() const { return Modell->liste().namen(); }
-
-int NeuesSpielFenster::offeneVorschauen() const { return Modell->liste().offeneVorschauen(); }
-
-QString NeuesSpielFenster::ziel() const
-{
-    return bearbeitet_.isEmpty() ? Modell->liste().pruefeZiel(ordner_, Spielname->text()).Pfad : bearbeitet_;
-}
-
-void NeuesSpielFenster::zeigeAusgelassen()
-{
-    const Paarliste& liste = Modell->liste();
-    Ausgelassen->setText(liste.ausgelassenKurz(AusgelassenZeilen));
-    Ausgelassen->setVisible(!liste.ausgelassen().empty());
-    AlleAusgelassenKnopf->setVisible(Ausgelassen->text().contains(QStringLiteral("\n… und ")));
-    if (AlleAusgelassen->isVisible())
-        AlleAusgelassenText->setPlainText(liste.ausgelassenAlle());
-}
-
-void NeuesSpielFenster::zeigeAlleAusgelassen()
-{
-    AlleAusgelassenText->setPlainText(Modell->liste().ausgelassenAlle());
-    AlleAusgelassen->show();
-    AlleAusgelassen->raise();
-    AlleAusgelassen->activateWindow();
-}
-
-void NeuesSpielFenster::entferne()
-{
-    if (schreibtGerade())
-        return;
-    QList<int> zeilen;
-    for (const QModelIndex& index : Liste->selectionModel()->selectedRows())
-        zeilen += index.row();
-    if (zeilen.isEmpty() && aktuelleZeile() >= 0)
-        zeilen += aktuelleZeile();
-    Modell->entferne(zeilen);
-    if (!zeilen.isEmpty() && Modell->rowCount() > 0)
-        waehleZeile(std::min(*std::min_element(zeilen.begin(), zeilen.end()), Modell->rowCount() - 1));
-    aktualisiere();
-}
-
-void NeuesSpielFenster::verschiebe(int richtung)
-{
-    const int zeile = aktuelleZeile();
-    if (schreibtGerade() || !Modell->verschiebe(zeile, richtung))
-        return;
-    waehleZeile(zeile + richtung);
-    aktualisiere();
-}
-
-int NeuesSpielFenster::aktuelleZeile() const { return Liste->currentIndex().row(); }
-
-void NeuesSpielFenster::richteAktuelleZelleAus()
-{
-    // Typing on a row edits what the row has to type (the file name's cell, kept still, when
-    // there is nothing), whichever cell the keys or the mouse went to.
-    const QModelIndex aktuell = Liste->currentIndex();
-    if (!aktuell.isValid())
-        return;
-    const int ziel = Modell->tippspalte(aktuell.row(), MitNamen->isChecked());
-    if (aktuell.column() == ziel
-        || ((Modell->flags(aktuell) & Qt::ItemIsEditable) && !Liste->isColumnHidden(aktuell.column())))
-        return;
-    Liste->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), ziel), QItemSelectionModel::NoUpdate);
-}
+QString NeuesSpielFenster::ziel() const { return bearbeitung_.ziel(liste(), Leiste->spielname()).Pfad; }
 
 void NeuesSpielFenster::holeFokusZurueck()
 {
@@ -450,20 +185,13 @@ void NeuesSpielFenster::holeFokusZurueck()
         activateWindow();
 }
 
-void NeuesSpielFenster::waehleZeile(int zeile)
-{
-    // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
-    Liste->selectionModel()->setCurrentIndex(Modell->index(zeile, Modell->tippspalte(zeile, MitNamen->isChecked())),
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void NeuesSpielFenster::waehleSpieleordner()
 {
-    const QString gewaehlt = ordnerwahl_(ordner_);
+    const QString gewaehlt = ordnerwahl_(bearbeitung_.spieleordner());
     holeFokusZurueck();
     if (gewaehlt.isEmpty())
         return;
-    ordner_ = QDir::cleanPath(gewaehlt);
+    bearbeitung_.setzeSpieleordner(QDir::cleanPath(gewaehlt));
     aktualisiere();
 }
 
@@ -476,15 +204,6 @@ void NeuesSpielFenster::aktualisiereBald()
         aktualisierungGeplant_ = false;
         aktualisiere();
     });
-}
-
-Zielpruefung NeuesSpielFenster::zeigeZiel()
-{
-    Spieleordner->setText(QDir::toNativeSeparators(ordner_));
-    Zielpruefung pruefung = bearbeitet_.isEmpty() ? Modell->liste().pruefeZiel(ordner_, Spielname->text())
-                                                  : bearbeitungsziel();
-    Ziel->setText(pruefung.Text);
-    return pruefung;
 }
 
 void NeuesSpielFenster::zeigeBrett(const Brettvorschau& vorschau)
@@ -500,13 +219,15 @@ int NeuesSpielFenster::jeRunde() const
     return JeRunde->isChecked() ? JeRundeAnzahl->value() : 0;
 }
 
+Schreibstand NeuesSpielFenster::stand() const
+{
+    return schreibstand(paare(), jeRunde(), gewaehltesFormat());
+}
+
 void NeuesSpielFenster::aktualisiere()
 {
-    const Paarliste& liste = Modell->liste();
-    const bool namen = MitNamen->isChecked() || liste.zeigtNamen();
-    Liste->setColumnHidden(Paarlistenmodell::SpalteName, !namen);
-    Liste->setColumnHidden(Paarlistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
-    richteAktuelleZelleAus();
+    const Paarliste& liste = this->liste();
+    Liste->richteSpaltenAus();
 
     // At most one pair per photo; a few pairs per round is what the option is for.
     const int vorher = JeRundeAnzahl->maximum();
@@ -521,87 +242,73 @@ void NeuesSpielFenster::aktualisiere()
     if (brett.Starte)
         rechneBrett(*brett.Starte);
     zeigeBrett(brett.Zeigen);
-    const Zielpruefung ziel = zeigeZiel();
-    pruefeGeschrieben();
-    const int offen = liste.offeneVorschauen();
-    if (!schreibtGerade())
-        Status->setText(offen > 0 ? QStringLiteral("Fotos werden gelesen … noch %1.").arg(offen) : schreibmeldung_);
-    AnlegenKnopf->setEnabled(liste.schreibbar(brett.Zeigen, ziel) && !schreibtGerade());
+    const Zielpruefung ziel = bearbeitung_.ziel(liste, Leiste->spielname());
+    // "Spiel starten" and "Drucken…" go once the pairs differ from the ones written.
+    if (!bearbeitung_.geschriebenesAktuell(stand()))
+        Leiste->verbergeGeschrieben();
+    Leiste->zeige(bearbeitung_.spieleordner(), ziel.Text, liste.offeneVorschauen(), liste.schreibbar(brett.Zeigen, ziel));
 }
 
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
-                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Liste,
-                                                      MitNamen, JeRunde, Spielname, OrdnerKnopf})
+    Liste->setzeAn(an);
+    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
-    setzeBearbeitenAn(an);
+    Zuschneiden->setEnabled(an && FormatWahl->currentIndex() != int(Formateintrag::Automatisch));
+    // The edited game's place is fixed.
+    Leiste->setzeAn(an, bearbeitung_.ersetzt());
     setAcceptDrops(an);
 }
 
 void NeuesSpielFenster::legeAn()
 {
-    if (!AnlegenKnopf->isEnabled() || schreibtGerade())
+    if (!Leiste->AnlegenKnopf->isEnabled() || schreibtGerade())
         return;
-    const Paarliste& liste = Modell->liste();
+    const Paarliste& liste = this->liste();
     if (const Namensfehler fehler = liste.pruefeTexte(); !fehler.Text.isEmpty()) {
-        Status->setText(fehler.Text);
+        Leiste->Status->setText(fehler.Text);
         meldungen_.hinweis(fehler.Text);
         holeFokusZurueck();
-        Liste->setFocus();
-        waehleZeile(fehler.Zeile);
-        Liste->edit(Modell->textzelle(fehler.Zeile));
+        Liste->bearbeiteText(fehler.Zeile);
         return;
     }
-    if (!darfUngeleseneVerlieren())
-        return;
+    // Cards of the edited game that could not be read are not in the list: saving drops them.
+    if (const QString frage = bearbeitung_.ungeleseneFrage(liste); !frage.isEmpty()) {
+        const bool verwerfen = rueckfrage_(frage);
+        holeFokusZurueck();
+        if (!verwerfen)
+            return;
+        bearbeitung_.ungeleseneVerworfen(liste);
+    }
     // A missing games folder is made; the writer refuses a missing parent.
-    QDir().mkpath(ordner_);
+    QDir().mkpath(bearbeitung_.spieleordner());
 
     NeuesSpiel auftrag{ziel(), {}, false};
     auftrag.Paare = liste.paare();
     // The board the window showed is the board written.
     auftrag.Bildschirm = bildschirm_;
     auftrag.JeRunde = jeRunde();
-    ergaenzeAuftrag(auftrag);
-    abbrechen_ = false;
-    auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
-    auftrag.Fortschritt = [this](int erledigt, int gesamt, const QString&) {
-        QMetaObject::invokeMethod(this, [this, erledigt, gesamt] {
-            Fortschritt->setMaximum(gesamt);
-            Fortschritt->setValue(erledigt);
-        }, Qt::QueuedConnection);
-    };
+    auftrag.Format = gewaehltesFormat();
+    auftrag.Ersetzen = bearbeitung_.ersetzt();
     setzeEingabenAn(false);
-    AnlegenKnopf->setEnabled(false);
-    Fortschritt->setRange(0, int(auftrag.Paare.size()));
-    Fortschritt->setValue(0);
-    Fortschritt->show();
-    AbbrechenKnopf->setEnabled(true);
-    AbbrechenKnopf->show();
-    AbbrechenKnopf->setFocus();
-    schreibmeldung_.clear();
-    Status->setText(QStringLiteral("Das Spiel wird angelegt …"));
-    schreiber_.starte([schreibe = schreibe_, auftrag] { return schreibe(auftrag); });
+    Leiste->schreibe(std::move(auftrag));
 }
 
 void NeuesSpielFenster::schreibenFertig(const Schreibergebnis& ergebnis)
 {
-    Fortschritt->hide();
-    AbbrechenKnopf->hide();
     setzeEingabenAn(true);
     if (ergebnis.Art == Schreibergebnis::Ausgang::Geschrieben) {
         zeigeGeschrieben(QDir::cleanPath(QFileInfo(ziel()).absoluteFilePath()));
         return;
     }
-    schreibmeldung_ = ergebnis.Meldung;
+    Leiste->setzeMeldung(ergebnis.Meldung);
     aktualisiere();
     if (ergebnis.Art != Schreibergebnis::Ausgang::Abgebrochen) {
         meldungen_.fehler(ergebnis.Meldung);
         holeFokusZurueck();
     }
-    AnlegenKnopf->setFocus();
+    Leiste->AnlegenKnopf->setFocus();
 }
 
 void NeuesSpielFenster::dragEnterEvent(QDragEnterEvent* ereignis)
@@ -620,7 +327,7 @@ void NeuesSpielFenster::dropEvent(QDropEvent* ereignis)
     if (pfade.isEmpty() || schreibtGerade())
         return;
     ereignis->acceptProposedAction();
-    if (!legeZweitfotoAb(pfade, ereignis->position().toPoint()))
+    if (!Liste->legeZweitfotoAb(pfade, Liste->mapFrom(this, ereignis->position().toPoint())))
         fuegeHinzu(pfade);
 }
 
@@ -637,20 +344,19 @@ void NeuesSpielFenster::keyPressEvent(QKeyEvent* ereignis)
 void NeuesSpielFenster::closeEvent(QCloseEvent* ereignis)
 {
     // The photos and the typed names would be lost without a word.
-    if (Modell->rowCount() > 0 && !schreibtGerade() && stand() != gespeichert_) {
-        const bool verwerfen = rueckfrage_(verlustfrage());
+    if (const QString frage = schreibtGerade() ? QString() : bearbeitung_.verlustfrage(liste(), stand());
+        !frage.isEmpty()) {
+        const bool verwerfen = rueckfrage_(frage);
         holeFokusZurueck();
         if (!verwerfen) {
             ereignis->ignore();
             return;
         }
     }
-    AlleAusgelassen->close();
-    if (schreibtGerade()) {
-        // The writer stops before its next picture and removes its draft.
-        abbrechen_ = true;
-        schreiber_.vergiss();
-    }
+    Liste->AlleAusgelassen->close();
+    // The writer stops before its next picture and removes its draft.
+    if (schreibtGerade())
+        Leiste->brichAb();
     QWidget::closeEvent(ereignis);
     emit geschlossen();
 }

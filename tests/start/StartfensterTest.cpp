@@ -240,22 +240,22 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
             start->LetzteSpiele->setCurrentIndex(start->LetzteSpiele->model()->index(0, 0));
             QTest::mouseClick(start->BearbeitenKnopf, Qt::LeftButton);
             NeuesSpielFenster* neu = sichtbar<NeuesSpielFenster>();
-            if (!neu || !QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
+            if (!neu || !QTest::qWaitFor([neu] { return neu->Leiste->AnlegenKnopf->isEnabled(); }, 10000))
                 return void(start->close());
             schritte += neu->windowTitle();
-            schritte += QString("%1 Paare").arg(neu->Modell->rowCount());
+            schritte += QString("%1 Paare").arg(neu->Liste->Modell->rowCount());
             neu->setzeRueckfrage([&](const QString&) {
                 schritte += "gefragt";
                 return true;
             });
-            neu->Liste->setCurrentIndex(neu->Modell->index(1, 0));
-            QTest::mouseClick(neu->EntfernenKnopf, Qt::LeftButton);
+            neu->Liste->Tabelle->setCurrentIndex(neu->Liste->Modell->index(1, 0));
+            QTest::mouseClick(neu->Liste->EntfernenKnopf, Qt::LeftButton);
             // The board of the pairs left is computed again first.
-            if (!QTest::qWaitFor([neu] { return neu->AnlegenKnopf->isEnabled(); }, 10000))
+            if (!QTest::qWaitFor([neu] { return neu->Leiste->AnlegenKnopf->isEnabled(); }, 10000))
                 schritte += "Speichern bleibt aus";
-            QTest::mouseClick(neu->AnlegenKnopf, Qt::LeftButton);
-            if (QTest::qWaitFor([neu] { return neu->StartenKnopf->isVisible(); }, 20000))
-                schritte += neu->AnlegenKnopf->text();
+            QTest::mouseClick(neu->Leiste->AnlegenKnopf, Qt::LeftButton);
+            if (QTest::qWaitFor([neu] { return neu->Leiste->StartenKnopf->isVisible(); }, 20000))
+                schritte += neu->Leiste->AnlegenKnopf->text();
             neu->close();
             QTimer::singleShot(0, [&, start] {
                 if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
@@ -303,11 +303,11 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
         NeuesSpielFenster neu(konfiguration, meldungen);
         neu.show();
         neu.fuegeHinzu(fotos);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.AnlegenKnopf->isEnabled(); }, 10000));
-        QTest::mouseClick(neu.AnlegenKnopf, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.DruckenKnopf->isVisible(); }, 20000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.Leiste->AnlegenKnopf->isEnabled(); }, 10000));
+        QTest::mouseClick(neu.Leiste->AnlegenKnopf, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return neu.Leiste->DruckenKnopf->isVisible(); }, 20000));
         spiel = neu.bearbeitet();
-        EXPECT_EQ(s(druckeUeberVorschau(neu.DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau"}));
+        EXPECT_EQ(s(druckeUeberVorschau(neu.Leiste->DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau"}));
         EXPECT_EQ(pdfSeiten(tmp.filePath("neu.pdf")), 1);
     }
     EXPECT_EQ(spiel, tmp.filePath("Spiele/Farben"));

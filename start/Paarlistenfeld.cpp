@@ -1,0 +1,430 @@
+#include "start/Paarlistenfeld.h"
+
+#include "neuesspiel/Paarliste.h"
+#include "neuesspiel/Paarlistendatei.h"
+#include "platform/Spielname.h"
+#include "pictures/Vorschaubilder.h"
+#include "start/Fensterknopf.h"
+#include "start/Paarlistenmodell.h"
+#include "widgets/Ordnerdialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Lines of "Nicht aufgenommen:" before "… und 38 weitere".
+constexpr int AusgelassenZeilen = 3;
+
+} // namespace
+
+Paarlistenfeld::Paarlistenfeld(bool mitNamen, QWidget* eltern) : QWidget(eltern)
+{
+    dateiwahl_ = [this](const QString& start) {
+        const QString filter = QStringLiteral("Bilder (%1);;Alle Dateien (*)").arg(bildmuster().join(' '));
+        return frageNachDateien(this, QStringLiteral("Fotos hinzufügen"), start, filter);
+    };
+    listenwahl_ = [this](const QString& start) {
+        const QStringList gewaehlt = frageNachDateien(
+            this, QStringLiteral("Liste laden"), start,
+            QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
+        return gewaehlt.value(0);
+    };
+    baueListe();
+    baueKnoepfe();
+    baueAusgelassen();
+    baueLayout();
+    setzeMitNamen(mitNamen);
+    verbinde();
+    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
+        QMetaObject::invokeMethod(this, [this, v = std::move(v)] {
+            Modell->zeigeVorschau(v);
+            emit vorschauDa();
+        }, Qt::QueuedConnection);
+    });
+}
+
+// Nothing may report here once the list goes: the thumbnails' workers are joined first.
+Paarlistenfeld::~Paarlistenfeld() = default;
+
+void Paarlistenfeld::baueListe()
+{
+    Modell = new Paarlistenmodell(this);
+    Tabelle = new QTableView(this);
+    Tabelle->setModel(Modell);
+    Tabelle->setAccessibleName(QStringLiteral("Fotos"));
+    Tabelle->setAccessibleDescription(QStringLiteral("Ein Foto je Zeile; Tippen ändert den Namen"));
+    Tabelle->setIconSize(QSize(Bildkante, Bildkante));
+    Tabelle->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
+    QHeaderView* kopf = Tabelle->horizontalHeader();
+    kopf->setSectionResizeMode(Paarlistenmodell::SpalteName, QHeaderView::Stretch);
+    // Wide enough for its title and a short text card too.
+    Tabelle->setColumnWidth(Paarlistenmodell::SpalteFoto,
+                            std::max(Bildkante + 8, kopf->sectionSizeHint(Paarlistenmodell::SpalteFoto) + 24));
+    // Without the name column the last one takes the room left.
+    kopf->setStretchLastSection(true);
+    Tabelle->setColumnWidth(Paarlistenmodell::SpalteDatei, 200);
+    Tabelle->setColumnWidth(Paarlistenmodell::SpalteHinweis, 120);
+    Tabelle->setItemDelegateForColumn(Paarlistenmodell::SpalteArt, new Zweitartwahl(Tabelle));
+    Tabelle->setColumnWidth(Paarlistenmodell::SpalteArt, 120);
+    Tabelle->setColumnWidth(Paarlistenmodell::SpalteZweite, Bildkante + 80);
+    Tabelle->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabelle->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Tabelle->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    // Tab leaves the list instead of walking its cells.
+    Tabelle->setTabKeyNavigation(false);
+    Tabelle->setWordWrap(false);
+    Tabelle->setMinimumHeight(240);
+
+    MitNamen = new QCheckBox(QStringLiteral("Zweite Karte zeigt den Namen"), this);
+    MitNamen->setAccessibleName(MitNamen->text());
+    MitNamen->setToolTip(QStringLiteral("Sonst zeigen beide Karten eines Paares dasselbe Foto"));
+}
+
+void Paarlistenfeld::baueKnoepfe()
+{
+    HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
+                             QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
+    EntfernenKnopf = knopf(QStringLiteral("Entfernen"), QStringLiteral("Die gewählten Fotos aus der Liste nehmen (Entf)"), this);
+    HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Foto eine Zeile nach oben (Strg+Pfeil hoch)"), this);
+    RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Foto eine Zeile nach unten (Strg+Pfeil runter)"), this);
+    FotoWaehlenKnopf = knopf(QStringLiteral("Foto wählen…"),
+                             QStringLiteral("Ein anderes Foto als zweite Karte der gewählten Zeile; es lässt sich "
+                                            "auch auf die zweite Karte ziehen"), this);
+    TextpaarKnopf = knopf(QStringLiteral("Textpaar hinzufügen"),
+                          QStringLiteral("Ein Paar aus zwei Texten, etwa „3 + 4“ und „7“"), this);
+    ListeLadenKnopf = knopf(QStringLiteral("Liste laden…"),
+                            QStringLiteral("Paare aus einer Tabelle mit zwei Spalten anhängen"), this);
+}
+
+void Paarlistenfeld::baueAusgelassen()
+{
+    Ausgelassen = new QLabel(this);
+    Ausgelassen->setWordWrap(true);
+    Ausgelassen->setTextFormat(Qt::PlainText);
+    Ausgelassen->hide();
+    AlleAusgelassenKnopf = knopf(QStringLiteral("Alle anzeigen"), QStringLiteral("Alle nicht aufgenommenen Dateien zeigen"), this);
+    AlleAusgelassenKnopf->hide();
+
+    // A window of its own that scrolls: hundreds of files may be left out.
+    AlleAusgelassen = new QWidget(this, Qt::Dialog);
+    AlleAusgelassen->setWindowTitle(QStringLiteral("Nicht aufgenommen"));
+    AlleAusgelassenText = new QPlainTextEdit(AlleAusgelassen);
+    AlleAusgelassenText->setReadOnly(true);
+    AlleAusgelassenText->setAccessibleName(QStringLiteral("Nicht aufgenommen"));
+    AlleAusgelassenText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPushButton* schliessen = knopf(QStringLiteral("Schließen"), QString(), AlleAusgelassen);
+    auto* spalte = new QVBoxLayout(AlleAusgelassen);
+    spalte->addWidget(AlleAusgelassenText, 1);
+    spalte->addWidget(schliessen, 0, Qt::AlignRight);
+    AlleAusgelassen->resize(560, 400);
+    connect(schliessen, &QPushButton::clicked, AlleAusgelassen, &QWidget::close);
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), AlleAusgelassen);
+    connect(esc, &QShortcut::activated, AlleAusgelassen, &QWidget::close);
+}
+
+void Paarlistenfeld::baueLayout()
+{
+    auto* listenKnoepfe = new QHBoxLayout;
+    for (QPushButton* k : {HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf})
+        listenKnoepfe->addWidget(k);
+    listenKnoepfe->addStretch(1);
+    auto* paarKnoepfe = new QHBoxLayout;
+    for (QPushButton* k : {FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf})
+        paarKnoepfe->addWidget(k);
+    paarKnoepfe->addStretch(1);
+    auto* ausgelassen = new QHBoxLayout;
+    ausgelassen->addWidget(Ausgelassen, 1);
+    ausgelassen->addWidget(AlleAusgelassenKnopf, 0, Qt::AlignBottom);
+    auto* spalte = new QVBoxLayout(this);
+    // The window's own margins hold it.
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addLayout(listenKnoepfe);
+    spalte->addLayout(paarKnoepfe);
+    spalte->addWidget(Tabelle, 1);
+    spalte->addLayout(ausgelassen);
+    spalte->addWidget(MitNamen);
+}
+
+void Paarlistenfeld::verbinde()
+{
+    connect(HinzufuegenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::waehleFotos);
+    connect(EntfernenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::entferne);
+    connect(HochKnopf, &QPushButton::clicked, this, [this] { verschiebe(-1); });
+    connect(RunterKnopf, &QPushButton::clicked, this, [this] { verschiebe(+1); });
+    connect(FotoWaehlenKnopf, &QPushButton::clicked, this, [this] { waehleZweitfoto(aktuelleZeile()); });
+    connect(TextpaarKnopf, &QPushButton::clicked, this, &Paarlistenfeld::fuegeTextpaarHinzu);
+    connect(ListeLadenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::ladeListe);
+    connect(AlleAusgelassenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::zeigeAlleAusgelassen);
+    connect(MitNamen, &QCheckBox::toggled, this, [this](bool an) {
+        Modell->setzeMitNamen(an);
+        emit mitNamenGeaendert(an);
+    });
+    connect(Modell, &Paarlistenmodell::namenGeaendert, this, &Paarlistenfeld::geaendert);
+    connect(Modell, &Paarlistenmodell::ausgelassenGeaendert, this, &Paarlistenfeld::zeigeAusgelassen);
+    // After the choice's editor is closed: a dialog inside its commit would outlive it.
+    connect(Modell, &Paarlistenmodell::zweitfotoGewuenscht, this, &Paarlistenfeld::waehleZweitfoto,
+            Qt::QueuedConnection);
+    connect(Tabelle->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Paarlistenfeld::richteAktuelleZelleAus);
+    auto* entf = new QShortcut(QKeySequence::Delete, Tabelle, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(entf, &QShortcut::activated, this, &Paarlistenfeld::entferne);
+    auto* hoch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up), Tabelle, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(hoch, &QShortcut::activated, this, [this] { verschiebe(-1); });
+    auto* runter = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down), Tabelle, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(runter, &QShortcut::activated, this, [this] { verschiebe(+1); });
+}
+
+const Paarliste& Paarlistenfeld::liste() const { return Modell->liste(); }
+
+void Paarlistenfeld::setzeMitNamen(bool an)
+{
+    const QSignalBlocker still(MitNamen);
+    MitNamen->setChecked(an);
+    Modell->setzeMitNamen(an);
+}
+
+void Paarlistenfeld::setzeAn(bool an)
+{
+    an_ = an;
+    for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
+                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Tabelle,
+                                                      MitNamen})
+        w->setEnabled(an);
+}
+
+void Paarlistenfeld::richteSpaltenAus()
+{
+    const Paarliste& liste = Modell->liste();
+    const bool namen = MitNamen->isChecked() || liste.zeigtNamen();
+    Tabelle->setColumnHidden(Paarlistenmodell::SpalteName, !namen);
+    Tabelle->setColumnHidden(Paarlistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
+    richteAktuelleZelleAus();
+}
+
+QString Paarlistenfeld::startordner(const QString& sonst) const
+{
+    // A folder that is missing would show as a file name, with "Öffnen" off.
+    return vorhandenerOrdner({letzterFotoordner_, sonst}, QDir::homePath());
+}
+
+void Paarlistenfeld::holeFokusZurueck()
+{
+    // Without a window manager nobody gives the keyboard back after a dialog.
+    if (window()->isVisible())
+        window()->activateWindow();
+}
+
+void Paarlistenfeld::bestelleVorschauen(int ab)
+{
+    for (const auto& [nummer, pfad] : Modell->liste().offeneFotos(ab))
+        vorschaubilder_->bestelle(nummer, pfad);
+}
+
+void Paarlistenfeld::bestelleZweitfoto(int zeile)
+{
+    const Zeilenfoto& foto = Modell->liste().zeile(zeile).Zweitfoto;
+    vorschaubilder_->bestelle(foto.Nummer, foto.Pfad);
+}
+
+void Paarlistenfeld::waehleFotos()
+{
+    const QStringList gewaehlt = dateiwahl_(startordner(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+    holeFokusZurueck();
+    if (!gewaehlt.isEmpty())
+        letzterFotoordner_ = QFileInfo(gewaehlt.first()).absolutePath();
+    // Typing goes on in the first new photo's name.
+    if (const int erste = fuegeHinzu(gewaehlt); erste >= 0) {
+        Tabelle->setFocus();
+        waehleZeile(erste);
+    }
+}
+
+int Paarlistenfeld::fuegeHinzu(const QStringList& pfade)
+{
+    if (!an_)
+        return -1;
+    const bool warLeer = Modell->rowCount() == 0;
+    const int erste = Modell->fuegeHinzu(pfade);
+    if (erste < 0) {
+        emit geaendert();
+        return -1;
+    }
+    bestelleVorschauen(erste);
+    if (warLeer) {
+        emit namensvorschlag(spielnameFuer(Modell->liste().zeile(0).Pfad));
+        waehleZeile(0);
+    }
+    emit geaendert();
+    return erste;
+}
+
+int Paarlistenfeld::fuegePaareHinzu(const Paarangaben& paare)
+{
+    if (!an_)
+        return -1;
+    const bool warLeer = Modell->rowCount() == 0;
+    const int erste = Modell->fuegePaareHinzu(paare);
+    if (erste >= 0) {
+        bestelleVorschauen(erste);
+        if (warLeer) {
+            if (!Modell->liste().zeile(0).istText())
+                emit namensvorschlag(spielnameFuer(Modell->liste().zeile(0).Pfad));
+            waehleZeile(0);
+        }
+    }
+    emit geaendert();
+    return erste;
+}
+
+void Paarlistenfeld::waehleZweitfoto(int zeile)
+{
+    if (!an_ || zeile < 0 || zeile >= Modell->rowCount())
+        return;
+    const QStringList gewaehlt = dateiwahl_(startordner(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+    holeFokusZurueck();
+    if (gewaehlt.isEmpty())
+        return;
+    letzterFotoordner_ = QFileInfo(gewaehlt.first()).absolutePath();
+    if (Modell->setzeZweitfoto(zeile, gewaehlt.first()).isEmpty())
+        bestelleZweitfoto(zeile);
+    Tabelle->setFocus();
+    waehleZeile(zeile);
+    emit geaendert();
+}
+
+void Paarlistenfeld::fuegeTextpaarHinzu()
+{
+    if (!an_)
+        return;
+    const int zeile = Modell->fuegeTextpaarHinzu();
+    Tabelle->setFocus();
+    waehleZeile(zeile);
+    Tabelle->edit(Modell->index(zeile, Paarlistenmodell::SpalteFoto));
+    emit geaendert();
+}
+
+bool Paarlistenfeld::legeZweitfotoAb(const QStringList& pfade, QPoint wo)
+{
+    const QModelIndex index = Tabelle->indexAt(Tabelle->viewport()->mapFrom(this, wo));
+    if (!index.isValid() || index.column() != Paarlistenmodell::SpalteZweite || pfade.size() != 1
+        || QFileInfo(pfade.first()).isDir())
+        return false;
+    if (Modell->setzeZweitfoto(index.row(), pfade.first()).isEmpty())
+        bestelleZweitfoto(index.row());
+    waehleZeile(index.row());
+    emit geaendert();
+    return true;
+}
+
+void Paarlistenfeld::ladeListe()
+{
+    if (!an_)
+        return;
+    const QString datei = listenwahl_(startordner(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    holeFokusZurueck();
+    if (datei.isEmpty())
+        return;
+    letzterFotoordner_ = QFileInfo(datei).absolutePath();
+    const Listenergebnis gelesen = lesePaarliste(datei);
+    // A refused list changes nothing: the whole list or none of it.
+    emit listenmeldung(gelesen.Meldung);
+    if (!gelesen.Meldung.isEmpty()) {
+        emit geaendert();
+        return;
+    }
+    const bool warLeer = Modell->rowCount() == 0;
+    const int erste = fuegePaareHinzu(gelesen.Paare);
+    if (erste < 0)
+        return;
+    if (warLeer)
+        emit namensvorschlag(QFileInfo(datei).completeBaseName());
+    Tabelle->setFocus();
+    waehleZeile(erste);
+    emit geaendert();
+}
+
+void Paarlistenfeld::entferne()
+{
+    if (!an_)
+        return;
+    QList<int> zeilen;
+    for (const QModelIndex& index : Tabelle->selectionModel()->selectedRows())
+        zeilen += index.row();
+    if (zeilen.isEmpty() && aktuelleZeile() >= 0)
+        zeilen += aktuelleZeile();
+    Modell->entferne(zeilen);
+    if (!zeilen.isEmpty() && Modell->rowCount() > 0)
+        waehleZeile(std::min(*std::min_element(zeilen.begin(), zeilen.end()), Modell->rowCount() - 1));
+    emit geaendert();
+}
+
+void Paarlistenfeld::verschiebe(int richtung)
+{
+    const int zeile = aktuelleZeile();
+    if (!an_ || !Modell->verschiebe(zeile, richtung))
+        return;
+    waehleZeile(zeile + richtung);
+    emit geaendert();
+}
+
+int Paarlistenfeld::aktuelleZeile() const { return Tabelle->currentIndex().row(); }
+
+void Paarlistenfeld::waehleZeile(int zeile)
+{
+    // Explicitly one row: with the keys' Ctrl still held the view would add to the selection.
+    Tabelle->selectionModel()->setCurrentIndex(Modell->index(zeile, Modell->tippspalte(zeile, MitNamen->isChecked())),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void Paarlistenfeld::bearbeiteText(int zeile)
+{
+    Tabelle->setFocus();
+    waehleZeile(zeile);
+    Tabelle->edit(Modell->textzelle(zeile));
+}
+
+void Paarlistenfeld::richteAktuelleZelleAus()
+{
+    // Typing on a row edits what the row has to type (the file name's cell, kept still, when
+    // there is nothing), whichever cell the keys or the mouse went to.
+    const QModelIndex aktuell = Tabelle->currentIndex();
+    if (!aktuell.isValid())
+        return;
+    const int ziel = Modell->tippspalte(aktuell.row(), MitNamen->isChecked());
+    if (aktuell.column() == ziel
+        || ((Modell->flags(aktuell) & Qt::ItemIsEditable) && !Tabelle->isColumnHidden(aktuell.column())))
+        return;
+    Tabelle->selectionModel()->setCurrentIndex(Modell->index(aktuell.row(), ziel), QItemSelectionModel::NoUpdate);
+}
+
+void Paarlistenfeld::zeigeAusgelassen()
+{
+    const Paarliste& liste = Modell->liste();
+    Ausgelassen->setText(liste.ausgelassenKurz(AusgelassenZeilen));
+    Ausgelassen->setVisible(!liste.ausgelassen().empty());
+    AlleAusgelassenKnopf->setVisible(Ausgelassen->text().contains(QStringLiteral("\n… und ")));
+    if (AlleAusgelassen->isVisible())
+        AlleAusgelassenText->setPlainText(liste.ausgelassenAlle());
+}
+
+void Paarlistenfeld::zeigeAlleAusgelassen()
+{
+    AlleAusgelassenText->setPlainText(Modell->liste().ausgelassenAlle());
+    AlleAusgelassen->show();
+    AlleAusgelassen->raise();
+    AlleAusgelassen->activateWindow();
+}
