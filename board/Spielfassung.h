@@ -12,8 +12,8 @@ struct Spielfassung {
     bool Vorhanden = false; // the path names a folder
     dev_t Geraet = 0;
     ino_t Knoten = 0;
-    long long Geaendert = 0; // the folder's change time, in nanoseconds
-    // The settings file: its identity, size and change time; all 0 without one.
+    long long Geaendert = 0; // the folder's modification time, in nanoseconds
+    // The settings file: its identity, size and modification time; all 0 without one.
     ino_t EinstellungenKnoten = 0;
     long long EinstellungenGroesse = 0;
     long long EinstellungenGeaendert = 0;
