@@ -414,7 +414,8 @@ TEST(Spielende, playingAgainAfterAnotherWindowSavedTheGameDealsTheNewVersion)
     const auto baue = [&] {
         auto form = std::make_unique<TForm1>(meldungen, uhr, std::make_unique<SkriptZufall>(std::deque<int>{}, 1));
         QTimer::singleShot(0, [&, f = form.get()] {
-            QTest::qWaitFor([f] { return f->aufgebaut(); }, 20000);
+            if (!QTest::qWaitFor([f] { return f->aufgebaut(); }, 20000))
+                return void(f->close());
             schritte += QStringLiteral("%1 x %2 %3").arg(f->Einstellungen.Spalten).arg(f->Einstellungen.Zeilen)
                             .arg(f->RadioButton2->isChecked() ? f->Edit1->text() : QString());
             if (schritte.size() > 1)
@@ -427,8 +428,7 @@ TEST(Spielende, playingAgainAfterAnotherWindowSavedTheGameDealsTheNewVersion)
             ASSERT_EQ(tauscheOrdner(QFile::encodeName(neu.pfad(QString())), QFile::encodeName(spiel.pfad(QString()))), 0);
             QDir(neu.pfad(QString())).removeRecursively();
             Fehlerbehandlung::ausfuehren([f] { f->NochmalClick(); });
-            // Stops a window that stays open instead of hanging.
-            QTimer::singleShot(20000, f, &QWidget::close);
+            QTimer::singleShot(20000, f, &QWidget::close); // a window left open ends instead of hanging
         });
         return form;
     };

@@ -263,8 +263,7 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
         });
     });
     qputenv("XDG_DATA_HOME", datenVorher);
-    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten",
-                              "3 Paare", "Speichern", "zurück", "gespielt", "Beispielspiel", "Farben"}));
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück", "gespielt", "Beispielspiel", "Farben"}));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(meldungen.eintraege[0].text.startsWith("Im Ordner „" + tmp.path() + "“ ist kein Spiel"))
         << meldungen.eintraege[0].text.toStdString();
