@@ -1,22 +1,28 @@
 #include "app/Programmstart.h"
 
+#include "app/Unit1.h"
+
 #include "druck/Druckausgabe.h"
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Paarlistendatei.h"
 #include "neuesspiel/Spielschreiber.h"
+#include "platform/Fehlerbehandlung.h"
+#include "platform/Meldungen.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Dateiname.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
 #include "start/Druckdialog.h"
 #include "start/Startablauf.h"
-#include "widgets/Meldungsfenster.h"
 #include "widgets/PaarlixApplication.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTextStream>
 
 #include <csignal>
@@ -173,26 +179,59 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
     return std::nullopt;
 }
 
-std::optional<int> betreteSpielordner(const Befehl& befehl)
+int spieleSpiel(const Spielfensterbau& baue)
 {
-    if (befehl.Art == Befehl::Aufruf::Drucken) {
-        Meldungsfenster meldungen;
+    struct {
+        bool Gewaehlt = false;
+        bool EinSpieler = true;
+        QString Name1, Name2;
+    } wahl;
+    for (;;) {
+        int status = 1;
+        QString neuIn;
+        Fehlerbehandlung::ausfuehren([&] {
+            const std::unique_ptr<TForm1> fenster = baue();
+            TForm1& form = *fenster;
+            if (wahl.Gewaehlt && form.Einstellungen.SpielerAbfragen) {
+                (wahl.EinSpieler ? form.RadioButton1 : form.RadioButton2)->setChecked(true);
+                form.Edit1->setText(wahl.Name1);
+                form.Edit2->setText(wahl.Name2);
+            }
+            form.zeigen();
+            status = QApplication::exec();
+            // A settings error or a refused board ends the program as a failure.
+            if (form.mitFehlerBeendet())
+                status = 1;
+            if (form.neuAufzubauen()) {
+                neuIn = form.spielordner();
+                wahl = {true, form.RadioButton1->isChecked(), form.Edit1->text(), form.Edit2->text()};
+            }
+        });
+        if (neuIn.isEmpty())
+            return status;
+        // Entering fails only for a folder gone again meanwhile: the next
+        // window then finds no settings and says so.
+        betreteOrdner(neuIn);
+    }
+}
+
+int zeigeFenster(const Befehl& befehl, Meldungen& meldungen, const Spielfensterbau& baue)
+{
+    if (befehl.Art == Befehl::Aufruf::Drucken)
         return druckeMitDialog(befehl.Ordner, befehl.Druck, meldungen, nullptr) ? 0 : 1;
-    }
     if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
-        return std::nullopt;
+        return spieleSpiel(baue);
     Nutzerkonfiguration konfiguration;
-    Meldungsfenster meldungen;
-    const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
-    if (ordner.isEmpty())
-        return 0;
-    // The folder the game lies in is cleaned as the last games' folders were.
-    raeumeNebenSpielenAuf({ordner});
-    if (const QString meldung = betreteOrdner(ordner); !meldung.isEmpty()) {
-        QTextStream(stderr) << "paarlix: " << meldung << '\n';
-        // Started from the desktop, nobody reads the terminal.
-        Meldungsfenster().fehler(meldung);
-        return 1;
-    }
-    return std::nullopt;
+    spieleAbStartfenster(konfiguration, meldungen, [&](const QString& ordner) {
+        // The folder the game lies in is cleaned as the last games' folders were.
+        raeumeNebenSpielenAuf({ordner});
+        if (const QString meldung = betreteOrdner(ordner); !meldung.isEmpty()) {
+            QTextStream(stderr) << "paarlix: " << meldung << '\n';
+            // Started from the desktop, nobody reads the terminal.
+            meldungen.fehler(meldung);
+            return;
+        }
+        spieleSpiel(baue);
+    });
+    return 0;
 }

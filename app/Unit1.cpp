@@ -15,7 +15,9 @@
 #include "platform/Uhr.h"
 #include "platform/Zufallsquelle.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -50,7 +52,13 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     EinstellungsFehler = false;
-    Ordner = Spieldateien(QStringLiteral("."));
+    // By its path: another window may exchange the folder for a new version
+    // while this one plays, leaving the working folder a removed one.
+    spielordner_ = QFileInfo(QStringLiteral(".")).canonicalFilePath();
+    if (spielordner_.isEmpty())
+        spielordner_ = QDir::currentPath();
+    fassung_ = spielfassung(spielordner_);
+    Ordner = Spieldateien(spielordner_);
     const Einstellungsergebnis e = leseEinstellungsdatei(Ordner.pfad(QStringLiteral("Paarlix.ini")));
     Einstellungen = e.Werte;
     // The window's backing store is the first memory a setting asks for: it

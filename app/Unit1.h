@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Spieleinstellungen.h"
+#include "board/Spielfassung.h"
 #include "board/Zellcode.h"
 #include "play/Ansagen.h"
 #include "play/Fokusbewegung.h"
@@ -94,8 +95,9 @@ public:
     TLabel* Label1 = nullptr;
     TLabel* Label3 = nullptr;
 
-    // The current working folder, listed once when the window is created:
-    // every game file is looked up in it.
+    // The game folder, the current working folder when the window is created,
+    // listed once then: every game file is looked up in it by the folder's
+    // path, so a save that exchanges the folder leaves nothing unreadable.
     Spieldateien Ordner;
 
     // Settings.
@@ -158,7 +160,14 @@ public:
     TBitBtn* NochmalButton = nullptr;
     // Deals the same pictures anew without reading a file, and starts again as
     // after the first deal (player selection when the settings ask for it).
+    // When the game folder was changed since the start, says so and closes the
+    // window to be built anew on the folder (see neuAufzubauen).
     void NochmalClick();
+    // The game folder's path, taken when the window was created.
+    const QString& spielordner() const { return spielordner_; }
+    // Closed by "Nochmal spielen" for a changed game: the next window is to be
+    // built on spielordner() as it is now.
+    bool neuAufzubauen() const { return neuAufzubauen_; }
     // The user's config file where the best results are kept; empty (the
     // default): nothing is remembered.
     void setzeKonfigurationspfad(const QString& pfad) { konfigurationspfad_ = pfad; }
@@ -286,6 +295,10 @@ private:
     // it, also later when a scroll bar has made the client area smaller.
     QSize clientBeimAufbau_;
     QString konfigurationspfad_;
+    QString spielordner_;
+    // The version of the folder the settings were read from.
+    Spielfassung fassung_;
+    bool neuAufzubauen_ = false;
     Klangausgabe* klangausgabe_ = nullptr;
     bool tonAn_ = false;
     bool tastaturBenutzt_ = false;

@@ -8,6 +8,7 @@
 #include "play/Spielende.h"
 #include "platform/BildHalter.h"
 #include "platform/Fehlerbehandlung.h"
+#include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Systemfarben.h"
 #include "widgets/Ansagefeld.h"
@@ -16,8 +17,6 @@
 #include "widgets/TLabel.h"
 #include "widgets/TPanel.h"
 #include "widgets/Textstil.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -60,7 +59,7 @@ void TForm1::zeigeSpielende()
     if (ausgang.AnzahlGruppen < 2 && !konfigurationspfad_.isEmpty()) {
         // Read and written at once: another window may have changed the file since the start.
         Nutzerkonfiguration konfiguration(konfigurationspfad_);
-        const QString schluessel = bestleistungsSchluessel(QFileInfo(QStringLiteral(".")).canonicalFilePath());
+        const QString schluessel = bestleistungsSchluessel(spielordner_);
         const Bestleistung b = bestleistung(konfiguration.wert(schluessel), ausgang.Spielzuege);
         best = b.Text;
         if (b.Speichern) {
@@ -103,6 +102,14 @@ void TForm1::zeigeSpielendeBeiBrett(Bildschirmhaelften h)
 
 void TForm1::NochmalClick()
 {
+    if (spielGeaendert(fassung_, spielordner_)) {
+        // Saved anew meanwhile (by another window, say): its board, settings and
+        // pairs may all differ, so the next game is a window built on it.
+        meldungen_.hinweis(QStringLiteral("Das Spiel wurde inzwischen geändert. Die neue Fassung wird ausgeteilt."));
+        neuAufzubauen_ = true;
+        close();
+        return;
+    }
     if (PSpielende)
         PSpielende->hide();
     verteileNeu();

@@ -8,6 +8,9 @@
 #include "widgets/PaarlixApplication.h"
 #include "platform/Uhr.h"
 
+#include <memory>
+#include <optional>
+
 int main(int argc, char** argv)
 {
     // Nothing escapes: an error is shown in a box while one can be shown,
@@ -20,24 +23,16 @@ int main(int argc, char** argv)
         PaarlixApplication app(argc, argv);
         // Every window (start window, dialogs, message boxes) shows the desktop icon's picture.
         app.setWindowIcon(fenstersymbol());
-        if (const std::optional<int> ende = betreteSpielordner(befehl))
-            return *ende;
         Meldungsfenster meldungen;
         const Fehlerbehandlung::Meldungsziel ziel(meldungen);
         MonotoneUhr uhr;
         Lautsprecher lautsprecher;
-        int status = 1;
-        Fehlerbehandlung::ausfuehren([&] {
-            TForm1 form(meldungen, uhr);
-            form.setzeKonfigurationspfad(Nutzerkonfiguration::standardPfad());
-            form.richteTonEin(&lautsprecher, befehl.OhneTon);
-            meldungen.setzeElternfenster(&form);
-            form.zeigen();
-            status = app.exec();
-            // A settings error or a refused board ends the program as a failure.
-            if (form.mitFehlerBeendet())
-                status = 1;
+        return zeigeFenster(befehl, meldungen, [&] {
+            auto form = std::make_unique<TForm1>(meldungen, uhr);
+            form->setzeKonfigurationspfad(Nutzerkonfiguration::standardPfad());
+            form->richteTonEin(&lautsprecher, befehl.OhneTon);
+            meldungen.setzeElternfenster(form.get());
+            return form;
         });
-        return status;
     });
 }

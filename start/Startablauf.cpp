@@ -75,3 +75,10 @@ QString waehleSpielImStartfenster(Nutzerkonfiguration& konfiguration, Meldungen&
         merkeSpiel(konfiguration, gewaehlt);
     return gewaehlt;
 }
+
+void spieleAbStartfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen,
+                          const std::function<void(const QString& ordner)>& spiele)
+{
+    for (QString ordner; !(ordner = waehleSpielImStartfenster(konfiguration, meldungen)).isEmpty();)
+        spiele(ordner);
+}

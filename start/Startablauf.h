@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Meldungen;
 class Nutzerkonfiguration;
 
@@ -10,3 +12,9 @@ class Nutzerkonfiguration;
 // first in the last games. Returns its folder; empty when the user closed the window.
 // Needs the application object.
 QString waehleSpielImStartfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen);
+
+// The start window until it is closed: each game chosen there is handed to `spiele` (its
+// folder first among the last games, the start window hidden), and once `spiele` returns
+// the start window shows again, so that the game can be edited or printed after playing.
+void spieleAbStartfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen,
+                          const std::function<void(const QString& ordner)>& spiele);

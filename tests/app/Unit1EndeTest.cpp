@@ -2,10 +2,12 @@
 // key M that switches them, clicked like a player through three games in one window.
 #include "Spieltisch.h"
 
+#include "app/Programmstart.h"
 #include "board/Austeiler.h"
 #include "board/Bilddateiname.h"
 #include "board/Neuverteilung.h"
 #include "board/Paarziehung.h"
+#include "neuesspiel/Entwurf.h"
 #include "play/Spielende.h"
 #include "platform/BildHalter.h"
 #include "platform/Nutzerkonfiguration.h"
@@ -17,6 +19,7 @@
 #include "widgets/TPanel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QAccessible>
 #include <QFile>
@@ -25,6 +28,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -386,4 +390,51 @@ TEST(Spielende, eachRoundDealsItsPairsWithEmptyPlacesAtTheEnd)
             EXPECT_TRUE(f.PSpielende && f.PSpielende->isVisible());
         }
     }
+}
+
+TEST(Spielende, playingAgainAfterAnotherWindowSavedTheGameDealsTheNewVersion)
+{
+    // A save exchanges the game folder and removes the old one, the playing window's working
+    // folder. "Nochmal spielen" says the game was changed, and the next window reads the new
+    // version by the folder's path (2 x 2 cards, not 3 of 5 pairs), keeping the players typed.
+    Tischvorgaben v;
+    const auto schreibe = [&v](Spielordner& o, const char* karten, const char* jeRunde, int bilder) {
+        v.Karten = karten;
+        v.JeRunde = jeRunde;
+        o.schreibeIni(v.werte());
+        o.schreibeKartentext();
+        o.schreibeBilder(bilder);
+    };
+    Spielordner spiel;
+    schreibe(spiel, "3,3", "3", 10);
+    MeldungsRecorder meldungen;
+    TestUhr uhr(Spieltisch::Uhrschritt);
+    Fehlerbehandlung::setzeMeldungen(&meldungen);
+    QStringList schritte;
+    const auto baue = [&] {
+        auto form = std::make_unique<TForm1>(meldungen, uhr, std::make_unique<SkriptZufall>(std::deque<int>{}, 1));
+        QTimer::singleShot(0, [&, f = form.get()] {
+            if (!QTest::qWaitFor([f] { return f->aufgebaut(); }, 20000))
+                return void(f->close());
+            schritte += QStringLiteral("%1 x %2 %3").arg(f->Einstellungen.Spalten).arg(f->Einstellungen.Zeilen)
+                            .arg(f->RadioButton2->isChecked() ? f->Edit1->text() : QString());
+            if (schritte.size() > 1)
+                return void(f->close());
+            f->RadioButton2->setChecked(true);
+            f->Edit1->setText(QStringLiteral("Anna"));
+            Spielordner neu;
+            schreibe(neu, "2,2", "", 4);
+            QDir::setCurrent(spiel.pfad(QString()));
+            ASSERT_EQ(tauscheOrdner(QFile::encodeName(neu.pfad(QString())), QFile::encodeName(spiel.pfad(QString()))), 0);
+            QDir(neu.pfad(QString())).removeRecursively();
+            Fehlerbehandlung::ausfuehren([f] { f->NochmalClick(); });
+            QTimer::singleShot(20000, f, &QWidget::close); // a window left open ends instead of hanging
+        });
+        return form;
+    };
+    EXPECT_EQ(spieleSpiel(baue), 0);
+    Fehlerbehandlung::setzeMeldungen(nullptr);
+    EXPECT_EQ(schritte.join(" | ").toStdString(), "3 x 3  | 2 x 2 Anna");
+    EXPECT_EQ(meldungen.eintraege.size() == 1 ? meldungen.eintraege[0].text.toStdString() : "",
+              "Das Spiel wurde inzwischen geändert. Die neue Fassung wird ausgeteilt.");
 }

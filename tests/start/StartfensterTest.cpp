@@ -196,9 +196,10 @@ QStringList ohneBrett(const QString& pfad)
 
 // From the start window to the new-game window and back; "Spiel bearbeiten…" opens the last
 // game with its pairs (a folder without a game is named instead), one is removed and "Speichern" replaces the game, which keeps its
-// settings; closing the saved window asks nothing. "Beispielspiel" then ends the start with
-// the demo game's folder in the user's data folder, first among the last games.
-TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDemo)
+// settings; closing the saved window asks nothing. "Beispielspiel" then plays the demo game
+// from the user's data folder; after it the start window is back, the demo first among the
+// last games, and closing it ends.
+TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDemoAndBack)
 {
     QTemporaryDir tmp;
     const QByteArray datenVorher = qgetenv("XDG_DATA_HOME");
@@ -270,9 +271,20 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
         if (Startfenster* start = sichtbar<Startfenster>())
             start->close();
     });
-    const QString ordner = waehleSpielImStartfenster(konfiguration, meldungen);
+    QString ordner;
+    spieleAbStartfenster(konfiguration, meldungen, [&](const QString& gewaehlt) {
+        ordner = gewaehlt;
+        schritte += sichtbar<Startfenster>() ? "Startfenster offen" : "gespielt";
+        QTimer::singleShot(0, [&] {
+            if (Startfenster* start = sichtbar<Startfenster>()) {
+                for (const QString& zeile : zeilen(start->LetzteSpiele))
+                    schritte += zeile.section(" – ", 0, 0);
+                start->close();
+            }
+        });
+    });
     qputenv("XDG_DATA_HOME", datenVorher);
-    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück"}));
+    EXPECT_EQ(s(schritte), s({"Startfenster", "Neues Spiel", "zurück", "kein Spiel", "Spiel „Farben“ bearbeiten", "3 Paare", "Speichern", "zurück", "gespielt", "Beispielspiel", "Farben"}));
     ASSERT_EQ(meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(meldungen.eintraege[0].text.startsWith("Im Ordner „" + tmp.path() + "“ ist kein Spiel"))
         << meldungen.eintraege[0].text.toStdString();
