@@ -17,6 +17,8 @@ const QString Karte = QStringLiteral("karte");
 const QString Papier = QStringLiteral("papier");
 const QString JeRunde = QStringLiteral("je-runde");
 const QString Paare = QStringLiteral("paare");
+const QString Ueberschrift = QStringLiteral("ueberschrift");
+const QString KeineUeberschrift = QStringLiteral("keine-ueberschrift");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -81,7 +83,8 @@ QStringList ohneQtOptionen(const QStringList& argumente)
 QStringList bilderNachDemZiel(const QStringList& argumente)
 {
     static const QStringList eigene = {"--" + NeuesSpiel, "--" + Namen,   "--" + OrdnerWaehlen, "--" + OhneTon,
-                                       "--" + Hilfe,      "-h",           "--" + Version,       "-v"};
+                                       "--" + Hilfe,      "-h",           "--" + Version,       "-v",
+                                       "--" + Ueberschrift, "--" + KeineUeberschrift};
     if (!argumente.contains("--" + NeuesSpiel))
         return argumente;
     QStringList optionen = argumente.mid(0, 1);
@@ -121,7 +124,7 @@ std::optional<QPageSize> papierNamens(const QString& name)
 Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
 {
     if (leser.isSet(NeuesSpiel) || leser.isSet(OrdnerWaehlen) || leser.isSet(Namen) || leser.isSet(OhneTon)
-        || leser.isSet(JeRunde) || leser.isSet(Paare))
+        || leser.isSet(JeRunde) || leser.isSet(Paare) || leser.isSet(Ueberschrift) || leser.isSet(KeineUeberschrift))
         return fehler(QStringLiteral("--drucken geht nur mit --papier, --karte, --paare-nebeneinander und "
                                      "--ohne-rueckseiten zusammen."));
     if (rest.isEmpty())
@@ -158,7 +161,7 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     leser.addOptions({{OrdnerWaehlen, {}}, {NeuesSpiel, {}}, {Namen, {}}, {OhneTon, {}},
                       {JeRunde, {}, QStringLiteral("N")}, {Paare, {}, QStringLiteral("liste")}, {Drucken, {}},
                       {OhneRueckseiten, {}}, {PaareNebeneinander, {}}, {Karte, {}, QStringLiteral("mm")},
-                      {Papier, {}, QStringLiteral("name")},
+                      {Papier, {}, QStringLiteral("name")}, {Ueberschrift, {}}, {KeineUeberschrift, {}},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
@@ -183,6 +186,11 @@ Befehl leseBefehlszeile(const QStringList& argumente)
     for (const QString& option : {OhneRueckseiten, PaareNebeneinander, Karte, Papier})
         if (leser.isSet(option))
             return fehler(QStringLiteral("--%1 gehört zu --drucken.").arg(option));
+    if (leser.isSet(Ueberschrift) && leser.isSet(KeineUeberschrift))
+        return fehler(QStringLiteral("--ueberschrift und --keine-ueberschrift gehen nicht zusammen."));
+    for (const QString& option : {Ueberschrift, KeineUeberschrift})
+        if (leser.isSet(option) && !leser.isSet(Paare))
+            return fehler(QStringLiteral("--%1 gehört zu --paare.").arg(option));
     if (leser.isSet(NeuesSpiel)) {
         if (leser.isSet(OhneTon))
             return fehler(QStringLiteral("--ohne-ton gehört zum Spielen, nicht zu --neues-spiel."));
@@ -204,6 +212,9 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         neu.Bilder = rest.mid(1);
         neu.Paarliste = leser.value(Paare);
         neu.MitNamen = leser.isSet(Namen);
+        neu.Kopf = leser.isSet(Ueberschrift)        ? Kopfzeile::Ueberschrift
+                   : leser.isSet(KeineUeberschrift) ? Kopfzeile::Paar
+                                                    : Kopfzeile::Raten;
         if (leser.isSet(JeRunde)) {
             bool zahl = false;
             const QString wert = leser.value(JeRunde);
@@ -257,6 +268,9 @@ QString hilfetext(const QString& programm)
                "                    Tabellenkalkulation sie speichert): je Zeile die erste und\n"
                "                    die zweite Karte, jede ein Foto (Pfad) oder ein Text; ohne\n"
                "                    zweite Karte wird das Foto zweimal gezeigt\n"
+               "  --ueberschrift    die erste Zeile der LISTE ist eine Überschrift und kein\n"
+               "                    Paar (sonst wird das erkannt, etwa „Deutsch;Englisch“)\n"
+               "  --keine-ueberschrift  die erste Zeile der LISTE ist ein Paar\n"
                "  --je-runde N      je Runde N Paare, zufällig aus allen; das Spielfeld wird\n"
                "                    für N Paare gewählt (sonst für alle, die Platz haben)\n"
                "  --drucken         die Karten des Spiels zum Ausschneiden drucken, mit\n"

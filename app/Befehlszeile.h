@@ -1,6 +1,7 @@
 #pragma once
 
 #include "druck/Druckbogen.h"
+#include "neuesspiel/Paarlistendatei.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct Befehl {
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
     QString Paarliste;  // NeuesSpiel: the file listing the pairs (--paare); empty: the pictures are the pairs
     bool MitNamen = false;
+    Kopfzeile Kopf = Kopfzeile::Raten; // NeuesSpiel: the list's first line (--ueberschrift, --keine-ueberschrift)
     int JeRunde = 0;      // NeuesSpiel: pairs per round (--je-runde), 0 when not given
     bool OhneTon = false; // Spielen, OrdnerWaehlen: start with the sound off
     QString Meldung;    // Fehler: what is wrong, in German

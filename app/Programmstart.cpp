@@ -124,12 +124,16 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
             ++gezeigt;
         };
         if (!befehl.Paarliste.isEmpty()) {
-            Listenergebnis liste = lesePaarliste(befehl.Paarliste);
+            Listenergebnis liste = lesePaarliste(befehl.Paarliste, befehl.Kopf);
             if (!liste.Meldung.isEmpty()) {
                 fehler << programmname(argv) << ": " << befehl.Paarliste << ":\n" << liste.Meldung << '\n';
                 return 1;
             }
+            // What became of a header row is said before the pairs, as the first line of the summary.
+            if (const QString kopf = kopfzeilenText(liste, befehl.Kopf); !kopf.isEmpty())
+                ausgabe << kopf << Qt::endl;
             auftrag.Paare = std::move(liste.Paare);
+            auftrag.Liste = befehl.Paarliste;
         } else
             oeffneRoheNamen(argc, argv, auftrag);
         const Schreibergebnis ergebnis = schreibeNeuesSpiel(auftrag);

@@ -389,6 +389,9 @@ private:
         if (!paare)
             return fehler(12, *zeile, QStringLiteral("Unkorrekte Angabe für die Anzahl der Bildpaare je Runde."));
         const int hoechstens = werte.Spalten * werte.Zeilen / 2;
+        // "zwischen 1 und 0" would say nothing a user could act on.
+        if (hoechstens == 0)
+            return fehler(12, *zeile, QStringLiteral("Auf einem Spielfeld mit nur einem Feld hat kein Bildpaar Platz."));
         if (*paare < 1 || *paare > hoechstens)
             return fehler(12, *zeile,
                           QStringLiteral("Die Anzahl der Bildpaare je Runde muss zwischen 1 und %1 liegen.")

@@ -115,6 +115,9 @@ Namenssatz groessterSatz(const Textteile& text, QSizeF raum, int groesste, bool 
     return {1, umbrechen(text, mass, raum.width(), trennen)};
 }
 
+// No text is set larger than this, however short.
+int groessteSchrift(QSize groesse) { return int(std::min(groesse.width(), groesse.height()) * 0.2); }
+
 // Golden-angle steps keep neighbouring pairs' hues apart.
 int farbtonVon(int paar)
 {
@@ -144,7 +147,7 @@ Namenssatz setzeText(const QString& text, QSize groesse)
 {
     const Textteile teile = zerlege(text);
     const QSizeF raum(groesse.width() * TextBreite, groesse.height() * TextHoehe);
-    const int groesste = int(std::min(groesse.width(), groesse.height()) * 0.2);
+    const int groesste = groessteSchrift(groesse);
     const int lesbar = int(std::ceil(std::max(groesse.width(), groesse.height()) * Lesbar));
     const Namenssatz ganz = groessterSatz(teile, raum, groesste, false);
     if (ganz.Pixel >= lesbar)
@@ -152,6 +155,19 @@ Namenssatz setzeText(const QString& text, QSize groesse)
     // A cut word reads worse than a slightly smaller one.
     const Namenssatz getrennt = groessterSatz(teile, raum, groesste, true);
     return getrennt.Pixel * 10 >= ganz.Pixel * 11 ? getrennt : ganz;
+}
+
+bool setztMindestens(const QString& text, QSize groesse, int pixel)
+{
+    const Textteile teile = zerlege(text);
+    const QSizeF raum(groesse.width() * TextBreite, groesse.height() * TextHoehe);
+    const auto passt = [&](int p, bool trennen) {
+        const QFontMetricsF mass(beschriftungsschrift(p));
+        return passtAuf(umbrechen(teile, mass, raum.width(), trennen), teile.MaxZeilen, mass, p, raum);
+    };
+    // setzeText takes the cut words only where they gain a tenth.
+    return pixel <= groessteSchrift(groesse)
+           && (passt(pixel, false) || passt(int(std::ceil(pixel * 1.1)), true));
 }
 
 void maleTextkartenHintergrund(QPainter& maler, QSize groesse, int paar, Textseite seite)

@@ -41,6 +41,11 @@ inline constexpr int MaxTextZeilen = 5;
 // gains a tenth in size. groesse not empty
 Namenssatz setzeText(const QString& text, QSize groesse);
 
+// Whether setzeText sets `text` at least `pixel` high on a card of
+// `groesse`; false may also mean just below. Unlike setzeText it tries one
+// size only: fast for any length. groesse not empty, pixel >= 1
+bool setztMindestens(const QString& text, QSize groesse, int pixel);
+
 // The two layers of a text card over 0, 0 .. groesse: the background of
 // `seite` (ZuFoto: in the hue of pair `paar`), and the text over it as paths,
 // so that a printer gets it sharp at any size. paar >= 1

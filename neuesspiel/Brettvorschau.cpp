@@ -4,6 +4,8 @@
 #include "neuesspiel/Kartenname.h"
 #include "karten/Textkarte.h"
 
+#include <algorithm>
+
 namespace {
 
 std::vector<QSize> bekannteGroessen(const std::vector<QSize>& fotos)
@@ -15,6 +17,9 @@ std::vector<QSize> bekannteGroessen(const std::vector<QSize>& fotos)
     return bekannt;
 }
 
+// A text card fills its card, so its text shrinks with the card's height.
+int aufDemBrett(int pixel, QSize karte, int kartenhoehe) { return pixel * kartenhoehe / karte.height(); }
+
 // The second line about names too small to read on the board; empty when all can be read.
 QString namensHinweis(const Brettfrage& frage, const Spielfeld& feld)
 {
@@ -25,19 +30,27 @@ QString namensHinweis(const Brettfrage& frage, const Spielfeld& feld)
             const int pixel = setzeText(name.trimmed(), karte).Pixel;
             kleinste = kleinste == 0 ? pixel : std::min(kleinste, pixel);
         }
-    // The name card fills its card, so the text shrinks with the card's height.
-    const auto aufDemBrett = [&](int kartenhoehe) { return kleinste * kartenhoehe / karte.height(); };
-    const int pixel = aufDemBrett(feld.Wahl.Karte.height());
+    const int pixel = aufDemBrett(kleinste, karte, feld.Wahl.Karte.height());
     if (kleinste == 0 || pixel >= MinNamenPixel)
         return {};
     QString text = QStringLiteral("\nDie Namen wären auf den Karten nur %1 Pixel hoch und schwer zu lesen").arg(pixel);
     for (int paare = feld.Paare - 1; paare >= 1; --paare)
-        if (aufDemBrett(waehleBrettMitLuecken(paare, frage.Format, frage.Bildschirm).Karte.height()) >= MinNamenPixel)
+        if (aufDemBrett(kleinste, karte, waehleBrettMitLuecken(paare, frage.Format, frage.Bildschirm).Karte.height())
+            >= MinNamenPixel)
             return text + QStringLiteral("; mit „Je Runde %1 Paare“ werden sie lesbar.").arg(paare);
     return text + QStringLiteral("; kürzere Namen werden größer.");
 }
 
 } // namespace
+
+bool irgendwoLesbar(const QString& text, const Kartenformat& format, QSize bildschirm)
+{
+    const QSize karte = namenskartenGroesse(format);
+    const int groesste = waehleBrettMitLuecken(1, format, bildschirm).Karte.height();
+    // The smallest size on the card that is MinNamenPixel on that board.
+    const int pixel = (MinNamenPixel * karte.height() + groesste - 1) / std::max(groesste, 1);
+    return setztMindestens(text.trimmed(), karte, std::max(pixel, 1));
+}
 
 Brettfrage brettfrage(const std::vector<QSize>& fotos, QSize bildschirm, int jeRunde)
 {

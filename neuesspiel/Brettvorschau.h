@@ -36,6 +36,10 @@ Brettfrage brettfrage(const std::vector<QSize>& fotos, QSize bildschirm, int jeR
 // Name cards whose text would be smaller than this on the board cannot be read.
 inline constexpr int MinNamenPixel = 10;
 
+// Whether `text` is at least MinNamenPixel high on the largest card a board on
+// `bildschirm` shows (a round of one pair); else no board makes it readable.
+bool irgendwoLesbar(const QString& text, const Kartenformat& format, QSize bildschirm);
+
 // The board the writer chooses for the question (tens of milliseconds: it
 // searches for the largest count that fits). With names, a second line tells
 // when the smallest name would be set below MinNamenPixel on the board, and

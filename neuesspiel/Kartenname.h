@@ -10,6 +10,7 @@ inline constexpr int MinBilder = 2;
 // is only an extension (".jpg") stays whole.
 QString kartenname(const QString& dateipfad);
 
-// Why `anzahl` pictures are too few for a game; empty when they are enough.
+// Why `anzahl` pictures, or pairs of the list file `liste`, are too few for a
+// game; empty when they are enough.
 // Whether they fit a screen is the board's question (Brettwahl.h).
-QString anzahlFehler(int anzahl);
+QString anzahlFehler(int anzahl, const QString& liste = {});

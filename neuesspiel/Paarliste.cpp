@@ -1,6 +1,8 @@
 #include "neuesspiel/Paarliste.h"
 
 #include "neuesspiel/Kameraname.h"
+#include "pictures/Bildbeschreibung.h"
+#include "platform/Dateikennung.h"
 #include "platform/Spielname.h"
 #include "platform/NatuerlicheOrdnung.h"
 
@@ -92,7 +94,7 @@ Aufnahme Paarliste::pruefe(const QStringList& pfade) const
     }
     QSet<QString> neu;
     for (const QString& datei : dateien) {
-        const QString echt = QFileInfo(datei).canonicalFilePath();
+        const QString echt = dateikennung(datei);
         if (echt.isEmpty()) {
             aufnahme.Ausgelassene.push_back({datei, QStringLiteral("gibt es nicht")});
         } else if (echt_.contains(echt) || neu.contains(echt)) {
@@ -136,7 +138,7 @@ std::vector<Ausgelassen> Paarliste::fuegeHinzu(const QStringList& pfade)
 bool Paarliste::nimmFoto(const QString& pfad, Zeilenfoto& foto, QString& grund)
 {
     const QFileInfo info(pfad);
-    const QString echt = info.canonicalFilePath();
+    const QString echt = dateikennung(pfad);
     if (echt.isEmpty() || !info.isFile()) {
         grund = echt.isEmpty() ? QStringLiteral("gibt es nicht") : QStringLiteral("ist kein Bild");
         return false;
@@ -175,7 +177,7 @@ int Paarliste::fuegePaareHinzu(const Paarangaben& paare)
         }
         // The pair's own photo again is the same photo twice.
         const bool zweitesFoto = paar.Zweite.istFoto()
-            && !(paar.Erste.istFoto() && QFileInfo(paar.Zweite.Foto).canonicalFilePath() == erstes.Echt);
+            && !(paar.Erste.istFoto() && dateikennung(paar.Zweite.Foto) == erstes.Echt);
         if (zweitesFoto && !nimmFoto(paar.Zweite.Foto, zweites, grund)) {
             lassAus(paar.Zweite);
             if (paar.Erste.istFoto()) {
@@ -307,19 +309,19 @@ bool Paarliste::verschiebe(int zeile, int richtung)
 
 void Paarliste::setzeName(int zeile, const QString& name)
 {
-    zeilen_[std::size_t(zeile)].Name = name;
+    zeilen_[std::size_t(zeile)].Name = ohneFormatzeichen(name);
     pruefeDoppelte();
 }
 
 void Paarliste::setzeText(int zeile, const QString& text)
 {
-    zeilen_[std::size_t(zeile)].Text = text;
+    zeilen_[std::size_t(zeile)].Text = ohneFormatzeichen(text);
     pruefeDoppelte();
 }
 
 void Paarliste::setzeZweittext(int zeile, const QString& text)
 {
-    zeilen_[std::size_t(zeile)].Zweittext = text;
+    zeilen_[std::size_t(zeile)].Zweittext = ohneFormatzeichen(text);
     pruefeDoppelte();
 }
 

@@ -3,6 +3,7 @@
 #include "neuesspiel/Brettvorschau.h"
 #include "neuesspiel/Namenspruefung.h"
 #include "neuesspiel/Paarangabe.h"
+#include "neuesspiel/Paarlistendatei.h"
 
 #include <QHash>
 #include <QSet>
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The list of pairs of a new game, without widgets: one row per pair (a photo or a text,
@@ -35,7 +37,7 @@ enum class Zweitart { GleichesFoto, Name, Foto, Text };
 struct Zeilenfoto {
     std::uint64_t Nummer = 0;
     QString Pfad;  // absolute, as it was added
-    QString Echt;  // canonical: the same file under another name is a repeat
+    QString Echt;  // dateikennung: the same file under another name or a hard link is a repeat
     QSize Groesse; // upright; empty while the thumbnail is Offen
     Vorschaustand Vorschau = Vorschaustand::Offen;
 };
@@ -43,7 +45,7 @@ struct Zeilenfoto {
 struct Paarzeile {
     std::uint64_t Nummer = 0; // the row's own number while it lives (its first photo's thumbnail)
     QString Pfad;             // the first photo, absolute, as it was added; empty: a text
-    QString Echt;             // canonical: the same file under another name is a repeat
+    QString Echt;             // dateikennung: the same file under another name or a hard link is a repeat
     QString Name;             // the name card's text
     QSize Groesse;            // upright; empty while the thumbnail is Offen
     Vorschaustand Vorschau = Vorschaustand::Offen;
@@ -84,7 +86,7 @@ struct Zielpruefung {
 class Paarliste {
 public:
     // The files and the pictures in the folders, in order, without the ones already in the
-    // list or earlier in pfade (by canonical path) and without missing files.
+    // list or earlier in pfade (by dateikennung) and without missing files.
     Aufnahme pruefe(const QStringList& pfade) const;
     // Appends the rows of a pruefe() made on the list as it is now; returns the first new row.
     int nimmAuf(const Aufnahme& aufnahme);
@@ -94,6 +96,20 @@ public:
     // its Herkunft). A text beside a photo is the row's typed second card. Returns the first
     // new row, -1 for none; the photos' thumbnails are then open as for added photos.
     int fuegePaareHinzu(const Paarangaben& paare);
+    // fuegePaareHinzu() with the pairs of the list file `pfad` read as `gelesen`; the header
+    // choice below then applies to it.
+    int fuegeListeHinzu(const QString& pfad, const Listenergebnis& gelesen);
+    // The checkbox "Erste Zeile ist eine Überschrift" of the last list added: whether its first
+    // line is left out; nullopt when no list was added.
+    std::optional<bool> listenkopf() const { return listenkopf_; }
+    // The user's choice for that first line: a header takes its row out, a pair reads the list
+    // again and puts the line's row before the list's first row still there (else at the end).
+    // Returns that row (-1 for none) and the list's refusal, when it now refuses.
+    struct Kopfwechsel {
+        int Zeile = -1;
+        QString Meldung;
+    };
+    Kopfwechsel setzeListenkopf(bool ueberschrift);
     // A text-text row at the end, both texts still to type; returns its row.
     int fuegeTextpaarHinzu();
 
@@ -101,7 +117,7 @@ public:
     void entferne(int zeile);
     // Swaps the row with its neighbour; false when there is none.
     bool verschiebe(int zeile, int richtung);
-    // 0 <= zeile < anzahl()
+    // Texts typed lose their format characters (ohneFormatzeichen). 0 <= zeile < anzahl()
     void setzeName(int zeile, const QString& name);
     // The first card's text of a text row; 0 <= zeile < anzahl()
     void setzeText(int zeile, const QString& text);
@@ -182,4 +198,8 @@ private:
     std::uint64_t naechste_ = 1;
     int offen_ = 0;
     bool mitNamen_ = false;
+    std::optional<bool> listenkopf_;
+    QString listenpfad_;
+    std::uint64_t kopfNummer_ = 0;  // the first line's row while it is a pair
+    std::uint64_t ersteNummer_ = 0; // the row of the list's second line, before which the first goes
 };

@@ -1,16 +1,20 @@
 #include "neuesspiel/Paarlistendatei.h"
 
+#include "pictures/Bildbeschreibung.h"
+#include "platform/Dateikennung.h"
 #include "platform/Lesedatei.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
 
 #include <csv.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -170,6 +174,17 @@ bool hatBildendung(const QString& feld)
     return punkt >= 0 && endungen.contains(feld.mid(punkt + 1), Qt::CaseInsensitive);
 }
 
+QString fotopfad(const QString& feld, const QString& ordner) { return QDir::cleanPath(QDir(ordner).filePath(feld)); }
+
+// A field is a photo when it ends as a picture's name or names an existing file.
+bool istFoto(const QString& feld, const QString& ordner)
+{
+    if (hatBildendung(feld))
+        return true;
+    const QFileInfo info(fotopfad(feld, ordner));
+    return info.exists() && !info.isDir();
+}
+
 QString herkunft(int zeile, int spalte) { return QStringLiteral("Zeile %1, Spalte %2").arg(zeile).arg(spalte); }
 
 // A field quoted in a refusal, on one line: each refusal has a line of its own.
@@ -182,9 +197,10 @@ QString einzeilig(const QString& feld)
 }
 
 // A card's text: line ends as "\n", other control characters (a card would
-// show nothing for them) as blanks, trimmed.
+// show nothing for them) as blanks, without format characters, trimmed.
 QString kartentext(QString feld)
 {
+    feld = ohneFormatzeichen(feld);
     feld.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QChar& c : feld)
         if (c.category() == QChar::Other_Control && c != QLatin1Char('\n'))
@@ -219,9 +235,9 @@ public:
         Kartenangabe karte;
         karte.Anzeigename = feld;
         karte.Herkunft = herkunft(zeile, spalte);
-        const QString pfad = QDir::cleanPath(QDir(ordner_).filePath(feld));
+        const QString pfad = fotopfad(feld, ordner_);
         const QFileInfo info(pfad);
-        if (!hatBildendung(feld) && !(info.exists() && !info.isDir())) {
+        if (!istFoto(feld, ordner_)) {
             karte.Text = kartentext(feld);
             const QString schluessel = textSchluessel(karte.Text);
             const auto vorher = texte_.constFind(schluessel);
@@ -247,8 +263,8 @@ public:
             fehler(zeile, spalte, QStringLiteral("„%1“ ist kein lesbares Bild.").arg(einzeilig(feld)));
             return std::nullopt;
         }
-        const QString kanonisch = info.canonicalFilePath();
-        const auto vorher = fotos_.constFind(kanonisch);
+        const QString kennung = dateikennung(pfad);
+        const auto vorher = fotos_.constFind(kennung);
         if (vorher != fotos_.constEnd() && vorher->first != zeile) {
             fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ steht schon in Zeile %2, Spalte %3.")
                                       .arg(einzeilig(feld))
@@ -257,7 +273,7 @@ public:
             return std::nullopt;
         }
         if (vorher == fotos_.constEnd())
-            fotos_.insert(kanonisch, {zeile, spalte});
+            fotos_.insert(kennung, {zeile, spalte});
         return karte;
     }
 
@@ -282,7 +298,7 @@ private:
     QString ordner_;
     QStringList fehler_;
     QHash<QString, std::pair<int, int>> texte_; // where each text stands first
-    QHash<QString, std::pair<int, int>> fotos_; // where each photo stands first
+    QHash<QString, std::pair<int, int>> fotos_; // where each photo (by dateikennung) stands first
 };
 
 bool alleLeer(const Datensatz& satz)
@@ -293,9 +309,74 @@ bool alleLeer(const Datensatz& satz)
     return true;
 }
 
+// What spreadsheets put above their columns: languages (German and English
+// names) and the words a teacher or a parent would write there.
+bool istSpaltentitel(const QByteArray& feld)
+{
+    static const QSet<QString> titel = [] {
+        QSet<QString> t;
+        for (const char* wort :
+             {"deutsch", "englisch", "französisch", "spanisch", "türkisch", "italienisch", "polnisch", "russisch",
+              "arabisch", "latein", "griechisch", "niederländisch", "portugiesisch", "ukrainisch", "kurdisch",
+              "persisch", "chinesisch", "japanisch", "schwedisch", "dänisch", "norwegisch", "kroatisch", "serbisch",
+              "rumänisch", "ungarisch", "tschechisch", "german", "english", "french", "spanish", "turkish", "italian",
+              "polish", "russian", "arabic", "latin", "greek", "dutch", "portuguese", "ukrainian", "kurdish", "persian",
+              "chinese", "japanese", "swedish", "danish", "norwegian", "croatian", "serbian", "romanian", "hungarian",
+              "czech", "frage", "fragen", "antwort", "antworten", "wort", "wörter", "übersetzung", "bild", "bilder",
+              "foto", "fotos", "name", "namen", "text", "karte", "karten", "begriff", "begriffe", "lösung", "lösungen",
+              "aufgabe", "aufgaben", "erste karte", "zweite karte", "karte 1", "karte 2", "question", "answer",
+              "word", "translation", "picture", "photo", "card", "term", "solution"})
+            t.insert(QString::fromUtf8(wort));
+        return t;
+    }();
+    return titel.contains(kartentext(QString::fromUtf8(feld)).simplified().toCaseFolded());
+}
+
+// A line's first and second card, as far as it has them.
+std::vector<QByteArray> karten(const Datensatz& satz)
+{
+    return {satz.Felder.begin(), satz.Felder.begin() + qsizetype(std::min<std::size_t>(2, satz.Felder.size()))};
+}
+
+bool hatFoto(const Datensatz& satz, const QString& ordner)
+{
+    for (const QByteArray& feld : karten(satz))
+        if (!istLeer(feld) && istFoto(QString::fromUtf8(feld), ordner))
+            return true;
+    return false;
+}
+
+// The first line heads the columns when both its fields are titles, or when it
+// has no photo and every other line has one.
+bool siehtAusWieUeberschrift(const std::vector<const Datensatz*>& saetze, const QString& ordner)
+{
+    if (saetze.empty())
+        return false;
+    const std::vector<QByteArray> kopf = karten(*saetze.front());
+    if (kopf.size() == 2 && istSpaltentitel(kopf[0]) && istSpaltentitel(kopf[1]))
+        return true;
+    return saetze.size() > 1 && !hatFoto(*saetze.front(), ordner)
+           && std::all_of(saetze.begin() + 1, saetze.end(), [&](const Datensatz* s) { return hatFoto(*s, ordner); });
+}
+
 } // namespace
 
-Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner)
+QString kopfzeilenText(const Listenergebnis& ergebnis, Kopfzeile kopf)
+{
+    QStringList felder;
+    for (const QString& feld : ergebnis.Kopf)
+        felder += QStringLiteral("„") + einzeilig(feld) + QStringLiteral("“");
+    const QString zeile = QStringLiteral("Erste Zeile (%1) ").arg(felder.join(QStringLiteral(", ")));
+    if (ergebnis.UeberschriftUebersprungen)
+        return zeile + (kopf == Kopfzeile::Raten
+                            ? QStringLiteral("als Überschrift übersprungen (als Paar mit --keine-ueberschrift).")
+                            : QStringLiteral("als Überschrift übersprungen."));
+    if (ergebnis.UeberschriftVermutet || kopf == Kopfzeile::Paar)
+        return zeile + QStringLiteral("als Paar gelesen.");
+    return {};
+}
+
+Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner, Kopfzeile kopf)
 {
     Listenergebnis ergebnis;
     const QByteArray bom("\xEF\xBB\xBF");
@@ -304,10 +385,19 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
         ergebnis.Meldung = zerlegt.Fehler;
         return ergebnis;
     }
+    std::vector<const Datensatz*> saetze;
+    for (const Datensatz& satz : zerlegt.Saetze)
+        if (!alleLeer(satz))
+            saetze.push_back(&satz);
+    ergebnis.UeberschriftVermutet = siehtAusWieUeberschrift(saetze, listenordner);
+    ergebnis.UeberschriftUebersprungen =
+        !saetze.empty() && (kopf == Kopfzeile::Raten ? ergebnis.UeberschriftVermutet : kopf == Kopfzeile::Ueberschrift);
+    if (!saetze.empty())
+        for (const QByteArray& feld : karten(*saetze.front()))
+            ergebnis.Kopf += QString::fromUtf8(feld).trimmed();
     Listenpruefung pruefung(listenordner);
-    for (const Datensatz& satz : zerlegt.Saetze) {
-        if (alleLeer(satz))
-            continue;
+    for (std::size_t i = ergebnis.UeberschriftUebersprungen ? 1 : 0; i < saetze.size(); ++i) {
+        const Datensatz& satz = *saetze[i];
         const int zeile = satz.Zeile;
         bool gut = true;
         for (std::size_t k = 2; k < satz.Felder.size(); ++k)
@@ -348,7 +438,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
     return ergebnis;
 }
 
-Listenergebnis lesePaarliste(const QString& pfad)
+Listenergebnis lesePaarliste(const QString& pfad, Kopfzeile kopf)
 {
     Listenergebnis ergebnis;
     const QFileInfo info(pfad);
@@ -374,5 +464,5 @@ Listenergebnis lesePaarliste(const QString& pfad)
         ergebnis.Meldung = QStringLiteral("Die Liste „%1“ kann nicht gelesen werden.").arg(pfad);
         return ergebnis;
     }
-    return lesePaarlistentext(inhalt, info.absolutePath());
+    return lesePaarlistentext(inhalt, info.absolutePath(), kopf);
 }

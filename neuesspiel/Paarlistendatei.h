@@ -4,9 +4,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // A list of pairs as a spreadsheet exports it: one pair per line, the first
 // card and the second card in two columns.
+
+// What the list's first line is: guessed, or as the user says.
+enum class Kopfzeile { Raten, Ueberschrift, Paar };
 
 struct Listenergebnis {
     Paarangaben Paare;
@@ -14,6 +18,12 @@ struct Listenergebnis {
     // and column ("Zeile 4, Spalte 2: …"; after ten, one more line counts the
     // rest), or "Die Liste enthält kein Paar."; empty when the list was read.
     QString Meldung;
+    // The first line reads as the columns' titles (whatever was chosen).
+    bool UeberschriftVermutet = false;
+    // The first line was left out as the titles.
+    bool UeberschriftUebersprungen = false;
+    // The first line's fields as written, for saying what became of it.
+    QStringList Kopf = {};
 };
 
 // The largest list file read; a list of pairs is far smaller.
@@ -21,7 +31,7 @@ inline constexpr qint64 GroesstePaarliste = 1024 * 1024;
 
 // Reads the list file at pfad (a regular file of at most GroesstePaarliste
 // bytes); photos in it are found relative to its folder.
-Listenergebnis lesePaarliste(const QString& pfad);
+Listenergebnis lesePaarliste(const QString& pfad, Kopfzeile kopf = Kopfzeile::Raten);
 
 // Reads a list's text. The rules:
 // - UTF-8, with or without a byte order mark; lines end in LF, CR LF or CR.
@@ -32,11 +42,25 @@ Listenergebnis lesePaarliste(const QString& pfad);
 //   quotes and line breaks. Blanks around unquoted fields are dropped.
 // - A field that names an existing file (relative to listenordner, or
 //   absolute) or ends in a picture extension (jpg, jpeg, png, bmp, gif, webp,
-//   tif, tiff, any case) is a photo; anything else is a text.
+//   tif, tiff, any case) is a photo; anything else is a text. A photo named
+//   twice (also through a link or a hard link: dateikennung) is refused.
 // - A field of blanks (Unicode blanks too) is empty. An empty second column
 //   after a photo shows that photo twice (Zweite empty). Empty columns after
 //   the second are ignored.
+// - The first line (comment and empty lines left out) heads the columns and is
+//   left out when kopf says so, or, guessed, when both its cards are column
+//   titles (a language's name in German or English, or a word such as Frage,
+//   Antwort, Wort, Bild, Name, Text, "Erste Karte"; any case) or when it has no
+//   photo and every other line has one.
+// - Texts lose their format characters (ohneFormatzeichen).
 // Every card carries "Zeile N, Spalte K" as its Herkunft and the field as
 // written as its Anzeigename. Photos are checked to exist and to have a
 // readable picture header; they are not decoded.
-Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner);
+Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner,
+                                  Kopfzeile kopf = Kopfzeile::Raten);
+
+// What became of the first line, for the command line's summary: "Erste Zeile („Deutsch“,
+// „Englisch“) als Überschrift übersprungen." (with how to keep it when that was a guess), or
+// "… als Paar gelesen." when the titles' guess was overruled; empty when there was nothing
+// to choose.
+QString kopfzeilenText(const Listenergebnis& ergebnis, Kopfzeile kopf);

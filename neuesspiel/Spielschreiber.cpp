@@ -2,6 +2,7 @@
 
 #include "karten/Beschriftung.h"
 #include "board/Bilddateiname.h"
+#include "neuesspiel/Brettvorschau.h"
 #include "neuesspiel/Kartenname.h"
 #include "board/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
@@ -13,8 +14,10 @@
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Bildbeschreibung.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
+#include "platform/Dateikennung.h"
 #include "platform/Dateikopie.h"
 #include "platform/Dateiname.h"
 #include "platform/Dateischreiben.h"
@@ -74,10 +77,8 @@ struct Quelle {
     QString Name; // what the user gave
 };
 
-using Dateischluessel = QPair<quint64, quint64>; // device and inode
-
 // Refusal of a given picture that is missing, no plain file or given twice.
-QString quellFehler(const Quelle& q, QSet<Dateischluessel>& gesehen)
+QString quellFehler(const Quelle& q, QSet<QString>& gesehen)
 {
     struct stat info {};
     if (const int f = statFehler(q.Pfad, info)) {
@@ -93,7 +94,7 @@ QString quellFehler(const Quelle& q, QSet<Dateischluessel>& gesehen)
         return QStringLiteral("Das Bild %1 kann nicht gelesen werden: keine Bilddatei.").arg(inAnfuehrung(q.Name));
     if (::access(roh(q.Pfad).constData(), R_OK) != 0)
         return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.Name), systemfehlerText(errno));
-    const Dateischluessel schluessel(quint64(info.st_dev), quint64(info.st_ino));
+    const QString schluessel = dateikennung(q.Pfad);
     if (gesehen.contains(schluessel))
         return QStringLiteral("Das Bild %1 ist doppelt angegeben.").arg(inAnfuehrung(q.Name));
     gesehen.insert(schluessel);
@@ -104,14 +105,6 @@ QString quellFehler(const Quelle& q, QSet<Dateischluessel>& gesehen)
 QString mitHerkunft(const Kartenangabe& karte, const QString& meldung)
 {
     return karte.Herkunft.isEmpty() ? meldung : karte.Herkunft + QStringLiteral(": ") + meldung;
-}
-
-std::optional<Dateischluessel> dateischluessel(const QString& pfad)
-{
-    struct stat info {};
-    if (statFehler(pfad, info) != 0)
-        return std::nullopt;
-    return Dateischluessel(quint64(info.st_dev), quint64(info.st_ino));
 }
 
 // Texts that read the same on two cards: trimmed, composed, case folded.
@@ -300,17 +293,17 @@ Schritt pruefePaare(const NeuesSpiel& auftrag, Plan& plan)
         Paarplan paar{nummer, paare[i].Erste, paare[i].Zweite, bilddateiname(nummer, false), bilddateiname(nummer, true)};
         for (Kartenangabe* karte : {&paar.Erste, &paar.Zweite})
             if (!karte->istFoto())
-                karte->Text = karte->Text.trimmed();
+                karte->Text = ohneFormatzeichen(karte->Text).trimmed();
         // The first photo given again is the pair of one photo.
         if (paar.Erste.istFoto() && paar.Zweite.istFoto()) {
-            const std::optional<Dateischluessel> a = dateischluessel(paar.Erste.Foto);
-            if (a && a == dateischluessel(paar.Zweite.Foto))
+            const QString a = dateikennung(paar.Erste.Foto);
+            if (!a.isEmpty() && a == dateikennung(paar.Zweite.Foto))
                 paar.Zweite = {};
         }
         plan.Paare.push_back(paar);
     }
     // Missing pictures first: a pattern the shell did not expand arrives as one picture.
-    QSet<Dateischluessel> gesehen;
+    QSet<QString> gesehen;
     for (const Paarplan& paar : plan.Paare) {
         if (const QString f = paarFehler(paar); !f.isEmpty())
             return abgelehnt(f + NichtsGeschrieben);
@@ -319,7 +312,8 @@ Schritt pruefePaare(const NeuesSpiel& auftrag, Plan& plan)
                 if (const QString f = quellFehler({karte->Foto, karte->name()}, gesehen); !f.isEmpty())
                     return abgelehnt(mitHerkunft(*karte, f) + NichtsGeschrieben);
     }
-    if (const QString f = anzahlFehler(int(plan.Paare.size())); !f.isEmpty())
+    if (const QString f = anzahlFehler(int(plan.Paare.size()), auftrag.Paare.empty() ? QString() : auftrag.Liste);
+        !f.isEmpty())
         return abgelehnt(f);
     if (const QString f = textFehler(plan.Paare); !f.isEmpty())
         return abgelehnt(f + NichtsGeschrieben);
@@ -337,6 +331,25 @@ QString altesSpielFehler(const QString& ziel)
         return QStringLiteral("Das Spiel %1 kann nicht benutzt werden: %2").arg(inAnfuehrung(ziel), systemfehlerText(f));
     if (!S_ISDIR(info.st_mode))
         return inAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
+    return {};
+}
+
+// Refusal of a text that no board on the screen shows readably (a card with a
+// one-pixel line is no card); empty when every text can be read.
+QString unlesbarerText(const NeuesSpiel& auftrag, const Plan& plan)
+{
+    for (const Paarplan& paar : plan.Paare)
+        for (const Kartenangabe* karte : {&paar.Erste, &paar.Zweite}) {
+            if (karte->istFoto() || karte->Text.isEmpty())
+                continue;
+            if (irgendwoLesbar(karte->Text, plan.Format, auftrag.Bildschirm))
+                continue;
+            const QString wo = karte->Herkunft.isEmpty() ? QStringLiteral("Paar %1").arg(paar.Paar) : karte->Herkunft;
+            return wo + QStringLiteral(": Der Text %1 wäre auch auf der größten Karte weniger als %2 Pixel hoch und "
+                                       "nicht zu lesen; bitte kürzen.")
+                            .arg(inAnfuehrung(karte->Text.simplified().left(30).trimmed() + QChar(0x2026)))
+                            .arg(MinNamenPixel);
+        }
     return {};
 }
 
@@ -370,6 +383,8 @@ Schritt planeSpiel(const NeuesSpiel& auftrag, Plan& plan)
     plan.Feld = waehleSpielfeld(anzahl, auftrag.JeRunde, plan.Format, auftrag.Bildschirm);
     if (!plan.Feld.Gut)
         return abgelehnt(plan.Feld.Fehler + NichtsGeschrieben);
+    if (const QString f = unlesbarerText(auftrag, plan); !f.isEmpty())
+        return abgelehnt(f + NichtsGeschrieben);
     return {};
 }
 

@@ -39,6 +39,8 @@ struct NeuesSpiel {
     // complete; its settings the writer does not choose, its card back and
     // the best results stay.
     bool Ersetzen = false;
+    // The list file the pairs come from, named when they are too few; may be empty.
+    QString Liste = {};
 };
 
 // How the writing ended, in words for the user.

@@ -48,6 +48,12 @@ QByteArray exifTextVon(const unsigned char* daten, std::size_t laenge)
 
 } // namespace
 
+QString ohneFormatzeichen(QString text)
+{
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+    return text;
+}
+
 QString beschreibungstext(const QByteArray& roh)
 {
     const QByteArray bytes = roh.left(roh.indexOf('\0') < 0 ? roh.size() : roh.indexOf('\0'));
@@ -59,10 +65,7 @@ QString beschreibungstext(const QByteArray& roh)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
             || c.category() == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
-    // Direction marks and overrides, zero-width spaces and joiners would reorder or hide
-    // what a screen reader says and what the window shows.
-    text.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
-    text = text.simplified();
+    text = ohneFormatzeichen(text).simplified();
     if (text.size() > maxBeschreibung) {
         text.truncate(maxBeschreibung);
         // Never half a surrogate pair.

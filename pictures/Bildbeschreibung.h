@@ -20,5 +20,10 @@ QString bildbeschreibung(const QByteArray& kommentar, const unsigned char* exif,
 // spaces and joiners) are removed; trimmed; at most maxBeschreibung characters.
 QString beschreibungstext(const QByteArray& roh);
 
+// The text without format characters (direction marks, overrides and isolates,
+// zero-width spaces and joiners): they would reorder or hide what a card, the
+// window and a screen reader show ("Abc" + U+202E + "def" reads "Abcfed").
+QString ohneFormatzeichen(QString text);
+
 // A longer description is cut: a screen reader says it at every card.
 constexpr int maxBeschreibung = 200;

@@ -34,6 +34,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         bool ohneTon = false;
         int jeRunde = 0;
         const char* paarliste = "";
+        Kopfzeile kopf = Kopfzeile::Raten;
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -92,6 +93,15 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
          "--namen und --paare gehen nicht zusammen; die Liste nennt jede Karte."},
         {{"--neues-spiel", "Ziel", "--paare"}, Aufruf::Fehler, "", {}, false, "Bei --paare fehlt die Liste der Paare."},
         {{"--paare", "l.csv", "Ordner"}, Aufruf::Fehler, "", {}, false, "--paare gehört zu --neues-spiel."},
+        // The list's first line: a header or a pair as the user says, else guessed.
+        {{"--neues-spiel", "--paare", "l.csv", "Ziel", "--keine-ueberschrift"}, Aufruf::NeuesSpiel, "Ziel", {}, false, "",
+         false, 0, "l.csv", Kopfzeile::Paar},
+        {{"--ueberschrift", "--neues-spiel", "--paare", "l.csv", "Ziel"}, Aufruf::NeuesSpiel, "Ziel", {}, false, "", false,
+         0, "l.csv", Kopfzeile::Ueberschrift},
+        {{"--neues-spiel", "--ueberschrift", "Ziel", "a.jpg"}, Aufruf::Fehler, "", {}, false,
+         "--ueberschrift gehört zu --paare."},
+        {{"--neues-spiel", "--paare", "l.csv", "--ueberschrift", "--keine-ueberschrift", "Ziel"}, Aufruf::Fehler, "", {},
+         false, "--ueberschrift und --keine-ueberschrift gehen nicht zusammen."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
@@ -105,6 +115,7 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         EXPECT_EQ(b.OhneTon, f.ohneTon);
         EXPECT_EQ(b.JeRunde, f.jeRunde);
         EXPECT_EQ(s(b.Paarliste), f.paarliste);
+        EXPECT_EQ(b.Kopf, f.kopf);
     }
 }
 

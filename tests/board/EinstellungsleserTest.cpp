@@ -312,6 +312,8 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
     neu("odd board with setting 12", mitWert(2, "3,5") + zwoelf + "7", QString(), 7);
     neu("odd board, setting 12 too large", mitWert(2, "3,5") + zwoelf + "8",
                       einstellungsMeldung(12, u"8"_qs, "Die Anzahl der Bildpaare je Runde muss zwischen 1 und 7 liegen."));
+    neu("1 x 1 board with setting 12", mitWert(2, "1,1") + zwoelf + "1",
+        einstellungsMeldung(12, u"1"_qs, "Auf einem Spielfeld mit nur einem Feld hat kein Bildpaar Platz."));
     neu("odd board, setting 12 empty", mitWert(2, "3,5") + zwoelf + "\n", ungerade);
     neu("odd board, free text after setting 11", mitWert(2, "3,5") + "# mehr\n7\n", ungerade);
     Werte spaeterFalsch = Standard;

@@ -42,6 +42,7 @@ TEST(Textkarte, aTextGetsOneSizeInAtMostFiveLinesKeepingTypedBreaks)
         const Namenssatz satz = setzeText(QString::fromUtf8(f.text), f.groesse);
         EXPECT_EQ(satz.Pixel, f.pixel) << f.text;
         EXPECT_EQ(satz.Zeilen, f.zeilen) << f.text << ": " << satz.Zeilen.join('|').toStdString();
+        EXPECT_FALSE(setztMindestens(QString::fromUtf8(f.text), f.groesse, f.pixel + 1)) << f.text;
     }
 }
 

@@ -35,4 +35,6 @@ TEST(Kartenname, tooFewPicturesAreRefused)
     };
     for (const auto& [anzahl, meldung] : faelle)
         EXPECT_EQ(s(anzahlFehler(anzahl)), meldung) << anzahl;
+    EXPECT_EQ(s(anzahlFehler(1, "/tmp/a b.csv")),
+              "Die Liste „/tmp/a b.csv“ enthält nur 1 Paar; für ein Spiel werden mindestens 2 Paare gebraucht.");
 }

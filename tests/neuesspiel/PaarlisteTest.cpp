@@ -1,5 +1,7 @@
 #include "neuesspiel/Paarliste.h"
 
+#include "neuesspiel/Paarlistendatei.h"
+
 #include "Neuspielbilder.h"
 
 #include <QDir>
@@ -7,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -66,6 +70,7 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
                               "Ordner/notiz.txt", "Leer/notiz.txt"})
         schreibe(tmp.filePath(datei));
     ASSERT_TRUE(QFile::link(tmp.filePath("a.jpg"), tmp.filePath("Ordner/Verweis auf a.jpg")));
+    ASSERT_EQ(::link(QFile::encodeName(tmp.filePath("a.jpg")).constData(), QFile::encodeName(tmp.filePath("a hart.jpg")).constData()), 0);
     const struct {
         QStringList hinzu;
         const char* fotos;
@@ -74,13 +79,14 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
         QStringList paare = {};  // given as pairs instead (paarangaben())
         const char* ergebnis = nullptr; // paare(), when given
     } schritte[] = {
-        {{"a.jpg", "IMG_2041.jpg", "a.jpg"}, "a.jpg | IMG_2041.jpg", "a | ", "a.jpg (schon in der Liste)"},
+        {{"a.jpg", "IMG_2041.jpg", "a.jpg", "a hart.jpg"}, "a.jpg | IMG_2041.jpg", "a | ",
+         "a.jpg (schon in der Liste)\na hart.jpg (schon in der Liste)"},
         {{"Ordner", "fehlt.jpg", "Leer", "./B.jpg"}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | B.jpg",
-         "a |  | Bild 9 | Bild 10 | B", "a.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
+         "a |  | Bild 9 | Bild 10 | B", "a.jpg (schon in der Liste)\na hart.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
          "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)"},
         {{}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | B.jpg |  | Leer/notiz.txt | ", "a |  | Bild 9 | Bild 10 | B |  | notiz | ",
-         "a.jpg (schon in der Liste)\nLeer (keine Bilder darin)\nVerweis auf a.jpg (schon in der Liste)\n"
-         "fehlt.jpg (gibt es nicht)\nB.jpg (Zeile 1, Spalte 1: schon in der Liste)\n"
+         "a.jpg (schon in der Liste)\na hart.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
+         "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)\nB.jpg (Zeile 1, Spalte 1: schon in der Liste)\n"
          "Bild 9.jpg (Zeile 2, Spalte 2: schon in der Liste)\nfehlt.jpg (Zeile 5, Spalte 2: gibt es nicht)",
          {"B.jpg;'B'", "Leer/notiz.txt;Ordner/Bild 9.jpg", "'3 + 4';'7'", "Leer/notiz.txt;Leer/notiz.txt", "'x';fehlt.jpg",
           "'Hund';"},
@@ -138,14 +144,14 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
          " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 4},
         {"Ben read", [&] { EXPECT_EQ(liste.vorschauFertig(ben, QSize(40, 30)), 0); }, "Ben | Anna |  | anna",
          " | Name doppelt* | Name fehlt | Name doppelt*", 0, 3, 3},
-        {"a name typed", [&] { liste.setzeName(3, "Uwe"); }, "Ben | Anna |  | Uwe", " |  | Name fehlt | ", 0, 3, 3},
+        {"a name typed", [&] { liste.setzeName(3, "U\u202Ewe"); }, "Ben | Anna |  | Uwe", " |  | Name fehlt | ", 0, 3, 3},
         {"unreadable", [&] { EXPECT_EQ(liste.nichtLesbar(img, "kaputt.\n\nDatei: x"), 2); }, "Ben | Anna | Uwe", " |  | ", 0, 2, 2},
         {"first removed", [&] { liste.entferne(0); }, "Anna | Uwe", " | ", -1, 1, 2},
         {"names off again", [&] { liste.setzeName(1, "anna"); liste.setzeMitNamen(false); }, "Anna | anna", " | ", -1, 1, 2,
          "Anna.jpg↔= | anna .jpg↔="},
         {"a text pair", [&] { EXPECT_EQ(liste.fuegeTextpaarHinzu(), 2); }, "Anna | anna | ", " |  | Text fehlt", -1, 1, 2,
          "Anna.jpg↔= | anna .jpg↔= | =↔="},
-        {"its texts", [&] { liste.setzeText(2, "3 + 4"); liste.setzeZweittext(2, "7"); }, "Anna | anna | ", " |  | ", -1, 1, 2,
+        {"its texts", [&] { liste.setzeText(2, "3 +\u2066 4"); liste.setzeZweittext(2, "\u200F" "7"); }, "Anna | anna | ", " |  | ", -1, 1, 2,
          "Anna.jpg↔= | anna .jpg↔= | '3 + 4'↔'7'"},
         {"photo to text, equal to another pair's", [&] { liste.setzeZweitart(0, Zweitart::Text); liste.setzeZweittext(0, " 7"); },
          "Anna | anna | ", "Text doppelt* |  | Text doppelt*", -1, 1, 2, "Anna.jpg↔' 7' | anna .jpg↔= | '3 + 4'↔'7'"},
@@ -175,6 +181,15 @@ TEST(Paarliste, rowsMoveAndRemoveWithTheirHintsAndNumbers)
              EXPECT_EQ(liste.setzeZweitfoto(0, tmp.filePath("Ben.jpg")), "") << "free again";
              EXPECT_EQ(liste.nichtLesbar(liste.zeile(0).Zweitfoto.Nummer, "kaputt"), 0);
          }, "Anna |  | Uwe", " |  | ", -1, 2, 2, "Anna.jpg↔= | '3 + 4'↔'7' | anna .jpg↔="},
+        {"a list whose first line is a header", [&] {
+             schreibe(tmp.filePath("liste.csv"), "Deutsch;Englisch\nHund;dog\n");
+             EXPECT_EQ(liste.fuegeListeHinzu(tmp.filePath("liste.csv"), lesePaarliste(tmp.filePath("liste.csv"))), 3);
+             EXPECT_EQ(liste.listenkopf(), true);
+         }, "Anna |  | Uwe | ", " |  |  | ", -1, 2, 2, "Anna.jpg↔= | '3 + 4'↔'7' | anna .jpg↔= | 'Hund'↔'dog'"},
+        {"its first line a pair", [&] { EXPECT_EQ(liste.setzeListenkopf(false).Zeile, 3); }, "Anna |  | Uwe |  | ",
+         " |  |  |  | ", -1, 2, 2, "Anna.jpg↔= | '3 + 4'↔'7' | anna .jpg↔= | 'Deutsch'↔'Englisch' | 'Hund'↔'dog'"},
+        {"and a header again", [&] { EXPECT_EQ(liste.setzeListenkopf(true).Zeile, 3); }, "Anna |  | Uwe | ", " |  |  | ",
+         -1, 2, 2, "Anna.jpg↔= | '3 + 4'↔'7' | anna .jpg↔= | 'Hund'↔'dog'"},
     };
     for (const auto& schritt : schritte) {
         SCOPED_TRACE(schritt.schritt);

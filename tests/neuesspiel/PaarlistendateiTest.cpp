@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 // A folder of pictures for the lists: a.jpg, b.png, sub/c.jpg, "Oma Erna.jpg", a JPEG without
@@ -23,6 +25,8 @@ struct Bilderordner {
         neuspielbilder::schreibe(tmp.filePath("Oma Erna.jpg"), neuspielbilder::jpeg(Qt::gray, 8, 6));
         neuspielbilder::schreibe(tmp.filePath("ohne-endung"), neuspielbilder::jpeg(Qt::cyan, 8, 6));
         neuspielbilder::schreibe(tmp.filePath("kaputt.jpg"), "\xFF\xD8 kein Bild");
+        QFile::link(tmp.filePath("a.jpg"), tmp.filePath("sub/a-verweis.jpg"));
+        ::link(QFile::encodeName(tmp.filePath("a.jpg")).constData(), QFile::encodeName(tmp.filePath("a-hart.jpg")).constData());
     }
     QString pfad() const { return tmp.path(); }
 };
@@ -62,11 +66,23 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         QByteArray inhalt; // %O: the folder of the pictures
         const char* paare;
         const char* meldung;
+        Kopfzeile kopf = Kopfzeile::Raten;
+        bool vermutet = false; // the first line looks like the columns' titles
     } faelle[] = {
         {"a.jpg;Hund\n", "1,1:F(a.jpg) 1,2:T(Hund)", ""},
         {"Hund,dog\nKatze,cat", "1,1:T(Hund) 1,2:T(dog) | 2,1:T(Katze) 2,2:T(cat)", ""},
         {"a.jpg\tb.png\n", "1,1:F(a.jpg) 1,2:F(b.png)", ""},
         {"\"Müller, Anna\",Oma Erna.jpg\n", "1,1:T(Müller, Anna) 1,2:F(Oma Erna.jpg)", ""},
+        {"\"Müller, Anna\";Oma Erna.jpg\n", "1,1:T(Müller, Anna) 1,2:F(Oma Erna.jpg)", ""},
+        {"\"Hund; klein\"\tdog, small\n", "1,1:T(Hund; klein) 1,2:T(dog, small)", ""},
+        {"Ab\u202Ec\u200F;\u2066dog\u2069\n", "1,1:T(Abc) 1,2:T(dog)", ""},
+        {"# Vokabeln\nDeutsch;ENGLISCH\nHund;dog\n", "3,1:T(Hund) 3,2:T(dog)", "", Kopfzeile::Raten, true},
+        {"Erste Karte;Zweite Karte\nHund;dog\n", "2,1:T(Hund) 2,2:T(dog)", "", Kopfzeile::Raten, true},
+        {"Wer?;Wie?\na.jpg;Oma\nOpa;b.png\n", "2,1:F(a.jpg) 2,2:T(Oma) | 3,1:T(Opa) 3,2:F(b.png)", "", Kopfzeile::Raten, true},
+        {"Deutsch;Englisch\nHund;dog\n", "1,1:T(Deutsch) 1,2:T(Englisch) | 2,1:T(Hund) 2,2:T(dog)", "",
+         Kopfzeile::Paar, true},
+        {"Hund;dog\nKatze;cat\n", "2,1:T(Katze) 2,2:T(cat)", "", Kopfzeile::Ueberschrift},
+        {"Frage;Hund\nKatze;cat\nWer?;a.jpg\n", "1,1:T(Frage) 1,2:T(Hund) | 2,1:T(Katze) 2,2:T(cat) | 3,1:T(Wer?) 3,2:F(a.jpg)", ""},
         {"\"Er sagt \"\"Hallo\"\"\";Gruß\n", "1,1:T(Er sagt \"Hallo\") 1,2:T(Gruß)", ""},
         {"\"Hauptstadt\nvon Frankreich?\";Paris\n3 + 4;7\n",
          "1,1:T(Hauptstadt\nvon Frankreich?) 1,2:T(Paris) | 3,1:T(3 + 4) 3,2:T(7)", ""},
@@ -84,6 +100,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"a.jpg;b.png;c\n", "", "Zeile 1, Spalte 3: Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."},
         {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",
          "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
+        {"sub/a-verweis.jpg;Oma\nx;a-hart.jpg\n", "", "Zeile 2, Spalte 2: Das Foto „a-hart.jpg“ steht schon in Zeile 1, Spalte 1."},
         {";Hund\n", "", "Zeile 1, Spalte 1: Die erste Karte fehlt."},
         {"\xC2\xA0;Hund\n", "", "Zeile 1, Spalte 1: Die erste Karte fehlt."},
         {"Hund;\x01\x02\n", "", "Zeile 1, Spalte 2: Die zweite Karte fehlt; allein stehen darf nur ein Foto, das dann zweimal gezeigt wird."},
@@ -103,9 +120,10 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
     for (const auto& f : faelle) {
         const QByteArray inhalt = QByteArray(f.inhalt).replace("%O", ordner.pfad().toUtf8());
         SCOPED_TRACE(inhalt.toStdString());
-        const Listenergebnis e = lesePaarlistentext(inhalt, ordner.pfad());
+        const Listenergebnis e = lesePaarlistentext(inhalt, ordner.pfad(), f.kopf);
         EXPECT_EQ(beschreibe(e.Paare, ordner.pfad()), f.paare);
         EXPECT_EQ(e.Meldung.toStdString(), f.meldung);
+        EXPECT_EQ(e.UeberschriftVermutet, f.vermutet);
     }
 }
 

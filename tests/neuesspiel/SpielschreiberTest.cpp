@@ -7,6 +7,7 @@
 #include "neuesspiel/Entwurf.h"
 #include "karten/Kartenkommentar.h"
 #include "neuesspiel/Spielleser.h"
+#include "pictures/Bildbeschreibung.h"
 #include "pictures/Testbilder.h"
 #include "support/Farben.h"
 
@@ -92,7 +93,7 @@ Paarangabe gelesen(const Paarangabe& paar, const QString& ziel, int k)
 {
     const auto karte = [&](const Kartenangabe& c, char seite) {
         return c.istFoto() ? foto(ziel + QStringLiteral("/%1%2.jpg").arg(k, 2, 10, QLatin1Char('0')).arg(seite))
-                           : text(c.Text.trimmed());
+                           : text(ohneFormatzeichen(c.Text).trimmed());
     };
     const bool einFoto = paar.Zweite.leer() || (paar.Zweite.istFoto() && QDir::cleanPath(paar.Zweite.Foto) == QDir::cleanPath(paar.Erste.Foto));
     return {karte(paar.Erste, 'a'), einFoto ? Kartenangabe{} : karte(paar.Zweite, 'b')};
@@ -389,6 +390,9 @@ TEST(Spielschreiber, refusalsWriteNothing)
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(tmp.filePath("text.png"), "Zeile 2, Spalte 1"), {}}}},
         {"a text too long for a card", ziel, {}, "Zeile 2, Spalte 2: Der Text „" + QString(30, 'x') + "…“ ist für eine Karte zu lang.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), text(QString(70000, 'x'), "Zeile 2, Spalte 2")}}},
+        {"a text too long to read on any card", ziel, {}, "Paar 2: Der Text „Wort Wort Wort Wort Wort Wort…“ wäre auch "
+         "auf der größten Karte weniger als 10 Pixel hoch und nicht zu lesen; bitte kürzen.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), text(QString("Wort ").repeated(1000))}}},
         {"editing a game that is not there", ziel, {}, "Das Spiel „" + ziel + "“ gibt es nicht.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(gut2), {}}}, true},
     };
@@ -473,7 +477,7 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
          Textseite::ZuFoto},
         {{text("Hund"), foto(p + "blau.jpg")}, "Namenskarte „Hund“ → 03a.jpg, " + p + "blau.jpg → 03b.jpg",
          Textseite::ZuFoto, {}},
-        {{text("3 + 4"), text("7")}, "Textkarte „3 + 4“ → 04a.jpg, Textkarte „7“ → 04b.jpg", Textseite::Erste,
+        {{text("3 +\u202E 4"), text("\u2066" "7\u200F")}, "Textkarte „3 + 4“ → 04a.jpg, Textkarte „7“ → 04b.jpg", Textseite::Erste,
          Textseite::Zweite},
         {{foto(p + "gelb.jpg"), foto(p + "Katze.png")},
          p + "gelb.jpg → 05a.jpg, " + p + "Katze.png → 05b.jpg (in JPEG umgewandelt)", {}, {}},

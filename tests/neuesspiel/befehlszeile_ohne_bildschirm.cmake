@@ -50,3 +50,13 @@ endif()
 file(COPY ${ORDNER}/demo/02a.jpg DESTINATION ${ORDNER})
 file(WRITE ${ORDNER}/liste.csv "# Paare\n01a.jpg;Hund\n02a.jpg;\n")
 erwarte(0 "Fertig: 2 Paare" --neues-spiel --paare ${ORDNER}/liste.csv ${ORDNER}/listenspiel)
+# A spreadsheet's header row is no pair: skipped and said so, unless the user says otherwise.
+file(WRITE ${ORDNER}/kopf.csv "Deutsch;Englisch\n01a.jpg;Hund\n02a.jpg;Katze\n")
+erwarte(0 "Erste Zeile („Deutsch“, „Englisch“) als Überschrift übersprungen" --neues-spiel --paare ${ORDNER}/kopf.csv
+        ${ORDNER}/kopfspiel)
+if(NOT EXISTS ${ORDNER}/kopfspiel/02b.jpg OR EXISTS ${ORDNER}/kopfspiel/03a.jpg)
+  message(SEND_ERROR "the header row became a pair, or a pair is missing")
+endif()
+erwarte(0 "Fertig: 3 Paare" --neues-spiel --paare ${ORDNER}/kopf.csv ${ORDNER}/kopfpaar --keine-ueberschrift)
+file(WRITE ${ORDNER}/eins.csv "01a.jpg;Hund\n")
+erwarte(1 "Die Liste „${ORDNER}/eins.csv“ enthält nur 1 Paar" --neues-spiel --paare ${ORDNER}/eins.csv ${ORDNER}/eins)
