@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -218,42 +219,63 @@ TEST(Druckausgabe, textCardsArePrintedAsTextOnTheirSidesBackgrounds)
     }
 }
 
-// An unreadable picture, a folder that cannot be written and a cancel all leave no file behind.
+// An unreadable picture, a target that cannot be written and a cancel all leave no file behind; each
+// fault is named by its own cause, whatever the free space (unknown when the folder has gone), and
+// a link at the target is replaced, not written through.
 TEST(Druckausgabe, faultsAndCancelLeaveNoFile)
 {
     QTemporaryDir tmp;
     const QString spiel = schreibeSpiel(tmp, 3, false);
-    const QString pdf = tmp.filePath(QStringLiteral("aus/spiel.pdf"));
-    QDir().mkpath(tmp.filePath("aus"));
-    const auto leer = [&] { return QDir(tmp.filePath("aus")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty(); };
+    const QString aus = tmp.filePath("aus");
+    const QString pdf = aus + "/spiel.pdf";
+    QDir().mkpath(aus);
+    const auto inhalt = [](const QString& ordner) { return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
 
     int gesehen = 0;
     EXPECT_FALSE(schreibeDruckPdf(spiel, Druckoptionen(), pdf, [&](int, int) { return ++gesehen < 3; }));
     EXPECT_EQ(gesehen, 3);
-    EXPECT_TRUE(leer());
+    EXPECT_TRUE(inhalt(aus).isEmpty());
 
-    EXPECT_EQ(fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), tmp.filePath("fehlt/spiel.pdf")); }),
-              QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(tmp.filePath("fehlt")));
-
-    // A write that fails part way (here: beyond a limit on file size) is named, and the part written
-    // is gone.
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit vorher {};
-        getrlimit(RLIMIT_FSIZE, &vorher);
-        rlimit knapp = vorher;
-        knapp.rlim_cur = 20000;
-        setrlimit(RLIMIT_FSIZE, &knapp);
-        const QString teilweise = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), pdf); });
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vorher {};
+    getrlimit(RLIMIT_FSIZE, &vorher);
+    const auto grenze = [&](rlim_t bytes) { rlimit r = vorher; r.rlim_cur = bytes; setrlimit(RLIMIT_FSIZE, &r); };
+    schreibe(tmp.filePath("fremd.pdf"), "fremd");
+    QFile::link(tmp.filePath("fremd.pdf"), aus + "/link.pdf");
+    struct Fall {
+        const char* was;
+        QString ziel;
+        std::function<void()> vorher, waehrend;
+        QString fehler;
+        QStringList bleibt; // in aus, or where it went
+    } faelle[] = {
+        {"missing folder", tmp.filePath("fehlt/spiel.pdf"), {}, {}, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(tmp.filePath("fehlt")), {"link.pdf"}},
+        {"write fails part way", pdf, [&] { grenze(20000); }, {}, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: Die Datei wird zu groß für den Datenträger.").arg(pdf), {"link.pdf"}},
+        {"target is a folder", aus + "/ordner.pdf", [&] { QDir().mkpath(aus + "/ordner.pdf"); }, {}, QStringLiteral("Die Datei %1/ordner.pdf kann nicht geschrieben werden: Das ist ein Ordner.").arg(aus), {"link.pdf", "ordner.pdf"}},
+        {"folder gone while printing", pdf, {}, [&] { QDir().rename(aus, tmp.filePath("weg")); }, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: Das gibt es nicht.").arg(pdf), {"link.pdf", "ordner.pdf"}},
+        {"link at the target", aus + "/link.pdf", [&] { QDir().rename(tmp.filePath("weg"), aus); }, {}, {}, {"link.pdf", "ordner.pdf"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        if (f.vorher)
+            f.vorher();
+        bool einmal = false;
+        const QString fehler = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), f.ziel, [&](int, int) {
+            if (f.waehrend && !std::exchange(einmal, true))
+                f.waehrend();
+            return true;
+        }); });
         setrlimit(RLIMIT_FSIZE, &vorher);
-        EXPECT_TRUE(teilweise.startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: ").arg(pdf)))
-            << teilweise.toStdString();
-        EXPECT_TRUE(leer());
+        EXPECT_EQ(fehler.toStdString(), f.fehler.toStdString());
+        EXPECT_EQ(inhalt(aus) + inhalt(tmp.filePath("weg")), f.bleibt);
     }
+    EXPECT_FALSE(QFileInfo(aus + "/link.pdf").isSymLink());
+    EXPECT_TRUE(poppler("pdfinfo", {aus + "/link.pdf"}).contains(QRegularExpression("Pages: +2\n")));
+    EXPECT_EQ(lies(tmp.filePath("fremd.pdf")), "fremd");
 
     QFile::remove(spiel + "/02b.jpg");
     schreibe(spiel + "/02b.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein Bild", 14));
     const QString fehler = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), pdf); });
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Das Bild „02b.jpg“ kann nicht gedruckt werden:\n"))) << fehler.toStdString();
-    EXPECT_TRUE(leer());
+    EXPECT_EQ(inhalt(aus), QStringList({"link.pdf", "ordner.pdf"}));
 }
