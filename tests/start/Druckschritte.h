@@ -38,19 +38,15 @@ inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pd
             vorschau->printer()->setOutputFormat(QPrinter::PdfFormat);
             vorschau->printer()->setOutputFileName(pdf);
             QToolBar* leiste = vorschau->findChild<QToolBar*>();
-            QWidget* drucken = leiste ? leiste->widgetForAction(leiste->actions().constLast()) : nullptr;
-            const auto fokus = [vorschau] { return QApplication::focusWidget() ? QApplication::focusWidget() : vorschau; };
-            for (int i = 0; i < 40 && fokus() != drucken; ++i)
-                QTest::keyClick(fokus(), Qt::Key_Tab);
-            if (fokus() == drucken)
-                schritte += "Tab";
+            QWidget* drucken = leiste->widgetForAction(leiste->actions().constLast());
+            for (int i = 0; i < 40 && QApplication::focusWidget() != drucken; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            schritte += QApplication::focusWidget() == drucken ? "Tab" : "";
             QTimer::singleShot(0, vorschau, [&] {
-                if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-                    schritte += "Druckdialog";
-                    dialog->accept();
-                }
+                if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                    schritte += "Druckdialog", dialog->accept();
             });
-            QTest::keyClick(fokus(), Qt::Key_P, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         });
         optionen->accept();
     });

@@ -298,8 +298,7 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
     const QString pdf = tmp.filePath("druck.pdf");
     EXPECT_EQ(s(druckeUeberVorschau(fenster.DruckenKnopf, pdf)), s({"Optionen", "Vorschau", "Tab", "Druckdialog"}));
     ASSERT_EQ(meldungen.eintraege.size(), 2u);
-    EXPECT_EQ(meldungen.eintraege[1].art, "hinweisMitOrdner");
+    EXPECT_EQ(meldungen.eintraege[1].art + meldungen.eintraege[1].ordner, "hinweisMitOrdner" + tmp.path());
     EXPECT_EQ(meldungen.eintraege[1].text, "Die Karten sind als PDF-Datei gespeichert:\n" + pdf);
-    EXPECT_EQ(meldungen.eintraege[1].ordner, tmp.path());
     EXPECT_EQ(pdfSeiten(pdf), 1);
 }

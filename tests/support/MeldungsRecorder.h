@@ -21,10 +21,7 @@ public:
     {
         eintraege.push_back({QStringLiteral("programmfehler"), text});
     }
-    void hinweisMitOrdner(const QString& text, const QString& ordner) override
-    {
-        eintraege.push_back({QStringLiteral("hinweisMitOrdner"), text, ordner});
-    }
+    void hinweisMitOrdner(const QString& text, const QString& ordner) override { eintraege.push_back({"hinweisMitOrdner", text, ordner}); }
 
     std::vector<Eintrag> eintraege;
 };
