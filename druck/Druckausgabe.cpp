@@ -10,7 +10,9 @@
 #include "pictures/Bildzeichnung.h"
 #include "pictures/JpegDekodierer.h"
 #include "pictures/Passgeometrie.h"
+#include "platform/Ersatzdatei.h"
 #include "platform/PaarlixFehler.h"
+#include "platform/Systemfehler.h"
 #include "platform/Vorlaufpool.h"
 
 #include <QDir>
@@ -19,10 +21,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <set>
 #include <sys/stat.h>
@@ -55,9 +56,6 @@ struct Kartenbild {
     QString Dateiname;
     QString Kennung;
 };
-
-// A disk with less free space than this after a failed write is full.
-constexpr qint64 VollUnter = 256 << 10;
 
 // Prepared pictures kept for later pages stay within this.
 constexpr qint64 MaxGehalteneBytes = 512LL << 20;
@@ -137,37 +135,6 @@ QRectF inMillimetern(const QRect& ziel, QSize pixel, const QRectF& karte)
     const double sy = karte.height() / pixel.height();
     return QRectF(karte.x() + ziel.x() * sx, karte.y() + ziel.y() * sy, ziel.width() * sx, ziel.height() * sy);
 }
-
-// Passes the PDF on to the file and keeps its first failed write: the PDF
-// engine ignores failed writes, and QSaveFile may commit a file cut short.
-class Schreibwaechter final : public QIODevice {
-public:
-    explicit Schreibwaechter(QFileDevice& ziel) : ziel_(ziel) { open(QIODevice::WriteOnly); }
-    bool fehlgeschlagen() const { return fehlgeschlagen_; }
-    QFileDevice::FileError art() const { return art_; }
-    const QString& grund() const { return grund_; }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* daten, qint64 laenge) override
-    {
-        if (fehlgeschlagen_)
-            return -1;
-        if (ziel_.write(daten, laenge) == laenge)
-            return laenge;
-        fehlgeschlagen_ = true;
-        art_ = ziel_.error();
-        grund_ = ziel_.errorString();
-        return -1;
-    }
-
-private:
-    QFileDevice& ziel_;
-    bool fehlgeschlagen_ = false;
-    QFileDevice::FileError art_ = QFileDevice::NoError;
-    QString grund_;
-};
 
 } // namespace
 
@@ -356,39 +323,27 @@ bool schreibeDruckPdf(const QString& ordner, const Druckoptionen& optionen, cons
     const QFileInfo ordnerInfo(ziel.absolutePath());
     if (!ordnerInfo.isDir() || !ordnerInfo.isWritable())
         throw EPaarlixFehler(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(zielOrdner));
+    // Each fault by its own error: the free space may be unknown (no mount found in a chroot).
+    const auto schreibfehler = [&](int nummer) {
+        if (nummer == ENOSPC || nummer == EDQUOT)
+            return EPaarlixFehler(QStringLiteral("Auf dem Datenträger des Ordners %1 ist kein Platz mehr für %2.")
+                                      .arg(zielOrdner, ziel.fileName()));
+        return EPaarlixFehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
+                                  .arg(QDir::toNativeSeparators(ziel.absoluteFilePath()), systemfehlerText(nummer)));
+    };
+    Ersatzdatei datei(ziel.absoluteFilePath());
+    if (datei.fehler() != 0)
+        throw schreibfehler(datei.fehler());
     const Druckspiel spiel = leseDruckspiel(ordner);
-
-    QSaveFile datei(ziel.absoluteFilePath());
-    if (!datei.open(QIODevice::WriteOnly))
-        throw EPaarlixFehler(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(zielOrdner));
     bool fertig = false;
-    Schreibwaechter waechter(datei);
     {
-        QPdfWriter pdf(&waechter);
+        QPdfWriter pdf(&datei);
         pdf.setCreator(QStringLiteral("Paarlix"));
         pdf.setTitle(QFileInfo(ordner).fileName());
         fertig = zeichneDruck(spiel, optionen, pdf, fortschritt);
     }
-    const bool geleert = !waechter.fehlgeschlagen() && datei.flush();
-    QFileDevice::FileError fehler = geleert ? QFileDevice::NoError : datei.error();
-    if (waechter.fehlgeschlagen())
-        fehler = waechter.art() != QFileDevice::NoError ? waechter.art() : QFileDevice::WriteError;
-    else if (!geleert && fehler == QFileDevice::NoError)
-        fehler = QFileDevice::WriteError;
-    const QString grund = waechter.fehlgeschlagen() ? waechter.grund() : datei.errorString();
-    if (!fertig) {
-        datei.cancelWriting();
-        return false;
-    }
-    if (fehler == QFileDevice::NoError && datei.commit())
-        return true;
-    datei.cancelWriting();
-    // The file device does not always keep why a write failed; the free space tells.
-    QStorageInfo platz(ziel.absolutePath());
-    platz.refresh();
-    if (fehler == QFileDevice::ResourceError || platz.bytesAvailable() < VollUnter)
-        throw EPaarlixFehler(
-            QStringLiteral("Auf dem Datenträger des Ordners %1 ist kein Platz mehr für %2.").arg(zielOrdner, ziel.fileName()));
-    throw EPaarlixFehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                             .arg(QDir::toNativeSeparators(ziel.absoluteFilePath()), grund));
+    // The PDF engine ignores failed writes; the file keeps the first.
+    if (fertig && !datei.uebernehme())
+        throw schreibfehler(datei.fehler());
+    return fertig;
 }

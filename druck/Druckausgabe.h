@@ -50,7 +50,8 @@ bool zeichneDruck(const Druckspiel& spiel, const Druckoptionen& optionen, QPaged
 
 // Writes the game as a PDF file at pdfPfad: into a temporary file beside it,
 // which becomes pdfPfad only when complete, and is removed after any fault
-// or a cancel. Returns false when cancelled. Throws EPaarlixFehler naming
-// the folder that cannot be written, a full disk, or what zeichneDruck throws.
+// or a cancel; a link at pdfPfad is replaced, not written through. Returns
+// false when cancelled. Throws EPaarlixFehler naming the folder that cannot
+// be written, a full disk, the write's own error, or what zeichneDruck throws.
 bool schreibeDruckPdf(const QString& ordner, const Druckoptionen& optionen, const QString& pdfPfad,
                       const Druckfortschritt& fortschritt = {});

@@ -17,4 +17,11 @@ public:
     // Caption "Paarlix", error icon: errors that ended a handler. The text
     // arrives complete (full stop already appended).
     virtual void programmfehler(const QString& text) = 0;
+    // Caption "Paarlix", no icon, with "Ordner öffnen" beside "OK", which
+    // shows ordner in the file manager: where something was written.
+    virtual void hinweisMitOrdner(const QString& text, const QString& ordner)
+    {
+        static_cast<void>(ordner);
+        hinweis(text);
+    }
 };

@@ -27,6 +27,8 @@ QString systemfehlerText(int fehlernummer)
         return QStringLiteral("Das gibt es schon.");
     case ENAMETOOLONG:
         return QStringLiteral("Der Name ist zu lang.");
+    case EFBIG:
+        return QStringLiteral("Die Datei wird zu groß für den Datenträger.");
     case EIO:
         return QStringLiteral("Beim Lesen oder Schreiben ist ein Gerätefehler aufgetreten.");
     case EMFILE:

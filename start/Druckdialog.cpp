@@ -8,13 +8,20 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 bool frageDruckoptionen(Druckoptionen& optionen, QWidget* eltern)
 {
@@ -84,5 +91,26 @@ bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, Meldun
     bool gezeichnet = false;
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
                      [&](QPrinter* ziel) { gezeichnet = druckeAufDrucker(ordner, optionen, *ziel, meldungen, &vorschau); });
-    return vorschau.exec() == QDialog::Accepted && gezeichnet;
+    // Qt's preview keeps its tool buttons out of the Tab order, gives printing no key, and opens
+    // too narrow for its bar, hiding the last buttons behind the bar's arrow.
+    if (auto* leiste = vorschau.findChild<QToolBar*>()) {
+        for (QToolButton* knopf : leiste->findChildren<QToolButton*>())
+            knopf->setFocusPolicy(Qt::TabFocus);
+        // Printing is the bar's last button.
+        if (!leiste->actions().isEmpty())
+            leiste->actions().constLast()->setShortcut(QKeySequence::Print);
+        // Room for a portrait page too (the pages are not drawn yet, so no size hint tells).
+        const QSize passend(std::max(leiste->sizeHint().width() + 40, 640), 760);
+        const QScreen* bildschirm = eltern ? eltern->screen() : QGuiApplication::primaryScreen();
+        vorschau.resize(bildschirm ? passend.boundedTo(bildschirm->availableSize()) : passend);
+    }
+    if (vorschau.exec() != QDialog::Accepted || !gezeichnet)
+        return false;
+    // Printed into a file: say where it went.
+    const QFileInfo pdf(drucker.outputFileName());
+    if (drucker.outputFormat() == QPrinter::PdfFormat && pdf.isFile() && pdf.size() > 0)
+        meldungen.hinweisMitOrdner(QStringLiteral("Die Karten sind als PDF-Datei gespeichert:\n%1")
+                                       .arg(QDir::toNativeSeparators(pdf.absoluteFilePath())),
+                                   pdf.absolutePath());
+    return true;
 }

@@ -20,5 +20,7 @@ bool druckeAufDrucker(const QString& ordner, const Druckoptionen& optionen, QPri
 
 // "Drucken…": asks for the options, shows the pages in a preview, and
 // prints them through the print dialog (or into a PDF file where no
-// printer is set up); faults go to meldungen. Returns true when printed.
+// printer is set up); Ctrl+P prints from the preview and Tab reaches its
+// buttons. A PDF file written is named with its folder, faults go to
+// meldungen. Returns true when printed.
 bool druckeMitDialog(const QString& ordner, const Druckoptionen& vorgabe, Meldungen& meldungen, QWidget* eltern);

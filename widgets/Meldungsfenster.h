@@ -12,6 +12,7 @@ public:
     void warnung(const QString& text) override;
     void hinweis(const QString& text) override;
     void programmfehler(const QString& text) override;
+    void hinweisMitOrdner(const QString& text, const QString& ordner) override;
 
     // The window the boxes are centred on; may be null. Forgotten when the
     // window is destroyed, so an error after it still finds no dangling parent.

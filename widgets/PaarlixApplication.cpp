@@ -2,11 +2,27 @@
 
 #include "platform/Fehlerbehandlung.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 PaarlixApplication::PaarlixApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The title. No display name: the window system would append it to the
     // window's caption.
     setApplicationName(QStringLiteral("Paarlix"));
+    ladeQtTexte(*this);
+}
+
+bool ladeQtTexte(QCoreApplication& anwendung)
+{
+    auto* texte = new QTranslator(&anwendung);
+    if (texte->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(texte))
+        return true;
+    delete texte;
+    return false;
 }
 
 bool PaarlixApplication::notify(QObject* receiver, QEvent* event)

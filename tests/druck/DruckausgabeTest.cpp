@@ -218,42 +218,49 @@ TEST(Druckausgabe, textCardsArePrintedAsTextOnTheirSidesBackgrounds)
     }
 }
 
-// An unreadable picture, a folder that cannot be written and a cancel all leave no file behind.
+// Faults and a cancel leave no file behind, each fault named by its own cause whatever the free space
+// (unknown when the folder has gone); a link at the target is replaced, not written through.
 TEST(Druckausgabe, faultsAndCancelLeaveNoFile)
 {
     QTemporaryDir tmp;
     const QString spiel = schreibeSpiel(tmp, 3, false);
-    const QString pdf = tmp.filePath(QStringLiteral("aus/spiel.pdf"));
-    QDir().mkpath(tmp.filePath("aus"));
-    const auto leer = [&] { return QDir(tmp.filePath("aus")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty(); };
-
-    int gesehen = 0;
-    EXPECT_FALSE(schreibeDruckPdf(spiel, Druckoptionen(), pdf, [&](int, int) { return ++gesehen < 3; }));
-    EXPECT_EQ(gesehen, 3);
-    EXPECT_TRUE(leer());
-
-    EXPECT_EQ(fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), tmp.filePath("fehlt/spiel.pdf")); }),
-              QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(tmp.filePath("fehlt")));
-
-    // A write that fails part way (here: beyond a limit on file size) is named, and the part written
-    // is gone.
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit vorher {};
-        getrlimit(RLIMIT_FSIZE, &vorher);
-        rlimit knapp = vorher;
-        knapp.rlim_cur = 20000;
-        setrlimit(RLIMIT_FSIZE, &knapp);
-        const QString teilweise = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), pdf); });
+    const QString aus = tmp.filePath("aus"), pdf = aus + "/spiel.pdf", weg = tmp.filePath("weg");
+    QDir().mkpath(aus);
+    const auto inhalt = [](const QString& ordner) { return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
+    const QStringList beide{"link.pdf", "ordner.pdf"};
+    schreibe(tmp.filePath("fremd.pdf"), "fremd");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vorher {};
+    getrlimit(RLIMIT_FSIZE, &vorher);
+    struct Fall {
+        const char* was;
+        QString ziel;
+        std::function<void()> vorher;
+        std::function<bool()> waehrend; // at the first card; false cancels
+        QString fehler; // the message's start
+        QStringList bleibt; // in aus, or where it went
+    } faelle[] = {
+        {"cancel", pdf, {}, [] { return false; }, "abgebrochen", {}},
+        {"missing folder", tmp.filePath("fehlt/spiel.pdf"), [&] { QFile::link(tmp.filePath("fremd.pdf"), aus + "/link.pdf"); }, {}, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden.").arg(tmp.filePath("fehlt")), {"link.pdf"}},
+        {"write fails part way", pdf, [&] { rlimit r = vorher; r.rlim_cur = 20000; setrlimit(RLIMIT_FSIZE, &r); }, {}, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: Die Datei wird zu groß für den Datenträger.").arg(pdf), {"link.pdf"}},
+        {"target is a folder", aus + "/ordner.pdf", [&] { QDir().mkpath(aus + "/ordner.pdf"); }, {}, QStringLiteral("Die Datei %1/ordner.pdf kann nicht geschrieben werden: Das ist ein Ordner.").arg(aus), beide},
+        {"folder gone while printing", pdf, {}, [&] { return QDir().rename(aus, weg); }, QStringLiteral("Die Datei %1 kann nicht geschrieben werden: Das gibt es nicht.").arg(pdf), beide},
+        {"link at the target", aus + "/link.pdf", [&] { QDir().rename(weg, aus); }, {}, {}, beide},
+        {"unreadable picture", pdf, [&] { QFile::remove(spiel + "/02b.jpg"); schreibe(spiel + "/02b.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein Bild", 14)); }, {}, "Das Bild „02b.jpg“ kann nicht gedruckt werden:\n", beide},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        if (f.vorher)
+            f.vorher();
+        bool einmal = false;
+        const QString fehler = fehlerBeim([&] {
+            if (!schreibeDruckPdf(spiel, Druckoptionen(), f.ziel, [&](int, int) { return einmal || !f.waehrend || (einmal = true, f.waehrend()); }))
+                throw EPaarlixFehler(QStringLiteral("abgebrochen"));
+        });
         setrlimit(RLIMIT_FSIZE, &vorher);
-        EXPECT_TRUE(teilweise.startsWith(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: ").arg(pdf)))
-            << teilweise.toStdString();
-        EXPECT_TRUE(leer());
+        EXPECT_TRUE(fehler.startsWith(f.fehler) && fehler.isEmpty() == f.fehler.isEmpty()) << fehler.toStdString();
+        EXPECT_EQ(inhalt(aus) + inhalt(weg), f.bleibt);
     }
-
-    QFile::remove(spiel + "/02b.jpg");
-    schreibe(spiel + "/02b.jpg", QByteArray("\xFF\xD8\xFF\xE0 kein Bild", 14));
-    const QString fehler = fehlerBeim([&] { schreibeDruckPdf(spiel, Druckoptionen(), pdf); });
-    EXPECT_TRUE(fehler.startsWith(QStringLiteral("Das Bild „02b.jpg“ kann nicht gedruckt werden:\n"))) << fehler.toStdString();
-    EXPECT_TRUE(leer());
+    EXPECT_FALSE(QFileInfo(aus + "/link.pdf").isSymLink());
+    EXPECT_EQ(lies(tmp.filePath("fremd.pdf")), "fremd");
 }

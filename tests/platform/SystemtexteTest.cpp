@@ -16,6 +16,7 @@ TEST(Systemfehler, commonErrorsAreGermanSentences)
         {ENOENT, "Das gibt es nicht."},
         {ELOOP, "Die symbolischen Verknüpfungen bilden eine Schleife."},
         {ENOTDIR, "Ein Teil des Pfades ist kein Ordner."},
+        {EFBIG, "Die Datei wird zu groß für den Datenträger."},
     };
     for (const auto& [nummer, text] : faelle)
         EXPECT_EQ(systemfehlerText(nummer).toStdString(), text) << nummer;

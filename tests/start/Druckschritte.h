@@ -4,17 +4,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 // Clicks a "Drucken…" button and goes on as a person does: "Ohne Rückseiten" in the options,
-// then the preview, whose print writes the pages into `pdf`. Returns the steps reached.
+// then the preview by keyboard alone (Tab to its print button, Ctrl+P), whose print dialog
+// writes the pages into `pdf`. Returns the steps reached.
 inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pdf)
 {
     QStringList schritte;
@@ -35,8 +37,16 @@ inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pd
             schritte += "Vorschau";
             vorschau->printer()->setOutputFormat(QPrinter::PdfFormat);
             vorschau->printer()->setOutputFileName(pdf);
-            vorschau->findChild<QPrintPreviewWidget*>()->print();
-            vorschau->accept();
+            QToolBar* leiste = vorschau->findChild<QToolBar*>();
+            QWidget* drucken = leiste->widgetForAction(leiste->actions().constLast());
+            for (int i = 0; i < 40 && QApplication::focusWidget() != drucken; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            schritte += QApplication::focusWidget() == drucken ? "Tab" : "";
+            QTimer::singleShot(0, vorschau, [&] {
+                if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                    schritte += "Druckdialog", dialog->accept();
+            });
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         });
         optionen->accept();
     });

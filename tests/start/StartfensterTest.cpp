@@ -298,8 +298,8 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
 }
 
 // "Drucken…" goes through the options, then the preview, whose print writes every page (here
-// into a PDF file, as where no printer is set up): in the new-game window once the game is
-// written, and in the start window for the chosen last game.
+// into a PDF file, which is then named with its folder): in the new-game window once the game
+// is written, and in the start window for the chosen last game.
 TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
 {
     QTemporaryDir tmp;
@@ -319,7 +319,7 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
         QTest::mouseClick(neu.Leiste->AnlegenKnopf, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return neu.Leiste->DruckenKnopf->isVisible(); }, 20000));
         spiel = neu.bearbeitet();
-        EXPECT_EQ(s(druckeUeberVorschau(neu.Leiste->DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau"}));
+        EXPECT_EQ(s(druckeUeberVorschau(neu.Leiste->DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau", "Tab", "Druckdialog"}));
         EXPECT_EQ(pdfSeiten(tmp.filePath("neu.pdf")), 1);
     }
     EXPECT_EQ(spiel, tmp.filePath("Spiele/Farben"));
@@ -329,7 +329,9 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
 
     const QString pdf = tmp.filePath("druck.pdf");
-    EXPECT_EQ(s(druckeUeberVorschau(fenster.DruckenKnopf, pdf)), s({"Optionen", "Vorschau"}));
-    EXPECT_TRUE(meldungen.eintraege.empty());
+    EXPECT_EQ(s(druckeUeberVorschau(fenster.DruckenKnopf, pdf)), s({"Optionen", "Vorschau", "Tab", "Druckdialog"}));
+    ASSERT_EQ(meldungen.eintraege.size(), 2u);
+    EXPECT_EQ(meldungen.eintraege[1].art + meldungen.eintraege[1].ordner, "hinweisMitOrdner" + tmp.path());
+    EXPECT_EQ(meldungen.eintraege[1].text, "Die Karten sind als PDF-Datei gespeichert:\n" + pdf);
     EXPECT_EQ(pdfSeiten(pdf), 1);
 }

@@ -9,8 +9,9 @@
 class MeldungsRecorder final : public Meldungen {
 public:
     struct Eintrag {
-        QString art; // "fehler", "warnung", "hinweis", "programmfehler"
+        QString art; // "fehler", "warnung", "hinweis", "programmfehler", "hinweisMitOrdner"
         QString text;
+        QString ordner = {};
     };
 
     void fehler(const QString& text) override { eintraege.push_back({QStringLiteral("fehler"), text}); }
@@ -20,6 +21,7 @@ public:
     {
         eintraege.push_back({QStringLiteral("programmfehler"), text});
     }
+    void hinweisMitOrdner(const QString& text, const QString& ordner) override { eintraege.push_back({"hinweisMitOrdner", text, ordner}); }
 
     std::vector<Eintrag> eintraege;
 };
