@@ -299,6 +299,10 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
     neu("free text after setting 11", datei() + "# mehr\nMuell\n\x00\xff"_qba, QString());
     neu("block of 12 not first", datei() + "# mehr" + zwoelf + "acht\n", QString());
     neu("block without the point", datei() + "\n# 12 Paare\nacht\n", QString());
+    const QByteArray notiz = "\n# 12. Dezember: neue Bilder holen\nNotiz von Oma\n";
+    neu("a note on the 12th", datei() + notiz, QString());
+    neu("a date and a number", datei() + "\n# 12. Dezember 2024\n7\n", QString());
+    neu("the header with more text", datei() + "\n# 12. Bildpaare je Runde (neu)\n7\n", QString());
     neu("setting 12 empty", datei() + zwoelf + " \n", QString());
     neu("ends in the block of 12", datei() + zwoelf, QString());
     neu("setting 12 valid", datei() + zwoelf + "8\n", QString(), 8);
@@ -314,6 +318,8 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
                       einstellungsMeldung(12, u"8"_qs, "Die Anzahl der Bildpaare je Runde muss zwischen 1 und 7 liegen."));
     neu("odd board, setting 12 empty", mitWert(2, "3,5") + zwoelf + "\n", ungerade);
     neu("odd board, free text after setting 11", mitWert(2, "3,5") + "# mehr\n7\n", ungerade);
+    neu("odd board, a note on the 12th", mitWert(2, "5,5") + notiz,
+        einstellungsMeldung(3, u"5,5"_qs, "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."));
     Werte spaeterFalsch = Standard;
     spaeterFalsch[2] = "3,5";
     spaeterFalsch[4] = "x";
