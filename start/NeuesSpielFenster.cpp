@@ -280,7 +280,7 @@ void NeuesSpielFenster::verbinde()
     connect(MitNamen, &QCheckBox::toggled, this, [this](bool an) {
         Modell->setzeMitNamen(an);
         konfiguration_.setzeWert(NamenskartenSchluessel, an ? QStringLiteral("an") : QStringLiteral("aus"));
-        konfiguration_.speichere();
+        if (!konfiguration_.speichere()) konfiguration_.meldeNichtGespeichert();
         aktualisiere();
     });
     connect(JeRunde, &QCheckBox::toggled, this, [this](bool an) {

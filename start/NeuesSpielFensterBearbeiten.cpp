@@ -167,7 +167,7 @@ void NeuesSpielFenster::zeigeGeschrieben(const QString& ordner)
 {
     if (bearbeitet_.isEmpty()) {
         konfiguration_.setzeWert(SpieleordnerSchluessel, ordner_);
-        konfiguration_.speichere();
+        if (!konfiguration_.speichere()) konfiguration_.meldeNichtGespeichert();
         schreibmeldung_ = QStringLiteral("Das Spiel ist angelegt.");
     } else {
         schreibmeldung_ = QStringLiteral("Das Spiel ist gespeichert.");
