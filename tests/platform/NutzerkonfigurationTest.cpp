@@ -87,7 +87,8 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
             konfiguration.meldeNichtGespeichert();
             konfiguration.meldeNichtGespeichert();
             EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                      "Paarlix: Die Einstellungen können nicht in „" + pfad.toStdString() + "“ gespeichert werden.\n");
+                      "Paarlix: Die Einstellungen können nicht in „" + pfad.toStdString()
+                          + "“ gespeichert werden.\n");
         }
         if (QFile::exists(daneben)) {
             EXPECT_EQ(inhalt(daneben).toStdString(), Gueltig.toStdString());
