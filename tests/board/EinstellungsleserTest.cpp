@@ -17,14 +17,6 @@ using namespace std::string_view_literals;
 using Meldungsform = Einstellungsergebnis::Meldungsform;
 using Fensterzustand = Einstellungsergebnis::Fensterzustand;
 
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* aus)
-{
-    *aus << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 // Value lines of a playable file in file order; index 9 and 10 are the two names.
