@@ -359,9 +359,9 @@ TEST(Einstellungsleser, junkIsASettingsError)
     EXPECT_EQ(e.Name1.size(), langeZeile.size());
 }
 
-TEST(Einstellungsdatei, missingFileAndRealFile)
+TEST(Einstellungsdatei, onlyAFileThatOpensIsRead)
 {
-    // A file that cannot be opened asks for the plain box; an existing one is read.
+    // A file that cannot be opened asks for the plain box; only an existing one is read.
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     for (const QString& pfad : {ordner.filePath(u"Paarlix.ini"_qs), ordner.path()}) {
