@@ -65,7 +65,8 @@ void TForm1::zeigeSpielende()
         if (b.Speichern) {
             konfiguration.setzeWert(schluessel, QString::number(*b.Speichern));
             // A config that cannot be written costs only the memory of this result.
-            konfiguration.speichere();
+            if (!konfiguration.speichere())
+                konfiguration.meldeNichtGespeichert();
         }
     }
     ErgebnisLabel->setText(ergebnis);

@@ -34,7 +34,8 @@ void TForm1::schalteTonUm()
     if (!konfigurationspfad_.isEmpty()) {
         Nutzerkonfiguration konfiguration(konfigurationspfad_);
         konfiguration.setzeWert(TonSchluessel, tonAn_ ? An : Aus);
-        konfiguration.speichere();
+        if (!konfiguration.speichere())
+            konfiguration.meldeNichtGespeichert();
     }
     Ansage->ansagen(tonAn_ ? QStringLiteral("Ton an.") : QStringLiteral("Ton aus."));
 }

@@ -25,10 +25,6 @@ constexpr int GroessteFensterseite = 16384;
 // Milliseconds of a whole turn at most.
 constexpr double LaengsteDrehZeit = 60000.0;
 
-// How the writer begins the comment block of setting 12; a block that begins
-// otherwise after setting 11 is free text, as it has always been.
-constexpr QStringView KopfZwoelf = u"# 12.";
-
 const QString ZuWenigEinstellungen =
     QStringLiteral("Fehler in der Datei \"Paarlix.ini\":\n\rEs sind nicht genügend Einstellungen eingetragen. (");
 
@@ -373,13 +369,13 @@ private:
                             QStringLiteral("Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein."));
     }
 
-    // Optional: read only after a comment block that begins as the writer
-    // begins it, so that any older file reads as before. No value line or an
-    // empty one leaves it unset.
+    // Optional: read only under the writer's own header line, so that any
+    // older file, notes after setting 11 included, reads as before. No value
+    // line or an empty one leaves it unset.
     bool bildpaareJeRunde()
     {
         const std::optional<QStringView> kopf = naechsterKommentar();
-        if (!kopf || !kopf->startsWith(KopfZwoelf))
+        if (!kopf || *kopf != KopfBildpaareJeRunde)
             return true;
         const std::optional<QStringView> zeile = naechsteZeileOhneKommentar();
         if (!zeile || ohneRandzeichen(*zeile).isEmpty())

@@ -5,8 +5,13 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 class Meldungen;
+
+// The comment line under which setting 12 is read, exactly as the writer
+// writes it; any other block after setting 11 is the user's own note.
+inline constexpr QStringView KopfBildpaareJeRunde = u"# 12. Bildpaare je Runde";
 
 // Reads the settings from the contents of "Paarlix.ini". Stops at the first
 // error and describes it in the result; never shows anything itself.

@@ -182,8 +182,8 @@ private:
 
 QStringList zwoelfterBlock(int paareJeRunde)
 {
-    // The reader knows setting 12 by the beginning of its first comment line.
-    return {QStringLiteral("# 12. Bildpaare je Runde"),
+    // The reader knows setting 12 by this first comment line alone.
+    return {KopfBildpaareJeRunde.toString(),
             QStringLiteral("#     So viele Paare werden je Runde zufällig aus allen Paaren"),
             QStringLiteral("#     im Ordner gezogen; höchstens Spalten mal Zeilen durch 2."),
             QStringLiteral("#     Leer = so viele Paare, wie Karten auf das Spielfeld passen."),
@@ -207,7 +207,7 @@ std::optional<QString> einstellungsTextErsetzt(const QByteArray& alt, int spalte
             return std::nullopt;
     }
     int kopf = suche.naechsterKommentar();
-    if (kopf >= 0 && !text[std::size_t(kopf)].Text.startsWith(QStringLiteral("# 12.")))
+    if (kopf >= 0 && text[std::size_t(kopf)].Text != KopfBildpaareJeRunde)
         kopf = -1;
     const int kopfEnde = kopf >= 0 ? suche.kommentarEnde() : -1;
     const int wert12 = kopf >= 0 ? suche.naechsterWert() : -1;

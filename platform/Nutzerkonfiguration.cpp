@@ -1,5 +1,6 @@
 #include "platform/Nutzerkonfiguration.h"
 
+#include "platform/Dateiname.h"
 #include "platform/Lesedatei.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -148,6 +150,15 @@ void Nutzerkonfiguration::aendereListe(const QString& schluessel,
     // A value set since the last save is written whole, with the change in it.
     if (!geaendert_.contains(s))
         aenderungen_[s].push_back(std::move(aenderung));
+}
+
+void Nutzerkonfiguration::meldeNichtGespeichert() const
+{
+    static std::atomic_flag gemeldet;
+    if (gemeldet.test_and_set())
+        return;
+    std::fprintf(stderr, "Paarlix: Die Einstellungen können nicht in „%s“ gespeichert werden.\n",
+                 qUtf8Printable(sichtbar(pfad_)));
 }
 
 bool Nutzerkonfiguration::speichere()

@@ -37,7 +37,10 @@ public:
     void aendereListe(const QString& schluessel, std::function<QStringList(const QStringList&)> aenderung);
     // Writes the keys set since the last save into the file as it is now; afterwards this
     // object holds the whole file. False when it could not be written; never throws.
-    bool speichere();
+    [[nodiscard]] bool speichere();
+    // After a failed save that costs only a remembered setting: says so once per run on
+    // standard error, and the program goes on.
+    void meldeNichtGespeichert() const;
 
     struct Eintrag {
         QStringList Teile;

@@ -31,7 +31,8 @@ QString waehleSpielordner(Nutzerkonfiguration& gedaechtnis, const std::function<
     const QString gewaehlt = dialog(start);
     if (!gewaehlt.isEmpty()) {
         gedaechtnis.setzeWert(Schluessel, gewaehlt);
-        gedaechtnis.speichere();
+        if (!gedaechtnis.speichere())
+            gedaechtnis.meldeNichtGespeichert();
     }
     return gewaehlt;
 }

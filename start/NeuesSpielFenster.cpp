@@ -141,7 +141,8 @@ void NeuesSpielFenster::verbinde()
     connect(Liste, &Paarlistenfeld::listenmeldung, Leiste, &Schreibleiste::setzeMeldung);
     connect(Liste, &Paarlistenfeld::mitNamenGeaendert, this, [this](bool an) {
         konfiguration_.setzeWert(NamenskartenSchluessel, an ? QStringLiteral("an") : QStringLiteral("aus"));
-        konfiguration_.speichere();
+        if (!konfiguration_.speichere())
+            konfiguration_.meldeNichtGespeichert();
         aktualisiere();
     });
     connect(JeRunde, &QCheckBox::toggled, this, [this](bool an) {

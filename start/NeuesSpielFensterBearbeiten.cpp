@@ -71,7 +71,8 @@ void NeuesSpielFenster::zeigeGeschrieben(const QString& ordner)
 {
     if (!bearbeitung_.ersetzt()) {
         konfiguration_.setzeWert(SpieleordnerSchluessel, bearbeitung_.spieleordner());
-        konfiguration_.speichere();
+        if (!konfiguration_.speichere())
+            konfiguration_.meldeNichtGespeichert();
     }
     Leiste->zeigeGeschrieben(bearbeitung_.ersetzt() ? QStringLiteral("Das Spiel ist gespeichert.")
                                                     : QStringLiteral("Das Spiel ist angelegt."));

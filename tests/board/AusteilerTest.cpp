@@ -204,9 +204,8 @@ TEST(Austeiler, pairsFewerThanCellsLeaveTheLastCellsEmpty)
     EXPECT_THROW(Austeiler(3, 2, std::vector<int>{1, 2, 3, 4}, zufall), std::invalid_argument);
 }
 
-// The steps name the drawn pairs' files and count the bar over the dealt pictures; with every pair
-// of the board they are today's deal, draw for draw.
-TEST(Austeiler, aDrawnSubsetNamesItsFilesAndAFullBoardDealsAsAlways)
+// The steps name the drawn pairs' files and count the bar over the dealt pictures.
+TEST(Austeiler, aDrawnSubsetDealsItsOwnFiles)
 {
     MersenneZufall zufall(11);
     Austeiler teil(4, 2, {3, 12}, zufall);
@@ -217,6 +216,11 @@ TEST(Austeiler, aDrawnSubsetNamesItsFilesAndAFullBoardDealsAsAlways)
         EXPECT_EQ(s.PaarNummer, k < 2 ? 3 : 12);
         EXPECT_EQ(s.Fortschritt, (k + 1) * 25);
     }
+}
+
+// With every pair of the board the steps are today's deal, draw for draw.
+TEST(Austeiler, allPairsOfTheBoardDealAsAlways)
+{
     MersenneZufall heute(42);
     MersenneZufall mitPaaren(42);
     Austeiler alle(6, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, mitPaaren);

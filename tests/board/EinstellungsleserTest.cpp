@@ -17,14 +17,6 @@ using namespace std::string_view_literals;
 using Meldungsform = Einstellungsergebnis::Meldungsform;
 using Fensterzustand = Einstellungsergebnis::Fensterzustand;
 
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* aus)
-{
-    *aus << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 // Value lines of a playable file in file order; index 9 and 10 are the two names.
@@ -299,6 +291,10 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
     neu("free text after setting 11", datei() + "# mehr\nMuell\n\x00\xff"_qba, QString());
     neu("block of 12 not first", datei() + "# mehr" + zwoelf + "acht\n", QString());
     neu("block without the point", datei() + "\n# 12 Paare\nacht\n", QString());
+    const QByteArray notiz = "\n# 12. Dezember: neue Bilder holen\nNotiz von Oma\n";
+    neu("a note on the 12th", datei() + notiz, QString());
+    neu("a date and a number", datei() + "\n# 12. Dezember 2024\n7\n", QString());
+    neu("the header with more text", datei() + "\n# 12. Bildpaare je Runde (neu)\n7\n", QString());
     neu("setting 12 empty", datei() + zwoelf + " \n", QString());
     neu("ends in the block of 12", datei() + zwoelf, QString());
     neu("setting 12 valid", datei() + zwoelf + "8\n", QString(), 8);
@@ -316,6 +312,8 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
         einstellungsMeldung(12, u"1"_qs, "Auf einem Spielfeld mit nur einem Feld hat kein Bildpaar Platz."));
     neu("odd board, setting 12 empty", mitWert(2, "3,5") + zwoelf + "\n", ungerade);
     neu("odd board, free text after setting 11", mitWert(2, "3,5") + "# mehr\n7\n", ungerade);
+    neu("odd board, a note on the 12th", mitWert(2, "5,5") + notiz,
+        einstellungsMeldung(3, u"5,5"_qs, "Das Produkt der Zeilen- und Spaltenanzahl muss gerade sein."));
     Werte spaeterFalsch = Standard;
     spaeterFalsch[2] = "3,5";
     spaeterFalsch[4] = "x";
@@ -363,9 +361,9 @@ TEST(Einstellungsleser, junkIsASettingsError)
     EXPECT_EQ(e.Name1.size(), langeZeile.size());
 }
 
-TEST(Einstellungsdatei, missingFileAndRealFile)
+TEST(Einstellungsdatei, onlyAFileThatOpensIsRead)
 {
-    // A file that cannot be opened asks for the plain box; an existing one is read.
+    // A file that cannot be opened asks for the plain box; only an existing one is read.
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     for (const QString& pfad : {ordner.filePath(u"Paarlix.ini"_qs), ordner.path()}) {

@@ -9,14 +9,6 @@
 
 using namespace std::string_view_literals;
 
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* aus)
-{
-    *aus << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 QByteArray bytes(std::string_view text)

@@ -24,6 +24,7 @@ TEST(Einstellungsvorlage, anOldFileKeepsAllButTheWritersValues)
 {
     const Kartenformat quer{4, 3, true};
     const QString notiz = QStringLiteral("\n# Notiz der Lehrerin\nnicht löschen\n");
+    const QString dezember = QStringLiteral("\n# 12. Dezember 2024\n7\n");
     const struct {
         const char* name;
         QString alt;
@@ -41,6 +42,7 @@ TEST(Einstellungsvorlage, anOldFileKeepsAllButTheWritersValues)
         {"no line end at the end", eigen(6, 5).chopped(1), 8, 7, {}, 25, eigen(8, 7, {}, 25)},
         {"setting 12 without a value", eigen(6, 5) + "\n# 12. Bildpaare je Runde", 8, 7, {}, 25,
          eigen(8, 7) + "\n# 12. Bildpaare je Runde\n25\n"},
+        {"a note on the 12th is no setting 12", eigen(6, 5) + dezember, 6, 5, {}, 0, eigen(6, 5) + dezember},
         {"not a settings file", QStringLiteral("Fenster\n"), 6, 5, {}, 0, std::nullopt},
         {"a setting the reader refuses", eigen(6, 5).replace("\n10,10\n", "\nzehn\n"), 6, 5, {}, 0, std::nullopt},
     };

@@ -35,9 +35,14 @@ TEST(Paarziehung, scriptedDrawsPickThesePairs)
         EXPECT_EQ(ziehePaare(f.vorhanden, f.gewuenscht, zufall), f.paare) << f.vorhanden << " " << f.gewuenscht;
         EXPECT_EQ(zufall.bereiche, f.bereiche) << f.vorhanden << " " << f.gewuenscht;
     }
-    SkriptZufall zufall;
+    SkriptZufall zufall({2, 2, 0});
     EXPECT_THROW(ziehePaare(5, 0, zufall), std::invalid_argument);
     EXPECT_THROW(ziehePaare(5, 6, zufall), std::invalid_argument);
+    // A round draws only from a folder with more pairs than it deals.
+    EXPECT_EQ(paareDerRunde(3, 3, zufall), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(paareDerRunde(2, 3, zufall), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(zufall.bereiche.empty());
+    EXPECT_EQ(paareDerRunde(5, 3, zufall), (std::vector<int>{1, 3, 4}));
 }
 
 // Round after round of a seeded source: distinct ascending pairs of the folder, and every pair
@@ -59,8 +64,8 @@ TEST(Paarziehung, roundsOfASeededSourceDrawEveryPairAlike)
 }
 
 // The pairs of a folder count up to the first pair with a picture missing; letters in any case and
-// ".jpeg" count, as the game finds its files. A round draws from them only when they are more.
-TEST(Paarziehung, folderPairsCountUntilTheFirstGapAndARoundDrawsOnlyFromMore)
+// ".jpeg" count, as the game finds its files.
+TEST(Paarziehung, folderPairsCountUntilTheFirstGap)
 {
     struct Fall {
         const char* name;
@@ -81,9 +86,4 @@ TEST(Paarziehung, folderPairsCountUntilTheFirstGapAndARoundDrawsOnlyFromMore)
         }
         EXPECT_EQ(vorhandenePaare(Spieldateien(dir.path())), f.paare) << f.name;
     }
-    SkriptZufall zufall({2, 2, 0});
-    EXPECT_EQ(paareDerRunde(3, 3, zufall), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(paareDerRunde(2, 3, zufall), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(zufall.bereiche.empty());
-    EXPECT_EQ(paareDerRunde(5, 3, zufall), (std::vector<int>{1, 3, 4}));
 }

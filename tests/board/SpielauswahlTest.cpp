@@ -71,7 +71,7 @@ TEST(Spielauswahl, aGameFolderHoldsASettingsFile)
 
 // The last games: newest first, each folder once in one spelling, at most ten, folders without
 // a game left out; a game remembered goes first and the list is saved.
-TEST(Spielauswahl, lastGamesAndRememberingOne)
+TEST(Spielauswahl, theLastGamesAreTheTenNewest)
 {
     struct Fall {
         const char* name;

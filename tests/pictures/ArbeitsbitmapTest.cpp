@@ -59,9 +59,9 @@ TEST(Arbeitsbitmap, repeatedSizesAllocateNothing)
     EXPECT_EQ(b.kapazitaet(), kapazitaet);
 }
 
-TEST(Arbeitsbitmap, viewsReadWithoutWritingBackAndCopiesOutliveReuse)
+TEST(Arbeitsbitmap, aCopyOutlivesTheBitmapsReuse)
 {
-    // A crop view shows the right pixels; a copy keeps them after the bitmap is overwritten.
+    // A crop view shows the bitmap's own pixels; a copy keeps them after the bitmap is overwritten.
     Arbeitsbitmap b;
     b.setzeGroesse(8, 6);
     fuelle(b);

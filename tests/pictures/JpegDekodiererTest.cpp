@@ -101,7 +101,7 @@ TEST_F(JpegDekodiererTest, truncatedFileDecodesWithoutError)
     EXPECT_EQ(bild.Height(), 64);
 }
 
-TEST_F(JpegDekodiererTest, libjpegErrorsNameTheirNumberTheFileAndWhatItMeans)
+TEST_F(JpegDekodiererTest, aLibjpegErrorIsExplainedInItsMessage)
 {
     // "JPEG-Fehlernr. N." stays the first line; the file's name and a short explanation follow, and
     // the decoder stays usable.

@@ -6,14 +6,6 @@
 #include <QList>
 #include <QString>
 
-#include <ostream>
-
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 // Test pictures written with libjpeg's compressor or built byte by byte.
 namespace testbilder {
 

@@ -81,6 +81,14 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
         if (fall.gespeichert) {
             EXPECT_TRUE(istRegulaer(pfad));
             EXPECT_EQ(Nutzerkonfiguration(pfad).wert("Spielordner/zuletzt").toStdString(), "/neu");
+        } else {
+            // The failure is told once per run, however often saving fails.
+            testing::internal::CaptureStderr();
+            konfiguration.meldeNichtGespeichert();
+            konfiguration.meldeNichtGespeichert();
+            EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                      "Paarlix: Die Einstellungen können nicht in „" + pfad.toStdString()
+                          + "“ gespeichert werden.\n");
         }
         if (QFile::exists(daneben)) {
             EXPECT_EQ(inhalt(daneben).toStdString(), Gueltig.toStdString());

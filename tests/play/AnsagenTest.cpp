@@ -1,4 +1,5 @@
 #include "play/Ansagen.h"
+#include "play/Gruppentexte.h"
 
 #include <gtest/gtest.h>
 
@@ -68,18 +69,29 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
     }
 }
 
-TEST(Ansagen, endSaysTheSentenceTheEndingShows)
+TEST(Ansagen, everyTextSaysWhatThePanelsShow)
 {
-    // The winner with both groups' points, or the single player's moves.
-    EXPECT_EQ(spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!"));
-    EXPECT_EQ(spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen), QStringLiteral("Geschafft in 1 Zug!"));
-}
-
-TEST(Ansagen, groupPanelTellsNamePointsTurnAndMoves)
-{
-    // Name and points always; the turn only when marked; moves only when counted.
-    EXPECT_EQ(gruppenpanelName(QStringLiteral("Anna"), 4, true, 0), QStringLiteral("Anna, 4 Punkte, an der Reihe"));
-    EXPECT_EQ(gruppenpanelName(QStringLiteral("Ben"), 0, false, 0), QStringLiteral("Ben, 0 Punkte"));
-    EXPECT_EQ(gruppenpanelName(QStringLiteral("Einzelspieler"), 2, false, 3),
-              QStringLiteral("Einzelspieler, 2 Punkte, 3 Spielzüge"));
+    // Points have no singular, moves have one; a panel's name tells name and points always, the
+    // turn only when marked, moves only when counted; the end is the sentence the ending shows.
+    const struct {
+        const char* was;
+        QString text;
+        QString soll;
+    } faelle[] = {
+        {"no points", punkteText(0), QStringLiteral("0 Punkte")},
+        {"one pair's points", punkteText(2), QStringLiteral("2 Punkte")},
+        {"one move", zuegeText(1), QStringLiteral("(1 Spielzug)")},
+        {"two moves", zuegeText(2), QStringLiteral("(2 Spielzüge)")},
+        {"eleven moves", zuegeText(11), QStringLiteral("(11 Spielzüge)")},
+        {"marked group", gruppenpanelName(QStringLiteral("Anna"), 4, true, 0),
+         QStringLiteral("Anna, 4 Punkte, an der Reihe")},
+        {"unmarked group", gruppenpanelName(QStringLiteral("Ben"), 0, false, 0), QStringLiteral("Ben, 0 Punkte")},
+        {"single player", gruppenpanelName(QStringLiteral("Einzelspieler"), 2, false, 3),
+         QStringLiteral("Einzelspieler, 2 Punkte, 3 Spielzüge")},
+        {"winner", spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!")},
+        {"single player's end", spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
+         QStringLiteral("Geschafft in 1 Zug!")},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(f.text, f.soll) << f.was;
 }

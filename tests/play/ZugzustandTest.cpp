@@ -1,6 +1,7 @@
 #include "play/Zugzustand.h"
 
 #include "play/Klangwahl.h"
+#include "play/Paarablage.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,9 @@ Zugschritte klicke(Zugzustand& z, Klick k)
     return {};
 }
 
+// Collected cards lie five to a row, one pixel apart, from (10, 36) in their panel.
+const Ablageraster Ablage{5, 99, 79, 10, 36};
+
 QString zelle(Zelle z)
 {
     return QStringLiteral("%1,%2").arg(z.Zeile).arg(z.Spalte);
@@ -76,7 +80,11 @@ QString beschreibe(const Zugschritte& schritte)
         else if (auto* p = std::get_if<PaarNehmen>(&s))
             zeilen << QStringLiteral("take to %1 ").arg(p->Gruppe) + zelle(p->Erste) + " " + zelle(p->Zweite);
         else if (auto* a = std::get_if<KarteAblegen>(&s))
-            zeilen << QStringLiteral("lay %1 #%2").arg(zelle(a->Zelle)).arg(a->Nummer);
+            zeilen << QStringLiteral("lay %1 #%2 at %3,%4")
+                          .arg(zelle(a->Zelle))
+                          .arg(a->Nummer)
+                          .arg(kartenPlatz(a->Nummer, Ablage).x())
+                          .arg(kartenPlatz(a->Nummer, Ablage).y());
         else if (auto* pu = std::get_if<PunkteZeigen>(&s))
             zeilen << QStringLiteral("points %1: %2").arg(pu->Gruppe).arg(pu->Punkte);
         else if (auto* w = std::get_if<PanelsWachsen>(&s))
@@ -120,7 +128,8 @@ TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
 {
     // The move: turn two cards, keep a pair and the turn, cover a failed pair and pass the turn.
     // Turning and covering cards tap, a pair and no pair have their notes, the end its own;
-    // the board follows the steps.
+    // the board follows the steps. A pair scores 2 points and is laid "a" picture first, each
+    // group numbering its own cards from 0, row by row in its panel.
     const struct {
         const char* fall;
         int gruppen;
@@ -139,16 +148,21 @@ TEST(Zugzustand, everyClickInEveryStateAnswersWithTheWindowsStepsInOrder)
         {"1: back, no pair, one player", 1, {R(1)}, R(2),
          "hint off; back; picture 0,1; board|right; moves 1; right 0,1; no pair", 2, 0, false, "turn, no pair"},
         {"1: back, pair", 2, {R(1)}, R(102),
-         "hint off; back; picture 1,1; board|right; left 1,1; left|right; take to 1 0,0 1,1; lay 0,0 #0; "
-         "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
+         "hint off; back; picture 1,1; board|right; left 1,1; left|right; take to 1 0,0 1,1; lay 0,0 #0 at 10,36; "
+         "lay 1,1 #1 at 110,36; points 1: 2; grow 1 (0,2)",
          3, 1, false, "turn, pair"},
         {"1: back, pair b first", 2, {R(102)}, R(1),
-         "hint off; back; picture 0,0; board|right; left 0,0; left|right; take to 1 1,1 0,0; lay 0,0 #0; "
-         "lay 1,1 #1; points 1: 2; grow 1 (0,2)",
+         "hint off; back; picture 0,0; board|right; left 0,0; left|right; take to 1 1,1 0,0; lay 0,0 #0 at 10,36; "
+         "lay 1,1 #1 at 110,36; points 1: 2; grow 1 (0,2)",
          3, 1, false, "turn, pair"},
         {"1: back, last pair with equal Tags, one player", 1, {R(1), R(102), G, R(2), R(101), G, R(3)}, R(103),
          "hint off; back; picture 1,2; board|right; moves 3; left 1,2; left|right; take to 0 0,2 1,2; "
-         "say Fehler: Beide Bilder haben gleichen Tag.; lay 0,2 #4; lay 1,2 #5; points 0: 6; mark 0 off",
+         "say Fehler: Beide Bilder haben gleichen Tag.; lay 0,2 #4 at 410,36; lay 1,2 #5 at 10,116; points 0: 6; "
+         "mark 0 off",
+         3, 0, false, "turn, pair"},
+        {"1: back, the other group's first pair", 2, {R(1), R(102), G, R(2), R(3), O, R(2)}, R(101),
+         "hint off; back; picture 1,0; board|right; left 1,0; left|right; take to 0 0,1 1,0; lay 0,1 #0 at 10,36; "
+         "lay 1,0 #1 at 110,36; points 0: 2; grow 0 (2,2)",
          3, 0, false, "turn, pair"},
         {"1: open card", 2, {R(1)}, O, "say Bitte eine weitere Karte auswählen.", 1, 1, false, ""},
         {"1: large picture", 2, {R(1)}, G, "", 1, 1, false, ""},

@@ -43,7 +43,7 @@ struct Aufbau {
     {
         Nutzerkonfiguration vorher(tmp.filePath("paarlix.conf"));
         vorher.setzeWert(SpieleordnerSchluessel, tmp.filePath("Spiele"));
-        vorher.speichere();
+        EXPECT_TRUE(vorher.speichere());
         konfiguration = std::make_unique<Nutzerkonfiguration>(tmp.filePath("paarlix.conf"));
         fenster = std::make_unique<NeuesSpielFenster>(*konfiguration, meldungen);
         fenster->setzeBildschirm(QSize(1366, 768));
