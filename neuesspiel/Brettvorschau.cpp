@@ -1,7 +1,7 @@
 #include "neuesspiel/Brettvorschau.h"
 
 #include "neuesspiel/Brettwahl.h"
-#include "neuesspiel/Kartenname.h"
+#include "neuesspiel/Paaranzahl.h"
 #include "karten/Textkarte.h"
 
 #include <algorithm>

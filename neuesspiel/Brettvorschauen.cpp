@@ -1,6 +1,6 @@
 #include "neuesspiel/Brettvorschauen.h"
 
-#include "neuesspiel/Kartenname.h"
+#include "neuesspiel/Paaranzahl.h"
 
 Brettvorschauen::Schritt Brettvorschauen::frage(const Brettfrage& frage)
 {

@@ -1,6 +1,6 @@
 #include "neuesspiel/Paarliste.h"
 
-#include "neuesspiel/Kameraname.h"
+#include "karten/Kartenname.h"
 #include "pictures/Bildbeschreibung.h"
 #include "platform/Dateikennung.h"
 #include "platform/Spielname.h"

@@ -1,6 +1,6 @@
 #include "neuesspiel/Brettvorschauen.h"
-#include "neuesspiel/Kameraname.h"
 #include "neuesspiel/Namenspruefung.h"
+#include "neuesspiel/Paaranzahl.h"
 #include "platform/Spielname.h"
 #include "platform/NatuerlicheOrdnung.h"
 #include "neuesspiel/Paarliste.h"
@@ -13,45 +13,6 @@
 
 #include <gtest/gtest.h>
 
-
-// The names cameras and phones give are recognised; names a person gives, even with
-// numbers in them, are not.
-TEST(Listenregeln, cameraNamesAreToldFromNamesAPersonGives)
-{
-    const struct {
-        const char* name;
-        bool kamera;
-    } faelle[] = {
-        {"IMG_2041", true},
-        {"img_2041 2", true},
-        {"IMG_E2041", true},
-        {"DSC01234", true},
-        {"_DSC1234", true},
-        {"DSCN0042", true},
-        {"PXL_20240512_143321123", true},
-        {"PXL_20240512_143321123.MP", true},
-        {"IMG-20240512-WA0001", true},
-        {"P1010001", true},
-        {"GOPR0042", true},
-        {"20240512_143321", true},
-        {"2024-05-12 14.33.21", true},
-        {"Screenshot_20240512-143321", true},
-        {"WhatsApp Image 2024-05-12 at 14.33.21", true},
-        {"Oma Erna", false},
-        {"Paul 2", false},
-        {"Pia", false},
-        {"2041", false},
-        {"Bild 3", false},
-        {"IMG", false},
-        {"Imke 2024", false},
-        {"Klasse 3b 2024-05-12", false},
-        {"", false},
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(istKameraname(QString::fromUtf8(f.name)), f.kamera) << f.name;
-    EXPECT_EQ(vorgeschlagenerName("/fotos/Oma Erna.jpg").toStdString(), "Oma Erna");
-    EXPECT_EQ(vorgeschlagenerName("/fotos/IMG_2041.JPG").toStdString(), "");
-}
 
 // Equal names are marked on every row that has them, whatever their case and blanks;
 // empty names are never equal. Before writing, missing names come first, then equal ones.
@@ -160,4 +121,23 @@ TEST(Listenregeln, theFileDialogStartsInAFolderThatExists)
     neuspielbilder::schreibe(datei, "x");
     EXPECT_EQ(vorhandenerOrdner({tmp.filePath("weg"), tmp.path()}, "~"), tmp.path());
     EXPECT_EQ(vorhandenerOrdner({"", datei}, "~"), "~");
+}
+
+namespace {
+std::string q(const QString& text) { return text.toStdString(); }
+} // namespace
+
+// Fewer than two pictures are refused with a message that says how many were given.
+TEST(Listenregeln, tooFewPicturesAreRefused)
+{
+    const std::pair<int, const char*> faelle[] = {
+        {0, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben sind 0."},
+        {1, "Für ein Spiel werden mindestens 2 Bilder gebraucht, angegeben ist 1."},
+        {2, ""},
+        {5000, ""},
+    };
+    for (const auto& [anzahl, meldung] : faelle)
+        EXPECT_EQ(q(anzahlFehler(anzahl)), meldung) << anzahl;
+    EXPECT_EQ(q(anzahlFehler(1, "/tmp/a b.csv")),
+              "Die Liste „/tmp/a b.csv“ enthält nur 1 Paar; für ein Spiel werden mindestens 2 Paare gebraucht.");
 }

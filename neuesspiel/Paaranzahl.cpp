@@ -1,13 +1,4 @@
-#include "neuesspiel/Kartenname.h"
-
-QString kartenname(const QString& dateipfad)
-{
-    QString name = dateipfad.mid(dateipfad.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
-    if (punkt > 0)
-        name.truncate(punkt);
-    return name.trimmed();
-}
+#include "neuesspiel/Paaranzahl.h"
 
 QString anzahlFehler(int anzahl, const QString& liste)
 {

@@ -1,6 +1,4 @@
-#include "neuesspiel/Kameraname.h"
-
-#include "neuesspiel/Kartenname.h"
+#include "karten/Kartenname.h"
 
 #include <QFileInfo>
 
@@ -21,6 +19,15 @@ constexpr std::array Kamerawoerter = {"wa", "mp", "hdr", "burst", "cover", "port
 bool istTrenner(QChar c) { return c.isSpace() || c == '_' || c == '-' || c == '.' || c == '(' || c == ')' || c == '~' || c == ','; }
 
 } // namespace
+
+QString kartenname(const QString& dateipfad)
+{
+    QString name = dateipfad.mid(dateipfad.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+    if (punkt > 0)
+        name.truncate(punkt);
+    return name.trimmed();
+}
 
 bool istKameraname(const QString& name)
 {
