@@ -134,6 +134,19 @@ public:
         stelle(nummer, std::move(arbeit));
     }
 
+    // Only from a job of this queue, and only with fertig: meldung runs on the owner's
+    // thread in order with the results, unless the job's round is over by then.
+    void melde(std::function<void()> meldung)
+    {
+        std::list<Eintrag> neu;
+        neu.push_back({std::nullopt, std::move(meldung), rundeDiesesThreads_});
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        if (!wecker_)
+            return;
+        bereit_.splice(bereit_.end(), neu);
+        wecke();
+    }
+
     // A job of this round is queued, running or not handed over yet.
     bool laeuft() const
     {
@@ -156,7 +169,7 @@ public:
             for (Eintrag& e : jetzt)
                 if (e.Runde == runde_) {
                     --inRunde_;
-                    genommen.push_back(std::move(e.Ware));
+                    genommen.push_back(std::move(*e.Ware));
                 }
             jetzt.clear();
         }
@@ -170,7 +183,8 @@ private:
         std::uint64_t Runde;
     };
     struct Eintrag {
-        Lieferung<Ergebnis> Ware;
+        std::optional<Lieferung<Ergebnis>> Ware; // a result, else a report
+        std::function<void()> Meldung;
         std::uint64_t Runde;
     };
 
@@ -223,10 +237,12 @@ private:
             weg.clear();
             std::exception_ptr fehler;
             try {
-                fertig.push_back({{auftrag.front().Nummer, std::nullopt, nullptr}, auftrag.front().Runde});
+                fertig.push_back({Lieferung<Ergebnis>{auftrag.front().Nummer, std::nullopt, nullptr}, {},
+                                  auftrag.front().Runde});
+                rundeDiesesThreads_ = auftrag.front().Runde;
                 if (ohneWerkzeug)
                     std::rethrow_exception(ohneWerkzeug);
-                fertig.back().Ware.Wert.emplace(auftrag.front().Aufgabe(*werkzeug));
+                fertig.back().Ware->Wert.emplace(auftrag.front().Aufgabe(*werkzeug));
             } catch (...) {
                 fehler = std::current_exception();
             }
@@ -234,7 +250,7 @@ private:
             auftrag.clear();
             // Only moved: this thread keeps no reference to an error the owner may free.
             if (!fertig.empty())
-                fertig.back().Ware.Fehler = std::move(fehler);
+                fertig.back().Ware->Fehler = std::move(fehler);
 
             sperre.lock();
             --laufend_;
@@ -246,17 +262,23 @@ private:
                 --inRunde_; // no room for the result: it is lost, as if forgotten
                 continue;
             }
-            if (fertig.back().Ware.Fehler) {
+            if (fertig.back().Ware->Fehler) {
                 gescheitert_ = true;
                 inRunde_ -= int(offen_.size());
                 weg.splice(weg.end(), offen_);
             }
             bereit_.splice(bereit_.end(), fertig);
-            if (wecker_ && !geweckt_) {
-                geweckt_ = true;
-                wecker_->wecke();
-            }
+            wecke();
             ergebnisDa_.notify_all();
+        }
+    }
+
+    // Under mutex_: one event on its way at a time.
+    void wecke()
+    {
+        if (wecker_ && !geweckt_) {
+            geweckt_ = true;
+            wecker_->wecke();
         }
     }
 
@@ -270,18 +292,21 @@ private:
         while (!bereit_.empty()) {
             jetzt.clear();
             jetzt.splice(jetzt.end(), bereit_, bereit_.begin());
-            if (jetzt.front().Runde != runde_)
+            Eintrag& e = jetzt.front();
+            if (e.Runde != runde_)
                 continue;
-            --inRunde_;
+            if (e.Ware)
+                --inRunde_;
             sperre.unlock();
             try {
-                fertig_(std::move(jetzt.front().Ware));
+                if (e.Ware)
+                    fertig_(std::move(*e.Ware));
+                else
+                    e.Meldung();
             } catch (...) {
                 sperre.lock();
-                if (!bereit_.empty() && !geweckt_) {
-                    geweckt_ = true;
-                    wecker_->wecke();
-                }
+                if (!bereit_.empty())
+                    wecke();
                 throw;
             }
             sperre.lock();
@@ -304,6 +329,8 @@ private:
     bool geweckt_ = false;     // an event is on its way to wecker_
     bool halt_ = false;
     std::vector<std::thread> threads_;
+    // The round of the job a worker runs; none on other threads.
+    static inline thread_local std::uint64_t rundeDiesesThreads_ = UINT64_MAX;
     // Goes first: an event posted to it goes with it.
     std::optional<Schlangenwecker> wecker_;
 };

@@ -9,7 +9,7 @@
 // is handed back on the thread that owns this object, from its event loop. A
 // window's work that must not freeze it (a board preview, writing a game) runs here.
 // Create, use and destroy on one thread; going away waits for a running job.
-// The job must not touch this object.
+// The job must not touch this object but for melde().
 template <typename Ergebnis>
 class Hintergrundarbeit {
 public:
@@ -26,6 +26,10 @@ public:
     {
         schlange_.ersetze(0, [arbeit = std::move(arbeit)](OhneWerkzeug&) { return arbeit(); });
     }
+
+    // The job may call this one: meldung runs on the owner's thread before the
+    // job's result, unless the job is forgotten first.
+    void melde(std::function<void()> meldung) { schlange_.melde(std::move(meldung)); }
 
     // True from starte() until the result is handed to fertig or forgotten.
     bool laeuft() const { return schlange_.laeuft(); }

@@ -568,10 +568,10 @@ void NeuesSpielFenster::legeAn()
     abbrechen_ = false;
     auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
     auftrag.Fortschritt = [this](int erledigt, int gesamt, const QString&) {
-        QMetaObject::invokeMethod(this, [this, erledigt, gesamt] {
+        schreiber_.melde([this, erledigt, gesamt] {
             Fortschritt->setMaximum(gesamt);
             Fortschritt->setValue(erledigt);
-        }, Qt::QueuedConnection);
+        });
     };
     setzeEingabenAn(false);
     AnlegenKnopf->setEnabled(false);

@@ -50,7 +50,8 @@ struct Fall {
     const char* name;
     int arbeiter;
     bool mitFertig; // handed over from the event loop, else taken with hole()
-    // Steps: jN queue job N, fN queue job N that throws, sN wait until N jobs run,
+    // Steps: jN queue job N, fN queue job N that throws, mN queue job N that reports
+    // before it returns, sN wait until N jobs run,
     // l open the gate, r new round, v forget, eN latest wins with job N, nN the next
     // result's handler queues job N, w take everything of the round, p pause without
     // the event loop, x go away.
@@ -76,6 +77,8 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         {"forgetting waits for running jobs", 1, true, "j1 j2 s1 v j3 w", {"3"}, 1, 2},
         {"latest wins with one worker", 1, true, "j1 s1 e2 p e3 w", {"3"}, 1, 3},
         {"the handler queues the next job", 1, true, "n7 j1 l w", {"1", "7"}, 1, 2},
+        {"a job's report comes before its result", 1, true, "m1 l w", {"Meldung 1", "1"}, 1, 1},
+        {"a forgotten job's report never arrives", 1, true, "m1 s1 v w", {}, 1, 1},
         {"a failure ends its round", 1, true, "f1 j2 j3 s1 l w j4 w r j5 w", {"Job 1 scheitert", "5"}, 1, 2},
         {"failures taken with hole()", 2, false, "f1 f2 j3 s2 l w", {"Job 1 scheitert", "Job 2 scheitert"}, 2, 2},
         {"going away while jobs run", 2, true, "j1 j2 j3 s2 x", {}, 2, 2},
@@ -88,8 +91,8 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         QStringList ankommen;
         int folge = 0;
         std::unique_ptr<Schlange> schlange;
-        const auto job = [&b](int n, bool scheitert) {
-            return [&b, n, scheitert](Zustand&) {
+        const auto job = [&](int n, bool scheitert, bool meldet = false) {
+            return [&, n, scheitert, meldet](Zustand&) {
                 ++b.gestartet;
                 const int jetzt = ++b.laufend;
                 for (int bisher = b.gleichzeitig; jetzt > bisher && !b.gleichzeitig.compare_exchange_weak(bisher, jetzt);)
@@ -98,6 +101,8 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 --b.laufend;
                 ++b.beendet;
+                if (meldet)
+                    schlange->melde([&, n] { ankommen << QStringLiteral("Meldung %1").arg(n); });
                 if (scheitert)
                     throw std::runtime_error("Job " + std::to_string(n) + " scheitert");
                 return QString::number(n);
@@ -134,8 +139,8 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         for (const QString& schritt : QString::fromLatin1(f.ablauf).split(' ')) {
             const QChar art = schritt[0];
             const int n = schritt.mid(1).toInt();
-            if (art == 'j' || art == 'f')
-                schlange->stelle(std::uint64_t(n), job(n, art == 'f'));
+            if (art == 'j' || art == 'f' || art == 'm')
+                schlange->stelle(std::uint64_t(n), job(n, art == 'f', art == 'm'));
             else if (art == 's')
                 EXPECT_TRUE(QTest::qWaitFor([&] { return b.laufend == n; }, 10000));
             else if (art == 'l')
