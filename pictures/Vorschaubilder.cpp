@@ -3,23 +3,16 @@
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/JpegDekodierer.h"
+#include "platform/Arbeitsschlange.h"
 #include "platform/Lesedatei.h"
 #include "platform/PaarlixFehler.h"
-#include "platform/Threaduebergabe.h"
-#include "platform/Vorlaufpool.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QImageReader>
 #include <QPainter>
-#include <QRunnable>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <mutex>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -119,161 +112,44 @@ Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer
     return v;
 }
 
-// The orders wait in a queue of our own, so that forgetting them needs nothing of the
-// pool; each job the pool runs takes the oldest. Results wait in a second queue until
-// the owner's event loop hands them over. Both queues share one mutex, which
-// ThreadSanitizer sees, unlike the locks inside Qt.
+// The previews are made on the worker queue, each worker with a decoder and a buffer
+// of its own, made at its first photo.
 class Vorschaubilder::Innen {
 public:
-    Innen(int kante, Fertig fertig, int arbeiter) : kante_(kante), fertig_(std::move(fertig))
+    Innen(int kante, Fertig fertig, int arbeiter)
+        : kante_(kante), schlange_(arbeiter >= 1 ? arbeiter : rechenkerne(),
+                                   [fertig = std::move(fertig)](Lieferung<Vorschau> l) { fertig(l.nimm()); })
     {
-        const int anzahl = arbeiter >= 1 ? arbeiter : rechenkerne();
-        werkzeuge_.reserve(std::size_t(anzahl));
-        pool_.setMaxThreadCount(anzahl);
-    }
-
-    ~Innen()
-    {
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            offen_.clear();
-        }
-        pool_.clear();
-        pool_.waitForDone();
-        // Every worker's last step ended under the lock: the rest is ours alone now.
-        const std::lock_guard<std::mutex> sperre(mutex_);
     }
 
     void bestelle(std::uint64_t nummer, const QString& pfad)
     {
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            offen_.push_back({nummer, pfad, runde_});
-        }
-        auto* lauf = new Lauf(this);
-        uebergabeVor(lauf);
-        pool_.start(lauf);
+        schlange_.stelle(nummer, [nummer, pfad, kante = kante_](std::unique_ptr<Werkzeug>& werkzeug) {
+            Vorschau v;
+            try {
+                if (!werkzeug)
+                    werkzeug = std::make_unique<Werkzeug>();
+                v = machVorschau(pfad, kante, werkzeug->dekodierer, werkzeug->puffer);
+            } catch (...) {
+                // Out of memory for one photo must not end the others.
+                v = Vorschau();
+                v.Fehler = QStringLiteral("nicht genug Arbeitsspeicher");
+            }
+            v.Nummer = nummer;
+            return v;
+        });
     }
 
-    void vergissOffene()
-    {
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            offen_.clear();
-            ++runde_;
-        }
-        pool_.clear();
-    }
+    void vergissOffene() { schlange_.neueRunde(); }
 
 private:
-    struct Auftrag {
-        std::uint64_t nummer = 0;
-        QString pfad;
-        std::uint64_t runde = 0;
-    };
-    struct Ergebnis {
-        Vorschau vorschau;
-        std::uint64_t runde = 0;
-    };
-    // A worker's decoder and buffer, reused by whichever pool thread takes them.
     struct Werkzeug {
         JpegDekodierer dekodierer;
         Arbeitsbitmap puffer;
     };
 
-    class Lauf : public QRunnable {
-    public:
-        explicit Lauf(Innen* innen) : innen_(innen) {}
-        void run() override
-        {
-            uebergabeNach(this);
-            innen_->arbeite();
-        }
-
-    private:
-        Innen* const innen_;
-    };
-
-    // Reads nothing of the event it gets, which another thread made.
-    class Empfaenger : public QObject {
-    public:
-        explicit Empfaenger(Innen* innen) : innen_(innen) {}
-
-    protected:
-        void customEvent(QEvent*) override { innen_->uebergib(); }
-
-    private:
-        Innen* const innen_;
-    };
-
-    // On a pool thread.
-    void arbeite()
-    {
-        Auftrag auftrag;
-        std::unique_ptr<Werkzeug> werkzeug;
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            if (offen_.empty())
-                return;
-            auftrag = std::move(offen_.front());
-            offen_.pop_front();
-            if (!werkzeuge_.empty()) {
-                werkzeug = std::move(werkzeuge_.back());
-                werkzeuge_.pop_back();
-            }
-        }
-        Vorschau v;
-        try {
-            if (!werkzeug)
-                werkzeug = std::make_unique<Werkzeug>();
-            v = machVorschau(auftrag.pfad, kante_, werkzeug->dekodierer, werkzeug->puffer);
-        } catch (...) {
-            // Out of memory for one photo must not end the worker.
-            v = Vorschau();
-            v.Fehler = QStringLiteral("nicht genug Arbeitsspeicher");
-        }
-        v.Nummer = auftrag.nummer;
-        const std::lock_guard<std::mutex> sperre(mutex_);
-        if (werkzeug)
-            werkzeuge_.push_back(std::move(werkzeug)); // reserved: one per thread
-        if (auftrag.runde != runde_)
-            return;
-        try {
-            bereit_.push_back({std::move(v), auftrag.runde});
-        } catch (...) {
-            return; // that row keeps no preview
-        }
-        if (!geweckt_) {
-            geweckt_ = true;
-            QCoreApplication::postEvent(&empfaenger_, new QEvent(QEvent::User));
-        }
-    }
-
-    // On the owner's thread. fertig_ may order or forget photos meanwhile.
-    void uebergib()
-    {
-        std::deque<Ergebnis> jetzt;
-        {
-            const std::lock_guard<std::mutex> sperre(mutex_);
-            jetzt.swap(bereit_);
-            geweckt_ = false;
-        }
-        for (Ergebnis& e : jetzt)
-            if (e.runde == runde_)
-                fertig_(std::move(e.vorschau));
-    }
-
     const int kante_;
-    const Fertig fertig_;
-    std::mutex mutex_;
-    std::deque<Auftrag> offen_;
-    std::deque<Ergebnis> bereit_;
-    std::vector<std::unique_ptr<Werkzeug>> werkzeuge_;
-    std::uint64_t runde_ = 0; // counts vergissOffene; written on the owner's thread
-    bool geweckt_ = false;    // an event is on its way to empfaenger_
-    // Goes after the pool: its posted events go with it.
-    Empfaenger empfaenger_{this};
-    QThreadPool pool_;
+    Arbeitsschlange<Vorschau, std::unique_ptr<Werkzeug>> schlange_;
 };
 
 Vorschaubilder::Vorschaubilder(int kante, Fertig fertig, int arbeiter)

@@ -26,7 +26,7 @@ struct Vorschau {
 // owns its pixels. kante >= 1
 Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer, Arbeitsbitmap& puffer);
 
-// Previews made on a thread pool of their own, started in the order asked for. Each
+// Previews made on the worker queue, started in the order asked for. Each
 // result is handed to `fertig` on the thread that made the object, from its event loop.
 // The object is made, used and destroyed on that thread. Its destructor waits for the
 // previews being made and drops the rest; `fertig` is never called after it.

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds the tests of the worker threads with ThreadSanitizer in ./build-tsan
-# (only these and what they need) and runs them: the deal's pool, the deal in
-# the game window, the thumbnails, and the start and new-game windows, which
-# make thumbnails, board previews and the game folder on other threads. A
-# reported data race ends the test that made it, so the command fails.
+# Builds the tests of the worker queue with ThreadSanitizer in ./build-tsan
+# (only these and what they need) and runs them: the queue itself, the deal in
+# the game window, the thumbnails, the print pages, and the start and new-game
+# windows, which make thumbnails, board previews and the game folder on the
+# queue and print through the preview. A reported data race ends the test that
+# made it, so the command fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh
-tests=(platform_tests austeilen_test vorschaubilder_test startfenster_test)
+tests=(platform_tests austeilen_test vorschaubilder_test druck_tests startfenster_test)
 cmake -S . -B build-tsan -DPAARLIX_SANITIZE_THREAD=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-tsan -j"$(nproc)" --target "${tests[@]}"
 # Suppressions for Qt's own code only (see the file). Qt's threads use its own

@@ -141,10 +141,10 @@ void Schreibleiste::schreibe(NeuesSpiel auftrag)
     abbrechen_ = false;
     auftrag.Abgebrochen = [this] { return abbrechen_.load(); };
     auftrag.Fortschritt = [this](int erledigt, int gesamt, const QString&) {
-        QMetaObject::invokeMethod(this, [this, erledigt, gesamt] {
+        schreiber_.melde([this, erledigt, gesamt] {
             Fortschritt->setMaximum(gesamt);
             Fortschritt->setValue(erledigt);
-        }, Qt::QueuedConnection);
+        });
     };
     AnlegenKnopf->setEnabled(false);
     Fortschritt->setRange(0, int(auftrag.Paare.size()));

@@ -47,6 +47,8 @@ private:
     void oeffne();
     void merke(Tonstromlage lage);
 
+    // The one thread outside the worker queue (platform/Arbeitsschlange.h): the audio
+    // stream lives on it for the whole game, an event loop of its own, not a job.
     std::unique_ptr<QThread> thread_;
     QObject* arbeiter_ = nullptr;  // lives on thread_, parent of the stream
     Mischquelle* quelle_ = nullptr; // lives on thread_; spiele() only through its lock
