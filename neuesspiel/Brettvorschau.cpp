@@ -1,6 +1,6 @@
 #include "neuesspiel/Brettvorschau.h"
 
-#include "neuesspiel/Brettwahl.h"
+#include "board/Brettwahl.h"
 #include "neuesspiel/Paaranzahl.h"
 #include "karten/Textkarte.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "neuesspiel/Brettwahl.h"
+#include "board/Brettwahl.h"
 #include "board/Kartenformat.h"
 #include "neuesspiel/Paarangabe.h"
 

@@ -1,4 +1,4 @@
-#include "neuesspiel/Brettwahl.h"
+#include "board/Brettwahl.h"
 
 #include "board/Bildschirmaufteilung.h"
 #include "board/Einstellungsleser.h"
