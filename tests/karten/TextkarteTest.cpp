@@ -1,6 +1,6 @@
 #include "karten/Textkarte.h"
 
-#include "neuesspiel/Brettwahl.h"
+#include "board/Brettwahl.h"
 #include "neuesspiel/Brettvorschau.h"
 
 #include <QImage>
