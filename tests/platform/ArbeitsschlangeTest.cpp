@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <thread>
@@ -14,7 +16,10 @@
 namespace {
 
 struct Beobachtung {
-    std::atomic<bool> los{false}; // the gate every job waits at
+    // The gate: a job passes once its number is at most this. Opening it only for the
+    // jobs already started keeps a later job from finishing while the test waits.
+    std::atomic<int> freigabe{0};
+    std::atomic<int> hoechste{0}; // the highest number of a started job
     std::atomic<int> laufend{0}, gleichzeitig{0}, gestartet{0}, beendet{0};
 };
 
@@ -27,7 +32,8 @@ struct Fall {
     // Steps: jN queue job N, fN one that throws, mN one that reports before it returns, sN wait
     // until N jobs started, l open the gate, r new round, v forget, eN latest wins with job N, nN
     // the next result's handler queues job N, w take everything of the round, p pause without
-    // the event loop, x go away. v, e and x open the gate from another thread a while later.
+    // the event loop, x go away. v, e and x open the gate from another thread a while later,
+    // for the jobs started by then.
     const char* ablauf;
     QStringList ankommen; // in the order handed over
     int gleichzeitig;
@@ -46,8 +52,8 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         {"taken with hole()", 2, false, "j1 j2 j3 s2 l w", {"1", "2", "3"}, 2, 3},
         {"a new round drops queued and running jobs' results", 2, true, "j1 j2 j3 j4 s2 r j5 l w", {"5"}, 2, 3},
         {"a new round drops results waiting in the inbox", 2, true, "j1 j2 s2 l p r j3 w", {"3"}, 2, 3},
-        {"forgetting waits for running jobs", 1, true, "j1 j2 s1 v j3 w", {"3"}, 1, 2},
-        {"latest wins with one worker", 1, true, "j1 s1 e2 s2 e3 w", {"3"}, 1, 3},
+        {"forgetting waits for running jobs", 1, true, "j1 j2 s1 v j3 l w", {"3"}, 1, 2},
+        {"latest wins with one worker", 1, true, "j1 s1 e2 s2 e3 l w", {"3"}, 1, 3},
         {"the handler queues the next job", 1, true, "n7 j1 l w", {"1", "7"}, 1, 2},
         {"a job's report comes before its result", 1, true, "m1 l w", {"Meldung 1", "1"}, 1, 1},
         {"a forgotten job's report never arrives", 1, true, "m1 s1 v w", {}, 1, 1},
@@ -65,10 +71,12 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         std::unique_ptr<Schlange> schlange;
         const auto job = [&](int n, bool scheitert, bool meldet = false) {
             return [&, n, scheitert, meldet](OhneWerkzeug&) {
+                for (int bisher = b.hoechste; n > bisher;)
+                    b.hoechste.compare_exchange_weak(bisher, n);
                 ++b.gestartet;
                 for (int jetzt = ++b.laufend, bisher = b.gleichzeitig; jetzt > bisher;)
                     b.gleichzeitig.compare_exchange_weak(bisher, jetzt);
-                while (!b.los)
+                while (n > b.freigabe)
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 --b.laufend;
                 ++b.beendet;
@@ -92,10 +100,9 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
         schlange = std::make_unique<Schlange>(f.arbeiter, f.mitFertig ? Schlange::Fertig(nimm) : nullptr);
         // Opens the gate a while later, from another thread.
         const auto spaeter = [&](auto schritt) {
-            b.los = false;
             std::thread oeffner([&] {
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                b.los = true;
+                b.freigabe = std::max(b.freigabe.load(), b.hoechste.load());
             });
             const int vorher = b.gestartet;
             schritt();
@@ -110,7 +117,7 @@ TEST(Arbeitsschlange, runsRoundsOnNWorkersAndHandsOverOnTheOwnersThreadOnly)
             else if (art == 's')
                 EXPECT_TRUE(QTest::qWaitFor([&] { return b.gestartet >= n; }, 10000));
             else if (art == 'l')
-                b.los = true;
+                b.freigabe = std::numeric_limits<int>::max();
             else if (art == 'r')
                 schlange->neueRunde();
             else if (art == 'v')
