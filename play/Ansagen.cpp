@@ -3,13 +3,6 @@
 #include "play/Gruppentexte.h"
 #include "play/Spielende.h"
 
-namespace {
-QString spielzuegeText(int n)
-{
-    return n == 1 ? QStringLiteral("1 Spielzug") : QStringLiteral("%1 Spielzüge").arg(n);
-}
-} // namespace
-
 QString anDerReiheAnsage(const QString& name)
 {
     return QStringLiteral("%1 ist an der Reihe.").arg(name);

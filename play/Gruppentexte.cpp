@@ -5,11 +5,14 @@ QString punkteText(int punkte)
     return QString::number(punkte) + QStringLiteral(" Punkte");
 }
 
+QString spielzuegeText(int spielzuege)
+{
+    return spielzuege == 1 ? QStringLiteral("1 Spielzug") : QStringLiteral("%1 Spielzüge").arg(spielzuege);
+}
+
 QString zuegeText(int spielzuege)
 {
-    if (spielzuege == 1)
-        return QStringLiteral("(1 Spielzug)");
-    return QStringLiteral("(") + QString::number(spielzuege) + QStringLiteral(" Spielzüge)");
+    return QLatin1Char('(') + spielzuegeText(spielzuege) + QLatin1Char(')');
 }
 
 QString standardGruppenname(int gruppe)

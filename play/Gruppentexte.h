@@ -5,6 +5,9 @@
 // Text of a PunkteLabel, e.g. "2 Punkte" (there is no singular form).
 QString punkteText(int punkte);
 
+// A count of moves, which has a singular: "1 Spielzug", "2 Spielzüge".
+QString spielzuegeText(int spielzuege);
+
 // Text of the single-player move counter: "(1 Spielzug)", "(2 Spielzüge)".
 QString zuegeText(int spielzuege);
 

@@ -119,10 +119,9 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
     }
 }
 
-// --drucken takes the game folder and an optional PDF file, and the print options; those options
-// belong to it alone.
-TEST(Befehlszeile, printingTakesAFolderAFileAndItsOptions)
+TEST(Befehlszeile, everyPrintingCallGivesItsCommandOrItsRefusal)
 {
+    // --drucken reads a game folder, an optional PDF file and the print options, which belong to it alone.
     struct Fall {
         QStringList argumente;
         Aufruf art;
@@ -185,7 +184,7 @@ TEST(Befehlszeile, helpNamesEveryOption)
         << s(hilfe);
     for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--paare", "--je-runde", "--ohne-ton", "--drucken",
                                "--papier", "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help",
-                               "--version"})
+                               "--version", "--ueberschrift", "--keine-ueberschrift"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 

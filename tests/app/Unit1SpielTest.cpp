@@ -340,10 +340,10 @@ TEST(Drehung, aTurnedCardEndsAtFullWidthAtItsCellsPlace)
     EXPECT_TRUE(t.ruecken(z)->isHidden());
 }
 
-TEST(Drehung, coveringMovesBothCardsInStepAndLeavesTheBacksWhereTheyWere)
+TEST(Drehung, coveringTurnsBothCardsInStep)
 {
-    // While two cards are covered they have equal widths at every step, each centred
-    // on its cell; at the end the backs are back at full width at their places.
+    // Two cards being covered have equal widths at every step, each centred on its cell,
+    // and end as backs at full width at their places.
     Spieltisch t(zweiGruppenSofort(0));
     TForm1& f = *t.form;
     const int kb = f.Einstellungen.KartenBreite;

@@ -53,9 +53,9 @@ const QColor Grau(128, 128, 128);
 
 } // namespace
 
-// Every fixed control has the parent, bounds, text, font, colour, visibility and enabled state of the window's layout.
 TEST_F(Steuerelemente, everyFixedControlIsAsTheLayoutDefinesIt)
 {
+    // Every fixed control has the parent, bounds, text, font, colour, visibility and enabled state of the layout.
     const TForm1& f = *fenster->form;
     QWidget* client = f.Client();
     struct Zeile {
@@ -91,7 +91,9 @@ TEST_F(Steuerelemente, everyFixedControlIsAsTheLayoutDefinesIt)
         {"RadioButton1", f.RadioButton1, f.PAnfangsEinstellungen, {40, 136, 457, 41}, QStringLiteral(" Ein Spieler"), arial, 19, true, false, Gruen, true, false},
         {"RadioButton2", f.RadioButton2, f.PAnfangsEinstellungen, {40, 184, 457, 41}, QStringLiteral(" Zwei Spieler oder Gruppen"), arial, 19, true, false, Marineblau, true, false},
         {"Label6", f.Label6, f.PAnfangsEinstellungen, {64, 232, 75, 22}, QStringLiteral("Name 1:"), arial, 19, true, false, Marineblau, true, true},
+        {"Edit1", f.Edit1, f.PAnfangsEinstellungen, {64, 264, 401, 32}, QStringLiteral(""), ms, 19, false, false, Marineblau, true, true},
         {"Label7", f.Label7, f.PAnfangsEinstellungen, {64, 320, 75, 22}, QStringLiteral("Name 2:"), arial, 19, true, false, Marineblau, true, true},
+        {"Edit2", f.Edit2, f.PAnfangsEinstellungen, {64, 352, 401, 32}, QStringLiteral(""), ms, 19, false, false, Marineblau, true, true},
         {"Label8", f.Label8, f.PAnfangsEinstellungen, {40, 444, 168, 22}, QStringLiteral("Dann hier klicken:"), arial, 19, true, false, Schwarz, true, false},
         {"BitBtn1", f.BitBtn1, f.PAnfangsEinstellungen, {40, 488, 425, 57}, QStringLiteral("Los  geht's"), arial, 19, true, false, {}, true, false},
         {"Panel18", f.Panel18, f.PAnfangsEinstellungen, {4, 611, 485, 102}, {}, {}, 0, false, false, {}, true, false},
@@ -122,32 +124,24 @@ TEST_F(Steuerelemente, everyFixedControlIsAsTheLayoutDefinesIt)
     }
 }
 
-// The name fields: MS Sans Serif of 19 pixels in navy, empty and disabled; the labels of the
-// picture sizes resize to their captions and the optimal one has the button face behind it.
-TEST_F(Steuerelemente, theNameFieldsAndPictureSizeLabelsLookAsDesigned)
+TEST_F(Steuerelemente, everyControlStartsInTheLayoutsState)
 {
+    // Beyond bounds and fonts a control starts as the layout sets it up.
     const TForm1& f = *fenster->form;
-    for (const QLineEdit* e : {f.Edit1, f.Edit2}) {
-        EXPECT_EQ(e->parentWidget(), f.PAnfangsEinstellungen);
-        EXPECT_EQ(e->font().family(), QStringLiteral("MS Sans Serif"));
-        EXPECT_EQ(e->font().pixelSize(), 19);
-        EXPECT_FALSE(e->font().bold());
-        EXPECT_EQ(e->palette().color(QPalette::Active, QPalette::Text), Marineblau);
-        EXPECT_TRUE(e->text().isEmpty());
-        EXPECT_TRUE(e->testAttribute(Qt::WA_Disabled));
-    }
-    EXPECT_EQ(f.Edit1->geometry(), QRect(64, 264, 401, 32));
-    EXPECT_EQ(f.Edit2->geometry(), QRect(64, 352, 401, 32));
     EXPECT_TRUE(f.RadioButton1->isChecked());
     EXPECT_FALSE(f.RadioButton2->isChecked());
     EXPECT_TRUE(f.Label1->AutomatischeGroesse);
     EXPECT_TRUE(f.Label3->AutomatischeGroesse);
     EXPECT_EQ(f.Label4->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_TRUE(f.Image3->Stretch);
+    EXPECT_EQ(f.ProgressBar1->minimum(), 0);
+    EXPECT_EQ(f.ProgressBar1->maximum(), 100);
+    EXPECT_EQ(f.ProgressBar1->value(), 0);
 }
 
-// Panels: PKarten in the board colour, the others in the button face; the bevels of the layout.
-TEST_F(Steuerelemente, panelsHaveTheirColoursAndBevels)
+TEST_F(Steuerelemente, everyPanelIsDrawnAsTheLayoutDefinesIt)
 {
+    // PKarten has the board colour, the others the button face; each has the layout's bevels.
     const TForm1& f = *fenster->form;
     using B = TPanel::Kante;
     struct Zeile {
@@ -171,16 +165,11 @@ TEST_F(Steuerelemente, panelsHaveTheirColoursAndBevels)
         EXPECT_EQ(z.p->KanteAussen, z.aussen);
         EXPECT_EQ(z.p->KanteInnen, z.innen);
     }
-    EXPECT_TRUE(f.Image3->Stretch);
-    EXPECT_EQ(f.ProgressBar1->minimum(), 0);
-    EXPECT_EQ(f.ProgressBar1->maximum(), 100);
-    EXPECT_EQ(f.ProgressBar1->value(), 0);
 }
 
-// Tab order of the player selection: RadioButton1, RadioButton2, Edit1, Edit2, BitBtn1, Panel18,
-// with no other control that takes the focus by tab in between.
 TEST_F(Steuerelemente, tabGoesThroughThePlayerSelectionInOrder)
 {
+    // Tab visits RadioButton1, RadioButton2, Edit1, Edit2, BitBtn1, Panel18 and nothing in between.
     const TForm1& f = *fenster->form;
     const std::vector<const QWidget*> folge = {f.RadioButton1, f.RadioButton2, f.Edit1,
                                                f.Edit2,        f.BitBtn1,      f.Panel18};
@@ -197,10 +186,9 @@ TEST_F(Steuerelemente, tabGoesThroughThePlayerSelectionInOrder)
     EXPECT_EQ(gefunden, folge);
 }
 
-// Caption, icon and font of the window; the start button's 36 x 36 glyph with a transparent
-// bottom-left pixel, 20 pixels from its text; the window's background is the button face.
-TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
+TEST_F(Steuerelemente, theWindowLooksAsTheLayoutDefinesIt)
 {
+    // The window has its caption, its icon in every size, its font and the button face behind it.
     TForm1& f = *fenster->form;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("  P a a r l i x  -  Das Memory-Spiel mit eigenen Bildern (Hennork)"));
     EXPECT_FALSE(f.windowIcon().isNull());
@@ -214,7 +202,15 @@ TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
 
     EXPECT_EQ(f.Client()->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(f.Client()->font().pixelSize(), 11);
+    f.resize(200, 150);
+    const QImage bild = f.grab().toImage();
+    EXPECT_EQ(bild.pixelColor(100, 75), QApplication::palette().color(QPalette::Active, QPalette::Button));
+}
 
+TEST_F(Steuerelemente, theStartButtonShowsItsGlyphBesideItsText)
+{
+    // A mostly opaque 36 x 36 glyph with a transparent bottom-left pixel, 20 pixels from the text.
+    const TForm1& f = *fenster->form;
     const QImage glyph = f.BitBtn1->knopfbild().toImage();
     EXPECT_EQ(glyph.size(), QSize(36, 36));
     EXPECT_EQ(qAlpha(glyph.pixel(0, 35)), 0);
@@ -224,8 +220,4 @@ TEST_F(Steuerelemente, theWindowHasItsCaptionIconAndButtonGlyph)
         for (int x = 0; x < 36; ++x)
             deckend += qAlpha(glyph.pixel(x, y)) == 255;
     EXPECT_GT(deckend, 36 * 36 / 4);
-
-    f.resize(200, 150);
-    const QImage bild = f.grab().toImage();
-    EXPECT_EQ(bild.pixelColor(100, 75), QApplication::palette().color(QPalette::Active, QPalette::Button));
 }

@@ -29,10 +29,10 @@ Druckoptionen optionen(QPageSize::PageSizeId seite, int mm, bool nebeneinander =
 
 } // namespace
 
-// Cards of the game's format at the chosen size, edge to edge inside 10 mm margins and centred; a
-// back page after each front page holding the same pictures mirrored for a flip on the long edge.
-TEST(Druckbogen, cardsFillThePageEdgeToEdgeAndEachBackLiesBehindItsFront)
+TEST(Druckbogen, cardsLieEdgeToEdgeOnBothSidesOfASheet)
 {
+    // Cards of the game's format at the chosen size, edge to edge inside 10 mm margins and centred; a
+    // back page after each front page holding the same pictures mirrored for a flip on the long edge.
     struct Karte {
         int seite;
         int index;
@@ -107,10 +107,10 @@ TEST(Druckbogen, aCardLargerThanThePageIsRefused)
     EXPECT_TRUE(b.Seiten.empty());
 }
 
-// Cut lines run along every edge of the printed cards only, crop marks in the margin continue
-// them; the back page has them mirrored.
-TEST(Druckbogen, cutLinesFollowThePrintedCardsAndCropMarksContinueThem)
+TEST(Druckbogen, cutLinesRunAlongThePrintedCardsOnly)
 {
+    // Cut lines run along every edge of the printed cards only, crop marks in the margin continue
+    // them; the back page has them mirrored.
     // 9 pairs of 3:4 on A4: the second sheet holds 2 cards of a grid of 4 x 4.
     const Druckbogen b = planeDruckbogen(9, 3, 4, optionen(QPageSize::A4, 60));
     ASSERT_EQ(b.Seiten.size(), 4u);

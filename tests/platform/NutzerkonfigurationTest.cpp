@@ -35,10 +35,10 @@ bool istRegulaer(const QString& pfad)
 
 } // namespace
 
-// Anything but a regular file of sane size reads as empty, without hanging; saving replaces
-// what is there by a new regular file (a link's target stays untouched), except a folder.
-TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
+TEST(Nutzerkonfiguration, anythingButASaneRegularFileCountsAsNoFile)
 {
+    // Anything but a regular file of sane size reads as empty, without hanging, and a save puts a
+    // new regular file in its place (a link's target stays untouched); a folder stays, told once.
     struct Fall {
         const char* name;
         std::function<void(const QString& pfad, const QString& daneben)> lege;
@@ -98,11 +98,11 @@ TEST(Nutzerkonfiguration, oddFilesReadAsEmptyAndSavingNeverWritesThroughThem)
     }
 }
 
-// Values and lists survive a save and a read, and the file is the one QSettings reads and
-// writes, so a folder remembered by an earlier version is still found. Keys are spelt as
-// QSettings spells them: "a/" and "/a//b" are "a" and "a/b".
-TEST(Nutzerkonfiguration, valuesRoundTripAndMatchQSettings)
+TEST(Nutzerkonfiguration, theFileIsTheOneQSettingsReadsAndWrites)
 {
+    // Values and lists are written byte for byte as QSettings writes them and read back by both, so a
+    // folder remembered by an earlier version is still found; keys are spelt as QSettings spells
+    // them ("a/" and "/a//b" are "a" and "a/b").
     struct Fall {
         const char* schluessel;
         QStringList werte;
@@ -158,10 +158,9 @@ TEST(Nutzerkonfiguration, valuesRoundTripAndMatchQSettings)
     EXPECT_EQ(vonUns.wert("gibt/es nicht", "fehlt").toStdString(), "fehlt");
 }
 
-// Two instances on one file, as the start window's (read when it opened) and the game's:
-// each save writes only its own keys into the file as it is then.
 TEST(Nutzerkonfiguration, aSaveKeepsWhatAnotherInstanceSavedMeanwhile)
 {
+    // Two instances on one file (the start window's and the game's): a save writes only its own keys.
     QTemporaryDir tmp;
     const QString pfad = tmp.filePath("paarlix/paarlix.conf");
     QDir().mkpath(tmp.filePath("paarlix"));

@@ -108,10 +108,10 @@ TEST(Spieldateien, exactNameWinsThenTheFirstSortedNameEqualIgnoringCase)
     }
 }
 
-TEST(Spieldateien, theFolderIsListedOnceAndPathsOrUnlistedNamesStayAsGiven)
+TEST(Spieldateien, aNameOutsideTheFirstListingIsOpenedAsGiven)
 {
-    // Lookups use the one listing made at the start; a name with a folder part, or any name without
-    // a listing, is opened as given.
+    // Names are looked up in the one listing made at the start; one made later, one with a folder
+    // part, or any name without a listing is opened as given.
     QTemporaryDir ordner;
     legeAn(ordner, {"01A.JPG"});
     const Spieldateien dateien(ordner.path());
@@ -152,17 +152,17 @@ TEST(Spieldateien, filesAreReadInPiecesUpToTheirLimit)
     EXPECT_EQ(riesig.liesAlles(gelesen, 64 * 1024 * 1024), Lesedatei::Lesen::ZuGross);
 }
 
-TEST(Spieldateien, fifosFoldersAndDevicesUnderGameFileNamesAreRefusedWithoutWaiting)
+TEST(Spieldateien, aGameFileThatIsNoRegularFileIsRefusedWithoutWaiting)
 {
-    // A FIFO named like the settings, the card back or a picture is "not openable" at once; so are a
-    // folder and a link to a device.
+    // A FIFO, a folder or a link to a FIFO named like the settings, the card back or a picture is
+    // "not openable" at once.
     QTemporaryDir ordner;
     const QStringList fifos = {ordner.filePath("Paarlix.ini"), ordner.filePath("Kartentext.bmp"),
                                ordner.filePath("01a.jpg")};
     for (const QString& fifo : fifos)
         ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir(ordner.path()).mkdir("01b.jpg"));
-    ASSERT_TRUE(QFile::link("/dev/zero", ordner.filePath("02a.jpg")));
+    ASSERT_TRUE(QFile::link(fifos[0], ordner.filePath("02a.jpg")));
 
     FifoWaechter waechter(fifos, std::chrono::seconds(2));
     const Spieldateien dateien(ordner.path());

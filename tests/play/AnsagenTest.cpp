@@ -88,6 +88,8 @@ TEST(Ansagen, everyTextSaysWhatThePanelsShow)
         {"unmarked group", gruppenpanelName(QStringLiteral("Ben"), 0, false, 0), QStringLiteral("Ben, 0 Punkte")},
         {"single player", gruppenpanelName(QStringLiteral("Einzelspieler"), 2, false, 3),
          QStringLiteral("Einzelspieler, 2 Punkte, 3 Spielzüge")},
+        {"single player's first move", gruppenpanelName(QStringLiteral("Einzelspieler"), 0, false, 1),
+         QStringLiteral("Einzelspieler, 0 Punkte, 1 Spielzug")},
         {"winner", spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!")},
         {"single player's end", spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
          QStringLiteral("Geschafft in 1 Zug!")},

@@ -6,10 +6,10 @@
 #include <cmath>
 #include <set>
 
-TEST(Klangsynthese, everySoundIsShortQuietAndNeverClipped)
+TEST(Klangsynthese, everySoundStaysWithinItsBounds)
 {
-    // Length in bounds, peak a third of full scale, enough energy to hear, no sample at
-    // the limits, silence at both ends (no click), and a few kilobytes.
+    // Every sound stays within bounds: length in bounds, peak a third of full scale, enough energy
+    // to hear, no sample at the limits, silence at both ends (no click), and a few kilobytes.
     const struct {
         Klang klang;
         double kuerzeste, laengste; // seconds
@@ -43,10 +43,10 @@ TEST(Klangsynthese, everySoundIsShortQuietAndNeverClipped)
     EXPECT_EQ(verschieden.size(), 4u);
 }
 
-TEST(Klangmischer, soundsStartWithTheNextSampleAddUpAndEndInSilence)
+TEST(Klangmischer, aSoundIsMixedInFromTheNextTake)
 {
-    // Silence until a sound is asked; a sound plays whole across the takes; one asked
-    // later starts at the next take and adds to what plays, clipped at full scale.
+    // A sound asked for plays whole from the next take on, added to what plays (clipped at full
+    // scale); silence while none plays.
     const std::vector<std::int16_t> tippen = klangProben(Klang::KarteDreht);
     const std::vector<std::int16_t> paar = klangProben(Klang::PaarGefunden);
     ASSERT_LT(tippen.size(), paar.size());

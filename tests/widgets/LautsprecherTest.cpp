@@ -138,7 +138,7 @@ private:
 
 } // namespace
 
-TEST(OhneTondienst, soundsStaySilentAndSayNothing)
+TEST(OhneTondienst, soundsAreDroppedWithoutAWord)
 {
     // No server at the given socket: playing every sound neither fails nor prints.
     QTemporaryDir leer;
@@ -195,12 +195,13 @@ protected:
 class MitPulseAudio : public PulseAudioFall {};
 class NeustartPulseAudio : public PulseAudioFall {};
 
-TEST_F(MitPulseAudio, everySoundOfThreeGamesArrivesAndNothingIsLeftOnDisk)
+TEST_F(MitPulseAudio, everySoundOfThreeGamesIsStreamedToTheServer)
 {
-    // Sounds as the game asks for them, three games in a row (after "Nochmal spielen" the
-    // same output goes on): the first of the run at once, a card a second, a pair or none,
-    // the end. The null sink's monitor, recorded with parec, holds one loud sound per sound
-    // asked; and no file lies in the temporary folder, as a killed run would leave it.
+    // Every sound asked for reaches the server as one loud sound, streamed, with no file on disk.
+    // Three games in a row (after "Nochmal spielen" the same output goes on): the first of the
+    // run at once, a card a second, a pair or none, the end. The null sink's monitor, recorded
+    // with parec, holds one loud sound per sound asked; and no file lies in the temporary folder,
+    // as a killed run would leave it.
     const QString datei = ordner.filePath(QStringLiteral("aufnahme.raw"));
     QProcess parec;
     nimmAuf(parec, datei);

@@ -87,9 +87,9 @@ TEST(TImage, stretchFillsTheWholeControl)
     }
 }
 
-// A click runs OnClick with the control as sender; a handler rebound inside the click is the one the next click runs.
-TEST(TImage, aClickRunsOnClickAndAHandlerReboundInsideRunsNextTime)
+TEST(TImage, aLeftClickRunsTheHandlerBoundAtThatMoment)
 {
+    // A left click runs OnClick as bound then (rebound inside a click: the next click's), sender the control.
     Buehne b;
     std::vector<QString> ablauf;
     b.bild->OnClick = [&](TImage* sender) {
