@@ -14,9 +14,13 @@ struct Brettvorschau {
     int Spalten = 0;
     int Zeilen = 0;
     QSize Karte;  // on bildschirm
-    QString Text; // "15 Paare → 6 × 5 Karten, je 87 × 116 Pixel auf diesem Bildschirm", or why there is no game
+    // "15 Paare → 6 × 5 Karten, je bis zu 87 × 116 Pixel auf diesem Bildschirm", or why there is
+    // no game. "bis zu": a window manager's title bar and panels take their part of the screen
+    // only once the game's window exists.
+    QString Text;
     int Paare = 0; // dealt each round
     int Frei = 0;  // empty places on the board
+    int Vorschlag = 0; // pairs per round with which every name can be read; 0: none to suggest
 };
 
 // What the board shown depends on: the count, the card format of the photos read so far
@@ -43,6 +47,6 @@ bool irgendwoLesbar(const QString& text, const Kartenformat& format, QSize bilds
 // The board the writer chooses for the question (tens of milliseconds: it
 // searches for the largest count that fits). With names, a second line tells
 // when the smallest name would be set below MinNamenPixel on the board, and
-// the most pairs per round that make every name readable.
+// the most pairs per round that make every name readable (also as Vorschlag).
 Brettvorschau brettvorschau(const Brettfrage& frage);
 Brettvorschau brettvorschau(const std::vector<QSize>& fotos, QSize bildschirm);

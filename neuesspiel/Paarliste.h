@@ -110,6 +110,9 @@ public:
         QString Meldung;
     };
     Kopfwechsel setzeListenkopf(bool ueberschrift);
+    // fuegePaareHinzu() with the pairs of a written game (leseSpiel): a photo's text card is its
+    // name card, so the row's name shown by kind Name.
+    int fuegeSpielHinzu(const Paarangaben& paare);
     // A text-text row at the end, both texts still to type; returns its row.
     int fuegeTextpaarHinzu();
 

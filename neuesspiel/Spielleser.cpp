@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -84,6 +86,10 @@ Spielinhalt leseSpiel(const QString& ordner)
             angabe.Zweite = {};
         spiel.Paare.push_back(angabe);
     }
+    spiel.MitNamen = std::any_of(spiel.Paare.begin(), spiel.Paare.end(), [](const Paarangabe& p) { return p.Erste.istFoto(); })
+        && std::all_of(spiel.Paare.begin(), spiel.Paare.end(), [](const Paarangabe& p) {
+               return !p.Erste.istFoto() || (!p.Zweite.istFoto() && !p.Zweite.Text.isEmpty());
+           });
     // The writer also gives setting 12 when a board with empty places deals every pair;
     // that is no choice of the user's, and it must not hold back pairs added later.
     if (werte.PaareJeRunde < int(spiel.Paare.size()))

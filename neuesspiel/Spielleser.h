@@ -10,6 +10,8 @@ struct Spielinhalt {
     Paarangaben Paare;
     Kartenformat Format;
     int JeRunde = 0; // setting 12 when it deals fewer pairs than the folder has; else 0: all
+    // Every photo's pair has a text card, its name card: "Zweite Karte zeigt den Namen" was on.
+    bool MitNamen = false;
     QString Meldung; // why the folder holds no game to edit; empty when it does
 };
 

@@ -4,6 +4,7 @@
 #include "pictures/Vorschaubilder.h"
 #include "platform/Meldungen.h"
 #include "platform/Nutzerkonfiguration.h"
+#include "start/Fensterknopf.h"
 #include "start/Kartenformatwahl.h"
 #include "start/Paarlistenmodell.h"
 #include "widgets/Ordnerdialog.h"
@@ -99,6 +100,15 @@ void NeuesSpielFenster::baueRunden()
     Brett = new QLabel(this);
     Brett->setTextFormat(Qt::PlainText);
     Brett->setWordWrap(true);
+    VorschlagKnopf = knopf(QStringLiteral("Je Runde 1 Paare"),
+                           QStringLiteral("So viele Paare je Runde, dass alle Namen lesbar werden"), this);
+    // The line about names comes and goes as names are typed: its room stays (the board line
+    // and the names' line, wrapped once), so that nothing moves under the mouse.
+    QSizePolicy halten = VorschlagKnopf->sizePolicy();
+    halten.setRetainSizeWhenHidden(true);
+    VorschlagKnopf->setSizePolicy(halten);
+    VorschlagKnopf->hide();
+    Brett->setMinimumHeight(std::max(3 * Brett->fontMetrics().lineSpacing(), VorschlagKnopf->sizeHint().height()));
 }
 
 void NeuesSpielFenster::baueLayout()
@@ -119,12 +129,15 @@ void NeuesSpielFenster::baueLayout()
     spalte->addWidget(Liste, 1);
     spalte->addLayout(jeRunde);
     spalte->addLayout(format);
-    spalte->addWidget(Brett);
+    auto* brett = new QHBoxLayout;
+    brett->addWidget(Brett, 1);
+    brett->addWidget(VorschlagKnopf, 0, Qt::AlignTop);
+    spalte->addLayout(brett);
     spalte->addWidget(Leiste);
     QWidget* reihenfolge[] = {Liste->HinzufuegenKnopf, Liste->Tabelle, Liste->EntfernenKnopf, Liste->HochKnopf,
                               Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TextpaarKnopf,
-                              Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, JeRunde,
-                              JeRundeAnzahl, FormatWahl, Zuschneiden, Leiste->Spielname, Leiste->OrdnerKnopf,
+                              Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, Liste->Listenkopf, JeRunde,
+                              JeRundeAnzahl, FormatWahl, Zuschneiden, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
                               Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf,
                               Leiste->AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
@@ -150,6 +163,13 @@ void NeuesSpielFenster::verbinde()
         aktualisiere();
     });
     connect(JeRundeAnzahl, &QSpinBox::valueChanged, this, [this] { aktualisiere(); });
+    connect(VorschlagKnopf, &QPushButton::clicked, this, [this] {
+        if (vorschlag_ < 1)
+            return;
+        JeRundeAnzahl->setValue(vorschlag_);
+        JeRunde->setChecked(true);
+        aktualisiere();
+    });
     connect(Leiste, &Schreibleiste::nameGetippt, this, &NeuesSpielFenster::aktualisiere);
     connect(Leiste, &Schreibleiste::geschrieben, this, &NeuesSpielFenster::schreibenFertig);
     connect(Leiste->OrdnerKnopf, &QPushButton::clicked, this, &NeuesSpielFenster::waehleSpieleordner);
@@ -213,6 +233,10 @@ void NeuesSpielFenster::zeigeBrett(const Brettvorschau& vorschau)
     // A screen reader reads the line itself, not a label for it.
     Brett->setAccessibleName(vorschau.Text);
     Brett->setAccessibleDescription(vorschau.Text);
+    vorschlag_ = vorschau.Vorschlag;
+    VorschlagKnopf->setText(QStringLiteral("Je Runde %1 Paare").arg(vorschlag_));
+    VorschlagKnopf->setAccessibleName(VorschlagKnopf->text());
+    VorschlagKnopf->setVisible(vorschlag_ > 0);
 }
 
 int NeuesSpielFenster::jeRunde() const
@@ -253,7 +277,7 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     Liste->setzeAn(an);
-    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl})
+    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl, VorschlagKnopf})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     Zuschneiden->setEnabled(an && FormatWahl->currentIndex() != int(Formateintrag::Automatisch));

@@ -23,6 +23,7 @@ class Nutzerkonfiguration;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 
 // The config key of the folder new games go into.
@@ -87,6 +88,8 @@ public:
     QComboBox* FormatWahl = nullptr;
     QCheckBox* Zuschneiden = nullptr;
     QLabel* Brett = nullptr;
+    // "Je Runde N Paare" beside the line saying names would be too small: takes its suggestion.
+    QPushButton* VorschlagKnopf = nullptr;
     Schreibleiste* Leiste = nullptr;
 
 signals:
@@ -136,5 +139,6 @@ private:
     Brettvorschauen brettvorschauen_;
     Hintergrundarbeit<Brettvorschau> brettrechner_;
     Brettfrage gerechnet_; // the question brettrechner_ answers
+    int vorschlag_ = 0;    // the pairs per round VorschlagKnopf sets
     bool aktualisierungGeplant_ = false;
 };

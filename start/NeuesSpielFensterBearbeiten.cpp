@@ -54,10 +54,10 @@ bool NeuesSpielFenster::bearbeite(const QString& ordner)
         FormatWahl->setCurrentIndex(int(wahl.Eintrag));
         Zuschneiden->setChecked(wahl.Zuschneiden);
     }
-    // A pair without a second card is the same photo twice, whatever the quick setting
-    // says; the user's setting in the config stays.
-    Liste->setzeMitNamen(false);
-    fuegePaareHinzu(spiel.Paare);
+    // The quick setting as the game has it, so that a photo added gets what the others have;
+    // the user's setting in the config stays.
+    Liste->setzeMitNamen(spiel.MitNamen);
+    Liste->fuegeSpielHinzu(spiel.Paare);
     JeRunde->setChecked(spiel.JeRunde > 0);
     if (spiel.JeRunde > 0)
         JeRundeAnzahl->setValue(spiel.JeRunde);

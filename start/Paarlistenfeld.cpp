@@ -64,8 +64,8 @@ void Paarlistenfeld::baueListe()
     Modell = new Paarlistenmodell(this);
     Tabelle = new QTableView(this);
     Tabelle->setModel(Modell);
-    Tabelle->setAccessibleName(QStringLiteral("Fotos"));
-    Tabelle->setAccessibleDescription(QStringLiteral("Ein Foto je Zeile; Tippen ändert den Namen"));
+    Tabelle->setAccessibleName(QStringLiteral("Paare"));
+    Tabelle->setAccessibleDescription(QStringLiteral("Ein Paar je Zeile, erste und zweite Karte; Tippen ändert den Namen oder den Text"));
     Tabelle->setIconSize(QSize(Bildkante, Bildkante));
     Tabelle->verticalHeader()->setDefaultSectionSize(Bildkante + 4);
     QHeaderView* kopf = Tabelle->horizontalHeader();
@@ -92,15 +92,19 @@ void Paarlistenfeld::baueListe()
     MitNamen = new QCheckBox(QStringLiteral("Zweite Karte zeigt den Namen"), this);
     MitNamen->setAccessibleName(MitNamen->text());
     MitNamen->setToolTip(QStringLiteral("Sonst zeigen beide Karten eines Paares dasselbe Foto"));
+    Listenkopf = new QCheckBox(QStringLiteral("Erste Zeile ist eine Überschrift"), this);
+    Listenkopf->setAccessibleName(Listenkopf->text());
+    Listenkopf->setToolTip(QStringLiteral("Die erste Zeile der geladenen Liste nennt die Spalten und ist kein Paar"));
+    Listenkopf->hide();
 }
 
 void Paarlistenfeld::baueKnoepfe()
 {
     HinzufuegenKnopf = knopf(QStringLiteral("Fotos hinzufügen…"),
                              QStringLiteral("Fotos auswählen; Dateien und Ordner lassen sich auch hierher ziehen"), this);
-    EntfernenKnopf = knopf(QStringLiteral("Entfernen"), QStringLiteral("Die gewählten Fotos aus der Liste nehmen (Entf)"), this);
-    HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Foto eine Zeile nach oben (Strg+Pfeil hoch)"), this);
-    RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Foto eine Zeile nach unten (Strg+Pfeil runter)"), this);
+    EntfernenKnopf = knopf(QStringLiteral("Entfernen"), QStringLiteral("Die gewählten Paare aus der Liste nehmen (Entf)"), this);
+    HochKnopf = knopf(QStringLiteral("Nach oben"), QStringLiteral("Das Paar eine Zeile nach oben (Strg+Pfeil hoch)"), this);
+    RunterKnopf = knopf(QStringLiteral("Nach unten"), QStringLiteral("Das Paar eine Zeile nach unten (Strg+Pfeil runter)"), this);
     FotoWaehlenKnopf = knopf(QStringLiteral("Foto wählen…"),
                              QStringLiteral("Ein anderes Foto als zweite Karte der gewählten Zeile; es lässt sich "
                                             "auch auf die zweite Karte ziehen"), this);
@@ -156,7 +160,11 @@ void Paarlistenfeld::baueLayout()
     spalte->addLayout(paarKnoepfe);
     spalte->addWidget(Tabelle, 1);
     spalte->addLayout(ausgelassen);
-    spalte->addWidget(MitNamen);
+    auto* schalter = new QHBoxLayout;
+    schalter->addWidget(MitNamen);
+    schalter->addWidget(Listenkopf);
+    schalter->addStretch(1);
+    spalte->addLayout(schalter);
 }
 
 void Paarlistenfeld::verbinde()
@@ -173,6 +181,7 @@ void Paarlistenfeld::verbinde()
         Modell->setzeMitNamen(an);
         emit mitNamenGeaendert(an);
     });
+    connect(Listenkopf, &QCheckBox::toggled, this, &Paarlistenfeld::setzeListenkopf);
     connect(Modell, &Paarlistenmodell::namenGeaendert, this, &Paarlistenfeld::geaendert);
     connect(Modell, &Paarlistenmodell::ausgelassenGeaendert, this, &Paarlistenfeld::zeigeAusgelassen);
     // After the choice's editor is closed: a dialog inside its commit would outlive it.
@@ -202,7 +211,7 @@ void Paarlistenfeld::setzeAn(bool an)
     an_ = an;
     for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
                                                       FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Tabelle,
-                                                      MitNamen})
+                                                      MitNamen, Listenkopf})
         w->setEnabled(an);
 }
 
@@ -272,12 +281,12 @@ int Paarlistenfeld::fuegeHinzu(const QStringList& pfade)
     return erste;
 }
 
-int Paarlistenfeld::fuegePaareHinzu(const Paarangaben& paare)
+int Paarlistenfeld::haengeAn(const std::function<int()>& fuege)
 {
     if (!an_)
         return -1;
     const bool warLeer = Modell->rowCount() == 0;
-    const int erste = Modell->fuegePaareHinzu(paare);
+    const int erste = fuege();
     if (erste >= 0) {
         bestelleVorschauen(erste);
         if (warLeer) {
@@ -288,6 +297,16 @@ int Paarlistenfeld::fuegePaareHinzu(const Paarangaben& paare)
     }
     emit geaendert();
     return erste;
+}
+
+int Paarlistenfeld::fuegePaareHinzu(const Paarangaben& paare)
+{
+    return haengeAn([&] { return Modell->fuegePaareHinzu(paare); });
+}
+
+int Paarlistenfeld::fuegeSpielHinzu(const Paarangaben& paare)
+{
+    return haengeAn([&] { return Modell->fuegeSpielHinzu(paare); });
 }
 
 void Paarlistenfeld::waehleZweitfoto(int zeile)
@@ -347,13 +366,37 @@ void Paarlistenfeld::ladeListe()
         return;
     }
     const bool warLeer = Modell->rowCount() == 0;
-    const int erste = fuegePaareHinzu(gelesen.Paare);
+    const int erste = haengeAn([&] { return Modell->fuegeListeHinzu(datei, gelesen); });
+    {
+        const QSignalBlocker still(Listenkopf);
+        Listenkopf->setChecked(Modell->liste().listenkopf().value_or(false));
+    }
+    Listenkopf->setVisible(Modell->liste().listenkopf().has_value());
     if (erste < 0)
         return;
     if (warLeer)
         emit namensvorschlag(QFileInfo(datei).completeBaseName());
     Tabelle->setFocus();
     waehleZeile(erste);
+    emit geaendert();
+}
+
+void Paarlistenfeld::setzeListenkopf(bool ueberschrift)
+{
+    const Paarliste::Kopfwechsel wechsel = Modell->setzeListenkopf(ueberschrift);
+    if (!wechsel.Meldung.isEmpty()) {
+        // Nothing changed: the box says so too.
+        const QSignalBlocker still(Listenkopf);
+        Listenkopf->setChecked(!ueberschrift);
+    }
+    emit listenmeldung(wechsel.Meldung);
+    if (!ueberschrift && wechsel.Zeile >= 0) {
+        const Paarzeile& zeile = Modell->liste().zeile(wechsel.Zeile);
+        if (!zeile.istText() && zeile.Vorschau == Vorschaustand::Offen)
+            vorschaubilder_->bestelle(zeile.Nummer, zeile.Pfad);
+        if (zeile.Zweitfoto.Nummer != 0 && zeile.Zweitfoto.Vorschau == Vorschaustand::Offen)
+            bestelleZweitfoto(wechsel.Zeile);
+    }
     emit geaendert();
 }
 

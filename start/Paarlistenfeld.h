@@ -41,6 +41,8 @@ public:
     // Appends the pairs; pairs with a missing or repeated photo are left out. Returns the
     // first new row, -1 for none.
     int fuegePaareHinzu(const Paarangaben& paare);
+    // The pairs of a written game: name cards come back as names.
+    int fuegeSpielHinzu(const Paarangaben& paare);
     // A photo dropped at `wo` (in this widget) onto a row's second card becomes its second
     // photo; false elsewhere.
     bool legeZweitfotoAb(const QStringList& pfade, QPoint wo);
@@ -69,6 +71,8 @@ public:
     QWidget* AlleAusgelassen = nullptr;
     QPlainTextEdit* AlleAusgelassenText = nullptr;
     QCheckBox* MitNamen = nullptr;
+    // "Erste Zeile ist eine Überschrift", shown once a list file is loaded.
+    QCheckBox* Listenkopf = nullptr;
 
 signals:
     // The list changed, or its names: the board, the target and "Spiel anlegen" follow.
@@ -94,6 +98,9 @@ private:
     void waehleZweitfoto(int zeile);
     void fuegeTextpaarHinzu();
     void ladeListe();
+    void setzeListenkopf(bool ueberschrift);
+    // Rows appended by `fuege` (returning the first new one): thumbnails, the first name, the keys.
+    int haengeAn(const std::function<int()>& fuege);
     void entferne();
     void verschiebe(int richtung);
     void waehleZeile(int zeile);

@@ -49,12 +49,13 @@ int Paarlistenmodell::fuegeHinzu(const QStringList& pfade)
     return erste;
 }
 
-int Paarlistenmodell::fuegePaareHinzu(const Paarangaben& paare)
+template <typename Fuege>
+int Paarlistenmodell::haengeAn(Fuege fuege)
 {
     const int vorher = rowCount();
     const std::size_t ausgelassen = liste_.ausgelassen().size();
     Paarliste neu = liste_;
-    const int erste = neu.fuegePaareHinzu(paare);
+    const int erste = fuege(neu);
     if (erste >= 0) {
         beginInsertRows({}, vorher, neu.anzahl() - 1);
         liste_ = std::move(neu);
@@ -66,6 +67,48 @@ int Paarlistenmodell::fuegePaareHinzu(const Paarangaben& paare)
     if (liste_.ausgelassen().size() != ausgelassen)
         emit ausgelassenGeaendert();
     return erste;
+}
+
+int Paarlistenmodell::fuegePaareHinzu(const Paarangaben& paare)
+{
+    return haengeAn([&](Paarliste& l) { return l.fuegePaareHinzu(paare); });
+}
+
+int Paarlistenmodell::fuegeSpielHinzu(const Paarangaben& paare)
+{
+    return haengeAn([&](Paarliste& l) { return l.fuegeSpielHinzu(paare); });
+}
+
+int Paarlistenmodell::fuegeListeHinzu(const QString& pfad, const Listenergebnis& gelesen)
+{
+    return haengeAn([&](Paarliste& l) { return l.fuegeListeHinzu(pfad, gelesen); });
+}
+
+Paarliste::Kopfwechsel Paarlistenmodell::setzeListenkopf(bool ueberschrift)
+{
+    // Tried on a copy: the view must hear of the row before it comes or after it goes.
+    Paarliste neu = liste_;
+    const Paarliste::Kopfwechsel wechsel = neu.setzeListenkopf(ueberschrift);
+    const int zeile = wechsel.Zeile;
+    const bool ausgelassen = neu.ausgelassen().size() != liste_.ausgelassen().size();
+    if (zeile < 0) {
+        liste_ = std::move(neu);
+        if (ausgelassen)
+            emit ausgelassenGeaendert();
+        return wechsel;
+    }
+    if (ueberschrift) {
+        beginRemoveRows({}, zeile, zeile);
+        vergissBilder(zeile);
+        liste_ = std::move(neu);
+        endRemoveRows();
+    } else {
+        beginInsertRows({}, zeile, zeile);
+        liste_ = std::move(neu);
+        endInsertRows();
+    }
+    hinweiseGeaendert();
+    return wechsel;
 }
 
 int Paarlistenmodell::fuegeTextpaarHinzu()

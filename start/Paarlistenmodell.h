@@ -24,6 +24,11 @@ public:
     // The rows added, first one first; the row of the first new one, -1 for none.
     int fuegeHinzu(const QStringList& pfade);
     int fuegePaareHinzu(const Paarangaben& paare);
+    int fuegeSpielHinzu(const Paarangaben& paare);
+    // A list file's pairs; its first line then is a header or a pair as setzeListenkopf says.
+    int fuegeListeHinzu(const QString& pfad, const Listenergebnis& gelesen);
+    // Paarliste::setzeListenkopf with the row it takes out or puts in.
+    Paarliste::Kopfwechsel setzeListenkopf(bool ueberschrift);
     // A text-text row at the end; its row.
     int fuegeTextpaarHinzu();
     // The row's second card becomes the photo; empty when it did, else why not.
@@ -54,6 +59,9 @@ signals:
     void zweitfotoGewuenscht(int zeile);
 
 private:
+    // Rows appended by `fuege` (a Paarliste call returning the first new row).
+    template <typename Fuege>
+    int haengeAn(Fuege fuege);
     // Names and hints of every row: one name marks others as repeats.
     void hinweiseGeaendert();
 

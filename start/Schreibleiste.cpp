@@ -45,13 +45,17 @@ void Schreibleiste::baue()
     Status = new QLabel(this);
     Status->setTextFormat(Qt::PlainText);
     Status->setWordWrap(true);
+    // Lines that come and go keep their room: the buttons must not move under the mouse.
+    Ziel->setMinimumHeight(Ziel->fontMetrics().lineSpacing());
+    Status->setMinimumHeight(2 * Status->fontMetrics().lineSpacing());
     Fortschritt = new QProgressBar(this);
     Fortschritt->setAccessibleName(QStringLiteral("Fortschritt"));
     Fortschritt->hide();
     AbbrechenKnopf = knopf(QStringLiteral("Abbrechen"), QStringLiteral("Das Anlegen abbrechen; es bleibt nichts zurück"), this);
     AbbrechenKnopf->hide();
-    AnlegenKnopf = knopf(QStringLiteral("Spiel anlegen"), QStringLiteral("Das Spiel schreiben und starten"), this);
-    AnlegenKnopf->setToolTip(QStringLiteral("Das Spiel schreiben"));
+    AnlegenKnopf = knopf(QString(), QString(), this);
+    benenneAnlegen(QStringLiteral("Spiel anlegen"),
+                   QStringLiteral("Die Karten schreiben; danach lässt sich das Spiel starten oder drucken"));
     StartenKnopf = knopf(QStringLiteral("Spiel starten"), QStringLiteral("Das geschriebene Spiel spielen"), this);
     DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des Spiels zum Ausschneiden drucken"), this);
     StartenKnopf->hide();
@@ -102,6 +106,15 @@ void Schreibleiste::verbinde()
     });
 }
 
+void Schreibleiste::benenneAnlegen(const QString& text, const QString& beschreibung)
+{
+    // A screen reader says what the button now does, not what it did first.
+    AnlegenKnopf->setText(text);
+    AnlegenKnopf->setAccessibleName(text);
+    AnlegenKnopf->setAccessibleDescription(beschreibung);
+    AnlegenKnopf->setToolTip(beschreibung);
+}
+
 QString Schreibleiste::spielname() const { return Spielname->text(); }
 
 void Schreibleiste::schlageNamenVor(const QString& name)
@@ -114,8 +127,7 @@ void Schreibleiste::bearbeite(const QString& name)
 {
     Spielname->setText(name);
     nameVonHand_ = true;
-    AnlegenKnopf->setText(QStringLiteral("Speichern"));
-    AnlegenKnopf->setToolTip(QStringLiteral("Die neue Fassung an die Stelle des Spiels schreiben"));
+    benenneAnlegen(QStringLiteral("Speichern"), QStringLiteral("Die neue Fassung an die Stelle des Spiels schreiben"));
 }
 
 void Schreibleiste::zeige(const QString& spieleordner, const QString& ziel, int offeneVorschauen, bool schreibbar)
@@ -167,7 +179,8 @@ void Schreibleiste::brichAb()
 void Schreibleiste::zeigeGeschrieben(const QString& meldung)
 {
     meldung_ = meldung;
-    AnlegenKnopf->setText(QStringLiteral("Speichern"));
+    if (AnlegenKnopf->text() != QLatin1String("Speichern"))
+        benenneAnlegen(QStringLiteral("Speichern"), QStringLiteral("Die Änderungen in das angelegte Spiel schreiben"));
     StartenKnopf->show();
     DruckenKnopf->show();
 }

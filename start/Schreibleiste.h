@@ -71,6 +71,8 @@ private:
     void baue();
     void baueLayout();
     void verbinde();
+    // "Spiel anlegen" or "Speichern", read aloud as shown.
+    void benenneAnlegen(const QString& text, const QString& beschreibung);
 
     std::function<Schreibergebnis(const NeuesSpiel&)> schreibe_ = schreibeNeuesSpiel;
     bool nameVonHand_ = false; // the game name was typed, so new photos leave it alone

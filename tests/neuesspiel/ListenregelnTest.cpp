@@ -80,7 +80,7 @@ TEST(Listenregeln, theLatestBoardQuestionWins)
                                             {'w', {1, {4, 3, true}, schirm}},
                                             {'n', {6, {4, 3, true}, schirm, 0, {"Anna", "Ben", "Cem", "Dora", "Emil", "Ida"}}}};
     const std::string a = brettvorschau(fragen.at('a')).Text.toStdString();
-    const std::string wenige = "1 Foto – für ein Spiel werden mindestens 2 gebraucht.";
+    const std::string wenige = "1 Paar – für ein Spiel werden mindestens 2 gebraucht.";
     const std::string offen = "Spielfeld wird berechnet …";
     // Each step: questions asked (a, b, w: too few, n: a with names) and "!": the worker answers.
     const struct {

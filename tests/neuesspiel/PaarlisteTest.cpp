@@ -277,22 +277,22 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         const char* name = nullptr; // every row's name card, with names
         int zweiteHoch = 0;         // rows with an upright second photo: cards too
     } faelle[] = {
-        {0, 0, 0, "Noch keine Fotos."},
-        {6, 0, 0, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
-        {0, 6, 0, "6 Paare → 4 × 3 Karten, je 150 × 200 Pixel auf diesem Bildschirm"},
-        {3, 3, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm"},
-        {4, 1, 1, "6 Paare → 3 × 4 Karten, je 200 × 150 Pixel auf diesem Bildschirm"},
-        {17, 0, 0, "17 Paare → 5 × 7 Felder, 1 bleibt frei, je 116 × 87 Pixel auf diesem Bildschirm"},
-        {0, 25, 0, "25 Paare → 8 × 7 Felder, 6 bleiben frei, je 69 × 92 Pixel auf diesem Bildschirm"},
-        {0, 25, 0, "Je Runde 8 von 25 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8},
+        {0, 0, 0, "Noch keine Paare."},
+        {6, 0, 0, "6 Paare → 3 × 4 Karten, je bis zu 200 × 150 Pixel auf diesem Bildschirm"},
+        {0, 6, 0, "6 Paare → 4 × 3 Karten, je bis zu 150 × 200 Pixel auf diesem Bildschirm"},
+        {3, 3, 0, "6 Paare → 3 × 4 Karten, je bis zu 171 × 171 Pixel auf diesem Bildschirm"},
+        {4, 1, 1, "6 Paare → 3 × 4 Karten, je bis zu 200 × 150 Pixel auf diesem Bildschirm"},
+        {17, 0, 0, "17 Paare → 5 × 7 Felder, 1 bleibt frei, je bis zu 116 × 87 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "25 Paare → 8 × 7 Felder, 6 bleiben frei, je bis zu 69 × 92 Pixel auf diesem Bildschirm"},
+        {0, 25, 0, "Je Runde 8 von 25 Paaren → 4 × 4 Karten, je bis zu 126 × 168 Pixel auf diesem Bildschirm", 8},
         {0, 6, 0, "Je Runde können 1 bis 6 Paare gespielt werden", 7},
-        {0, 40, 0, "40 Paare → 10 × 8 Karten, je 54 × 72 Pixel auf diesem Bildschirm\nDie Namen wären auf den Karten "
+        {0, 40, 0, "40 Paare → 10 × 8 Karten, je bis zu 54 × 72 Pixel auf diesem Bildschirm\nDie Namen wären auf den Karten "
                    "nur 8 Pixel hoch und schwer zu lesen; mit „Je Runde 28 Paare“ werden sie lesbar.", 0,
          "Maximilian Alexander "},
-        {0, 40, 0, "Je Runde 8 von 40 Paaren → 4 × 4 Karten, je 126 × 168 Pixel auf diesem Bildschirm", 8,
+        {0, 40, 0, "Je Runde 8 von 40 Paaren → 4 × 4 Karten, je bis zu 126 × 168 Pixel auf diesem Bildschirm", 8,
          "Maximilian Alexander "},
-        {1, 0, 0, "1 Foto – für ein Spiel werden mindestens 2 gebraucht."},
-        {6, 0, 0, "6 Paare → 3 × 4 Karten, je 171 × 171 Pixel auf diesem Bildschirm", 0, nullptr, 6},
+        {1, 0, 0, "1 Paar – für ein Spiel werden mindestens 2 gebraucht."},
+        {6, 0, 0, "6 Paare → 3 × 4 Karten, je bis zu 171 × 171 Pixel auf diesem Bildschirm", 0, nullptr, 6},
     };
     for (const auto& f : faelle) {
         Paarliste liste;
@@ -319,5 +319,7 @@ TEST(Paarliste, theBoardFollowsTheRowsAndTheirOrientation)
         const Brettvorschau b = brettvorschau(liste.brettfrage(QSize(1366, 768), f.jeRunde));
         EXPECT_TRUE(b.Text.startsWith(QString::fromUtf8(f.text))) << b.Text.toStdString();
         EXPECT_EQ(b.Text.contains('\n'), f.name && !f.jeRunde) << b.Text.toStdString();
+        // The pairs per round the second line suggests, for the window's button.
+        EXPECT_EQ(b.Vorschlag, f.name && !f.jeRunde ? 28 : 0) << b.Text.toStdString();
     }
 }

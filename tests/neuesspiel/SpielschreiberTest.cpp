@@ -5,6 +5,7 @@
 #include "board/Einstellungsleser.h"
 #include "board/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
+#include "neuesspiel/Paarliste.h"
 #include "karten/Kartenkommentar.h"
 #include "neuesspiel/Spielleser.h"
 #include "pictures/Bildbeschreibung.h"
@@ -184,6 +185,18 @@ TEST(Spielschreiber, withNamesTheSecondPictureIsANameCard)
     EXPECT_NE(karte, QImage(ziel + "/02b.jpg", "JPG"));
     EXPECT_EQ(lauf.ausgabe.value(0), tmp.filePath("Oma Erna.jpg") + QStringLiteral(" → 01a.jpg, Namenskarte „Oma Erna“ → 01b.jpg"));
     EXPECT_TRUE(lauf.ausgabe.value(2).endsWith(QStringLiteral("Starten mit: paarlix '%1'").arg(ziel)));
+    // Opened for editing, the name cards are the rows' names, the quick setting on: a photo added
+    // later gets its name card too.
+    const Spielinhalt gelesen = leseSpiel(ziel);
+    EXPECT_TRUE(gelesen.MitNamen);
+    Paarliste liste;
+    liste.setzeMitNamen(gelesen.MitNamen);
+    liste.fuegeSpielHinzu(gelesen.Paare);
+    liste.fuegeHinzu({tmp.filePath("Ben.jpg")});
+    ASSERT_EQ(liste.anzahl(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(liste.zeile(i).Zweite, Zweitart::Name) << i;
+    EXPECT_EQ(liste.namen(), (QStringList{"Oma Erna", "Ben", "Ben"}));
 
     // Names typed in the new-game window replace the file names.
     NeuesSpiel auftrag{tmp.filePath("Getippt"), {tmp.filePath("Oma Erna.jpg"), tmp.filePath("Ben.jpg")}, true};
@@ -568,6 +581,14 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     const Spielinhalt offen = leseSpiel(ziel);
     ASSERT_TRUE(offen.Meldung.isEmpty()) << offen.Meldung.toStdString();
     ASSERT_EQ(offen.Paare.size(), 3u);
+    // A game with a photo shown twice opens without the quick setting; the other photo's name card
+    // is still its name.
+    EXPECT_FALSE(offen.MitNamen);
+    Paarliste liste;
+    liste.fuegeSpielHinzu(offen.Paare);
+    EXPECT_EQ(liste.namen().value(0), "Anna");
+    EXPECT_EQ((std::vector<Zweitart>{liste.zeile(0).Zweite, liste.zeile(1).Zweite, liste.zeile(2).Zweite}),
+              (std::vector<Zweitart>{Zweitart::Name, Zweitart::GleichesFoto, Zweitart::Text}));
     // Four pairs leave an empty place, so the file deals all four by setting 12: that is no
     // subset to keep. Two of four is.
     const QTemporaryDir andere;

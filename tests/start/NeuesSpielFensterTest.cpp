@@ -130,6 +130,18 @@ struct Aufbau {
             texte += fenster->Liste->Modell->index(z, s).data().toString();
         return texte;
     }
+    // Where the controls are that a click may aim at, in the window.
+    std::vector<QRect> lage() const
+    {
+        // Once the layout has followed the texts.
+        QApplication::processEvents();
+        std::vector<QRect> rechtecke;
+        for (const QWidget* w : std::initializer_list<const QWidget*>{
+                 fenster->Liste->MitNamen, fenster->JeRunde, fenster->FormatWahl, fenster->Leiste->Spielname,
+                 fenster->Leiste->AnlegenKnopf})
+            rechtecke.push_back(QRect(w->mapTo(fenster.get(), QPoint()), w->size()));
+        return rechtecke;
+    }
     QIcon bild(int zeile) const
     {
         return fenster->Liste->Modell->index(zeile, Paarlistenmodell::SpalteFoto).data(Qt::DecorationRole).value<QIcon>();
@@ -185,9 +197,9 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogOrADrop)
 {
     Aufbau a;
     ASSERT_TRUE(a.aktiv);
-    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Fotos.");
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Paare.");
     EXPECT_EQ(s(tabfolge(a.fenster.get())),
-              s({"Fotos hinzufügen…", "Fotos", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…",
+              s({"Fotos hinzufügen…", "Paare", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…",
                  "Textpaar hinzufügen", "Liste laden…", "Zweite Karte zeigt den Namen",
                  "Je Runde nur einige Paare spielen, zufällig aus allen", "Paare je Runde", "Kartenformat",
                  "Fotos zuschneiden", "Name des Spiels", "Ordner für die Spiele ändern", "Spiel anlegen"}));
@@ -275,7 +287,7 @@ TEST(NeuesSpielFenster, theListGoesToTheWriterOnceEveryNameIsGiven)
                            a.foto("Fotos/Oma.jpg", jpeg(Qt::blue, 30, 40, 6)),
                            a.foto("Fotos/Pia.png", pngHalbDurchsichtig(Qt::yellow, 40, 30))});
     ASSERT_TRUE(a.gelesen());
-    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "4 Paare → 2 × 4 Karten, je 228 × 171 Pixel auf diesem Bildschirm");
+    EXPECT_EQ(a.fenster->Brett->text().toStdString(), "4 Paare → 2 × 4 Karten, je bis zu 228 × 171 Pixel auf diesem Bildschirm");
     EXPECT_EQ(a.fenster->Brett->accessibleName(), a.fenster->Brett->text()) << "read as its text";
     QCheckBox* mitNamen = a.fenster->Liste->MitNamen;
     EXPECT_FALSE(mitNamen->isChecked());
@@ -286,7 +298,9 @@ TEST(NeuesSpielFenster, theListGoesToTheWriterOnceEveryNameIsGiven)
 
     a.tippe(0, "ben");
     EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteHinweis)), s({"Name doppelt", "Name doppelt", "", ""}));
+    const std::vector<QRect> lage = a.lage();
     QTest::mouseClick(leiste.AnlegenKnopf, Qt::LeftButton);
+    EXPECT_EQ(a.lage(), lage) << "the status line has its room";
     ASSERT_EQ(a.meldungen.eintraege.size(), 1u);
     EXPECT_TRUE(a.meldungen.eintraege[0].text.startsWith("Der Name „ben“ steht mehrmals in der Liste."));
     EXPECT_FALSE(a.fenster->schreibtGerade());
@@ -334,6 +348,7 @@ TEST(NeuesSpielFenster, anEditedGameAsksBeforeSavingWithoutACardItCouldNotRead)
     ASSERT_TRUE(a.fenster->bearbeite(spiel.Ziel));
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(a.fenster->windowTitle().toStdString(), "Spiel „Tiere“ bearbeiten");
+    EXPECT_EQ(a.fenster->Leiste->AnlegenKnopf->accessibleName().toStdString(), "Speichern");
     QStringList fragen;
     bool verwerfen = false;
     a.fenster->setzeRueckfrage([&](const QString& text) {
@@ -368,7 +383,7 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsWhatIsWritten)
     a.fenster->fuegeHinzu(fotos);
     ASSERT_TRUE(a.gelesen());
     EXPECT_EQ(a.fenster->Brett->text().toStdString(),
-              "25 Paare → 8 × 7 Felder, 6 bleiben frei, je 69 × 92 Pixel auf diesem Bildschirm");
+              "25 Paare → 8 × 7 Felder, 6 bleiben frei, je bis zu 69 × 92 Pixel auf diesem Bildschirm");
     EXPECT_FALSE(a.fenster->JeRundeAnzahl->isEnabled());
     a.fenster->JeRunde->setFocus();
     QTest::keyClick(a.fenster->JeRunde, Qt::Key_Space);
@@ -384,6 +399,26 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsWhatIsWritten)
     EXPECT_EQ(a.auftraege[0].Paare.size(), 25u);
     QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);
     EXPECT_FALSE(a.fenster->Leiste->StartenKnopf->isVisible() || a.fenster->Leiste->DruckenKnopf->isVisible());
+
+    // Long names too small on the board: the line says so, and its button takes the suggestion.
+    // Neither the line nor the button moves a control.
+    ASSERT_TRUE(a.gelesen());
+    const std::vector<QRect> lage = a.lage();
+    QStringList lang;
+    for (int i = 0; i < 15; ++i)
+        lang += a.foto(QStringLiteral("Klasse/Maximilian Alexander %1.jpg").arg(i), jpeg(Qt::gray, 6, 8));
+    a.fenster->fuegeHinzu(lang);
+    QTest::mouseClick(a.fenster->Liste->MitNamen, Qt::LeftButton);
+    ASSERT_TRUE(a.gelesen());
+    ASSERT_TRUE(a.fenster->VorschlagKnopf->isVisible()) << a.fenster->Brett->text().toStdString();
+    EXPECT_EQ(a.fenster->VorschlagKnopf->text().toStdString(), "Je Runde 28 Paare");
+    EXPECT_EQ(a.lage(), lage);
+    QTest::mouseClick(a.fenster->VorschlagKnopf, Qt::LeftButton);
+    ASSERT_TRUE(a.gelesen());
+    EXPECT_TRUE(a.fenster->JeRunde->isChecked());
+    EXPECT_EQ(a.fenster->JeRundeAnzahl->value(), 28);
+    EXPECT_FALSE(a.fenster->VorschlagKnopf->isVisible() || a.fenster->Brett->text().contains('\n'));
+    EXPECT_EQ(a.lage(), lage);
 }
 
 // A list of pairs: a refused list changes nothing; a list loaded, its second cards changed in the
@@ -410,6 +445,14 @@ TEST(NeuesSpielFenster, aPairListIsWrittenAsChangedInTheTable)
     ASSERT_TRUE(a.gelesen());
     ASSERT_EQ(feld.Modell->rowCount(), 4);
     EXPECT_EQ(a.fenster->Leiste->Spielname->text().toStdString(), "Tiere");
+    // Its first line read as a pair: taken out as a header, and back before the others.
+    ASSERT_TRUE(feld.Listenkopf->isVisible());
+    EXPECT_FALSE(feld.Listenkopf->isChecked());
+    QTest::mouseClick(feld.Listenkopf, Qt::LeftButton);
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteDatei)), s({"Katze.jpg", "", "Maus.jpg"}));
+    QTest::mouseClick(feld.Listenkopf, Qt::LeftButton);
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteDatei)), s({"Hund.jpg", "Katze.jpg", "", "Maus.jpg"}));
+    ASSERT_TRUE(a.gelesen());
 
     // Katze's second card: from the same photo to a typed text, by keys.
     QTableView* tabelle = feld.Tabelle;

@@ -256,7 +256,7 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
                 schritte += "Speichern bleibt aus";
             QTest::mouseClick(neu->Leiste->AnlegenKnopf, Qt::LeftButton);
             if (QTest::qWaitFor([neu] { return neu->Leiste->StartenKnopf->isVisible(); }, 20000))
-                schritte += neu->Leiste->AnlegenKnopf->text();
+                schritte += neu->Leiste->AnlegenKnopf->accessibleName();
             neu->close();
             QTimer::singleShot(0, [&, start] {
                 if (!start->isVisible() || sichtbar<NeuesSpielFenster>())
