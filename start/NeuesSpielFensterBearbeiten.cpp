@@ -7,6 +7,7 @@
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Druckdialog.h"
 #include "start/Kartenformatwahl.h"
+#include "widgets/Auswahlfeld.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,7 @@
 
 void NeuesSpielFenster::baueFormat()
 {
-    FormatWahl = new QComboBox(this);
+    FormatWahl = new Auswahlfeld(this);
     FormatWahl->addItems(formateintraege());
     FormatWahl->setAccessibleName(QStringLiteral("Kartenformat"));
     FormatWahl->setToolTip(QStringLiteral("„automatisch“ wählt das Format, das die Fotos am besten füllen"));

@@ -13,22 +13,15 @@ class QObject;
 class QThread;
 class Mischquelle;
 
-// The sounds through one Qt Multimedia output stream (QAudioSink) on a thread
-// of its own, mixed in memory and fed without a pause, silence between sounds.
-// The thread: the card animations run on the window's thread without returning
-// to its event loop. One endless stream: a stream per sound (QSoundEffect)
-// ended with its last samples written, and card taps, shorter than what the
-// server holds back, came cut or not at all. Nothing is written to disk.
-// Nothing happens until the first sound or bereiteVor(): then the sound server
-// is asked for a device. Without one the sounds stay silent, and nothing is said
-// about it. When the stream fails (the server died or restarted) or no device
-// was found, the next sound or bereiteVor() opens a new stream on the default
-// device, at most every TonstromNeuversuchAbstand seconds; sounds asked for
-// until one plays are dropped. Qt Multimedia 6.4 itself tries to connect to
-// PulseAudio again only once, three seconds after the server left, and gives up
-// for the process if no socket answers then (measured); so a server back later,
-// or first there after the start, stays unheard. A socket kept open by systemd
-// across a restart, as desktops start PulseAudio and PipeWire, should answer.
+// The sounds through one endless Qt Multimedia output stream (QAudioSink),
+// mixed in memory, silence between sounds; nothing is written to disk. The
+// stream has a thread of its own because the card animations keep the window's
+// thread from its event loop. Nothing happens until the first sound or
+// bereiteVor(); without a device the game stays silent and says nothing. A
+// failed stream or a missing device is tried again on the default device at
+// most every TonstromNeuversuchAbstand seconds, sounds meanwhile dropped.
+// Qt Multimedia 6.4 reconnects to PulseAudio only once, three seconds after
+// the server left, so a server back later stays unheard until the next start.
 // Create and destroy on the window's thread; an application object must exist.
 class Lautsprecher final : public Klangausgabe {
 public:
