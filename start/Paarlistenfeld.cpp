@@ -48,11 +48,10 @@ Paarlistenfeld::Paarlistenfeld(bool mitNamen, QWidget* eltern) : QWidget(eltern)
     baueLayout();
     setzeMitNamen(mitNamen);
     verbinde();
+    // Thumbnails arrive on this thread, from its event loop.
     vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
-        QMetaObject::invokeMethod(this, [this, v = std::move(v)] {
-            Modell->zeigeVorschau(v);
-            emit vorschauDa();
-        }, Qt::QueuedConnection);
+        Modell->zeigeVorschau(v);
+        emit vorschauDa();
     });
 }
 

@@ -104,9 +104,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) {
-        QMetaObject::invokeMethod(this, [this, v = std::move(v)] { zeigeVorschau(v); }, Qt::QueuedConnection);
-    }, 2);
+    vorschaubilder_ = std::make_unique<Vorschaubilder>(Bildkante, [this](Vorschau v) { zeigeVorschau(v); }, 2);
     zeigeLetzteSpiele();
     NeuesSpielKnopf->setFocus();
 }
