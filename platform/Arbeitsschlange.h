@@ -184,7 +184,7 @@ private:
     };
     struct Eintrag {
         std::optional<Lieferung<Ergebnis>> Ware; // a result, else a report
-        std::function<void()> Meldung;
+        std::function<void()> Bericht;
         std::uint64_t Runde;
     };
 
@@ -302,7 +302,7 @@ private:
                 if (e.Ware)
                     fertig_(std::move(*e.Ware));
                 else
-                    e.Meldung();
+                    e.Bericht();
             } catch (...) {
                 sperre.lock();
                 if (!bereit_.empty())

@@ -18,7 +18,7 @@ public:
     // fertig gets each job's result unless the job was forgotten first. It may
     // start the next job. A job that threw rethrows there instead.
     explicit Hintergrundarbeit(Fertig fertig)
-        : schlange_(1, [fertig = std::move(fertig)](Lieferung<Ergebnis> l) { fertig(l.nimm()); })
+        : schlange_(1, [weiter = std::move(fertig)](Lieferung<Ergebnis> l) { weiter(l.nimm()); })
     {
     }
     // A job still running is waited for and forgotten first.
