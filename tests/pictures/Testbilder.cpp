@@ -323,13 +323,11 @@ QByteArray heifBytes(const QImage& bild, bool avif, int drehung, const QByteArra
 
 void setzeHeifGroesse(QByteArray& heif, quint32 breite, quint32 hoehe)
 {
-    const qsizetype i = heif.indexOf("ispe");
-    if (i < 0)
-        return;
-    for (int b = 0; b < 4; ++b) {
-        heif[i + 8 + b] = char((breite >> (24 - 8 * b)) & 0xFF);
-        heif[i + 12 + b] = char((hoehe >> (24 - 8 * b)) & 0xFF);
-    }
+    for (qsizetype i = heif.indexOf("ispe"); i >= 0 && i + 16 <= heif.size(); i = heif.indexOf("ispe", i + 4))
+        for (int b = 0; b < 4; ++b) {
+            heif[i + 8 + b] = char((breite >> (24 - 8 * b)) & 0xFF);
+            heif[i + 12 + b] = char((hoehe >> (24 - 8 * b)) & 0xFF);
+        }
 }
 
 } // namespace testbilder

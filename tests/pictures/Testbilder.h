@@ -58,7 +58,7 @@ QByteArray mitKommentar(const QByteArray& jpeg, const QByteArray& text);
 // along; with vorschau > 0 a thumbnail within vorschau x vorschau.
 QByteArray heifBytes(const QImage& bild, bool avif = false, int drehung = 1, const QByteArray& exif = {},
                      int vorschau = 0);
-// Overwrites the first size box (ispe) of a HEIF file with breite x hoehe.
+// Overwrites every size box (ispe) of a HEIF file with breite x hoehe.
 void setzeHeifGroesse(QByteArray& heif, quint32 breite, quint32 hoehe);
 
 void schreibe(const QString& pfad, const QByteArray& daten);
