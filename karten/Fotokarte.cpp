@@ -38,11 +38,12 @@ QString ohneDateiname(QString text, const QString& pfad)
 
 bool istHeif(const QString& pfad)
 {
-    if (hatHeifEndung(pfad))
-        return true;
     QFile datei(pfad);
     const QByteArray kopf = datei.open(QIODevice::ReadOnly) ? datei.read(32) : QByteArray();
-    return istHeifKopf(reinterpret_cast<const unsigned char*>(kopf.constData()), std::size_t(kopf.size()));
+    if (istHeifKopf(reinterpret_cast<const unsigned char*>(kopf.constData()), std::size_t(kopf.size())))
+        return true;
+    // A damaged HEIC is told apart by its name, so that libheif says what is wrong with it.
+    return hatHeifEndung(pfad) && !kopf.startsWith("\xFF\xD8\xFF") && !kopf.startsWith("BM");
 }
 
 } // namespace
