@@ -2,6 +2,7 @@
 
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
+#include "pictures/HeifLeser.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/PaarlixFehler.h"
 
@@ -35,12 +36,29 @@ QString ohneDateiname(QString text, const QString& pfad)
     return text;
 }
 
+bool istHeif(const QString& pfad)
+{
+    QFile datei(pfad);
+    const QByteArray kopf = datei.open(QIODevice::ReadOnly) ? datei.read(32) : QByteArray();
+    if (istHeifKopf(reinterpret_cast<const unsigned char*>(kopf.constData()), std::size_t(kopf.size())))
+        return true;
+    // A damaged HEIC is told apart by its name, so that libheif says what is wrong with it.
+    return hatHeifEndung(pfad) && !kopf.startsWith("\xFF\xD8\xFF") && !kopf.startsWith("BM");
+}
+
 } // namespace
 
 bool istJpegDatei(const QString& pfad) { return faengtAn(pfad, QByteArray("\xFF\xD8\xFF", 3)); }
 
 QSize aufrechteGroesse(const QString& pfad)
 {
+    if (istHeif(pfad)) {
+        try {
+            return leseHeif(pfad, HeifUmfang::Groesse).Groesse;
+        } catch (const EPaarlixFehler&) {
+            return {};
+        }
+    }
     QImageReader leser(pfad);
     QSize groesse = leser.size();
     if (leser.transformation() & QImageIOHandler::TransformationRotate90)
@@ -61,12 +79,23 @@ QString jpegLesefehler(const QString& quelle, JpegDekodierer& dekodierer, Arbeit
 QString wandleInJpegUm(const QString& quelle, QByteArray& jpeg)
 {
     QImage gelesen;
+    QString beschreibung;
     if (faengtAn(quelle, QByteArrayLiteral("BM"))) {
         // Qt's reader leaves the pixels of a damaged BMP unset; the game's reader refuses such files.
         try {
             gelesen = leseBmp(quelle);
         } catch (const EPaarlixFehler& f) {
             return ohneDateiname(f.text(), quelle);
+        }
+    } else if (istHeif(quelle)) {
+        try {
+            HeifBild heif = leseHeif(quelle, HeifUmfang::Voll);
+            gelesen = heif.Bild;
+            beschreibung = heif.Beschreibung;
+        } catch (const EPaarlixFehler& f) {
+            return ohneDateiname(f.text(), quelle);
+        } catch (const std::bad_alloc&) {
+            return QStringLiteral("nicht genug Arbeitsspeicher");
         }
     } else {
         QImageReader leser(quelle);
@@ -79,6 +108,9 @@ QString wandleInJpegUm(const QString& quelle, QByteArray& jpeg)
     }
     QImage bild(gelesen.size(), QImage::Format_RGB32);
     bild.fill(Qt::white);
+    // Qt's JPEG writer stores it as the comment the game reads the description from.
+    if (!beschreibung.isEmpty())
+        bild.setText(QStringLiteral("Description"), beschreibung);
     QPainter maler(&bild);
     maler.drawImage(0, 0, gelesen);
     maler.end();

@@ -24,6 +24,7 @@ QSize aufrechteGroesse(const QString& pfad);
 // the file's name (the caller's message gives it); empty when it can.
 QString jpegLesefehler(const QString& quelle, JpegDekodierer& dekodierer, Arbeitsbitmap& probe);
 
-// Any other picture Qt (or, for BMP, the game's reader) reads, as a JPEG in
-// `jpeg`; transparency turns white. Returns why it cannot, or empty.
+// Any other picture Qt (or, for BMP, the game's reader, for HEIC and AVIF
+// libheif) reads, as a JPEG in `jpeg`; transparency turns white. A HEIC's
+// EXIF description goes along as the JPEG's comment. Returns why it cannot, or empty.
 QString wandleInJpegUm(const QString& quelle, QByteArray& jpeg);

@@ -39,6 +39,11 @@ QStringList bildmuster()
         if (!muster.contains(m))
             muster += m;
     }
+    // Read through libheif, not Qt; phones name them in capitals (IMG_0001.HEIC).
+    for (const char* endung : {"heic", "heif", "hif", "avif"})
+        for (const QString& m : {QStringLiteral("*.") + QLatin1String(endung), QStringLiteral("*.") + QString::fromLatin1(endung).toUpper()})
+            if (!muster.contains(m))
+                muster += m;
     return muster;
 }
 

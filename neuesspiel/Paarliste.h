@@ -18,7 +18,7 @@
 // The list of pairs of a new game, without widgets: one row per pair (a photo or a text,
 // and a second card), in the order the cards are numbered. The new-game window is a view over it.
 
-// The file name patterns of the pictures Qt's readers and the game's JPEG decoder take.
+// The file name patterns of the pictures Qt's readers, libheif and the game's JPEG decoder take.
 QStringList bildmuster();
 
 // The pictures directly in a folder, in the order a file manager shows them.

@@ -1,8 +1,10 @@
 #include "neuesspiel/Paarlistendatei.h"
 
 #include "pictures/Bildbeschreibung.h"
+#include "pictures/HeifLeser.h"
 #include "platform/Dateikennung.h"
 #include "platform/Lesedatei.h"
+#include "platform/PaarlixFehler.h"
 #include "platform/Tabellentext.h"
 
 #include <QDir>
@@ -28,7 +30,7 @@ using Datensatz = Tabellenzeile;
 
 bool hatBildendung(const QString& feld)
 {
-    static const QStringList endungen = {"jpg", "jpeg", "png", "bmp", "gif", "webp", "tif", "tiff"};
+    static const QStringList endungen = {"jpg", "jpeg", "png", "bmp", "gif", "webp", "tif", "tiff", "heic", "heif", "hif", "avif"};
     const qsizetype punkt = feld.lastIndexOf(QLatin1Char('.'));
     return punkt >= 0 && endungen.contains(feld.mid(punkt + 1), Qt::CaseInsensitive);
 }
@@ -150,6 +152,13 @@ private:
         Lesedatei datei(pfad);
         if (!datei.offen())
             return false;
+        if (hatHeifEndung(pfad)) {
+            try {
+                return !leseHeif(pfad, HeifUmfang::Groesse).Groesse.isEmpty();
+            } catch (const EPaarlixFehler&) {
+                return false;
+            }
+        }
         QImageReader leser(pfad);
         return leser.canRead() && leser.size().isValid() && !leser.size().isEmpty();
     }

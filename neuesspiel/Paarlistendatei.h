@@ -42,7 +42,7 @@ Listenergebnis lesePaarliste(const QString& pfad, Kopfzeile kopf = Kopfzeile::Ra
 //   quotes and line breaks. Blanks around unquoted fields are dropped.
 // - A field that names an existing file (relative to listenordner, or
 //   absolute) or ends in a picture extension (jpg, jpeg, png, bmp, gif, webp,
-//   tif, tiff, any case) is a photo; anything else is a text. A photo named
+//   tif, tiff, heic, heif, hif, avif, any case) is a photo; anything else is a text. A photo named
 //   twice (also through a link or a hard link: dateikennung) is refused.
 // - A field of blanks (Unicode blanks too) is empty. An empty second column
 //   after a photo shows that photo twice (Zweite empty). Empty columns after

@@ -2,6 +2,7 @@
 
 #include "pictures/Arbeitsbitmap.h"
 #include "pictures/BmpLeser.h"
+#include "pictures/HeifLeser.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/Arbeitsschlange.h"
 #include "platform/Lesedatei.h"
@@ -63,7 +64,7 @@ Vorschau mitQt(const QString& pfad, int kante)
     return v;
 }
 
-enum class Art { Jpeg, Bmp, Andere };
+enum class Art { Jpeg, Bmp, Heif, Andere };
 
 } // namespace
 
@@ -75,16 +76,19 @@ Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer
         v.Fehler = QStringLiteral("keine lesbare Bilddatei");
         return v;
     }
-    unsigned char kopf[3] = {};
+    unsigned char kopf[32] = {};
     std::FILE* strom = datei.alsStream();
-    const std::size_t gelesen = strom ? std::fread(kopf, 1, 3, strom) : 0;
+    const std::size_t gelesen = strom ? std::fread(kopf, 1, sizeof kopf, strom) : 0;
     if (strom)
         std::fclose(strom);
     Art art = Art::Andere;
-    if (gelesen == 3 && kopf[0] == 0xFF && kopf[1] == 0xD8 && kopf[2] == 0xFF)
+    if (gelesen >= 3 && kopf[0] == 0xFF && kopf[1] == 0xD8 && kopf[2] == 0xFF)
         art = Art::Jpeg;
     else if (gelesen >= 2 && kopf[0] == 'B' && kopf[1] == 'M')
         art = Art::Bmp;
+    // A damaged HEIC is told apart by its name: libheif then says what is wrong.
+    else if (istHeifKopf(kopf, gelesen) || hatHeifEndung(pfad))
+        art = Art::Heif;
     if (art == Art::Andere)
         return mitQt(pfad, kante);
     try {
@@ -93,6 +97,19 @@ Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer
             const QImage bild = leseBmp(pfad);
             v.Groesse = bild.size();
             v.Bild = verkleinert(aufWeiss(bild), kante);
+            return v;
+        }
+        if (art == Art::Heif) {
+            const HeifBild bild = leseHeif(pfad, HeifUmfang::Vorschau, kante);
+            v.Groesse = bild.Groesse;
+            const QImage weiss = bild.Bild.hasAlphaChannel() ? aufWeiss(bild.Bild) : bild.Bild;
+            // A thumbnail's sides may be rounded to even numbers: the photo's own proportions count.
+            const QSize ziel = v.Groesse.width() <= kante && v.Groesse.height() <= kante
+                ? v.Groesse
+                : v.Groesse.scaled(kante, kante, Qt::KeepAspectRatio);
+            v.Bild = weiss.size() == ziel ? weiss.convertToFormat(QImage::Format_RGB32)
+                                          : weiss.scaled(ziel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                                .convertToFormat(QImage::Format_RGB32);
             return v;
         }
         // The smallest eighth whose longer side still reaches kante.

@@ -21,7 +21,8 @@ struct Vorschau {
 
 // Makes one preview: JPEG files through the game's decoder at the smallest scale that
 // still gives kante pixels (libjpeg's reduced-scale decode), BMP files through the game's
-// BMP reader, which refuses damaged ones, other formats through Qt's reader. Only
+// BMP reader, which refuses damaged ones, HEIC and AVIF through libheif (the file's
+// thumbnail where it is large enough), other formats through Qt's reader. Only
 // regular files are opened. dekodierer and puffer are the caller's, reused; the preview
 // owns its pixels. kante >= 1
 Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer, Arbeitsbitmap& puffer);

@@ -1,6 +1,7 @@
 #include "neuesspiel/Paarlistendatei.h"
 
 #include "Neuspielbilder.h"
+#include "pictures/Testbilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,8 @@
 
 namespace {
 
-// A folder of pictures for the lists: a.jpg, b.png, sub/c.jpg, "Oma Erna.jpg", a JPEG without
-// extension, a broken JPEG and a folder.
+// A folder of pictures for the lists: a.jpg, b.png, sub/c.jpg, "Oma Erna.jpg", d.HEIC, a JPEG
+// without extension, a broken JPEG and HEIC and a folder.
 struct Bilderordner {
     QTemporaryDir tmp;
     Bilderordner()
@@ -25,6 +26,8 @@ struct Bilderordner {
         neuspielbilder::schreibe(tmp.filePath("Oma Erna.jpg"), neuspielbilder::jpeg(Qt::gray, 8, 6));
         neuspielbilder::schreibe(tmp.filePath("ohne-endung"), neuspielbilder::jpeg(Qt::cyan, 8, 6));
         neuspielbilder::schreibe(tmp.filePath("kaputt.jpg"), "\xFF\xD8 kein Bild");
+        neuspielbilder::schreibe(tmp.filePath("d.HEIC"), testbilder::heifBytes(testbilder::muster(8, 6)));
+        neuspielbilder::schreibe(tmp.filePath("kaputt.heic"), "kein Bild");
         QFile::link(tmp.filePath("a.jpg"), tmp.filePath("sub/a-verweis.jpg"));
         ::link(QFile::encodeName(tmp.filePath("a.jpg")).constData(), QFile::encodeName(tmp.filePath("a-hart.jpg")).constData());
     }
@@ -96,6 +99,9 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"ohne-endung;sub;;\na.jpg;a.jpg\n", "1,1:F(ohne-endung) 1,2:T(sub) | 2,1:F(a.jpg) 2,2:F(a.jpg)", ""},
         {"A.JPG;x\n", "", "Zeile 1, Spalte 1: Das Foto „A.JPG“ gibt es nicht."},
         {"kaputt.jpg;x\n", "", "Zeile 1, Spalte 1: „kaputt.jpg“ ist kein lesbares Bild."},
+        {"d.HEIC;x\n", "1,1:F(d.HEIC) 1,2:T(x)", ""},
+        {"x;kaputt.heic\n", "", "Zeile 1, Spalte 2: „kaputt.heic“ ist kein lesbares Bild."},
+        {"x;fehlt.Avif\n", "", "Zeile 1, Spalte 2: Das Foto „fehlt.Avif“ gibt es nicht."},
         {"Hund;dog\nKatze;cat\n hund ;Wau\n", "", "Zeile 3, Spalte 1: Den Text „hund“ gibt es schon in Zeile 1, Spalte 1."},
         {"a.jpg;b.png;c\n", "", "Zeile 1, Spalte 3: Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."},
         {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",

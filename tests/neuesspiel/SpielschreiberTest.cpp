@@ -10,6 +10,7 @@
 #include "neuesspiel/Spielleser.h"
 #include "pictures/Bildbeschreibung.h"
 #include "pictures/Testbilder.h"
+#include "support/Bildvergleich.h"
 #include "support/Farben.h"
 
 #include <QDir>
@@ -321,6 +322,11 @@ TEST(Spielschreiber, refusalsWriteNothing)
     qToLittleEndian(quint32(bmp.size() + 1), weit.data() + 10);
     schreibe(tmp.filePath("weit.bmp"), weit);
     schreibe(tmp.filePath("rle.bmp"), testbilder::bmpRle8(4, 2, QByteArray("\x04\x10\x00\x00", 4)));
+    const QByteArray heic = testbilder::heifBytes(testbilder::muster(64, 48));
+    schreibe(tmp.filePath("halb.heic"), heic.left(heic.size() / 2));
+    QByteArray riesig = heic;
+    testbilder::setzeHeifGroesse(riesig, 20000, 20000);
+    schreibe(tmp.filePath("riesig.heic"), riesig);
 
     struct Fall {
         const char* name;
@@ -376,6 +382,12 @@ TEST(Spielschreiber, refusalsWriteNothing)
          "Das Bild „" + tmp.filePath("weit.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
         {"BMP with a cut RLE stream", ziel, {gut, tmp.filePath("rle.bmp")},
          "Das Bild „" + tmp.filePath("rle.bmp") + "“ kann nicht gelesen werden: Bitmap ist ungültig."},
+        {"HEIC cut in half", ziel, {gut, tmp.filePath("halb.heic")},
+         "Das Bild „" + tmp.filePath("halb.heic") + "“ kann nicht gelesen werden: Die Datei ist kein lesbares HEIF- "
+         "oder AVIF-Bild: Sie ist beschädigt oder unvollständig. Es wurde nichts geschrieben."},
+        {"HEIC declaring a huge size", ziel, {gut, tmp.filePath("riesig.heic")},
+         "Das Bild „" + tmp.filePath("riesig.heic") + "“ kann nicht gelesen werden: Das Bild ist mit 20000 x 20000 "
+         "Pixeln zu groß. Es wurde nichts geschrieben."},
         {"target not writable", "/proc/paarlix-spiel", {gut, gut2},
          "In den Ordner „/proc“ kann nicht geschrieben werden: ", Ausgang::Fehlgeschlagen},
         {"a text with nothing beside it", ziel, {}, "Zeile 2, Spalte 1: Zum Text „Hund“ fehlt die zweite Karte.",
@@ -478,6 +490,12 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
     for (const char* name : {"rot.jpg", "gruen.jpg", "blau.jpg", "gelb.jpg", "grau.jpg"})
         schreibe(tmp.filePath(name), jpeg(QColor::fromHsv(farbe += 60, 200, 200), 40, 30));
     schreibe(tmp.filePath("Katze.png"), pngHalbDurchsichtig(Qt::blue, 40, 30));
+    // Stored lying on its side with a quarter turn, as phones do; smooth, so that lossy coding keeps it close.
+    QImage verlauf(120, 80, QImage::Format_RGB32);
+    for (int y = 0; y < verlauf.height(); ++y)
+        for (int x = 0; x < verlauf.width(); ++x)
+            verlauf.setPixel(x, y, qRgb(x * 2, y * 3, y < 40 ? 200 : 40));
+    schreibe(tmp.filePath("Meer.HEIC"), testbilder::heifBytes(verlauf, false, 6, testbilder::exifBeschreibung("Oma am Meer")));
     const QString p = tmp.path() + '/';
     using S = std::optional<Textseite>;
     const struct {
@@ -495,6 +513,7 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
         {{foto(p + "gelb.jpg"), foto(p + "Katze.png")},
          p + "gelb.jpg → 05a.jpg, " + p + "Katze.png → 05b.jpg (in JPEG umgewandelt)", {}, {}},
         {{foto(p + "grau.jpg"), foto(p + "./grau.jpg")}, p + "grau.jpg → 06a.jpg und 06b.jpg", {}, {}},
+        {{foto(p + "Meer.HEIC"), {}}, p + "Meer.HEIC → 07a.jpg und 07b.jpg (in JPEG umgewandelt)", {}, {}},
     };
     NeuesSpiel auftrag;
     auftrag.Ziel = tmp.filePath("spiel");
@@ -523,6 +542,11 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
     }
     EXPECT_EQ(lies(auftrag.Ziel + "/03b.jpg"), lies(p + "blau.jpg"));
     EXPECT_EQ(QImage(auftrag.Ziel + "/04a.jpg", "JPG").size(), QSize(800, 800));
+    const QImage heic(auftrag.Ziel + "/07a.jpg", "JPG");
+    const QImage aufrecht = verlauf.transformed(QTransform().rotate(90));
+    ASSERT_EQ(heic.size(), aufrecht.size());
+    EXPECT_GT(bildvergleich::psnr(heic.convertToFormat(QImage::Format_RGB32), aufrecht), 30);
+    EXPECT_EQ(leseKartenkommentar(auftrag.Ziel + "/07a.jpg").Text, "Oma am Meer");
 }
 
 namespace {

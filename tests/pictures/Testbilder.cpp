@@ -2,11 +2,14 @@
 
 #include <QFile>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <jpeglib.h>
+#include <libheif/heif.h>
 
 namespace testbilder {
 namespace {
@@ -277,6 +280,54 @@ QByteArray exifTiff(const QList<ExifEintrag>& eintraege, bool motorola)
     }
     u32(d, 0);
     return d;
+}
+
+QByteArray heifBytes(const QImage& bild, bool avif, int drehung, const QByteArray& exif, int vorschau)
+{
+    const QImage rgb = bild.convertToFormat(QImage::Format_RGB888);
+    heif_context* kontext = heif_context_alloc();
+    heif_image* roh = nullptr;
+    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &roh);
+    heif_image_add_plane(roh, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
+    int zeilenlaenge = 0;
+    std::uint8_t* ziel = heif_image_get_plane(roh, heif_channel_interleaved, &zeilenlaenge);
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(ziel + std::ptrdiff_t(y) * zeilenlaenge, rgb.constScanLine(y), std::size_t(rgb.width()) * 3);
+    heif_encoder* kodierer = nullptr;
+    heif_context_get_encoder_for_format(kontext, avif ? heif_compression_AV1 : heif_compression_HEVC, &kodierer);
+    heif_encoder_set_lossy_quality(kodierer, 90);
+    heif_encoding_options* optionen = heif_encoding_options_alloc();
+    optionen->image_orientation = heif_orientation(drehung);
+    heif_image_handle* haupt = nullptr;
+    QByteArray daten;
+    if (heif_context_encode_image(kontext, roh, kodierer, optionen, &haupt).code == heif_error_Ok) {
+        if (!exif.isEmpty())
+            heif_context_add_exif_metadata(kontext, haupt, exif.constData(), int(exif.size()));
+        if (vorschau > 0)
+            heif_context_encode_thumbnail(kontext, roh, haupt, kodierer, optionen, vorschau, nullptr);
+        heif_writer schreiber{};
+        schreiber.writer_api_version = 1;
+        schreiber.write = [](heif_context*, const void* d, size_t n, void* z) {
+            static_cast<QByteArray*>(z)->append(static_cast<const char*>(d), qsizetype(n));
+            return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
+        };
+        heif_context_write(kontext, &schreiber, &daten);
+        heif_image_handle_release(haupt);
+    }
+    heif_encoding_options_free(optionen);
+    heif_encoder_release(kodierer);
+    heif_image_release(roh);
+    heif_context_free(kontext);
+    return daten;
+}
+
+void setzeHeifGroesse(QByteArray& heif, quint32 breite, quint32 hoehe)
+{
+    for (qsizetype i = heif.indexOf("ispe"); i >= 0 && i + 16 <= heif.size(); i = heif.indexOf("ispe", i + 4))
+        for (int b = 0; b < 4; ++b) {
+            heif[i + 8 + b] = char((breite >> (24 - 8 * b)) & 0xFF);
+            heif[i + 12 + b] = char((hoehe >> (24 - 8 * b)) & 0xFF);
+        }
 }
 
 } // namespace testbilder

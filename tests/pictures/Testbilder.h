@@ -52,6 +52,15 @@ QByteArray exifBeschreibung(const QByteArray& text);
 // The JPEG with a comment (COM) segment of this content right after its start marker.
 QByteArray mitKommentar(const QByteArray& jpeg, const QByteArray& text);
 
+// bild as a HEIC, or with avif an AVIF, from libheif's encoder (quality 90);
+// drehung, an EXIF orientation, is stored as the file's turn and mirroring
+// (bild is then the picture as stored); exif (an APP1 block's data) goes
+// along; with vorschau > 0 a thumbnail within vorschau x vorschau.
+QByteArray heifBytes(const QImage& bild, bool avif = false, int drehung = 1, const QByteArray& exif = {},
+                     int vorschau = 0);
+// Overwrites every size box (ispe) of a HEIF file with breite x hoehe.
+void setzeHeifGroesse(QByteArray& heif, quint32 breite, quint32 hoehe);
+
 void schreibe(const QString& pfad, const QByteArray& daten);
 
 // A picture whose every pixel differs from its neighbours, so that
