@@ -10,10 +10,13 @@
 #include <QByteArray>
 #include <QFileInfo>
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -112,40 +115,115 @@ const Box* finde(const std::vector<Box>& boxen, const char* typ)
     return nullptr;
 }
 
+// The boxes inside the file's meta box; empty without one.
+std::vector<Box> metaboxen(const QByteArray& daten)
+{
+    const auto* anfang = reinterpret_cast<const unsigned char*>(daten.constData());
+    const Box* meta = finde(boxenIn(anfang, anfang + daten.size()), "meta");
+    if (!meta || meta->Laenge < 4)
+        return {};
+    return boxenIn(meta->Inhalt + 4, meta->Inhalt + meta->Laenge);
+}
+
+// An item number of 16 bits, or of 32 with `lang`; moves p past it.
+std::uint32_t nummer(const unsigned char*& p, bool lang)
+{
+    const std::uint32_t n = lang ? gross32(p) : std::uint32_t(p[0]) << 8 | p[1];
+    p += lang ? 4 : 2;
+    return n;
+}
+
+// The primary item's number, from pitm.
+std::optional<std::uint32_t> hauptbild(const std::vector<Box>& inMeta)
+{
+    const Box* pitm = finde(inMeta, "pitm");
+    if (!pitm || pitm->Laenge < 6 || (pitm->Inhalt[0] != 0 && pitm->Laenge < 8))
+        return std::nullopt;
+    const unsigned char* p = pitm->Inhalt + 4;
+    return nummer(p, pitm->Inhalt[0] != 0);
+}
+
+// Calls teile(anzahl, erste, ende, lang) for each "dimg" reference from item
+// `von`: the count it declares and where its item numbers begin and end.
+template <typename Teile>
+void fuerBildteile(const std::vector<Box>& inMeta, std::uint32_t von, Teile teile)
+{
+    const Box* iref = finde(inMeta, "iref");
+    if (!iref || iref->Laenge < 4)
+        return;
+    const bool lang = iref->Inhalt[0] != 0;
+    for (const Box& verweis : boxenIn(iref->Inhalt + 4, iref->Inhalt + iref->Laenge)) {
+        if (std::memcmp(verweis.Typ, "dimg", 4) != 0 || verweis.Laenge < (lang ? 6u : 4u))
+            continue;
+        const unsigned char* q = verweis.Inhalt;
+        if (nummer(q, lang) == von)
+            teile(unsigned(q[0]) << 8 | q[1], q + 2, verweis.Inhalt + verweis.Laenge, lang);
+    }
+}
+
 // The number of pictures the primary item is made of (tiles of a grid,
 // layers of an overlay); 0 for a plain picture or headers libheif will refuse.
 // libheif decodes every tile, and its limits allow tens of thousands.
 long long kachelnDesHauptbilds(const QByteArray& daten)
 {
-    const auto* anfang = reinterpret_cast<const unsigned char*>(daten.constData());
-    const Box* meta = nullptr;
-    const std::vector<Box> oben = boxenIn(anfang, anfang + daten.size());
-    if (!(meta = finde(oben, "meta")) || meta->Laenge < 4)
-        return 0;
-    const std::vector<Box> inMeta = boxenIn(meta->Inhalt + 4, meta->Inhalt + meta->Laenge);
-    const Box* pitm = finde(inMeta, "pitm");
-    const Box* iref = finde(inMeta, "iref");
-    if (!pitm || !iref || pitm->Laenge < 6 || iref->Laenge < 4)
-        return 0;
-    const auto nummer = [](const unsigned char*& p, bool lang) {
-        const std::uint32_t n = lang ? gross32(p) : std::uint32_t(p[0]) << 8 | p[1];
-        p += lang ? 4 : 2;
-        return n;
-    };
-    const unsigned char* p = pitm->Inhalt + 4;
-    if (pitm->Inhalt[0] != 0 && pitm->Laenge < 8)
-        return 0;
-    const std::uint32_t haupt = nummer(p, pitm->Inhalt[0] != 0);
-    const bool lang = iref->Inhalt[0] != 0;
+    const std::vector<Box> inMeta = metaboxen(daten);
+    const std::optional<std::uint32_t> haupt = hauptbild(inMeta);
     long long kacheln = 0;
-    for (const Box& verweis : boxenIn(iref->Inhalt + 4, iref->Inhalt + iref->Laenge)) {
-        if (std::memcmp(verweis.Typ, "dimg", 4) != 0 || verweis.Laenge < (lang ? 6u : 4u))
-            continue;
-        const unsigned char* q = verweis.Inhalt;
-        if (nummer(q, lang) == haupt)
-            kacheln += std::uint32_t(q[0]) << 8 | q[1];
-    }
+    if (haupt)
+        fuerBildteile(inMeta, *haupt, [&](unsigned anzahl, const unsigned char*, const unsigned char*, bool) {
+            kacheln += anzahl;
+        });
     return kacheln;
+}
+
+// The item types the primary picture is coded in: its own, or its tiles' for a
+// grid or an overlay. Empty where the headers do not tell; libheif then judges.
+std::vector<std::string> kodierungenDesHauptbilds(const QByteArray& daten)
+{
+    const std::vector<Box> inMeta = metaboxen(daten);
+    const std::optional<std::uint32_t> haupt = hauptbild(inMeta);
+    const Box* iinf = finde(inMeta, "iinf");
+    const std::size_t zaehler = iinf && iinf->Laenge >= 4 && iinf->Inhalt[0] == 0 ? 2 : 4;
+    if (!haupt || !iinf || iinf->Laenge < 4 + zaehler)
+        return {};
+    // infe version 2 and 3: item number (16 or 32 bits), protection index, item type.
+    std::map<std::uint32_t, std::string> typen;
+    for (const Box& infe : boxenIn(iinf->Inhalt + 4 + zaehler, iinf->Inhalt + iinf->Laenge)) {
+        if (std::memcmp(infe.Typ, "infe", 4) != 0 || infe.Laenge < 4 || infe.Inhalt[0] < 2)
+            continue;
+        const bool lang = infe.Inhalt[0] >= 3;
+        if (infe.Laenge < (lang ? 14u : 12u))
+            continue;
+        const unsigned char* q = infe.Inhalt + 4;
+        const std::uint32_t kennung = nummer(q, lang);
+        typen[kennung] = std::string(reinterpret_cast<const char*>(q + 2), 4);
+    }
+    const auto typ = typen.find(*haupt);
+    if (typ == typen.end())
+        return {};
+    if (typ->second != "grid" && typ->second != "iovl" && typ->second != "iden")
+        return {typ->second};
+    std::vector<std::string> kodierungen;
+    fuerBildteile(inMeta, *haupt, [&](unsigned anzahl, const unsigned char* q, const unsigned char* ende, bool lang) {
+        // The first few tiles tell the codecs; a grid has one.
+        for (unsigned i = 0; i < anzahl && ende - q >= (lang ? 4 : 2) && i < 16; ++i)
+            if (const auto t = typen.find(nummer(q, lang));
+                t != typen.end() && std::find(kodierungen.begin(), kodierungen.end(), t->second) == kodierungen.end())
+                kodierungen.push_back(t->second);
+    });
+    return kodierungen;
+}
+
+// Whether libheif has a decoder for pictures coded as `typ`.
+bool hatDecoder(const std::string& typ)
+{
+    if (typ == "hvc1" || typ == "hev1")
+        return heif_have_decoder_for_format(heif_compression_HEVC);
+    if (typ == "av01")
+        return heif_have_decoder_for_format(heif_compression_AV1);
+    if (typ == "jpeg")
+        return heif_have_decoder_for_format(heif_compression_JPEG);
+    return false;
 }
 
 // The image description from the picture's EXIF block, if it has one.
@@ -278,6 +356,9 @@ HeifBild leseHeif(const QString& pfad, HeifUmfang umfang, int kante)
     ergebnis.Beschreibung = exifBeschreibung(h);
     if (umfang == HeifUmfang::Groesse)
         return ergebnis;
+    for (const std::string& typ : kodierungenDesHauptbilds(daten))
+        if (!hatDecoder(typ))
+            ohneDecoder(pfad);
 
     if (umfang == HeifUmfang::Vorschau)
         if (const auto vorschau = passendesVorschaubild(h, kante)) {

@@ -100,6 +100,8 @@ TEST(Vorschaubilder, previewsStandUprightOwnTheirPixelsAndBadFilesSayWhy)
     QByteArray leer = heic;
     setzeHeifGroesse(leer, 0, 0);
     schreibe(tmp.filePath("leer.heic"), leer);
+    // A codec no decoder here knows, as a newer phone could write.
+    schreibe(tmp.filePath("fremd.heic"), QByteArray(heic).replace("hvc1", "vvc1"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(tmp.filePath("rohr.jpg")).constData(), 0600), 0);
 
     const struct {
@@ -122,6 +124,7 @@ TEST(Vorschaubilder, previewsStandUprightOwnTheirPixelsAndBadFilesSayWhy)
         {"text.heic", {0, 0}, {}, true, "ist kein HEIF- oder AVIF-Bild"},
         {"riesig.heic", {0, 0}, {}, true, "ist mit 20000 x 20000 Pixeln zu groß"},
         {"leer.heic", {0, 0}, {}, true, "hat keine Pixel"},
+        {"fremd.heic", {0, 0}, {}, true, "ist kein Decoder installiert"},
         {"halb.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
         {"weit.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
         {"rle.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
