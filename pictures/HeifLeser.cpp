@@ -329,6 +329,10 @@ HeifBild leseHeif(const QString& pfad, HeifUmfang umfang, int kante)
     }
     if (!istHeifKopf(reinterpret_cast<const unsigned char*>(daten.constData()), std::size_t(daten.size())))
         lehneAb(QStringLiteral("Die Datei \"%1\" ist kein HEIF- oder AVIF-Bild").arg(pfad));
+    // Before libheif reads the headers, which it does for every tile.
+    if (const long long kacheln = kachelnDesHauptbilds(daten); kacheln > maxHeifKacheln)
+        lehneAb(QStringLiteral("Das Bild \"%1\" besteht aus %2 Kacheln; mehr als %3 werden nicht gelesen")
+                    .arg(pfad, QString::number(kacheln), QString::number(maxHeifKacheln)));
 
     std::unique_ptr<heif_context, Freigabe> kontext(heif_context_alloc());
     if (!kontext)
@@ -350,9 +354,6 @@ HeifBild leseHeif(const QString& pfad, HeifUmfang umfang, int kante)
     if (breite * hoehe > maxHeifPixel)
         lehneAb(textZuGross(pfad, breite, hoehe));
     ergebnis.Groesse = QSize(int(breite), int(hoehe));
-    if (const long long kacheln = kachelnDesHauptbilds(daten); kacheln > maxHeifKacheln)
-        lehneAb(QStringLiteral("Das Bild \"%1\" besteht aus %2 Kacheln; mehr als %3 werden nicht gelesen")
-                    .arg(pfad, QString::number(kacheln), QString::number(maxHeifKacheln)));
     ergebnis.Beschreibung = exifBeschreibung(h);
     if (umfang == HeifUmfang::Groesse)
         return ergebnis;

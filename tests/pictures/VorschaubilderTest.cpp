@@ -100,6 +100,15 @@ TEST(Vorschaubilder, previewsStandUprightOwnTheirPixelsAndBadFilesSayWhy)
     QByteArray leer = heic;
     setzeHeifGroesse(leer, 0, 0);
     schreibe(tmp.filePath("leer.heic"), leer);
+    // Headers alone that make the primary picture of 2000 tiles: refused before they are read.
+    QByteArray kacheln = QByteArray::fromHex("00000018667479706865696300000000") + "mif1heic";
+    QByteArray verweis = QByteArray::fromHex("00000fac") + "dimg" + QByteArray::fromHex("000107d0");
+    for (int i = 0; i < 2000; ++i)
+        verweis += QByteArray::fromHex("0002");
+    const QByteArray iref = QByteArray::fromHex("00000fb8") + "iref" + QByteArray(4, 0) + verweis;
+    const QByteArray pitm = QByteArray::fromHex("0000000e") + "pitm" + QByteArray::fromHex("0000000000 01");
+    kacheln += QByteArray::fromHex("00000fd2") + "meta" + QByteArray(4, 0) + pitm + iref;
+    schreibe(tmp.filePath("kacheln.heic"), kacheln);
     // A codec no decoder here knows, as a newer phone could write.
     schreibe(tmp.filePath("fremd.heic"), QByteArray(heic).replace("hvc1", "vvc1"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(tmp.filePath("rohr.jpg")).constData(), 0600), 0);
@@ -125,6 +134,7 @@ TEST(Vorschaubilder, previewsStandUprightOwnTheirPixelsAndBadFilesSayWhy)
         {"riesig.heic", {0, 0}, {}, true, "ist mit 20000 x 20000 Pixeln zu groß"},
         {"leer.heic", {0, 0}, {}, true, "hat keine Pixel"},
         {"fremd.heic", {0, 0}, {}, true, "ist kein Decoder installiert"},
+        {"kacheln.heic", {0, 0}, {}, true, "besteht aus 2000 Kacheln; mehr als 1024 werden nicht gelesen"},
         {"halb.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
         {"weit.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
         {"rle.bmp", {0, 0}, {}, true, "Bitmap ist ungültig"},
