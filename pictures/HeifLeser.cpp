@@ -119,7 +119,8 @@ const Box* finde(const std::vector<Box>& boxen, const char* typ)
 std::vector<Box> metaboxen(const QByteArray& daten)
 {
     const auto* anfang = reinterpret_cast<const unsigned char*>(daten.constData());
-    const Box* meta = finde(boxenIn(anfang, anfang + daten.size()), "meta");
+    const std::vector<Box> oben = boxenIn(anfang, anfang + daten.size());
+    const Box* meta = finde(oben, "meta");
     if (!meta || meta->Laenge < 4)
         return {};
     return boxenIn(meta->Inhalt + 4, meta->Inhalt + meta->Laenge);
