@@ -1,5 +1,7 @@
 #include "platform/Dateikopie.h"
 
+#include "platform/Dateischreiben.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -86,16 +88,7 @@ Kopie kopiere(const QString& quelle, const QString& ziel, const Abbruchfrage& ab
         }
         if (n == 0)
             break;
-        for (ssize_t fertig = 0; fertig < n && k.Schreibfehler == 0;) {
-            const ssize_t m = ::write(aus, stueck.constData() + fertig, std::size_t(n - fertig));
-            if (m < 0 && errno == EINTR)
-                continue;
-            if (m <= 0)
-                k.Schreibfehler = m < 0 ? errno : ENOSPC;
-            else
-                fertig += m;
-        }
-        if (k.Schreibfehler)
+        if ((k.Schreibfehler = schreibeAlles(aus, stueck.constData(), n)) != 0)
             break;
     }
     ::close(ein);

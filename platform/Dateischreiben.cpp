@@ -6,6 +6,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+int schreibeAlles(int fd, const char* daten, qsizetype laenge)
+{
+    qsizetype geschrieben = 0;
+    while (geschrieben < laenge) {
+        const ssize_t n = ::write(fd, daten + geschrieben, std::size_t(laenge - geschrieben));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        geschrieben += n;
+    }
+    return 0;
+}
+
 namespace {
 
 int schreibe(const QString& pfad, const QByteArray& daten, int art)
@@ -13,17 +27,9 @@ int schreibe(const QString& pfad, const QByteArray& daten, int art)
     const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_CREAT | O_CLOEXEC | art, 0644);
     if (fd < 0)
         return errno;
-    qsizetype geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const ssize_t n = ::write(fd, daten.constData() + geschrieben, std::size_t(daten.size() - geschrieben));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int f = n < 0 ? errno : ENOSPC;
-            ::close(fd);
-            return f;
-        }
-        geschrieben += n;
+    if (const int f = schreibeAlles(fd, daten.constData(), daten.size())) {
+        ::close(fd);
+        return f;
     }
     return ::close(fd) == 0 ? 0 : errno;
 }

@@ -1,5 +1,7 @@
 #include "platform/Ersatzdatei.h"
 
+#include "platform/Dateischreiben.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -53,18 +55,8 @@ qint64 Ersatzdatei::writeData(const char* daten, qint64 laenge)
 {
     if (fehler_ != 0)
         return -1;
-    qint64 geschrieben = 0;
-    while (geschrieben < laenge) {
-        const ssize_t n = ::write(datei_, daten + geschrieben, std::size_t(laenge - geschrieben));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            fehler_ = n < 0 ? errno : ENOSPC;
-            return -1;
-        }
-        geschrieben += n;
-    }
-    return laenge;
+    fehler_ = schreibeAlles(datei_, daten, laenge);
+    return fehler_ == 0 ? laenge : -1;
 }
 
 bool Ersatzdatei::uebernehme()
