@@ -2,6 +2,7 @@
 
 #include "karten/Kartenname.h"
 #include "pictures/Bildbeschreibung.h"
+#include "pictures/HeifLeser.h"
 #include "platform/Dateikennung.h"
 #include "platform/Spielname.h"
 #include "platform/NatuerlicheOrdnung.h"
@@ -40,8 +41,8 @@ QStringList bildmuster()
             muster += m;
     }
     // Read through libheif, not Qt; phones name them in capitals (IMG_0001.HEIC).
-    for (const char* endung : {"heic", "heif", "hif", "avif"})
-        for (const QString& m : {QStringLiteral("*.") + QLatin1String(endung), QStringLiteral("*.") + QString::fromLatin1(endung).toUpper()})
+    for (const QString& endung : HeifEndungen)
+        for (const QString& m : {QStringLiteral("*.") + endung, QStringLiteral("*.") + endung.toUpper()})
             if (!muster.contains(m))
                 muster += m;
     return muster;

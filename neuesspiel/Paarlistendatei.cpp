@@ -1,16 +1,15 @@
 #include "neuesspiel/Paarlistendatei.h"
 
+#include "karten/Fotokarte.h"
 #include "pictures/Bildbeschreibung.h"
 #include "pictures/HeifLeser.h"
 #include "platform/Dateikennung.h"
 #include "platform/Lesedatei.h"
-#include "platform/PaarlixFehler.h"
 #include "platform/Tabellentext.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
@@ -30,7 +29,7 @@ using Datensatz = Tabellenzeile;
 
 bool hatBildendung(const QString& feld)
 {
-    static const QStringList endungen = {"jpg", "jpeg", "png", "bmp", "gif", "webp", "tif", "tiff", "heic", "heif", "hif", "avif"};
+    static const QStringList endungen = QStringList{"jpg", "jpeg", "png", "bmp", "gif", "webp", "tif", "tiff"} + HeifEndungen;
     const qsizetype punkt = feld.lastIndexOf(QLatin1Char('.'));
     return punkt >= 0 && endungen.contains(feld.mid(punkt + 1), Qt::CaseInsensitive);
 }
@@ -152,15 +151,8 @@ private:
         Lesedatei datei(pfad);
         if (!datei.offen())
             return false;
-        if (hatHeifEndung(pfad)) {
-            try {
-                return !leseHeif(pfad, HeifUmfang::Groesse).Groesse.isEmpty();
-            } catch (const EPaarlixFehler&) {
-                return false;
-            }
-        }
-        QImageReader leser(pfad);
-        return leser.canRead() && leser.size().isValid() && !leser.size().isEmpty();
+        // The writer's own rule for a photo's size, so that the list takes what it can write.
+        return !aufrechteGroesse(pfad).isEmpty();
     }
 
     QString ordner_;

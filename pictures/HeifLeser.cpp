@@ -308,9 +308,7 @@ bool istHeifKopf(const unsigned char* kopf, std::size_t laenge)
 
 bool hatHeifEndung(const QString& pfad)
 {
-    const QString endung = QFileInfo(pfad).suffix().toLower();
-    return endung == QLatin1String("heic") || endung == QLatin1String("heif") || endung == QLatin1String("hif")
-        || endung == QLatin1String("avif");
+    return HeifEndungen.contains(QFileInfo(pfad).suffix(), Qt::CaseInsensitive);
 }
 
 HeifBild leseHeif(const QString& pfad, HeifUmfang umfang, int kante)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 
@@ -21,7 +22,10 @@ inline constexpr int maxHeifKacheln = 1024;
 // Whether the first bytes of a file (at least 12 are needed) name a HEIF or
 // AVIF brand.
 bool istHeifKopf(const unsigned char* kopf, std::size_t laenge);
-// Whether the name ends in .heic, .heif, .hif or .avif, in any case.
+// The endings of the files read here, in lower case.
+inline const QStringList HeifEndungen{QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("hif"),
+                                      QStringLiteral("avif")};
+// Whether the name ends in one of HeifEndungen, in any case.
 bool hatHeifEndung(const QString& pfad);
 
 struct HeifBild {
