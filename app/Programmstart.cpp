@@ -71,6 +71,14 @@ void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
     }
 }
 
+// Enters the game's folder, after putting back a game a killed save left
+// aside beside it. Why it cannot be entered, or empty.
+QString betreteSpiel(const QString& ordner)
+{
+    raeumeNebenSpielenAuf({ordner});
+    return betreteOrdner(ordner);
+}
+
 } // namespace
 
 Befehl befehlAus(int argc, char** argv)
@@ -168,10 +176,8 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         return 0;
     }
     case Befehl::Aufruf::Spielen:
-        // A game a killed save left aside is put back first. Checked before any window, so a
-        // wrong folder needs no display.
-        raeumeNebenSpielenAuf({befehl.Ordner});
-        if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteOrdner(befehl.Ordner);
+        // Checked before any window, so a wrong folder needs no display.
+        if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteSpiel(befehl.Ordner);
             !meldung.isEmpty()) {
             fehler << programmname(argv) << ": " << meldung << '\n';
             return 1;
@@ -227,9 +233,7 @@ int zeigeFenster(const Befehl& befehl, Meldungen& meldungen, const Spielfensterb
         return spieleSpiel(baue);
     Nutzerkonfiguration konfiguration;
     spieleAbStartfenster(konfiguration, meldungen, [&](const QString& ordner) {
-        // The folder the game lies in is cleaned as the last games' folders were.
-        raeumeNebenSpielenAuf({ordner});
-        if (const QString meldung = betreteOrdner(ordner); !meldung.isEmpty()) {
+        if (const QString meldung = betreteSpiel(ordner); !meldung.isEmpty()) {
             QTextStream(stderr) << "paarlix: " << meldung << '\n';
             // Started from the desktop, nobody reads the terminal.
             meldungen.fehler(meldung);
