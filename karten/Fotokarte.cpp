@@ -1,25 +1,19 @@
 #include "karten/Fotokarte.h"
 
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Bildart.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/HeifLeser.h"
 #include "pictures/JpegDekodierer.h"
 #include "platform/PaarlixFehler.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QStringList>
 
 namespace {
-
-bool faengtAn(const QString& pfad, const QByteArray& anfang)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) && datei.read(anfang.size()) == anfang;
-}
 
 // The decoder's message without the file's name, which the writer's own
 // message already gives, and in one line.
@@ -36,23 +30,13 @@ QString ohneDateiname(QString text, const QString& pfad)
     return text;
 }
 
-bool istHeif(const QString& pfad)
-{
-    QFile datei(pfad);
-    const QByteArray kopf = datei.open(QIODevice::ReadOnly) ? datei.read(32) : QByteArray();
-    if (istHeifKopf(reinterpret_cast<const unsigned char*>(kopf.constData()), std::size_t(kopf.size())))
-        return true;
-    // A damaged HEIC is told apart by its name, so that libheif says what is wrong with it.
-    return hatHeifEndung(pfad) && !kopf.startsWith("\xFF\xD8\xFF") && !kopf.startsWith("BM");
-}
-
 } // namespace
 
-bool istJpegDatei(const QString& pfad) { return faengtAn(pfad, QByteArray("\xFF\xD8\xFF", 3)); }
+bool istJpegDatei(const QString& pfad) { return bildartDerDatei(pfad) == Bildart::Jpeg; }
 
 QSize aufrechteGroesse(const QString& pfad)
 {
-    if (istHeif(pfad)) {
+    if (bildartDerDatei(pfad) == Bildart::Heif) {
         try {
             return leseHeif(pfad, HeifUmfang::Groesse).Groesse;
         } catch (const EPaarlixFehler&) {
@@ -80,14 +64,15 @@ QString wandleInJpegUm(const QString& quelle, QByteArray& jpeg)
 {
     QImage gelesen;
     QString beschreibung;
-    if (faengtAn(quelle, QByteArrayLiteral("BM"))) {
+    const Bildart art = bildartDerDatei(quelle);
+    if (art == Bildart::Bmp) {
         // Qt's reader leaves the pixels of a damaged BMP unset; the game's reader refuses such files.
         try {
             gelesen = leseBmp(quelle);
         } catch (const EPaarlixFehler& f) {
             return ohneDateiname(f.text(), quelle);
         }
-    } else if (istHeif(quelle)) {
+    } else if (art == Bildart::Heif) {
         try {
             HeifBild heif = leseHeif(quelle, HeifUmfang::Voll);
             gelesen = heif.Bild;

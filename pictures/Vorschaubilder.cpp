@@ -1,6 +1,7 @@
 #include "pictures/Vorschaubilder.h"
 
 #include "pictures/Arbeitsbitmap.h"
+#include "pictures/Bildart.h"
 #include "pictures/BmpLeser.h"
 #include "pictures/HeifLeser.h"
 #include "pictures/JpegDekodierer.h"
@@ -64,8 +65,6 @@ Vorschau mitQt(const QString& pfad, int kante)
     return v;
 }
 
-enum class Art { Jpeg, Bmp, Heif, Andere };
-
 } // namespace
 
 Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer, Arbeitsbitmap& puffer)
@@ -81,25 +80,18 @@ Vorschau machVorschau(const QString& pfad, int kante, JpegDekodierer& dekodierer
     const std::size_t gelesen = strom ? std::fread(kopf, 1, sizeof kopf, strom) : 0;
     if (strom)
         std::fclose(strom);
-    Art art = Art::Andere;
-    if (gelesen >= 3 && kopf[0] == 0xFF && kopf[1] == 0xD8 && kopf[2] == 0xFF)
-        art = Art::Jpeg;
-    else if (gelesen >= 2 && kopf[0] == 'B' && kopf[1] == 'M')
-        art = Art::Bmp;
-    // A damaged HEIC is told apart by its name: libheif then says what is wrong.
-    else if (istHeifKopf(kopf, gelesen) || hatHeifEndung(pfad))
-        art = Art::Heif;
-    if (art == Art::Andere)
+    const Bildart art = bildart(kopf, gelesen, pfad);
+    if (art == Bildart::Andere)
         return mitQt(pfad, kante);
     try {
-        if (art == Art::Bmp) {
+        if (art == Bildart::Bmp) {
             // Qt's reader alone leaves the pixels of a damaged file uninitialised.
             const QImage bild = leseBmp(pfad);
             v.Groesse = bild.size();
             v.Bild = verkleinert(aufWeiss(bild), kante);
             return v;
         }
-        if (art == Art::Heif) {
+        if (art == Bildart::Heif) {
             const HeifBild bild = leseHeif(pfad, HeifUmfang::Vorschau, kante);
             v.Groesse = bild.Groesse;
             const QImage weiss = bild.Bild.hasAlphaChannel() ? aufWeiss(bild.Bild) : bild.Bild;
