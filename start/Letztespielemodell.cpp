@@ -14,7 +14,7 @@ void Letztespielemodell::setzeSpiele(const QStringList& ordner)
         const Spieluebersicht u = spieluebersicht(o);
         // A line break or a direction override in a folder's name is shown, not obeyed.
         const QString name = sichtbar(u.Name);
-        spiele_.push_back({o, u.Brett.isEmpty() ? name : name + QStringLiteral(" – ") + u.Brett, {}});
+        spiele_.push_back({o, u.Brett.isEmpty() ? name : name + QStringLiteral(" – ") + u.Brett, u.ErsteKarte, {}});
     }
     endResetModel();
 }

@@ -18,6 +18,8 @@ public:
     void setzeSpiele(const QStringList& ordner);
     // 0 <= zeile < rowCount()
     const QString& ordner(int zeile) const { return spiele_[std::size_t(zeile)].Ordner; }
+    // The path of the game's first picture. 0 <= zeile < rowCount()
+    const QString& ersteKarte(int zeile) const { return spiele_[std::size_t(zeile)].ErsteKarte; }
     // Rows out of range are ignored (a late picture of an older filling).
     void setzeBild(int zeile, const QImage& bild);
 
@@ -28,6 +30,7 @@ private:
     struct Spiel {
         QString Ordner;
         QString Text;
+        QString ErsteKarte;
         QImage Bild;
     };
     std::vector<Spiel> spiele_;

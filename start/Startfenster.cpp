@@ -122,7 +122,7 @@ void Startfenster::zeigeLetzteSpiele()
     const QStringList spiele = letzteSpiele(konfiguration_);
     spiele_->setzeSpiele(spiele);
     for (int i = 0; i < spiele.size(); ++i)
-        vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), spieluebersicht(spiele[i]).ErsteKarte);
+        vorschaubilder_->bestelle((liste_ << Zeilenbits) | std::uint64_t(i), spiele_->ersteKarte(i));
     if (!spiele.isEmpty())
         LetzteSpiele->setCurrentIndex(spiele_->index(0));
     LetzteSpiele->setVisible(!spiele.isEmpty());
