@@ -14,6 +14,7 @@
 #include <numbers>
 #include <numeric>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -101,6 +102,18 @@ TEST(Tonleser, readsSoundsMixedToMonoAndRefusesOthersWithTheReason)
         const auto [leiseste, lauteste] = std::minmax_element(ton.Ton->Proben.begin(), ton.Ton->Proben.end());
         EXPECT_NEAR(std::max(-*leiseste, int(*lauteste)), 32767 * 0.5 / z.kanaele, 32767 * 0.05 / z.kanaele);
     }
+}
+
+// Each refusal keeps its own reason while other threads are refused for another.
+TEST(Tonleser, readsOnSeveralThreadsWithTheirOwnReasons)
+{
+    const auto lies = [](QByteArray daten, QString grund) {
+        for (int i = 0; i < 20000; ++i)
+            ASSERT_EQ(leseTonAusDaten(daten).Fehler, grund);
+    };
+    std::thread andere(lies, QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), QString::fromUtf8("ist beschädigt"));
+    lies(QByteArray("Kein Ton.\n"), QString::fromUtf8("ist keine Tondatei"));
+    andere.join();
 }
 
 // Silence is cut at both ends, a quiet and a loud sound end at one loudness
