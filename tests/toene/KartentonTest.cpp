@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-// A card's sound lies beside it with the card's name and ".ogg" (first) or
-// ".opus" in any case; a card without one has none.
+// A card's sound lies beside it, named like it with ".ogg" (first) or ".opus" in any case, or it has none.
 TEST(Kartenton, findsTheSoundBesideItsCard)
 {
     QTemporaryDir ordner;

@@ -111,9 +111,8 @@ TEST(Tonleser, readsOnSeveralThreadsWithTheirOwnReasons)
         for (int i = 0; i < 20000; ++i)
             ASSERT_EQ(leseTonAusDaten(daten).Fehler, grund);
     };
-    std::thread andere(lies, QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), QString::fromUtf8("ist beschädigt"));
+    const std::jthread andere(lies, QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), QString::fromUtf8("ist beschädigt"));
     lies(QByteArray("Kein Ton.\n"), QString::fromUtf8("ist keine Tondatei"));
-    andere.join();
 }
 
 // Silence is cut at both ends, a quiet and a loud sound end at one loudness
@@ -134,7 +133,6 @@ TEST(Tonaufbereitung, cutsSilenceEvensLoudnessAndRefusesLongOrSilentSounds)
         {"10.5 s after 5 s of silence", 8000, 5, 10.5, 0.5, 0, "ist länger als 10 Sekunden"},
         {"only silence", 22050, 2.0, 0, 0.5, 0, "enthält nur Stille"},
         {"only noise far below full scale", 22050, 0, 2.0, 0.0005, 0, "enthält nur Stille"},
-        {"nothing", 22050, 0, 0, 0, 0, "enthält keinen Ton"},
     };
     for (const auto& z : tabelle) {
         SCOPED_TRACE(z.name);
@@ -165,9 +163,9 @@ TEST(Tonschreiber, oggVorbisKeepsLengthAndPitchAndNamesFaults)
     ASSERT_EQ(gelesen.Fehler, QString());
     EXPECT_EQ(gelesen.Ton->Rate, Kartentonrate);
     EXPECT_NEAR(gelesen.Ton->sekunden(), ton.sekunden(), 0.01);
-    int steigendeNulldurchgaenge = 0;
-    for (std::size_t i = 1; i < gelesen.Ton->Proben.size(); ++i)
-        steigendeNulldurchgaenge += gelesen.Ton->Proben[i - 1] < 0 && gelesen.Ton->Proben[i] >= 0;
+    const auto& p = gelesen.Ton->Proben;
+    const int steigendeNulldurchgaenge = std::inner_product(p.begin(), p.end() - 1, p.begin() + 1, 0, std::plus<>(),
+                                                            [](int a, int b) { return a < 0 && b >= 0; });
     EXPECT_NEAR(steigendeNulldurchgaenge / gelesen.Ton->sekunden(), 440, 5);
     EXPECT_EQ(schreibeKartenton(ton, ordner.filePath(QStringLiteral("fehlt/03b.ogg"))),
               QStringLiteral("Das gibt es nicht."));
