@@ -94,11 +94,7 @@ int gibWeiter(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, c
 {
     Weitergabeauftrag auftrag;
     auftrag.Spielordner = befehl.Ordner;
-    auftrag.Ziel = befehl.Datei;
-    if (auftrag.Ziel.isEmpty()) {
-        auftrag.Ziel = weitergabeVorschlag(befehl.Ordner);
-        QDir().mkpath(QFileInfo(auftrag.Ziel).absolutePath());
-    }
+    auftrag.Ziel = befehl.Datei.isEmpty() ? weitergabeVorschlag(befehl.Ordner) : befehl.Datei;
     auftrag.Original = befehl.Original;
     auftrag.Abgebrochen = [] { return abbruchSignal != 0; };
     const Weitergabeergebnis ergebnis = gibSpielWeiter(auftrag);
@@ -117,7 +113,7 @@ int gibWeiter(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, c
     return ergebnis.status();
 }
 
-// `paarlix --uebernehmen`: the summary and the files left out, or why not.
+// `paarlix --uebernehmen`: the summary, or why not.
 int uebernimm(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, const QString& programm)
 {
     const QString ziel = befehl.Ordner.isEmpty() ? spieleordner(Nutzerkonfiguration()) : befehl.Ordner;
@@ -126,9 +122,8 @@ int uebernimm(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, c
         fehler << programm << ": " << ergebnis.Meldung << '\n';
         return 1;
     }
+    // The summary names the files left out.
     ausgabe << ergebnis.Zusammenfassung << '\n';
-    for (const QString& datei : ergebnis.Ausgelassen)
-        ausgabe << QStringLiteral("Ausgelassen: %1").arg(datei) << '\n';
     return 0;
 }
 
@@ -315,10 +310,7 @@ int zeigeFenster(const Befehl& befehl, Meldungen& meldungen, const Spielfensterb
             if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
                 return 1;
         } else {
-            QTextStream ausgabe(stdout);
-            ausgabe << ergebnis.Zusammenfassung << '\n';
-            for (const QString& datei : ergebnis.Ausgelassen)
-                ausgabe << QStringLiteral("Ausgelassen: %1").arg(datei) << '\n';
+            QTextStream(stdout) << ergebnis.Zusammenfassung << '\n';
             ausDatei = ergebnis.Spielordner;
         }
     }

@@ -15,8 +15,9 @@
 
 QString weitergabeVorschlag(const QString& spielordner)
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(weitergabeDateiname(spielordner));
+    // A home without a documents folder gets the file, not a new folder.
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath()).filePath(weitergabeDateiname(spielordner));
 }
 
 QString gespeichertText(const QString& datei, qint64 bytes)
@@ -60,10 +61,7 @@ void Weitergabeablauf::gibWeiter(const QString& spielordner)
 {
     if (laeuft())
         return;
-    const QString vorschlag = weitergabeVorschlag(spielordner);
-    // The dialog opens in the documents folder only if it is there.
-    QDir().mkpath(QFileInfo(vorschlag).absolutePath());
-    QString ziel = dateiwahl_(vorschlag);
+    QString ziel = dateiwahl_(weitergabeVorschlag(spielordner));
     if (fenster_)
         fenster_->activateWindow();
     if (ziel.isEmpty())

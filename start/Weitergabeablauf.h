@@ -15,7 +15,8 @@ class Nutzerkonfiguration;
 class QProgressDialog;
 class QWidget;
 
-// Where a game's file goes unless the user says otherwise: NAME.paarlix in the documents folder.
+// Where a game's file goes unless the user says otherwise: NAME.paarlix in the documents folder,
+// in the home folder when there is none.
 QString weitergabeVorschlag(const QString& spielordner);
 
 // "Gespeichert: PATH (14,2 MB)".
