@@ -19,9 +19,11 @@
 #include <QListView>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
 
@@ -365,5 +367,20 @@ TEST(Startfenster, printingAndPassingOnTheChosenGameGoThroughTheirSteps)
     ASSERT_EQ(meldungen.eintraege.size(), 4u);
     EXPECT_EQ(meldungen.eintraege[3].art + meldungen.eintraege[3].ordner, "hinweisMitOrdner" + tmp.filePath("Stick"));
     EXPECT_TRUE(QFileInfo(tmp.filePath("Stick/F.paarlix")).size() > 0);
-    EXPECT_EQ(s(gefragt), s({"Farben.paarlix", "Farben.paarlix", "Farben.paarlix"}));
+    // "Abbrechen" in the progress window reaches the packer, and nothing is said.
+    antworten = {tmp.filePath("Stick/G.paarlix")};
+    fenster.Weitergabe->setzePacker([](const Weitergabeauftrag& auftrag) {
+        while (!auftrag.Abgebrochen())
+            QThread::msleep(5);
+        Weitergabeergebnis abgebrochen;
+        abgebrochen.Art = Weitergabeergebnis::Ausgang::Abgebrochen;
+        return abgebrochen;
+    });
+    QTimer::singleShot(50, fenster.Weitergabe->Fortschritt, [&] {
+        QTest::mouseClick(fenster.Weitergabe->Fortschritt->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(gibWeiter(fenster.WeitergebenKnopf, fenster.Weitergabe));
+    EXPECT_EQ(meldungen.eintraege.size(), 4u);
+    EXPECT_FALSE(fenster.Weitergabe->Fortschritt->isVisible());
+    EXPECT_EQ(s(gefragt), s({"Farben.paarlix", "Farben.paarlix", "Farben.paarlix", "Farben.paarlix"}));
 }
