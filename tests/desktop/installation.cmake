@@ -55,7 +55,8 @@ if(NOT exec STREQUAL "Exec=${STARTBEFEHL} --ordner-waehlen %f")
 endif()
 
 file(STRINGS ${usr}/share/applications/${ID}.desktop mime REGEX "^MimeType=")
-if(NOT mime STREQUAL "MimeType=application/x-paarlix;")
+# file(STRINGS) keeps the ";" escaped.
+if(NOT mime STREQUAL "MimeType=application/x-paarlix\\;")
   message(SEND_ERROR "desktop entry opens: ${mime}")
 endif()
 
