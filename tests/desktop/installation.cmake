@@ -54,26 +54,20 @@ if(NOT exec STREQUAL "Exec=${STARTBEFEHL} --ordner-waehlen %f")
   message(SEND_ERROR "desktop entry starts: ${exec}")
 endif()
 
-file(STRINGS ${usr}/share/applications/${ID}.desktop mime REGEX "^MimeType=")
-# file(STRINGS) keeps the ";" escaped.
-if(NOT mime STREQUAL "MimeType=application/x-paarlix\\;")
-  message(SEND_ERROR "desktop entry opens: ${mime}")
+file(STRINGS ${usr}/share/applications/${ID}.desktop mime REGEX "^MimeType=application/x-paarlix;$")
+if(NOT mime)
+  message(SEND_ERROR "desktop entry does not open application/x-paarlix")
 endif()
 
 # The file type installed into a fresh data folder, as the package's trigger
 # does into /usr/share: a game file is known by its name, any case; a ZIP stays one.
 set(daten ${STAGING}/xdg-daten)
 file(COPY ${usr}/share/mime/packages/${ID}.xml DESTINATION ${daten}/mime/packages)
-execute_process(COMMAND update-mime-database ${daten}/mime RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE aus)
-if(NOT rc EQUAL 0)
-  message(SEND_ERROR "update-mime-database: ${rc} ${aus}")
-endif()
-foreach(zeile "x.paarlix application/x-paarlix" "Familie.PAARLIX application/x-paarlix" "x.zip application/zip")
-  separate_arguments(zeile)
+execute_process(COMMAND update-mime-database ${daten}/mime)
+foreach(zeile "x.paarlix;application/x-paarlix" "Familie.PAARLIX;application/x-paarlix" "x.zip;application/zip")
   list(GET zeile 0 name)
   list(GET zeile 1 erwartet)
-  file(COPY ${usr}/share/doc/paarlix/README.md DESTINATION ${daten})
-  file(RENAME ${daten}/README.md ${daten}/${name})
+  file(COPY_FILE ${usr}/share/doc/paarlix/README.md ${daten}/${name})
   execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${daten} XDG_DATA_DIRS=/usr/share XDG_CURRENT_DESKTOP=GNOME
                           xdg-mime query filetype ${daten}/${name}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE typ ERROR_VARIABLE aus OUTPUT_STRIP_TRAILING_WHITESPACE)
