@@ -1,5 +1,7 @@
 #include "app/Befehlszeile.h"
 
+#include "weitergabe/Uebernahme.h"
+
 #include <QCommandLineParser>
 
 #include <optional>
@@ -19,6 +21,9 @@ const QString JeRunde = QStringLiteral("je-runde");
 const QString Paare = QStringLiteral("paare");
 const QString Ueberschrift = QStringLiteral("ueberschrift");
 const QString KeineUeberschrift = QStringLiteral("keine-ueberschrift");
+const QString Weitergeben = QStringLiteral("weitergeben");
+const QString Original = QStringLiteral("original");
+const QString Uebernehmen = QStringLiteral("uebernehmen");
 const QString Hilfe = QStringLiteral("help");
 const QString Version = QStringLiteral("version");
 
@@ -153,6 +158,37 @@ Befehl druckbefehl(const QCommandLineParser& leser, const QStringList& rest)
     return b;
 }
 
+// --weitergeben ORDNER [DATEI.paarlix] [--original] and --uebernehmen DATEI [ZIELORDNER]: nothing else goes with them.
+Befehl weitergabebefehl(const QCommandLineParser& leser, const QStringList& rest)
+{
+    if (leser.isSet(Weitergeben) && leser.isSet(Uebernehmen))
+        return fehler(QStringLiteral("--weitergeben und --uebernehmen gehen nicht zusammen."));
+    const bool geben = leser.isSet(Weitergeben);
+    for (const QString& name : leser.optionNames())
+        if (name != Weitergeben && name != Uebernehmen && !(geben && name == Original))
+            return fehler(geben ? QStringLiteral("--weitergeben geht nur mit --original zusammen.")
+                                : QStringLiteral("--uebernehmen geht mit keiner anderen Option zusammen."));
+    if (geben) {
+        if (rest.isEmpty())
+            return fehler(QStringLiteral("Bei --weitergeben fehlt der Spielordner."));
+        if (rest.size() > 2)
+            return fehler(QStringLiteral("Bei --weitergeben folgen nur der Spielordner und eine .paarlix-Datei."));
+        if (rest.size() == 2 && !hatPaarlixEndung(rest[1]))
+            return fehler(QStringLiteral("Die Datei für --weitergeben muss auf .paarlix enden: „%1“.").arg(rest[1]));
+        Befehl b = befehl(Befehl::Aufruf::Weitergeben, rest[0]);
+        b.Datei = rest.value(1);
+        b.Original = leser.isSet(Original);
+        return b;
+    }
+    if (rest.isEmpty())
+        return fehler(QStringLiteral("Bei --uebernehmen fehlt die .paarlix-Datei."));
+    if (rest.size() > 2)
+        return fehler(QStringLiteral("Bei --uebernehmen folgen nur die .paarlix-Datei und ein Zielordner."));
+    Befehl b = befehl(Befehl::Aufruf::Uebernehmen, rest.value(1));
+    b.Datei = rest[0];
+    return b;
+}
+
 } // namespace
 
 Befehl leseBefehlszeile(const QStringList& argumente)
@@ -162,6 +198,7 @@ Befehl leseBefehlszeile(const QStringList& argumente)
                       {JeRunde, {}, QStringLiteral("N")}, {Paare, {}, QStringLiteral("liste")}, {Drucken, {}},
                       {OhneRueckseiten, {}}, {PaareNebeneinander, {}}, {Karte, {}, QStringLiteral("mm")},
                       {Papier, {}, QStringLiteral("name")}, {Ueberschrift, {}}, {KeineUeberschrift, {}},
+                      {Weitergeben, {}}, {Original, {}}, {Uebernehmen, {}},
                       {{QStringLiteral("h"), Hilfe}, {}}, {{QStringLiteral("v"), Version}, {}}});
     // Qt's own messages are English; ours are built from what the parser found.
     if (!leser.parse(bilderNachDemZiel(ohneQtOptionen(argumente)))) {
@@ -181,6 +218,10 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         return befehl(Befehl::Aufruf::Version);
 
     const QStringList rest = leser.positionalArguments();
+    if (leser.isSet(Weitergeben) || leser.isSet(Uebernehmen))
+        return weitergabebefehl(leser, rest);
+    if (leser.isSet(Original))
+        return fehler(QStringLiteral("--original gehört zu --weitergeben."));
     if (leser.isSet(Drucken))
         return druckbefehl(leser, rest);
     for (const QString& option : {OhneRueckseiten, PaareNebeneinander, Karte, Papier})
@@ -233,12 +274,16 @@ Befehl leseBefehlszeile(const QStringList& argumente)
         return fehler(QStringLiteral("--je-runde gehört zu --neues-spiel."));
     if (leser.isSet(Paare))
         return fehler(QStringLiteral("--paare gehört zu --neues-spiel."));
-    if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty())
+    // A game file (the desktop entry hands over a double-clicked one) is taken in and played.
+    const bool spieldatei = rest.size() == 1 && hatPaarlixEndung(rest[0]);
+    if (leser.isSet(OrdnerWaehlen) && !rest.isEmpty() && !spieldatei)
         return fehler(QStringLiteral("Bei --ordner-waehlen wird kein Ordner angegeben."));
     if (rest.size() > 1)
         return fehler(QStringLiteral("Es kann nur ein Spielordner angegeben werden."));
     Befehl spielen = leser.isSet(OrdnerWaehlen) ? befehl(Befehl::Aufruf::OrdnerWaehlen)
-                                                : befehl(Befehl::Aufruf::Spielen, rest.value(0));
+                                                : befehl(Befehl::Aufruf::Spielen, spieldatei ? QString() : rest.value(0));
+    if (spieldatei)
+        spielen.Datei = rest[0];
     spielen.OhneTon = leser.isSet(OhneTon);
     return spielen;
 }
@@ -255,8 +300,13 @@ QString hilfetext(const QString& programm)
                "%2%1 --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
                "%2%1 --neues-spiel --paare LISTE [--je-runde N] ZIELORDNER\n"
                "%2%1 --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n"
+               "%2%1 [--ohne-ton] DATEI.paarlix\n"
+               "%2%1 --weitergeben [--original] ORDNER [DATEI.paarlix]\n"
+               "%2%1 --uebernehmen DATEI.paarlix [ZIELORDNER]\n"
                "\n"
                "  ORDNER            das Spiel in diesem Ordner starten (sonst im aktuellen)\n"
+               "  DATEI.paarlix     das weitergegebene Spiel in den Ordner für die Spiele\n"
+               "                    auspacken und starten\n"
                "  --ordner-waehlen  mit dem Startfenster beginnen: Spiel öffnen, aus Fotos\n"
                "                    anlegen, zuletzt gespielte Spiele, Beispielspiel\n"
                "  --neues-spiel     aus den Bildern ein neues Spiel im ZIELORDNER anlegen;\n"
@@ -279,6 +329,12 @@ QString hilfetext(const QString& programm)
                "  --karte=MM        lange Seite der Karten in mm, 40 bis 90 (sonst 60)\n"
                "  --paare-nebeneinander  beide Karten eines Paares nebeneinander\n"
                "  --ohne-rueckseiten     ohne die Seiten mit den Rückseiten\n"
+               "  --weitergeben     das Spiel als eine Datei zum Verschicken speichern: in die\n"
+               "                    DATEI.paarlix, sonst als NAME.paarlix in den Dokumenten;\n"
+               "                    große Fotos werden auf 2048 Pixel verkleinert\n"
+               "  --original        jede Datei unverändert, auch große Fotos\n"
+               "  --uebernehmen     das Spiel aus der DATEI.paarlix auspacken, ohne es zu\n"
+               "                    starten: in den ZIELORDNER, sonst den Ordner für die Spiele\n"
                "  --ohne-ton        ohne Ton spielen; die Taste M schaltet den Ton im Spiel\n"
                "                    ein und aus\n"
                "  -h, --help        diese Hilfe\n"

@@ -8,10 +8,15 @@
 
 // What the command line asks for.
 struct Befehl {
-    enum class Aufruf { Spielen, OrdnerWaehlen, NeuesSpiel, Drucken, Hilfe, Version, Fehler };
+    enum class Aufruf { Spielen, OrdnerWaehlen, NeuesSpiel, Drucken, Weitergeben, Uebernehmen, Hilfe, Version, Fehler };
     Aufruf Art = Aufruf::Spielen;
-    QString Ordner;     // Spielen, Drucken: the game folder (empty: the current one); NeuesSpiel: the target
-    QString Datei;      // Drucken: the PDF to write; empty: the print dialog
+    // Spielen, Drucken, Weitergeben: the game folder (empty: the current one); NeuesSpiel: the target;
+    // Uebernehmen: where the game goes (empty: the folder for the games)
+    QString Ordner;
+    // Drucken: the PDF to write, empty: the print dialog; Weitergeben: the game file to write, empty:
+    // NAME.paarlix in the documents folder; Uebernehmen, Spielen, OrdnerWaehlen: a game file to take in
+    QString Datei;
+    bool Original = false; // Weitergeben: every file unchanged
     Druckoptionen Druck; // Drucken: page, card size and order
     QStringList Bilder; // NeuesSpiel: the pictures in the order given
     QString Paarliste;  // NeuesSpiel: the file listing the pairs (--paare); empty: the pictures are the pairs

@@ -13,10 +13,13 @@
 #include "platform/Nutzerkonfiguration.h"
 #include "platform/Spielordnerwahl.h"
 #include "start/Druckdialog.h"
+#include "start/NeuesSpielFenster.h"
 #include "start/Startablauf.h"
+#include "start/Weitergabeablauf.h"
 #include "widgets/PaarlixApplication.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -28,6 +31,8 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+
+#include <memory>
 
 namespace {
 
@@ -69,6 +74,57 @@ void oeffneRoheNamen(int argc, char** argv, NeuesSpiel& auftrag)
         if (const int fd = ::open(bytes->constData(), O_PATH | O_CLOEXEC); fd >= 0)
             auftrag.Bilder[i] = QStringLiteral("/proc/self/fd/%1").arg(fd);
     }
+}
+
+// For work without a window (printing, packing and unpacking a game): Qt's image
+// readers and fonts, no display. Ctrl+C or a closed terminal asks the work to stop.
+std::unique_ptr<QGuiApplication> ohneAnzeige(int& argc, char** argv)
+{
+    qInstallMessageHandler(nurFataleMeldungen);
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    schalteSkalierungAus();
+    auto anwendung = std::make_unique<QGuiApplication>(argc, argv);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, merkeAbbruch);
+    return anwendung;
+}
+
+// `paarlix --weitergeben`: the summary and where the file is, or why not.
+int gibWeiter(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, const QString& programm)
+{
+    Weitergabeauftrag auftrag;
+    auftrag.Spielordner = befehl.Ordner;
+    auftrag.Ziel = befehl.Datei.isEmpty() ? weitergabeVorschlag(befehl.Ordner) : befehl.Datei;
+    auftrag.Original = befehl.Original;
+    auftrag.Abgebrochen = [] { return abbruchSignal != 0; };
+    const Weitergabeergebnis ergebnis = gibSpielWeiter(auftrag);
+    switch (ergebnis.Art) {
+    case Weitergabeergebnis::Ausgang::Geschrieben:
+        ausgabe << ergebnis.Zusammenfassung << '\n'
+                << QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(auftrag.Ziel)) << '\n';
+        break;
+    case Weitergabeergebnis::Ausgang::Abgebrochen:
+        fehler << programm << ": " << QStringLiteral("Abgebrochen; es wurde nichts geschrieben.") << '\n';
+        break;
+    case Weitergabeergebnis::Ausgang::Fehlgeschlagen:
+        fehler << programm << ": " << ergebnis.Meldung << '\n';
+        break;
+    }
+    return ergebnis.status();
+}
+
+// `paarlix --uebernehmen`: the summary, or why not.
+int uebernimm(const Befehl& befehl, QTextStream& ausgabe, QTextStream& fehler, const QString& programm)
+{
+    const QString ziel = befehl.Ordner.isEmpty() ? spieleordner(Nutzerkonfiguration()) : befehl.Ordner;
+    const Uebernahmeergebnis ergebnis = uebernimmSpiel(befehl.Datei, ziel);
+    if (!ergebnis.gelungen()) {
+        fehler << programm << ": " << ergebnis.Meldung << '\n';
+        return 1;
+    }
+    // The summary names the files left out.
+    ausgabe << ergebnis.Zusammenfassung << '\n';
+    return 0;
 }
 
 // Enters the game's folder, after putting back a game a killed save left
@@ -155,12 +211,7 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
     case Befehl::Aufruf::Drucken: {
         if (befehl.Datei.isEmpty())
             break; // the print dialog needs the application object
-        qInstallMessageHandler(nurFataleMeldungen);
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-        schalteSkalierungAus();
-        const QGuiApplication anwendung(argc, argv);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-            std::signal(signal, merkeAbbruch);
+        const auto anwendung = ohneAnzeige(argc, argv);
         try {
             const bool fertig = schreibeDruckPdf(befehl.Ordner, befehl.Druck, befehl.Datei,
                                                  [](int, int) { return abbruchSignal == 0; });
@@ -175,7 +226,18 @@ std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv)
         ausgabe << QStringLiteral("Geschrieben: %1").arg(befehl.Datei) << '\n';
         return 0;
     }
+    case Befehl::Aufruf::Weitergeben: {
+        const auto anwendung = ohneAnzeige(argc, argv);
+        return gibWeiter(befehl, ausgabe, fehler, programmname(argv));
+    }
+    case Befehl::Aufruf::Uebernehmen: {
+        const auto anwendung = ohneAnzeige(argc, argv);
+        return uebernimm(befehl, ausgabe, fehler, programmname(argv));
+    }
     case Befehl::Aufruf::Spielen:
+        // A game file is taken in once a message box can say why not.
+        if (!befehl.Datei.isEmpty())
+            break;
         // Checked before any window, so a wrong folder needs no display.
         if (const QString meldung = befehl.Ordner.isEmpty() ? QString() : betreteSpiel(befehl.Ordner);
             !meldung.isEmpty()) {
@@ -229,17 +291,34 @@ int zeigeFenster(const Befehl& befehl, Meldungen& meldungen, const Spielfensterb
 {
     if (befehl.Art == Befehl::Aufruf::Drucken)
         return druckeMitDialog(befehl.Ordner, befehl.Druck, meldungen, nullptr) ? 0 : 1;
-    if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
-        return spieleSpiel(baue);
     Nutzerkonfiguration konfiguration;
-    spieleAbStartfenster(konfiguration, meldungen, [&](const QString& ordner) {
+    const auto spiele = [&](const QString& ordner) {
         if (const QString meldung = betreteSpiel(ordner); !meldung.isEmpty()) {
             QTextStream(stderr) << "paarlix: " << meldung << '\n';
             // Started from the desktop, nobody reads the terminal.
             meldungen.fehler(meldung);
-            return;
+            return 1;
         }
-        spieleSpiel(baue);
-    });
+        return spieleSpiel(baue);
+    };
+    // A game file given (double-clicked) is unpacked into the folder for the games and played.
+    QString ausDatei;
+    if (!befehl.Datei.isEmpty()) {
+        const Uebernahmeergebnis ergebnis = uebernimmZumSpielen(befehl.Datei, konfiguration, meldungen);
+        if (!ergebnis.gelungen()) {
+            QTextStream(stderr) << "paarlix: " << ergebnis.Meldung << '\n';
+            if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
+                return 1;
+        } else {
+            QTextStream(stdout) << ergebnis.Zusammenfassung << '\n';
+            ausDatei = ergebnis.Spielordner;
+        }
+    }
+    if (befehl.Art != Befehl::Aufruf::OrdnerWaehlen)
+        return ausDatei.isEmpty() ? spieleSpiel(baue) : spiele(ausDatei);
+    // From the desktop, the start window follows the game.
+    if (!ausDatei.isEmpty())
+        spiele(ausDatei);
+    spieleAbStartfenster(konfiguration, meldungen, [&](const QString& ordner) { spiele(ordner); });
     return 0;
 }

@@ -13,8 +13,9 @@ class TForm1;
 Befehl befehlAus(int argc, char** argv);
 
 // What needs no window: help, version, mistakes on the command line (status
-// 2), entering a given game folder (status 1 when it cannot be entered) and
-// writing a new game (offscreen, so without a display). Returns the exit
+// 2), entering a given game folder (status 1 when it cannot be entered),
+// writing a new game, packing a game into one file and unpacking one
+// (offscreen, so without a display). Returns the exit
 // status when the program ends here; empty when the game is to start.
 std::optional<int> ohneFenster(const Befehl& befehl, int& argc, char** argv);
 
@@ -32,5 +33,7 @@ int spieleSpiel(const Spielfensterbau& baue);
 // window (open a game, make one from photos, the last games, the demo game);
 // a game chosen there is entered and played, and closing it shows the start
 // window again; closing the start window ends the run with 0. Otherwise the
-// game in the current folder (spieleSpiel).
+// game in the current folder (spieleSpiel). A game file given is first
+// unpacked into the folder for the games and played; a refused one is said
+// in a message box and ends a plain start with 1.
 int zeigeFenster(const Befehl& befehl, Meldungen& meldungen, const Spielfensterbau& baue);

@@ -1,7 +1,7 @@
 // Writes small valid files as starting corpora for the fuzz targets:
 //   fuzz_seeds <folder>
 // makes <folder>/einstellungen, bmp, jpeg, bilddarstellung, paarliste,
-// kartenkommentar and ton.
+// kartenkommentar, ton and paarlixarchiv.
 #include "fuzz/Bilddarstellungseingabe.h"
 #include "fuzz/Paarlisteneingabe.h"
 #include "karten/Textkarte.h"
@@ -20,6 +20,8 @@
 
 #include <jpeglib.h>
 #include <sndfile.h>
+#include <sys/stat.h>
+#include <zip.h>
 
 namespace {
 
@@ -236,6 +238,36 @@ QByteArray karte(QSize groesse, const QList<QByteArray>& kommentare)
     return bisZumScan(jpeg);
 }
 
+// ---- .paarlix archives, written with libzip ----
+
+struct Archiveintrag {
+    const char* name;
+    QByteArray daten;
+    bool gepackt = false;
+    zip_uint32_t unixArt = S_IFREG;
+};
+
+void schreibeArchiv(const QString& pfad, const std::vector<Archiveintrag>& eintraege)
+{
+    int fehler = 0;
+    zip_t* z = zip_open(QFile::encodeName(pfad).constData(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
+    bool gut = z != nullptr;
+    for (const Archiveintrag& e : eintraege) {
+        if (!gut)
+            break;
+        const QByteArray name(e.name);
+        zip_source_t* q = zip_source_buffer(z, e.daten.constData(), zip_uint64_t(e.daten.size()), 0);
+        const zip_int64_t i = name.endsWith('/') ? zip_dir_add(z, name.chopped(1).constData(), 0)
+                                                 : zip_file_add(z, name.constData(), q, 0);
+        gut = i >= 0 && zip_set_file_compression(z, zip_uint64_t(i), e.gepackt ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0
+              && zip_file_set_external_attributes(z, zip_uint64_t(i), 0, ZIP_OPSYS_UNIX, (e.unixArt | 0644) << 16) == 0;
+    }
+    if (!gut || zip_close(z) != 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
+        std::exit(1);
+    }
+}
+
 QByteArray mitKopf(std::uint8_t art, int breite, int hoehe, const QByteArray& datei)
 {
     QByteArray d;
@@ -274,7 +306,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir wurzel(QString::fromLocal8Bit(argv[1]));
-    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung", "paarliste", "kartenkommentar", "ton"}) {
+    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung", "paarliste", "kartenkommentar",
+                                    "ton", "paarlixarchiv"}) {
         if (!wurzel.mkpath(QString::fromLatin1(unterordner))) {
             std::fprintf(stderr, "cannot make %s\n", unterordner);
             return 1;
@@ -359,5 +392,17 @@ int main(int argc, char** argv)
     tondatei(pfad("ton", "ton.ogg"), SF_FORMAT_OGG | SF_FORMAT_VORBIS, 8000, 1, 400);
     tondatei(pfad("ton", "ton.opus"), SF_FORMAT_OGG | SF_FORMAT_OPUS, 8000, 1, 400);
     tondatei(pfad("ton", "ton.mp3"), SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 8000, 1, 600);
+    // A game as it is shared (stored pictures), one with files left out and
+    // a packed settings file, and one with sounds and names in other cases.
+    const QByteArray ini = einstellungen(standard, "\n");
+    schreibeArchiv(pfad("paarlixarchiv", "spiel.paarlix"),
+                   {{"Spiel/", {}, false, S_IFDIR}, {"Spiel/Paarlix.ini", ini}, {"Spiel/Kartentext.bmp", bmp24},
+                    {"Spiel/01a.jpg", jpegFarbe}, {"Spiel/01b.jpg", jpegProgressiv}});
+    schreibeArchiv(pfad("paarlixarchiv", "ausgelassen.paarlix"),
+                   {{"Familie/Paarlix.ini", ini, true}, {"Familie/notiz.txt", "Hallo", true},
+                    {"Familie/bilder/02a.jpg", jpegFarbe}, {"Familie/01a.jpg", jpegFarbe}});
+    schreibeArchiv(pfad("paarlixarchiv", "toene.paarlix"),
+                   {{"Tiere/PAARLIX.INI", ini}, {"Tiere/01A.JPEG", jpegFarbe}, {"Tiere/01a.ogg", "OggS", true},
+                    {"Tiere/100b.opus", "OggS"}});
     return 0;
 }

@@ -50,9 +50,14 @@ bool frageVerwerfen(QWidget* eltern, const QString& text)
 
 } // namespace
 
+QString spieleordner(const Nutzerkonfiguration& konfiguration)
+{
+    return konfiguration.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")));
+}
+
 NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldungen& meldungen, QWidget* eltern)
     : QWidget(eltern), konfiguration_(konfiguration), meldungen_(meldungen),
-      bearbeitung_(konfiguration.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele")))),
+      bearbeitung_(spieleordner(konfiguration)),
       brettrechner_([this](const Brettvorschau& vorschau) {
           if (const std::optional<Brettfrage> naechste = brettvorschauen_.beantwortet(gerechnet_, vorschau))
               rechneBrett(*naechste);
@@ -138,7 +143,7 @@ void NeuesSpielFenster::baueLayout()
                               Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TextpaarKnopf,
                               Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, Liste->Listenkopf, JeRunde,
                               JeRundeAnzahl, FormatWahl, Zuschneiden, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
-                              Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf,
+                              Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf, Leiste->WeitergebenKnopf,
                               Leiste->AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);

@@ -8,6 +8,7 @@
 #include "platform/Hintergrundarbeit.h"
 #include "start/Paarlistenfeld.h"
 #include "start/Schreibleiste.h"
+#include "start/Weitergabeablauf.h"
 
 #include <QSize>
 #include <QString>
@@ -28,6 +29,8 @@ class QSpinBox;
 
 // The config key of the folder new games go into.
 inline const QString SpieleordnerSchluessel = QStringLiteral("NeuesSpiel/spieleordner");
+// The folder new games and games taken in from a file go into: the one chosen last, else ~/Spiele.
+QString spieleordner(const Nutzerkonfiguration& konfiguration);
 // The config key of "Zweite Karte zeigt den Namen" as the user left it: "an" or "aus".
 inline const QString NamenskartenSchluessel = QStringLiteral("NeuesSpiel/namenskarten");
 
@@ -91,6 +94,8 @@ public:
     // "Je Runde N Paare" beside the line saying names would be too small: takes its suggestion.
     QPushButton* VorschlagKnopf = nullptr;
     Schreibleiste* Leiste = nullptr;
+    // "Weitergeben…" of the game written.
+    Weitergabeablauf* Weitergabe = nullptr;
 
 signals:
     // "Spiel starten" after a write.
@@ -110,7 +115,7 @@ private:
     void baueFormat();
     void baueLayout();
     void verbinde();
-    // "Spiel starten" and "Drucken…" once the game is written.
+    // "Spiel starten", "Drucken…" and "Weitergeben…" once the game is written.
     void verbindeGeschrieben();
     void holeFokusZurueck();
     void waehleSpieleordner();

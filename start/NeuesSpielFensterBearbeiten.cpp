@@ -93,4 +93,6 @@ void NeuesSpielFenster::verbindeGeschrieben()
         druckeMitDialog(bearbeitung_.bearbeitet(), Druckoptionen(), meldungen_, this);
         holeFokusZurueck();
     });
+    Weitergabe = new Weitergabeablauf(meldungen_, this);
+    connect(Leiste->WeitergebenKnopf, &QPushButton::clicked, this, [this] { Weitergabe->gibWeiter(bearbeitung_.bearbeitet()); });
 }

@@ -58,8 +58,10 @@ void Schreibleiste::baue()
                    QStringLiteral("Die Karten schreiben; danach lässt sich das Spiel starten oder drucken"));
     StartenKnopf = knopf(QStringLiteral("Spiel starten"), QStringLiteral("Das geschriebene Spiel spielen"), this);
     DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des Spiels zum Ausschneiden drucken"), this);
-    StartenKnopf->hide();
-    DruckenKnopf->hide();
+    WeitergebenKnopf = knopf(QStringLiteral("Weitergeben…"),
+                             QStringLiteral("Das Spiel als eine Datei speichern, zum Verschicken oder für einen Stick"), this);
+    for (QPushButton* k : {StartenKnopf, DruckenKnopf, WeitergebenKnopf})
+        k->hide();
 }
 
 void Schreibleiste::baueLayout()
@@ -78,7 +80,7 @@ void Schreibleiste::baueLayout()
     unten->addWidget(Fortschritt, 1);
     unten->addWidget(AbbrechenKnopf);
     unten->addStretch(0);
-    for (QPushButton* k : {StartenKnopf, DruckenKnopf, AnlegenKnopf})
+    for (QPushButton* k : {StartenKnopf, DruckenKnopf, WeitergebenKnopf, AnlegenKnopf})
         unten->addWidget(k);
     auto* spalte = new QVBoxLayout(this);
     // The window's own margins hold it.
@@ -144,7 +146,7 @@ void Schreibleiste::setzeAn(bool an, bool ortFest)
 {
     Spielname->setEnabled(an && !ortFest);
     OrdnerKnopf->setEnabled(an && !ortFest);
-    for (QPushButton* k : {StartenKnopf, DruckenKnopf})
+    for (QPushButton* k : {StartenKnopf, DruckenKnopf, WeitergebenKnopf})
         k->setEnabled(an);
 }
 
@@ -181,15 +183,15 @@ void Schreibleiste::zeigeGeschrieben(const QString& meldung)
     meldung_ = meldung;
     if (AnlegenKnopf->text() != QLatin1String("Speichern"))
         benenneAnlegen(QStringLiteral("Speichern"), QStringLiteral("Die Änderungen in das angelegte Spiel schreiben"));
-    StartenKnopf->show();
-    DruckenKnopf->show();
+    for (QPushButton* k : {StartenKnopf, DruckenKnopf, WeitergebenKnopf})
+        k->show();
 }
 
 void Schreibleiste::verbergeGeschrieben()
 {
     if (StartenKnopf->isHidden())
         return;
-    StartenKnopf->hide();
-    DruckenKnopf->hide();
+    for (QPushButton* k : {StartenKnopf, DruckenKnopf, WeitergebenKnopf})
+        k->hide();
     meldung_.clear();
 }

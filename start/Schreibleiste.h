@@ -16,7 +16,7 @@ class QPushButton;
 
 // The new-game window's bar: the game's name and the folder for the games, the line about where
 // the game goes, the status line, and writing the game on a worker thread with its progress and
-// "Abbrechen"; once written, "Spiel starten" and "Drucken…".
+// "Abbrechen"; once written, "Spiel starten", "Drucken…" and "Weitergeben…".
 class Schreibleiste final : public QWidget {
     Q_OBJECT
 public:
@@ -45,7 +45,7 @@ public:
     bool schreibtGerade() const { return schreiber_.laeuft(); }
     // The writer stops before its next picture and removes its draft; nothing is told.
     void brichAb();
-    // The game is written: its outcome, "Spiel starten" and "Drucken…".
+    // The game is written: its outcome, "Spiel starten", "Drucken…" and "Weitergeben…".
     void zeigeGeschrieben(const QString& meldung);
     // The game written is no longer what the list shows: its buttons and outcome go.
     void verbergeGeschrieben();
@@ -58,9 +58,10 @@ public:
     QProgressBar* Fortschritt = nullptr;
     QPushButton* AbbrechenKnopf = nullptr;
     QPushButton* AnlegenKnopf = nullptr;
-    // Shown once a game is written: start it, or print its cards.
+    // Shown once a game is written: start it, print its cards, or save it as one file to pass on.
     QPushButton* StartenKnopf = nullptr;
     QPushButton* DruckenKnopf = nullptr;
+    QPushButton* WeitergebenKnopf = nullptr;
 
 signals:
     // The user typed in the game's name.

@@ -40,7 +40,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
 {
     // Drafts that writers killed in earlier runs left in the games folder and beside the
     // last games, which may lie elsewhere (on a stick); a game left aside is listed again.
-    raeumeEntwuerfeAuf(konfiguration_.wert(SpieleordnerSchluessel, QDir::home().filePath(QStringLiteral("Spiele"))));
+    raeumeEntwuerfeAuf(spieleordner(konfiguration_));
     raeumeNebenSpielenAuf(konfiguration_.liste(LetzteSpieleSchluessel));
     setWindowTitle(QStringLiteral("Paarlix"));
     setAccessibleName(QStringLiteral("Paarlix"));
@@ -59,6 +59,10 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     BearbeitenKnopf = knopf(QStringLiteral("Spiel bearbeiten…"),
                             QStringLiteral("Paare des gewählten Spiels hinzufügen, entfernen oder ändern"), this);
     DruckenKnopf = knopf(QStringLiteral("Drucken…"), QStringLiteral("Die Karten des gewählten Spiels zum Ausschneiden drucken"), this);
+    WeitergebenKnopf = knopf(QStringLiteral("Weitergeben…"),
+                             QStringLiteral("Das gewählte Spiel als eine Datei speichern, zum Verschicken oder für einen Stick"),
+                             this);
+    Weitergabe = new Weitergabeablauf(meldungen_, this);
     auto* ueberschrift = new QLabel(QStringLiteral("Zuletzt gespielt:"), this);
     LetzteSpiele = new QListView(this);
     LetzteSpiele->setModel(spiele_ = new Letztespielemodell(LetzteSpiele));
@@ -73,6 +77,7 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     spalte->addWidget(BeispielKnopf);
     spalte->addWidget(BearbeitenKnopf);
     spalte->addWidget(DruckenKnopf);
+    spalte->addWidget(WeitergebenKnopf);
     spalte->addSpacing(8);
     spalte->addWidget(ueberschrift);
     spalte->addWidget(KeineSpiele);
@@ -83,7 +88,8 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
     setTabOrder(OeffnenKnopf, BeispielKnopf);
     setTabOrder(BeispielKnopf, BearbeitenKnopf);
     setTabOrder(BearbeitenKnopf, DruckenKnopf);
-    setTabOrder(DruckenKnopf, LetzteSpiele);
+    setTabOrder(DruckenKnopf, WeitergebenKnopf);
+    setTabOrder(WeitergebenKnopf, LetzteSpiele);
     resize(420, 460);
 
     connect(NeuesSpielKnopf, &QPushButton::clicked, this, &Startfenster::neuesSpielGewuenscht);
@@ -97,6 +103,10 @@ Startfenster::Startfenster(Nutzerkonfiguration& konfiguration, Meldungen& meldun
         if (const QString ordner = gewaehlterOrdner(); !ordner.isEmpty())
             druckeMitDialog(ordner, Druckoptionen(), meldungen_, this);
         activateWindow();
+    });
+    connect(WeitergebenKnopf, &QPushButton::clicked, this, [this] {
+        if (const QString ordner = gewaehlterOrdner(); !ordner.isEmpty())
+            Weitergabe->gibWeiter(ordner);
     });
     // Enter and a double click both activate a row.
     connect(LetzteSpiele, &QListView::activated, this,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/Spielordner.h"
+#include "start/Weitergabeablauf.h"
 
 #include <QString>
 #include <QWidget>
@@ -39,9 +40,11 @@ public:
     QPushButton* NeuesSpielKnopf = nullptr;
     QPushButton* OeffnenKnopf = nullptr;
     QPushButton* BeispielKnopf = nullptr;
-    // Both for the chosen last game, else a folder from the dialog.
+    // These three for the chosen last game, else a folder from the dialog.
     QPushButton* BearbeitenKnopf = nullptr;
     QPushButton* DruckenKnopf = nullptr;
+    QPushButton* WeitergebenKnopf = nullptr;
+    Weitergabeablauf* Weitergabe = nullptr;
     QListView* LetzteSpiele = nullptr;
     QLabel* KeineSpiele = nullptr;
 

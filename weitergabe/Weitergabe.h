@@ -26,6 +26,10 @@ struct Weitergabeergebnis {
 // "NAME.paarlix" for the game in `spielordner`.
 QString weitergabeDateiname(const QString& spielordner);
 
+// A file's size as the summary gives it: "14,2 MB" (MB = 1,000,000 bytes,
+// one decimal, German decimal comma).
+QString weitergabeGroesse(qint64 bytes);
+
 // Packs the game into one ZIP file: a folder NAME/ with the settings byte for
 // byte, the card back, every card and its sound; photos with a long edge over
 // 2048 px reduced (unless Original). Written beside Ziel and renamed, so a

@@ -16,3 +16,8 @@ QStringList frageNachDateien(QWidget* eltern, const QString& titel, const QStrin
 {
     return QFileDialog::getOpenFileNames(eltern, titel, start, filter);
 }
+
+QString frageNachSpeicherort(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(eltern, titel, vorschlag, filter);
+}

@@ -28,13 +28,15 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
         QStringList argumente;
         Aufruf art;
         const char* ordner;
-        QStringList bilder;
-        bool mitNamen;
-        const char* meldung;
+        QStringList bilder = {};
+        bool mitNamen = false;
+        const char* meldung = "";
         bool ohneTon = false;
         int jeRunde = 0;
         const char* paarliste = "";
         Kopfzeile kopf = Kopfzeile::Raten;
+        const char* datei = "";
+        bool original = false;
     };
     const Fall faelle[] = {
         {{}, Aufruf::Spielen, "", {}, false, ""},
@@ -102,11 +104,28 @@ TEST(Befehlszeile, everyFormGivesItsCommand)
          "--ueberschrift gehört zu --paare."},
         {{"--neues-spiel", "--paare", "l.csv", "--ueberschrift", "--keine-ueberschrift", "Ziel"}, Aufruf::Fehler, "", {},
          false, "--ueberschrift und --keine-ueberschrift gehen nicht zusammen."},
+        // A game as one file: packed from a folder, taken in, or (any case of the ending) played.
+        {.argumente = {"--weitergeben", "Oma"}, .art = Aufruf::Weitergeben, .ordner = "Oma"},
+        {.argumente = {"--weitergeben", "--original", "Oma", "F.PAARLIX"}, .art = Aufruf::Weitergeben, .ordner = "Oma", .datei = "F.PAARLIX", .original = true},
+        {.argumente = {"--uebernehmen", "F.zip", "Ziel"}, .art = Aufruf::Uebernehmen, .ordner = "Ziel", .datei = "F.zip"},
+        {.argumente = {"Familie.Paarlix"}, .art = Aufruf::Spielen, .ordner = "", .datei = "Familie.Paarlix"},
+        {.argumente = {"--ordner-waehlen", "--ohne-ton", "F.paarlix"}, .art = Aufruf::OrdnerWaehlen, .ordner = "", .ohneTon = true, .datei = "F.paarlix"},
+        {{"--weitergeben"}, Aufruf::Fehler, "", {}, false, "Bei --weitergeben fehlt der Spielordner."},
+        {{"--weitergeben", "Oma", "F.zip"}, Aufruf::Fehler, "", {}, false, "Die Datei für --weitergeben muss auf .paarlix enden: „F.zip“."},
+        {{"--weitergeben", "O", "a.paarlix", "b"}, Aufruf::Fehler, "", {}, false, "Bei --weitergeben folgen nur der Spielordner und eine .paarlix-Datei."},
+        {{"--drucken", "--weitergeben", "Oma"}, Aufruf::Fehler, "", {}, false, "--weitergeben geht nur mit --original zusammen."},
+        {{"--original", "Oma"}, Aufruf::Fehler, "", {}, false, "--original gehört zu --weitergeben."},
+        {{"--uebernehmen"}, Aufruf::Fehler, "", {}, false, "Bei --uebernehmen fehlt die .paarlix-Datei."},
+        {{"--uebernehmen", "F", "A", "B"}, Aufruf::Fehler, "", {}, false, "Bei --uebernehmen folgen nur die .paarlix-Datei und ein Zielordner."},
+        {{"--uebernehmen", "--original", "F"}, Aufruf::Fehler, "", {}, false, "--uebernehmen geht mit keiner anderen Option zusammen."},
+        {{"--weitergeben", "--uebernehmen", "F"}, Aufruf::Fehler, "", {}, false, "--weitergeben und --uebernehmen gehen nicht zusammen."},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(s(f.argumente.join(' ')));
         const Befehl b = leseBefehlszeile(QStringList{"paarlix"} + f.argumente);
         ASSERT_NE(b.Art, Aufruf::Drucken);
+        EXPECT_EQ(s(b.Datei), f.datei);
+        EXPECT_EQ(b.Original, f.original);
         EXPECT_EQ(b.Art, f.art);
         EXPECT_EQ(s(b.Ordner), f.ordner);
         EXPECT_EQ(b.Bilder, f.bilder);
@@ -180,11 +199,14 @@ TEST(Befehlszeile, helpNamesEveryOption)
                                               "        paarlix --ordner-waehlen\n"
                                               "        paarlix --neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…\n"
                                               "        paarlix --neues-spiel --paare LISTE [--je-runde N] ZIELORDNER\n"
-                                              "        paarlix --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n")))
+                                              "        paarlix --drucken [DRUCKOPTION…] ORDNER [DATEI.pdf]\n"
+                                              "        paarlix [--ohne-ton] DATEI.paarlix\n"
+                                              "        paarlix --weitergeben [--original] ORDNER [DATEI.paarlix]\n"
+                                              "        paarlix --uebernehmen DATEI.paarlix [ZIELORDNER]\n")))
         << s(hilfe);
     for (const char* option : {"--ordner-waehlen", "--neues-spiel", "--namen", "--paare", "--je-runde", "--ohne-ton", "--drucken",
                                "--papier", "--karte", "--paare-nebeneinander", "--ohne-rueckseiten", "--help",
-                               "--version", "--ueberschrift", "--keine-ueberschrift"})
+                               "--version", "--ueberschrift", "--keine-ueberschrift", "--weitergeben", "--original", "--uebernehmen"})
         EXPECT_TRUE(hilfe.contains(QLatin1String(option))) << option;
 }
 

@@ -1,7 +1,7 @@
 # Installs the build into a staging folder (DESTDIR) as a package would, then
 # checks the installed tree: every file in place, icons of their stated
 # size, the desktop entry and the AppStream data accepted by Debian's
-# validators, and the installed programs writing a demo and a new game.
+# validators, the file type of a game file known once installed, and the installed programs writing a demo and a new game.
 # -DBUILD=build folder -DSTAGING=staging folder -DID=application id
 # -DBINDIR, -DMANDIR: install folders below /usr; -DSTARTBEFEHL: the desktop entry's command
 
@@ -15,7 +15,7 @@ endif()
 set(usr ${STAGING}/usr)
 
 foreach(datei ${BINDIR}/paarlix ${BINDIR}/paarlix_demo share/applications/${ID}.desktop
-              share/metainfo/${ID}.metainfo.xml share/doc/paarlix/README.md
+              share/metainfo/${ID}.metainfo.xml share/mime/packages/${ID}.xml share/doc/paarlix/README.md
               share/icons/hicolor/scalable/apps/${ID}.svg ${MANDIR}/man6/paarlix.6 ${MANDIR}/man6/paarlix_demo.6)
   if(NOT EXISTS ${usr}/${datei})
     message(SEND_ERROR "missing: /usr/${datei}")
@@ -50,9 +50,31 @@ if(NOT rc EQUAL 0)
   message(SEND_ERROR "appstreamcli validate: ${rc} ${aus}")
 endif()
 file(STRINGS ${usr}/share/applications/${ID}.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=${STARTBEFEHL} --ordner-waehlen")
+if(NOT exec STREQUAL "Exec=${STARTBEFEHL} --ordner-waehlen %f")
   message(SEND_ERROR "desktop entry starts: ${exec}")
 endif()
+
+file(STRINGS ${usr}/share/applications/${ID}.desktop mime REGEX "^MimeType=application/x-paarlix;$")
+if(NOT mime)
+  message(SEND_ERROR "desktop entry does not open application/x-paarlix")
+endif()
+
+# The file type installed into a fresh data folder, as the package's trigger
+# does into /usr/share: a game file is known by its name, any case; a ZIP stays one.
+set(daten ${STAGING}/xdg-daten)
+file(COPY ${usr}/share/mime/packages/${ID}.xml DESTINATION ${daten}/mime/packages)
+execute_process(COMMAND update-mime-database ${daten}/mime)
+foreach(zeile "x.paarlix;application/x-paarlix" "Familie.PAARLIX;application/x-paarlix" "x.zip;application/zip")
+  list(GET zeile 0 name)
+  list(GET zeile 1 erwartet)
+  file(COPY_FILE ${usr}/share/doc/paarlix/README.md ${daten}/${name})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${daten} XDG_DATA_DIRS=/usr/share XDG_CURRENT_DESKTOP=GNOME
+                          xdg-mime query filetype ${daten}/${name}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE typ ERROR_VARIABLE aus OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT typ STREQUAL erwartet)
+    message(SEND_ERROR "xdg-mime query filetype ${name}: ${rc} ${typ} ${aus}, expected ${erwartet}")
+  endif()
+endforeach()
 
 # The installed programs alone make a demo and a new game from its pictures.
 execute_process(COMMAND ${usr}/${BINDIR}/paarlix_demo ${STAGING}/demo RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE aus)

@@ -32,6 +32,9 @@ erwarte(0 "--neues-spiel [--namen] [--je-runde N] ZIELORDNER BILD…" --help)
 erwarte(2 "Unbekannte Option „--gibtsnicht“." --gibtsnicht)
 erwarte(2 "Es kann nur ein Spielordner angegeben werden." a b)
 erwarte(1 "Den Spielordner „${ORDNER}/fehlt“ gibt es nicht." ${ORDNER}/fehlt)
+# A game as one file: a refusal ends with status 1 and says why.
+erwarte(1 "keine ZIP-Datei" --uebernehmen ${ORDNER}/demo/Paarlix.ini ${ORDNER}/ziel)
+erwarte(1 "liegt kein Paarlix-Spiel" --weitergeben ${ORDNER}/fehlt ${ORDNER}/f.paarlix)
 erwarte(1 "mindestens 2 Bilder" --neues-spiel ${ORDNER}/spiel ${ORDNER}/demo/01a.jpg)
 erwarte(0 "Fertig: 2 Paare auf 2 × 2 Karten" --neues-spiel --namen ${ORDNER}/spiel
         ${ORDNER}/demo/01a.jpg ${ORDNER}/demo/02a.jpg)

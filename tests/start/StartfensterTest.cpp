@@ -3,6 +3,7 @@
 #include "start/Startablauf.h"
 #include "start/Startfenster.h"
 #include "start/Paarlistenmodell.h"
+#include "start/Weitergabeablauf.h"
 
 #include "board/Einstellungsvorlage.h"
 #include "neuesspiel/Entwurf.h"
@@ -18,9 +19,11 @@
 #include <QListView>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
 
@@ -299,9 +302,22 @@ TEST(Startablauf, startWindowLeadsToTheNewGameWindowToEditingAndBackThenToTheDem
 
 // "Drucken…" goes through the options, then the preview, whose print writes every page (here
 // into a PDF file, which is then named with its folder): in the new-game window once the game
-// is written, and in the start window for the chosen last game.
-TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
+// is written, and in the start window for the chosen last game. "Weitergeben…" beside it asks
+// where NAME.paarlix goes, packs it behind a progress window and names the file with its size
+// and folder; a cancelled dialog packs nothing.
+TEST(Startfenster, printingAndPassingOnTheChosenGameGoThroughTheirSteps)
 {
+    QStringList gefragt, antworten;
+    const auto dateiwahl = [&](const QString& vorschlag) {
+        gefragt += QFileInfo(vorschlag).fileName();
+        return antworten.takeFirst();
+    };
+    const auto gibWeiter = [&](QPushButton* knopf, Weitergabeablauf* ablauf) {
+        ablauf->setzeDateiwahl(dateiwahl);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        const bool gezeigt = ablauf->Fortschritt->isVisible() || !ablauf->laeuft();
+        return QTest::qWaitFor([&] { return !ablauf->laeuft(); }, 20000) && gezeigt;
+    };
     QTemporaryDir tmp;
     const QStringList fotos{tmp.filePath("Farben/rot.jpg"), tmp.filePath("Farben/blau.jpg")};
     QDir().mkpath(tmp.filePath("Farben"));
@@ -321,6 +337,13 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
         spiel = neu.bearbeitet();
         EXPECT_EQ(s(druckeUeberVorschau(neu.Leiste->DruckenKnopf, tmp.filePath("neu.pdf"))), s({"Optionen", "Vorschau", "Tab", "Druckdialog"}));
         EXPECT_EQ(pdfSeiten(tmp.filePath("neu.pdf")), 1);
+        ASSERT_TRUE(neu.Leiste->WeitergebenKnopf->isVisible() && neu.Leiste->WeitergebenKnopf->isEnabled());
+        antworten = {tmp.filePath("neu")};
+        EXPECT_TRUE(gibWeiter(neu.Leiste->WeitergebenKnopf, neu.Weitergabe));
+        ASSERT_EQ(meldungen.eintraege.size(), 2u);
+        EXPECT_EQ(meldungen.eintraege[1].art + meldungen.eintraege[1].ordner, "hinweisMitOrdner" + tmp.path());
+        EXPECT_EQ(meldungen.eintraege[1].text, gespeichertText(tmp.filePath("neu.paarlix"), QFileInfo(tmp.filePath("neu.paarlix")).size()));
+        EXPECT_EQ(gespeichertText("/a/F.paarlix", 14'249'999), "Gespeichert: /a/F.paarlix (14,2 MB)");
     }
     EXPECT_EQ(spiel, tmp.filePath("Spiele/Farben"));
     ASSERT_TRUE(merkeSpiel(konfiguration, spiel));
@@ -330,8 +353,31 @@ TEST(Startfenster, printingTheChosenGameGoesThroughTheOptionsAndThePreview)
 
     const QString pdf = tmp.filePath("druck.pdf");
     EXPECT_EQ(s(druckeUeberVorschau(fenster.DruckenKnopf, pdf)), s({"Optionen", "Vorschau", "Tab", "Druckdialog"}));
-    ASSERT_EQ(meldungen.eintraege.size(), 2u);
-    EXPECT_EQ(meldungen.eintraege[1].art + meldungen.eintraege[1].ordner, "hinweisMitOrdner" + tmp.path());
-    EXPECT_EQ(meldungen.eintraege[1].text, "Die Karten sind als PDF-Datei gespeichert:\n" + pdf);
+    ASSERT_EQ(meldungen.eintraege.size(), 3u);
+    EXPECT_EQ(meldungen.eintraege[2].art + meldungen.eintraege[2].ordner, "hinweisMitOrdner" + tmp.path());
+    EXPECT_EQ(meldungen.eintraege[2].text, "Die Karten sind als PDF-Datei gespeichert:\n" + pdf);
     EXPECT_EQ(pdfSeiten(pdf), 1);
+
+    antworten = {"", tmp.filePath("Spiele/F.paarlix")};
+    EXPECT_TRUE(gibWeiter(fenster.WeitergebenKnopf, fenster.Weitergabe));
+    EXPECT_EQ(meldungen.eintraege.size(), 3u) << "cancelled";
+    EXPECT_TRUE(gibWeiter(fenster.WeitergebenKnopf, fenster.Weitergabe));
+    ASSERT_EQ(meldungen.eintraege.size(), 4u);
+    EXPECT_EQ(meldungen.eintraege[3].art + meldungen.eintraege[3].ordner, "hinweisMitOrdner" + tmp.filePath("Spiele"));
+    EXPECT_TRUE(QFileInfo(tmp.filePath("Spiele/F.paarlix")).size() > 0);
+    // "Abbrechen" in the progress window reaches the packer, and nothing is said.
+    antworten = {tmp.filePath("G.paarlix")};
+    fenster.Weitergabe->setzePacker([](const Weitergabeauftrag& auftrag) {
+        while (!auftrag.Abgebrochen())
+            QThread::msleep(5);
+        Weitergabeergebnis abgebrochen;
+        abgebrochen.Art = Weitergabeergebnis::Ausgang::Abgebrochen;
+        return abgebrochen;
+    });
+    QTimer::singleShot(50, fenster.Weitergabe->Fortschritt, [&] {
+        QTest::mouseClick(fenster.Weitergabe->Fortschritt->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(gibWeiter(fenster.WeitergebenKnopf, fenster.Weitergabe));
+    EXPECT_EQ(meldungen.eintraege.size(), 4u);
+    EXPECT_EQ(s(gefragt), s({"Farben.paarlix", "Farben.paarlix", "Farben.paarlix", "Farben.paarlix"}));
 }
