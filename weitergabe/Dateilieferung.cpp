@@ -4,9 +4,11 @@
 #include "weitergabe/Fotoverkleinerung.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <new>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -31,7 +33,10 @@ Gelieferte liefere(const QString& pfad, bool verkleinern, Fotoverkleinerer& verk
         g.Fehler = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.").arg(sichtbar);
         return g;
     }
-    g.Geaendert = QFileInfo(pfad).lastModified().toSecsSinceEpoch();
+    // Plain stat: Qt's local time would call tzset on every worker.
+    struct stat info {};
+    if (::stat(QFile::encodeName(pfad).constData(), &info) == 0)
+        g.Geaendert = info.st_mtime;
     g.Daten = inhalt;
     if (verkleinern) {
         try {
