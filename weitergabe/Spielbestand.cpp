@@ -5,6 +5,7 @@
 #include "board/Paarziehung.h"
 #include "board/Spielauswahl.h"
 #include "platform/Spieldateien.h"
+#include "toene/Kartenton.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,9 @@ Spielbestand spielbestand(const QString& ordner)
             return b;
         }
         b.Dateien += QFileInfo(dateien.pfad(name)).fileName();
+        // A card's sound travels with it; the settings and card back have none.
+        if (const QString ton = kartentonZu(dateien, name); !ton.isEmpty() && name.endsWith(QLatin1String(".jpg")))
+            b.Dateien += QFileInfo(ton).fileName();
     }
     return b;
 }

@@ -45,7 +45,7 @@ TEST(Weitergabe, theGameGoesIntoOneFolderOfAZipAndACancelLeavesNothing)
     const QList<std::pair<QString, QByteArray>> dateien = {
         {"Paarlix.ini", ini}, {"Kartentext.bmp", bmp24(muster(80, 60))}, {"01a.jpg", gross},
         {"01b.jpg", klein},   {"02A.JPEG", klein},                       {"02b.jpg", klein},
-        {"notiz.txt", "x"}};
+        {"01b.ogg", "OggS"},  {"notiz.txt", "x"}};
     for (const auto& [name, daten] : dateien)
         schreibe(spiel + '/' + name, daten);
 
@@ -58,10 +58,10 @@ TEST(Weitergabe, theGameGoesIntoOneFolderOfAZipAndACancelLeavesNothing)
 
     auftrag.Abgebrochen = {};
     int gemeldet = 0;
-    auftrag.Fortschritt = [&](int erledigt, int gesamt) { gemeldet = gesamt == 6 ? erledigt : -1; };
+    auftrag.Fortschritt = [&](int erledigt, int gesamt) { gemeldet = gesamt == 7 ? erledigt : -1; };
     const Weitergabeergebnis e = gibSpielWeiter(auftrag);
     ASSERT_EQ(e.Art, Weitergabeergebnis::Ausgang::Geschrieben) << e.Meldung.toStdString();
-    EXPECT_EQ(gemeldet, 6);
+    EXPECT_EQ(gemeldet, 7);
     EXPECT_EQ(e.Zusammenfassung, "Familie.paarlix, " + weitergabeGroesse(QFileInfo(ziel).size()) + ", 2 Paare");
     EXPECT_EQ(weitergabeGroesse(14'249'999), "14,2 MB");
     EXPECT_EQ(weitergabeDateiname(spiel + '/'), "Familie.paarlix");
@@ -74,7 +74,7 @@ TEST(Weitergabe, theGameGoesIntoOneFolderOfAZipAndACancelLeavesNothing)
     for (zip_int64_t i = 0; i < zip_get_num_entries(archiv, 0); ++i)
         namen += QString::fromUtf8(zip_get_name(archiv, zip_uint64_t(i), 0));
     EXPECT_EQ(namen, QStringList({"Familie/", "Familie/Paarlix.ini", "Familie/Kartentext.bmp", "Familie/01a.jpg",
-                                  "Familie/01b.jpg", "Familie/02A.JPEG", "Familie/02b.jpg"}));
+                                  "Familie/01b.jpg", "Familie/01b.ogg", "Familie/02A.JPEG", "Familie/02b.jpg"}));
     zip_uint16_t methode = 99;
     EXPECT_EQ(eintrag(archiv, "Familie/Paarlix.ini", &methode), ini);
     EXPECT_EQ(QImage::fromData(eintrag(archiv, "Familie/01a.jpg", &methode)).size(), QSize(2048, 1536));
