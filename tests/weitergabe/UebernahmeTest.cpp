@@ -145,6 +145,7 @@ TEST(Uebernahme, hostileArchivesAreRefusedAndLeaveNothing)
         EXPECT_EQ(e.Art, Uebernahmeergebnis::Ausgang::Abgelehnt) << f.fall << ": " << qPrintable(e.Meldung);
         EXPECT_TRUE(e.Meldung.startsWith("Die Datei „spiel.paarlix“ wird nicht übernommen: ")) << f.fall << ": " << qPrintable(e.Meldung);
         EXPECT_TRUE(e.Meldung.contains(QString::fromUtf8(f.grund))) << f.fall << ": " << qPrintable(e.Meldung);
+        EXPECT_EQ(e.Zusammenfassung, e.Meldung) << f.fall;
         EXPECT_EQ(inhalt(tmp.path()), std::vector<QString>{"spiel.paarlix"}) << f.fall;
     }
 }
