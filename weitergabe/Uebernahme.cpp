@@ -35,6 +35,7 @@ Uebernahmeergebnis ende(Ausgang art, const QString& meldung, const QStringList& 
     Uebernahmeergebnis e;
     e.Art = art;
     e.Meldung = meldung;
+    e.Zusammenfassung = meldung;
     e.Ausgelassen = ausgelassen;
     return e;
 }

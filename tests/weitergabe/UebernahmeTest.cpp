@@ -66,7 +66,8 @@ auto groesse(const QByteArray& name, quint32 wert) { return faelsche(name, 22, 2
 auto pruefsumme(const QByteArray& name, quint32 wert) { return faelsche(name, 14, 16, wert); }
 
 const Eintrag Ini{"Spiel/Paarlix.ini", "# Einstellungen\n"};
-const Eintrag Karte{"Spiel/01a.jpg", QByteArray(3000, 'j')};
+// Larger than one piece of reading, so that it comes in several.
+const Eintrag Karte{"Spiel/01a.jpg", QByteArray(3 << 20, 'j')};
 
 std::vector<QString> inhalt(const QString& ordner)
 {
@@ -123,6 +124,10 @@ TEST(Uebernahme, hostileArchivesAreRefusedAndLeaveNothing)
         {"shorter", {Ini, {"Spiel/01a.jpg", QByteArray(4000, 's'), 0, true}}, groesse("Spiel/01a.jpg", 8000),
          "„Spiel/01a.jpg“ ist kürzer als angegeben"},
         {"checksum", {Ini, Karte}, pruefsumme("Spiel/01a.jpg", 12345), "„Spiel/01a.jpg“ ist beschädigt (falsche Prüfsumme)"},
+        {"checksum packed", {Ini, {"Spiel/01a.jpg", "klein", 0, true}}, pruefsumme("Spiel/01a.jpg", 12345),
+         "„Spiel/01a.jpg“ ist beschädigt (falsche Prüfsumme)"},
+        {"stored longer", {Ini, Karte}, groesse("Spiel/01a.jpg", 2 << 20), "„Spiel/01a.jpg“ ist länger als angegeben"},
+        {"stored shorter", {Ini, Karte}, groesse("Spiel/01a.jpg", 4 << 20), "„Spiel/01a.jpg“ ist kürzer als angegeben"},
         {"truncated", {Ini, Karte}, [](QByteArray& b) { b.chop(40); }, "sie ist unvollständig"},
         {"damaged", {Ini, Karte}, [](QByteArray& b) { b.remove(1000, 100); }, "sie ist beschädigt oder unvollständig"},
         {"no zip", {}, [](QByteArray& b) { b = "Hallo, kein Archiv"; }, "sie ist keine ZIP-Datei"},
@@ -140,6 +145,7 @@ TEST(Uebernahme, hostileArchivesAreRefusedAndLeaveNothing)
         EXPECT_EQ(e.Art, Uebernahmeergebnis::Ausgang::Abgelehnt) << f.fall << ": " << qPrintable(e.Meldung);
         EXPECT_TRUE(e.Meldung.startsWith("Die Datei „spiel.paarlix“ wird nicht übernommen: ")) << f.fall << ": " << qPrintable(e.Meldung);
         EXPECT_TRUE(e.Meldung.contains(QString::fromUtf8(f.grund))) << f.fall << ": " << qPrintable(e.Meldung);
+        EXPECT_EQ(e.Zusammenfassung, e.Meldung) << f.fall;
         EXPECT_EQ(inhalt(tmp.path()), std::vector<QString>{"spiel.paarlix"}) << f.fall;
     }
 }
