@@ -115,7 +115,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"a.jpg;Hund;bellen.wav\nb.png;Katze;1: miau.ogg\nsub/c.jpg;;2:bellen.wav\n",
          "1,1:F(a.jpg) 1,2:T(Hund)+S(bellen.wav) | 2,1:F(b.png)+S(miau.ogg) 2,2:T(Katze) | 3,1:F(sub/c.jpg)+S(bellen.wav) =", ""},
         {"Hund;miau.OGG\n", "", "Zeile 1, Spalte 2: Den Ton „miau.OGG“ gibt es nicht."},
-        {"Hund;bellen.wav;laut.mp3\n", "", "Zeile 1, Spalte 3: „laut.mp3“ ist keine Tondatei."},
+        {"Hund;Wau;laut.mp3\n", "", "Zeile 1, Spalte 3: „laut.mp3“ ist keine Tondatei."},
         {"Hund;bellen.wav;1:miau.ogg\nKatze;miau.ogg;miau.ogg\n", "", "Zeile 2, Spalte 3: Die Karte ist schon ein Ton."},
         {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",
          "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
