@@ -1,6 +1,7 @@
 #include "karten/Kartenkommentar.h"
 
 #include "karten/JpegKopf.h"
+#include "karten/Tonkarte.h"
 #include "pictures/Bildbeschreibung.h"
 #include "platform/Lesedatei.h"
 
@@ -35,6 +36,7 @@ std::optional<Textseite> markeIn(const QByteArray& kommentar)
 struct Marken {
     std::optional<QByteArray> Kommentar; // the first
     std::optional<Textseite> Marke;      // in a later comment
+    bool TonMarke = false;               // likewise
     JpegKopf Kopf;
 };
 
@@ -60,7 +62,8 @@ Marken leseMarken(std::FILE* datei)
         if (laenge < 2)
             return m;
         // Only the first comment is kept whole; a later one is read when it may be the mark.
-        const bool markeMoeglich = m.Kommentar && laenge - 2 == textkartenMarke(Textseite::ZuFoto).size();
+        const bool markeMoeglich = m.Kommentar
+            && (laenge - 2 == textkartenMarke(Textseite::ZuFoto).size() || laenge - 2 == tonkartenMarke().size());
         // Frame headers (among C0..CF) are told apart where the game reads them.
         const bool rahmenMoeglich = marker >= 0xC0 && marker <= 0xCF && !m.Kopf.Gefunden;
         if ((marker == Com && (!m.Kommentar || markeMoeglich)) || rahmenMoeglich) {
@@ -71,7 +74,7 @@ Marken leseMarken(std::FILE* datei)
                 m.Kopf = leseJpegKopf(QByteArray("\xFF\xD8", 2) + QByteArray(kopf, 4) + inhalt);
             else if (!m.Kommentar)
                 m.Kommentar = inhalt;
-            else if ((m.Marke = markeIn(inhalt)))
+            else if ((m.Marke = markeIn(inhalt)) || (m.TonMarke = inhalt == tonkartenMarke()))
                 return m;
         } else if (std::fseek(datei, laenge - 2, SEEK_CUR) != 0) {
             return m;
@@ -112,12 +115,13 @@ Kartenkommentar leseKartenkommentar(const QString& pfad)
         return k;
     // The mark follows the text: a lone mark is no text card, and neither is
     // a mark after a blank text (the writer makes none; it would show nothing).
-    if (m.Marke) {
+    if (m.Marke || m.TonMarke) {
         const QByteArray& roh = *m.Kommentar;
         const QString text = utf8Text(roh.left(roh.indexOf('\0') < 0 ? roh.size() : roh.indexOf('\0')));
         if (!text.trimmed().isEmpty()) {
             k.Text = text;
             k.Textkarte = m.Marke;
+            k.Tonkarte = m.TonMarke;
             return k;
         }
     }

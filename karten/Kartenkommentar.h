@@ -17,6 +17,9 @@ struct Kartenkommentar {
     // in one of the card formats (the name cards written before the mark
     // existed: ZuFoto).
     std::optional<Textseite> Textkarte;
+    // Set for a sound card Paarlix drew (its mark after a name that is not
+    // blank); Text is then the sound's name.
+    bool Tonkarte = false;
     friend bool operator==(const Kartenkommentar&, const Kartenkommentar&) = default;
 };
 

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-// One card of a pair as the user gives it: a photo, or a text drawn on a card.
+// One card of a pair as the user gives it: a photo, or a text drawn on a card,
+// either with a sound; or a sound alone, drawn as a sound card.
 struct Kartenangabe {
     QString Foto; // the photo's path; empty for a text card
     QString Text; // the text card's text (Foto empty)
@@ -14,9 +15,12 @@ struct Kartenangabe {
     // Where the user gave the card ("Zeile 3, Spalte 2"), put before a refusal
     // that concerns it; empty when the card is named by its photo alone.
     QString Herkunft = {};
+    QString Ton = {};     // the sound file's path; empty: no sound
+    QString Tonname = {}; // a sound card's name where typed; empty: the file's base name
 
     bool istFoto() const { return !Foto.isEmpty(); }
-    bool leer() const { return Foto.isEmpty() && Text.isEmpty(); }
+    bool istNurTon() const { return Foto.isEmpty() && Text.isEmpty() && !Ton.isEmpty(); }
+    bool leer() const { return Foto.isEmpty() && Text.isEmpty() && Ton.isEmpty(); }
     QString name() const { return Anzeigename.isEmpty() ? Foto : Anzeigename; }
     friend bool operator==(const Kartenangabe&, const Kartenangabe&) = default;
 };

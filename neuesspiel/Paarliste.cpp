@@ -201,12 +201,15 @@ int Paarliste::fuegePaareHinzu(const Paarangaben& paare)
             z.Zweite = Zweitart::Foto;
             z.Zweitfoto = zweites;
             zeileVon_.insert(zweites.Nummer, anzahl());
-        } else if (!paar.Zweite.Text.isEmpty() || z.istText()) {
+        } else if (!paar.Zweite.Text.isEmpty() || paar.Zweite.istNurTon() || z.istText()) {
             z.Zweite = Zweitart::Text;
             z.Zweittext = paar.Zweite.Text;
         } else {
             z.Zweite = mitNamen_ ? Zweitart::Name : Zweitart::GleichesFoto;
         }
+        z.Toene[0] = {paar.Erste.Ton, paar.Erste.Tonname};
+        if (!paar.Zweite.leer())
+            z.Toene[1] = {paar.Zweite.Ton, paar.Zweite.Tonname};
         zeileVon_.insert(z.Nummer, anzahl());
         zeilen_.push_back(std::move(z));
     }
@@ -325,6 +328,16 @@ void Paarliste::setzeText(int zeile, const QString& text)
     pruefeDoppelte();
 }
 
+bool Paarliste::setzeTon(int zeile, bool zweite, const Zeilenton& ton)
+{
+    Paarzeile& z = zeilen_[std::size_t(zeile)];
+    if (zweite && z.Zweite == Zweitart::GleichesFoto)
+        return false;
+    z.Toene[zweite ? 1 : 0] = ton;
+    pruefeDoppelte();
+    return true;
+}
+
 void Paarliste::setzeZweittext(int zeile, const QString& text)
 {
     zeilen_[std::size_t(zeile)].Zweittext = ohneFormatzeichen(text);
@@ -397,9 +410,12 @@ Paarangaben Paarliste::paare() const
     paare.reserve(zeilen_.size());
     for (const Paarzeile& z : zeilen_) {
         Paarangabe paar{z.istText() ? text(z.Text) : foto(z.Pfad), {}};
+        paar.Erste.Ton = z.Toene[0].Pfad;
+        paar.Erste.Tonname = z.Toene[0].Name;
         switch (z.Zweite) {
         case Zweitart::GleichesFoto:
-            break;
+            paare.push_back(std::move(paar));
+            continue;
         case Zweitart::Name:
             paar.Zweite = text(z.Name);
             break;
@@ -410,6 +426,8 @@ Paarangaben Paarliste::paare() const
             paar.Zweite = text(z.Zweittext);
             break;
         }
+        paar.Zweite.Ton = z.Toene[1].Pfad;
+        paar.Zweite.Tonname = z.Toene[1].Name;
         paare.push_back(std::move(paar));
     }
     return paare;
@@ -430,11 +448,13 @@ bool Paarliste::zeigtNamen() const
 std::vector<std::pair<QString, bool>> Paarliste::texteVon(const Paarzeile& z) const
 {
     std::vector<std::pair<QString, bool>> texte;
-    if (z.istText())
+    // A card without text but with a sound is a sound card.
+    const auto tonkarte = [](const QString& t, const Zeilenton& ton) { return t.trimmed().isEmpty() && !ton.Pfad.isEmpty(); };
+    if (z.istText() && !tonkarte(z.Text, z.Toene[0]))
         texte.emplace_back(z.Text, false);
     if (z.Zweite == Zweitart::Name)
         texte.emplace_back(z.Name, true);
-    if (z.Zweite == Zweitart::Text)
+    if (z.Zweite == Zweitart::Text && !tonkarte(z.Zweittext, z.Toene[1]))
         texte.emplace_back(z.Zweittext, false);
     return texte;
 }

@@ -42,6 +42,12 @@ struct Zeilenfoto {
     Vorschaustand Vorschau = Vorschaustand::Offen;
 };
 
+// A card's sound in a row: its file and the name typed for it (empty: the file's).
+struct Zeilenton {
+    QString Pfad;
+    QString Name;
+};
+
 struct Paarzeile {
     std::uint64_t Nummer = 0; // the row's own number while it lives (its first photo's thumbnail)
     QString Pfad;             // the first photo, absolute, as it was added; empty: a text
@@ -53,6 +59,9 @@ struct Paarzeile {
     Zweitart Zweite = Zweitart::GleichesFoto;
     Zeilenfoto Zweitfoto;     // with Zweitart::Foto
     QString Zweittext;        // with Zweitart::Text
+    // The first and the second card's sound. A text card whose text is empty and that has a
+    // sound is a sound card; the photo shown again has the first card's sound.
+    Zeilenton Toene[2];
 
     bool istText() const { return Pfad.isEmpty(); }
     QString dateiname() const;
@@ -125,6 +134,9 @@ public:
     // The first card's text of a text row; 0 <= zeile < anzahl()
     void setzeText(int zeile, const QString& text);
     void setzeZweittext(int zeile, const QString& text);
+    // The sound of the row's first (zweite false) or second card; an empty pfad takes it away.
+    // False when the card cannot have one of its own (the photo shown again).
+    bool setzeTon(int zeile, bool zweite, const Zeilenton& ton);
     // False when the row cannot have that kind, or for Foto (setzeZweitfoto gives it). A second
     // photo the row leaves is out of the list.
     bool setzeZweitart(int zeile, Zweitart art);

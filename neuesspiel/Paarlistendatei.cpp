@@ -1,6 +1,7 @@
 #include "neuesspiel/Paarlistendatei.h"
 
 #include "karten/Fotokarte.h"
+#include "karten/Kartentonablage.h"
 #include "pictures/Bildbeschreibung.h"
 #include "pictures/HeifLeser.h"
 #include "platform/Dateikennung.h"
@@ -97,6 +98,10 @@ public:
         karte.Herkunft = herkunft(zeile, spalte);
         const QString pfad = fotopfad(feld, ordner_);
         const QFileInfo info(pfad);
+        if (hatTonendung(feld)) {
+            karte.Ton = pfad;
+            return tonDa(karte, zeile, spalte) ? std::optional(karte) : std::nullopt;
+        }
         if (!istFoto(feld, ordner_)) {
             karte.Text = kartentext(feld);
             const QString schluessel = textSchluessel(karte.Text);
@@ -135,6 +140,42 @@ public:
         if (vorher == fotos_.constEnd())
             fotos_.insert(kennung, {zeile, spalte});
         return karte;
+    }
+
+    // A sound is only checked to be there: the writer reads it.
+    bool tonDa(const Kartenangabe& karte, int zeile, int spalte)
+    {
+        const QFileInfo info(karte.Ton);
+        if (!info.exists())
+            fehler(zeile, spalte, QStringLiteral("Den Ton „%1“ gibt es nicht.").arg(einzeilig(karte.Anzeigename)));
+        else if (!info.isFile())
+            fehler(zeile, spalte, QStringLiteral("„%1“ ist keine Tondatei.").arg(einzeilig(karte.Anzeigename)));
+        return info.isFile();
+    }
+
+    // The third column: a sound for the second card, with "1:" before it for the first.
+    bool nimmTon(const QByteArray& roh, int zeile, Paarangabe& paar)
+    {
+        QString feld = QString::fromUtf8(roh).trimmed();
+        const bool erste = feld.startsWith(QLatin1String("1:"));
+        if (erste || feld.startsWith(QLatin1String("2:")))
+            feld = feld.mid(2).trimmed();
+        if (!hatTonendung(feld)) {
+            fehler(zeile, 3, QStringLiteral("In der dritten Spalte steht nur ein Ton (%1), mit „1:“ davor für die "
+                                            "erste Karte.").arg(Tonendungen.join(QStringLiteral(", "))));
+            return false;
+        }
+        // A photo alone is shown twice: its sound is the first card's.
+        Kartenangabe& karte = erste || paar.Zweite.leer() ? paar.Erste : paar.Zweite;
+        if (!karte.Ton.isEmpty()) {
+            fehler(zeile, 3, QStringLiteral("Die Karte ist schon ein Ton."));
+            return false;
+        }
+        Kartenangabe ton{.Anzeigename = feld, .Ton = fotopfad(feld, ordner_)};
+        if (!tonDa(ton, zeile, 3))
+            return false;
+        karte.Ton = ton.Ton;
+        return true;
     }
 
     QString meldung() const
@@ -260,10 +301,11 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
         const Datensatz& satz = *saetze[i];
         const int zeile = satz.Zeile;
         bool gut = true;
-        for (std::size_t k = 2; k < satz.Felder.size(); ++k)
+        for (std::size_t k = 3; k < satz.Felder.size(); ++k)
             if (!istLeer(satz.Felder[k])) {
                 pruefung.fehler(zeile, int(k) + 1,
-                                QStringLiteral("Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."));
+                                QStringLiteral("Eine Zeile hat nur drei Spalten: die erste und die zweite Karte "
+                                               "und einen Ton."));
                 gut = false;
                 break;
             }
@@ -278,7 +320,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
         if (erste)
             paar.Erste = *erste;
         if (istLeer(zweites)) {
-            if (erste && !erste->istFoto()) {
+            if (erste && !erste->istFoto() && !erste->istNurTon()) {
                 pruefung.fehler(zeile, 2, QStringLiteral("Die zweite Karte fehlt; allein stehen darf nur ein Foto, "
                                                          "das dann zweimal gezeigt wird."));
                 gut = false;
@@ -287,6 +329,8 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
             paar.Zweite = *zweite;
         else
             gut = false;
+        if (gut && erste && satz.Felder.size() > 2 && !istLeer(satz.Felder[2]))
+            gut = pruefung.nimmTon(satz.Felder[2], zeile, paar);
         if (gut && erste)
             ergebnis.Paare.push_back(std::move(paar));
     }

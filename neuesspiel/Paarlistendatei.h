@@ -43,10 +43,12 @@ Listenergebnis lesePaarliste(const QString& pfad, Kopfzeile kopf = Kopfzeile::Ra
 // - A field that names an existing file (relative to listenordner, or
 //   absolute) or ends in a picture extension (jpg, jpeg, png, bmp, gif, webp,
 //   tif, tiff, heic, heif, hif, avif, any case) is a photo; anything else is a text. A photo named
-//   twice (also through a link or a hard link: dateikennung) is refused.
+//   twice (also through a link or a hard link: dateikennung) is refused. A field ending as a
+//   sound (Tonendungen) is a card that is only that sound.
+// - A third column holds a sound for the second card, or with "1:" before it for the first
+//   (for the photo alone when the second is empty); columns after it must be empty.
 // - A field of blanks (Unicode blanks too) is empty. An empty second column
-//   after a photo shows that photo twice (Zweite empty). Empty columns after
-//   the second are ignored.
+//   after a photo or a sound shows that card twice (Zweite empty).
 // - The first line (comment and empty lines left out) heads the columns and is
 //   left out when kopf says so, or, guessed, when both its cards are column
 //   titles (a language's name in German or English, or a word such as Frage,

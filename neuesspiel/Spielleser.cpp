@@ -7,6 +7,7 @@
 #include "platform/Dateiname.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
+#include "toene/Kartenton.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,9 +24,14 @@ constexpr qint64 GroessterVergleich = 256 * 1024 * 1024;
 Kartenangabe karte(const QString& pfad)
 {
     const Kartenkommentar kommentar = leseKartenkommentar(pfad);
+    Kartenangabe karte{pfad, QString()};
     if (kommentar.Textkarte && !kommentar.Text.isEmpty())
-        return {QString(), kommentar.Text};
-    return {pfad, QString()};
+        karte = {QString(), kommentar.Text};
+    karte.Ton = kartentonZu(pfad);
+    // A sound card without its sound is only its picture.
+    if (kommentar.Tonkarte && !karte.Ton.isEmpty())
+        karte = {.Ton = karte.Ton, .Tonname = kommentar.Text};
+    return karte;
 }
 
 QByteArray inhalt(const QString& pfad)
@@ -82,7 +88,9 @@ Spielinhalt leseSpiel(const QString& ordner)
         if (!dateien.enthaelt(a) || !dateien.enthaelt(b))
             break;
         Paarangabe angabe{karte(dateien.pfad(a)), karte(dateien.pfad(b))};
-        if (angabe.Erste.istFoto() && angabe.Zweite.istFoto() && dasselbeBild(angabe.Erste.Foto, angabe.Zweite.Foto))
+        const bool zweiFotos = angabe.Erste.istFoto() && angabe.Zweite.istFoto();
+        if ((zweiFotos || (angabe.Erste.istNurTon() && angabe.Zweite.istNurTon()))
+            && dasselbeBild(dateien.pfad(a), dateien.pfad(b)))
             angabe.Zweite = {};
         spiel.Paare.push_back(angabe);
     }

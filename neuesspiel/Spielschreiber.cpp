@@ -10,8 +10,10 @@
 #include "board/Kartenformat.h"
 #include "karten/Fotokarte.h"
 #include "karten/Kartentext.h"
+#include "karten/Kartentonablage.h"
 #include "karten/Spielordnerpruefung.h"
 #include "karten/Textkarte.h"
+#include "karten/Tonkarte.h"
 #include "platform/Lesedatei.h"
 #include "platform/Spieldateien.h"
 #include "pictures/Arbeitsbitmap.h"
@@ -24,6 +26,7 @@
 #include "platform/Dateischreiben.h"
 #include "platform/PaarlixFehler.h"
 #include "platform/Systemfehler.h"
+#include "toene/Kartenton.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -189,6 +192,8 @@ struct Paarplan {
     Kartenangabe Zweite;
     QString ZielA;
     QString ZielB;
+    Kartentonplan TonA; // the cards' sounds, made before anything is written
+    Kartentonplan TonB;
     bool mitFoto() const { return Erste.istFoto() || Zweite.istFoto(); }
 };
 
@@ -278,7 +283,8 @@ QString paarFehler(const Paarplan& paar)
         if (!karte->istFoto() && karte->Text.toUtf8().size() > GroessterKartentext)
             return mitHerkunft(*karte, QStringLiteral("Der Text %1 ist für eine Karte zu lang.")
                                            .arg(inAnfuehrung(karte->Text.left(30) + QChar(0x2026))));
-    if (!paar.Erste.istFoto() && paar.Zweite.leer())
+    // A photo or a sound alone is shown twice; a text alone is no pair.
+    if (!paar.Erste.istFoto() && !paar.Erste.istNurTon() && paar.Zweite.leer())
         return mitHerkunft(paar.Zweite.Herkunft.isEmpty() ? paar.Erste : paar.Zweite,
                            QStringLiteral("Zum Text %1 fehlt die zweite Karte.").arg(inAnfuehrung(paar.Erste.Text)));
     return {};
@@ -418,10 +424,10 @@ Schritt alsSchritt(const Kopie& k, const QString& ziel)
     return {};
 }
 
-// A card file of the game: a number, "a" or "b", ".jpg" or ".jpeg" in any case.
+// A card file of the game: a number, "a" or "b", ".jpg" or ".jpeg" (or its sound) in any case.
 bool istKartendatei(const QString& name)
 {
-    static const QRegularExpression muster(QStringLiteral("^[0-9]+[ab]\\.jpe?g$"),
+    static const QRegularExpression muster(QStringLiteral("^[0-9]+[ab]\\.(jpe?g|ogg|opus)$"),
                                            QRegularExpression::CaseInsensitiveOption);
     return muster.match(name).hasMatch();
 }
@@ -504,6 +510,38 @@ bool imAltenSpiel(const NeuesSpiel& auftrag, const Plan& plan, const QString& pf
     return auftrag.Ersetzen && QFileInfo(pfad).canonicalPath() == plan.Ziel;
 }
 
+// Every card's sound read and made ready, so that a refused one leaves nothing written.
+Schritt bereiteToeneVor(const NeuesSpiel& auftrag, Plan& plan)
+{
+    for (Paarplan& paar : plan.Paare)
+        for (const bool zweite : {false, true}) {
+            const Kartenangabe& karte = zweite ? paar.Zweite : paar.Erste;
+            if (karte.Ton.isEmpty())
+                continue;
+            if (auftrag.Abgebrochen && auftrag.Abgebrochen())
+                return abgebrochen();
+            QString fehler;
+            (zweite ? paar.TonB : paar.TonA) =
+                bereiteTonVor(karte.Ton, sichtbar(karte.Ton), imAltenSpiel(auftrag, plan, karte.Ton), fehler);
+            if (!fehler.isEmpty())
+                return abgelehnt(mitHerkunft(karte, fehler) + NichtsGeschrieben);
+        }
+    return {};
+}
+
+// A card's sound beside its picture: "03b.jpg" and "03b.ogg".
+Schritt schreibeTon(const Plan& plan, const Kartenangabe& karte, const Kartentonplan& ton, const QDir& ordner,
+                    const QString& bild)
+{
+    if (ton.leer())
+        return {};
+    if (const QString f = legeTonAb(ton, ordner.filePath(kartentonName(bild))); !f.isEmpty())
+        return fehlgeschlagen(mitHerkunft(karte, QStringLiteral("Der Ton %1 kann nicht gespeichert werden: %2")
+                                                     .arg(inAnfuehrung(karte.Ton), f))
+                              + NichtsGeschrieben);
+    return {};
+}
+
 // A photo card: a JPEG is checked with the game's own decoder and copied as
 // it is, any other picture becomes a JPEG.
 Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenangabe& karte, const QString& ziel,
@@ -549,7 +587,9 @@ Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const 
 {
     const Kartenangabe& angabe = zweite ? paar.Zweite : paar.Erste;
     const Textseite seite = textseite(paar, zweite);
-    const QByteArray karte = textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, KartenJpegQualitaet);
+    const QByteArray karte = angabe.istNurTon()
+        ? tonkartenJpeg(tonkartenName(angabe.Ton, angabe.Tonname), paar.Paar, seite, plan.Format, KartenJpegQualitaet)
+        : textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, KartenJpegQualitaet);
     if (karte.isEmpty())
         return fehlgeschlagen(
             mitHerkunft(angabe, (seite == Textseite::ZuFoto
@@ -572,10 +612,20 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Paarplan
                         ? schreibeFoto(auftrag, plan, paar.Erste, zielA, umgewandelt[0], dekodierer, probe)
                         : schreibeText(plan, paar, false, zielA))
         return s;
-    if (paar.Zweite.leer())
-        return alsSchritt(verlinke(zielA, zielB, auftrag.Abgebrochen), plan.Ziel);
-    return paar.Zweite.istFoto() ? schreibeFoto(auftrag, plan, paar.Zweite, zielB, umgewandelt[1], dekodierer, probe)
-                                 : schreibeText(plan, paar, true, zielB);
+    if (Schritt s = schreibeTon(plan, paar.Erste, paar.TonA, ordner, paar.ZielA))
+        return s;
+    if (paar.Zweite.leer()) {
+        if (Schritt s = alsSchritt(verlinke(zielA, zielB, auftrag.Abgebrochen), plan.Ziel); s || paar.TonA.leer())
+            return s;
+        return alsSchritt(verlinke(ordner.filePath(kartentonName(paar.ZielA)), ordner.filePath(kartentonName(paar.ZielB)),
+                                   auftrag.Abgebrochen),
+                          plan.Ziel);
+    }
+    if (Schritt s = paar.Zweite.istFoto()
+                        ? schreibeFoto(auftrag, plan, paar.Zweite, zielB, umgewandelt[1], dekodierer, probe)
+                        : schreibeText(plan, paar, true, zielB))
+        return s;
+    return schreibeTon(plan, paar.Zweite, paar.TonB, ordner, paar.ZielB);
 }
 
 // The line the command line shows for a pair written: each card and its file.
@@ -588,10 +638,14 @@ QString paarzeile(const Plan& plan, const Paarplan& paar, const bool (&umgewande
     const QString inJpeg = QStringLiteral(" (in JPEG umgewandelt)");
     const bool zweiFotos = paar.Erste.istFoto() && paar.Zweite.istFoto();
     const auto karte = [&](const Kartenangabe& k, const QString& datei, bool gewandelt) {
+        const QString ton = k.Ton.isEmpty() ? QString() : QStringLiteral(" mit Ton → ") + kartentonName(datei);
+        if (k.istNurTon())
+            return QStringLiteral("Tonkarte ") + inAnfuehrung(tonkartenName(k.Ton, k.Tonname)) + QStringLiteral(" → ")
+                   + datei + ton;
         if (!k.istFoto())
             return (paar.mitFoto() ? QStringLiteral("Namenskarte ") : QStringLiteral("Textkarte "))
-                   + inAnfuehrung(k.Text) + QStringLiteral(" → ") + datei;
-        return sichtbar(k.name()) + QStringLiteral(" → ") + datei + (zweiFotos && gewandelt ? inJpeg : QString());
+                   + inAnfuehrung(k.Text) + QStringLiteral(" → ") + datei + ton;
+        return sichtbar(k.name()) + QStringLiteral(" → ") + datei + (zweiFotos && gewandelt ? inJpeg : QString()) + ton;
     };
     zeile += karte(paar.Erste, paar.ZielA, umgewandelt[0]);
     zeile += paar.Zweite.leer() ? QStringLiteral(" und ") + paar.ZielB
@@ -647,6 +701,8 @@ Schreibergebnis schreibe(const NeuesSpiel& auftrag)
     if (Schritt s = pruefePaare(auftrag, plan))
         return *s;
     if (Schritt s = planeSpiel(auftrag, plan))
+        return *s;
+    if (Schritt s = bereiteToeneVor(auftrag, plan))
         return *s;
     Entwurf entwurf;
     if (Schritt s = legeEntwurfAn(plan, entwurf))

@@ -140,7 +140,7 @@ void NeuesSpielFenster::baueLayout()
     spalte->addLayout(brett);
     spalte->addWidget(Leiste);
     QWidget* reihenfolge[] = {Liste->HinzufuegenKnopf, Liste->Tabelle, Liste->EntfernenKnopf, Liste->HochKnopf,
-                              Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TextpaarKnopf,
+                              Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TonKnopf, Liste->TextpaarKnopf,
                               Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, Liste->Listenkopf, JeRunde,
                               JeRundeAnzahl, FormatWahl, Zuschneiden, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
                               Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf, Leiste->WeitergebenKnopf,

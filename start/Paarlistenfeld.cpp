@@ -6,6 +6,7 @@
 #include "pictures/Vorschaubilder.h"
 #include "start/Fensterknopf.h"
 #include "start/Paarlistenmodell.h"
+#include "start/Tonwahl.h"
 #include "widgets/Ordnerdialog.h"
 
 #include <QCheckBox>
@@ -41,6 +42,12 @@ Paarlistenfeld::Paarlistenfeld(bool mitNamen, QWidget* eltern) : QWidget(eltern)
             this, QStringLiteral("Liste laden"), start,
             QStringLiteral("Listen (*.csv *.tsv *.txt);;Alle Dateien (*)"));
         return gewaehlt.value(0);
+    };
+    tonwahl_ = [this](const Paarzeile& zeile) -> std::optional<Tonauswahl> {
+        Tonwahl wahl(zeile, this);
+        if (wahl.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return wahl.auswahl();
     };
     baueListe();
     baueKnoepfe();
@@ -107,6 +114,8 @@ void Paarlistenfeld::baueKnoepfe()
     FotoWaehlenKnopf = knopf(QStringLiteral("Foto wählen…"),
                              QStringLiteral("Ein anderes Foto als zweite Karte der gewählten Zeile; es lässt sich "
                                             "auch auf die zweite Karte ziehen"), this);
+    TonKnopf = knopf(QStringLiteral("Ton…"),
+                     QStringLiteral("Ein Ton für eine Karte der gewählten Zeile: eine Datei oder eine Aufnahme"), this);
     TextpaarKnopf = knopf(QStringLiteral("Textpaar hinzufügen"),
                           QStringLiteral("Ein Paar aus zwei Texten, etwa „3 + 4“ und „7“"), this);
     ListeLadenKnopf = knopf(QStringLiteral("Liste laden…"),
@@ -146,7 +155,7 @@ void Paarlistenfeld::baueLayout()
         listenKnoepfe->addWidget(k);
     listenKnoepfe->addStretch(1);
     auto* paarKnoepfe = new QHBoxLayout;
-    for (QPushButton* k : {FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf})
+    for (QPushButton* k : {FotoWaehlenKnopf, TonKnopf, TextpaarKnopf, ListeLadenKnopf})
         paarKnoepfe->addWidget(k);
     paarKnoepfe->addStretch(1);
     auto* ausgelassen = new QHBoxLayout;
@@ -174,6 +183,7 @@ void Paarlistenfeld::verbinde()
     connect(RunterKnopf, &QPushButton::clicked, this, [this] { verschiebe(+1); });
     connect(FotoWaehlenKnopf, &QPushButton::clicked, this, [this] { waehleZweitfoto(aktuelleZeile()); });
     connect(TextpaarKnopf, &QPushButton::clicked, this, &Paarlistenfeld::fuegeTextpaarHinzu);
+    connect(TonKnopf, &QPushButton::clicked, this, [this] { waehleTon(aktuelleZeile()); });
     connect(ListeLadenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::ladeListe);
     connect(AlleAusgelassenKnopf, &QPushButton::clicked, this, &Paarlistenfeld::zeigeAlleAusgelassen);
     connect(MitNamen, &QCheckBox::toggled, this, [this](bool an) {
@@ -209,7 +219,7 @@ void Paarlistenfeld::setzeAn(bool an)
 {
     an_ = an;
     for (QWidget* w : std::initializer_list<QWidget*>{HinzufuegenKnopf, EntfernenKnopf, HochKnopf, RunterKnopf,
-                                                      FotoWaehlenKnopf, TextpaarKnopf, ListeLadenKnopf, Tabelle,
+                                                      FotoWaehlenKnopf, TonKnopf, TextpaarKnopf, ListeLadenKnopf, Tabelle,
                                                       MitNamen, Listenkopf})
         w->setEnabled(an);
 }
@@ -220,6 +230,10 @@ void Paarlistenfeld::richteSpaltenAus()
     const bool namen = MitNamen->isChecked() || liste.zeigtNamen();
     Tabelle->setColumnHidden(Paarlistenmodell::SpalteName, !namen);
     Tabelle->setColumnHidden(Paarlistenmodell::SpalteHinweis, !namen && !liste.mitPaaren());
+    bool toene = false;
+    for (int i = 0; i < liste.anzahl(); ++i)
+        toene = toene || !liste.zeile(i).Toene[0].Pfad.isEmpty() || !liste.zeile(i).Toene[1].Pfad.isEmpty();
+    Tabelle->setColumnHidden(Paarlistenmodell::SpalteTon, !toene);
     richteAktuelleZelleAus();
 }
 
@@ -320,6 +334,18 @@ void Paarlistenfeld::waehleZweitfoto(int zeile)
     if (Modell->setzeZweitfoto(zeile, gewaehlt.first()).isEmpty())
         bestelleZweitfoto(zeile);
     Tabelle->setFocus();
+    waehleZeile(zeile);
+    emit geaendert();
+}
+
+void Paarlistenfeld::waehleTon(int zeile)
+{
+    if (!an_ || zeile < 0 || zeile >= Modell->rowCount())
+        return;
+    const std::optional<Tonauswahl> wahl = tonwahl_(Modell->liste().zeile(zeile));
+    holeFokusZurueck();
+    if (!wahl || !Modell->setzeTon(zeile, wahl->Zweite, wahl->Ton))
+        return;
     waehleZeile(zeile);
     emit geaendert();
 }

@@ -9,8 +9,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Paarliste;
+struct Paarzeile;
+struct Tonauswahl;
 class Paarlistenmodell;
 class QCheckBox;
 class QLabel;
@@ -33,6 +36,9 @@ public:
     void setzeDateiwahl(std::function<QStringList(const QString&)> wahl) { dateiwahl_ = std::move(wahl); }
     // The file dialog for a pair list, given the folder to start in; returns the file or nothing.
     void setzeListenwahl(std::function<QString(const QString&)> wahl) { listenwahl_ = std::move(wahl); }
+    // The sound dialog (Tonwahl) for a row; returns the choice, or nothing when cancelled.
+    using Tonfrage = std::function<std::optional<Tonauswahl>(const Paarzeile&)>;
+    void setzeTonwahl(Tonfrage wahl) { tonwahl_ = std::move(wahl); }
 
     const Paarliste& liste() const;
     // Adds files and the pictures in folders, in order; files already in the list are left out.
@@ -64,6 +70,8 @@ public:
     // "Foto wählen…": a second photo for the current row.
     QPushButton* FotoWaehlenKnopf = nullptr;
     QPushButton* TextpaarKnopf = nullptr;
+    // "Ton…": a sound for a card of the current row.
+    QPushButton* TonKnopf = nullptr;
     QPushButton* ListeLadenKnopf = nullptr;
     QLabel* Ausgelassen = nullptr;
     QPushButton* AlleAusgelassenKnopf = nullptr;
@@ -96,6 +104,7 @@ private:
     void bestelleZweitfoto(int zeile);
     void waehleFotos();
     void waehleZweitfoto(int zeile);
+    void waehleTon(int zeile);
     void fuegeTextpaarHinzu();
     void ladeListe();
     void setzeListenkopf(bool ueberschrift);
@@ -115,6 +124,7 @@ private:
 
     std::function<QStringList(const QString&)> dateiwahl_;
     std::function<QString(const QString&)> listenwahl_;
+    Tonfrage tonwahl_;
     QString letzterFotoordner_; // where the file dialog starts, once photos came from it
     bool an_ = true;
     std::unique_ptr<Vorschaubilder> vorschaubilder_;

@@ -1,5 +1,6 @@
 #include "start/Paarlistenmodell.h"
 
+#include "karten/Tonkarte.h"
 #include "pictures/Vorschaubilder.h"
 
 #include <QColor>
@@ -120,6 +121,15 @@ int Paarlistenmodell::fuegeTextpaarHinzu()
     return zeile;
 }
 
+bool Paarlistenmodell::setzeTon(int zeile, bool zweite, const Zeilenton& ton)
+{
+    if (!liste_.setzeTon(zeile, zweite, ton))
+        return false;
+    hinweiseGeaendert();
+    emit dataChanged(index(zeile, SpalteTon), index(zeile, SpalteTon));
+    return true;
+}
+
 QString Paarlistenmodell::setzeZweitfoto(int zeile, const QString& pfad)
 {
     const std::uint64_t vorher = liste_.zeile(zeile).Zweitfoto.Nummer;
@@ -222,6 +232,20 @@ int Paarlistenmodell::rowCount(const QModelIndex& eltern) const { return eltern.
 
 int Paarlistenmodell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : Spaltenzahl; }
 
+namespace {
+
+// "♪ 1: bellen; ♪ 2: miau": the cards' sounds by their names.
+QString tonspalte(const Paarzeile& z)
+{
+    QStringList toene;
+    for (int k = 0; k < 2; ++k)
+        if (const Zeilenton& ton = z.Toene[k]; !ton.Pfad.isEmpty() && (k == 0 || z.Zweite != Zweitart::GleichesFoto))
+            toene += QStringLiteral("♪ %1: %2").arg(k + 1).arg(tonkartenName(ton.Pfad, ton.Name));
+    return toene.join(QStringLiteral("; "));
+}
+
+} // namespace
+
 QVariant Paarlistenmodell::data(const QModelIndex& index, int rolle) const
 {
     if (!index.isValid() || index.row() >= rowCount())
@@ -279,6 +303,8 @@ QVariant Paarlistenmodell::data(const QModelIndex& index, int rolle) const
         return {};
     case SpalteHinweis:
         return rolle == Qt::DisplayRole ? QVariant(liste_.hinweis(index.row())) : QVariant();
+    case SpalteTon:
+        return text || rolle == Qt::AccessibleTextRole ? QVariant(tonspalte(z)) : QVariant();
     default:
         return {};
     }
@@ -345,7 +371,7 @@ QVariant Paarlistenmodell::headerData(int abschnitt, Qt::Orientation richtung, i
     if (richtung == Qt::Horizontal && rolle == Qt::DisplayRole) {
         static const QString titel[] = {QStringLiteral("Erste Karte"), QStringLiteral("Name"), QStringLiteral("Art"),
                                         QStringLiteral("Zweite Karte"), QStringLiteral("Datei"),
-                                        QStringLiteral("Hinweis")};
+                                        QStringLiteral("Hinweis"), QStringLiteral("Ton")};
         return abschnitt >= 0 && abschnitt < Spaltenzahl ? titel[abschnitt] : QString();
     }
     return QAbstractTableModel::headerData(abschnitt, richtung, rolle);

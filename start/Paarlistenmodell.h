@@ -14,8 +14,9 @@ struct Vorschau;
 class Paarlistenmodell final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // SpalteFoto: the first card, a photo or a text; SpalteArt and SpalteZweite: the second card.
-    enum Spalte { SpalteFoto, SpalteName, SpalteArt, SpalteZweite, SpalteDatei, SpalteHinweis, Spaltenzahl };
+    // SpalteFoto: the first card, a photo or a text; SpalteArt and SpalteZweite: the second card;
+    // SpalteTon: the cards' sounds.
+    enum Spalte { SpalteFoto, SpalteName, SpalteArt, SpalteZweite, SpalteDatei, SpalteHinweis, SpalteTon, Spaltenzahl };
 
     explicit Paarlistenmodell(QObject* eltern = nullptr);
 
@@ -33,6 +34,8 @@ public:
     int fuegeTextpaarHinzu();
     // The row's second card becomes the photo; empty when it did, else why not.
     QString setzeZweitfoto(int zeile, const QString& pfad);
+    // Paarliste::setzeTon, shown in SpalteTon.
+    bool setzeTon(int zeile, bool zweite, const Zeilenton& ton);
     // The cell typing on the row goes to: a text row's text, else the name or the file name.
     int tippspalte(int zeile, bool mitNamen) const;
     // The cell of the row's first missing or repeated text.

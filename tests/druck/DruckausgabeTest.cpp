@@ -3,6 +3,7 @@
 #include "Neuspielbilder.h"
 #include "neuesspiel/Spielschreiber.h"
 #include "karten/Textkarte.h"
+#include "karten/Tonkarte.h"
 #include "platform/PaarlixFehler.h"
 
 #include <QDir>
@@ -200,6 +201,9 @@ TEST(Druckausgabe, textCardsArePrintedAsTextOnTheirSidesBackgrounds)
     QFile::remove(spiel + "/01b.jpg");
     schreibe(spiel + "/01a.jpg", frage.left(frage.indexOf("Paarlix-Textkarte") + 40));
     schreibe(spiel + "/01b.jpg", textkartenJpeg(QStringLiteral("7"), 1, Textseite::Zweite, format, 90));
+    // A sound card is a picture like a photo.
+    QFile::remove(spiel + "/02a.jpg");
+    schreibe(spiel + "/02a.jpg", tonkartenJpeg(QStringLiteral("Miau"), 2, Textseite::Erste, format, 90));
     const QString pdf = tmp.filePath(QStringLiteral("text.pdf"));
     Druckoptionen o;
     o.OhneRueckseiten = true;

@@ -2,6 +2,7 @@
 
 #include "Neuspielbilder.h"
 #include "karten/Namenskarte.h"
+#include "karten/Tonkarte.h"
 
 #include <QFile>
 #include <QImage>
@@ -27,6 +28,7 @@ TEST(Kartenkommentar, theTextAndSideAreReadBackFromTheComments)
         QByteArray datei;
         QString text;
         std::optional<Textseite> seite;
+        bool ton = false;
     };
     const std::vector<Fall> faelle = {
         {"first card", erste, frage, Textseite::Erste},
@@ -53,6 +55,11 @@ TEST(Kartenkommentar, theTextAndSideAreReadBackFromTheComments)
         {"a wrong mark", jpegMitKommentaren(fotoBild.scaled(300, 200), {"Oma", "Paarlix-Textkarte: 3"}, 90), "Oma", {}},
         {"cut before the mark", erste.left(erste.indexOf("Paarlix-Textkarte") + 5), frage.simplified(), {}},
         {"cut after the mark", erste.left(erste.indexOf("Paarlix-Textkarte") + 20), frage, Textseite::Erste},
+        {"sound card", tonkartenJpeg(QStringLiteral("Hund bellt"), 2, Textseite::Erste, {3, 4, false}, 90),
+         QStringLiteral("Hund bellt"), {}, true},
+        {"sound card at a name card's size", tonkartenJpeg(QStringLiteral("Oma"), 1, Textseite::ZuFoto, {4, 3, false}, 90),
+         "Oma", {}, true},
+        {"a lone sound mark", jpegMitKommentar(fotoBild.scaled(300, 200), tonkartenMarke(), 90), "Paarlix-Tonkarte", {}},
         {"damaged", kaputt, "Oma", {}},
         {"no JPEG", QByteArray("GIF89a"), "", {}},
         {"empty", QByteArray(), "", {}},
@@ -65,6 +72,7 @@ TEST(Kartenkommentar, theTextAndSideAreReadBackFromTheComments)
         const Kartenkommentar k = leseKartenkommentar(pfad);
         EXPECT_EQ(k.Text, f.text);
         EXPECT_EQ(k.Textkarte, f.seite);
+        EXPECT_EQ(k.Tonkarte, f.ton);
     }
     // Every cut through a card's markers is read without a fault.
     for (qsizetype n = 0; n < erste.indexOf("Paarlix-Textkarte") + 80; ++n) {

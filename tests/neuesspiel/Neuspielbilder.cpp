@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QtEndian>
 
+#include <cmath>
+
 namespace neuspielbilder {
 namespace {
 
@@ -36,6 +38,22 @@ QByteArray exifSegment(int drehung)
 }
 
 } // namespace
+
+QByteArray wav(double sekunden, double frequenz, double stille)
+{
+    const int rate = 8000;
+    const int leise = int(stille * rate);
+    const int proben = int(sekunden * rate) + 2 * leise;
+    QByteArray d(44 + proben * 2, '\0');
+    const auto u32 = [&](int o, quint32 v) { qToLittleEndian(v, d.data() + o); };
+    const auto u16 = [&](int o, quint16 v) { qToLittleEndian(v, d.data() + o); };
+    d.replace(0, 4, "RIFF").replace(8, 8, "WAVEfmt ").replace(36, 4, "data");
+    u32(4, quint32(d.size() - 8)), u32(16, 16), u16(20, 1), u16(22, 1), u32(24, rate), u32(28, rate * 2);
+    u16(32, 2), u16(34, 16), u32(40, quint32(proben * 2));
+    for (int i = leise; i < proben - leise; ++i)
+        u16(44 + 2 * i, quint16(qint16(12000 * std::sin(2 * M_PI * frequenz * i / rate))));
+    return d;
+}
 
 QByteArray jpeg(const QColor& farbe, int breite, int hoehe, int drehung)
 {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,12 +23,16 @@ void schreibe(const QString& pfad, const QByteArray& daten = "x")
 
 std::string s(const QStringList& l) { return l.join(" | ").toStdString(); }
 
-// "a.jpg" for a photo (its file name), "'Text'" for a text, "=" for none (the first photo again).
+// "a.jpg" for a photo (its file name), "'Text'" for a text, "♪a.wav" for a sound alone, "+a.wav"
+// after a card for its sound, "=" for none (the first card again).
 QString karte(const Kartenangabe& k)
 {
     if (k.leer())
         return "=";
-    return k.istFoto() ? QFileInfo(k.Foto).fileName() : "'" + k.Text + "'";
+    const QString ton = QFileInfo(k.Ton).fileName();
+    if (k.istNurTon())
+        return "♪" + ton;
+    return (k.istFoto() ? QFileInfo(k.Foto).fileName() : "'" + k.Text + "'") + (ton.isEmpty() ? "" : "+" + ton);
 }
 
 std::string paare(const Paarliste& liste)
@@ -38,7 +43,8 @@ std::string paare(const Paarliste& liste)
     return s(texte);
 }
 
-// "a.jpg;b.jpg" or "'3 + 4';'7'": a photo in dir or a text on each side, an empty side none.
+// "a.jpg;b.jpg" or "'3 + 4';'7'": a photo in dir or a text on each side, an empty side none;
+// "♪a.wav" a sound alone, "@a.wav" after a card its sound.
 Paarangaben paarangaben(const QDir& dir, const QStringList& zeilen)
 {
     Paarangaben paare;
@@ -46,8 +52,12 @@ Paarangaben paarangaben(const QDir& dir, const QStringList& zeilen)
         Paarangabe paar;
         const QStringList seiten = zeilen[i].split(';');
         for (int seite = 0; seite < 2; ++seite) {
-            const QString t = seiten.value(seite);
+            QString t = seiten.value(seite);
             Kartenangabe& k = seite == 0 ? paar.Erste : paar.Zweite;
+            if (const qsizetype ton = t.indexOf(QRegularExpression("[@♪]")); ton >= 0) {
+                k.Ton = dir.filePath(t.mid(ton + 1));
+                t = t.left(ton);
+            }
             if (t.startsWith('\''))
                 k.Text = t.mid(1, t.size() - 2);
             else if (!t.isEmpty())
@@ -84,13 +94,15 @@ TEST(Paarliste, filesAndFoldersComeInOrderWithoutRepeats)
         {{"Ordner", "fehlt.jpg", "Leer", "./B.jpg"}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | Ordner/IMG_1.HEIC | B.jpg",
          "a |  | Bild 9 | Bild 10 | IMG_1 | B", "a.jpg (schon in der Liste)\na hart.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
          "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)"},
-        {{}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | Ordner/IMG_1.HEIC | B.jpg |  | Leer/notiz.txt | ", "a |  | Bild 9 | Bild 10 | IMG_1 | B |  | notiz | ",
+        {{}, "a.jpg | IMG_2041.jpg | Ordner/Bild 9.jpg | Ordner/Bild 10.png | Ordner/IMG_1.HEIC | B.jpg |  | Leer/notiz.txt |  |  | ",
+         "a |  | Bild 9 | Bild 10 | IMG_1 | B |  | notiz |  |  | ",
          "a.jpg (schon in der Liste)\na hart.jpg (schon in der Liste)\nLeer (keine Bilder darin)\n"
          "Verweis auf a.jpg (schon in der Liste)\nfehlt.jpg (gibt es nicht)\nB.jpg (Zeile 1, Spalte 1: schon in der Liste)\n"
          "Bild 9.jpg (Zeile 2, Spalte 2: schon in der Liste)\nfehlt.jpg (Zeile 5, Spalte 2: gibt es nicht)",
          {"B.jpg;'B'", "Leer/notiz.txt;Ordner/Bild 9.jpg", "'3 + 4';'7'", "Leer/notiz.txt;Leer/notiz.txt", "'x';fehlt.jpg",
-          "'Hund';"},
-         "a.jpg↔= | IMG_2041.jpg↔= | Bild 9.jpg↔= | Bild 10.png↔= | IMG_1.HEIC↔= | B.jpg↔= | '3 + 4'↔'7' | notiz.txt↔= | 'Hund'↔="},
+          "'Hund';", "'Tier'@bellen.wav;♪miau.wav", "♪miau.wav;"},
+         "a.jpg↔= | IMG_2041.jpg↔= | Bild 9.jpg↔= | Bild 10.png↔= | IMG_1.HEIC↔= | B.jpg↔= | '3 + 4'↔'7' | notiz.txt↔= | "
+         "'Hund'↔= | 'Tier'+bellen.wav↔♪miau.wav | ♪miau.wav↔="},
     };
     Paarliste liste;
     for (const auto& schritt : schritte) {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ struct Bilderordner {
     Bilderordner()
     {
         QDir(tmp.path()).mkpath("sub");
+        QDir(tmp.path()).mkpath("laut.mp3");
         neuspielbilder::schreibe(tmp.filePath("a.jpg"), neuspielbilder::jpeg(Qt::red, 8, 6));
         neuspielbilder::schreibe(tmp.filePath("b.png"), neuspielbilder::pngHalbDurchsichtig(Qt::blue, 6, 8));
         neuspielbilder::schreibe(tmp.filePath("sub/c.jpg"), neuspielbilder::jpeg(Qt::green, 8, 6));
@@ -28,13 +30,16 @@ struct Bilderordner {
         neuspielbilder::schreibe(tmp.filePath("kaputt.jpg"), "\xFF\xD8 kein Bild");
         neuspielbilder::schreibe(tmp.filePath("d.HEIC"), testbilder::heifBytes(testbilder::muster(8, 6)));
         neuspielbilder::schreibe(tmp.filePath("kaputt.heic"), "kein Bild");
+        neuspielbilder::schreibe(tmp.filePath("bellen.wav"), "RIFF");
+        neuspielbilder::schreibe(tmp.filePath("miau.ogg"), "OggS");
         QFile::link(tmp.filePath("a.jpg"), tmp.filePath("sub/a-verweis.jpg"));
         ::link(QFile::encodeName(tmp.filePath("a.jpg")).constData(), QFile::encodeName(tmp.filePath("a-hart.jpg")).constData());
     }
     QString pfad() const { return tmp.path(); }
 };
 
-// Each pair as "line,column:F(photo)" or ":T(text)"; "=" for the photo shown twice.
+// Each pair as "line,column:F(photo)", ":T(text)" or ":S(sound)", "+S(file)" for a card's sound;
+// "=" for the card shown twice.
 std::string beschreibe(const Paarangaben& paare, const QString& ordner)
 {
     QStringList teile;
@@ -47,7 +52,8 @@ std::string beschreibe(const Paarangaben& paare, const QString& ordner)
             }
             QString ort = k->Herkunft;
             ort.remove(QStringLiteral("Zeile ")).remove(QStringLiteral(" Spalte "));
-            karten += ort + ':' + (k->istFoto() ? "F(" + k->Anzeigename + ')' : "T(" + k->Text + ')');
+            karten += ort + ':' + (k->istFoto() ? "F(" + k->Anzeigename + ')' : k->istNurTon() ? "S(" + k->Anzeigename + ')' : "T(" + k->Text + ')')
+                      + (k->Ton.isEmpty() || k->istNurTon() ? QString() : "+S(" + QFileInfo(k->Ton).fileName() + ')');
             if (k->istFoto()) {
                 EXPECT_EQ(k->Foto, QDir::cleanPath(QDir(ordner).filePath(k->Anzeigename)));
             }
@@ -103,7 +109,14 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"x;kaputt.heic\n", "", "Zeile 1, Spalte 2: „kaputt.heic“ ist kein lesbares Bild."},
         {"x;fehlt.Avif\n", "", "Zeile 1, Spalte 2: Das Foto „fehlt.Avif“ gibt es nicht."},
         {"Hund;dog\nKatze;cat\n hund ;Wau\n", "", "Zeile 3, Spalte 1: Den Text „hund“ gibt es schon in Zeile 1, Spalte 1."},
-        {"a.jpg;b.png;c\n", "", "Zeile 1, Spalte 3: Eine Zeile hat nur zwei Spalten: die erste und die zweite Karte."},
+        {"a.jpg;b.png;c\n", "", "Zeile 1, Spalte 3: In der dritten Spalte steht nur ein Ton (wav, flac, ogg, oga, opus, mp3), mit „1:“ davor für die erste Karte."},
+        {"a.jpg;b.png;bellen.wav;x\n", "", "Zeile 1, Spalte 4: Eine Zeile hat nur drei Spalten: die erste und die zweite Karte und einen Ton."},
+        {"bellen.wav;Hund\nmiau.ogg\n", "1,1:S(bellen.wav) 1,2:T(Hund) | 2,1:S(miau.ogg) =", ""},
+        {"a.jpg;Hund;bellen.wav\nb.png;Katze;1: miau.ogg\nsub/c.jpg;;2:bellen.wav\n",
+         "1,1:F(a.jpg) 1,2:T(Hund)+S(bellen.wav) | 2,1:F(b.png)+S(miau.ogg) 2,2:T(Katze) | 3,1:F(sub/c.jpg)+S(bellen.wav) =", ""},
+        {"Hund;miau.OGG\n", "", "Zeile 1, Spalte 2: Den Ton „miau.OGG“ gibt es nicht."},
+        {"Hund;Wau;laut.mp3\n", "", "Zeile 1, Spalte 3: „laut.mp3“ ist keine Tondatei."},
+        {"Hund;bellen.wav;1:miau.ogg\nKatze;miau.ogg;miau.ogg\n", "", "Zeile 2, Spalte 3: Die Karte ist schon ein Ton."},
         {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",
          "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
         {"sub/a-verweis.jpg;Oma\nx;a-hart.jpg\n", "", "Zeile 2, Spalte 2: Das Foto „a-hart.jpg“ steht schon in Zeile 1, Spalte 1."},

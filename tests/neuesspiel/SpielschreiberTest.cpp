@@ -7,6 +7,8 @@
 #include "neuesspiel/Entwurf.h"
 #include "neuesspiel/Paarliste.h"
 #include "karten/Kartenkommentar.h"
+#include "karten/Tonkarte.h"
+#include "toene/Tonleser.h"
 #include "neuesspiel/Spielleser.h"
 #include "pictures/Bildbeschreibung.h"
 #include "pictures/Testbilder.h"
@@ -90,12 +92,22 @@ Kartenangabe text(const QString& t, const QString& herkunft = {})
     return {{}, t, {}, herkunft};
 }
 
+Kartenangabe mitTon(Kartenangabe karte, const QString& ton, const QString& name = {})
+{
+    karte.Ton = ton;
+    karte.Tonname = name;
+    return karte;
+}
+
 // What leseSpiel gives for a pair written as `paar` in `ziel` as pair `k`.
 Paarangabe gelesen(const Paarangabe& paar, const QString& ziel, int k)
 {
     const auto karte = [&](const Kartenangabe& c, char seite) {
-        return c.istFoto() ? foto(ziel + QStringLiteral("/%1%2.jpg").arg(k, 2, 10, QLatin1Char('0')).arg(seite))
-                           : text(ohneFormatzeichen(c.Text).trimmed());
+        const QString datei = ziel + QStringLiteral("/%1%2.").arg(k, 2, 10, QLatin1Char('0')).arg(seite);
+        if (c.istNurTon())
+            return mitTon({}, datei + "ogg", tonkartenName(c.Ton, c.Tonname));
+        const Kartenangabe k = c.istFoto() ? foto(datei + "jpg") : text(ohneFormatzeichen(c.Text).trimmed());
+        return c.Ton.isEmpty() ? k : mitTon(k, datei + "ogg");
     };
     const bool einFoto = paar.Zweite.leer() || (paar.Zweite.istFoto() && QDir::cleanPath(paar.Zweite.Foto) == QDir::cleanPath(paar.Erste.Foto));
     return {karte(paar.Erste, 'a'), einFoto ? Kartenangabe{} : karte(paar.Zweite, 'b')};
@@ -314,6 +326,8 @@ TEST(Spielschreiber, refusalsWriteNothing)
     ASSERT_EQ(mkfifo(tmp.filePath("rohr.jpg").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(tmp.filePath("schleife.jpg"), tmp.filePath("schleife.jpg")));
     const QString ziel = tmp.filePath("spiel");
+    schreibe(tmp.filePath("lang.wav"), neuspielbilder::wav(12));
+    schreibe(tmp.filePath("kein.wav"), "kein Ton");
 
     // Qt's reader would leave pixels of these unset.
     const QByteArray bmp = testbilder::bmp24(testbilder::muster(8, 8));
@@ -418,6 +432,11 @@ TEST(Spielschreiber, refusalsWriteNothing)
         {"a text too long to read on any card", ziel, {}, "Paar 2: Der Text „Wort Wort Wort Wort Wort Wort…“ wäre auch "
          "auf der größten Karte weniger als 10 Pixel hoch und nicht zu lesen; bitte kürzen.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), text(QString("Wort ").repeated(1000))}}},
+        {"a sound too long", ziel, {},
+         "Zeile 2, Spalte 2: Der Ton „" + tmp.filePath("lang.wav") + "“ ist länger als 10 Sekunden. Es wurde nichts geschrieben.",
+         Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), mitTon(foto({}, "Zeile 2, Spalte 2"), tmp.filePath("lang.wav"))}}},
+        {"not a sound", ziel, {}, "Der Ton „" + tmp.filePath("kein.wav") + "“ ist keine Tondatei.",
+         Ausgang::Abgelehnt, false, 0, {{mitTon(foto(gut), tmp.filePath("kein.wav")), {}}, {text("x"), text("y")}}},
         {"editing a game that is not there", ziel, {}, "Das Spiel „" + ziel + "“ gibt es nicht.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(gut2), {}}}, true},
     };
@@ -487,8 +506,11 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
 {
     QTemporaryDir tmp;
     int farbe = 0;
-    for (const char* name : {"rot.jpg", "gruen.jpg", "blau.jpg", "gelb.jpg", "grau.jpg"})
-        schreibe(tmp.filePath(name), jpeg(QColor::fromHsv(farbe += 60, 200, 200), 40, 30));
+    for (const char* name : {"rot.jpg", "gruen.jpg", "blau.jpg", "gelb.jpg", "grau.jpg", "rosa.jpg", "lila.jpg"})
+        schreibe(tmp.filePath(name), jpeg(QColor::fromHsv(farbe += 50, 200, 200), 40, 30));
+    // Silence before and after the tone is trimmed.
+    schreibe(tmp.filePath("miau.wav"), neuspielbilder::wav(1.0, 440, 0.5));
+    schreibe(tmp.filePath("schnurren.wav"), neuspielbilder::wav(0.3, 200));
     schreibe(tmp.filePath("Katze.png"), pngHalbDurchsichtig(Qt::blue, 40, 30));
     // Stored lying on its side with a quarter turn, as phones do; smooth, so that lossy coding keeps it close.
     QImage verlauf(120, 80, QImage::Format_RGB32);
@@ -514,6 +536,12 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
          p + "gelb.jpg → 05a.jpg, " + p + "Katze.png → 05b.jpg (in JPEG umgewandelt)", {}, {}},
         {{foto(p + "grau.jpg"), foto(p + "./grau.jpg")}, p + "grau.jpg → 06a.jpg und 06b.jpg", {}, {}},
         {{foto(p + "Meer.HEIC"), {}}, p + "Meer.HEIC → 07a.jpg und 07b.jpg (in JPEG umgewandelt)", {}, {}},
+        {{mitTon(text("Katze"), p + "miau.wav"), mitTon({}, p + "schnurren.wav")},
+         "Textkarte „Katze“ → 08a.jpg mit Ton → 08a.ogg, Tonkarte „schnurren“ → 08b.jpg mit Ton → 08b.ogg",
+         Textseite::Erste, {}},
+        {{mitTon({}, p + "miau.wav", "Miau"), {}}, "Tonkarte „Miau“ → 09a.jpg mit Ton → 09a.ogg und 09b.jpg", {}, {}},
+        {{mitTon(foto(p + "rosa.jpg"), p + "schnurren.wav"), mitTon(foto(p + "lila.jpg"), p + "miau.wav")},
+         p + "rosa.jpg → 10a.jpg mit Ton → 10a.ogg, " + p + "lila.jpg → 10b.jpg mit Ton → 10b.ogg", {}, {}},
     };
     NeuesSpiel auftrag;
     auftrag.Ziel = tmp.filePath("spiel");
@@ -539,7 +567,13 @@ TEST(Spielschreiber, pairsOfEveryKindAreWrittenAndReadBack)
         if (fall.paar.Erste.Foto.endsWith(".jpg")) {
             EXPECT_EQ(lies(karte + "a.jpg"), lies(fall.paar.Erste.Foto));
         }
+        EXPECT_EQ(leseKartenkommentar(karte + "b.jpg").Tonkarte,
+                  (fall.paar.Zweite.leer() ? fall.paar.Erste : fall.paar.Zweite).istNurTon());
     }
+    const Tonergebnis miau = leseTon(auftrag.Ziel + "/08a.ogg");
+    ASSERT_TRUE(miau) << miau.Fehler.toStdString();
+    EXPECT_NEAR(miau.Ton->sekunden(), 1.0, 0.1);
+    EXPECT_EQ(lies(auftrag.Ziel + "/09b.ogg"), lies(auftrag.Ziel + "/09a.ogg"));
     EXPECT_EQ(lies(auftrag.Ziel + "/03b.jpg"), lies(p + "blau.jpg"));
     EXPECT_EQ(QImage(auftrag.Ziel + "/04a.jpg", "JPG").size(), QSize(800, 800));
     const QImage heic(auftrag.Ziel + "/07a.jpg", "JPG");
@@ -598,9 +632,11 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     schreibe(tmp.filePath("a.jpg"), rot);
     schreibe(tmp.filePath("b.jpg"), jpeg(Qt::green, 40, 30));
     schreibe(tmp.filePath("d.jpg"), blau);
+    schreibe(tmp.filePath("bellen.wav"), neuspielbilder::wav(0.5));
     const QString ziel = tmp.filePath("spiel");
-    const EigenesSpiel alt = eigenesSpiel(
-        ziel, {{foto(tmp.filePath("a.jpg")), text("Anna")}, {foto(tmp.filePath("b.jpg")), {}}, {text("Hund"), text("dog")}});
+    const EigenesSpiel alt = eigenesSpiel(ziel, {{foto(tmp.filePath("a.jpg")), text("Anna")},
+                                                 {foto(tmp.filePath("b.jpg")), {}},
+                                                 {mitTon(text("Hund"), tmp.filePath("bellen.wav")), text("dog")}});
 
     const Spielinhalt offen = leseSpiel(ziel);
     ASSERT_TRUE(offen.Meldung.isEmpty()) << offen.Meldung.toStdString();
@@ -634,6 +670,7 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     auftrag.JeRunde = offen.JeRunde;
     auftrag.Ersetzen = true;
     const ino_t karte = inode(ziel + "/01a.jpg");
+    const ino_t ton = inode(ziel + "/03a.ogg");
     // A mark left by a save killed just after making it is no file of the game.
     schreibe(ziel + '/' + Beiseitemarke, "");
     const Lauf lauf = schreibe(auftrag);
@@ -642,18 +679,19 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
     EXPECT_TRUE(lauf.ausgabe.last().endsWith("Starten mit: paarlix " + ziel)) << lauf.ausgabe.last().toStdString();
 
     const Spielinhalt wieder = leseSpiel(ziel);
-    EXPECT_EQ(wieder.Paare, (Paarangaben{{text("Hund"), text("dog")}, {foto(ziel + "/02a.jpg"), text("Anna B.")},
+    EXPECT_EQ(wieder.Paare, (Paarangaben{{mitTon(text("Hund"), ziel + "/01a.ogg"), text("dog")}, {foto(ziel + "/02a.jpg"), text("Anna B.")},
                                          {foto(ziel + "/03a.jpg"), {}}}));
     EXPECT_EQ(lies(ziel + "/02a.jpg"), rot);
     EXPECT_EQ(inode(ziel + "/02a.jpg"), karte);
+    EXPECT_EQ(inode(ziel + "/01a.ogg"), ton);
     EXPECT_EQ(lies(ziel + "/03b.jpg"), blau);
     EXPECT_EQ(lies(ziel + "/Paarlix.ini"), alt.Einstellungen);
     EXPECT_EQ(lies(ziel + "/Kartentext.bmp"), alt.Kartentext);
     EXPECT_EQ(lies(ziel + "/notiz.txt"), "Klasse 3b");
     EXPECT_EQ(lies(ziel + "/extra/liste.txt"), "Anna, Ben");
-    EXPECT_EQ(inhalt(ziel), (QStringList{"01a.jpg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg",
+    EXPECT_EQ(inhalt(ziel), (QStringList{"01a.jpg", "01a.ogg", "01b.jpg", "02a.jpg", "02b.jpg", "03a.jpg", "03b.jpg",
                                          "Kartentext.bmp", "Paarlix.ini", "extra", "notiz.txt"}));
-    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "d.jpg", "spiel"}));
+    EXPECT_EQ(inhalt(tmp.path()), (QStringList{"a.jpg", "b.jpg", "bellen.wav", "d.jpg", "spiel"}));
 }
 
 // While an edited game is saved the old one stays whole: a refusal, a cancel after the first

@@ -4,6 +4,7 @@
 #include "neuesspiel/Spielschreiber.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "start/Paarlistenmodell.h"
+#include "start/Tonwahl.h"
 #include "support/Farben.h"
 #include "support/MeldungsRecorder.h"
 
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -148,14 +150,15 @@ struct Aufbau {
     }
 
     // The writer's order in short: target, screen, pairs per round, card format, new or replacing,
-    // then each pair, a photo by its file name, a text in quotes, "=" for none.
+    // then each pair, a photo by its file name, a text in quotes, "=" for none, "+a.wav" its sound.
     std::string auftrag() const
     {
         if (auftraege.empty())
             return "nothing written";
         const NeuesSpiel& a = auftraege.back();
         const auto karte = [](const Kartenangabe& k) {
-            return k.leer() ? QString("=") : k.istFoto() ? QFileInfo(k.Foto).fileName() : "'" + k.Text + "'";
+            const QString ton = k.Ton.isEmpty() ? QString() : "+" + QFileInfo(k.Ton).fileName();
+            return (k.leer() ? QString("=") : k.istFoto() ? QFileInfo(k.Foto).fileName() : "'" + k.Text + "'") + ton;
         };
         QStringList teile{QDir(tmp.path()).relativeFilePath(a.Ziel),
                           QString("%1x%2").arg(a.Bildschirm.width()).arg(a.Bildschirm.height()),
@@ -199,7 +202,7 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogOrADrop)
     ASSERT_TRUE(a.aktiv);
     EXPECT_EQ(a.fenster->Brett->text().toStdString(), "Noch keine Paare.");
     EXPECT_EQ(s(tabfolge(a.fenster.get())),
-              s({"Fotos hinzufügen…", "Paare", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…",
+              s({"Fotos hinzufügen…", "Paare", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…", "Ton…",
                  "Textpaar hinzufügen", "Liste laden…", "Zweite Karte zeigt den Namen",
                  "Je Runde nur einige Paare spielen, zufällig aus allen", "Paare je Runde", "Kartenformat",
                  "Fotos zuschneiden", "Name des Spiels", "Ordner für die Spiele ändern", "Spiel anlegen"}));
@@ -478,8 +481,35 @@ TEST(NeuesSpielFenster, aPairListIsWrittenAsChangedInTheTable)
     const QRect zelle = tabelle->visualRect(feld.Modell->index(3, Paarlistenmodell::SpalteZweite));
     a.lassFallen({maus}, tabelle->viewport()->mapTo(a.fenster.get(), zelle.center()));
 
+    // "Ton…": the dialog offers the second card only where it is one of its own; a file chosen in it
+    // is the card's sound, and the list's sound column names it.
+    const QString bellen = a.foto("Tiere/bellen.wav", neuspielbilder::wav(0.5));
+    const QString sieben = a.foto("Tiere/sieben.wav", neuspielbilder::wav(0.5, 300));
+    {
+        Tonwahl dialog(feld.liste().zeile(1));
+        EXPECT_TRUE(dialog.ZweiteKarte->isEnabled());
+        dialog.setzeDateiwahl([&](const QString&) { return bellen; });
+        QTest::mouseClick(dialog.DateiKnopf, Qt::LeftButton);
+        EXPECT_EQ(dialog.Datei->text().toStdString(), "bellen.wav");
+        EXPECT_EQ(dialog.auswahl().Ton.Pfad, bellen);
+        QTest::mouseClick(dialog.EntfernenKnopf, Qt::LeftButton);
+        EXPECT_TRUE(dialog.auswahl().Ton.Pfad.isEmpty());
+    }
+    std::vector<Tonauswahl> toene{{false, {bellen, {}}}, {true, {sieben, "sieben"}}};
+    feld.setzeTonwahl([&](const Paarzeile&) {
+        const Tonauswahl t = toene.front();
+        toene.erase(toene.begin());
+        return std::optional(t);
+    });
+    for (const int zeile : {0, 2}) {
+        tabelle->setCurrentIndex(feld.Modell->index(zeile, Paarlistenmodell::SpalteFoto));
+        QTest::mouseClick(feld.TonKnopf, Qt::LeftButton);
+    }
+    EXPECT_FALSE(tabelle->isColumnHidden(Paarlistenmodell::SpalteTon));
+    EXPECT_EQ(s(a.spalte(Paarlistenmodell::SpalteTon)), s({"♪ 1: bellen", "", "♪ 2: sieben", ""}));
+
     ASSERT_TRUE(a.gelesen());
     ASSERT_FALSE(a.schreibeUndStarte().isEmpty()) << a.fenster->Leiste->Status->text().toStdString();
-    EXPECT_EQ(a.auftrag(), "Spiele/Tiere | 1366x768 | je Runde 0 | automatisch | neu | Hund.jpg↔Hund hinten.jpg | "
-                           "Katze.jpg↔'Mieze' | '3 + 4'↔'7' | Maus.jpg↔Maus vorn.jpg");
+    EXPECT_EQ(a.auftrag(), "Spiele/Tiere | 1366x768 | je Runde 0 | automatisch | neu | Hund.jpg+bellen.wav↔Hund hinten.jpg | "
+                           "Katze.jpg↔'Mieze' | '3 + 4'↔'7'+sieben.wav | Maus.jpg↔Maus vorn.jpg");
 }
