@@ -72,6 +72,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     Liste = new Paarlistenfeld(konfiguration_.wert(NamenskartenSchluessel) == QLatin1String("an"), this);
     baueRunden();
     baueFormat();
+    baueVorlesen();
     Leiste = new Schreibleiste(this);
     baueLayout();
     verbinde();
@@ -124,6 +125,9 @@ void NeuesSpielFenster::baueLayout()
     format->addWidget(formatText);
     format->addWidget(FormatWahl);
     format->addWidget(Zuschneiden);
+    format->addSpacing(format->spacing() * 4);
+    format->addWidget(Vorlesen);
+    format->addWidget(VorlesenHinweis, 1);
     format->addStretch(1);
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(Liste, 1);
@@ -137,7 +141,7 @@ void NeuesSpielFenster::baueLayout()
     QWidget* reihenfolge[] = {Liste->HinzufuegenKnopf, Liste->Tabelle, Liste->EntfernenKnopf, Liste->HochKnopf,
                               Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TextpaarKnopf,
                               Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, Liste->Listenkopf, JeRunde,
-                              JeRundeAnzahl, FormatWahl, Zuschneiden, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
+                              JeRundeAnzahl, FormatWahl, Zuschneiden, Vorlesen, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
                               Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf,
                               Leiste->AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
@@ -246,7 +250,9 @@ int NeuesSpielFenster::jeRunde() const
 
 Schreibstand NeuesSpielFenster::stand() const
 {
-    return schreibstand(paare(), jeRunde(), gewaehltesFormat());
+    Schreibstand s = schreibstand(paare(), jeRunde(), gewaehltesFormat());
+    s.TexteVorlesen = Vorlesen->isChecked();
+    return s;
 }
 
 void NeuesSpielFenster::aktualisiere()
@@ -277,7 +283,7 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     Liste->setzeAn(an);
-    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl, VorschlagKnopf})
+    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl, VorschlagKnopf, Vorlesen})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     Zuschneiden->setEnabled(an && FormatWahl->currentIndex() != int(Formateintrag::Automatisch));
@@ -316,6 +322,8 @@ void NeuesSpielFenster::legeAn()
     auftrag.JeRunde = jeRunde();
     auftrag.Format = gewaehltesFormat();
     auftrag.Ersetzen = bearbeitung_.ersetzt();
+    auftrag.TexteVorlesen = Vorlesen->isChecked();
+    auftrag.Sprachen = vorlesesprachen();
     setzeEingabenAn(false);
     Leiste->schreibe(std::move(auftrag));
 }
