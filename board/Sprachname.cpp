@@ -39,9 +39,13 @@ std::optional<QLocale::Language> spracheAusName(QStringView name)
         const auto sprache = QLocale::Language(l);
         if (gleich(n, QLocale::languageToString(sprache)))
             return sprache;
-        // A language without locale data gives the C locale, whose name says nothing.
-        if (const QLocale eigene(sprache); eigene.language() == sprache && gleich(n, eigene.nativeLanguageName()))
-            return sprache;
+        // A language without locale data gives the C locale, whose name says nothing. Some
+        // own names carry their country ("español de España").
+        if (const QLocale eigene(sprache); eigene.language() == sprache) {
+            const QString eigenerName = eigene.nativeLanguageName();
+            if (gleich(n, eigenerName) || gleich(n, QStringView(eigenerName).left(eigenerName.indexOf(u' '))))
+                return sprache;
+        }
     }
     return std::nullopt;
 }

@@ -335,7 +335,7 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
     werte("setting 13 after 12", datei() + zwoelf + "8\n" + dreizehn + "Deutsch, Englisch\n", ohneRunde + "8 | de,en");
     werte("setting 13 in 12's place", datei() + dreizehn + " englisch,Französisch \n", standard + " | en,fr");
     werte("setting 13, one language", datei() + dreizehn + "Türkisch", standard + " | tr,tr");
-    werte("setting 13 by Qt's names", datei() + dreizehn + "English, français", standard + " | en,fr");
+    werte("setting 13 by Qt's and own names", datei() + dreizehn + "English, español", standard + " | en,es");
     werte("setting 13 is 1", datei() + dreizehn + "1", standard + " | de,de");
     for (const QByteArray aus : {"0", " ", ""})
         werte("setting 13 '" + aus.toStdString() + "'", datei() + dreizehn + aus, standard);
