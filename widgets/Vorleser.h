@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QString>
 
-#include <deque>
 #include <memory>
-#include <utility>
 
-class QTextToSpeech;
+class QThread;
 
 // Where the texts of turned cards are read aloud; tests put a recorder here.
 class Vorleser {
@@ -18,26 +15,26 @@ public:
     virtual void sprich(const QString& text, const QLocale& sprache) = 0;
 };
 
-// Qt TextToSpeech (speech-dispatcher with espeak-ng). The engine starts with
-// the first text, so a game that reads nothing aloud never connects to it;
-// without an engine, or with one in error, nothing is said.
+// Qt TextToSpeech (speech-dispatcher with espeak-ng) on a thread of its own,
+// started with the first text, so that a game that reads nothing aloud never
+// connects to the speech server, and a server that hangs (it may, without a
+// sound device) never holds up the game. Without an engine, or with one in
+// error, nothing is said.
 class Sprachausgabe final : public Vorleser {
 public:
     Sprachausgabe();
+    // Waits a moment for the speech thread; one stuck in the server is left
+    // to the end of the process.
     ~Sprachausgabe() override;
     void sprich(const QString& text, const QLocale& sprache) override;
 
 private:
-    void weiter();
-
-    std::unique_ptr<QTextToSpeech> sprecher_;
-    bool gestartet_ = false;
-    std::deque<std::pair<QString, QLocale>> warteschlange_;
-    // Since the last text was handed on; empty while nothing is spoken.
-    QElapsedTimer spricht_;
+    class Sprecher;
+    std::unique_ptr<QThread> faden_;
+    Sprecher* sprecher_ = nullptr; // lives on faden_, deleted when it finishes
 };
 
 // Why no text can be read aloud, in a short German sentence beginning
 // "Keine Sprachausgabe gefunden: "; empty when an engine is ready. Starts an
-// engine to ask, which may take a moment.
+// engine to ask, and waits at most two seconds for it.
 QString sprachausgabeFehlt();
