@@ -127,8 +127,9 @@ void NeuesSpielFenster::baueLayout()
     format->addWidget(Zuschneiden);
     format->addSpacing(format->spacing() * 4);
     format->addWidget(Vorlesen);
+    // The reason, when shown, takes the rest of the row; else the stretch does.
     format->addWidget(VorlesenHinweis, 1);
-    format->addStretch(1);
+    format->addStretch();
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(Liste, 1);
     spalte->addLayout(jeRunde);
