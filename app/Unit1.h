@@ -38,6 +38,7 @@ class TImage;
 class TLabel;
 class TPanel;
 class Uhr;
+class Vorleser;
 struct Bildarbeitsobjekte;
 struct Mehrfachdarstellung;
 
@@ -176,6 +177,9 @@ public:
     // when the key M switched them off last time. After setzeKonfigurationspfad.
     void richteTonEin(Klangausgabe* ausgabe, bool ohneTon);
     bool tonAn() const { return tonAn_; }
+    // Where text cards are read aloud when the game's settings ask for it
+    // (none: nowhere; it must outlive the window). Silent with the sound.
+    void setzeVorleser(Vorleser* vorleser) { vorleser_ = vorleser; }
     // The key M: sound off or on, remembered in the user's config.
     void schalteTonUm();
 
@@ -227,6 +231,8 @@ private:
     void zeigeSpielendeBeiBrett(Bildschirmhaelften h);
     void verteileNeu();
     void spieleKlangZu(const Zugschritt& schritt);
+    // The text and name cards the steps turn, read aloud.
+    void lieseVor(const Zugschritte& schritte);
     // Play helpers: the steps the move rules answer a click with, carried out.
     // Carries out the steps of a click, then tells keyboard and screen reader.
     // aufBrett: the clicked control is a card (back or picture) on the board.
@@ -301,5 +307,6 @@ private:
     bool neuAufzubauen_ = false;
     Klangausgabe* klangausgabe_ = nullptr;
     bool tonAn_ = false;
+    Vorleser* vorleser_ = nullptr;
     bool tastaturBenutzt_ = false;
 };

@@ -56,6 +56,7 @@ void TForm1::spiele(const Zugschritte& schritte, TImage* geklickt, bool aufBrett
 {
     const int tag = geklickt->Tag;
     fuehreAus(schritte, geklickt);
+    lieseVor(schritte);
     std::optional<Zelle> feld;
     if (aufBrett && tag != 0)
         feld = zelleAusTag(tag);

@@ -6,6 +6,7 @@
 #include "widgets/Lautsprecher.h"
 #include "widgets/Meldungsfenster.h"
 #include "widgets/PaarlixApplication.h"
+#include "widgets/Vorleser.h"
 #include "platform/Uhr.h"
 
 #include <memory>
@@ -27,10 +28,12 @@ int main(int argc, char** argv)
         const Fehlerbehandlung::Meldungsziel ziel(meldungen);
         MonotoneUhr uhr;
         Lautsprecher lautsprecher;
+        Sprachausgabe sprachausgabe;
         return zeigeFenster(befehl, meldungen, [&] {
             auto form = std::make_unique<TForm1>(meldungen, uhr);
             form->setzeKonfigurationspfad(Nutzerkonfiguration::standardPfad());
             form->richteTonEin(&lautsprecher, befehl.OhneTon);
+            form->setzeVorleser(&sprachausgabe);
             meldungen.setzeElternfenster(form.get());
             return form;
         });

@@ -2,6 +2,7 @@
 
 #include "board/Einstellungstext.h"
 #include "board/Einstellungswerte.h"
+#include "board/Sprachname.h"
 #include "platform/Lesedatei.h"
 #include "platform/Meldungen.h"
 
@@ -33,6 +34,7 @@ QString kopfzeile(int einstellung)
     static const char16_t* const ordnungszahlen[] = {
         u"ersten", u"zweiten", u"dritten", u"vierten", u"fünften", u"sechsten",
         u"siebten", u"achten", u"neunten", u"zehnten", u"elften", u"zwölften",
+        u"dreizehnten",
     };
     return QStringLiteral("Fehler bei der ") + QString::fromUtf16(ordnungszahlen[einstellung - 1])
         + QStringLiteral(" Einstellung in der Datei \"Paarlix.ini\":\n\r(");
@@ -87,7 +89,7 @@ public:
         // && stops at the first setting that reports an error.
         (void)(fenstergroesse() && seitenverhaeltnis() && kartenanzahl() && kartengroesse() && abstaende()
                && drehzeit() && bilderSchneiden() && spielerAbfragen() && gruppen() && gruppennamen()
-               && testmodus() && bildpaareJeRunde());
+               && testmodus() && freiwillige());
         return std::move(ergebnis);
     }
 
@@ -369,14 +371,23 @@ private:
                             QStringLiteral("Die Einstellung für den Testmodus muss eine 0 oder eine 1 sein."));
     }
 
-    // Optional: read only under the writer's own header line, so that any
-    // older file, notes after setting 11 included, reads as before. No value
-    // line or an empty one leaves it unset.
+    // Settings 12 and 13 are optional: each is read only under the writer's
+    // own header line, 13 after 12 or without it, so that any older file,
+    // notes after setting 11 included, reads as before.
+    bool freiwillige()
+    {
+        std::optional<QStringView> kopf = naechsterKommentar();
+        if (kopf && *kopf == KopfBildpaareJeRunde) {
+            if (!bildpaareJeRunde())
+                return false;
+            kopf = naechsterKommentar();
+        }
+        return !kopf || *kopf != KopfTexteVorlesen || texteVorlesen();
+    }
+
+    // No value line or an empty one leaves it unset.
     bool bildpaareJeRunde()
     {
-        const std::optional<QStringView> kopf = naechsterKommentar();
-        if (!kopf || *kopf != KopfBildpaareJeRunde)
-            return true;
         const std::optional<QStringView> zeile = naechsteZeileOhneKommentar();
         if (!zeile || ohneRandzeichen(*zeile).isEmpty())
             return true;
@@ -393,6 +404,30 @@ private:
                           QStringLiteral("Die Anzahl der Bildpaare je Runde muss zwischen 1 und %1 liegen.")
                               .arg(hoechstens));
         werte.PaareJeRunde = *paare;
+        return true;
+    }
+
+    // "0", an empty line or none: off. "1": on, in German. Else the first
+    // cards' language and, after a ",", the second cards' (the first's without one).
+    bool texteVorlesen()
+    {
+        const std::optional<QStringView> zeile = naechsteZeileOhneKommentar();
+        const QStringView w = zeile ? ohneRandzeichen(*zeile) : QStringView();
+        if (w.isEmpty() || w == u"0")
+            return true;
+        if (w == u"1") {
+            werte.TexteVorlesen = true;
+            return true;
+        }
+        const QList<QStringView> namen = w.split(u',');
+        const std::optional<QLocale::Language> erste = spracheAusName(namen.front());
+        const std::optional<QLocale::Language> zweite = namen.size() > 1 ? spracheAusName(namen[1]) : erste;
+        if (namen.size() > 2 || !erste || !zweite)
+            return fehler(13, *zeile,
+                          QStringLiteral("Die Einstellung zum Vorlesen muss eine 0, eine 1 oder die Sprachen der "
+                                         "ersten und der zweiten Karten sein, etwa: Deutsch, Englisch."));
+        werte.TexteVorlesen = true;
+        werte.Sprachen = {*erste, *zweite};
         return true;
     }
 };

@@ -12,6 +12,8 @@ class Meldungen;
 // The comment line under which setting 12 is read, exactly as the writer
 // writes it; any other block after setting 11 is the user's own note.
 inline constexpr QStringView KopfBildpaareJeRunde = u"# 12. Bildpaare je Runde";
+// The same for setting 13, read after setting 12 or, without it, after 11.
+inline constexpr QStringView KopfTexteVorlesen = u"# 13. Texte vorlesen";
 
 // Reads the settings from the contents of "Paarlix.ini". Stops at the first
 // error and describes it in the result; never shows anything itself.

@@ -2,6 +2,7 @@
 
 #include "board/Einstellungsleser.h"
 #include "board/Einstellungstext.h"
+#include "board/Sprachname.h"
 
 #include <vector>
 
@@ -76,7 +77,8 @@ const std::vector<Einstellung>& einstellungen()
 
 QString einstellungsvorlage() { return einstellungsTextMitBrett(6, 5); }
 
-QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format, int paareJeRunde)
+QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& format, int paareJeRunde,
+                                 const std::optional<Vorlesesprachen>& vorlesen)
 {
     constexpr std::size_t FormatEinstellung = 1;
     constexpr std::size_t BrettEinstellung = 2;
@@ -102,6 +104,8 @@ QString einstellungsTextMitBrett(int spalten, int zeilen, const Kartenformat& fo
     }
     if (paareJeRunde > 0)
         text += '\n' + zwoelfterBlock(paareJeRunde).join('\n') + '\n';
+    if (vorlesen)
+        text += '\n' + dreizehnterBlock(*vorlesen).join('\n') + '\n';
     return text;
 }
 
@@ -190,56 +194,116 @@ QStringList zwoelfterBlock(int paareJeRunde)
             QString::number(paareJeRunde)};
 }
 
+QStringList dreizehnterBlock(const Vorlesesprachen& sprachen)
+{
+    return {KopfTexteVorlesen.toString(),
+            QStringLiteral("#     Text- und Namenskarten werden beim Aufdecken vorgelesen, in der"),
+            QStringLiteral("#     Sprache ihrer Spalte: erste Karten, zweite Karten."),
+            QStringLiteral("#     0 oder leer = nicht vorlesen."),
+            sprachname(sprachen.Erste) + QStringLiteral(", ") + sprachname(sprachen.Zweite)};
+}
+
+namespace {
+
+// Where an optional setting's block lies; -1 for what it lacks.
+struct Blocklage {
+    int Kopf = -1;
+    int KopfEnde = -1; // the first line after its comment lines
+    int Wert = -1;
+};
+
+// The value lines of settings 1 to 11 and the blocks of 12 and 13, as the
+// game's reader finds them; none when a setting up to 11 is missing.
+struct Wertlage {
+    int Wert[12] = {};
+    Blocklage Zwoelf;
+    Blocklage Dreizehn;
+};
+
+std::optional<Wertlage> findeWerte(const std::vector<Zeile>& text)
+{
+    Wertlage lage;
+    Wertsuche suche(text);
+    lage.Wert[1] = suche.ersterWert();
+    for (int e = 2; e <= 11; ++e) {
+        lage.Wert[e] = suche.wertNachKommentar();
+        if (e == 10 && lage.Wert[e] >= 0)
+            lage.Wert[e] = suche.naechsterWert();
+        if (lage.Wert[e] < 0)
+            return std::nullopt;
+    }
+    const auto block = [&](int kopf) { return Blocklage{kopf, suche.kommentarEnde(), suche.naechsterWert()}; };
+    int kopf = suche.naechsterKommentar();
+    if (kopf >= 0 && text[std::size_t(kopf)].Text == KopfBildpaareJeRunde) {
+        lage.Zwoelf = block(kopf);
+        kopf = suche.naechsterKommentar();
+    }
+    if (kopf >= 0 && text[std::size_t(kopf)].Text == KopfTexteVorlesen)
+        lage.Dreizehn = block(kopf);
+    return lage;
+}
+
+// Puts an optional setting's value in (the last of `neu`), adding what its
+// block lacks after line `nach`; removes the block when `neu` is empty.
+void setzeBlock(std::vector<Zeile>& text, const Blocklage& b, int nach, const QStringList& neu,
+                const QString& zeilenende)
+{
+    const auto abgeschlossen = [&](int zeile) {
+        if (text[std::size_t(zeile)].Ende.isEmpty())
+            text[std::size_t(zeile)].Ende = zeilenende;
+    };
+    if (!neu.isEmpty() && b.Wert >= 0) {
+        text[std::size_t(b.Wert)].Text = neu.back();
+    } else if (!neu.isEmpty() && b.Kopf >= 0) {
+        abgeschlossen(b.KopfEnde - 1);
+        text.insert(text.begin() + b.KopfEnde, Zeile{neu.back(), zeilenende});
+    } else if (!neu.isEmpty()) {
+        // Right after the setting before, where the reader looks for it.
+        abgeschlossen(nach);
+        std::vector<Zeile> block{{QString(), zeilenende}};
+        for (const QString& zeile : neu)
+            block.push_back({zeile, zeilenende});
+        text.insert(text.begin() + nach + 1, block.begin(), block.end());
+    } else if (b.Kopf >= 0) {
+        text.erase(text.begin() + b.Kopf, text.begin() + (b.Wert >= 0 ? b.Wert + 1 : b.KopfEnde));
+    }
+}
+
+} // namespace
+
 std::optional<QString> einstellungsTextErsetzt(const QByteArray& alt, int spalten, int zeilen,
-                                               const Kartenformat& format, int paareJeRunde)
+                                               const Kartenformat& format, int paareJeRunde,
+                                               const std::optional<Vorlesesprachen>& vorlesen)
 {
     if (leseEinstellungen(alt).EinstellungsFehler)
         return std::nullopt;
     std::vector<Zeile> text = zeilenMitEnden(dekodiereEinstellungstext(alt));
-    Wertsuche suche(text);
-    int wert[13] = {};
-    wert[1] = suche.ersterWert();
-    for (int e = 2; e <= 11; ++e) {
-        wert[e] = suche.wertNachKommentar();
-        if (e == 10 && wert[e] >= 0)
-            wert[e] = suche.naechsterWert();
-        if (wert[e] < 0)
-            return std::nullopt;
-    }
-    int kopf = suche.naechsterKommentar();
-    if (kopf >= 0 && text[std::size_t(kopf)].Text != KopfBildpaareJeRunde)
-        kopf = -1;
-    const int kopfEnde = kopf >= 0 ? suche.kommentarEnde() : -1;
-    const int wert12 = kopf >= 0 ? suche.naechsterWert() : -1;
+    std::optional<Wertlage> lage = findeWerte(text);
+    if (!lage)
+        return std::nullopt;
 
     const auto setze = [&text](int zeile, const QString& wert) { text[std::size_t(zeile)].Text = wert; };
-    setze(wert[2], QStringLiteral("%1:%2").arg(format.FormatX).arg(format.FormatY));
-    setze(wert[3], QStringLiteral("%1,%2").arg(spalten).arg(zeilen));
-    setze(wert[7], format.Schneiden ? QStringLiteral("1") : QStringLiteral("0"));
+    setze(lage->Wert[2], QStringLiteral("%1:%2").arg(format.FormatX).arg(format.FormatY));
+    setze(lage->Wert[3], QStringLiteral("%1,%2").arg(spalten).arg(zeilen));
+    setze(lage->Wert[7], format.Schneiden ? QStringLiteral("1") : QStringLiteral("0"));
     QString zeilenende = QStringLiteral("\n");
     for (const Zeile& z : text)
         if (!z.Ende.isEmpty()) {
             zeilenende = z.Ende;
             break;
         }
-    const auto abgeschlossen = [&](int zeile) {
-        if (text[std::size_t(zeile)].Ende.isEmpty())
-            text[std::size_t(zeile)].Ende = zeilenende;
-    };
-    if (paareJeRunde > 0 && wert12 >= 0) {
-        setze(wert12, QString::number(paareJeRunde));
-    } else if (paareJeRunde > 0 && kopf >= 0) {
-        abgeschlossen(kopfEnde - 1);
-        text.insert(text.begin() + kopfEnde, Zeile{QString::number(paareJeRunde), zeilenende});
-    } else if (paareJeRunde > 0) {
-        // Right after setting 11, where the reader looks for it.
-        abgeschlossen(wert[11]);
-        std::vector<Zeile> block{{QString(), zeilenende}};
-        for (const QString& zeile : zwoelfterBlock(paareJeRunde))
-            block.push_back({zeile, zeilenende});
-        text.insert(text.begin() + wert[11] + 1, block.begin(), block.end());
-    } else if (kopf >= 0) {
-        text.erase(text.begin() + kopf, text.begin() + (wert12 >= 0 ? wert12 + 1 : kopfEnde));
+    // Setting 13 first: its place does not move when 12 is added or removed before it.
+    const int nachZwoelf = lage->Zwoelf.Wert >= 0 ? lage->Zwoelf.Wert : lage->Wert[11];
+    if (lage->Zwoelf.Kopf < 0 || lage->Zwoelf.Wert >= 0)
+        setzeBlock(text, lage->Dreizehn, nachZwoelf, vorlesen ? dreizehnterBlock(*vorlesen) : QStringList(),
+                   zeilenende);
+    setzeBlock(text, lage->Zwoelf, lage->Wert[11], paareJeRunde > 0 ? zwoelfterBlock(paareJeRunde) : QStringList(),
+               zeilenende);
+    if (lage->Zwoelf.Kopf >= 0 && lage->Zwoelf.Wert < 0) {
+        // 12's block had no value line: only now is its end known.
+        lage = findeWerte(text);
+        setzeBlock(text, lage->Dreizehn, lage->Zwoelf.Wert >= 0 ? lage->Zwoelf.Wert : lage->Wert[11],
+                   vorlesen ? dreizehnterBlock(*vorlesen) : QStringList(), zeilenende);
     }
 
     QString neu;
@@ -248,7 +312,8 @@ std::optional<QString> einstellungsTextErsetzt(const QByteArray& alt, int spalte
     const Einstellungsergebnis gelesen = leseEinstellungen(neu.toUtf8());
     const Spieleinstellungen& w = gelesen.Werte;
     if (gelesen.EinstellungsFehler || w.Spalten != spalten || w.Zeilen != zeilen || w.FormatX != format.FormatX
-        || w.FormatY != format.FormatY || w.BilderSchneiden != format.Schneiden || w.PaareJeRunde != paareJeRunde)
+        || w.FormatY != format.FormatY || w.BilderSchneiden != format.Schneiden || w.PaareJeRunde != paareJeRunde
+        || w.TexteVorlesen != vorlesen.has_value() || (vorlesen && w.Sprachen != *vorlesen))
         return std::nullopt;
     return neu;
 }

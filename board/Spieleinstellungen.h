@@ -1,7 +1,17 @@
 #pragma once
 
+#include <QLocale>
+
 // Marks "auto" in KartenBreite: the screen layout then picks the card size.
 constexpr int AutoKartenBreite = -111;
+
+// The languages text and name cards are read aloud in: the first cards'
+// column's and the second cards'.
+struct Vorlesesprachen {
+    QLocale::Language Erste = QLocale::German;
+    QLocale::Language Zweite = QLocale::German;
+    friend bool operator==(const Vorlesesprachen&, const Vorlesesprachen&) = default;
+};
 
 // The game settings, read once from "Paarlix.ini". All zero or false before
 // the file is read.
@@ -20,6 +30,10 @@ struct Spieleinstellungen {
     bool Testmodus = false;
     // Setting 12, optional: the picture pairs dealt per round; 0 when not given.
     int PaareJeRunde = 0;
+    // Setting 13, optional: text and name cards are read aloud when turned;
+    // off when not given.
+    bool TexteVorlesen = false;
+    Vorlesesprachen Sprachen;
 };
 
 // The pairs a round deals: setting 12, or a full board without it.

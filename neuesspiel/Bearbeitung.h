@@ -15,6 +15,7 @@ struct Schreibstand {
     Paarangaben Paare;
     int JeRunde = 0;
     std::optional<Kartenformat> Format;
+    bool TexteVorlesen = false;
     friend bool operator==(const Schreibstand&, const Schreibstand&) = default;
 };
 

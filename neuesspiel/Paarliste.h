@@ -111,6 +111,8 @@ public:
     // The checkbox "Erste Zeile ist eine Überschrift" of the last list added: whether its first
     // line is left out; nullopt when no list was added.
     std::optional<bool> listenkopf() const { return listenkopf_; }
+    // The languages the titles of the last list that named one gave its columns.
+    std::optional<Vorlesesprachen> listensprachen() const { return listensprachen_; }
     // The user's choice for that first line: a header takes its row out, a pair reads the list
     // again and puts the line's row before the list's first row still there (else at the end).
     // Returns that row (-1 for none) and the list's refusal, when it now refuses.
@@ -214,6 +216,7 @@ private:
     int offen_ = 0;
     bool mitNamen_ = false;
     std::optional<bool> listenkopf_;
+    std::optional<Vorlesesprachen> listensprachen_;
     QString listenpfad_;
     std::uint64_t kopfNummer_ = 0;  // the first line's row while it is a pair
     std::uint64_t ersteNummer_ = 0; // the row of the list's second line, before which the first goes

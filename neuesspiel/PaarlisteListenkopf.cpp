@@ -21,6 +21,8 @@ int Paarliste::fuegeListeHinzu(const QString& pfad, const Listenergebnis& gelese
         return erste;
     listenpfad_ = pfad;
     listenkopf_ = gelesen.UeberschriftUebersprungen;
+    if (gelesen.Sprachen)
+        listensprachen_ = gelesen.Sprachen;
     kopfNummer_ = 0;
     ersteNummer_ = 0;
     // With a pair left out (a photo already in the list) the first row may be another line's.

@@ -1,5 +1,7 @@
 #include "neuesspiel/Paarlistendatei.h"
 
+#include "board/Sprachname.h"
+
 #include "karten/Fotokarte.h"
 #include "karten/Kartentonablage.h"
 #include "pictures/Bildbeschreibung.h"
@@ -260,6 +262,16 @@ bool siehtAusWieUeberschrift(const std::vector<const Datensatz*>& saetze, const 
            && std::all_of(saetze.begin() + 1, saetze.end(), [&](const Datensatz* s) { return hatFoto(*s, ordner); });
 }
 
+// The languages the titles name, where one does.
+std::optional<Vorlesesprachen> spaltensprachen(const QStringList& titel)
+{
+    const std::optional<QLocale::Language> erste = titel.isEmpty() ? std::nullopt : spracheAusName(titel[0]);
+    const std::optional<QLocale::Language> zweite = titel.size() < 2 ? std::nullopt : spracheAusName(titel[1]);
+    if (!erste && !zweite)
+        return std::nullopt;
+    return Vorlesesprachen{erste.value_or(QLocale::German), zweite.value_or(QLocale::German)};
+}
+
 } // namespace
 
 QString kopfzeilenText(const Listenergebnis& ergebnis, Kopfzeile kopf)
@@ -296,6 +308,7 @@ Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& liste
     if (!saetze.empty())
         for (const QByteArray& feld : karten(*saetze.front()))
             ergebnis.Kopf += QString::fromUtf8(feld).trimmed();
+    ergebnis.Sprachen = ergebnis.UeberschriftUebersprungen ? spaltensprachen(ergebnis.Kopf) : std::nullopt;
     Listenpruefung pruefung(listenordner);
     for (std::size_t i = ergebnis.UeberschriftUebersprungen ? 1 : 0; i < saetze.size(); ++i) {
         const Datensatz& satz = *saetze[i];

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "board/Spieleinstellungen.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // A list of pairs as a spreadsheet exports it: one pair per line, the first
 // card and the second card in two columns.
@@ -24,6 +27,9 @@ struct Listenergebnis {
     bool UeberschriftUebersprungen = false;
     // The first line's fields as written, for saying what became of it.
     QStringList Kopf = {};
+    // The columns' languages when the titles left out name one (spracheAusName),
+    // German for a column that names none; none without such a title.
+    std::optional<Vorlesesprachen> Sprachen = {};
 };
 
 // The largest list file read; a list of pairs is far smaller.

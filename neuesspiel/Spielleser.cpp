@@ -82,6 +82,8 @@ Spielinhalt leseSpiel(const QString& ordner)
     }
     const Spieleinstellungen& werte = einstellungen.Werte;
     spiel.Format = {werte.FormatX, werte.FormatY, werte.BilderSchneiden};
+    spiel.TexteVorlesen = werte.TexteVorlesen;
+    spiel.Sprachen = werte.Sprachen;
     for (int paar = 1;; ++paar) {
         const QString a = bilddateiname(paar, false);
         const QString b = bilddateiname(paar, true);

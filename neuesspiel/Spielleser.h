@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Kartenformat.h"
+#include "board/Spieleinstellungen.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ struct Spielinhalt {
     // Every photo's pair has a text card, its name card: "Zweite Karte zeigt den Namen" was on.
     bool MitNamen = false;
     QString Meldung; // why the folder holds no game to edit; empty when it does
+    // Setting 13.
+    bool TexteVorlesen = false;
+    Vorlesesprachen Sprachen;
 };
 
 // Reads the game in `ordner`: its settings with the game's own reader, and

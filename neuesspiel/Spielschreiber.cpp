@@ -433,7 +433,13 @@ bool istKartendatei(const QString& name)
 }
 
 // The settings, when editing, with the old file's other values kept.
-std::optional<QString> behalteneEinstellungen(const Plan& plan, const Spieldateien& alt)
+// Setting 13 as the writer writes it.
+std::optional<Vorlesesprachen> vorlesen(const NeuesSpiel& auftrag)
+{
+    return auftrag.TexteVorlesen ? std::optional(auftrag.Sprachen) : std::nullopt;
+}
+
+std::optional<QString> behalteneEinstellungen(const NeuesSpiel& auftrag, const Plan& plan, const Spieldateien& alt)
 {
     if (!alt.enthaelt(QStringLiteral("Paarlix.ini")))
         return std::nullopt;
@@ -442,7 +448,8 @@ std::optional<QString> behalteneEinstellungen(const Plan& plan, const Spieldatei
     if (!datei.offen() || datei.liesAlles(inhalt, 1 << 20) != Lesedatei::Lesen::Gelesen)
         return std::nullopt;
     const Brettmass& brett = plan.Feld.Wahl.Brett;
-    return einstellungsTextErsetzt(inhalt, brett.Spalten, brett.Zeilen, plan.Format, plan.Feld.PaareJeRunde);
+    return einstellungsTextErsetzt(inhalt, brett.Spalten, brett.Zeilen, plan.Format, plan.Feld.PaareJeRunde,
+                                   vorlesen(auftrag));
 }
 
 // The edited game's card back, when the game can read it.
@@ -467,9 +474,10 @@ Schritt schreibeSpieldateien(const NeuesSpiel& auftrag, const Plan& plan, const 
     const int jeRunde = plan.Feld.PaareJeRunde;
     const Spieldateien alt = auftrag.Ersetzen ? Spieldateien(plan.Ziel) : Spieldateien();
     const QString ini = ordner.filePath(QStringLiteral("Paarlix.ini"));
-    const std::optional<QString> behalten = auftrag.Ersetzen ? behalteneEinstellungen(plan, alt) : std::nullopt;
+    const std::optional<QString> behalten = auftrag.Ersetzen ? behalteneEinstellungen(auftrag, plan, alt) : std::nullopt;
     const QString einstellungen =
-        behalten ? *behalten : einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format, jeRunde);
+        behalten ? *behalten
+                 : einstellungsTextMitBrett(brett.Spalten, brett.Zeilen, plan.Format, jeRunde, vorlesen(auftrag));
     if (const int f = schreibeNeueDatei(ini, einstellungen.toUtf8()))
         return schreibfehler(plan.Ziel, f);
     const bool alterKartentext = auftrag.Ersetzen && kartentextBrauchbar(alt);

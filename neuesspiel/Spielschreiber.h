@@ -2,6 +2,7 @@
 
 #include "board/Brettwahl.h"
 #include "board/Kartenformat.h"
+#include "board/Spieleinstellungen.h"
 #include "neuesspiel/Paarangabe.h"
 
 #include <QSize>
@@ -41,6 +42,10 @@ struct NeuesSpiel {
     bool Ersetzen = false;
     // The list file the pairs come from, named when they are too few; may be empty.
     QString Liste = {};
+    // Text and name cards are read aloud when turned, the first cards in the
+    // first language, the second cards in the second.
+    bool TexteVorlesen = false;
+    Vorlesesprachen Sprachen = {};
 };
 
 // How the writing ended, in words for the user.

@@ -77,6 +77,7 @@ NeuesSpielFenster::NeuesSpielFenster(Nutzerkonfiguration& konfiguration, Meldung
     Liste = new Paarlistenfeld(konfiguration_.wert(NamenskartenSchluessel) == QLatin1String("an"), this);
     baueRunden();
     baueFormat();
+    baueVorlesen();
     Leiste = new Schreibleiste(this);
     baueLayout();
     verbinde();
@@ -129,7 +130,11 @@ void NeuesSpielFenster::baueLayout()
     format->addWidget(formatText);
     format->addWidget(FormatWahl);
     format->addWidget(Zuschneiden);
-    format->addStretch(1);
+    format->addSpacing(format->spacing() * 4);
+    format->addWidget(Vorlesen);
+    // The reason, when shown, takes the rest of the row; else the stretch does.
+    format->addWidget(VorlesenHinweis, 1);
+    format->addStretch();
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(Liste, 1);
     spalte->addLayout(jeRunde);
@@ -142,8 +147,9 @@ void NeuesSpielFenster::baueLayout()
     QWidget* reihenfolge[] = {Liste->HinzufuegenKnopf, Liste->Tabelle, Liste->EntfernenKnopf, Liste->HochKnopf,
                               Liste->RunterKnopf, Liste->FotoWaehlenKnopf, Liste->TonKnopf, Liste->TextpaarKnopf,
                               Liste->ListeLadenKnopf, Liste->AlleAusgelassenKnopf, Liste->MitNamen, Liste->Listenkopf, JeRunde,
-                              JeRundeAnzahl, FormatWahl, Zuschneiden, VorschlagKnopf, Leiste->Spielname, Leiste->OrdnerKnopf,
-                              Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf, Leiste->WeitergebenKnopf,
+                              JeRundeAnzahl, FormatWahl, Zuschneiden, Vorlesen, VorschlagKnopf, Leiste->Spielname,
+                              Leiste->OrdnerKnopf, Leiste->AnlegenKnopf, Leiste->StartenKnopf, Leiste->DruckenKnopf,
+                              Leiste->WeitergebenKnopf,
                               Leiste->AbbrechenKnopf};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
@@ -251,7 +257,9 @@ int NeuesSpielFenster::jeRunde() const
 
 Schreibstand NeuesSpielFenster::stand() const
 {
-    return schreibstand(paare(), jeRunde(), gewaehltesFormat());
+    Schreibstand s = schreibstand(paare(), jeRunde(), gewaehltesFormat());
+    s.TexteVorlesen = Vorlesen->isChecked();
+    return s;
 }
 
 void NeuesSpielFenster::aktualisiere()
@@ -282,7 +290,7 @@ void NeuesSpielFenster::aktualisiere()
 void NeuesSpielFenster::setzeEingabenAn(bool an)
 {
     Liste->setzeAn(an);
-    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl, VorschlagKnopf})
+    for (QWidget* w : std::initializer_list<QWidget*>{JeRunde, FormatWahl, VorschlagKnopf, Vorlesen})
         w->setEnabled(an);
     JeRundeAnzahl->setEnabled(an && JeRunde->isChecked());
     Zuschneiden->setEnabled(an && FormatWahl->currentIndex() != int(Formateintrag::Automatisch));
@@ -321,6 +329,8 @@ void NeuesSpielFenster::legeAn()
     auftrag.JeRunde = jeRunde();
     auftrag.Format = gewaehltesFormat();
     auftrag.Ersetzen = bearbeitung_.ersetzt();
+    auftrag.TexteVorlesen = Vorlesen->isChecked();
+    auftrag.Sprachen = vorlesesprachen();
     setzeEingabenAn(false);
     Leiste->schreibe(std::move(auftrag));
 }

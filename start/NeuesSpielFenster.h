@@ -9,6 +9,7 @@
 #include "start/Paarlistenfeld.h"
 #include "start/Schreibleiste.h"
 #include "start/Weitergabeablauf.h"
+#include "widgets/Vorleser.h"
 
 #include <QSize>
 #include <QString>
@@ -59,6 +60,9 @@ public:
     void setzeBildschirm(QSize groesse);
     // The file dialog for a pair list, given the folder to start in; returns the file or nothing.
     void setzeListenwahl(std::function<QString(const QString&)> wahl) { Liste->setzeListenwahl(std::move(wahl)); }
+    // Asked once, when "Texte vorlesen" is first on: why nothing can be read aloud, empty when
+    // it can (sprachausgabeFehlt unless set).
+    void setzeSprachpruefung(std::function<QString()> pruefung) { sprachpruefung_ = std::move(pruefung); }
 
     // Adds files and the pictures in folders, in order; files already in the list are left out.
     // Returns the first new row, -1 for none.
@@ -90,6 +94,9 @@ public:
     // "Kartenformat" and "Fotos zuschneiden".
     QComboBox* FormatWahl = nullptr;
     QCheckBox* Zuschneiden = nullptr;
+    // "Texte vorlesen", and beside it why the desktop cannot, when it cannot.
+    QCheckBox* Vorlesen = nullptr;
+    QLabel* VorlesenHinweis = nullptr;
     QLabel* Brett = nullptr;
     // "Je Runde N Paare" beside the line saying names would be too small: takes its suggestion.
     QPushButton* VorschlagKnopf = nullptr;
@@ -113,6 +120,9 @@ protected:
 private:
     void baueRunden();
     void baueFormat();
+    void baueVorlesen();
+    // The languages of the list loaded last that named them, else the edited game's.
+    Vorlesesprachen vorlesesprachen() const;
     void baueLayout();
     void verbinde();
     // "Spiel starten", "Drucken…" and "Weitergeben…" once the game is written.
@@ -146,4 +156,7 @@ private:
     Brettfrage gerechnet_; // the question brettrechner_ answers
     int vorschlag_ = 0;    // the pairs per round VorschlagKnopf sets
     bool aktualisierungGeplant_ = false;
+    std::function<QString()> sprachpruefung_ = sprachausgabeFehlt;
+    std::optional<QString> sprachmangel_; // sprachpruefung_'s answer, once asked
+    Vorlesesprachen spielsprachen_;       // the edited game's
 };

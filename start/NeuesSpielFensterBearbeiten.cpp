@@ -59,6 +59,8 @@ bool NeuesSpielFenster::bearbeite(const QString& ordner)
     // the user's setting in the config stays.
     Liste->setzeMitNamen(spiel.MitNamen);
     Liste->fuegeSpielHinzu(spiel.Paare);
+    spielsprachen_ = spiel.Sprachen;
+    Vorlesen->setChecked(spiel.TexteVorlesen);
     JeRunde->setChecked(spiel.JeRunde > 0);
     if (spiel.JeRunde > 0)
         JeRundeAnzahl->setValue(spiel.JeRunde);

@@ -18,8 +18,10 @@ QStringList Tischvorgaben::werte() const
 {
     QStringList w{Fenster, QStringLiteral("3:4"), Karten,          Kartengroesse, Abstaende, QStringLiteral("400"),
                   QStringLiteral("0"), Abfragen,  Gruppen, Namen, QStringLiteral("0")};
-    if (!JeRunde.isEmpty())
+    if (!JeRunde.isEmpty() || !Vorlesen.isEmpty())
         w.push_back(JeRunde);
+    if (!Vorlesen.isEmpty())
+        w.push_back(Vorlesen);
     return w;
 }
 

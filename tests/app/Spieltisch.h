@@ -29,6 +29,8 @@ struct Tischvorgaben {
     std::vector<std::pair<QString, QByteArray>> Kommentare;
     // Setting 12, the pairs per round; empty: the file ends after setting 11.
     QString JeRunde;
+    // Setting 13, reading aloud; empty: none.
+    QString Vorlesen;
     // The pairs in the folder; 0: one pair for every two cells.
     int Paare = 0;
     // Picture files that hold no picture: a read of them fails.

@@ -17,6 +17,7 @@
 #include "widgets/TImage.h"
 #include "widgets/TLabel.h"
 #include "widgets/TPanel.h"
+#include "widgets/Vorleser.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,6 +40,15 @@ class KlangRecorder final : public Klangausgabe {
 public:
     void spiele(Klang klang) override { klaenge.push_back(klang); }
     std::vector<Klang> klaenge;
+};
+
+class VorleseRecorder final : public Vorleser {
+public:
+    void sprich(const QString& text, const QLocale& sprache) override
+    {
+        gesagt.push_back((text + u' ' + sprache.name()).toStdString());
+    }
+    std::vector<std::string> gesagt;
 };
 
 using K = Klang;
@@ -280,6 +290,46 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
     ohneTon.form->setzeKonfigurationspfad(pfad);
     ohneTon.form->richteTonEin(&r, true);
     EXPECT_FALSE(ohneTon.form->tonAn());
+}
+
+TEST(Spielende, textCardsAreReadAloudInTheirColumnsLanguage)
+{
+    // With setting 13 a turned text card is spoken in its column's language; a photo is not,
+    // even with a description; nothing while M has muted the sound, with --ohne-ton, or without
+    // the setting.
+    const struct {
+        const char* name;
+        QString vorlesen;
+        bool ohneTon = false;
+        bool stumm = false; // M pressed before the turns
+        std::vector<std::string> gesagt = {};
+    } faelle[] = {
+        {"reading aloud", "Deutsch, Englisch", false, false, {"Hund de_DE", "dog en_US"}},
+        {"M pressed", "Deutsch, Englisch", false, true},
+        {"--ohne-ton", "Deutsch, Englisch", true},
+        {"setting 13 is 0", "0"},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Tischvorgaben v;
+        v.Abfragen = QStringLiteral("0");
+        v.Vorlesen = fall.vorlesen;
+        // The text after its mark: each comment goes in before the ones already there.
+        v.Kommentare = {{QStringLiteral("01a.jpg"), "Paarlix-Textkarte: 1"}, {QStringLiteral("01a.jpg"), "Hund"},
+                        {QStringLiteral("01b.jpg"), "Paarlix-Textkarte: 2"}, {QStringLiteral("01b.jpg"), "dog"},
+                        {QStringLiteral("02a.jpg"), "Oma Erna"}};
+        Spieltisch t(v);
+        VorleseRecorder r;
+        t.form->richteTonEin(nullptr, fall.ohneTon);
+        t.form->setzeVorleser(&r);
+        aktiviere(*t.form);
+        if (fall.stumm)
+            QTest::keyClick(t.form, Qt::Key_M);
+        t.deckePaarAuf(1);
+        t.klicke(t.form->Image1);
+        t.deckePaarAuf(2);
+        EXPECT_EQ(r.gesagt, fall.gesagt);
+    }
 }
 
 TEST(Spielende, eachRoundDealsItsPairsWithEmptyPlacesAtTheEnd)

@@ -72,6 +72,7 @@ const char* const Koepfe[] = {
     nullptr,
     "Fehler bei der elften Einstellung in der Datei \"Paarlix.ini\":\n\r(",
     "Fehler bei der zwölften Einstellung in der Datei \"Paarlix.ini\":\n\r(",
+    "Fehler bei der dreizehnten Einstellung in der Datei \"Paarlix.ini\":\n\r(",
 };
 
 QString einstellungsMeldung(int einstellung, const QString& zeile, const char* erklaerung)
@@ -93,7 +94,8 @@ void erwarteFehlerbox(const Einstellungsergebnis& ergebnis, const QString& meldu
 }
 
 // A result's values in one line: window, proportions, board, card, gaps, turn in ms, crop, ask
-// and test mode, groups, whether the names are set and the names, pairs per round.
+// and test mode, groups, whether the names are set and the names, pairs per round, and when
+// texts are read aloud the two languages' codes.
 std::string werteText(const Einstellungsergebnis& e)
 {
     const Spieleinstellungen& w = e.Werte;
@@ -104,6 +106,9 @@ std::string werteText(const Einstellungsergebnis& e)
       << " | " << w.AbstandX << ',' << w.AbstandY << " | " << w.HalbeDrehZeit * 2 * 24 * 3600 * 1000 << " | "
       << w.BilderSchneiden << w.SpielerAbfragen << w.Testmodus << " | " << e.Gruppen << " | " << e.Name1Gesetzt
       << e.Name2Gesetzt << " [" << e.Name1.toStdString() << "] [" << e.Name2.toStdString() << "] | " << w.PaareJeRunde;
+    if (w.TexteVorlesen)
+        t << " | " << QLocale::languageToCode(w.Sprachen.Erste).toStdString() << ','
+          << QLocale::languageToCode(w.Sprachen.Zweite).toStdString();
     return t.str();
 }
 
@@ -322,6 +327,26 @@ TEST(Einstellungsleser, settingsTextGivesItsExactMessage)
         neu("setting 12 '" + wert.toStdString() + "'", datei() + zwoelf + wert,
                           einstellungsMeldung(12, QString::fromUtf8(wert),
                                               "Unkorrekte Angabe für die Anzahl der Bildpaare je Runde."));
+
+    // Setting 13 after 12 or in its place, under its own header only; languages by name, the
+    // second card's the first's when one is named.
+    const QByteArray dreizehn = "\n# 13. Texte vorlesen\n# Erklaerung\n";
+    const std::string ohneRunde = standard.substr(0, standard.size() - 1);
+    werte("setting 13 after 12", datei() + zwoelf + "8\n" + dreizehn + "Deutsch, Englisch\n", ohneRunde + "8 | de,en");
+    werte("setting 13 in 12's place", datei() + dreizehn + " englisch,Französisch \n", standard + " | en,fr");
+    werte("setting 13, one language", datei() + dreizehn + "Türkisch", standard + " | tr,tr");
+    werte("setting 13 by Qt's and own names", datei() + dreizehn + "English, español", standard + " | en,es");
+    werte("setting 13 is 1", datei() + dreizehn + "1", standard + " | de,de");
+    for (const QByteArray aus : {"0", " ", ""})
+        werte("setting 13 '" + aus.toStdString() + "'", datei() + dreizehn + aus, standard);
+    werte("setting 12 after 13 is a note", datei() + dreizehn + "Spanisch\n" + zwoelf + "8", standard + " | es,es");
+    werte("setting 13 under a note", datei() + "# Notiz" + dreizehn + "Spanisch\n", standard);
+    werte("the header of 13 with more text", datei() + "\n# 13. Texte vorlesen!\nSpanisch\n", standard);
+    for (const QByteArray wert : {"Klingonisch", "Deutsch, Englisch, Spanisch", "Deutsch; Englisch", "Deutsch,"})
+        neu("setting 13 '" + wert.toStdString() + "'", datei() + dreizehn + wert,
+            einstellungsMeldung(13, QString::fromUtf8(wert),
+                                "Die Einstellung zum Vorlesen muss eine 0, eine 1 oder die Sprachen der ersten und "
+                                "der zweiten Karten sein, etwa: Deutsch, Englisch."));
 
     for (const Fall& fall : faelle) {
         const Einstellungsergebnis e = leseEinstellungen(fall.inhalt, fall.format);

@@ -77,6 +77,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         const char* meldung;
         Kopfzeile kopf = Kopfzeile::Raten;
         bool vermutet = false; // the first line looks like the columns' titles
+        const char* sprachen = ""; // the languages the titles left out name, as codes
     } faelle[] = {
         {"a.jpg;Hund\n", "1,1:F(a.jpg) 1,2:T(Hund)", ""},
         {"Hund,dog\nKatze,cat", "1,1:T(Hund) 1,2:T(dog) | 2,1:T(Katze) 2,2:T(cat)", ""},
@@ -85,7 +86,9 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"\"Müller, Anna\";Oma Erna.jpg\n", "1,1:T(Müller, Anna) 1,2:F(Oma Erna.jpg)", ""},
         {"\"Hund; klein\"\tdog, small\n", "1,1:T(Hund; klein) 1,2:T(dog, small)", ""},
         {"Ab\u202Ec\u200F;\u2066dog\u2069\n", "1,1:T(Abc) 1,2:T(dog)", ""},
-        {"# Vokabeln\nDeutsch;ENGLISCH\nHund;dog\n", "3,1:T(Hund) 3,2:T(dog)", "", Kopfzeile::Raten, true},
+        {"# Vokabeln\nDeutsch;ENGLISCH\nHund;dog\n", "3,1:T(Hund) 3,2:T(dog)", "", Kopfzeile::Raten, true, "de,en"},
+        {"Bild;Spanisch\na.jpg;perro\n", "2,1:F(a.jpg) 2,2:T(perro)", "", Kopfzeile::Raten, true, "de,es"},
+        {"français;Türkisch\nchien;köpek\n", "2,1:T(chien) 2,2:T(köpek)", "", Kopfzeile::Ueberschrift, false, "fr,tr"},
         {"Erste Karte;Zweite Karte\nHund;dog\n", "2,1:T(Hund) 2,2:T(dog)", "", Kopfzeile::Raten, true},
         {"Wer?;Wie?\na.jpg;Oma\nOpa;b.png\n", "2,1:F(a.jpg) 2,2:T(Oma) | 3,1:T(Opa) 3,2:F(b.png)", "", Kopfzeile::Raten, true},
         {"Deutsch;Englisch\nHund;dog\n", "1,1:T(Deutsch) 1,2:T(Englisch) | 2,1:T(Hund) 2,2:T(dog)", "",
@@ -143,6 +146,10 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         EXPECT_EQ(beschreibe(e.Paare, ordner.pfad()), f.paare);
         EXPECT_EQ(e.Meldung.toStdString(), f.meldung);
         EXPECT_EQ(e.UeberschriftVermutet, f.vermutet);
+        EXPECT_EQ(e.Sprachen ? (QLocale::languageToCode(e.Sprachen->Erste) + ','
+                                + QLocale::languageToCode(e.Sprachen->Zweite)).toStdString()
+                             : std::string(),
+                  f.sprachen);
     }
 }
 

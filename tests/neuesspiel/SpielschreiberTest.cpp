@@ -657,8 +657,14 @@ TEST(Spielschreiber, anEditedGameOpensAsChangedAndKeepsTheRest)
         vier.Ziel = andere.filePath(QStringLiteral("vier%1").arg(jeRunde));
         vier.Paare = {{text("1"), text("eins")}, {text("2"), text("zwei")}, {text("3"), text("drei")}, {text("4"), text("vier")}};
         vier.JeRunde = jeRunde;
+        // Reading aloud is kept with the game, and read back for editing.
+        vier.TexteVorlesen = jeRunde > 0;
+        vier.Sprachen = {QLocale::German, QLocale::English};
         ASSERT_EQ(schreibe(vier).status, 0);
-        EXPECT_EQ(leseSpiel(vier.Ziel).JeRunde, jeRunde);
+        const Spielinhalt gelesen = leseSpiel(vier.Ziel);
+        EXPECT_EQ(gelesen.JeRunde, jeRunde);
+        EXPECT_EQ(gelesen.TexteVorlesen, vier.TexteVorlesen);
+        EXPECT_EQ(gelesen.Sprachen, vier.TexteVorlesen ? vier.Sprachen : Vorlesesprachen());
     }
     Paarangabe anna = offen.Paare[0];
     anna.Zweite.Text = "Anna B.";

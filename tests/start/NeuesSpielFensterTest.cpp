@@ -205,7 +205,7 @@ TEST(NeuesSpielFenster, photosArriveThroughTheDialogOrADrop)
               s({"Fotos hinzufügen…", "Paare", "Entfernen", "Nach oben", "Nach unten", "Foto wählen…", "Ton…",
                  "Textpaar hinzufügen", "Liste laden…", "Zweite Karte zeigt den Namen",
                  "Je Runde nur einige Paare spielen, zufällig aus allen", "Paare je Runde", "Kartenformat",
-                 "Fotos zuschneiden", "Name des Spiels", "Ordner für die Spiele ändern", "Spiel anlegen"}));
+                 "Fotos zuschneiden", "Texte vorlesen", "Name des Spiels", "Ordner für die Spiele ändern", "Spiel anlegen"}));
     Paarlistenfeld& liste = *a.fenster->Liste;
     const QString img = a.foto("Familie/IMG_2041.jpg", jpeg(Qt::red, 120, 90, 6));
     const QString oma = a.foto("Familie/Oma Erna.jpg", jpeg(Qt::green, 120, 90));
@@ -344,12 +344,17 @@ TEST(NeuesSpielFenster, anEditedGameAsksBeforeSavingWithoutACardItCouldNotRead)
     NeuesSpiel spiel{a.tmp.filePath("Spiele/Tiere"),
                      {a.foto("a.jpg", jpeg(Qt::red, 40, 30)), a.foto("b.jpg", jpeg(Qt::green, 40, 30)),
                       a.foto("c.jpg", jpeg(Qt::blue, 40, 30))}};
+    spiel.TexteVorlesen = true;
+    spiel.Sprachen = {QLocale::Turkish, QLocale::French};
     ASSERT_EQ(schreibeNeuesSpiel(spiel).Art, Schreibergebnis::Ausgang::Geschrieben);
     // Both cards of the pair are one file: a damaged picture.
     schreibe(spiel.Ziel + "/02a.jpg", QByteArray("\xFF\xD8\xFF kein Bild", 14));
 
+    a.fenster->setzeSprachpruefung([] { return QString(); });
     ASSERT_TRUE(a.fenster->bearbeite(spiel.Ziel));
     ASSERT_TRUE(a.gelesen());
+    EXPECT_TRUE(a.fenster->Vorlesen->isChecked());
+    EXPECT_TRUE(a.fenster->VorlesenHinweis->isHidden());
     EXPECT_EQ(a.fenster->windowTitle().toStdString(), "Spiel „Tiere“ bearbeiten");
     EXPECT_EQ(a.fenster->Leiste->AnlegenKnopf->accessibleName().toStdString(), "Speichern");
     QStringList fragen;
@@ -371,6 +376,8 @@ TEST(NeuesSpielFenster, anEditedGameAsksBeforeSavingWithoutACardItCouldNotRead)
     EXPECT_EQ(fragen.size(), 3);
     EXPECT_EQ(a.auftrag(), "Spiele/Tiere | 1366x768 | je Runde 0 | Querformat 4:3, zugeschnitten | ersetzt | "
                            "01a.jpg↔= | 03a.jpg↔=");
+    EXPECT_TRUE(a.auftraege.back().TexteVorlesen);
+    EXPECT_EQ(a.auftraege.back().Sprachen, spiel.Sprachen);
 }
 
 // 25 photos fill a board with empty places; "Je Runde 8 Paare" chooses the board for 8, and the
@@ -396,8 +403,21 @@ TEST(NeuesSpielFenster, aSubsetPerRoundIsWhatIsWritten)
     ASSERT_TRUE(a.gelesen());
     EXPECT_TRUE(a.fenster->Brett->text().startsWith("Je Runde 8 von 25 Paaren → ")) << a.fenster->Brett->text().toStdString();
 
+    // "Texte vorlesen" says beside it, asked once, when the desktop cannot speak.
+    int gefragt = 0;
+    const QString mangel = QStringLiteral("Keine Sprachausgabe gefunden: kein Sprachmodul.");
+    a.fenster->setzeSprachpruefung([&] { return ++gefragt, mangel; });
+    for (const bool an : {true, false, true}) {
+        QTest::mouseClick(a.fenster->Vorlesen, Qt::LeftButton);
+        EXPECT_EQ(a.fenster->VorlesenHinweis->isVisible(), an);
+    }
+    EXPECT_EQ(a.fenster->VorlesenHinweis->text(), mangel);
+    EXPECT_EQ(gefragt, 1);
+
     ASSERT_FALSE(a.schreibeUndStarte().isEmpty()) << a.fenster->Leiste->Status->text().toStdString();
     ASSERT_EQ(a.auftraege.size(), 1u);
+    EXPECT_TRUE(a.auftraege[0].TexteVorlesen);
+    EXPECT_EQ(a.auftraege[0].Sprachen, Vorlesesprachen());
     EXPECT_EQ(a.auftraege[0].JeRunde, 8);
     EXPECT_EQ(a.auftraege[0].Paare.size(), 25u);
     QTest::mouseClick(a.fenster->JeRunde, Qt::LeftButton);

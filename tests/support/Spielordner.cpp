@@ -27,8 +27,9 @@ void Spielordner::schreibeIni(const QStringList& werte)
     QByteArray text;
     for (int i = 0; i < werte.size(); ++i) {
         // The optional twelfth is read only under the head the writer gives it.
-        text += i == 11 ? QByteArray("# 12. Bildpaare je Runde\n")
-                        : "# Einstellung " + QByteArray::number(i + 1) + "\n";
+        text += i == 11   ? QByteArray("# 12. Bildpaare je Runde\n")
+                : i == 12 ? QByteArray("# 13. Texte vorlesen\n")
+                          : "# Einstellung " + QByteArray::number(i + 1) + "\n";
         text += werte[i].toUtf8() + "\n";
     }
     schreibeRohIni(text);
