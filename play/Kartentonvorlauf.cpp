@@ -10,9 +10,8 @@
 
 namespace {
 
-Kartenton leseKartenton(const QString& bildpfad)
+Kartenton leseKartenton(const QString& pfad)
 {
-    const QString pfad = kartentonZu(bildpfad);
     if (pfad.isEmpty())
         return {};
     try {
@@ -28,15 +27,25 @@ Kartenton leseKartenton(const QString& bildpfad)
 
 } // namespace
 
-Kartentonvorlauf::Kartentonvorlauf(const QStringList& pfade)
-    : pool_(int(pfade.size()), 1, std::max(int(pfade.size()), 1),
-            [pfade] { return [pfade](int k) { return leseKartenton(pfade[k]); }; })
+Kartentonvorlauf::Kartentonvorlauf(const Spieldateien& ordner, const QStringList& namen)
 {
+    // Looked up in the folder's listing: no file is touched here.
+    bool einer = false;
+    for (const QString& name : namen) {
+        toene_.append(kartentonZu(ordner, name));
+        einer = einer || !toene_.back().isEmpty();
+    }
+    if (!einer)
+        return;
+    // All queued at once: they are few and short, and all are kept for the game.
+    pool_.emplace(int(toene_.size()), 1, int(toene_.size()),
+                  [toene = toene_] { return [toene](int k) { return leseKartenton(toene[k]); }; });
 }
 
 Kartenton Kartentonvorlauf::hole(int k)
 {
-    if (k != pool_.genommen())
+    if (k != genommen_ || k >= int(toene_.size()))
         throw std::logic_error("Kartentonvorlauf: Ton außer der Reihe verlangt");
-    return pool_.hole();
+    ++genommen_;
+    return pool_ ? pool_->hole() : Kartenton{};
 }

@@ -33,6 +33,8 @@ struct Tischvorgaben {
     int Paare = 0;
     // Picture files that hold no picture: a read of them fails.
     QStringList Kaputt;
+    // Picture files given a sound beside them: one second of 440 Hz at amplitude 8000.
+    QStringList Toene;
 
     QStringList werte() const;
     // The scripted numbers of the window's random source: one for each draw of
