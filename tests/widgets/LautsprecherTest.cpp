@@ -1,10 +1,15 @@
 // The sounds through Qt Multimedia: silent and quiet without a sound server,
-// every one heard on a real PulseAudio server, back after it restarted. Each case runs
+// every one heard on a real PulseAudio server, a card's own sound heard as the
+// game turns it, back after it restarted. Each case runs
 // in a process of its own (the sound server is looked up once per process), selected
 // by a filter.
 #include "widgets/Lautsprecher.h"
 
-#include <QCoreApplication>
+#include "app/Spieltisch.h"
+#include "app/Unit1.h"
+#include "widgets/TImage.h"
+
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +18,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -193,6 +199,7 @@ protected:
 };
 
 class MitPulseAudio : public PulseAudioFall {};
+class KartentonPulseAudio : public PulseAudioFall {};
 class NeustartPulseAudio : public PulseAudioFall {};
 
 TEST_F(MitPulseAudio, everySoundOfThreeGamesIsStreamedToTheServer)
@@ -295,4 +302,67 @@ TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
     }
     qInstallMessageHandler(vorher);
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(QLatin1Char('\n')));
+}
+
+TEST_F(KartentonPulseAudio, aCardTurnedByKeyPlaysItsSoundUnlessMWasPressed)
+{
+    // A game whose pair 1 has a second of 440 Hz beside each card. Space turns 01a: the
+    // recording holds that tone (not the short tap) from at most 150 ms after the key on.
+    // Then M, and Space turns 01b: nothing more reaches the server.
+    const QString datei = ordner.filePath(QStringLiteral("aufnahme.raw"));
+    QProcess parec;
+    nimmAuf(parec, datei);
+    Lautsprecher wach; // keeps the null sink awake (see everySoundOfThreeGamesIsStreamedToTheServer)
+    wach.bereiteVor();
+    warte(10000, [&] { return QFileInfo(datei).size() > 0; });
+    ASSERT_GT(QFileInfo(datei).size(), 0) << "the recording never started";
+
+    Tischvorgaben v;
+    v.Abfragen = QStringLiteral("0");
+    v.Toene = {QStringLiteral("01a.jpg"), QStringLiteral("01b.jpg")};
+    Spieltisch t(v);
+    Lautsprecher lautsprecher;
+    t.form->richteTonEin(&lautsprecher, false);
+    warte(3000); // past the new stream's stall on a null sink
+    const auto [a, b] = t.paar(1);
+    // Where the recording is now, in samples at 22050 per second.
+    const auto stelle = [&] { return QFileInfo(datei).size() / 2; };
+    const auto dreheUm = [&](Zelle z) {
+        while (t.form->BrettFokus.Zeile < z.Zeile)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        while (t.form->BrettFokus.Spalte != z.Spalte)
+            QTest::keyClick(QApplication::focusWidget(),
+                            t.form->BrettFokus.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
+        const qint64 jetzt = stelle();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        return jetzt;
+    };
+    const qint64 erste = dreheUm(t.bild(a)->Tag > 0 ? a : b);
+    warte(1500);
+    QTest::keyClick(t.form, Qt::Key_M);
+    const qint64 stumm = stelle();
+    dreheUm(t.bild(a)->Tag > 0 ? b : a);
+    warte(1500);
+    parec.terminate();
+    parec.waitForFinished(5000);
+
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray roh = f.readAll();
+    std::vector<qint16> p(std::size_t(roh.size() / 2));
+    std::memcpy(p.data(), roh.constData(), p.size() * 2);
+    ASSERT_GT(qint64(p.size()), stumm + 22050);
+    qint64 anfang = erste;
+    while (anfang < stumm && std::abs(int(p[std::size_t(anfang)])) < 4000)
+        ++anfang;
+    EXPECT_LE((anfang - erste) * 1000 / 22050, 150) << "ms from the key to the card's sound";
+    // 440 Hz for most of a second: 880 sign changes a second between 0.2 and 0.8 s.
+    int wechsel = 0;
+    for (qint64 i = anfang + 4410; i < anfang + 17640 && i < qint64(p.size()); ++i)
+        wechsel += (p[std::size_t(i - 1)] < 0) != (p[std::size_t(i)] < 0);
+    EXPECT_NEAR(wechsel, 528, 20);
+    int danach = 0;
+    for (qint64 i = stumm; i < qint64(p.size()); ++i)
+        danach = std::max(danach, std::abs(int(p[std::size_t(i)])));
+    EXPECT_LT(danach, 1000) << "sound after M";
 }
