@@ -66,9 +66,10 @@ std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben&
         f.write("no JPEG at all");
     }
     for (const QString& datei : v.Toene) {
-        Tonproben ton{22050, std::vector<std::int16_t>(22050)};
+        const int rate = datei.contains(QLatin1Char('a')) ? 48000 : 8000;
+        Tonproben ton{rate, std::vector<std::int16_t>(std::size_t(rate))};
         for (std::size_t i = 0; i < ton.Proben.size(); ++i)
-            ton.Proben[i] = std::int16_t(std::lrint(8000 * std::sin(2 * std::numbers::pi * 440 * double(i) / 22050)));
+            ton.Proben[i] = std::int16_t(std::lrint(8000 * std::sin(2 * std::numbers::pi * 440 * double(i) / rate)));
         EXPECT_EQ(schreibeKartenton(ton, kartentonName(ordner.pfad(datei))), QString());
     }
     for (const auto& [datei, kommentar] : v.Kommentare) {

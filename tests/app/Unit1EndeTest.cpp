@@ -271,7 +271,7 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
         EXPECT_EQ(r.klaenge, fall.klaenge);
         EXPECT_EQ(r.kartentoene.size(), fall.kartentoene);
         for (const Kartenklang& k : r.kartentoene)
-            EXPECT_NEAR(double(k->size()) / Klangrate, 1.0, 0.05) << "the second of 440 Hz";
+            EXPECT_NEAR(double(k->size()) / Klangrate, 1.0, 0.01) << "the second at either rate";
         ASSERT_EQ(f.PSpielende && f.PSpielende->isVisible(), !fall.ergebnis.isEmpty());
         if (fall.ergebnis.isEmpty())
             continue;

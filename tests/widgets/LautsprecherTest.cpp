@@ -6,7 +6,6 @@
 #include "widgets/Lautsprecher.h"
 
 #include "app/Spieltisch.h"
-#include "app/Unit1.h"
 #include "widgets/TImage.h"
 
 #include <QApplication>
@@ -306,63 +305,52 @@ TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
 
 TEST_F(KartentonPulseAudio, aCardTurnedByKeyPlaysItsSoundUnlessMWasPressed)
 {
-    // A game whose pair 1 has a second of 440 Hz beside each card. Space turns 01a: the
-    // recording holds that tone (not the short tap) from at most 150 ms after the key on.
-    // Then M, and Space turns 01b: nothing more reaches the server.
+    // Pair 1 has a second of 440 Hz beside each card. Space turns 01a: the recording holds that
+    // tone (not the short tap) from at most 150 ms after the key on. After M, Space turns 01b: silence.
     const QString datei = ordner.filePath(QStringLiteral("aufnahme.raw"));
     QProcess parec;
     nimmAuf(parec, datei);
-    Lautsprecher wach; // keeps the null sink awake (see everySoundOfThreeGamesIsStreamedToTheServer)
+    Lautsprecher wach; // keeps the null sink awake, as in the case above
     wach.bereiteVor();
-    warte(10000, [&] { return QFileInfo(datei).size() > 0; });
-    ASSERT_GT(QFileInfo(datei).size(), 0) << "the recording never started";
-
     Tischvorgaben v;
     v.Abfragen = QStringLiteral("0");
     v.Toene = {QStringLiteral("01a.jpg"), QStringLiteral("01b.jpg")};
     Spieltisch t(v);
     Lautsprecher lautsprecher;
     t.form->richteTonEin(&lautsprecher, false);
-    warte(3000); // past the new stream's stall on a null sink
-    const auto [a, b] = t.paar(1);
-    // Where the recording is now, in samples at 22050 per second.
-    const auto stelle = [&] { return QFileInfo(datei).size() / 2; };
-    const auto dreheUm = [&](Zelle z) {
-        while (t.form->BrettFokus.Zeile < z.Zeile)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        while (t.form->BrettFokus.Spalte != z.Spalte)
-            QTest::keyClick(QApplication::focusWidget(),
-                            t.form->BrettFokus.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
-        const qint64 jetzt = stelle();
+    warte(4000); // the recording starts, and a new stream's stall on a null sink is over
+    // Arrows to the card, then Space: where the recording was at the key, in samples.
+    const auto dreheUm = [&](bool b) {
+        const auto [x, y] = t.paar(1);
+        const Zelle z = (t.bild(x)->Tag < 0) == b ? x : y;
+        for (Zelle& f = t.form->BrettFokus; !(f == z);)
+            QTest::keyClick(QApplication::focusWidget(), f.Zeile != z.Zeile ? (f.Zeile < z.Zeile ? Qt::Key_Down : Qt::Key_Up)
+                                                         : f.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
+        const qint64 stelle = QFileInfo(datei).size() / 2;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        return jetzt;
+        warte(1500);
+        return stelle;
     };
-    const qint64 erste = dreheUm(t.bild(a)->Tag > 0 ? a : b);
-    warte(1500);
+    const qint64 erste = dreheUm(false);
     QTest::keyClick(t.form, Qt::Key_M);
-    const qint64 stumm = stelle();
-    dreheUm(t.bild(a)->Tag > 0 ? b : a);
-    warte(1500);
+    const qint64 stumm = dreheUm(true);
     parec.terminate();
     parec.waitForFinished(5000);
-
     QFile f(datei);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray roh = f.readAll();
-    std::vector<qint16> p(std::size_t(roh.size() / 2));
-    std::memcpy(p.data(), roh.constData(), p.size() * 2);
-    ASSERT_GT(qint64(p.size()), stumm + 22050);
+    ASSERT_GT(roh.size() / 2, stumm + 22050);
+    const auto probe = [&](qint64 i) { return int(reinterpret_cast<const qint16*>(roh.constData())[i]); };
     qint64 anfang = erste;
-    while (anfang < stumm && std::abs(int(p[std::size_t(anfang)])) < 4000)
+    while (anfang < stumm && std::abs(probe(anfang)) < 4000)
         ++anfang;
     EXPECT_LE((anfang - erste) * 1000 / 22050, 150) << "ms from the key to the card's sound";
-    // 440 Hz for most of a second: 880 sign changes a second between 0.2 and 0.8 s.
-    int wechsel = 0;
-    for (qint64 i = anfang + 4410; i < anfang + 17640 && i < qint64(p.size()); ++i)
-        wechsel += (p[std::size_t(i - 1)] < 0) != (p[std::size_t(i)] < 0);
+    int wechsel = 0; // 440 Hz from 0.2 to 0.8 s: 528 sign changes
+    for (qint64 i = anfang + 4410; i < anfang + 17640; ++i)
+        wechsel += (probe(i - 1) < 0) != (probe(i) < 0);
     EXPECT_NEAR(wechsel, 528, 20);
     int danach = 0;
-    for (qint64 i = stumm; i < qint64(p.size()); ++i)
-        danach = std::max(danach, std::abs(int(p[std::size_t(i)])));
+    for (qint64 i = stumm; i < roh.size() / 2; ++i)
+        danach = std::max(danach, std::abs(probe(i)));
     EXPECT_LT(danach, 1000) << "sound after M";
 }
