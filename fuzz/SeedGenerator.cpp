@@ -1,7 +1,7 @@
 // Writes small valid files as starting corpora for the fuzz targets:
 //   fuzz_seeds <folder>
-// makes <folder>/einstellungen, bmp, jpeg, bilddarstellung, paarliste and
-// kartenkommentar.
+// makes <folder>/einstellungen, bmp, jpeg, bilddarstellung, paarliste,
+// kartenkommentar and ton.
 #include "fuzz/Bilddarstellungseingabe.h"
 #include "fuzz/Paarlisteneingabe.h"
 #include "karten/Textkarte.h"
@@ -13,11 +13,13 @@
 #include <QList>
 #include <QString>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include <jpeglib.h>
+#include <sndfile.h>
 
 namespace {
 
@@ -243,6 +245,26 @@ QByteArray mitKopf(std::uint8_t art, int breite, int hoehe, const QByteArray& da
     return d + datei;
 }
 
+// ---- sound files, written with libsndfile ----
+
+// A 440 Hz tone of `frames` frames after as many of silence, louder in the
+// first channel than in the others.
+void tondatei(const QString& pfad, int format, int rate, int kanaele, int frames)
+{
+    SF_INFO info {0, rate, kanaele, format, 0, 0};
+    SNDFILE* datei = sf_open(QFile::encodeName(pfad).constData(), SFM_WRITE, &info);
+    if (!datei) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(pfad), sf_strerror(nullptr));
+        std::exit(1);
+    }
+    std::vector<float> proben(std::size_t(2 * frames * kanaele));
+    for (int i = frames; i < 2 * frames; ++i)
+        for (int k = 0; k < kanaele; ++k)
+            proben[std::size_t(i * kanaele + k)] = float(std::sin(i * 440.0 * 6.2831853 / rate) / (k + 2));
+    sf_writef_float(datei, proben.data(), 2 * frames);
+    sf_close(datei);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -252,7 +274,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir wurzel(QString::fromLocal8Bit(argv[1]));
-    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung", "paarliste", "kartenkommentar"}) {
+    for (const char* unterordner : {"einstellungen", "bmp", "jpeg", "bilddarstellung", "paarliste", "kartenkommentar", "ton"}) {
         if (!wurzel.mkpath(QString::fromLatin1(unterordner))) {
             std::fprintf(stderr, "cannot make %s\n", unterordner);
             return 1;
@@ -328,5 +350,14 @@ int main(int argc, char** argv)
     schreibe(pfad("kartenkommentar", "namenskarte_alt.jpg"), karte(QSize(800, 600), {"Bernd"}));
     schreibe(pfad("kartenkommentar", "foto.jpg"), karte(QSize(16, 12), {"Description: Strand", "zweiter"}));
     schreibe(pfad("kartenkommentar", "kamera.jpg"), karte(QSize(8, 8), {"OLYMPUS DIGITAL CAMERA"}));
+
+    // Each container and codec the reader meets; small, as the fuzzer copies them often.
+    tondatei(pfad("ton", "stereo16.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 2, 200);
+    tondatei(pfad("ton", "float.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 11025, 1, 100);
+    tondatei(pfad("ton", "ulaw.aiff"), SF_FORMAT_AIFF | SF_FORMAT_ULAW, 8000, 3, 100);
+    tondatei(pfad("ton", "ton.flac"), SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 8000, 1, 300);
+    tondatei(pfad("ton", "ton.ogg"), SF_FORMAT_OGG | SF_FORMAT_VORBIS, 8000, 1, 400);
+    tondatei(pfad("ton", "ton.opus"), SF_FORMAT_OGG | SF_FORMAT_OPUS, 8000, 1, 400);
+    tondatei(pfad("ton", "ton.mp3"), SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 8000, 1, 600);
     return 0;
 }

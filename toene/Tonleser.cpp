@@ -1,6 +1,7 @@
 #include "toene/Tonleser.h"
 
 #include "platform/Lesedatei.h"
+#include "toene/Sndfilesperre.h"
 
 #include <sndfile.h>
 
@@ -155,9 +156,16 @@ Tonergebnis leseTon(const QString& pfad)
     if (!stream)
         return fehler("kann nicht gelesen werden");
     SF_INFO info {};
+    std::unique_lock sperre(sndfileOeffnung());
     // libsndfile works on the descriptor alone; the stream is only its owner.
     SNDFILE* roh = sf_open_fd(fileno(stream), SFM_READ, &info, SF_FALSE);
-    Tonergebnis ergebnis = roh ? liesAus(roh, info) : oeffnungsfehler();
+    if (!roh) {
+        const Tonergebnis fehlschlag = oeffnungsfehler();
+        std::fclose(stream);
+        return fehlschlag;
+    }
+    sperre.unlock();
+    Tonergebnis ergebnis = liesAus(roh, info);
     std::fclose(stream);
     return ergebnis;
 }
@@ -169,6 +177,10 @@ Tonergebnis leseTonAusDaten(const QByteArray& daten)
     Speicherdatei speicher {&daten, 0};
     SF_VIRTUAL_IO io {speicherLaenge, speicherSuche, speicherLies, speicherSchreib, speicherStelle};
     SF_INFO info {};
+    std::unique_lock sperre(sndfileOeffnung());
     SNDFILE* roh = sf_open_virtual(&io, SFM_READ, &info, &speicher);
-    return roh ? liesAus(roh, info) : oeffnungsfehler();
+    if (!roh)
+        return oeffnungsfehler();
+    sperre.unlock();
+    return liesAus(roh, info);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Ersatzdatei.h"
 #include "platform/Systemfehler.h"
+#include "toene/Sndfilesperre.h"
 
 #include <sndfile.h>
 
@@ -64,9 +65,11 @@ QString alsOggVorbis(const Tonproben& ton, QByteArray& daten)
     info.samplerate = ton.Rate;
     info.channels = 1;
     info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    std::unique_lock sperre(sndfileOeffnung());
     SNDFILE* datei = sf_open_virtual(&io, SFM_WRITE, &info, &ziel);
     if (!datei)
         return QString::fromUtf8("Ogg Vorbis kann nicht geschrieben werden: %1").arg(QString::fromUtf8(sf_strerror(nullptr)));
+    sperre.unlock();
     // Quality 0.4 (about 64 kbit/s at this rate): speech and voices stay clear.
     double qualitaet = 0.4;
     sf_command(datei, SFC_SET_VBR_ENCODING_QUALITY, &qualitaet, sizeof qualitaet);
