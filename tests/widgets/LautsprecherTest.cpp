@@ -6,6 +6,7 @@
 #include "widgets/Lautsprecher.h"
 
 #include "app/Spieltisch.h"
+#include "play/Klangsynthese.h"
 #include "widgets/TImage.h"
 
 #include <QApplication>
@@ -145,7 +146,7 @@ private:
 
 TEST(OhneTondienst, soundsAreDroppedWithoutAWord)
 {
-    // No server at the given socket: playing every sound neither fails nor prints.
+    // No server at the given socket: playing every sound, a card's too, neither fails nor prints.
     QTemporaryDir leer;
     qputenv("PULSE_SERVER", ("unix:" + leer.filePath(QStringLiteral("keiner"))).toLocal8Bit());
     const QtMessageHandler vorher = qInstallMessageHandler(merkeMeldung);
@@ -153,6 +154,7 @@ TEST(OhneTondienst, soundsAreDroppedWithoutAWord)
         Lautsprecher lautsprecher;
         for (int k = 0; k < AnzahlKlaenge; ++k)
             lautsprecher.spiele(Klang(k));
+        lautsprecher.spieleKartenton(std::make_shared<const std::vector<std::int16_t>>(Klangrate, 8000));
         warte(1000);
         lautsprecher.spiele(Klang::PaarGefunden);
         warte(300);
