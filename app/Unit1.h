@@ -235,6 +235,8 @@ private:
     bool spieleGrossbildton(const TImage* grossbild);
     // "Ton: NAME" for a cell whose card has a sound, else empty.
     QString tonTextVon(Zelle z) const;
+    // The sound of the card at the cell; none for an empty place.
+    Kartenton kartentonAn(Zelle z) const;
     // Play helpers: the steps the move rules answer a click with, carried out.
     // Carries out the steps of a click, then tells keyboard and screen reader.
     // aufBrett: the clicked control is a card (back or picture) on the board.

@@ -59,17 +59,20 @@ void TForm1::spieleKartentoeneZu(const Zugschritte& schritte)
         return;
     for (const Zugschritt& schritt : schritte)
         if (const auto* drehen = std::get_if<Schritt::BildDrehen>(&schritt))
-            if (const Kartenton& ton = kartentoene_[std::size_t(drehen->Zelle.Zeile) * std::size_t(Einstellungen.Spalten)
-                                                    + std::size_t(drehen->Zelle.Spalte)])
+            if (const Kartenton ton = kartentonAn(drehen->Zelle))
                 klangausgabe_->spieleKartenton(ton.Klang);
+}
+
+Kartenton TForm1::kartentonAn(Zelle z) const
+{
+    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
+    return i < kartentoene_.size() ? kartentoene_[i] : Kartenton();
 }
 
 QString TForm1::tonTextVon(Zelle z) const
 {
     const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
-    if (i >= kartentoene_.size())
-        return {};
-    return tonAnsage(i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString(), kartentoene_[i].Name);
+    return tonAnsage(i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString(), kartentonAn(z).Name);
 }
 
 bool TForm1::spieleGrossbildton(const TImage* grossbild)
@@ -77,7 +80,7 @@ bool TForm1::spieleGrossbildton(const TImage* grossbild)
     const std::optional<Zelle> z = grossbildZellen_[grossbild == Image1 ? 0 : 1];
     if (!z)
         return false;
-    const Kartenton& ton = kartentoene_[std::size_t(z->Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z->Spalte)];
+    const Kartenton ton = kartentonAn(*z);
     if (!ton)
         return false;
     if (tonAn_ && klangausgabe_)

@@ -94,7 +94,8 @@ TEST(Ansagen, everyTextSaysWhatThePanelsShow)
         {"winner", spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!")},
         {"single player's end", spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
          QStringLiteral("Geschafft in 1 Zug!")},
-        {"sound named by its card", tonAnsage(QStringLiteral("Hund"), QStringLiteral("03b")), QStringLiteral("Ton: Hund")},
+        {"sound named by its card", tonAnsage(QStringLiteral("Hund"), QStringLiteral("03b")),
+         QStringLiteral("Ton: Hund")},
         {"sound named by its file", tonAnsage({}, QStringLiteral("03b")), QStringLiteral("Ton: 03b")},
         {"no sound", tonAnsage(QStringLiteral("Hund"), {}), QString()},
     };

@@ -325,9 +325,11 @@ TEST_F(KartentonPulseAudio, aCardTurnedByKeyPlaysItsSoundUnlessMWasPressed)
     const auto dreheUm = [&](bool b) {
         const auto [x, y] = t.paar(1);
         const Zelle z = (t.bild(x)->Tag < 0) == b ? x : y;
-        for (Zelle& f = t.form->BrettFokus; !(f == z);)
-            QTest::keyClick(QApplication::focusWidget(), f.Zeile != z.Zeile ? (f.Zeile < z.Zeile ? Qt::Key_Down : Qt::Key_Up)
-                                                         : f.Spalte < z.Spalte ? Qt::Key_Right : Qt::Key_Left);
+        for (const Zelle& f = t.form->BrettFokus; !(f == z);)
+            QTest::keyClick(QApplication::focusWidget(), f.Zeile < z.Zeile     ? Qt::Key_Down
+                                                         : f.Zeile > z.Zeile   ? Qt::Key_Up
+                                                         : f.Spalte < z.Spalte ? Qt::Key_Right
+                                                                               : Qt::Key_Left);
         const qint64 stelle = QFileInfo(datei).size() / 2;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         warte(1500);
