@@ -5,6 +5,7 @@
 #include "board/Zellcode.h"
 #include "play/Ansagen.h"
 #include "play/Fokusbewegung.h"
+#include "play/Kartentonvorlauf.h"
 #include "play/Zugzustand.h"
 #include "platform/Spieldateien.h"
 #include "widgets/Rollfenster.h"
@@ -233,6 +234,15 @@ private:
     void spieleKlangZu(const Zugschritt& schritt);
     // The text and name cards the steps turn, read aloud.
     void lieseVor(const Zugschritte& schritte);
+    // The sounds of the cards the steps turn, queued at the click: heard while they turn.
+    void spieleKartentoeneZu(const Zugschritte& schritte);
+    // The card shown in this large picture sounds again (when the sound is on)
+    // and the screen reader hears its name; false when it has no sound.
+    bool spieleGrossbildton(const TImage* grossbild);
+    // "Ton: NAME" for a cell whose card has a sound, else empty.
+    QString tonTextVon(Zelle z) const;
+    // The sound of the card at the cell; none for an empty place.
+    Kartenton kartentonAn(Zelle z) const;
     // Play helpers: the steps the move rules answer a click with, carried out.
     // Carries out the steps of a click, then tells keyboard and screen reader.
     // aufBrett: the clicked control is a card (back or picture) on the board.
@@ -282,6 +292,10 @@ private:
     std::vector<std::unique_ptr<TBildHalter>> grossBildHalter_;
     // What each dealt picture says of itself, row by row; empty when nothing.
     std::vector<QString> bildbeschreibungen_;
+    // Each dealt card's sound, row by row; none for most cards.
+    std::vector<Kartenton> kartentoene_;
+    // The cells Image1 and Image2 show.
+    std::array<std::optional<Zelle>, 2> grossbildZellen_{};
     // With a twelfth setting: the consecutive pairs the folder holds, counted
     // once at the start. A round draws from them when they are more.
     int vorhandenePaare_ = 0;

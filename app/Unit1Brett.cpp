@@ -155,6 +155,7 @@ void TForm1::erzeugeZellen()
         }
     }
     bildbeschreibungen_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), QString());
+    kartentoene_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), Kartenton());
 }
 
 void TForm1::teileBilderAus()
@@ -173,8 +174,11 @@ void TForm1::teileBilderAus()
     // The places no picture reaches show the board's background.
     for (int i = ausgeteilteKarten_; i < e.Spalten * e.Zeilen; ++i) {
         PaarNummern[i / e.Spalten][i % e.Spalten] = -1;
+        kartentoene_[std::size_t(i)] = {};
         zeigeZelle({i / e.Spalten, i % e.Spalten}, Kartenlage::Leer);
     }
+    // The sounds beside the cards are read meanwhile on a thread of their own.
+    Kartentonvorlauf toene(Ordner, austeiler.dateinamen());
     Vorausdarsteller::Auftrag auftrag;
     auftrag.Dateinamen = austeiler.dateinamen();
     auftrag.Ziele = {QSize(Einstellungen.KartenBreite, Einstellungen.KartenHoehe), Image1->size()};
@@ -194,8 +198,9 @@ void TForm1::teileBilderAus()
         TImage* klein = KartenBilder[zeile][spalte];
         const Mehrfachdarstellung bild = voraus.hole(s.K);
         legeBildAb(bild, s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
-        bildbeschreibungen_[std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte)] =
-            bild.Beschreibung;
+        const std::size_t zelle = std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte);
+        bildbeschreibungen_[zelle] = bild.Beschreibung;
+        kartentoene_[zelle] = toene.hole(s.K);
         if (Einstellungen.Testmodus)
             KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;

@@ -44,7 +44,11 @@ void TForm1::IBildClick(TImage* sender)
 
 void TForm1::Image1Click(TImage* sender)
 {
-    spiele(Zug.grossbildGeklickt(), sender, false);
+    const Zugschritte schritte = Zug.grossbildGeklickt();
+    // A click that moves the game nowhere hears the card shown again.
+    if (schritte.empty())
+        spieleGrossbildton(sender);
+    spiele(schritte, sender, false);
 }
 
 void TForm1::IBildErgebnisClick(TImage* sender)
@@ -82,6 +86,7 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
     // The turn's second half widens the picture at the back's place as it was at the click.
     const int x = geklickt->x();
     const int w = geklickt->width();
+    spieleKartentoeneZu(schritte);
     for (const Zugschritt& schritt : schritte) {
         spieleKlangZu(schritt);
         std::visit(
@@ -107,6 +112,8 @@ void TForm1::fuehreAus(const Zugschritte& schritte, TImage* geklickt)
                     TImage* ziel = s.Seite == Schritt::Grossbildseite::Rechts ? Image1 : Image2;
                     ziel->setzeBild(GrossBilder[s.Zelle.Zeile][s.Zelle.Spalte]->bild());
                     ziel->setAccessibleName(bildTextVon(s.Zelle));
+                    ziel->setAccessibleDescription(tonTextVon(s.Zelle));
+                    grossbildZellen_[s.Seite == Schritt::Grossbildseite::Rechts ? 0 : 1] = s.Zelle;
                 },
                 [&](const Schritt::Haelften& s) { zeigeHaelften(s.Zeigen); },
                 [&](const Schritt::Meldung& s) { meldungen_.hinweis(s.Text); },

@@ -217,6 +217,10 @@ bool TForm1::tasteAufGrossbild(QKeyEvent* taste)
     }
     if (istEnterOderLeertaste(taste))
         merkeTastatur();
+    // Space hears a card with a sound again; Enter goes on.
+    if (istAuswahl(taste) && taste->key() == Qt::Key_Space && Zug.haelften().Links == LinkeHaelfte::BildLinks
+        && spieleGrossbildton(Image2))
+        return true;
     if (istAuswahl(taste) || (taste->key() == Qt::Key_Escape && !taste->isAutoRepeat())) {
         if (Zug.haelften().Links == LinkeHaelfte::BildLinks)
             Image2->klicken();

@@ -1,11 +1,14 @@
 // The game's sounds: which step sounds comes from the move rules, the window
-// only passes it on while the sound is on. The key M switches it.
+// only passes it on while the sound is on. The key M switches it. A card with
+// a sound of its own plays it as it turns, and again from its large picture.
 #include "app/Unit1.h"
 
+#include "play/Ansagen.h"
 #include "play/Klangwahl.h"
 #include "platform/Nutzerkonfiguration.h"
 #include "widgets/Ansagefeld.h"
 #include "widgets/Klangausgabe.h"
+#include "widgets/TImage.h"
 
 #include <QShortcut>
 
@@ -31,6 +34,8 @@ void TForm1::schalteTonUm()
     tonAn_ = !tonAn_;
     if (tonAn_ && klangausgabe_)
         klangausgabe_->bereiteVor();
+    if (!tonAn_ && klangausgabe_)
+        klangausgabe_->verstummeKartentoene();
     if (!konfigurationspfad_.isEmpty()) {
         Nutzerkonfiguration konfiguration(konfigurationspfad_);
         konfiguration.setzeWert(TonSchluessel, tonAn_ ? An : Aus);
@@ -46,4 +51,40 @@ void TForm1::spieleKlangZu(const Zugschritt& schritt)
         return;
     if (const std::optional<Klang> klang = klangZu(schritt))
         klangausgabe_->spiele(*klang);
+}
+
+void TForm1::spieleKartentoeneZu(const Zugschritte& schritte)
+{
+    if (!tonAn_ || !klangausgabe_)
+        return;
+    for (const Zugschritt& schritt : schritte)
+        if (const auto* drehen = std::get_if<Schritt::BildDrehen>(&schritt))
+            if (const Kartenton ton = kartentonAn(drehen->Zelle))
+                klangausgabe_->spieleKartenton(ton.Klang);
+}
+
+Kartenton TForm1::kartentonAn(Zelle z) const
+{
+    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
+    return i < kartentoene_.size() ? kartentoene_[i] : Kartenton();
+}
+
+QString TForm1::tonTextVon(Zelle z) const
+{
+    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
+    return tonAnsage(i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString(), kartentonAn(z).Name);
+}
+
+bool TForm1::spieleGrossbildton(const TImage* grossbild)
+{
+    const std::optional<Zelle> z = grossbildZellen_[grossbild == Image1 ? 0 : 1];
+    if (!z)
+        return false;
+    const Kartenton ton = kartentonAn(*z);
+    if (!ton)
+        return false;
+    if (tonAn_ && klangausgabe_)
+        klangausgabe_->spieleKartenton(ton.Klang);
+    Ansage->ansagen(tonTextVon(*z));
+    return true;
 }

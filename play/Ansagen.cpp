@@ -63,3 +63,10 @@ QString gruppenpanelName(const QString& name, int punkte, bool anDerReihe, int s
         text += QStringLiteral(", ") + spielzuegeText(spielzuege);
     return text;
 }
+
+QString tonAnsage(const QString& beschreibung, const QString& tonname)
+{
+    if (tonname.isEmpty())
+        return {};
+    return QStringLiteral("Ton: ") + (beschreibung.isEmpty() ? tonname : beschreibung);
+}

@@ -33,3 +33,8 @@ QString spielendeAnsage(const Ansagestand& stand, const std::array<QString, 2>& 
 // The accessible name of a group panel: its name, its points, whether it is its
 // turn and, for a single player, the moves so far.
 QString gruppenpanelName(const QString& name, int punkte, bool anDerReihe, int spielzuege);
+
+// "Ton: NAME" for a card with a sound: named by its picture's description (a
+// card that is only a sound carries the sound's name there), else by the sound
+// file's name; empty without a sound.
+QString tonAnsage(const QString& beschreibung, const QString& tonname);

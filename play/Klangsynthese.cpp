@@ -100,6 +100,7 @@ void Klangmischer::mische(std::int16_t* ziel, std::size_t anzahl)
             summe_[i] += (*s.Proben)[s.Stelle + i];
         s.Stelle += n;
     }
+    kartentoene_.mische(summe_.data(), anzahl);
     std::erase_if(stimmen_, [](const Stimme& s) { return s.Stelle == s.Proben->size(); });
     std::transform(summe_.begin(), summe_.end(), ziel,
                    [](std::int32_t v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/Kartenklang.h"
 #include "play/Klangwahl.h"
 
 // Where the game's sounds go; tests put a recorder here.
@@ -11,4 +12,9 @@ public:
     virtual void bereiteVor() {}
     // Starts the sound and returns at once, without waiting for it to end.
     virtual void spiele(Klang klang) = 0;
+    // A card's own sound, after the card sounds still playing or waiting
+    // (see Kartentonfolge); returns at once.
+    virtual void spieleKartenton(const Kartenklang& klang) = 0;
+    // The card sounds playing and waiting end now.
+    virtual void verstummeKartentoene() = 0;
 };

@@ -25,6 +25,18 @@ public:
         mischer_.spiele(klang);
     }
 
+    void spieleKartenton(const Kartenklang& klang)
+    {
+        const std::lock_guard sperre(sperre_);
+        mischer_.spieleKartenton(klang);
+    }
+
+    void verstummeKartentoene()
+    {
+        const std::lock_guard sperre(sperre_);
+        mischer_.verstummeKartentoene();
+    }
+
     // A new stream starts: with silence, and open for it to read.
     void neuerStrom()
     {
@@ -38,6 +50,7 @@ public:
     void verwirf()
     {
         const std::lock_guard sperre(sperre_);
+        mischer_.verstummeKartentoene();
         std::vector<std::int16_t> weg(Klangrate / 10);
         // Bounded: a mixer that never ends a voice must not hang the sound thread.
         for (int i = 0; i < 1000 && mischer_.stimmen() > 0; ++i)
@@ -201,13 +214,29 @@ void Lautsprecher::merke(Tonstromlage lage)
         quelle_->verwirf();
 }
 
-void Lautsprecher::spiele(Klang klang)
+bool Lautsprecher::hoerbar()
 {
     if (!thread_)
         starte();
     oeffneWennFaellig();
-    if (!tonstromHoerbar(lage_.load()))
-        return;
+    return tonstromHoerbar(lage_.load());
+}
+
+void Lautsprecher::spiele(Klang klang)
+{
     // Waits in the mix until the stream (started or starting) takes the next samples.
-    quelle_->spiele(klang);
+    if (hoerbar())
+        quelle_->spiele(klang);
+}
+
+void Lautsprecher::spieleKartenton(const Kartenklang& klang)
+{
+    if (hoerbar())
+        quelle_->spieleKartenton(klang);
+}
+
+void Lautsprecher::verstummeKartentoene()
+{
+    if (quelle_)
+        quelle_->verstummeKartentoene();
 }

@@ -32,9 +32,13 @@ public:
 
     void bereiteVor() override;
     void spiele(Klang klang) override;
+    void spieleKartenton(const Kartenklang& klang) override;
+    void verstummeKartentoene() override;
 
 private:
     void starte();
+    // Whether a sound asked for now is to go into the mix (see tonstromHoerbar).
+    bool hoerbar();
     void oeffneWennFaellig();
     // On thread_: a new stream on the default device in place of the current one.
     void oeffne();

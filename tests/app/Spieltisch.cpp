@@ -1,6 +1,8 @@
 #include "Spieltisch.h"
 
 #include "platform/Systemfarben.h"
+#include "toene/Kartenton.h"
+#include "toene/Tonschreiber.h"
 #include "widgets/TBitBtn.h"
 #include "widgets/TImage.h"
 #include "widgets/TPanel.h"
@@ -10,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <deque>
 #include <random>
 #include <set>
@@ -62,6 +66,13 @@ std::unique_ptr<Testfenster> baueTisch(Spielordner& ordner, const Tischvorgaben&
         QFile f(ordner.pfad(datei));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("no JPEG at all");
+    }
+    for (const QString& datei : v.Toene) {
+        const int rate = datei.contains(QLatin1Char('a')) ? 48000 : 8000;
+        Tonproben ton{rate, std::vector<std::int16_t>(std::size_t(rate))};
+        for (std::size_t i = 0; i < ton.Proben.size(); ++i)
+            ton.Proben[i] = std::int16_t(std::lrint(8000 * std::sin(2 * std::numbers::pi * 440 * double(i) / rate)));
+        EXPECT_EQ(schreibeKartenton(ton, kartentonName(ordner.pfad(datei))), QString());
     }
     for (const auto& [datei, kommentar] : v.Kommentare) {
         QFile f(ordner.pfad(datei));

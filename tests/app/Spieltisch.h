@@ -35,6 +35,9 @@ struct Tischvorgaben {
     int Paare = 0;
     // Picture files that hold no picture: a read of them fails.
     QStringList Kaputt;
+    // Picture files given a sound beside them: one second of 440 Hz at amplitude 8000,
+    // at 48 kHz beside an "a" picture, at 8 kHz beside a "b" picture.
+    QStringList Toene;
 
     QStringList werte() const;
     // The scripted numbers of the window's random source: one for each draw of

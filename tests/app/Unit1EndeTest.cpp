@@ -8,6 +8,7 @@
 #include "board/Neuverteilung.h"
 #include "board/Paarziehung.h"
 #include "neuesspiel/Entwurf.h"
+#include "play/Klangsynthese.h"
 #include "play/Spielende.h"
 #include "platform/BildHalter.h"
 #include "platform/Nutzerkonfiguration.h"
@@ -39,7 +40,11 @@ namespace {
 class KlangRecorder final : public Klangausgabe {
 public:
     void spiele(Klang klang) override { klaenge.push_back(klang); }
+    void spieleKartenton(const Kartenklang& klang) override { kartentoene.push_back(klang); }
+    void verstummeKartentoene() override { ++verstummt; }
     std::vector<Klang> klaenge;
+    std::vector<Kartenklang> kartentoene;
+    int verstummt = 0;
 };
 
 class VorleseRecorder final : public Vorleser {
@@ -121,6 +126,7 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
     Tischvorgaben v;
     v.Startgruppe = 1;
     v.Kommentare = {{QStringLiteral("01a.jpg"), "Oma Erna"}};
+    v.Toene = {QStringLiteral("01a.jpg"), QStringLiteral("01b.jpg")};
     Spieltisch t(v);
     TForm1& f = *t.form;
     f.setzeKonfigurationspfad(pfad);
@@ -139,6 +145,7 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
         std::vector<Klang> klaenge;
         QString ergebnis = {}; // the ending's result, empty while it is hidden
         QString best = {};     // its best-result line, empty while hidden
+        std::size_t kartentoene = 0; // card sounds asked: pair 1's cards have one
     } faelle[] = {
         {"two groups, named with an M",
          [&] {
@@ -150,15 +157,23 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
              t.losGehts();
          },
          {}},
-        {"first card", [&] { t.klicke(t.ruecken(x)); }, {K::KarteDreht}},
+        {"first card", [&] { t.klicke(t.ruecken(x)); }, {K::KarteDreht}, {}, {}, 1},
         {"second card, no pair", [&] { t.klicke(t.ruecken(y)); }, {K::KarteDreht, K::KeinPaar}},
         {"large picture covers both", [&] { t.klicke(f.Image1); }, {K::KarteDreht}},
-        {"a pair", [&] { t.deckePaarAuf(paare[0]); }, Paar},
-        {"its large pictures go", [&] { t.klicke(f.Image2); }, {}},
+        {"a pair", [&] { t.deckePaarAuf(paare[0]); }, Paar, {}, {}, 2},
+        {"Space hears the second card again, a click takes the large pictures away",
+         [&] {
+             QTest::keyClick(f.Image2, Qt::Key_Space);
+             EXPECT_TRUE(f.PBildLinks->isVisible());
+             EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ton: 01b"));
+             t.klicke(f.Image2);
+         },
+         {}, {}, {}, 1},
         {"M mutes",
          [&] {
              QTest::keyClick(&f, Qt::Key_M);
              EXPECT_FALSE(f.tonAn());
+             EXPECT_EQ(r.verstummt, 1) << "card sounds still playing end";
              EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ton aus."));
              EXPECT_EQ(gespeicherterTon(pfad), QStringLiteral("aus"));
              t.deckePaarAuf(paare[1]);
@@ -227,8 +242,11 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
              const auto [c, d] = t.paar(1);
              t.klicke(t.ruecken(t.bild(c)->Tag < 0 ? d : c));
              EXPECT_EQ(f.Image1->accessibleName(), QStringLiteral("Oma Erna"));
+             EXPECT_EQ(f.Image1->accessibleDescription(), QStringLiteral("Ton: Oma Erna"));
+             t.klicke(f.Image1); // heard again
+             EXPECT_EQ(f.Ansage->text(), QStringLiteral("Ton: Oma Erna"));
          },
-         {K::KarteDreht}},
+         {K::KarteDreht}, {}, {}, 2},
         {"a failed move and the other pairs",
          [&] {
              const auto [c, d] = t.paar(1);
@@ -239,7 +257,7 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
              EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("7"));
          },
          folge({{{K::KarteDreht, K::PaarGefunden}, 1}, {Fehlzug, 1}, {Paar, 5}, {{K::Spielende}, 1}}),
-         QStringLiteral("Geschafft in 7 Zügen!"), QStringLiteral("Neues bestes Ergebnis!")},
+         QStringLiteral("Geschafft in 7 Zügen!"), QStringLiteral("Neues bestes Ergebnis!"), 1},
         {"Nochmal spielen, two failed moves and all pairs",
          [&] {
              t.klicke(f.NochmalButton);
@@ -252,14 +270,18 @@ TEST(Spielende, clicksShowTheEndingAndSoundAsTheStepsSay)
              EXPECT_EQ(gespeicherteBestleistung(pfad), QStringLiteral("7"));
          },
          folge({{Fehlzug, 2}, {Paar, 6}, {{K::Spielende}, 1}}), QStringLiteral("Geschafft in 8 Zügen!"),
-         QStringLiteral("Bisher bestes Ergebnis: 7 Züge")},
+         QStringLiteral("Bisher bestes Ergebnis: 7 Züge"), 4},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.klick);
         r.klaenge.clear();
+        r.kartentoene.clear();
         fall.tun();
         QCoreApplication::processEvents();
         EXPECT_EQ(r.klaenge, fall.klaenge);
+        EXPECT_EQ(r.kartentoene.size(), fall.kartentoene);
+        for (const Kartenklang& k : r.kartentoene)
+            EXPECT_NEAR(double(k->size()) / Klangrate, 1.0, 0.01) << "the second at either rate";
         ASSERT_EQ(f.PSpielende && f.PSpielende->isVisible(), !fall.ergebnis.isEmpty());
         if (fall.ergebnis.isEmpty())
             continue;

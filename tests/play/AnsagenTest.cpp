@@ -72,7 +72,8 @@ TEST(Ansagen, aClickAnnouncesThePairItsEndOrAChangeOfTurnFromItsSteps)
 TEST(Ansagen, everyTextSaysWhatThePanelsShow)
 {
     // Points have no singular, moves have one; a panel's name tells name and points always, the
-    // turn only when marked, moves only when counted; the end is the sentence the ending shows.
+    // turn only when marked, moves only when counted; the end is the sentence the ending shows; a
+    // card's sound by its card's words, else by its file.
     const struct {
         const char* was;
         QString text;
@@ -93,6 +94,10 @@ TEST(Ansagen, everyTextSaysWhatThePanelsShow)
         {"winner", spielendeAnsage(stand(1, 2, 10, true), Namen), QStringLiteral("Gewonnen: Ben, 10 zu 2 Punkte!")},
         {"single player's end", spielendeAnsage(stand(0, 2, 0, true, 1, 1), Namen),
          QStringLiteral("Geschafft in 1 Zug!")},
+        {"sound named by its card", tonAnsage(QStringLiteral("Hund"), QStringLiteral("03b")),
+         QStringLiteral("Ton: Hund")},
+        {"sound named by its file", tonAnsage({}, QStringLiteral("03b")), QStringLiteral("Ton: 03b")},
+        {"no sound", tonAnsage(QStringLiteral("Hund"), {}), QString()},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(f.text, f.soll) << f.was;

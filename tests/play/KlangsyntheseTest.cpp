@@ -1,3 +1,4 @@
+#include "play/Kartentonfolge.h"
 #include "play/Klangsynthese.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,38 @@ TEST(Klangmischer, theOldestSoundGivesWayBeyondTheLimit)
     std::vector<std::int16_t> strom(klangProben(Klang::KarteDreht).size());
     m.mische(strom.data(), strom.size());
     EXPECT_EQ(m.stimmen(), 0u) << "only the taps were left";
+}
+
+TEST(Kartentonfolge, theOrderOfTheCardsSounds)
+{
+    // A script: a letter queues that card's sound (A = 1 1 1, B = 10 10, C = 100, D = 1000),
+    // a digit takes that many samples, M silences; what the takes hold, in order.
+    const struct {
+        const char* was;
+        const char* skript;
+        std::vector<std::int32_t> soll;
+    } faelle[] = {
+        {"the first plays to its end, the second follows", "AB7", {1, 1, 1, 10, 10, 0, 0}},
+        {"one asked mid-sound waits for its end", "A1B4", {1, 1, 1, 10, 10}},
+        {"one after the queue ran dry starts at once", "2A4B3", {0, 0, 1, 1, 1, 0, 10, 10, 0}},
+        {"M drops the one playing and those waiting", "AB1M3C2", {1, 0, 0, 0, 100, 0}},
+        {"beyond the limit the oldest waiting gives way", "ABCD6", {1, 1, 1, 100, 1000, 0}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        Kartentonfolge folge;
+        std::vector<std::int32_t> strom;
+        for (const char* c = f.skript; *c; ++c) {
+            const int n = *c - '0';
+            if (*c == 'M')
+                folge.verstumme();
+            else if (n > 9)
+                folge.spiele(std::make_shared<const std::vector<std::int16_t>>(
+                    std::size_t(std::max(1, 'D' - *c)), std::int16_t(std::pow(10, *c - 'A'))));
+            else
+                strom.resize(strom.size() + std::size_t(n), 0), folge.mische(strom.data() + strom.size() - n, n);
+        }
+        EXPECT_EQ(strom, f.soll);
+        EXPECT_EQ(folge.laenge(), 0u);
+    }
 }

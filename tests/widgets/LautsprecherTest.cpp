@@ -1,10 +1,15 @@
 // The sounds through Qt Multimedia: silent and quiet without a sound server,
-// every one heard on a real PulseAudio server, back after it restarted. Each case runs
+// every one heard on a real PulseAudio server, a card's own sound heard as the
+// game turns it, back after it restarted. Each case runs
 // in a process of its own (the sound server is looked up once per process), selected
 // by a filter.
 #include "widgets/Lautsprecher.h"
 
-#include <QCoreApplication>
+#include "app/Spieltisch.h"
+#include "play/Klangsynthese.h"
+#include "widgets/TImage.h"
+
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +18,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -140,7 +146,7 @@ private:
 
 TEST(OhneTondienst, soundsAreDroppedWithoutAWord)
 {
-    // No server at the given socket: playing every sound neither fails nor prints.
+    // No server at the given socket: playing every sound, a card's too, neither fails nor prints.
     QTemporaryDir leer;
     qputenv("PULSE_SERVER", ("unix:" + leer.filePath(QStringLiteral("keiner"))).toLocal8Bit());
     const QtMessageHandler vorher = qInstallMessageHandler(merkeMeldung);
@@ -148,6 +154,7 @@ TEST(OhneTondienst, soundsAreDroppedWithoutAWord)
         Lautsprecher lautsprecher;
         for (int k = 0; k < AnzahlKlaenge; ++k)
             lautsprecher.spiele(Klang(k));
+        lautsprecher.spieleKartenton(std::make_shared<const std::vector<std::int16_t>>(Klangrate, 8000));
         warte(1000);
         lautsprecher.spiele(Klang::PaarGefunden);
         warte(300);
@@ -193,6 +200,7 @@ protected:
 };
 
 class MitPulseAudio : public PulseAudioFall {};
+class KartentonPulseAudio : public PulseAudioFall {};
 class NeustartPulseAudio : public PulseAudioFall {};
 
 TEST_F(MitPulseAudio, everySoundOfThreeGamesIsStreamedToTheServer)
@@ -295,4 +303,58 @@ TEST_F(NeustartPulseAudio, soundComesBackFromTheRestartedServerWithoutAWord)
     }
     qInstallMessageHandler(vorher);
     EXPECT_TRUE(meldungen.isEmpty()) << qPrintable(meldungen.join(QLatin1Char('\n')));
+}
+
+TEST_F(KartentonPulseAudio, aCardTurnedByKeyPlaysItsSoundUnlessMWasPressed)
+{
+    // Pair 1 has a second of 440 Hz beside each card. Space turns 01a: the recording holds that
+    // tone (not the short tap) from at most 150 ms after the key on. After M, Space turns 01b: silence.
+    const QString datei = ordner.filePath(QStringLiteral("aufnahme.raw"));
+    QProcess parec;
+    nimmAuf(parec, datei);
+    Lautsprecher wach; // keeps the null sink awake, as in the case above
+    wach.bereiteVor();
+    Tischvorgaben v;
+    v.Abfragen = QStringLiteral("0");
+    v.Toene = {QStringLiteral("01a.jpg"), QStringLiteral("01b.jpg")};
+    Spieltisch t(v);
+    Lautsprecher lautsprecher;
+    t.form->richteTonEin(&lautsprecher, false);
+    warte(4000); // the recording starts, and a new stream's stall on a null sink is over
+    // Arrows to the card, then Space: where the recording was at the key, in samples.
+    const auto dreheUm = [&](bool b) {
+        const auto [x, y] = t.paar(1);
+        const Zelle z = (t.bild(x)->Tag < 0) == b ? x : y;
+        for (const Zelle& f = t.form->BrettFokus; !(f == z);)
+            QTest::keyClick(QApplication::focusWidget(), f.Zeile < z.Zeile     ? Qt::Key_Down
+                                                         : f.Zeile > z.Zeile   ? Qt::Key_Up
+                                                         : f.Spalte < z.Spalte ? Qt::Key_Right
+                                                                               : Qt::Key_Left);
+        const qint64 stelle = QFileInfo(datei).size() / 2;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        warte(1500);
+        return stelle;
+    };
+    const qint64 erste = dreheUm(false);
+    QTest::keyClick(t.form, Qt::Key_M);
+    const qint64 stumm = dreheUm(true);
+    parec.terminate();
+    parec.waitForFinished(5000);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray roh = f.readAll();
+    ASSERT_GT(roh.size() / 2, stumm + 22050);
+    const auto probe = [&](qint64 i) { return int(reinterpret_cast<const qint16*>(roh.constData())[i]); };
+    qint64 anfang = erste;
+    while (anfang < stumm && std::abs(probe(anfang)) < 4000)
+        ++anfang;
+    EXPECT_LE((anfang - erste) * 1000 / 22050, 150) << "ms from the key to the card's sound";
+    int wechsel = 0; // 440 Hz from 0.2 to 0.8 s: 528 sign changes
+    for (qint64 i = anfang + 4410; i < anfang + 17640; ++i)
+        wechsel += (probe(i - 1) < 0) != (probe(i) < 0);
+    EXPECT_NEAR(wechsel, 528, 20);
+    int danach = 0;
+    for (qint64 i = stumm; i < roh.size() / 2; ++i)
+        danach = std::max(danach, std::abs(probe(i)));
+    EXPECT_LT(danach, 1000) << "sound after M";
 }
