@@ -31,7 +31,9 @@ inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pd
         warten->start(20);
         QObject::connect(warten, &QTimer::timeout, [&, warten] {
             auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            if (!vorschau || !vorschau->isVisible())
+            // Keys go to the focus, which a loaded machine gives the preview a little later.
+            QWidget* fokus = QApplication::focusWidget();
+            if (!vorschau || !vorschau->isVisible() || !fokus || !vorschau->isAncestorOf(fokus))
                 return;
             warten->stop();
             schritte += "Vorschau";
@@ -39,14 +41,15 @@ inline QStringList druckeUeberVorschau(QAbstractButton* knopf, const QString& pd
             vorschau->printer()->setOutputFileName(pdf);
             QToolBar* leiste = vorschau->findChild<QToolBar*>();
             QWidget* drucken = leiste->widgetForAction(leiste->actions().constLast());
-            for (int i = 0; i < 40 && QApplication::focusWidget() != drucken; ++i)
+            for (int i = 0; i < 40 && QApplication::focusWidget() && QApplication::focusWidget() != drucken; ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             schritte += QApplication::focusWidget() == drucken ? "Tab" : "";
             QTimer::singleShot(0, vorschau, [&] {
                 if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
                     schritte += "Druckdialog", dialog->accept();
             });
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+            if (QApplication::focusWidget())
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
         });
         optionen->accept();
     });
