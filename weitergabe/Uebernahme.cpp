@@ -40,6 +40,17 @@ Uebernahmeergebnis ende(Ausgang art, const QString& meldung, const QStringList& 
     return e;
 }
 
+// The file's data is on the disk once this returns: 0 or errno.
+int synchronisiereDatei(const QString& pfad)
+{
+    const int fd = ::open(roh(pfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int f = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return f;
+}
+
 // The folder and its name survive a crash once this returns: the files are synced one by one.
 int synchronisiereOrdner(const QString& ordner)
 {
@@ -69,7 +80,7 @@ int benenneOhneErsetzen(const QString& entwurf, const QString& ziel)
     return f;
 }
 
-// Writes the archive's game files into the draft, each synced to the disk.
+// Writes the archive's game files into the draft, all of them synced to the disk at the end.
 Uebernahmeergebnis packeAus(zip* archiv, const Archivinhalt& inhalt, const QString& entwurf, const QString& datei)
 {
     for (const Archiveintrag& eintrag : inhalt.Dateien) {
@@ -84,8 +95,9 @@ Uebernahmeergebnis packeAus(zip* archiv, const Archivinhalt& inhalt, const QStri
         Eintragslesung lesung = liesEintrag(archiv, eintrag, [fd](const char* daten, qint64 laenge) {
             return schreibeAlles(fd, daten, laenge);
         });
-        if (lesung.gelungen() && ::fsync(fd) != 0)
-            lesung.Systemfehler = errno;
+        // The disk starts on this file while the next one is unpacked; synced below.
+        if (lesung.gelungen())
+            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
         if (::close(fd) != 0 && lesung.gelungen())
             lesung.Systemfehler = errno;
         if (!lesung.Grund.isEmpty())
@@ -95,6 +107,10 @@ Uebernahmeergebnis packeAus(zip* archiv, const Archivinhalt& inhalt, const QStri
                                                      .arg(inAnfuehrung(QFileInfo(datei).fileName()),
                                                           systemfehlerText(lesung.Systemfehler)));
     }
+    for (const Archiveintrag& eintrag : inhalt.Dateien)
+        if (const int f = synchronisiereDatei(entwurf + QLatin1Char('/') + eintrag.Name))
+            return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Die Datei %1 kann nicht ausgepackt werden: %2")
+                                                     .arg(inAnfuehrung(QFileInfo(datei).fileName()), systemfehlerText(f)));
     if (const int f = synchronisiereOrdner(entwurf))
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
                                                  .arg(inAnfuehrung(entwurf), systemfehlerText(f)));
