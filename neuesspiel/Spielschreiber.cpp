@@ -598,13 +598,13 @@ Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const 
     const QByteArray karte = angabe.istNurTon()
         ? tonkartenJpeg(tonkartenName(angabe.Ton, angabe.Tonname), paar.Paar, seite, plan.Format, KartenJpegQualitaet)
         : textkartenJpeg(angabe.Text, paar.Paar, seite, plan.Format, KartenJpegQualitaet);
-    if (karte.isEmpty())
-        return fehlgeschlagen(
-            mitHerkunft(angabe, (seite == Textseite::ZuFoto
-                                     ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
-                                     : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden."))
-                                    .arg(inAnfuehrung(angabe.Text)))
-            + NichtsGeschrieben);
+    if (karte.isEmpty()) {
+        const QString art = angabe.istNurTon() ? QStringLiteral("Die Tonkarte %1 kann nicht gezeichnet werden.")
+                            : seite == Textseite::ZuFoto ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
+                                                         : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden.");
+        const QString name = angabe.istNurTon() ? tonkartenName(angabe.Ton, angabe.Tonname) : angabe.Text;
+        return fehlgeschlagen(mitHerkunft(angabe, art.arg(inAnfuehrung(name))) + NichtsGeschrieben);
+    }
     if (const int f = schreibeNeueDatei(ziel, karte))
         return schreibfehler(plan.Ziel, f);
     return {};
