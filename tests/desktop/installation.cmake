@@ -86,3 +86,18 @@ execute_process(COMMAND ${usr}/${BINDIR}/paarlix --neues-spiel ${STAGING}/spiel 
 if(NOT rc EQUAL 0 OR NOT EXISTS ${STAGING}/spiel/Paarlix.ini)
   message(SEND_ERROR "installed paarlix --neues-spiel: ${rc} ${aus}")
 endif()
+
+# A game file the installed program passes on is known by its content too,
+# without its name's ending; a ZIP of anything else is not.
+execute_process(COMMAND ${usr}/${BINDIR}/paarlix --weitergeben ${STAGING}/spiel ${STAGING}/spiel.paarlix
+                RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE aus)
+if(NOT rc EQUAL 0)
+  message(SEND_ERROR "installed paarlix --weitergeben: ${rc} ${aus}")
+endif()
+file(COPY_FILE ${STAGING}/spiel.paarlix ${daten}/ohne-endung)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${daten} XDG_DATA_DIRS=/usr/share XDG_CURRENT_DESKTOP=GNOME
+                        xdg-mime query filetype ${daten}/ohne-endung
+                RESULT_VARIABLE rc OUTPUT_VARIABLE typ ERROR_VARIABLE aus OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT typ STREQUAL "application/x-paarlix")
+  message(SEND_ERROR "xdg-mime query filetype of a game file without its ending: ${rc} ${typ} ${aus}")
+endif()
