@@ -9,21 +9,6 @@
 
 namespace {
 
-// Only A to Z: the names the program looks for are plain ASCII, and wider
-// case folding would let unrelated names (a Kelvin sign for a K) match.
-QString schluessel(const QString& name)
-{
-    QString s = name;
-    for (QChar& c : s)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() - u'A' + u'a');
-    if (s.endsWith(QLatin1String(".jpeg"))) {
-        s.chop(5);
-        s += QLatin1String(".jpg");
-    }
-    return s;
-}
-
 std::vector<QString> liesNamen(const QString& ordner)
 {
     std::vector<QString> namen;
@@ -41,6 +26,22 @@ std::vector<QString> liesNamen(const QString& ordner)
 
 } // namespace
 
+// Only A to Z: the names the program looks for are plain ASCII, and wider
+// case folding would let unrelated names (a Kelvin sign for a K) match.
+QString spieldateiSchluessel(const QString& name)
+{
+    QString s = name;
+    for (QChar& c : s)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() - u'A' + u'a');
+    if (s.endsWith(QLatin1String(".jpeg"))) {
+        s.chop(5);
+        s += QLatin1String(".jpg");
+    }
+    return s;
+}
+
+
 Spieldateien::Spieldateien(const QString& ordner) : ordner_(ordner), gelistet_(true)
 {
     std::vector<QString> namen = liesNamen(ordner);
@@ -49,7 +50,7 @@ Spieldateien::Spieldateien(const QString& ordner) : ordner_(ordner), gelistet_(t
     namen_.reserve(qsizetype(namen.size()));
     for (const QString& name : namen) {
         namen_.insert(name);
-        const QString s = schluessel(name);
+        const QString s = spieldateiSchluessel(name);
         if (!ohneGrossKlein_.contains(s))
             ohneGrossKlein_.insert(s, name);
     }
@@ -68,7 +69,7 @@ QString Spieldateien::pfad(const QString& name) const
         return name;
     if (namen_.contains(name))
         return imOrdner(name);
-    const auto gefunden = ohneGrossKlein_.constFind(schluessel(name));
+    const auto gefunden = ohneGrossKlein_.constFind(spieldateiSchluessel(name));
     return imOrdner(gefunden != ohneGrossKlein_.constEnd() ? *gefunden : name);
 }
 
@@ -76,5 +77,5 @@ bool Spieldateien::enthaelt(const QString& name) const
 {
     if (!gelistet_ || name.contains(QLatin1Char('/')))
         return QFileInfo::exists(name);
-    return namen_.contains(name) || ohneGrossKlein_.contains(schluessel(name));
+    return namen_.contains(name) || ohneGrossKlein_.contains(spieldateiSchluessel(name));
 }

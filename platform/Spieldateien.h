@@ -12,6 +12,10 @@
 // ending in ".jpg" also matches ".jpeg" in any case; of several such names
 // the first in sorted order. Nothing changes after construction, so one
 // listing may be shared by threads.
+// The name as the game compares its files' names: A to Z in lower case and
+// ".jpeg" as ".jpg". Wider case folding would let unrelated names match.
+QString spieldateiSchluessel(const QString& name);
+
 class Spieldateien {
 public:
     // No listing: every name is opened as given.

@@ -1,19 +1,10 @@
 #include "weitergabe/Spieldateiauswahl.h"
 
 #include "board/Bilddateiname.h"
+#include "platform/Spieldateien.h"
 #include "toene/Kartenton.h"
 
 namespace {
-
-// Only A to Z, as the game's own lookup of its files.
-QString klein(const QString& name)
-{
-    QString s = name;
-    for (QChar& c : s)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() - u'A' + u'a');
-    return s;
-}
 
 // "01a", "09b", "10a", "100b": the name the deal asks for, so "1a" or "001a" are not cards.
 bool istKartenstamm(const QString& stamm)
@@ -32,19 +23,19 @@ bool istKartenstamm(const QString& stamm)
 
 } // namespace
 
-bool istEinstellungsdatei(const QString& name) { return klein(name) == QLatin1String("paarlix.ini"); }
+bool istEinstellungsdatei(const QString& name) { return spieldateiSchluessel(name) == QLatin1String("paarlix.ini"); }
 
 bool liestDasSpiel(const QString& name)
 {
     if (name.contains(QLatin1Char('/')))
         return false;
-    const QString n = klein(name);
+    const QString n = spieldateiSchluessel(name);
     if (n == QLatin1String("paarlix.ini") || n == QLatin1String("kartentext.bmp"))
         return true;
     const qsizetype punkt = n.lastIndexOf(QLatin1Char('.'));
     if (punkt < 0)
         return false;
     const QString endung = n.mid(punkt + 1);
-    const bool bild = endung == QLatin1String("jpg") || endung == QLatin1String("jpeg");
+    const bool bild = endung == QLatin1String("jpg"); // ".jpeg" too, as the game finds it
     return (bild || KartentonEndungen.contains(endung)) && istKartenstamm(n.first(punkt));
 }
