@@ -212,15 +212,20 @@ void maleTextkarte(QPainter& maler, QSize groesse, const QString& text, int paar
     maleKartentext(maler, groesse, text, paar, seite);
 }
 
-QImage zeichneTextkarte(const QString& text, int paar, Textseite seite, const Kartenformat& format)
+QImage zeichneKartenbild(const Kartenformat& format, const std::function<void(QPainter&, QSize)>& male)
 {
     const QSize groesse = namenskartenGroesse(format);
     QImage bild(groesse, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter maler(&bild);
-    maleTextkarte(maler, groesse, text, paar, seite);
+    male(maler, groesse);
     maler.end();
     return bild;
+}
+
+QImage zeichneTextkarte(const QString& text, int paar, Textseite seite, const Kartenformat& format)
+{
+    return zeichneKartenbild(format, [&](QPainter& maler, QSize groesse) { maleTextkarte(maler, groesse, text, paar, seite); });
 }
 
 QByteArray textkartenMarke(Textseite seite)

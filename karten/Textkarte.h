@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPainter;
 
 // Which card of a pair a text card is, and so its look.
@@ -56,6 +58,8 @@ void maleTextkarte(QPainter& maler, QSize groesse, const QString& text, int paar
 
 // The card at namenskartenGroesse(format). Format_RGB32. paar >= 1
 QImage zeichneTextkarte(const QString& text, int paar, Textseite seite, const Kartenformat& format = {});
+// A card of the name cards' size in `format`, white, painted by `male`.
+QImage zeichneKartenbild(const Kartenformat& format, const std::function<void(QPainter&, QSize)>& male);
 
 // The comment that marks a JPEG as a text card Paarlix drew, and its side:
 // "Paarlix-Textkarte: 0" (ZuFoto), 1 (Erste) or 2 (Zweite).

@@ -63,13 +63,7 @@ void maleTonkarte(QPainter& maler, QSize groesse, const QString& name, int paar,
 
 QImage zeichneTonkarte(const QString& name, int paar, Textseite seite, const Kartenformat& format)
 {
-    const QSize groesse = namenskartenGroesse(format);
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    maleTonkarte(maler, groesse, name, paar, seite);
-    maler.end();
-    return bild;
+    return zeichneKartenbild(format, [&](QPainter& maler, QSize groesse) { maleTonkarte(maler, groesse, name, paar, seite); });
 }
 
 QByteArray tonkartenMarke() { return QByteArrayLiteral("Paarlix-Tonkarte"); }
