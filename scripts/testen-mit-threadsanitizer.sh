@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh
-tests=(platform_tests austeilen_test vorschaubilder_test druck_tests startfenster_test weitergabe_tests)
+tests=(platform_tests austeilen_test vorschaubilder_test druck_tests startfenster_test weitergabe_tests toene_tests)
 cmake -S . -B build-tsan -DPAARLIX_SANITIZE_THREAD=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-tsan -j"$(nproc)" --target "${tests[@]}"
 # Suppressions for Qt's own code only (see the file). Qt's threads use its own
