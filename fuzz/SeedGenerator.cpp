@@ -256,9 +256,10 @@ void schreibeArchiv(const QString& pfad, const std::vector<Archiveintrag>& eintr
         if (!gut)
             break;
         const QByteArray name(e.name);
-        zip_source_t* q = zip_source_buffer(z, e.daten.constData(), zip_uint64_t(e.daten.size()), 0);
-        const zip_int64_t i = name.endsWith('/') ? zip_dir_add(z, name.chopped(1).constData(), 0)
-                                                 : zip_file_add(z, name.constData(), q, 0);
+        // A folder takes no data: a source made for it would never be freed.
+        const zip_int64_t i = name.endsWith('/')
+            ? zip_dir_add(z, name.chopped(1).constData(), 0)
+            : zip_file_add(z, name.constData(), zip_source_buffer(z, e.daten.constData(), zip_uint64_t(e.daten.size()), 0), 0);
         gut = i >= 0 && zip_set_file_compression(z, zip_uint64_t(i), e.gepackt ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) == 0
               && zip_file_set_external_attributes(z, zip_uint64_t(i), 0, ZIP_OPSYS_UNIX, (e.unixArt | 0644) << 16) == 0;
     }

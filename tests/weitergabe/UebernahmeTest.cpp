@@ -28,9 +28,11 @@ QByteArray archiv(const std::vector<Eintrag>& eintraege)
     int fehler = 0;
     zip_t* z = zip_open(pfad.constData(), ZIP_CREATE | ZIP_TRUNCATE, &fehler);
     for (const Eintrag& e : eintraege) {
-        zip_source_t* q = zip_source_buffer(z, e.Daten.constData(), zip_uint64_t(e.Daten.size()), 0);
-        const zip_int64_t i = e.Name.endsWith('/') ? zip_dir_add(z, e.Name.chopped(1).constData(), ZIP_FL_ENC_UTF_8)
-                                                   : zip_file_add(z, e.Name.constData(), q, ZIP_FL_ENC_UTF_8);
+        // A folder takes no data: a source made for it would never be freed.
+        const zip_int64_t i = e.Name.endsWith('/')
+            ? zip_dir_add(z, e.Name.chopped(1).constData(), ZIP_FL_ENC_UTF_8)
+            : zip_file_add(z, e.Name.constData(),
+                           zip_source_buffer(z, e.Daten.constData(), zip_uint64_t(e.Daten.size()), 0), ZIP_FL_ENC_UTF_8);
         EXPECT_GE(i, 0) << e.Name.constData() << ": " << zip_strerror(z);
         zip_set_file_compression(z, zip_uint64_t(i), e.Gepackt ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
         if (e.Art)
