@@ -102,7 +102,9 @@ public:
         const QFileInfo info(pfad);
         if (hatTonendung(feld)) {
             karte.Ton = pfad;
-            return tonDa(karte, zeile, spalte) ? std::optional(karte) : std::nullopt;
+            return tonDa(karte, zeile, spalte) && einmal(tonkarten_, feld, zeile, spalte, QStringLiteral("Der Ton"))
+                       ? std::optional(karte)
+                       : std::nullopt;
         }
         if (!istFoto(feld, ordner_)) {
             karte.Text = kartentext(feld);
@@ -130,18 +132,24 @@ public:
             fehler(zeile, spalte, QStringLiteral("„%1“ ist kein lesbares Bild.").arg(einzeilig(feld)));
             return std::nullopt;
         }
-        const QString kennung = dateikennung(pfad);
-        const auto vorher = fotos_.constFind(kennung);
-        if (vorher != fotos_.constEnd() && vorher->first != zeile) {
-            fehler(zeile, spalte, QStringLiteral("Das Foto „%1“ steht schon in Zeile %2, Spalte %3.")
-                                      .arg(einzeilig(feld))
-                                      .arg(vorher->first)
-                                      .arg(vorher->second));
-            return std::nullopt;
+        return einmal(fotos_, feld, zeile, spalte, QStringLiteral("Das Foto")) ? std::optional(karte) : std::nullopt;
+    }
+
+    // A photo or sound card in two pairs would give two cards alike; in one row they are its pair.
+    bool einmal(QHash<QString, std::pair<int, int>>& stellen, const QString& feld, int zeile, int spalte,
+                const QString& art)
+    {
+        const QString kennung = dateikennung(fotopfad(feld, ordner_));
+        const auto vorher = stellen.constFind(kennung);
+        if (vorher != stellen.constEnd() && vorher->first != zeile) {
+            fehler(zeile, spalte, QStringLiteral("%1 „%2“ steht schon in Zeile %3, Spalte %4.")
+                                      .arg(art, einzeilig(feld), QString::number(vorher->first),
+                                           QString::number(vorher->second)));
+            return false;
         }
-        if (vorher == fotos_.constEnd())
-            fotos_.insert(kennung, {zeile, spalte});
-        return karte;
+        if (vorher == stellen.constEnd())
+            stellen.insert(kennung, {zeile, spalte});
+        return true;
     }
 
     // A sound is only checked to be there: the writer reads it.
@@ -202,6 +210,7 @@ private:
     QStringList fehler_;
     QHash<QString, std::pair<int, int>> texte_; // where each text stands first
     QHash<QString, std::pair<int, int>> fotos_; // where each photo (by dateikennung) stands first
+    QHash<QString, std::pair<int, int>> tonkarten_; // where each sound card (by dateikennung) stands first
 };
 
 bool alleLeer(const Datensatz& satz)

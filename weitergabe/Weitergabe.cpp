@@ -213,7 +213,11 @@ Weitergabeergebnis gibSpielWeiter(const Weitergabeauftrag& auftrag)
 
     QString ersterFehler;
     std::vector<Eintrag> eintraege(std::size_t(pfade.size()));
-    bool angelegt = zip_dir_add(archiv, name.toUtf8().constData(), ZIP_FL_ENC_UTF_8) >= 0;
+    // libzip's default modes are writable by everyone, and unzip keeps them.
+    const zip_int64_t ordnereintrag = zip_dir_add(archiv, name.toUtf8().constData(), ZIP_FL_ENC_UTF_8);
+    bool angelegt = ordnereintrag >= 0 &&
+                    zip_file_set_external_attributes(archiv, zip_uint64_t(ordnereintrag), 0, ZIP_OPSYS_UNIX,
+                                                     zip_uint32_t(040755) << 16) == 0;
     for (int i = 0; angelegt && i < pfade.size(); ++i) {
         Eintrag& e = eintraege[std::size_t(i)];
         e.Lieferung = &lieferung;
@@ -229,6 +233,7 @@ Weitergabeergebnis gibSpielWeiter(const Weitergabeauftrag& auftrag)
             angelegt = false;
             break;
         }
+        zip_file_set_external_attributes(archiv, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, zip_uint32_t(0100644) << 16);
         // JPEG does not shrink; the settings and the card back do.
         zip_set_file_compression(archiv, zip_uint64_t(index), i < 2 ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
     }

@@ -120,6 +120,8 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"Hund;miau.OGG\n", "", "Zeile 1, Spalte 2: Den Ton „miau.OGG“ gibt es nicht."},
         {"Hund;Wau;laut.mp3\n", "", "Zeile 1, Spalte 3: „laut.mp3“ ist keine Tondatei."},
         {"Hund;bellen.wav;1:miau.ogg\nKatze;miau.ogg;miau.ogg\n", "", "Zeile 2, Spalte 3: Die Karte ist schon ein Ton."},
+        {"bellen.wav;Hund\nKatze;sub/../bellen.wav\nmiau.ogg;miau.ogg\n", "",
+         "Zeile 2, Spalte 2: Der Ton „sub/../bellen.wav“ steht schon in Zeile 1, Spalte 1."},
         {"a.jpg;Oma\nsub/../a.jpg;Opa\n", "",
          "Zeile 2, Spalte 1: Das Foto „sub/../a.jpg“ steht schon in Zeile 1, Spalte 1."},
         {"sub/a-verweis.jpg;Oma\nx;a-hart.jpg\n", "", "Zeile 2, Spalte 2: Das Foto „a-hart.jpg“ steht schon in Zeile 1, Spalte 1."},

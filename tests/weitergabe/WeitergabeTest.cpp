@@ -75,6 +75,10 @@ TEST(Weitergabe, theGameGoesIntoOneFolderOfAZipAndACancelLeavesNothing)
         namen += QString::fromUtf8(zip_get_name(archiv, zip_uint64_t(i), 0));
     EXPECT_EQ(namen, QStringList({"Familie/", "Familie/Paarlix.ini", "Familie/Kartentext.bmp", "Familie/01a.jpg",
                                   "Familie/01b.jpg", "Familie/01b.ogg", "Familie/02A.JPEG", "Familie/02b.jpg"}));
+    zip_uint32_t ordnerart = 0, dateiart = 0; // unzip keeps these modes: not writable by everyone
+    zip_file_get_external_attributes(archiv, 0, 0, nullptr, &ordnerart);
+    zip_file_get_external_attributes(archiv, 3, 0, nullptr, &dateiart);
+    EXPECT_EQ(std::pair(ordnerart >> 16, dateiart >> 16), std::pair(040755u, 0100644u));
     zip_uint16_t methode = 99;
     EXPECT_EQ(eintrag(archiv, "Familie/Paarlix.ini", &methode), ini);
     EXPECT_EQ(QImage::fromData(eintrag(archiv, "Familie/01a.jpg", &methode)).size(), QSize(2048, 1536));
