@@ -7,8 +7,8 @@
 // One card of a pair as the user gives it: a photo, or a text drawn on a card,
 // either with a sound; or a sound alone, drawn as a sound card.
 struct Kartenangabe {
-    QString Foto; // the photo's path; empty for a text card
-    QString Text; // the text card's text (Foto empty)
+    QString Foto = {}; // the photo's path; empty for a text card
+    QString Text = {}; // the text card's text (Foto empty)
     // How the photo is named to the user where that differs from Foto (a
     // name that is not valid UTF-8 is opened through another path); empty: Foto.
     QString Anzeigename = {};
@@ -17,6 +17,13 @@ struct Kartenangabe {
     QString Herkunft = {};
     QString Ton = {};     // the sound file's path; empty: no sound
     QString Tonname = {}; // a sound card's name where typed; empty: the file's base name
+    // Where the user gave the sound ("Zeile 3, Spalte 3" for a list's third
+    // column) and its field as written; empty: Herkunft, and the path.
+    QString TonHerkunft = {};
+    QString Tonanzeigename = {};
+
+    const QString& tonHerkunft() const { return TonHerkunft.isEmpty() ? Herkunft : TonHerkunft; }
+    const QString& tonanzeige() const { return Tonanzeigename.isEmpty() ? Ton : Tonanzeigename; }
 
     bool istFoto() const { return !Foto.isEmpty(); }
     bool istNurTon() const { return Foto.isEmpty() && Text.isEmpty() && !Ton.isEmpty(); }

@@ -24,10 +24,6 @@
 
 namespace {
 
-// More refusals than this hide the rest behind a count: a binary file read
-// as a list would give thousands.
-constexpr int GezeigteFehler = 10;
-
 using Datensatz = Tabellenzeile;
 
 bool hatBildendung(const QString& feld)
@@ -102,6 +98,7 @@ public:
         const QFileInfo info(pfad);
         if (hatTonendung(feld)) {
             karte.Ton = pfad;
+            karte.Tonanzeigename = feld;
             return tonDa(karte, zeile, spalte) && einmal(tonkarten_, feld, zeile, spalte, QStringLiteral("Der Ton"))
                        ? std::optional(karte)
                        : std::nullopt;
@@ -185,16 +182,12 @@ public:
         if (!tonDa(ton, zeile, 3))
             return false;
         karte.Ton = ton.Ton;
+        karte.TonHerkunft = herkunft(zeile, 3);
+        karte.Tonanzeigename = feld;
         return true;
     }
 
-    QString meldung() const
-    {
-        QStringList zeilen = fehler_.mid(0, GezeigteFehler);
-        if (fehler_.size() > GezeigteFehler)
-            zeilen += QStringLiteral("… und %1 weitere Fehler.").arg(fehler_.size() - GezeigteFehler);
-        return zeilen.join(QLatin1Char('\n'));
-    }
+    QString meldung() const { return fehlerzeilen(fehler_); }
 
 private:
     static bool lesbaresBild(const QString& pfad)
@@ -282,6 +275,14 @@ std::optional<Vorlesesprachen> spaltensprachen(const QStringList& titel)
 }
 
 } // namespace
+
+QString fehlerzeilen(const QStringList& fehler)
+{
+    QStringList zeilen = fehler.mid(0, GezeigteFehler);
+    if (fehler.size() > GezeigteFehler)
+        zeilen += QStringLiteral("… und %1 weitere Fehler.").arg(fehler.size() - GezeigteFehler);
+    return zeilen.join(QLatin1Char('\n'));
+}
 
 QString kopfzeilenText(const Listenergebnis& ergebnis, Kopfzeile kopf)
 {

@@ -32,6 +32,13 @@ struct Listenergebnis {
     std::optional<Vorlesesprachen> Sprachen = {};
 };
 
+// More refusals than this hide the rest behind a count: a binary file read
+// as a list would give thousands.
+inline constexpr int GezeigteFehler = 10;
+
+// Refusals one a line: the first GezeigteFehler, then "… und 3 weitere Fehler.".
+QString fehlerzeilen(const QStringList& fehler);
+
 // The largest list file read; a list of pairs is far smaller.
 inline constexpr qint64 GroesstePaarliste = 1024 * 1024;
 
@@ -62,7 +69,8 @@ Listenergebnis lesePaarliste(const QString& pfad, Kopfzeile kopf = Kopfzeile::Ra
 //   photo and every other line has one.
 // - Texts lose their format characters (ohneFormatzeichen).
 // Every card carries "Zeile N, Spalte K" as its Herkunft and the field as
-// written as its Anzeigename. Photos are checked to exist and to have a
+// written as its Anzeigename; a sound its own place and field as written
+// (TonHerkunft, Tonanzeigename). Photos are checked to exist and to have a
 // readable picture header; they are not decoded.
 Listenergebnis lesePaarlistentext(const QByteArray& inhalt, const QString& listenordner,
                                   Kopfzeile kopf = Kopfzeile::Raten);

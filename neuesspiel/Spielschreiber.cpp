@@ -24,9 +24,11 @@ QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sicht
 
 QByteArray roh(const QString& pfad) { return QFile::encodeName(pfad); }
 
-QString mitHerkunft(const Kartenangabe& karte, const QString& meldung)
+QString mitHerkunft(const Kartenangabe& karte, const QString& meldung) { return mitHerkunft(karte.Herkunft, meldung); }
+
+QString mitHerkunft(const QString& herkunft, const QString& meldung)
 {
-    return karte.Herkunft.isEmpty() ? meldung : karte.Herkunft + QStringLiteral(": ") + meldung;
+    return herkunft.isEmpty() ? meldung : herkunft + QStringLiteral(": ") + meldung;
 }
 
 Schreibergebnis beendet(Ausgang art, QString meldung)

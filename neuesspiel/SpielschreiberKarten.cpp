@@ -30,8 +30,8 @@ Schritt schreibeTon(const Plan& plan, const Kartenangabe& karte, const Kartenton
     if (ton.leer())
         return {};
     if (const QString f = legeTonAb(ton, ordner.filePath(kartentonName(bild))); !f.isEmpty())
-        return fehlgeschlagen(mitHerkunft(karte, QStringLiteral("Der Ton %1 kann nicht gespeichert werden: %2")
-                                                     .arg(inAnfuehrung(karte.Ton), f))
+        return fehlgeschlagen(mitHerkunft(karte.tonHerkunft(), QStringLiteral("Der Ton %1 kann nicht gespeichert werden: %2")
+                                                                   .arg(inAnfuehrung(karte.tonanzeige()), f))
                               + NichtsGeschrieben);
     return {};
 }

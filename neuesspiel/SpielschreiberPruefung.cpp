@@ -7,6 +7,7 @@
 #include "karten/Kartenname.h"
 #include "neuesspiel/Brettvorschau.h"
 #include "neuesspiel/Paaranzahl.h"
+#include "neuesspiel/Paarlistendatei.h"
 #include "pictures/Bildbeschreibung.h"
 #include "platform/Dateikennung.h"
 #include "platform/Dateiname.h"
@@ -274,6 +275,8 @@ Schritt planeSpiel(const NeuesSpiel& auftrag, Plan& plan)
 
 Schritt bereiteToeneVor(const NeuesSpiel& auftrag, Plan& plan)
 {
+    // Every refused sound at once, as a list's own refusals: one fix each, not one run each.
+    QStringList fehlerliste;
     for (Paarplan& paar : plan.Paare)
         for (const bool zweite : {false, true}) {
             const Kartenangabe& karte = zweite ? paar.Zweite : paar.Erste;
@@ -283,10 +286,12 @@ Schritt bereiteToeneVor(const NeuesSpiel& auftrag, Plan& plan)
                 return abgebrochen();
             QString fehler;
             (zweite ? paar.TonB : paar.TonA) =
-                bereiteTonVor(karte.Ton, sichtbar(karte.Ton), imAltenSpiel(auftrag, plan, karte.Ton), fehler);
+                bereiteTonVor(karte.Ton, sichtbar(karte.tonanzeige()), imAltenSpiel(auftrag, plan, karte.Ton), fehler);
             if (!fehler.isEmpty())
-                return abgelehnt(mitHerkunft(karte, fehler) + NichtsGeschrieben);
+                fehlerliste += mitHerkunft(karte.tonHerkunft(), fehler);
         }
+    if (!fehlerliste.isEmpty())
+        return abgelehnt(fehlerzeilen(fehlerliste) + NichtsGeschrieben);
     return {};
 }
 

@@ -29,6 +29,7 @@ QByteArray roh(const QString& pfad);
 
 // A refusal about a card starts with where the user gave it.
 QString mitHerkunft(const Kartenangabe& karte, const QString& meldung);
+QString mitHerkunft(const QString& herkunft, const QString& meldung);
 
 using Ausgang = Schreibergebnis::Ausgang;
 

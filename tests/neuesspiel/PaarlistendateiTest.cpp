@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -50,12 +49,11 @@ std::string beschreibe(const Paarangaben& paare, const QString& ordner)
                 karten += QStringLiteral("=");
                 continue;
             }
-            QString ort = k->Herkunft;
-            ort.remove(QStringLiteral("Zeile ")).remove(QStringLiteral(" Spalte "));
-            karten += ort + ':' + (k->istFoto() ? "F(" + k->Anzeigename + ')' : k->istNurTon() ? "S(" + k->Anzeigename + ')' : "T(" + k->Text + ')')
-                      + (k->Ton.isEmpty() || k->istNurTon() ? QString() : "+S(" + QFileInfo(k->Ton).fileName() + ')');
-            if (k->istFoto()) {
-                EXPECT_EQ(k->Foto, QDir::cleanPath(QDir(ordner).filePath(k->Anzeigename)));
+            const auto ort = [](QString o) { return o.remove(QStringLiteral("Zeile ")).remove(QStringLiteral(" Spalte ")); };
+            karten += ort(k->Herkunft) + ':' + (k->istFoto() ? "F(" + k->Anzeigename + ')' : k->istNurTon() ? "S(" + k->Anzeigename + ')' : "T(" + k->Text + ')')
+                      + (k->Ton.isEmpty() || k->istNurTon() ? QString() : "+S(" + ort(k->TonHerkunft) + ':' + k->Tonanzeigename + ')');
+            if (k->istFoto() || !k->Ton.isEmpty()) {
+                EXPECT_EQ(k->istFoto() ? k->Foto : k->Ton, QDir::cleanPath(QDir(ordner).filePath(k->istFoto() ? k->Anzeigename : k->Tonanzeigename)));
             }
         }
         teile += karten.join(' ');
@@ -116,7 +114,7 @@ TEST(Paarlistendatei, everyListGivesItsPairsOrItsRefusals)
         {"a.jpg;b.png;bellen.wav;x\n", "", "Zeile 1, Spalte 4: Eine Zeile hat nur drei Spalten: die erste und die zweite Karte und einen Ton."},
         {"bellen.wav;Hund\nmiau.ogg\n", "1,1:S(bellen.wav) 1,2:T(Hund) | 2,1:S(miau.ogg) =", ""},
         {"a.jpg;Hund;bellen.wav\nb.png;Katze;1: miau.ogg\nsub/c.jpg;;2:bellen.wav\n",
-         "1,1:F(a.jpg) 1,2:T(Hund)+S(bellen.wav) | 2,1:F(b.png)+S(miau.ogg) 2,2:T(Katze) | 3,1:F(sub/c.jpg)+S(bellen.wav) =", ""},
+         "1,1:F(a.jpg) 1,2:T(Hund)+S(1,3:bellen.wav) | 2,1:F(b.png)+S(2,3:miau.ogg) 2,2:T(Katze) | 3,1:F(sub/c.jpg)+S(3,3:bellen.wav) =", ""},
         {"Hund;miau.OGG\n", "", "Zeile 1, Spalte 2: Den Ton „miau.OGG“ gibt es nicht."},
         {"Hund;Wau;laut.mp3\n", "", "Zeile 1, Spalte 3: „laut.mp3“ ist keine Tondatei."},
         {"Hund;bellen.wav;1:miau.ogg\nKatze;miau.ogg;miau.ogg\n", "", "Zeile 2, Spalte 3: Die Karte ist schon ein Ton."},

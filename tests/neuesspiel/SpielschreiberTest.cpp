@@ -437,6 +437,14 @@ TEST(Spielschreiber, refusalsWriteNothing)
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {text("y"), mitTon(foto({}, "Zeile 2, Spalte 2"), tmp.filePath("lang.wav"))}}},
         {"not a sound", ziel, {}, "Der Ton „" + tmp.filePath("kein.wav") + "“ ist keine Tondatei.",
          Ausgang::Abgelehnt, false, 0, {{mitTon(foto(gut), tmp.filePath("kein.wav")), {}}, {text("x"), text("y")}}},
+        {"every refused sound of a list, at its own place and as written", ziel, {},
+         "Zeile 1, Spalte 3: Der Ton „lang.wav“ ist länger als 10 Sekunden.\nZeile 2, Spalte 1: Der Ton „kein.wav“ "
+         "ist keine Tondatei. Es wurde nichts geschrieben.",
+         Ausgang::Abgelehnt, false, 0,
+         {{text("x"), Kartenangabe{.Text = "y", .Herkunft = "Zeile 1, Spalte 2", .Ton = tmp.filePath("lang.wav"),
+                                   .TonHerkunft = "Zeile 1, Spalte 3", .Tonanzeigename = "lang.wav"}},
+          {{.Anzeigename = "kein.wav", .Herkunft = "Zeile 2, Spalte 1", .Ton = tmp.filePath("kein.wav"),
+            .Tonanzeigename = "kein.wav"}, {}}}},
         {"editing a game that is not there", ziel, {}, "Das Spiel „" + ziel + "“ gibt es nicht.",
          Ausgang::Abgelehnt, false, 0, {{foto(gut), {}}, {foto(gut2), {}}}, true},
     };
