@@ -24,8 +24,7 @@ namespace {
 constexpr int FortschrittAb = 20;
 
 // A card's sound beside its picture: "03b.jpg" and "03b.ogg".
-Schritt schreibeTon(const Plan& plan, const Kartenangabe& karte, const Kartentonplan& ton, const QDir& ordner,
-                    const QString& bild)
+Schritt schreibeTon(const Kartenangabe& karte, const Kartentonplan& ton, const QDir& ordner, const QString& bild)
 {
     if (ton.leer())
         return {};
@@ -107,7 +106,7 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Paarplan
                         ? schreibeFoto(auftrag, plan, paar.Erste, zielA, umgewandelt[0], dekodierer, probe)
                         : schreibeText(plan, paar, false, zielA))
         return s;
-    if (Schritt s = schreibeTon(plan, paar.Erste, paar.TonA, ordner, paar.ZielA))
+    if (Schritt s = schreibeTon(paar.Erste, paar.TonA, ordner, paar.ZielA))
         return s;
     if (paar.Zweite.leer()) {
         if (Schritt s = alsSchritt(verlinke(zielA, zielB, auftrag.Abgebrochen), plan.Ziel); s || paar.TonA.leer())
@@ -120,7 +119,7 @@ Schritt schreibePaar(const NeuesSpiel& auftrag, const Plan& plan, const Paarplan
                         ? schreibeFoto(auftrag, plan, paar.Zweite, zielB, umgewandelt[1], dekodierer, probe)
                         : schreibeText(plan, paar, true, zielB))
         return s;
-    return schreibeTon(plan, paar.Zweite, paar.TonB, ordner, paar.ZielB);
+    return schreibeTon(paar.Zweite, paar.TonB, ordner, paar.ZielB);
 }
 
 QString paarzeile(const Plan& plan, const Paarplan& paar, const bool (&umgewandelt)[2])

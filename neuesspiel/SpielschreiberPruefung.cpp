@@ -209,7 +209,7 @@ Schritt pruefePaare(const NeuesSpiel& auftrag, Plan& plan)
     const Paarangaben paare = alsPaare(auftrag);
     for (std::size_t i = 0; i < paare.size(); ++i) {
         const int nummer = int(i) + 1;
-        Paarplan paar{nummer, paare[i].Erste, paare[i].Zweite, bilddateiname(nummer, false), bilddateiname(nummer, true)};
+        Paarplan paar{nummer, paare[i].Erste, paare[i].Zweite, bilddateiname(nummer, false), bilddateiname(nummer, true), {}, {}};
         for (Kartenangabe* karte : {&paar.Erste, &paar.Zweite})
             if (!karte->istFoto())
                 karte->Text = ohneFormatzeichen(karte->Text).trimmed();
