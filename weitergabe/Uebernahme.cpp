@@ -40,10 +40,11 @@ Uebernahmeergebnis ende(Ausgang art, const QString& meldung, const QStringList& 
     return e;
 }
 
-// The file's data is on the disk once this returns: 0 or errno.
-int synchronisiereDatei(const QString& pfad)
+// What `pfad` holds (a file's data, a folder's names) is on the disk once
+// this returns: 0 or errno.
+int synchronisiere(const QString& pfad, int art)
 {
-    const int fd = ::open(roh(pfad).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = ::open(roh(pfad).constData(), O_RDONLY | O_CLOEXEC | art);
     if (fd < 0)
         return errno;
     const int f = ::fsync(fd) == 0 ? 0 : errno;
@@ -51,14 +52,13 @@ int synchronisiereDatei(const QString& pfad)
     return f;
 }
 
-// The folder and its name survive a crash once this returns: the files are synced one by one.
+int synchronisiereDatei(const QString& pfad) { return synchronisiere(pfad, O_NOFOLLOW); }
+
+// The folder and its names survive a crash (the games folder may be a link); its
+// files are synced one by one.
 int synchronisiereOrdner(const QString& ordner)
 {
-    const int fd = ::open(roh(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int f = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
+    const int f = synchronisiere(ordner, O_DIRECTORY);
     // Some file systems cannot sync a folder; the files themselves are on the disk.
     return f == EINVAL || f == EROFS ? 0 : f;
 }
