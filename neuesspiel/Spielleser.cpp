@@ -57,8 +57,6 @@ bool dasselbeBild(const QString& a, const QString& b)
     return !da.isEmpty() && da == inhalt(b);
 }
 
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }
-
 } // namespace
 
 Spielinhalt leseSpiel(const QString& ordner)
@@ -70,13 +68,13 @@ Spielinhalt leseSpiel(const QString& ordner)
     const QString ini = QStringLiteral("Paarlix.ini");
     if (!dateien.enthaelt(ini)) {
         spiel.Meldung = QStringLiteral("Im Ordner %1 ist kein Spiel: die Datei „Paarlix.ini“ fehlt.")
-                            .arg(inAnfuehrung(ordner));
+                            .arg(sichtbarInAnfuehrung(ordner));
         return spiel;
     }
     const Einstellungsergebnis einstellungen = leseEinstellungsdatei(dateien.pfad(ini));
     if (einstellungen.EinstellungsFehler) {
         spiel.Meldung = QStringLiteral("Das Spiel %1 kann nicht geöffnet werden. %2")
-                            .arg(inAnfuehrung(ordner),
+                            .arg(sichtbarInAnfuehrung(ordner),
                                  QString(einstellungen.Meldung).replace(QStringLiteral("\n\r"), QStringLiteral("\n")));
         return spiel;
     }
@@ -106,6 +104,6 @@ Spielinhalt leseSpiel(const QString& ordner)
         spiel.JeRunde = werte.PaareJeRunde;
     if (spiel.Paare.empty())
         spiel.Meldung = QStringLiteral("Im Ordner %1 ist kein Spiel: es gibt keine Bildpaare („01a.jpg“ und „01b.jpg“).")
-                            .arg(inAnfuehrung(ordner));
+                            .arg(sichtbarInAnfuehrung(ordner));
     return spiel;
 }

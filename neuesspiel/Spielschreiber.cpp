@@ -20,8 +20,6 @@
 
 namespace spielschreiber {
 
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }
-
 QByteArray roh(const QString& pfad) { return QFile::encodeName(pfad); }
 
 QString mitHerkunft(const Kartenangabe& karte, const QString& meldung) { return mitHerkunft(karte.Herkunft, meldung); }
@@ -49,7 +47,7 @@ Schreibergebnis abgebrochen()
 Schreibergebnis schreibfehler(const QString& ziel, int f)
 {
     return fehlgeschlagen(QStringLiteral("Das Spiel %1 kann nicht geschrieben werden: %2")
-                              .arg(inAnfuehrung(ziel), systemfehlerText(f))
+                              .arg(sichtbarInAnfuehrung(ziel), systemfehlerText(f))
                           + NichtsGeschrieben);
 }
 
@@ -120,11 +118,11 @@ Schritt legeEntwurfAn(const Plan& plan, Entwurf& entwurf)
     entwurf.merkeAngelegt(angelegt);
     if (f)
         return fehlgeschlagen(QStringLiteral("Der Ordner %1 für das Spiel kann nicht angelegt werden: %2")
-                                  .arg(inAnfuehrung(oben), systemfehlerText(f)));
+                                  .arg(sichtbarInAnfuehrung(oben), systemfehlerText(f)));
     raeumeEntwuerfeAuf(oben);
     if (const int f = entwurf.legeAn(oben, zielInfo.fileName()))
         return fehlgeschlagen(QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
-                                  .arg(inAnfuehrung(oben), systemfehlerText(f)));
+                                  .arg(sichtbarInAnfuehrung(oben), systemfehlerText(f)));
     return {};
 }
 
@@ -134,11 +132,11 @@ Schritt stelleFertig(const NeuesSpiel& auftrag, const Plan& plan, Entwurf& entwu
     if (auftrag.Ersetzen) {
         if (const int f = entwurf.ersetze(plan.Ziel)) {
             const QString meldung = QStringLiteral("Das Spiel %1 kann nicht ersetzt werden: %2")
-                                        .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f));
+                                        .arg(sichtbarInAnfuehrung(plan.Ziel), systemfehlerText(f));
             // It could not even go back: the user must know where it is.
             if (!entwurf.altesSpielBeiseite().isEmpty())
                 return fehlgeschlagen(meldung + QStringLiteral(" Das alte Spiel liegt unversehrt in %1.")
-                                                    .arg(inAnfuehrung(entwurf.altesSpielBeiseite())));
+                                                    .arg(sichtbarInAnfuehrung(entwurf.altesSpielBeiseite())));
             return fehlgeschlagen(meldung + QStringLiteral(" Es bleibt, wie es war."));
         }
         return {};
@@ -147,7 +145,7 @@ Schritt stelleFertig(const NeuesSpiel& auftrag, const Plan& plan, Entwurf& entwu
     entwurf.raeumeSperrdateiWeg();
     if (const int f = gibPlatz(entwurf.pfad(), plan.Ziel, zielDa))
         return fehlgeschlagen(QStringLiteral("Der Zielordner %1 kann nicht angelegt werden: %2")
-                                  .arg(inAnfuehrung(plan.Ziel), systemfehlerText(f))
+                                  .arg(sichtbarInAnfuehrung(plan.Ziel), systemfehlerText(f))
                               + NichtsGeschrieben);
     // An emptied draft still goes; a renamed one is the game now.
     if (!zielDa)
@@ -164,7 +162,7 @@ QString schlusszeile(const NeuesSpiel& auftrag, const Plan& plan)
                  .arg(spielfeldText(plan.Feld, int(plan.Paare.size()), false))
                  .arg(wahl.Karte.width()).arg(wahl.Karte.height())
                  .arg(auftrag.Bildschirm.width()).arg(auftrag.Bildschirm.height())
-                 .arg(formatBeschreibung(plan.Format), inAnfuehrung(plan.Ziel), auftrag.Programm,
+                 .arg(formatBeschreibung(plan.Format), sichtbarInAnfuehrung(plan.Ziel), auftrag.Programm,
                       fuerDieShell(plan.Ziel));
 }
 

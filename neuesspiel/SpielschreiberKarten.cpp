@@ -30,7 +30,7 @@ Schritt schreibeTon(const Kartenangabe& karte, const Kartentonplan& ton, const Q
         return {};
     if (const QString f = legeTonAb(ton, ordner.filePath(kartentonName(bild))); !f.isEmpty())
         return fehlgeschlagen(mitHerkunft(karte.tonHerkunft(), QStringLiteral("Der Ton %1 kann nicht gespeichert werden: %2")
-                                                                   .arg(inAnfuehrung(karte.tonanzeige()), f))
+                                                                   .arg(sichtbarInAnfuehrung(karte.tonanzeige()), f))
                               + NichtsGeschrieben);
     return {};
 }
@@ -44,7 +44,7 @@ Schritt schreibeFoto(const NeuesSpiel& auftrag, const Plan& plan, const Kartenan
     umgewandelt = !jpeg;
     const auto unlesbar = [&](const QString& grund) {
         return abgelehnt(mitHerkunft(karte, QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2")
-                                                .arg(inAnfuehrung(karte.name()), grund))
+                                                .arg(sichtbarInAnfuehrung(karte.name()), grund))
                          + NichtsGeschrieben);
     };
     QByteArray umgewandeltesBild;
@@ -88,7 +88,7 @@ Schritt schreibeText(const Plan& plan, const Paarplan& paar, bool zweite, const 
                             : seite == Textseite::ZuFoto ? QStringLiteral("Die Namenskarte %1 kann nicht gezeichnet werden.")
                                                          : QStringLiteral("Die Textkarte %1 kann nicht gezeichnet werden.");
         const QString name = angabe.istNurTon() ? tonkartenName(angabe.Ton, angabe.Tonname) : angabe.Text;
-        return fehlgeschlagen(mitHerkunft(angabe, art.arg(inAnfuehrung(name))) + NichtsGeschrieben);
+        return fehlgeschlagen(mitHerkunft(angabe, art.arg(sichtbarInAnfuehrung(name))) + NichtsGeschrieben);
     }
     if (const int f = schreibeNeueDatei(ziel, karte))
         return schreibfehler(plan.Ziel, f);
@@ -133,11 +133,11 @@ QString paarzeile(const Plan& plan, const Paarplan& paar, const bool (&umgewande
     const auto karte = [&](const Kartenangabe& k, const QString& datei, bool gewandelt) {
         const QString ton = k.Ton.isEmpty() ? QString() : QStringLiteral(" mit Ton → ") + kartentonName(datei);
         if (k.istNurTon())
-            return QStringLiteral("Tonkarte ") + inAnfuehrung(tonkartenName(k.Ton, k.Tonname)) + QStringLiteral(" → ")
+            return QStringLiteral("Tonkarte ") + sichtbarInAnfuehrung(tonkartenName(k.Ton, k.Tonname)) + QStringLiteral(" → ")
                    + datei + ton;
         if (!k.istFoto())
             return (paar.mitFoto() ? QStringLiteral("Namenskarte ") : QStringLiteral("Textkarte "))
-                   + inAnfuehrung(k.Text) + QStringLiteral(" → ") + datei + ton;
+                   + sichtbarInAnfuehrung(k.Text) + QStringLiteral(" → ") + datei + ton;
         return sichtbar(k.name()) + QStringLiteral(" → ") + datei + (zweiFotos && gewandelt ? inJpeg : QString()) + ton;
     };
     zeile += karte(paar.Erste, paar.ZielA, umgewandelt[0]);

@@ -47,19 +47,19 @@ QString quellFehler(const Quelle& q, QSet<QString>& gesehen)
     if (const int f = statFehler(q.Pfad, info)) {
         // The shell hands over a pattern that matched nothing as it is.
         if (f == ENOENT && (q.Name.contains('*') || q.Name.contains('?') || q.Name.contains('[')))
-            return QStringLiteral("Zum Suchmuster %1 gibt es keine Datei.").arg(inAnfuehrung(q.Name));
+            return QStringLiteral("Zum Suchmuster %1 gibt es keine Datei.").arg(sichtbarInAnfuehrung(q.Name));
         if (f == ENOENT)
-            return QStringLiteral("Das Bild %1 gibt es nicht.").arg(inAnfuehrung(q.Name));
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.Name), systemfehlerText(f));
+            return QStringLiteral("Das Bild %1 gibt es nicht.").arg(sichtbarInAnfuehrung(q.Name));
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(sichtbarInAnfuehrung(q.Name), systemfehlerText(f));
     }
     // Only plain files: opening a pipe or a device could wait for ever.
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: keine Bilddatei.").arg(inAnfuehrung(q.Name));
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: keine Bilddatei.").arg(sichtbarInAnfuehrung(q.Name));
     if (::access(roh(q.Pfad).constData(), R_OK) != 0)
-        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(inAnfuehrung(q.Name), systemfehlerText(errno));
+        return QStringLiteral("Das Bild %1 kann nicht gelesen werden: %2").arg(sichtbarInAnfuehrung(q.Name), systemfehlerText(errno));
     const QString schluessel = dateikennung(q.Pfad);
     if (gesehen.contains(schluessel))
-        return QStringLiteral("Das Bild %1 ist doppelt angegeben.").arg(inAnfuehrung(q.Name));
+        return QStringLiteral("Das Bild %1 ist doppelt angegeben.").arg(sichtbarInAnfuehrung(q.Name));
     gesehen.insert(schluessel);
     return {};
 }
@@ -78,12 +78,12 @@ QString zielFehler(const QString& ziel)
     if (f == ENOENT)
         return {};
     if (f != 0)
-        return QStringLiteral("Der Zielordner %1 kann nicht benutzt werden: %2").arg(inAnfuehrung(ziel), systemfehlerText(f));
+        return QStringLiteral("Der Zielordner %1 kann nicht benutzt werden: %2").arg(sichtbarInAnfuehrung(ziel), systemfehlerText(f));
     if (!S_ISDIR(info.st_mode))
-        return inAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
+        return sichtbarInAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
     if (!QDir(ziel).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         return QStringLiteral("Der Zielordner %1 ist nicht leer. Bitte einen neuen oder leeren Ordner angeben.")
-            .arg(inAnfuehrung(ziel));
+            .arg(sichtbarInAnfuehrung(ziel));
     return {};
 }
 
@@ -112,9 +112,9 @@ const Kartenangabe& fotoDesPaars(const Paarplan& paar) { return paar.Erste.istFo
 QString textstelle(const Paarplan& paar, const Kartenangabe& karte)
 {
     const QString wo = !karte.Herkunft.isEmpty() ? karte.Herkunft
-                       : paar.mitFoto()         ? QStringLiteral("zum Bild ") + inAnfuehrung(fotoDesPaars(paar).name())
+                       : paar.mitFoto()         ? QStringLiteral("zum Bild ") + sichtbarInAnfuehrung(fotoDesPaars(paar).name())
                                                 : QStringLiteral("Paar %1").arg(paar.Paar);
-    return inAnfuehrung(karte.Text) + QStringLiteral(" (") + wo + QLatin1Char(')');
+    return sichtbarInAnfuehrung(karte.Text) + QStringLiteral(" (") + wo + QLatin1Char(')');
 }
 
 // Two text cards that read the same on different pairs make a game that cannot be won fairly.
@@ -140,8 +140,8 @@ QString textFehler(const std::vector<Paarplan>& paare)
             if (frueher.mitFoto() && paar.mitFoto() && andere.Herkunft.isEmpty() && karte.Herkunft.isEmpty())
                 return QStringLiteral("Die Bilder %1 und %2 ergeben dieselbe Namenskarte %3; zwei gleiche Karten "
                                       "ließen sich nicht gerecht zuordnen. Bitte eines der Bilder umbenennen.")
-                    .arg(inAnfuehrung(fotoDesPaars(frueher).name()), inAnfuehrung(fotoDesPaars(paar).name()),
-                         inAnfuehrung(karte.Text));
+                    .arg(sichtbarInAnfuehrung(fotoDesPaars(frueher).name()), sichtbarInAnfuehrung(fotoDesPaars(paar).name()),
+                         sichtbarInAnfuehrung(karte.Text));
             return mitHerkunft(karte, QStringLiteral("Die Karten %1 und %2 zeigen denselben Text; zwei gleiche "
                                                      "Karten ließen sich nicht gerecht zuordnen. Bitte einen der "
                                                      "Texte ändern.")
@@ -161,11 +161,11 @@ QString paarFehler(const Paarplan& paar)
         // The text goes into the card's JPEG comment, whose length is limited.
         if (!karte->istFoto() && karte->Text.toUtf8().size() > GroessterKartentext)
             return mitHerkunft(*karte, QStringLiteral("Der Text %1 ist für eine Karte zu lang.")
-                                           .arg(inAnfuehrung(karte->Text.left(30) + QChar(0x2026))));
+                                           .arg(sichtbarInAnfuehrung(karte->Text.left(30) + QChar(0x2026))));
     // A photo or a sound alone is shown twice; a text alone is no pair.
     if (!paar.Erste.istFoto() && !paar.Erste.istNurTon() && paar.Zweite.leer())
         return mitHerkunft(paar.Zweite.Herkunft.isEmpty() ? paar.Erste : paar.Zweite,
-                           QStringLiteral("Zum Text %1 fehlt die zweite Karte.").arg(inAnfuehrung(paar.Erste.Text)));
+                           QStringLiteral("Zum Text %1 fehlt die zweite Karte.").arg(sichtbarInAnfuehrung(paar.Erste.Text)));
     return {};
 }
 
@@ -175,11 +175,11 @@ QString altesSpielFehler(const QString& ziel)
     struct stat info {};
     const int f = statFehler(ziel, info);
     if (f == ENOENT)
-        return QStringLiteral("Das Spiel %1 gibt es nicht.").arg(inAnfuehrung(ziel));
+        return QStringLiteral("Das Spiel %1 gibt es nicht.").arg(sichtbarInAnfuehrung(ziel));
     if (f != 0)
-        return QStringLiteral("Das Spiel %1 kann nicht benutzt werden: %2").arg(inAnfuehrung(ziel), systemfehlerText(f));
+        return QStringLiteral("Das Spiel %1 kann nicht benutzt werden: %2").arg(sichtbarInAnfuehrung(ziel), systemfehlerText(f));
     if (!S_ISDIR(info.st_mode))
-        return inAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
+        return sichtbarInAnfuehrung(ziel) + QStringLiteral(" ist eine Datei und kein Ordner.");
     return {};
 }
 
@@ -196,7 +196,7 @@ QString unlesbarerText(const NeuesSpiel& auftrag, const Plan& plan)
             const QString wo = karte->Herkunft.isEmpty() ? QStringLiteral("Paar %1").arg(paar.Paar) : karte->Herkunft;
             return wo + QStringLiteral(": Der Text %1 wäre auch auf der größten Karte weniger als %2 Pixel hoch und "
                                        "nicht zu lesen; bitte kürzen.")
-                            .arg(inAnfuehrung(karte->Text.simplified().left(30).trimmed() + QChar(0x2026)))
+                            .arg(sichtbarInAnfuehrung(karte->Text.simplified().left(30).trimmed() + QChar(0x2026)))
                             .arg(MinNamenPixel);
         }
     return {};

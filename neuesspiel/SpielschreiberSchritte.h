@@ -22,8 +22,6 @@ namespace spielschreiber {
 
 inline const QString NichtsGeschrieben = QStringLiteral(" Es wurde nichts geschrieben.");
 
-// In quotes, with control characters made visible.
-QString inAnfuehrung(const QString& text);
 // A path as the system calls take it.
 QByteArray roh(const QString& pfad);
 

@@ -39,3 +39,5 @@ QString sichtbar(const QString& text)
     }
     return ergebnis;
 }
+
+QString sichtbarInAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }

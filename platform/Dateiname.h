@@ -12,3 +12,7 @@ QString lesbarerDateiname(const QByteArray& roh);
 // the bidirectional overrides appear as \xHH or \uHHHH, so a file name
 // cannot move the cursor, clear the screen or reorder the line.
 QString sichtbar(const QString& text);
+
+// `text` made safe to print (sichtbar) and put in German quotation marks:
+// how messages name a file, a card or an entry.
+QString sichtbarInAnfuehrung(const QString& text);

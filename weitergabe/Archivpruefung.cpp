@@ -18,11 +18,10 @@ namespace {
 // No entry may be larger than the largest picture file the game reads.
 constexpr qint64 GroesterEintrag = GroessteHeifDatei;
 
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }
 
 QString eintrag(const QString& pfad, const QString& was)
 {
-    return QStringLiteral("der Eintrag %1 %2").arg(inAnfuehrung(pfad), was);
+    return QStringLiteral("der Eintrag %1 %2").arg(sichtbarInAnfuehrung(pfad), was);
 }
 
 // C0, DEL and C1, in the name as stored and as decoded.
@@ -106,11 +105,11 @@ QString nimmAuf(zip* archiv, zip_uint64_t i, Archivinhalt& inhalt, QSet<QString>
         return eintrag(pfad, QStringLiteral("liegt nicht im Ordner des Spiels"));
     if (inhalt.Spielname.isEmpty()) {
         if (const QString f = spielnameFehler(oben); !f.isEmpty() || oben != oben.trimmed())
-            return QStringLiteral("ihr Ordner %1 taugt nicht als Name eines Spiels").arg(inAnfuehrung(oben));
+            return QStringLiteral("ihr Ordner %1 taugt nicht als Name eines Spiels").arg(sichtbarInAnfuehrung(oben));
         inhalt.Spielname = oben;
     } else if (oben != inhalt.Spielname) {
         return QStringLiteral("sie enthält mehr als einen Ordner (%1 und %2)")
-            .arg(inAnfuehrung(inhalt.Spielname), inAnfuehrung(oben));
+            .arg(sichtbarInAnfuehrung(inhalt.Spielname), sichtbarInAnfuehrung(oben));
     }
 
     if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
@@ -142,7 +141,7 @@ QString nimmAuf(zip* archiv, zip_uint64_t i, Archivinhalt& inhalt, QSet<QString>
 
 QString ablehnung(const QString& datei, const QString& grund)
 {
-    return QStringLiteral("Die Datei %1 wird nicht übernommen: %2.").arg(inAnfuehrung(QFileInfo(datei).fileName()), grund);
+    return QStringLiteral("Die Datei %1 wird nicht übernommen: %2.").arg(sichtbarInAnfuehrung(QFileInfo(datei).fileName()), grund);
 }
 
 Archivinhalt pruefeArchiv(zip* archiv)
@@ -163,6 +162,6 @@ Archivinhalt pruefeArchiv(zip* archiv)
         inhalt.Grund = QStringLiteral("sie enthält kein Spiel");
     else if (std::none_of(inhalt.Dateien.begin(), inhalt.Dateien.end(),
                           [](const Archiveintrag& d) { return istEinstellungsdatei(d.Name); }))
-        inhalt.Grund = QStringLiteral("ihr Ordner %1 enthält keine „Paarlix.ini“").arg(inAnfuehrung(inhalt.Spielname));
+        inhalt.Grund = QStringLiteral("ihr Ordner %1 enthält keine „Paarlix.ini“").arg(sichtbarInAnfuehrung(inhalt.Spielname));
     return inhalt;
 }

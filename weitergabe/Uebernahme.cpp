@@ -28,7 +28,6 @@ using Ausgang = Uebernahmeergebnis::Ausgang;
 constexpr int MeisteGleichnamige = 999;
 
 QByteArray roh(const QString& pfad) { return QFile::encodeName(pfad); }
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + sichtbar(text) + QStringLiteral("“"); }
 
 Uebernahmeergebnis ende(Ausgang art, const QString& meldung, const QStringList& ausgelassen = {})
 {
@@ -88,10 +87,10 @@ Uebernahmeergebnis packeAus(zip* archiv, const Archivinhalt& inhalt, const QStri
         const int fd = ::open(roh(pfad).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0 && errno == EEXIST)
             return ende(Ausgang::Abgelehnt,
-                        ablehnung(datei, QStringLiteral("der Eintrag %1 kommt doppelt vor").arg(inAnfuehrung(eintrag.Pfad))));
+                        ablehnung(datei, QStringLiteral("der Eintrag %1 kommt doppelt vor").arg(sichtbarInAnfuehrung(eintrag.Pfad))));
         if (fd < 0)
             return ende(Ausgang::Fehlgeschlagen, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
-                                                     .arg(inAnfuehrung(entwurf), systemfehlerText(errno)));
+                                                     .arg(sichtbarInAnfuehrung(entwurf), systemfehlerText(errno)));
         Eintragslesung lesung = liesEintrag(archiv, eintrag, [fd](const char* daten, qint64 laenge) {
             return schreibeAlles(fd, daten, laenge);
         });
@@ -104,16 +103,16 @@ Uebernahmeergebnis packeAus(zip* archiv, const Archivinhalt& inhalt, const QStri
             return ende(Ausgang::Abgelehnt, ablehnung(datei, lesung.Grund));
         if (lesung.Systemfehler)
             return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Die Datei %1 kann nicht ausgepackt werden: %2")
-                                                     .arg(inAnfuehrung(QFileInfo(datei).fileName()),
+                                                     .arg(sichtbarInAnfuehrung(QFileInfo(datei).fileName()),
                                                           systemfehlerText(lesung.Systemfehler)));
     }
     for (const Archiveintrag& eintrag : inhalt.Dateien)
         if (const int f = synchronisiereDatei(entwurf + QLatin1Char('/') + eintrag.Name))
             return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Die Datei %1 kann nicht ausgepackt werden: %2")
-                                                     .arg(inAnfuehrung(QFileInfo(datei).fileName()), systemfehlerText(f)));
+                                                     .arg(sichtbarInAnfuehrung(QFileInfo(datei).fileName()), systemfehlerText(f)));
     if (const int f = synchronisiereOrdner(entwurf))
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
-                                                 .arg(inAnfuehrung(entwurf), systemfehlerText(f)));
+                                                 .arg(sichtbarInAnfuehrung(entwurf), systemfehlerText(f)));
     return ende(Ausgang::Uebernommen, {});
 }
 
@@ -123,7 +122,7 @@ QString ausgelassenText(const QStringList& ausgelassen)
         return {};
     QStringList namen;
     for (const QString& name : ausgelassen)
-        namen += inAnfuehrung(name);
+        namen += sichtbarInAnfuehrung(name);
     return QStringLiteral(" Ausgelassen, weil das Spiel sie nicht liest: %1.").arg(namen.join(QStringLiteral(", ")));
 }
 
@@ -151,7 +150,7 @@ Uebernahmeergebnis gibPlatz(Entwurf& entwurf, const QString& spieleordner, const
             continue;
         if (f)
             return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Der Ordner %1 kann nicht angelegt werden: %2")
-                                                     .arg(inAnfuehrung(ziel), systemfehlerText(f)));
+                                                     .arg(sichtbarInAnfuehrung(ziel), systemfehlerText(f)));
         entwurf.behalte();
         synchronisiereOrdner(spieleordner);
         Uebernahmeergebnis e = ende(Ausgang::Uebernommen, {});
@@ -159,7 +158,7 @@ Uebernahmeergebnis gibPlatz(Entwurf& entwurf, const QString& spieleordner, const
         return e;
     }
     return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Im Ordner %1 gibt es schon %2 Spiele namens %3.")
-                                             .arg(inAnfuehrung(spieleordner)).arg(MeisteGleichnamige).arg(inAnfuehrung(name)));
+                                             .arg(sichtbarInAnfuehrung(spieleordner)).arg(MeisteGleichnamige).arg(sichtbarInAnfuehrung(name)));
 }
 
 } // namespace
@@ -171,7 +170,7 @@ Uebernahmeergebnis uebernimmSpiel(const QString& datei, const QString& spieleord
     const Ziparchivoeffnung oeffnung = oeffneZiparchiv(datei);
     if (!oeffnung.Archiv && oeffnung.Grund.isEmpty())
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
-                                                 .arg(inAnfuehrung(datei), systemfehlerText(oeffnung.Systemfehler)));
+                                                 .arg(sichtbarInAnfuehrung(datei), systemfehlerText(oeffnung.Systemfehler)));
     if (!oeffnung.Archiv)
         return ende(Ausgang::Abgelehnt, ablehnung(datei, oeffnung.Grund));
     const Archivinhalt inhalt = pruefeArchiv(oeffnung.Archiv.get());
@@ -186,16 +185,16 @@ Uebernahmeergebnis uebernimmSpiel(const QString& datei, const QString& spieleord
     entwurf.merkeAngelegt(angelegt);
     if (f)
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Der Ordner %1 für die Spiele kann nicht angelegt werden: %2")
-                                                 .arg(inAnfuehrung(oben), systemfehlerText(f)), inhalt.Ausgelassen);
+                                                 .arg(sichtbarInAnfuehrung(oben), systemfehlerText(f)), inhalt.Ausgelassen);
     struct statvfs platz {};
     if (::statvfs(roh(oben).constData(), &platz) == 0
         && qint64(platz.f_bavail) * qint64(platz.f_frsize) < inhalt.Bytes)
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("Das Spiel passt nicht in den Ordner %1: %2")
-                                                 .arg(inAnfuehrung(oben), systemfehlerText(ENOSPC)), inhalt.Ausgelassen);
+                                                 .arg(sichtbarInAnfuehrung(oben), systemfehlerText(ENOSPC)), inhalt.Ausgelassen);
     raeumeEntwuerfeAuf(oben);
     if (const int g = entwurf.legeAn(oben, inhalt.Spielname))
         return ende(Ausgang::Fehlgeschlagen, QStringLiteral("In den Ordner %1 kann nicht geschrieben werden: %2")
-                                                 .arg(inAnfuehrung(oben), systemfehlerText(g)), inhalt.Ausgelassen);
+                                                 .arg(sichtbarInAnfuehrung(oben), systemfehlerText(g)), inhalt.Ausgelassen);
 
     Uebernahmeergebnis e = packeAus(oeffnung.Archiv.get(), inhalt, entwurf.pfad(), datei);
     if (e.gelungen())
@@ -204,9 +203,9 @@ Uebernahmeergebnis uebernimmSpiel(const QString& datei, const QString& spieleord
     const QString name = QFileInfo(e.Spielordner).fileName();
     if (e.Art == Ausgang::Uebernommen)
         e.Zusammenfassung = QStringLiteral("Übernommen: %1 mit %2 Dateien in %3.")
-                                .arg(inAnfuehrung(name)).arg(inhalt.Dateien.size()).arg(inAnfuehrung(e.Spielordner));
+                                .arg(sichtbarInAnfuehrung(name)).arg(inhalt.Dateien.size()).arg(sichtbarInAnfuehrung(e.Spielordner));
     else if (e.Art == Ausgang::Wiederverwendet)
-        e.Zusammenfassung = QStringLiteral("Das Spiel %1 ist schon da: %2.").arg(inAnfuehrung(name), inAnfuehrung(e.Spielordner));
+        e.Zusammenfassung = QStringLiteral("Das Spiel %1 ist schon da: %2.").arg(sichtbarInAnfuehrung(name), sichtbarInAnfuehrung(e.Spielordner));
     else
         e.Zusammenfassung = e.Meldung;
     e.Zusammenfassung += ausgelassenText(e.Ausgelassen);
