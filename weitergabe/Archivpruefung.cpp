@@ -18,7 +18,6 @@ namespace {
 // No entry may be larger than the largest picture file the game reads.
 constexpr qint64 GroesterEintrag = GroessteHeifDatei;
 
-
 QString eintrag(const QString& pfad, const QString& was)
 {
     return QStringLiteral("der Eintrag %1 %2").arg(sichtbarInAnfuehrung(pfad), was);
