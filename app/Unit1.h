@@ -290,10 +290,14 @@ private:
     // One container per board row keeps showing and hiding a card cheap on big boards.
     std::vector<QWidget*> zeilenContainer_;
     std::vector<std::unique_ptr<TBildHalter>> grossBildHalter_;
-    // What each dealt picture says of itself, row by row; empty when nothing.
-    std::vector<QString> bildbeschreibungen_;
-    // Each dealt card's sound, row by row; none for most cards.
-    std::vector<Kartenton> kartentoene_;
+    // What each dealt card brings beside its picture, row by row.
+    struct Zellkarte {
+        QString Beschreibung; // what the picture says of itself; empty when nothing
+        Kartenton Ton;        // none for most cards
+    };
+    std::vector<Zellkarte> zellkarten_;
+    // The card at z; an empty one outside the deal.
+    const Zellkarte& zellkarte(Zelle z) const;
     // The cells Image1 and Image2 show.
     std::array<std::optional<Zelle>, 2> grossbildZellen_{};
     // With a twelfth setting: the consecutive pairs the folder holds, counted

@@ -154,8 +154,7 @@ void TForm1::erzeugeZellen()
             PaarNummern[zeile][spalte] = -1;
         }
     }
-    bildbeschreibungen_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), QString());
-    kartentoene_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), Kartenton());
+    zellkarten_.assign(std::size_t(e.Spalten) * std::size_t(e.Zeilen), Zellkarte());
 }
 
 void TForm1::teileBilderAus()
@@ -174,7 +173,7 @@ void TForm1::teileBilderAus()
     // The places no picture reaches show the board's background.
     for (int i = ausgeteilteKarten_; i < e.Spalten * e.Zeilen; ++i) {
         PaarNummern[i / e.Spalten][i % e.Spalten] = -1;
-        kartentoene_[std::size_t(i)] = {};
+        zellkarten_[std::size_t(i)] = {};
         zeigeZelle({i / e.Spalten, i % e.Spalten}, Kartenlage::Leer);
     }
     // The sounds beside the cards are read meanwhile on a thread of their own.
@@ -198,9 +197,8 @@ void TForm1::teileBilderAus()
         TImage* klein = KartenBilder[zeile][spalte];
         const Mehrfachdarstellung bild = voraus.hole(s.K);
         legeBildAb(bild, s.Dateiname, knopf, {klein, GrossBilder[zeile][spalte]});
-        const std::size_t zelle = std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte);
-        bildbeschreibungen_[zelle] = bild.Beschreibung;
-        kartentoene_[zelle] = toene.hole(s.K);
+        zellkarten_[std::size_t(zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(spalte)] = {
+            bild.Beschreibung, toene.hole(s.K)};
         if (Einstellungen.Testmodus)
             KartenRuecken[zeile][spalte]->setzeBild(klein->bild());
         PaarNummern[zeile][spalte] = s.PaarNummer;

@@ -152,8 +152,7 @@ void TForm1::verteileNeu()
         QImage Gross;
         int Paar = 0;
         bool Zweites = false;
-        QString Beschreibung;
-        Kartenton Ton;
+        Zellkarte Beigabe;
     };
     std::vector<Karte> bisher(n);
     std::vector<int> bildAnZelle(n);
@@ -162,8 +161,7 @@ void TForm1::verteileNeu()
         const int spalte = i % e.Spalten;
         const TImage* bild = KartenBilder[zeile][spalte];
         bisher[i] = {bild->bild(), GrossBilder[zeile][spalte]->bild(), PaarNummern[zeile][spalte], bild->Tag < 0,
-                     i < int(bildbeschreibungen_.size()) ? bildbeschreibungen_[i] : QString(),
-                     i < int(kartentoene_.size()) ? kartentoene_[i] : Kartenton()};
+                     i < int(zellkarten_.size()) ? zellkarten_[i] : Zellkarte()};
         // The deal's picture number: 01a is 0, 01b is 1, 02a is 2, ...; -1 for an empty place.
         bildAnZelle[i] = bisher[i].Paar < 1 ? -1 : (bisher[i].Paar - 1) * 2 + (bisher[i].Zweites ? 1 : 0);
     }
@@ -183,10 +181,8 @@ void TForm1::verteileNeu()
         GrossBilder[zeile][spalte]->setzeBild(k.Gross);
         GrossBilder[zeile][spalte]->Tag = bild->Tag;
         PaarNummern[zeile][spalte] = k.Paar;
-        if (i < int(bildbeschreibungen_.size()))
-            bildbeschreibungen_[i] = k.Beschreibung;
-        if (i < int(kartentoene_.size()))
-            kartentoene_[i] = k.Ton;
+        if (i < int(zellkarten_.size()))
+            zellkarten_[i] = k.Beigabe;
         if (e.Testmodus)
             ruecken->setzeBild(k.Klein);
         // Face down at its cell, as the board was built: a collected card comes home.

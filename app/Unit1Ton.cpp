@@ -63,16 +63,12 @@ void TForm1::spieleKartentoeneZu(const Zugschritte& schritte)
                 klangausgabe_->spieleKartenton(ton.Klang);
 }
 
-Kartenton TForm1::kartentonAn(Zelle z) const
-{
-    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
-    return i < kartentoene_.size() ? kartentoene_[i] : Kartenton();
-}
+Kartenton TForm1::kartentonAn(Zelle z) const { return zellkarte(z).Ton; }
 
 QString TForm1::tonTextVon(Zelle z) const
 {
-    const std::size_t i = std::size_t(z.Zeile) * std::size_t(Einstellungen.Spalten) + std::size_t(z.Spalte);
-    return tonAnsage(i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString(), kartentonAn(z).Name);
+    const Zellkarte& karte = zellkarte(z);
+    return tonAnsage(karte.Beschreibung, karte.Ton.Name);
 }
 
 bool TForm1::spieleGrossbildton(const TImage* grossbild)

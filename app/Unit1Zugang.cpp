@@ -16,11 +16,14 @@ QString TForm1::bildnameVon(Zelle z) const
     return paar >= 1 && bild ? bildname(paar, bild->Tag < 0) : QString();
 }
 
-QString TForm1::bildTextVon(Zelle z) const
+const TForm1::Zellkarte& TForm1::zellkarte(Zelle z) const
 {
+    static const Zellkarte keine;
     const std::size_t i = std::size_t(z.Zeile) * std::size_t(Zug.brett().spalten()) + std::size_t(z.Spalte);
-    return bildText(bildnameVon(z), i < bildbeschreibungen_.size() ? bildbeschreibungen_[i] : QString());
+    return i < zellkarten_.size() ? zellkarten_[i] : keine;
 }
+
+QString TForm1::bildTextVon(Zelle z) const { return bildText(bildnameVon(z), zellkarte(z).Beschreibung); }
 
 QString TForm1::gruppenName(int gruppe) const
 {
