@@ -1,6 +1,5 @@
 #include "weitergabe/Archivpruefung.h"
 
-#include "pictures/HeifLeser.h"
 #include "platform/Dateiname.h"
 #include "platform/Spielname.h"
 #include "weitergabe/Spieldateiauswahl.h"
@@ -14,9 +13,6 @@
 #include <zip.h>
 
 namespace {
-
-// No entry may be larger than the largest picture file the game reads.
-constexpr qint64 GroesterEintrag = GroessteHeifDatei;
 
 QString eintrag(const QString& pfad, const QString& was)
 {
@@ -117,8 +113,8 @@ QString nimmAuf(zip* archiv, zip_uint64_t i, Archivinhalt& inhalt, QSet<QString>
         return eintrag(pfad, QStringLiteral("ist mit einem unbekannten Verfahren gepackt"));
     if (!(st.valid & ZIP_STAT_SIZE))
         return eintrag(pfad, QStringLiteral("gibt seine Größe nicht an"));
-    if (st.size > zip_uint64_t(GroesterEintrag))
-        return eintrag(pfad, QStringLiteral("ist größer als %1 MB").arg(GroesterEintrag >> 20));
+    if (st.size > zip_uint64_t(GroessteSpieldatei))
+        return eintrag(pfad, QStringLiteral("ist größer als %1 MB").arg(GroessteSpieldatei >> 20));
     if (ordner && st.size != 0)
         return eintrag(pfad, QStringLiteral("ist ein Ordner mit Inhalt"));
     if (ordner)

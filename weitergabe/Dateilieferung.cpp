@@ -2,6 +2,7 @@
 
 #include "platform/Lesedatei.h"
 #include "weitergabe/Fotoverkleinerung.h"
+#include "weitergabe/Spieldateiauswahl.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,6 @@
 
 namespace {
 
-// Larger files are no card the game reads.
-constexpr qint64 GroessteDatei = 256LL << 20;
-
 // Photos reduced ahead of the one written: enough to keep every core busy.
 int vorlauf() { return 2 * rechenkerne(); }
 
@@ -24,7 +22,7 @@ Gelieferte liefere(const QString& pfad, bool verkleinern, Fotoverkleinerer& verk
     const QString sichtbar = QDir::toNativeSeparators(pfad);
     Lesedatei datei(pfad);
     QByteArray inhalt;
-    const Lesedatei::Lesen gelesen = datei.offen() ? datei.liesAlles(inhalt, GroessteDatei) : Lesedatei::Lesen::Fehler;
+    const Lesedatei::Lesen gelesen = datei.offen() ? datei.liesAlles(inhalt, GroessteSpieldatei) : Lesedatei::Lesen::Fehler;
     if (gelesen == Lesedatei::Lesen::ZuGross) {
         g.Fehler = QStringLiteral("Die Datei „%1“ ist zu groß.").arg(sichtbar);
         return g;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/HeifLeser.h"
+
 #include <QString>
 
 // Whether the game reads a file of this name in its folder: "Paarlix.ini",
@@ -10,3 +12,6 @@ bool liestDasSpiel(const QString& name);
 
 // Whether name is the settings file as the game finds it.
 bool istEinstellungsdatei(const QString& name);
+
+// No file of a game is larger than the largest picture file the game reads.
+inline constexpr qint64 GroessteSpieldatei = GroessteHeifDatei;
