@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QProgressDialog>
 #include <QStandardPaths>
 
@@ -22,9 +21,7 @@ QString weitergabeVorschlag(const QString& spielordner)
 
 QString gespeichertText(const QString& datei, qint64 bytes)
 {
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
-    return QStringLiteral("Gespeichert: %1 (%2 MB)")
-        .arg(QDir::toNativeSeparators(datei), deutsch.toString(double(bytes) / 1e6, 'f', 1));
+    return QStringLiteral("Gespeichert: %1 (%2)").arg(QDir::toNativeSeparators(datei), weitergabeGroesse(bytes));
 }
 
 Weitergabeablauf::Weitergabeablauf(Meldungen& meldungen, QWidget* fenster)
